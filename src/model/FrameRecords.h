@@ -1,0 +1,142 @@
+#pragma once
+
+#include "model/OwnedList.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Records that describe what is sent on the bus and when.
+
+struct LinFrame {
+    LinFrame() = default;
+    virtual ~LinFrame() = default;
+    LinFrame(const LinFrame&) = default;
+    LinFrame& operator=(const LinFrame&) = default;
+
+    // 0 name, 1 frameId, 2 publisher, 3 length; later calls only count.
+    bool AddParameter(const std::string& text);
+    void AddSignal(const std::string& signalName, const std::string& offsetText);
+
+    std::string name;
+    int fillCount = 0;
+    int frameId = 0;
+    std::string publisher;
+    int length = 0;  // 0: the file gave no length
+    std::vector<std::string> signalNames;
+    std::vector<std::uint32_t> offsets;
+};
+
+struct EventTriggeredFrame {
+    explicit EventTriggeredFrame(std::string frameName = {}) : name(std::move(frameName)) {}
+    virtual ~EventTriggeredFrame() = default;
+    EventTriggeredFrame(const EventTriggeredFrame&) = default;
+    EventTriggeredFrame& operator=(const EventTriggeredFrame&) = default;
+
+    // The first call gives the id, every later call an associated frame.
+    bool AddParameter(const std::string& text);
+
+    std::string name;
+    int frameId = -1;
+    int fillCount = 0;
+    std::vector<std::string> frameNames;
+};
+
+struct SporadicFrame {
+    explicit SporadicFrame(std::string frameName = {}) : name(std::move(frameName)) {}
+    virtual ~SporadicFrame() = default;
+    SporadicFrame(const SporadicFrame&) = default;
+    SporadicFrame& operator=(const SporadicFrame&) = default;
+
+    std::string name;
+    std::vector<std::string> frameNames;
+};
+
+// MasterReq (id 60) or SlaveResp (id 61); names and ids are fixed, not stored.
+struct DiagnosticFrame {
+    DiagnosticFrame() = default;
+    virtual ~DiagnosticFrame() = default;
+    DiagnosticFrame(const DiagnosticFrame&) = default;
+    DiagnosticFrame& operator=(const DiagnosticFrame&) = default;
+
+    bool AddSignal(const std::string& signalName, const std::string& offsetText);
+
+    std::vector<std::string> signalNames;
+    std::vector<std::uint32_t> offsets;
+};
+
+enum ScheduleEntryKind {
+    kFrameSlot = 0,
+    kMasterReq = 1,
+    kSlaveResp = 2,
+    kAssignFrameId = 3,
+    kUnassignFrameId = 4,
+    kAssignNad = 5,
+    kFreeFormat = 6,
+};
+
+// Parameters of a schedule entry; one payload type per kind.
+struct ScheduleCommand {
+    ScheduleCommand() = default;
+    virtual ~ScheduleCommand() = default;
+    ScheduleCommand(const ScheduleCommand&) = default;
+    ScheduleCommand& operator=(const ScheduleCommand&) = default;
+    // MasterReq and SlaveResp carry this empty payload.
+    virtual std::unique_ptr<ScheduleCommand> Clone() const { return std::make_unique<ScheduleCommand>(*this); }
+};
+
+struct FrameSlotCommand : ScheduleCommand {
+    explicit FrameSlotCommand(std::string frame = {}) : frameName(std::move(frame)) {}
+    std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FrameSlotCommand>(*this); }
+    std::string frameName;
+};
+
+// AssignFrameId and UnassignFrameId.
+struct FrameIdCommand : ScheduleCommand {
+    FrameIdCommand(std::string node = {}, std::string frame = {}) : nodeName(std::move(node)), frameName(std::move(frame)) {}
+    std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FrameIdCommand>(*this); }
+    std::string nodeName;
+    std::string frameName;
+};
+
+struct AssignNadCommand : ScheduleCommand {
+    std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<AssignNadCommand>(*this); }
+    int initialNad = 0;
+    int newNad = 0;
+    int supplierId = 0;
+    int functionId = 0;
+};
+
+struct FreeFormatCommand : ScheduleCommand {
+    std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FreeFormatCommand>(*this); }
+    std::array<int, 8> data{};  // data1 .. data8
+};
+
+struct ScheduleEntry {
+    ScheduleEntry(int delay, int entryKind, std::unique_ptr<ScheduleCommand> payload);
+    virtual ~ScheduleEntry() = default;
+    ScheduleEntry(const ScheduleEntry& other);
+    ScheduleEntry& operator=(const ScheduleEntry& other);
+
+    // Typed access to the payload; null when the entry is of another kind.
+    FrameSlotCommand* FrameSlot() const;
+    FrameIdCommand* FrameId() const;  // AssignFrameId and UnassignFrameId
+    AssignNadCommand* AssignNad() const;
+    FreeFormatCommand* FreeFormat() const;
+
+    int delayMs = 0;
+    int kind = kFrameSlot;
+    std::unique_ptr<ScheduleCommand> command;
+};
+
+struct ScheduleTable {
+    explicit ScheduleTable(std::string tableName = {}) : name(std::move(tableName)) {}
+    virtual ~ScheduleTable() = default;
+    ScheduleTable(const ScheduleTable&) = default;
+    ScheduleTable& operator=(const ScheduleTable&) = default;
+
+    std::string name;
+    OwnedList<ScheduleEntry> entries;
+};

@@ -1,0 +1,292 @@
+#include "model/LinNetwork.h"
+
+#include "model/NameIndex.h"
+#include "reader/Keywords.h"
+#include "validation/PostLoadRepair.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Text after a NUL byte is not read; the user is told so.
+const char* const kNulByteWarning = "Warning: file contains a NUL byte, the text after it is not read";
+
+template <typename List, typename Keep>
+void EraseIf(List& list, Keep drop)
+{
+    list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
+}
+
+// Removes the names (and their offsets) that the predicate rejects.
+template <typename Drop>
+void RemovePlacedSignals(std::vector<std::string>& names, std::vector<std::uint32_t>& offsets, Drop drop)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (drop(names[i]))
+            continue;
+        if (kept != i) {
+            names[kept] = std::move(names[i]);
+            if (i < offsets.size())
+                offsets[kept] = offsets[i];
+        }
+        ++kept;
+    }
+    names.resize(kept);
+    offsets.resize(std::min(offsets.size(), kept));
+}
+
+}  // namespace
+
+LinNetwork::LinNetwork() : TextScanner(false) {}
+
+std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
+{
+    auto network = std::make_unique<LinNetwork>();
+    network->strictLineEnds = true;
+    network->descriptionFileSeen = true;
+    network->protocolVersion = 2.0f;
+    network->languageVersion = 2.0f;
+    network->speedKbps = 19.2f;
+    network->masterName = kw::Master;
+    network->timeBaseMs = 10;
+    network->jitterMs = 0.1f;
+    network->slaves.Append(std::make_unique<LinNode>(kw::Slave1));
+    return network;
+}
+
+LoadResult LinNetwork::Load(const std::string& path)
+{
+    LoadResult result;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        result.error = "Cannot open the file " + path;
+        return result;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        result.error = "Cannot read the file " + path;
+        return result;
+    }
+    result.network = LoadFromText(content.str(), path);
+    return result;
+}
+
+std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(const std::string& text, const std::string& path)
+{
+    auto network = std::make_unique<LinNetwork>();
+    network->filePath = path;
+    const std::size_t nul = text.find('\0');
+    network->SetText(nul == std::string::npos ? text : text.substr(0, nul));
+    if (nul != std::string::npos)
+        network->AddPlainMessage(kNulByteWarning);
+    network->ReadLdf();
+    RunPostLoadRepair(*network);
+    return network;
+}
+
+bool LinNetwork::IsSlaveNameFree(const std::string& name) const { return IsNameFree(slaves, name); }
+bool LinNetwork::IsDiagnosticAddressFree(const std::string& nodeName) const
+{
+    return IsNameFree(diagnosticAddresses, nodeName);
+}
+bool LinNetwork::IsEventTriggeredFrameNameFree(const std::string& name) const
+{
+    return IsNameFree(eventTriggeredFrames, name);
+}
+bool LinNetwork::IsSignalNameFree(const std::string& name) const { return IsNameFree(signals, name); }
+bool LinNetwork::IsSignalGroupNameFree(const std::string& name) const { return IsNameFree(signalGroups, name); }
+bool LinNetwork::IsFrameNameFree(const std::string& name) const { return IsNameFree(frames, name); }
+bool LinNetwork::IsScheduleTableNameFree(const std::string& name) const { return IsNameFree(scheduleTables, name); }
+bool LinNetwork::IsEncodingTypeNameFree(const std::string& name) const { return IsNameFree(encodingTypes, name); }
+bool LinNetwork::IsRepresentationFree(const std::string& encodingName) const
+{
+    return IsNameFree(signalRepresentations, encodingName);
+}
+bool LinNetwork::IsNodeAttributesFree(const std::string& nodeName) const
+{
+    return IsNameFree(nodeAttributes, nodeName);
+}
+bool LinNetwork::IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames)
+{
+    return std::find(signalNames.begin(), signalNames.end(), name) == signalNames.end();
+}
+
+bool LinNetwork::IsSlave(const std::string& name) const { return !IsNameFree(slaves, name); }
+
+bool LinNetwork::IsNode(const std::string& name) const { return name == masterName || IsSlave(name); }
+
+NodeAttributes* LinNetwork::FindNodeAttributes(const std::string& nodeName) const
+{
+    for (const auto& attributes : nodeAttributes)
+        if (attributes->nodeName == nodeName)
+            return attributes.get();
+    return nullptr;
+}
+
+void LinNetwork::RemoveOrphanNodeAttributes()
+{
+    const NameIndex slaveNames(slaves);
+    EraseIf(nodeAttributes, [&](const auto& a) { return !slaveNames.Contains(a->nodeName); });
+}
+
+void LinNetwork::PurgeDeletedNodes()
+{
+    const NameIndex slaveNames(slaves);
+    auto isNode = [&](const std::string& name) { return name == masterName || slaveNames.Contains(name); };
+
+    for (auto& frame : frames)
+        if (!isNode(frame->publisher))
+            frame->publisher.clear();
+    for (auto& configuration : compositeConfigurations)
+        for (auto& node : configuration->compositeNodes)
+            EraseIf(node->logicalNodes, [&](const std::string& n) { return !slaveNames.Contains(n); });
+    for (auto& signal : signals) {
+        if (!isNode(signal->publisher))
+            signal->publisher.clear();
+        EraseIf(signal->subscribers, [&](const std::string& n) { return !isNode(n); });
+    }
+    for (auto& table : scheduleTables)
+        for (auto& entry : table->entries)
+            if (FrameIdCommand* command = entry->FrameId())
+                if (!slaveNames.Contains(command->nodeName))
+                    command->nodeName.clear();
+}
+
+LinSignal* LinNetwork::FindSignal(const std::string& name) const
+{
+    for (const auto& signal : signals)
+        if (signal->name == name)
+            return signal.get();
+    return nullptr;
+}
+
+int LinNetwork::SignalSize(const std::string& name) const
+{
+    const LinSignal* signal = FindSignal(name);
+    return signal ? signal->size : 0;
+}
+
+SignalRepresentation* LinNetwork::FindRepresentation(const std::string& encodingName) const
+{
+    for (const auto& representation : signalRepresentations)
+        if (representation->encodingName == encodingName)
+            return representation.get();
+    return nullptr;
+}
+
+std::string LinNetwork::EncodingOfSignal(const std::string& signalName) const
+{
+    for (const auto& representation : signalRepresentations)
+        if (!IsNameFreeIn(signalName, representation->signalNames))
+            return representation->encodingName;
+    return {};
+}
+
+void LinNetwork::AssignSignalToEncoding(const std::string& encodingName, const std::string& signalName)
+{
+    for (auto& representation : signalRepresentations)
+        EraseIf(representation->signalNames, [&](const std::string& n) { return n == signalName; });
+    if (SignalRepresentation* representation = FindRepresentation(encodingName))
+        representation->AddSignal(signalName);
+}
+
+void LinNetwork::AlignRepresentations()
+{
+    const NameIndex typeNames(encodingTypes);
+    EraseIf(signalRepresentations, [&](const auto& r) { return !typeNames.Contains(r->encodingName); });
+
+    // Representations named like no type are gone; collect the first of each
+    // remaining name and lay them out in the order of the types.
+    std::unordered_map<std::string, std::size_t> firstByName;
+    for (std::size_t j = 0; j < signalRepresentations.size(); ++j)
+        firstByName.emplace(signalRepresentations[j]->encodingName, j);
+
+    OwnedList<SignalRepresentation> aligned;
+    std::vector<bool> taken(signalRepresentations.size(), false);
+    for (const auto& type : encodingTypes) {
+        auto found = firstByName.find(type->name);
+        if (found != firstByName.end() && !taken[found->second]) {
+            taken[found->second] = true;
+            aligned.push_back(std::move(signalRepresentations[found->second]));
+        } else {
+            aligned.Append(std::make_unique<SignalRepresentation>(type->name));
+        }
+    }
+    // Duplicates of a name (several types named alike) stay behind the aligned ones.
+    for (std::size_t j = 0; j < signalRepresentations.size(); ++j)
+        if (!taken[j])
+            aligned.push_back(std::move(signalRepresentations[j]));
+    signalRepresentations = std::move(aligned);
+}
+
+void LinNetwork::PurgeDeletedSignals()
+{
+    const NameIndex signalNames(signals);
+    auto missing = [&](const std::string& n) { return !signalNames.Contains(n); };
+    for (auto& frame : frames)
+        RemovePlacedSignals(frame->signalNames, frame->offsets, missing);
+    for (auto& attributes : nodeAttributes)
+        if (missing(attributes->responseErrorSignal))
+            attributes->responseErrorSignal.clear();
+    for (auto& representation : signalRepresentations)
+        EraseIf(representation->signalNames, missing);
+}
+
+LinFrame* LinNetwork::FindFrame(const std::string& name) const
+{
+    for (const auto& frame : frames)
+        if (frame->name == name)
+            return frame.get();
+    return nullptr;
+}
+
+int LinNetwork::FrameLength(const std::string& frameName) const
+{
+    const LinFrame* frame = FindFrame(frameName);
+    return frame ? frame->length : -1;
+}
+
+void LinNetwork::PurgeDeletedFrames()
+{
+    const NameIndex frameNames(frames);
+    const NameIndex eventTriggeredNames(eventTriggeredFrames);
+    const NameIndex sporadicNames(sporadicFrames);
+    auto notFrame = [&](const std::string& n) { return !frameNames.Contains(n); };
+
+    for (auto& attributes : nodeAttributes)
+        EraseIf(attributes->configurableFrames, [&](const auto& c) { return notFrame(c->frameName); });
+    for (auto& frame : eventTriggeredFrames)
+        EraseIf(frame->frameNames, notFrame);
+    for (auto& frame : sporadicFrames)
+        EraseIf(frame->frameNames, notFrame);
+    for (auto& table : scheduleTables) {
+        EraseIf(table->entries, [&](const auto& entry) {
+            const FrameSlotCommand* slot = entry->FrameSlot();
+            return slot && notFrame(slot->frameName) && !eventTriggeredNames.Contains(slot->frameName) &&
+                   !sporadicNames.Contains(slot->frameName);
+        });
+        for (auto& entry : table->entries)
+            if (FrameIdCommand* command = entry->FrameId())
+                if (notFrame(command->frameName))
+                    command->frameName.clear();
+    }
+}
+
+std::string MakeUniqueName(const std::vector<std::string>& names, const std::string& base, int ignore)
+{
+    std::unordered_set<std::string> used;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (static_cast<int>(i) != ignore)
+            used.insert(names[i]);
+    std::string candidate = base;
+    for (int counter = 0; used.count(candidate) != 0; ++counter)
+        candidate = base + std::to_string(counter);
+    return candidate;
+}

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "model/FrameRecords.h"
+#include "model/NodeRecords.h"
+#include "model/SignalRecords.h"
+#include "reader/TextScanner.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class LinNetwork;
+
+// Outcome of reading a file: the network, or the reason it could not be read.
+struct LoadResult {
+    std::unique_ptr<LinNetwork> network;
+    std::string error;  // empty when network is set
+
+    explicit operator bool() const { return network != nullptr; }
+};
+
+// The in-memory LIN network: header values, the master, one ordered owning
+// list per kind of entity, the two diagnostic frames and the header comment.
+// It also carries the reader's state (path, text, messages), because reading
+// and repairing are operations of the network itself. A header value of -1
+// (or -1.0) means the file did not give it.
+class LinNetwork : public TextScanner {
+public:
+    // An empty network as the reader starts from; see CreateDefault and Load.
+    LinNetwork();
+    ~LinNetwork() override = default;
+    LinNetwork(const LinNetwork&) = default;
+    LinNetwork& operator=(const LinNetwork&) = default;
+
+    // The network of a new document.
+    static std::unique_ptr<LinNetwork> CreateDefault();
+    // Reads the file in binary mode, parses it and runs the post-load repair.
+    static LoadResult Load(const std::string& path);
+    // As Load, for text already in memory; path only names the source.
+    static std::unique_ptr<LinNetwork> LoadFromText(const std::string& text, const std::string& path = {});
+
+    // Name-free tests: true when no record of the list has exactly this name.
+    bool IsSlaveNameFree(const std::string& name) const;
+    bool IsDiagnosticAddressFree(const std::string& nodeName) const;
+    bool IsEventTriggeredFrameNameFree(const std::string& name) const;
+    bool IsSignalNameFree(const std::string& name) const;
+    bool IsSignalGroupNameFree(const std::string& name) const;
+    bool IsFrameNameFree(const std::string& name) const;
+    bool IsScheduleTableNameFree(const std::string& name) const;
+    bool IsEncodingTypeNameFree(const std::string& name) const;
+    bool IsRepresentationFree(const std::string& encodingName) const;
+    bool IsNodeAttributesFree(const std::string& nodeName) const;
+    static bool IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames);
+
+    // Nodes.
+    bool IsSlave(const std::string& name) const;
+    bool IsNode(const std::string& name) const;  // the master or a slave
+    NodeAttributes* FindNodeAttributes(const std::string& nodeName) const;
+    void RemoveOrphanNodeAttributes();
+    void PurgeDeletedNodes();
+
+    // Signals.
+    LinSignal* FindSignal(const std::string& name) const;
+    int SignalSize(const std::string& name) const;
+    SignalRepresentation* FindRepresentation(const std::string& encodingName) const;
+    std::string EncodingOfSignal(const std::string& signalName) const;
+    void AssignSignalToEncoding(const std::string& encodingName, const std::string& signalName);
+    void AlignRepresentations();
+    void PurgeDeletedSignals();
+
+    // Frames.
+    LinFrame* FindFrame(const std::string& name) const;
+    int FrameLength(const std::string& frameName) const;
+    void PurgeDeletedFrames();
+
+    // The whole LDF text of the network, lines ending in LF (writer).
+    std::string BuildLdfText() const;
+
+    // The reader: the driver over fileText and one parser per section. Each
+    // parser starts just after its section's '{' and returns on its '}'.
+    void ReadLdf();
+    void ParseNodes(int& pos, const std::string& text);
+    void ParseNodeAttributes(int& pos, const std::string& text);
+    void ParseComposite(int& pos, const std::string& text);
+    void ParseDiagnosticAddresses(int& pos, const std::string& text);
+    void ParseSignals(int& pos, const std::string& text);
+    void ParseSignalGroups(int& pos, const std::string& text);
+    void ParseEncodingTypes(int& pos, const std::string& text);
+    void ParseRepresentations(int& pos, const std::string& text);
+    void ParseFrames(int& pos, const std::string& text);
+    void ParseEventTriggeredFrames(int& pos, const std::string& text);
+    void ParseSporadicFrames(int& pos, const std::string& text);
+    void ParseDiagnosticFrames(int& pos, const std::string& text);
+    void ParseScheduleTables(int& pos, const std::string& text);
+
+    bool descriptionFileSeen = false;
+    float protocolVersion = -1.0f;
+    float languageVersion = -1.0f;
+    float speedKbps = -1.0f;
+    std::string masterName;
+    int timeBaseMs = -1;
+    float jitterMs = -1.0f;
+    OwnedList<LinNode> slaves;
+    OwnedList<DiagnosticAddress> diagnosticAddresses;
+    OwnedList<SporadicFrame> sporadicFrames;
+    OwnedList<EventTriggeredFrame> eventTriggeredFrames;
+    DiagnosticFrame masterRequest;
+    DiagnosticFrame slaveResponse;
+    OwnedList<LinSignal> signals;
+    OwnedList<SignalGroup> signalGroups;
+    std::vector<unsigned> dynamicFrameIds;
+    OwnedList<LinFrame> frames;
+    OwnedList<ScheduleTable> scheduleTables;
+    OwnedList<EncodingType> encodingTypes;
+    OwnedList<SignalRepresentation> signalRepresentations;
+    OwnedList<NodeAttributes> nodeAttributes;
+    OwnedList<CompositeConfiguration> compositeConfigurations;
+    std::string headerComment;
+};
+
+// The name each kind of record is known by (name tests, MakeUniqueName).
+inline const std::string& RecordName(const LinNode& r) { return r.name; }
+inline const std::string& RecordName(const NodeAttributes& r) { return r.nodeName; }
+inline const std::string& RecordName(const CompositeConfiguration& r) { return r.name; }
+inline const std::string& RecordName(const CompositeNode& r) { return r.name; }
+inline const std::string& RecordName(const DiagnosticAddress& r) { return r.nodeName; }
+inline const std::string& RecordName(const LinSignal& r) { return r.name; }
+inline const std::string& RecordName(const SignalGroup& r) { return r.name; }
+inline const std::string& RecordName(const EncodingType& r) { return r.name; }
+inline const std::string& RecordName(const SignalRepresentation& r) { return r.encodingName; }
+inline const std::string& RecordName(const LinFrame& r) { return r.name; }
+inline const std::string& RecordName(const EventTriggeredFrame& r) { return r.name; }
+inline const std::string& RecordName(const SporadicFrame& r) { return r.name; }
+inline const std::string& RecordName(const ScheduleTable& r) { return r.name; }
+
+template <typename Record>
+bool IsNameFree(const OwnedList<Record>& list, const std::string& name)
+{
+    for (const auto& record : list)
+        if (RecordName(*record) == name)
+            return false;
+    return true;
+}
+
+// A name that no record of the list has, except the one at index ignore:
+// base, base0, base1, ... (-1 or any index outside the list ignores nothing).
+std::string MakeUniqueName(const std::vector<std::string>& names, const std::string& base, int ignore = -1);
+
+template <typename Record>
+std::string MakeUniqueName(const OwnedList<Record>& list, const std::string& base, int ignore = -1)
+{
+    std::vector<std::string> names;
+    names.reserve(list.size());
+    for (const auto& record : list)
+        names.push_back(RecordName(*record));
+    return MakeUniqueName(names, base, ignore);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One finding of the reader or the post-load repair. line is 1-based; 0 means
+// the message refers to no line.
+struct Message {
+    int line = 0;
+    std::string text;
+};
+
+// The ordered findings of one load, in the order they were produced.
+class MessageLog {
+public:
+    void Add(int line, std::string text) { m_messages.push_back({line, std::move(text)}); }
+    void Clear() { m_messages.clear(); }
+
+    const std::vector<Message>& Messages() const { return m_messages; }
+    bool Empty() const { return m_messages.empty(); }
+    std::size_t Size() const { return m_messages.size(); }
+    const Message& operator[](std::size_t i) const { return m_messages[i]; }
+    std::vector<Message>::const_iterator begin() const { return m_messages.begin(); }
+    std::vector<Message>::const_iterator end() const { return m_messages.end(); }
+
+private:
+    std::vector<Message> m_messages;
+};
+
+// The one text form of a message that users see: "Z: <line> <text>", or the
+// bare text when the message has no line. The Errors / Hints dialog, the
+// command-line tool and the tests all use it.
+std::string FormatMessage(const Message& message);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/LinNetwork.h"
+
+#include <string>
+#include <unordered_set>
+
+// The names of one list, for membership tests inside loops over a network.
+// Built once per pass; it does not follow later changes of the list.
+class NameIndex {
+public:
+    NameIndex() = default;
+
+    template <typename Record>
+    explicit NameIndex(const OwnedList<Record>& list)
+    {
+        m_names.reserve(list.size());
+        for (const auto& record : list)
+            m_names.insert(RecordName(*record));
+    }
+
+    bool Contains(const std::string& name) const { return m_names.count(name) != 0; }
+    void Insert(const std::string& name) { m_names.insert(name); }
+
+private:
+    std::unordered_set<std::string> m_names;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/OwnedList.h"
+
+#include <string>
+#include <vector>
+
+// Records that describe the nodes besides the master: slaves, their
+// attributes with the configurable frames, composite configurations and
+// diagnostic addresses. Each is owned by its list in LinNetwork.
+
+struct LinNode {
+    explicit LinNode(std::string nodeName = {}) : name(std::move(nodeName)) {}
+    virtual ~LinNode() = default;
+    LinNode(const LinNode&) = default;
+    LinNode& operator=(const LinNode&) = default;
+
+    std::string name;
+};
+
+struct ConfigurableFrame {
+    ConfigurableFrame(std::string frame = {}, int id = 0) : frameName(std::move(frame)), messageId(id) {}
+    virtual ~ConfigurableFrame() = default;
+    ConfigurableFrame(const ConfigurableFrame&) = default;
+    ConfigurableFrame& operator=(const ConfigurableFrame&) = default;
+
+    std::string frameName;
+    int messageId = 0;
+};
+
+struct NodeAttributes {
+    explicit NodeAttributes(std::string node = {}) : nodeName(std::move(node)) {}
+    virtual ~NodeAttributes() = default;
+    NodeAttributes(const NodeAttributes&) = default;
+    NodeAttributes& operator=(const NodeAttributes&) = default;
+
+    // True, and the protocol taken, only for "1.2", "1.3" and "2.0".
+    bool SetProtocol(const std::string& text);
+    // Fills product_id one value at a time; false once all three are consumed.
+    bool AddProductValue(int value);
+
+    std::string nodeName;
+    std::string protocol = "2.0";
+    int configuredNad = 127;
+    int supplierId = 0x7FFF;
+    int functionId = 0xFFFF;
+    int variant = 0;
+    std::string responseErrorSignal;
+    int p2MinMs = 0;
+    int stMinMs = 0;
+    int productIdCount = 0;
+    OwnedList<ConfigurableFrame> configurableFrames;
+};
+
+struct CompositeNode {
+    explicit CompositeNode(std::string nodeName = {}) : name(std::move(nodeName)) {}
+    virtual ~CompositeNode() = default;
+    CompositeNode(const CompositeNode&) = default;
+    CompositeNode& operator=(const CompositeNode&) = default;
+
+    std::string name;
+    std::vector<std::string> logicalNodes;
+};
+
+struct CompositeConfiguration {
+    explicit CompositeConfiguration(std::string configName = {}) : name(std::move(configName)) {}
+    virtual ~CompositeConfiguration() = default;
+    CompositeConfiguration(const CompositeConfiguration&) = default;
+    CompositeConfiguration& operator=(const CompositeConfiguration&) = default;
+
+    std::string name;
+    OwnedList<CompositeNode> compositeNodes;
+};
+
+struct DiagnosticAddress {
+    DiagnosticAddress() = default;
+    virtual ~DiagnosticAddress() = default;
+    DiagnosticAddress(const DiagnosticAddress&) = default;
+    DiagnosticAddress& operator=(const DiagnosticAddress&) = default;
+
+    // Takes the node name and the address text (number rule of ParseInt).
+    bool Assign(const std::string& node, const std::string& addressText);
+
+    std::string nodeName;
+    int address = -1;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+// An ordered list that owns its records. Copying it copies every record, so
+// a whole network can be duplicated (the editor's undo keeps such copies).
+template <typename T>
+class OwnedList : public std::vector<std::unique_ptr<T>> {
+public:
+    OwnedList() = default;
+    OwnedList(OwnedList&&) noexcept = default;
+    OwnedList& operator=(OwnedList&&) noexcept = default;
+
+    OwnedList(const OwnedList& other) : std::vector<std::unique_ptr<T>>()
+    {
+        this->reserve(other.size());
+        for (const auto& record : other)
+            this->push_back(std::make_unique<T>(*record));
+    }
+
+    OwnedList& operator=(const OwnedList& other)
+    {
+        if (this != &other) {
+            OwnedList copy(other);
+            this->swap(copy);
+        }
+        return *this;
+    }
+
+    T& Append(std::unique_ptr<T> record)
+    {
+        this->push_back(std::move(record));
+        return *this->back();
+    }
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "model/OwnedList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Records that describe signals and the interpretation of their values.
+
+struct LinSignal {
+    explicit LinSignal(std::string signalName = {}) : name(std::move(signalName)) {}
+    virtual ~LinSignal() = default;
+    LinSignal(const LinSignal&) = default;
+    LinSignal& operator=(const LinSignal&) = default;
+
+    // Fills the field that fillCount names: 0 name, 1 size, 2 initial value
+    // (unless a byte array), 3 publisher, 4 and more subscribers.
+    void AddParameter(const std::string& text);
+    // Appends one byte of a byte-array initial value.
+    void AddInitByte(const std::string& text);
+
+    std::string name;
+    int size = 0;
+    std::vector<std::uint16_t> initValues;
+    std::string publisher;
+    std::vector<std::string> subscribers;
+    bool isByteArray = false;
+    int fillCount = 1;
+};
+
+struct SignalGroup {
+    SignalGroup() = default;
+    virtual ~SignalGroup() = default;
+    SignalGroup(const SignalGroup&) = default;
+    SignalGroup& operator=(const SignalGroup&) = default;
+
+    // 0: the name; 1: the size, decimal digits only (else size 0 and false).
+    bool AddParameter(const std::string& text);
+    bool AddSignal(const std::string& signalName, const std::string& offsetText);
+
+    std::string name;
+    int groupSize = -1;
+    int fillCount = 0;
+    std::vector<std::string> signalNames;
+    std::vector<std::uint32_t> offsets;
+};
+
+struct EncodingValue {
+    EncodingValue(int v = 0, std::string t = {}) : value(v), text(std::move(t)) {}
+    virtual ~EncodingValue() = default;
+    EncodingValue(const EncodingValue&) = default;
+    EncodingValue& operator=(const EncodingValue&) = default;
+
+    int value = 0;
+    std::string text;
+};
+
+struct PhysicalRange {
+    PhysicalRange(int lo = 0, int hi = 0, float s = 0.0f, float o = 0.0f, std::string t = {})
+        : min(lo), max(hi), scale(s), offset(o), text(std::move(t)) {}
+    virtual ~PhysicalRange() = default;
+    PhysicalRange(const PhysicalRange&) = default;
+    PhysicalRange& operator=(const PhysicalRange&) = default;
+
+    int min = 0;
+    int max = 0;
+    float scale = 0.0f;
+    float offset = 0.0f;
+    std::string text;
+};
+
+struct EncodingType {
+    explicit EncodingType(std::string typeName = {}) : name(std::move(typeName)) {}
+    virtual ~EncodingType() = default;
+    EncodingType(const EncodingType&) = default;
+    EncodingType& operator=(const EncodingType&) = default;
+
+    void AddLogicalValue(int value, const std::string& text);
+    void AddPhysicalRange(int min, int max, float scale, float offset, const std::string& text);
+    // Null when the index is not below the count.
+    const EncodingValue* GetLogicalValue(int index) const;
+    const PhysicalRange* GetPhysicalRange(int index) const;
+
+    std::string name;
+    OwnedList<EncodingValue> logicalValues;
+    OwnedList<PhysicalRange> physicalRanges;
+    int bcdCount = 0;
+    int asciiCount = 0;
+};
+
+struct SignalRepresentation {
+    explicit SignalRepresentation(std::string encoding = {}) : encodingName(std::move(encoding)) {}
+    virtual ~SignalRepresentation() = default;
+    SignalRepresentation(const SignalRepresentation&) = default;
+    SignalRepresentation& operator=(const SignalRepresentation&) = default;
+
+    void AddSignal(const std::string& signalName) { signalNames.push_back(signalName); }
+
+    std::string encodingName;
+    std::vector<std::string> signalNames;
+};

@@ -1,0 +1,390 @@
+#include "reader/TextScanner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kCommentFalse = "Comment false";
+const char* const kInvalidSigns = "Invalid signs in expression";
+const char* const kNotContiguous = "Key-Word / Parameter wrong (spaces)";
+const char* const kWrongFloatFormat = "Wrong format: xxx.xxxx;";
+const char* const kExpectFloat = "Expect: xxx.xxx -> Float";
+const char* const kNoTicks = "No ticks";
+
+bool IsNameChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '"' || c == '-' ||
+           c == '.' || c == '_';
+}
+
+bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
+
+bool IsValidNameChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsNameChar); }
+bool IsValidTokenChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsTokenChar); }
+
+int ParseInt(const std::string& text)
+{
+    const bool hex = text.find_first_of("xX") != std::string::npos;
+    std::size_t i = 0;
+    while (i < text.size() && (IsSeparator(text[i]) || text[i] == '\v' || text[i] == '\f'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const unsigned base = hex ? 16 : 10;
+    if (hex && i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
+        i + 2 < text.size() && HexDigit(text[i + 2]) >= 0)
+        i += 2;
+    // Values wrap to 32 bits like the formatted input of the C library.
+    std::uint32_t value = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0 || static_cast<unsigned>(digit) >= base)
+            break;
+        value = value * base + static_cast<std::uint32_t>(digit);
+    }
+    if (negative)
+        value = 0u - value;
+    return static_cast<int>(value);
+}
+
+double ParseDouble(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (IsSeparator(text[i]) || text[i] == '\v' || text[i] == '\f'))
+        ++i;
+    if (i < text.size() && text[i] == '+' && !(i + 1 < text.size() && text[i + 1] == '-'))
+        ++i;
+    double value = 0.0;
+    const char* first = text.data() + i;
+    const auto result = std::from_chars(first, text.data() + text.size(), value);
+    if (result.ec != std::errc())
+        return 0.0;
+    return value;
+}
+
+std::string TextScanner::FileName() const
+{
+    const std::size_t cut = filePath.find_last_of("\\/");
+    return cut == std::string::npos ? filePath : filePath.substr(cut + 1);
+}
+
+void TextScanner::SetText(std::string text)
+{
+    fileText = std::move(text);
+    m_lineStarts.clear();
+}
+
+int TextScanner::LineNumber(int position) const
+{
+    if (position <= 0)
+        return 1;
+    if (m_lineStarts.empty()) {
+        m_lineStarts.push_back(-1);  // a sentinel, so an empty index means "not built"
+        for (int i = 0; i < TextLength(); ++i)
+            if (fileText[static_cast<std::size_t>(i)] == '\n')
+                m_lineStarts.push_back(i);
+    }
+    // Entries after the sentinel are LF positions; count those before position.
+    const auto lfBefore = std::lower_bound(m_lineStarts.begin() + 1, m_lineStarts.end(), position);
+    return 1 + static_cast<int>(lfBefore - (m_lineStarts.begin() + 1));
+}
+
+void TextScanner::AddMessage(const std::string& text, int position) { messages.Add(LineNumber(position), text); }
+
+void TextScanner::AddPlainMessage(const std::string& text) { messages.Add(0, text); }
+
+void TextScanner::AddPlainMessage(const std::string& text, const std::string& detail)
+{
+    messages.Add(0, text + " " + detail);
+}
+
+bool TextScanner::SkipCommentAt(int& pos)
+{
+    if (!InText(pos))
+        return false;
+    if (At(pos) != '/')
+        return IsSeparator(At(pos));
+    const char next = At(pos + 1);
+    if (next == '/') {
+        while (InText(pos) && At(pos) != '\n')
+            ++pos;
+        return InText(pos);
+    }
+    if (next == '*') {
+        // The search starts at the star, so "/*/" is a complete comment.
+        const std::size_t close = fileText.find("*/", static_cast<std::size_t>(pos + 1));
+        if (close == std::string::npos) {
+            pos = TextLength();
+            return false;
+        }
+        // Resting on the closing slash; the comment counts as a separator.
+        pos = static_cast<int>(close) + 1;
+        return true;
+    }
+    AddMessage(kCommentFalse, pos);
+    return false;
+}
+
+bool TextScanner::SkipToBlockStart(int& pos)
+{
+    for (++pos; InText(pos); ++pos) {
+        if (IsSeparator(At(pos)))
+            continue;
+        if (At(pos) == '/') {
+            if (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n'))
+                continue;
+            return false;
+        }
+        if (At(pos) != '{')
+            return false;
+        ++pos;
+        return true;
+    }
+    pos = TextLength();
+    return false;
+}
+
+bool TextScanner::SkipToBlockEnd(int& pos)
+{
+    for (++pos; InText(pos); ++pos) {
+        if (IsSeparator(At(pos)))
+            continue;
+        if (At(pos) == '/') {
+            if (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n'))
+                continue;
+            return false;
+        }
+        if (At(pos) != '}')
+            return false;
+        ++pos;
+        return true;
+    }
+    pos = TextLength();
+    return false;
+}
+
+namespace {
+
+// Shared by ExpectEquals and ExpectColon.
+bool ExpectChar(const TextScanner& scanner, const std::string& text, int& pos, char wanted)
+{
+    const int length = static_cast<int>(text.size());
+    for (++pos; pos < length; ++pos) {
+        const char c = text[static_cast<std::size_t>(pos)];
+        if (IsBlank(c) || (IsLineEnd(c) && !scanner.strictLineEnds))
+            continue;
+        return c == wanted;
+    }
+    pos = length;
+    return false;
+}
+
+}  // namespace
+
+bool TextScanner::ExpectEquals(int& pos) { return ExpectChar(*this, fileText, pos, '='); }
+
+bool TextScanner::ExpectColon(int& pos) { return ExpectChar(*this, fileText, pos, ':'); }
+
+std::string TextScanner::ReadUntilOpenBrace(int& pos)
+{
+    std::string collected;
+    for (++pos; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (c == '{')
+            return collected;
+        if (IsSeparator(c))
+            continue;
+        if (c == '/' && (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n')))
+            continue;
+        if (!InText(pos))
+            break;
+        collected += At(pos);
+    }
+    pos = TextLength();
+    return {};
+}
+
+static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminator, bool namesOnly)
+{
+    const std::string& text = scanner.fileText;
+    const int length = static_cast<int>(text.size());
+    std::string collected;
+    for (++pos; pos < length; ++pos) {
+        const char c = text[static_cast<std::size_t>(pos)];
+        if (c == terminator) {
+            if (namesOnly ? IsValidNameChars(collected) : IsValidTokenChars(collected))
+                return collected;
+            scanner.AddMessage(kInvalidSigns, pos);
+            return {};
+        }
+        if (IsBlank(c))
+            continue;
+        if (IsLineEnd(c)) {
+            if (scanner.strictLineEnds)
+                return {};
+            continue;
+        }
+        collected += c;
+    }
+    pos = length;
+    return {};
+}
+
+std::string TextScanner::ReadTokenUntilComma(int& pos, bool namesOnly) { return ReadTokenUntil(*this, pos, ',', namesOnly); }
+
+std::string TextScanner::ReadTokenUntilSemicolon(int& pos) { return ReadTokenUntil(*this, pos, ';', true); }
+
+std::string TextScanner::ReadTokenUntilCloseBrace(int& pos) { return ReadTokenUntil(*this, pos, '}', true); }
+
+std::string TextScanner::ReadValueWithUnit(int& pos, const std::string& unit)
+{
+    std::string value;
+    std::string collectedUnit;
+    bool inUnit = false;
+    for (++pos; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (IsBlank(c))
+            continue;
+        if (!inUnit) {
+            if (IsLineEnd(c)) {
+                if (strictLineEnds)
+                    return {};
+                continue;
+            }
+            // A value never holds a semicolon: the statement ended without its unit.
+            if (c == ';')
+                return {};
+            if (!unit.empty() && c == unit[0]) {
+                inUnit = true;
+                collectedUnit += c;
+            } else {
+                value += c;
+            }
+            continue;
+        }
+        if (c == '\n')
+            return {};
+        if (c == ';')
+            return collectedUnit == unit ? value : std::string();
+        collectedUnit += c;
+    }
+    pos = TextLength();
+    return {};
+}
+
+std::string TextScanner::ReadCompactUntilSemicolon(int& pos)
+{
+    std::string collected;
+    for (++pos; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (c == ';')
+            return collected;
+        if (IsLineEnd(c))
+            return {};
+        if (!IsBlank(c))
+            collected += c;
+    }
+    pos = TextLength();
+    return {};
+}
+
+std::string TextScanner::ReadRawUntilSemicolon(int& pos)
+{
+    std::string collected;
+    for (++pos; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (c == ';')
+            return collected;
+        if (IsLineEnd(c))
+            return {};
+        collected += c;
+    }
+    pos = TextLength();
+    return {};
+}
+
+int TextScanner::CountCommasUntil(int pos, char terminator) const
+{
+    int commas = 0;
+    for (int i = std::max(pos, 0); i < TextLength(); ++i) {
+        const char c = At(i);
+        if (c == terminator)
+            return commas;
+        if (c == ',')
+            ++commas;
+        else if (strictLineEnds && IsLineEnd(c))
+            return -1;
+    }
+    return -1;
+}
+
+bool TextScanner::CheckContiguous(int position, const std::string& word)
+{
+    int end = std::min(position, TextLength() - 1);
+    while (end >= 0 && (IsBlank(At(end)) || (!strictLineEnds && IsLineEnd(At(end)))))
+        --end;
+    const int length = static_cast<int>(word.size());
+    const int start = end - length + 1;
+    if (start >= 0 && fileText.compare(static_cast<std::size_t>(start), word.size(), word) == 0)
+        return true;
+    AddMessage(kNotContiguous, end);
+    return false;
+}
+
+float TextScanner::ParseQuotedFloat(const std::string& value, int position)
+{
+    if (value.size() < 3 || value.front() != '"' || value.back() != '"') {
+        AddMessage(kWrongFloatFormat, position);
+        return 0.0f;
+    }
+    const std::string inner = value.substr(1, value.size() - 2);
+    for (char c : inner) {
+        if (!(c >= '0' && c <= '9') && c != '.') {
+            AddMessage(kExpectFloat, position);
+            return 0.0f;
+        }
+    }
+    return static_cast<float>(ParseDouble(inner));
+}
+
+bool TextScanner::StripQuotes(std::string& value, int position)
+{
+    if (value.size() < 2) {
+        AddMessage(kNoTicks, position);
+        return false;
+    }
+    const std::size_t first = value.find_first_not_of(" \t");
+    const std::size_t last = value.find_last_not_of(" \t");
+    value = first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
+    if (value.size() < 2)
+        return false;
+    if (value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+        return true;
+    }
+    AddMessage(kNoTicks, position);
+    return false;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/MessageLog.h"
+
+#include <string>
+#include <vector>
+
+// Reads a number the way the LDF reader and the sheets do: hexadecimal when
+// the text contains x or X anywhere, else signed decimal; leading blanks are
+// skipped and digits are read up to the first other character. 0 when
+// nothing is readable.
+int ParseInt(const std::string& text);
+
+// Reads a decimal number like the C library's text-to-double conversion, up
+// to the first character that cannot continue it, whatever the locale. 0.0
+// when nothing is readable.
+double ParseDouble(const std::string& text);
+
+// Character classes of the reader.
+bool IsBlank(char c);
+bool IsLineEnd(char c);
+bool IsSeparator(char c);
+bool IsValidNameChars(const std::string& text);
+bool IsValidTokenChars(const std::string& text);
+
+// The whole file text, the message log and the scanning operations that walk
+// the text with one position. Every operation stops at the end of the text
+// and adds its messages with the line of the position where it found them.
+// A position is passed by reference and only ever moves forward.
+class TextScanner {
+public:
+    explicit TextScanner(bool strict) : strictLineEnds(strict) {}
+    virtual ~TextScanner() = default;
+    TextScanner(const TextScanner&) = default;
+    TextScanner& operator=(const TextScanner&) = default;
+
+    // The part of filePath after its last backslash.
+    std::string FileName() const;
+    std::string Text() const { return fileText; }
+    // Replaces the text and forgets the line index built for the old one.
+    void SetText(std::string text);
+    // 1 + the number of LF characters before the position.
+    int LineNumber(int position) const;
+
+    void AddMessage(const std::string& text, int position);
+    void AddPlainMessage(const std::string& text);
+    void AddPlainMessage(const std::string& text, const std::string& detail);
+
+    // Scanning operations. "pos+1" operations first step past the character
+    // at the position (the last one already consumed).
+    bool SkipCommentAt(int& pos);
+    bool SkipToBlockStart(int& pos);
+    bool SkipToBlockEnd(int& pos);
+    bool ExpectEquals(int& pos);
+    bool ExpectColon(int& pos);
+    std::string ReadUntilOpenBrace(int& pos);
+    std::string ReadTokenUntilComma(int& pos, bool namesOnly);
+    std::string ReadTokenUntilSemicolon(int& pos);
+    std::string ReadTokenUntilCloseBrace(int& pos);
+    std::string ReadValueWithUnit(int& pos, const std::string& unit);
+    std::string ReadCompactUntilSemicolon(int& pos);
+    std::string ReadRawUntilSemicolon(int& pos);
+    int CountCommasUntil(int pos, char terminator) const;
+    bool CheckContiguous(int position, const std::string& word);
+    float ParseQuotedFloat(const std::string& value, int position);
+    bool StripQuotes(std::string& value, int position);
+
+    std::string filePath;
+    std::string fileText;
+    bool strictLineEnds;
+    MessageLog messages;
+
+protected:
+    int TextLength() const { return static_cast<int>(fileText.size()); }
+    bool InText(int pos) const { return pos >= 0 && pos < TextLength(); }
+    char At(int pos) const { return InText(pos) ? fileText[static_cast<std::size_t>(pos)] : '\0'; }
+
+private:
+    mutable std::vector<int> m_lineStarts;  // built on the first LineNumber call
+};

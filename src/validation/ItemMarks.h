@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// What the consistency checks need of a tree: marking an item by its handle
+// (an index the caller chose) and attaching reasons to it.
+class ItemMarks {
+public:
+    static constexpr int kRed = 255;
+    static constexpr int kBlack = 0;
+    static constexpr int kNoColour = -1;
+
+    virtual ~ItemMarks() = default;
+    virtual void SetItemColor(int item, int colour) = 0;
+    virtual void AddItemMessage(int item, const std::string& text) = 0;
+    // The reasons of a red item joined with "; ", most recent first; empty
+    // for any other item.
+    virtual std::string GetItemMessages(int item) const = 0;
+};
+
+// Keeps the marks in memory: the outline of the tree, the command-line tool
+// and the tests use it.
+class MarkRecorder : public ItemMarks {
+public:
+    void SetItemColor(int item, int colour) override;
+    void AddItemMessage(int item, const std::string& text) override;
+    std::string GetItemMessages(int item) const override;
+
+    int GetItemColor(int item) const;  // kNoColour when never set
+    void Clear() { m_styles.clear(); }
+
+private:
+    struct Style {
+        int colour = kNoColour;
+        std::vector<std::string> messages;
+    };
+    std::map<int, Style> m_styles;
+};
+
+// Joins reasons as the status bar shows them: most recent first, "; " between.
+std::string JoinItemMessages(const std::vector<std::string>& messagesInOrderAdded);

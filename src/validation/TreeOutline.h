@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class LinNetwork;
+
+// One row of the navigation tree as the rebuild lays it out.
+struct OutlineItem {
+    enum class Kind {
+        Category,  // a fixed item: closed/open folder images
+        Entity,    // an entity of the network: leaf image
+    };
+
+    std::string text;
+    int depth = 0;         // 0 for the top-level items
+    int parent = -1;       // index of the parent item in the outline, -1 at the top
+    int siblingIndex = 0;  // number of previous siblings
+    Kind kind = Kind::Category;
+    int colour = -1;        // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
+    std::string messages;   // reasons of a red item as the status bar shows them
+};
+
+// The items of the tree in top-to-bottom order (every item expanded).
+struct TreeOutline {
+    std::vector<OutlineItem> items;
+
+    // The position line text of an item: "Signals / S1 / ".
+    std::string PathOf(int item) const;
+};
+
+// Everything a rebuild of the tree does to and with the network: the
+// reference clean-up, default attributes for slaves that have none, every
+// consistency check on its item (which may set a frame's default length),
+// and the alignment of the representations. The editor's tree and the
+// command-line tool both call it.
+TreeOutline PrepareTreeOutline(LinNetwork& network);

@@ -1,0 +1,3 @@
+#include "model/LinNetwork.h"
+
+std::string LinNetwork::BuildLdfText() const { return {}; }

@@ -1,0 +1,159 @@
+#include "model/LinNetwork.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LinNetwork, DefaultIsTheNewDocumentNetwork)
+{
+    auto network = LinNetwork::CreateDefault();
+    ASSERT_EQ(1u, network->slaves.size());
+    EXPECT_EQ("Slave1", network->slaves[0]->name);
+    EXPECT_EQ("Master", network->masterName);
+    EXPECT_EQ(10, network->timeBaseMs);
+    EXPECT_FLOAT_EQ(0.1f, network->jitterMs);
+    EXPECT_FLOAT_EQ(19.2f, network->speedKbps);
+    EXPECT_FLOAT_EQ(2.0f, network->protocolVersion);
+    EXPECT_FLOAT_EQ(2.0f, network->languageVersion);
+    EXPECT_TRUE(network->descriptionFileSeen);
+    EXPECT_TRUE(network->strictLineEnds);
+    EXPECT_TRUE(network->messages.Empty());
+}
+
+TEST(LinNetwork, LoadReportsAnUnreadableFile)
+{
+    LoadResult result = LinNetwork::Load("/nonexistent/folder/none.ldf");
+    EXPECT_FALSE(result);
+    EXPECT_NE(std::string::npos, result.error.find("none.ldf"));
+}
+
+TEST(LinNetwork, NulByteEndsTheTextWithAWarning)
+{
+    auto network = LinNetwork::LoadFromText(std::string("LIN_description_file;\0garbage", 30));
+    EXPECT_EQ("LIN_description_file;", network->fileText);
+    ASSERT_FALSE(network->messages.Empty());
+    EXPECT_EQ("Warning: file contains a NUL byte, the text after it is not read", network->messages[0].text);
+}
+
+TEST(LinNetwork, CopyIsDeep)
+{
+    auto network = LinNetwork::CreateDefault();
+    auto& table = network->scheduleTables.Append(std::make_unique<ScheduleTable>("T"));
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("F")));
+    LinNetwork copy(*network);
+    copy.slaves[0]->name = "Other";
+    copy.scheduleTables[0]->entries[0]->FrameSlot()->frameName = "G";
+    EXPECT_EQ("Slave1", network->slaves[0]->name);
+    EXPECT_EQ("F", network->scheduleTables[0]->entries[0]->FrameSlot()->frameName);
+}
+
+TEST(MakeUniqueName, CountsUpFromTheBase)
+{
+    EXPECT_EQ("Signal", MakeUniqueName(std::vector<std::string>{}, "Signal"));
+    EXPECT_EQ("Signal1", MakeUniqueName({"Signal", "Signal0"}, "Signal"));
+    EXPECT_EQ("Signal", MakeUniqueName({"Signal"}, "Signal", 0));
+    EXPECT_EQ("Signal0", MakeUniqueName({"Signal"}, "Signal", 5));
+}
+
+TEST(NodeAttributes, ProductValuesFillInOrderAndDropOutOfRange)
+{
+    NodeAttributes attributes("A");
+    EXPECT_TRUE(attributes.AddProductValue(0x7FFF));
+    EXPECT_TRUE(attributes.AddProductValue(-1));
+    EXPECT_TRUE(attributes.AddProductValue(3));
+    EXPECT_FALSE(attributes.AddProductValue(4));
+    EXPECT_EQ(0x7FFF, attributes.supplierId);
+    EXPECT_EQ(0xFFFF, attributes.functionId);
+    EXPECT_EQ(3, attributes.variant);
+    EXPECT_TRUE(attributes.SetProtocol("2.0"));
+    EXPECT_FALSE(attributes.SetProtocol("2"));
+    EXPECT_EQ("2.0", attributes.protocol);
+}
+
+TEST(LinSignal, ParametersFillInOrder)
+{
+    LinSignal scalar("S");
+    for (const char* p : {"8", "-1", "Slave1", "Master"})
+        scalar.AddParameter(p);
+    EXPECT_EQ(8, scalar.size);
+    EXPECT_EQ(std::vector<std::uint16_t>{65535}, scalar.initValues);
+    EXPECT_EQ("Slave1", scalar.publisher);
+    EXPECT_EQ(std::vector<std::string>{"Master"}, scalar.subscribers);
+
+    LinSignal array("B");
+    array.AddParameter("16");
+    array.AddInitByte("1");
+    array.AddInitByte("2");
+    array.AddParameter("Slave1");
+    EXPECT_TRUE(array.isByteArray);
+    EXPECT_EQ((std::vector<std::uint16_t>{1, 2}), array.initValues);
+    EXPECT_EQ("Slave1", array.publisher);
+
+    SignalGroup group;
+    EXPECT_TRUE(group.AddParameter("G"));
+    EXPECT_FALSE(group.AddParameter("0x10"));
+    EXPECT_EQ(0, group.groupSize);
+}
+
+TEST(LinNetwork, AlignRepresentationsFollowsTheEncodingTypes)
+{
+    LinNetwork network;
+    network.encodingTypes.Append(std::make_unique<EncodingType>("A"));
+    network.encodingTypes.Append(std::make_unique<EncodingType>("B"));
+    network.signalRepresentations.Append(std::make_unique<SignalRepresentation>("B"));
+    network.signalRepresentations.Append(std::make_unique<SignalRepresentation>("X"));
+    network.signalRepresentations[0]->AddSignal("S");
+    network.AlignRepresentations();
+    ASSERT_EQ(2u, network.signalRepresentations.size());
+    EXPECT_EQ("A", network.signalRepresentations[0]->encodingName);
+    EXPECT_TRUE(network.signalRepresentations[0]->signalNames.empty());
+    EXPECT_EQ("B", network.signalRepresentations[1]->encodingName);
+    EXPECT_EQ("B", network.EncodingOfSignal("S"));
+    EXPECT_EQ("", network.EncodingOfSignal("T"));
+
+    network.AssignSignalToEncoding("A", "S");
+    EXPECT_EQ("A", network.EncodingOfSignal("S"));
+    network.AssignSignalToEncoding("", "S");
+    EXPECT_EQ("", network.EncodingOfSignal("S"));
+}
+
+TEST(LinNetwork, PurgesRemoveReferencesToDeletedEntities)
+{
+    auto network = LinNetwork::CreateDefault();
+    auto& frame = network->frames.Append(std::make_unique<LinFrame>());
+    frame.name = "F";
+    frame.publisher = "Gone";
+    frame.AddSignal("S", "0");
+    frame.AddSignal("Missing", "8");
+    auto& signal = network->signals.Append(std::make_unique<LinSignal>("S"));
+    signal.publisher = "Master";
+    signal.subscribers = {"Slave1", "Gone", "Master"};
+    network->nodeAttributes.Append(std::make_unique<NodeAttributes>("Gone"));
+    network->nodeAttributes.Append(std::make_unique<NodeAttributes>("Slave1")).responseErrorSignal = "Missing";
+    auto& table = network->scheduleTables.Append(std::make_unique<ScheduleTable>("T"));
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("X")));
+    table.entries.Append(
+        std::make_unique<ScheduleEntry>(10, kAssignFrameId, std::make_unique<FrameIdCommand>("Gone", "X")));
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("F")));
+
+    network->RemoveOrphanNodeAttributes();
+    network->PurgeDeletedNodes();
+    network->PurgeDeletedSignals();
+    network->PurgeDeletedFrames();
+
+    ASSERT_EQ(1u, network->nodeAttributes.size());
+    EXPECT_EQ("", network->nodeAttributes[0]->responseErrorSignal);
+    EXPECT_EQ("", frame.publisher);
+    EXPECT_EQ(std::vector<std::string>{"S"}, frame.signalNames);
+    EXPECT_EQ(std::vector<std::uint32_t>{0}, frame.offsets);
+    EXPECT_EQ("Master", signal.publisher);
+    EXPECT_EQ((std::vector<std::string>{"Slave1", "Master"}), signal.subscribers);
+    ASSERT_EQ(2u, table.entries.size());
+    EXPECT_EQ("", table.entries[0]->FrameId()->nodeName);
+    EXPECT_EQ("", table.entries[0]->FrameId()->frameName);
+    EXPECT_EQ("F", table.entries[1]->FrameSlot()->frameName);
+    EXPECT_EQ(-1, network->FrameLength("X"));
+    EXPECT_EQ(0, network->FrameLength("F"));
+}
+
+}  // namespace

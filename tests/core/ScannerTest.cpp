@@ -1,0 +1,221 @@
+#include "reader/TextScanner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A scanner over one text, read as a load reads it (line ends are blanks).
+TextScanner Over(const std::string& text, bool strict = false)
+{
+    TextScanner scanner(strict);
+    scanner.SetText(text);
+    return scanner;
+}
+
+std::vector<std::string> Texts(const TextScanner& scanner)
+{
+    std::vector<std::string> texts;
+    for (const Message& m : scanner.messages)
+        texts.push_back(FormatMessage(m));
+    return texts;
+}
+
+TEST(ParseInt, ReadsDecimalAndHexadecimal)
+{
+    struct Row {
+        const char* text;
+        int value;
+    };
+    const Row rows[] = {
+        {"60", 60},  {"0x3C", 60}, {"0X3c", 60},     {"3C", 3},        {"x10", 0},   {"  12ms", 12},
+        {"-1", -1},  {"", 0},      {"abc", 0},       {"12.5", 12},     {"0x", 0},     {"0xFFFFFFFF", -1},
+        {"+7", 7},   {"1e3", 1},   {"4294967297", 1}, {"0x7FFF", 32767},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(row.value, ParseInt(row.text));
+    }
+}
+
+TEST(ParseDouble, StopsAtTheFirstCharacterThatCannotContinue)
+{
+    EXPECT_FLOAT_EQ(19.2f, static_cast<float>(ParseDouble("19.2")));
+    EXPECT_FLOAT_EQ(2.0f, static_cast<float>(ParseDouble("2.0.1")));
+    EXPECT_FLOAT_EQ(0.1f, static_cast<float>(ParseDouble(" 0.1ms")));
+    EXPECT_FLOAT_EQ(-32.766f, static_cast<float>(ParseDouble("-32.766")));
+    EXPECT_FLOAT_EQ(350.0f, static_cast<float>(ParseDouble("3.5E+02")));
+    EXPECT_EQ(0.0, ParseDouble("ms"));
+}
+
+TEST(TextScanner, LineNumbersCountLineFeedsOnly)
+{
+    TextScanner scanner = Over("a\r\nb\rc\nd");
+    EXPECT_EQ(1, scanner.LineNumber(-5));
+    EXPECT_EQ(1, scanner.LineNumber(0));
+    EXPECT_EQ(1, scanner.LineNumber(2));
+    EXPECT_EQ(2, scanner.LineNumber(3));
+    EXPECT_EQ(2, scanner.LineNumber(6));
+    EXPECT_EQ(3, scanner.LineNumber(7));
+    EXPECT_EQ(3, scanner.LineNumber(100));
+}
+
+TEST(TextScanner, FileNameDropsTheFolders)
+{
+    TextScanner scanner(false);
+    scanner.filePath = "C:\\nets\\body.ldf";
+    EXPECT_EQ("body.ldf", scanner.FileName());
+    scanner.filePath = "/home/user/body.ldf";
+    EXPECT_EQ("body.ldf", scanner.FileName());
+    scanner.filePath = "body.ldf";
+    EXPECT_EQ("body.ldf", scanner.FileName());
+}
+
+TEST(TextScanner, SkipsComments)
+{
+    TextScanner lineComment = Over("// note");
+    int pos = 0;
+    EXPECT_FALSE(lineComment.SkipCommentAt(pos));
+    EXPECT_EQ(7, pos);
+
+    TextScanner shortBlock = Over("/*/x");
+    pos = 0;
+    EXPECT_TRUE(shortBlock.SkipCommentAt(pos));
+    EXPECT_EQ(2, pos);
+
+    TextScanner unterminated = Over("/* open");
+    pos = 0;
+    EXPECT_FALSE(unterminated.SkipCommentAt(pos));
+    EXPECT_EQ(7, pos);
+
+    TextScanner loneSlash = Over("/x");
+    pos = 0;
+    EXPECT_FALSE(loneSlash.SkipCommentAt(pos));
+    EXPECT_EQ(0, pos);
+    EXPECT_EQ(std::vector<std::string>{"Z: 1 Comment false"}, Texts(loneSlash));
+}
+
+TEST(TextScanner, ExpectEqualsStopsOnTheFirstOtherCharacter)
+{
+    TextScanner good = Over("x  =");
+    int pos = 0;
+    EXPECT_TRUE(good.ExpectEquals(pos));
+    EXPECT_EQ(3, pos);
+
+    TextScanner bad = Over("xa =");
+    pos = 0;
+    EXPECT_FALSE(bad.ExpectEquals(pos));
+    EXPECT_EQ(1, pos);
+
+    TextScanner strict = Over("x\n=", true);
+    pos = 0;
+    EXPECT_FALSE(strict.ExpectEquals(pos));
+}
+
+TEST(TextScanner, TokenReadersDropBlanksAndCheckCharacters)
+{
+    TextScanner scanner = Over(":a b;");
+    int pos = 0;
+    EXPECT_EQ("ab", scanner.ReadTokenUntilSemicolon(pos));
+    EXPECT_EQ(4, pos);
+    EXPECT_FALSE(scanner.CheckContiguous(pos - 1, "ab"));
+    EXPECT_EQ(std::vector<std::string>{"Z: 1 Key-Word / Parameter wrong (spaces)"}, Texts(scanner));
+
+    TextScanner dollar = Over(":a$;");
+    pos = 0;
+    EXPECT_EQ("", dollar.ReadTokenUntilSemicolon(pos));
+    EXPECT_EQ(std::vector<std::string>{"Z: 1 Invalid signs in expression"}, Texts(dollar));
+
+    TextScanner plus = Over(":+1,");
+    pos = 0;
+    EXPECT_EQ("+1", plus.ReadTokenUntilComma(pos, false));
+    pos = 0;
+    EXPECT_EQ("", plus.ReadTokenUntilComma(pos, true));
+
+    TextScanner unterminated = Over(":abc");
+    pos = 0;
+    EXPECT_EQ("", unterminated.ReadTokenUntilSemicolon(pos));
+    EXPECT_EQ(4, pos);
+}
+
+TEST(TextScanner, CountsCommasUpToTheTerminator)
+{
+    TextScanner scanner = Over("1, 2, 3 }");
+    EXPECT_EQ(2, scanner.CountCommasUntil(0, '}'));
+    EXPECT_EQ(-1, scanner.CountCommasUntil(0, ';'));
+    TextScanner strict = Over("1,\n2;", true);
+    EXPECT_EQ(-1, strict.CountCommasUntil(0, ';'));
+}
+
+TEST(TextScanner, ReadsAValueWithItsUnit)
+{
+    TextScanner good = Over("= 19.2 kbps;");
+    int pos = 0;
+    EXPECT_EQ("19.2", good.ReadValueWithUnit(pos, "kbps"));
+    EXPECT_EQ(11, pos);
+
+    TextScanner misspelt = Over("= 19.2 kbs;");
+    pos = 0;
+    EXPECT_EQ("", misspelt.ReadValueWithUnit(pos, "kbps"));
+
+    TextScanner noUnit = Over("= 19.2;\nNodes { kbps; }");
+    pos = 0;
+    EXPECT_EQ("", noUnit.ReadValueWithUnit(pos, "kbps"));
+    EXPECT_EQ(6, pos);
+}
+
+TEST(TextScanner, ReadsCompactAndRawValuesOnOneLine)
+{
+    TextScanner compact = Over("x delay 10 ms;");
+    int pos = 0;
+    EXPECT_EQ("delay10ms", compact.ReadCompactUntilSemicolon(pos));
+    TextScanner broken = Over("x delay 10 ms\n;");
+    pos = 0;
+    EXPECT_EQ("", broken.ReadCompactUntilSemicolon(pos));
+    TextScanner raw = Over(", \"on\" ;");
+    pos = 0;
+    EXPECT_EQ(" \"on\" ", raw.ReadRawUntilSemicolon(pos));
+}
+
+TEST(TextScanner, ParsesQuotedFloats)
+{
+    TextScanner scanner = Over("");
+    EXPECT_FLOAT_EQ(2.0f, scanner.ParseQuotedFloat("\"2.0\"", 0));
+    EXPECT_TRUE(scanner.messages.Empty());
+    EXPECT_EQ(0.0f, scanner.ParseQuotedFloat("2.0", 0));
+    EXPECT_EQ(0.0f, scanner.ParseQuotedFloat("\"2,0\"", 0));
+    EXPECT_EQ((std::vector<std::string>{"Z: 1 Wrong format: xxx.xxxx;", "Z: 1 Expect: xxx.xxx -> Float"}),
+              Texts(scanner));
+}
+
+TEST(TextScanner, StripsQuotes)
+{
+    TextScanner scanner = Over("");
+    std::string quoted = "  \"off\" ";
+    EXPECT_TRUE(scanner.StripQuotes(quoted, 0));
+    EXPECT_EQ("off", quoted);
+    std::string bare = "off";
+    EXPECT_FALSE(scanner.StripQuotes(bare, 0));
+    std::string blank = "   ";
+    EXPECT_FALSE(scanner.StripQuotes(blank, 0));
+    EXPECT_EQ(std::vector<std::string>{"Z: 1 No ticks"}, Texts(scanner));
+}
+
+TEST(TextScanner, BlockStartSkipsCommentsAndStopsOnOtherCharacters)
+{
+    TextScanner scanner = Over("s /* c */ // d\n {x");
+    int pos = 0;
+    EXPECT_TRUE(scanner.SkipToBlockStart(pos));
+    EXPECT_EQ('x', scanner.fileText[static_cast<std::size_t>(pos)]);
+
+    TextScanner other = Over("s ; {");
+    pos = 0;
+    EXPECT_FALSE(other.SkipToBlockStart(pos));
+    EXPECT_EQ(2, pos);
+
+    TextScanner lastBrace = Over("s {");
+    pos = 0;
+    EXPECT_TRUE(lastBrace.SkipToBlockStart(pos));
+    EXPECT_EQ(3, pos);
+}
+
+}  // namespace
