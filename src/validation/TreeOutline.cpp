@@ -1,0 +1,7 @@
+#include "validation/TreeOutline.h"
+
+#include "model/LinNetwork.h"
+
+std::string TreeOutline::PathOf(int) const { return {}; }
+
+TreeOutline PrepareTreeOutline(LinNetwork&) { return {}; }
