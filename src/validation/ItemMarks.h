@@ -1,7 +1,7 @@
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // What the consistency checks need of a tree: marking an item by its handle
@@ -36,7 +36,7 @@ private:
         int colour = kNoColour;
         std::vector<std::string> messages;
     };
-    std::map<int, Style> m_styles;
+    std::unordered_map<int, Style> m_styles;
 };
 
 // Joins reasons as the status bar shows them: most recent first, "; " between.
