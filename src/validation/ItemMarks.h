@@ -20,8 +20,8 @@ public:
     virtual std::string GetItemMessages(int item) const = 0;
 };
 
-// Keeps the marks in memory: the outline of the tree, the command-line tool
-// and the tests use it.
+// Keeps the marks in memory; the tree outline (which the editor's tree and
+// the command-line tool render) and the tests use it.
 class MarkRecorder : public ItemMarks {
 public:
     void SetItemColor(int item, int colour) override;

@@ -3,7 +3,7 @@
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
-#include "validation/TimeBase.h"
+#include "validation/CheckRules.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -63,9 +63,6 @@ const float kStandardSpeed = 19.2f;
 const int kStandardTimeBase = 10;
 const float kStandardJitter = 0.1f;
 const float kNotGiven = -1.0f;
-
-// Written so that a value that is not a number counts as out of range too.
-bool InRange(float value, float lowest, float highest) { return lowest <= value && value <= highest; }
 
 // For each entry: whether an equal entry follows it later in the list.
 template <typename T>
@@ -242,29 +239,32 @@ private:
 
     void ReportSporadicFrames()
     {
-        for (const auto& frame : m_net.sporadicFrames) {
-            if (m_frameNames.Contains(frame->name))
-                Named(kNamedLikeFrame, frame->name);
-            if (m_eventTriggeredNames.Contains(frame->name))
-                Plain(kSporadicNamedLikeEventTriggered);
-        }
+        ReportNameClashes(m_net.sporadicFrames, m_eventTriggeredNames, kSporadicNamedLikeEventTriggered);
         for (const auto& frame : m_net.sporadicFrames)
             ReportMissingAssociatedFrames(frame->frameNames);
     }
 
     void ReportEventTriggeredFrames()
     {
-        for (const auto& frame : m_net.eventTriggeredFrames) {
-            if (m_frameNames.Contains(frame->name))
-                Named(kNamedLikeFrame, frame->name);
-            if (m_sporadicNames.Contains(frame->name))
-                Plain(kEventTriggeredNamedLikeSporadic);
-        }
+        ReportNameClashes(m_net.eventTriggeredFrames, m_sporadicNames, kEventTriggeredNamedLikeSporadic);
         for (const auto& frame : m_net.eventTriggeredFrames)
             if (frame->frameId < 0 || frame->frameId > 63)
                 Named(kEventTriggeredIdInvalid, frame->name);
         for (const auto& frame : m_net.eventTriggeredFrames)
             ReportMissingAssociatedFrames(frame->frameNames);
+    }
+
+    // A sporadic or event-triggered frame named like an unconditional frame,
+    // or like a frame of the other of these two kinds.
+    template <typename Record>
+    void ReportNameClashes(const OwnedList<Record>& list, const NameIndex& otherKindNames, const char* otherKindClash)
+    {
+        for (const auto& frame : list) {
+            if (m_frameNames.Contains(frame->name))
+                Named(kNamedLikeFrame, frame->name);
+            if (otherKindNames.Contains(frame->name))
+                Plain(otherKindClash);
+        }
     }
 
     void ReportMissingAssociatedFrames(const std::vector<std::string>& frameNames)

@@ -2,7 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "validation/ItemMarks.h"
-#include "validation/TimeBase.h"
+#include "validation/CheckRules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,9 +43,6 @@ const char* const kDelayNoDivider = "Delay no divider of Time Base";
 const char* const kNodeNotFound = "Node name not found";
 const char* const kFrameNotFound = "Frame not found";
 const char* const kMinAboveMax = "Min > Max";
-
-// Written so that a value that is not a number counts as out of range too.
-bool InRange(float value, float lowest, float highest) { return lowest <= value && value <= highest; }
 
 // The records of one list by name: the first of each name and how many share it.
 template <typename Record>
@@ -119,26 +116,48 @@ int DefaultFrameLength(int frameId)
     return 0;
 }
 
-template <typename T, typename Make>
-const T& BuiltOnce(std::optional<T>& slot, Make make)
-{
-    if (!slot)
-        slot.emplace(make());
-    return *slot;
-}
-
 }  // namespace
 
+// Each lookup is built when first asked for.
 struct TreeChecker::Lookups {
+    explicit Lookups(const LinNetwork& network) : net(network) {}
+
+    const RecordLookup<LinNode>& Slaves() { return BuiltOnce(slaves, net.slaves); }
+    const RecordLookup<LinSignal>& Signals() { return BuiltOnce(signals, net.signals); }
+    const RecordLookup<LinFrame>& Frames() { return BuiltOnce(frames, net.frames); }
+    const RecordLookup<ScheduleTable>& ScheduleTables() { return BuiltOnce(scheduleTables, net.scheduleTables); }
+
+    // How many attributes of the network have each configured NAD.
+    const std::unordered_map<int, int>& NadCounts()
+    {
+        if (!nadCounts) {
+            nadCounts.emplace();
+            for (const auto& attributes : net.nodeAttributes)
+                ++(*nadCounts)[attributes->configuredNad];
+        }
+        return *nadCounts;
+    }
+
+private:
+    template <typename Record>
+    static const RecordLookup<Record>& BuiltOnce(std::optional<RecordLookup<Record>>& slot,
+                                                 const OwnedList<Record>& list)
+    {
+        if (!slot)
+            slot.emplace(list);
+        return *slot;
+    }
+
+    const LinNetwork& net;
     std::optional<RecordLookup<LinNode>> slaves;
-    std::optional<std::unordered_map<int, int>> nadCounts;
     std::optional<RecordLookup<LinSignal>> signals;
     std::optional<RecordLookup<LinFrame>> frames;
     std::optional<RecordLookup<ScheduleTable>> scheduleTables;
+    std::optional<std::unordered_map<int, int>> nadCounts;
 };
 
 TreeChecker::TreeChecker(LinNetwork& network, ItemMarks& marks)
-    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>())
+    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>(network))
 {
 }
 
@@ -175,20 +194,14 @@ void TreeChecker::CheckMaster(int item)
         Fail(item, kTimeBaseWrong);
     if (!(static_cast<float>(m_net.timeBaseMs) > m_net.jitterMs))
         Fail(item, kJitterSuspicious);
-    const auto& slaves = BuiltOnce(m_lookups->slaves, [&] { return RecordLookup<LinNode>(m_net.slaves); });
-    if (slaves.Count(m_net.masterName) >= 1)
+    if (m_lookups->Slaves().Count(m_net.masterName) >= 1)
         Fail(item, kMasterNamedLikeSlave);
     Finish(item);
 }
 
 void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
 {
-    const auto& nadCounts = BuiltOnce(m_lookups->nadCounts, [&] {
-        std::unordered_map<int, int> counts;
-        for (const auto& other : m_net.nodeAttributes)
-            ++counts[other->configuredNad];
-        return counts;
-    });
+    const auto& nadCounts = m_lookups->NadCounts();
     const auto sameNad = nadCounts.find(attributes.configuredNad);
     if (sameNad != nadCounts.end() && sameNad->second > 1)
         Fail(item, kNadNotUnique);
@@ -218,7 +231,7 @@ void TreeChecker::CheckFrame(int item, LinFrame& frame)
     if (frame.publisher.empty())
         Fail(item, kPublisherNotDefined);
 
-    const auto& signals = BuiltOnce(m_lookups->signals, [&] { return RecordLookup<LinSignal>(m_net.signals); });
+    const auto& signals = m_lookups->Signals();
     const std::size_t placed = std::min(frame.signalNames.size(), frame.offsets.size());
     std::vector<BitSpan> spans;
     spans.reserve(placed);
@@ -253,8 +266,7 @@ void TreeChecker::CheckSignal(int item, const LinSignal& signal)
         Fail(item, kNoInitValue);
     if (signal.name.empty())
         Fail(item, kSignalNameWrong);
-    const auto& signals = BuiltOnce(m_lookups->signals, [&] { return RecordLookup<LinSignal>(m_net.signals); });
-    if (signals.Count(signal.name) > 1)
+    if (m_lookups->Signals().Count(signal.name) > 1)
         Fail(item, kSignalNameNotUnique);
     if (std::find(signal.subscribers.begin(), signal.subscribers.end(), signal.publisher) != signal.subscribers.end())
         Fail(item, kPublisherSubscribes);
@@ -263,7 +275,7 @@ void TreeChecker::CheckSignal(int item, const LinSignal& signal)
 
 void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& frame)
 {
-    const auto& frames = BuiltOnce(m_lookups->frames, [&] { return RecordLookup<LinFrame>(m_net.frames); });
+    const auto& frames = m_lookups->Frames();
     auto lengthOf = [&](const std::string& name) {
         const LinFrame* associated = frames.First(name);
         return associated ? associated->length : -1;
@@ -279,9 +291,7 @@ void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& 
 
 void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)
 {
-    const auto& tables =
-        BuiltOnce(m_lookups->scheduleTables, [&] { return RecordLookup<ScheduleTable>(m_net.scheduleTables); });
-    if (tables.Count(table.name) > 1)
+    if (m_lookups->ScheduleTables().Count(table.name) > 1)
         Fail(item, kScheduleNotUnique);
 
     const int timeBase = m_net.timeBaseMs;
@@ -290,8 +300,8 @@ void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)
         }))
         Fail(item, kDelayNoDivider);
 
-    const auto& slaves = BuiltOnce(m_lookups->slaves, [&] { return RecordLookup<LinNode>(m_net.slaves); });
-    const auto& frames = BuiltOnce(m_lookups->frames, [&] { return RecordLookup<LinFrame>(m_net.frames); });
+    const auto& slaves = m_lookups->Slaves();
+    const auto& frames = m_lookups->Frames();
     for (const auto& entry : table.entries) {
         const FrameIdCommand* command = entry->FrameId();
         if (!command)

@@ -17,9 +17,9 @@ struct ScheduleTable;
 // to the message log; the only change to the network is the frame check's
 // default length for a frame that has none.
 //
-// A checker serves one rebuild. The name lookups and counts a kind of check
-// needs are built at the first check of that kind, so the lists must not
-// change from then on (frame lengths may: they are read when used).
+// A checker serves one rebuild. Each name lookup or count is built when a
+// check first needs it, so a list must not change once it has been looked
+// up (frame lengths may: they are read when used).
 class TreeChecker {
 public:
     TreeChecker(LinNetwork& network, ItemMarks& marks);

@@ -3,13 +3,12 @@
 
 #include "model/LinNetwork.h"
 #include "validation/PostLoadRepair.h"
-#include "validation/TimeBase.h"
+#include "validation/CheckRules.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -68,57 +67,47 @@ TEST(PostLoadRepair, HeaderValuesAreReportedAndRestored)
 {
     struct Case {
         int line;
-        std::function<void(LinNetwork&)> change;
-        Lines expected;
-        std::function<bool(const LinNetwork&)> holds;
+        float LinNetwork::*field;
+        float given;
+        const char* message;  // null when the value is accepted
+        float after;
     };
     const float nan = std::nanf("");
     const Case cases[] = {
-        {__LINE__, [](LinNetwork& n) { n.protocolVersion = -1.0f; }, {"Protocol version not here"},
-         [](const LinNetwork& n) { return n.protocolVersion == -1.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.protocolVersion = 0.01f; }, {},
-         [](const LinNetwork& n) { return n.protocolVersion == 0.01f; }},
-        {__LINE__, [](LinNetwork& n) { n.protocolVersion = 99.99f; }, {},
-         [](const LinNetwork& n) { return n.protocolVersion == 99.99f; }},
-        {__LINE__, [](LinNetwork& n) { n.protocolVersion = 0.0f; }, {"Protocol version wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.protocolVersion == 2.0f; }},
-        {__LINE__, [nan](LinNetwork& n) { n.protocolVersion = nan; }, {"Protocol version wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.protocolVersion == 2.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.languageVersion = -1.0f; }, {"Language version not here"},
-         [](const LinNetwork& n) { return n.languageVersion == -1.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.languageVersion = 100.0f; }, {"Language version wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.languageVersion == 2.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.speedKbps = -1.0f; }, {"No speed declaration"},
-         [](const LinNetwork& n) { return n.speedKbps == -1.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.speedKbps = 1.0f; }, {}, [](const LinNetwork& n) { return n.speedKbps == 1.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.speedKbps = 20.0f; }, {},
-         [](const LinNetwork& n) { return n.speedKbps == 20.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.speedKbps = 20.1f; }, {"Speed version wron, Standrad is restored"},
-         [](const LinNetwork& n) { return n.speedKbps == 19.2f; }},
-        {__LINE__, [nan](LinNetwork& n) { n.speedKbps = nan; }, {"Speed version wron, Standrad is restored"},
-         [](const LinNetwork& n) { return n.speedKbps == 19.2f; }},
-        {__LINE__, [](LinNetwork& n) { n.masterName.clear(); }, {"No Master here, was added"},
-         [](const LinNetwork& n) { return n.masterName == "Master"; }},
-        {__LINE__, [](LinNetwork& n) { n.slaves.clear(); }, {"No slaves here"},
-         [](const LinNetwork& n) { return n.slaves.empty(); }},
-        {__LINE__, [](LinNetwork& n) { n.timeBaseMs = -1; }, {"No time base, was configured to standard"},
-         [](const LinNetwork& n) { return n.timeBaseMs == 10; }},
-        {__LINE__, [](LinNetwork& n) { n.timeBaseMs = 0; }, {"Time base wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.timeBaseMs == 10; }},
-        {__LINE__, [](LinNetwork& n) { n.timeBaseMs = -5; }, {"Time base wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.timeBaseMs == 10; }},
-        {__LINE__, [](LinNetwork& n) { n.jitterMs = -1.0f; }, {"Jitter false, Standard is restored"},
-         [](const LinNetwork& n) { return n.jitterMs == 0.1f; }},
-        {__LINE__, [](LinNetwork& n) { n.jitterMs = 0.0f; }, {}, [](const LinNetwork& n) { return n.jitterMs == 0.0f; }},
-        {__LINE__, [](LinNetwork& n) { n.jitterMs = -0.5f; }, {"Jitter wrong, Standard is restored"},
-         [](const LinNetwork& n) { return n.jitterMs == 0.1f; }},
+        {__LINE__, &LinNetwork::protocolVersion, -1.0f, "Protocol version not here", -1.0f},
+        {__LINE__, &LinNetwork::protocolVersion, 0.01f, nullptr, 0.01f},
+        {__LINE__, &LinNetwork::protocolVersion, 99.99f, nullptr, 99.99f},
+        {__LINE__, &LinNetwork::protocolVersion, 0.0f, "Protocol version wrong, Standard is restored", 2.0f},
+        {__LINE__, &LinNetwork::protocolVersion, nan, "Protocol version wrong, Standard is restored", 2.0f},
+        {__LINE__, &LinNetwork::languageVersion, -1.0f, "Language version not here", -1.0f},
+        {__LINE__, &LinNetwork::languageVersion, 100.0f, "Language version wrong, Standard is restored", 2.0f},
+        {__LINE__, &LinNetwork::speedKbps, -1.0f, "No speed declaration", -1.0f},
+        {__LINE__, &LinNetwork::speedKbps, 1.0f, nullptr, 1.0f},
+        {__LINE__, &LinNetwork::speedKbps, 20.0f, nullptr, 20.0f},
+        {__LINE__, &LinNetwork::speedKbps, 20.1f, "Speed version wron, Standrad is restored", 19.2f},
+        {__LINE__, &LinNetwork::speedKbps, nan, "Speed version wron, Standrad is restored", 19.2f},
+        {__LINE__, &LinNetwork::jitterMs, -1.0f, "Jitter false, Standard is restored", 0.1f},
+        {__LINE__, &LinNetwork::jitterMs, 0.0f, nullptr, 0.0f},
+        {__LINE__, &LinNetwork::jitterMs, -0.5f, "Jitter wrong, Standard is restored", 0.1f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case at line " << c.line);
         LinNetwork network = SoundNetwork();
-        c.change(network);
-        EXPECT_EQ(c.expected, Repair(network));
-        EXPECT_TRUE(c.holds(network));
+        network.*c.field = c.given;
+        EXPECT_EQ(c.message ? Lines{c.message} : Lines{}, Repair(network));
+        EXPECT_EQ(c.after, network.*c.field);
+    }
+}
+
+TEST(PostLoadRepair, TimeBaseIsRestoredWhenMissingOrNotPositive)
+{
+    for (auto [given, message] : {std::pair<int, const char*>{-1, "No time base, was configured to standard"},
+                                  {0, "Time base wrong, Standard is restored"},
+                                  {-5, "Time base wrong, Standard is restored"}}) {
+        LinNetwork network = SoundNetwork();
+        network.timeBaseMs = given;
+        EXPECT_EQ(Lines{message}, Repair(network));
+        EXPECT_EQ(10, network.timeBaseMs);
     }
 }
 
@@ -360,15 +349,7 @@ TEST(PostLoadRepair, StepsReportInTheirOrder)
               Repair(network));
 }
 
-TEST(PostLoadRepair, FollowsTheReadersMessages)
-{
-    LinNetwork network = SoundNetwork();
-    network.AddMessage("from the reader", 0);
-    network.speedKbps = -1.0f;
-    EXPECT_EQ((Lines{"Z: 1 from the reader", "No speed declaration"}), Repair(network));
-}
-
-TEST(TimeBase, NoDelayFitsATimeBaseOfZeroOrLess)
+TEST(CheckRules, NoDelayFitsATimeBaseOfZeroOrLess)
 {
     EXPECT_TRUE(IsWholeMultipleOfTimeBase(20, 10));
     EXPECT_TRUE(IsWholeMultipleOfTimeBase(0, 10));
