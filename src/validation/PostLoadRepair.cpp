@@ -353,7 +353,7 @@ private:
                     Named(kPhysicalMinNegative, type->name);
                 if (range->max < 0 || range->max > 65535)
                     Named(kPhysicalMaxTooBig, type->name);
-                if (!(range->min < range->max))
+                if (range->min >= range->max)
                     Named(kPhysicalMinNotBelowMax, type->name);
             }
         }
