@@ -1,7 +1,7 @@
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // What the consistency checks need of a tree: marking an item by its handle
@@ -20,8 +20,8 @@ public:
     virtual std::string GetItemMessages(int item) const = 0;
 };
 
-// Keeps the marks in memory: the outline of the tree, the command-line tool
-// and the tests use it.
+// Keeps the marks in memory; the tree outline (which the editor's tree and
+// the command-line tool render) and the tests use it.
 class MarkRecorder : public ItemMarks {
 public:
     void SetItemColor(int item, int colour) override;
@@ -36,7 +36,7 @@ private:
         int colour = kNoColour;
         std::vector<std::string> messages;
     };
-    std::map<int, Style> m_styles;
+    std::unordered_map<int, Style> m_styles;
 };
 
 // Joins reasons as the status bar shows them: most recent first, "; " between.

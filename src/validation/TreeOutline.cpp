@@ -1,7 +1,150 @@
 #include "validation/TreeOutline.h"
 
 #include "model/LinNetwork.h"
+#include "validation/ItemMarks.h"
+#include "validation/TreeChecker.h"
 
-std::string TreeOutline::PathOf(int) const { return {}; }
+#include <unordered_map>
 
-TreeOutline PrepareTreeOutline(LinNetwork&) { return {}; }
+namespace {
+
+// Appends items in top-to-bottom order; a parent is always added before its
+// children, and children follow their parent's earlier children.
+class OutlineBuilder {
+public:
+    int Category(const char* text, int parent = -1) { return Add(text, parent, OutlineItem::Kind::Category); }
+
+    int Entity(const std::string& text, int parent) { return Add(text, parent, OutlineItem::Kind::Entity); }
+
+    // One entity item per record, in list order; their indexes in the outline.
+    template <typename Record>
+    std::vector<int> Entities(const OwnedList<Record>& list, int parent)
+    {
+        std::vector<int> indexes;
+        indexes.reserve(list.size());
+        for (const auto& record : list)
+            indexes.push_back(Entity(RecordName(*record), parent));
+        return indexes;
+    }
+
+    TreeOutline Take() { return std::move(m_outline); }
+
+private:
+    int Add(const std::string& text, int parent, OutlineItem::Kind kind)
+    {
+        OutlineItem item;
+        item.text = text;
+        item.parent = parent;
+        item.kind = kind;
+        if (parent >= 0) {
+            item.depth = m_outline.items[static_cast<std::size_t>(parent)].depth + 1;
+            item.siblingIndex = m_childCounts[static_cast<std::size_t>(parent)]++;
+        } else {
+            item.siblingIndex = m_topLevelCount++;
+        }
+        m_outline.items.push_back(std::move(item));
+        m_childCounts.push_back(0);
+        return static_cast<int>(m_outline.items.size()) - 1;
+    }
+
+    TreeOutline m_outline;
+    std::vector<int> m_childCounts;  // parallel to the items
+    int m_topLevelCount = 0;
+};
+
+// The attributes of every slave, in slave order: the first record named
+// after it, or a record with the defaults appended for a slave that has none.
+std::vector<NodeAttributes*> AttributesOfEverySlave(LinNetwork& network)
+{
+    std::unordered_map<std::string, NodeAttributes*> byNode;
+    for (const auto& attributes : network.nodeAttributes)
+        byNode.emplace(attributes->nodeName, attributes.get());
+    std::vector<NodeAttributes*> result;
+    result.reserve(network.slaves.size());
+    for (const auto& slave : network.slaves) {
+        NodeAttributes*& attributes = byNode[slave->name];
+        if (!attributes)
+            attributes = &network.nodeAttributes.Append(std::make_unique<NodeAttributes>(slave->name));
+        result.push_back(attributes);
+    }
+    return result;
+}
+
+}  // namespace
+
+std::string TreeOutline::PathOf(int item) const
+{
+    std::string path;
+    // A parent always precedes its child, so the walk ends.
+    for (int i = item; i >= 0 && i < static_cast<int>(items.size());) {
+        const OutlineItem& current = items[static_cast<std::size_t>(i)];
+        path.insert(0, current.text + " / ");
+        if (current.parent >= i)
+            break;
+        i = current.parent;
+    }
+    return path;
+}
+
+TreeOutline PrepareTreeOutline(LinNetwork& network)
+{
+    namespace text = outline_text;
+    OutlineBuilder tree;
+    const int networkItem = tree.Category(text::Network);
+    const int nodesItem = tree.Category(text::Nodes);
+    const int masterItem = tree.Category(text::Master, nodesItem);
+    const std::vector<int> slaveItems = tree.Entities(network.slaves, nodesItem);
+    const int compositionItem = tree.Category(text::NodeComposition);
+    for (const auto& configuration : network.compositeConfigurations)
+        tree.Entities(configuration->compositeNodes, tree.Entity(configuration->name, compositionItem));
+    const int framesItem = tree.Category(text::Frames);
+    tree.Category(text::MasterReq, framesItem);
+    tree.Category(text::SlaveRes, framesItem);
+    const std::vector<int> frameItems = tree.Entities(network.frames, framesItem);
+    const std::vector<int> eventTriggeredItems =
+        tree.Entities(network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames));
+    tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames));
+    tree.Category(text::DynamicFrames);
+    const int signalsItem = tree.Category(text::Signals);
+    const std::vector<int> encodingItems =
+        tree.Entities(network.encodingTypes, tree.Category(text::EncodingTypes, signalsItem));
+    // After the alignment below the representations are the encoding types,
+    // one to one and in the same order, so they show the types' names.
+    tree.Entities(network.encodingTypes, tree.Category(text::Representation, signalsItem));
+    const std::vector<int> signalItems = tree.Entities(network.signals, signalsItem);
+    const std::vector<int> tableItems = tree.Entities(network.scheduleTables, tree.Category(text::Schedules));
+
+    MarkRecorder marks;
+    TreeChecker checker(network, marks);
+    checker.CheckNetwork(networkItem);
+    checker.CheckMaster(masterItem);
+
+    network.RemoveOrphanNodeAttributes();
+    network.PurgeDeletedNodes();
+    network.PurgeDeletedSignals();
+    network.PurgeDeletedFrames();
+
+    // Every slave gets its attributes before any slave is checked, so the NAD
+    // comparison sees the attributes the build leaves behind.
+    const std::vector<NodeAttributes*> attributes = AttributesOfEverySlave(network);
+    for (std::size_t i = 0; i < slaveItems.size(); ++i)
+        checker.CheckSlave(slaveItems[i], *attributes[i]);
+    for (std::size_t i = 0; i < frameItems.size(); ++i)
+        checker.CheckFrame(frameItems[i], *network.frames[i]);
+    for (std::size_t i = 0; i < signalItems.size(); ++i)
+        checker.CheckSignal(signalItems[i], *network.signals[i]);
+    for (std::size_t i = 0; i < eventTriggeredItems.size(); ++i)
+        checker.CheckEventTriggeredFrame(eventTriggeredItems[i], *network.eventTriggeredFrames[i]);
+    for (std::size_t i = 0; i < tableItems.size(); ++i)
+        checker.CheckScheduleTable(tableItems[i], *network.scheduleTables[i]);
+    for (std::size_t i = 0; i < encodingItems.size(); ++i)
+        checker.CheckEncodingType(encodingItems[i], *network.encodingTypes[i]);
+    network.AlignRepresentations();
+
+    TreeOutline outline = tree.Take();
+    for (std::size_t i = 0; i < outline.items.size(); ++i) {
+        outline.items[i].colour = marks.GetItemColor(static_cast<int>(i));
+        outline.items[i].messages = marks.GetItemMessages(static_cast<int>(i));
+    }
+    return outline;
+}

@@ -5,6 +5,27 @@
 
 class LinNetwork;
 
+// The captions of the fixed items of the tree.
+// Shown to users verbatim and matched by tests; keep the spelling.
+namespace outline_text {
+
+inline constexpr const char* Network = "Network";
+inline constexpr const char* Nodes = "Nodes";
+inline constexpr const char* Master = "Master";
+inline constexpr const char* NodeComposition = "Node Composition";
+inline constexpr const char* Frames = "Frames";
+inline constexpr const char* MasterReq = "MasterReq";
+inline constexpr const char* SlaveRes = "SlaveRes";
+inline constexpr const char* EventTriggeredFrames = "Event Triggered Frames";
+inline constexpr const char* SporadicFrames = "Sporadic Frames";
+inline constexpr const char* DynamicFrames = "Dynamic Frames";
+inline constexpr const char* Signals = "Signals";
+inline constexpr const char* EncodingTypes = "Encoding Types";
+inline constexpr const char* Representation = "Representation";
+inline constexpr const char* Schedules = "Schedules";
+
+}  // namespace outline_text
+
 // One row of the navigation tree as the rebuild lays it out.
 struct OutlineItem {
     enum class Kind {
@@ -25,7 +46,8 @@ struct OutlineItem {
 struct TreeOutline {
     std::vector<OutlineItem> items;
 
-    // The position line text of an item: "Signals / S1 / ".
+    // The position line text of an item: "Signals / S1 / "; empty for an
+    // index outside the outline.
     std::string PathOf(int item) const;
 };
 

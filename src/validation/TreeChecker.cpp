@@ -1,0 +1,330 @@
+#include "validation/TreeChecker.h"
+
+#include "model/LinNetwork.h"
+#include "validation/ItemMarks.h"
+#include "validation/CheckRules.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kProtocolVersionFalse = "Protocol version false";
+const char* const kLanguageVersionFalse = "Language version false";
+const char* const kSpeedFalse = "Speed definition false";
+const char* const kMasterNameWrong = "Master name wrong";
+const char* const kTimeBaseWrong = "Time Base wrong";
+const char* const kJitterSuspicious = "Jitter / Time Base suspicous";
+const char* const kMasterNamedLikeSlave = "Slave/Master name collision";
+const char* const kNadNotUnique = "New NAD not unique";
+const char* const kMessageIdsNotUnique = "MID's not unique";
+const char* const kSignalSizeWrong = "Signal size wrong";
+const char* const kByteArraySizeWrong = "Byte Array size wrong";
+const char* const kNoSubscriber = "No subscriber";
+const char* const kNoPublisher = "No publisher";
+const char* const kNoInitValue = "No init value";
+const char* const kSignalNameWrong = "Wrong signal name";
+const char* const kSignalNameNotUnique = "Signal name not unique";
+const char* const kPublisherSubscribes = "Publisher and Subscriber identical";
+const char* const kFrameIdWrong = "Frame ID wrong";
+const char* const kFrameSizeWrong = "Frame size wrong";
+const char* const kFrameNameWrong = "Frame name wrong";
+const char* const kPublisherNotDefined = "Publisher not defined";
+const char* const kSignalOutOfFrame = "Signal/Offset out of range";
+const char* const kSignalsOverlap = "Overlapped signals";
+const char* const kFrameLengthsDiffer = "Length of frames different";
+const char* const kScheduleNotUnique = "Schedule not unique";
+const char* const kDelayNoDivider = "Delay no divider of Time Base";
+const char* const kNodeNotFound = "Node name not found";
+const char* const kFrameNotFound = "Frame not found";
+const char* const kMinAboveMax = "Min > Max";
+
+// The records of one list by name: the first of each name and how many share it.
+template <typename Record>
+class RecordLookup {
+public:
+    explicit RecordLookup(const OwnedList<Record>& list)
+    {
+        m_entries.reserve(list.size());
+        for (const auto& record : list) {
+            Entry& entry = m_entries[RecordName(*record)];
+            if (!entry.first)
+                entry.first = record.get();
+            ++entry.count;
+        }
+    }
+
+    const Record* First(const std::string& name) const
+    {
+        const auto found = m_entries.find(name);
+        return found == m_entries.end() ? nullptr : found->second.first;
+    }
+
+    int Count(const std::string& name) const
+    {
+        const auto found = m_entries.find(name);
+        return found == m_entries.end() ? 0 : found->second.count;
+    }
+
+private:
+    struct Entry {
+        const Record* first = nullptr;
+        int count = 0;
+    };
+    std::unordered_map<std::string, Entry> m_entries;
+};
+
+// The bits a signal occupies in its frame, from its offset to offset + size.
+struct BitSpan {
+    std::int64_t first;
+    std::int64_t end;
+};
+
+// True when one span lies inside another: first(i) <= first(j) <= end(i) and
+// end(j) <= end(i) for two different spans i and j.
+bool AnySpanInsideAnother(std::vector<BitSpan> spans)
+{
+    // A span that holds span j starts no later; starting at the same bit it
+    // ends no earlier, and those sort first. So, walking in this order, j is
+    // held exactly when the span reaching furthest so far reaches it.
+    std::sort(spans.begin(), spans.end(), [](const BitSpan& a, const BitSpan& b) {
+        return a.first != b.first ? a.first < b.first : a.end > b.end;
+    });
+    std::int64_t furthestEnd = std::numeric_limits<std::int64_t>::min();
+    for (const BitSpan& span : spans) {
+        if (furthestEnd >= std::max(span.first, span.end))
+            return true;
+        furthestEnd = std::max(furthestEnd, span.end);
+    }
+    return false;
+}
+
+// The length a frame without one gets from its id.
+int DefaultFrameLength(int frameId)
+{
+    if (frameId >= 0 && frameId <= 31)
+        return 2;
+    if (frameId >= 32 && frameId <= 47)
+        return 4;
+    if (frameId >= 48 && frameId <= 63)
+        return 8;
+    return 0;
+}
+
+}  // namespace
+
+// Each lookup is built when first asked for.
+struct TreeChecker::Lookups {
+    explicit Lookups(const LinNetwork& network) : net(network) {}
+
+    const RecordLookup<LinNode>& Slaves() { return BuiltOnce(slaves, net.slaves); }
+    const RecordLookup<LinSignal>& Signals() { return BuiltOnce(signals, net.signals); }
+    const RecordLookup<LinFrame>& Frames() { return BuiltOnce(frames, net.frames); }
+    const RecordLookup<ScheduleTable>& ScheduleTables() { return BuiltOnce(scheduleTables, net.scheduleTables); }
+
+    // How many attributes of the network have each configured NAD.
+    const std::unordered_map<int, int>& NadCounts()
+    {
+        if (!nadCounts) {
+            nadCounts.emplace();
+            for (const auto& attributes : net.nodeAttributes)
+                ++(*nadCounts)[attributes->configuredNad];
+        }
+        return *nadCounts;
+    }
+
+private:
+    template <typename Record>
+    static const RecordLookup<Record>& BuiltOnce(std::optional<RecordLookup<Record>>& slot,
+                                                 const OwnedList<Record>& list)
+    {
+        if (!slot)
+            slot.emplace(list);
+        return *slot;
+    }
+
+    const LinNetwork& net;
+    std::optional<RecordLookup<LinNode>> slaves;
+    std::optional<RecordLookup<LinSignal>> signals;
+    std::optional<RecordLookup<LinFrame>> frames;
+    std::optional<RecordLookup<ScheduleTable>> scheduleTables;
+    std::optional<std::unordered_map<int, int>> nadCounts;
+};
+
+TreeChecker::TreeChecker(LinNetwork& network, ItemMarks& marks)
+    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>(network))
+{
+}
+
+TreeChecker::~TreeChecker() = default;
+
+void TreeChecker::Fail(int item, const char* text)
+{
+    m_marks.SetItemColor(item, ItemMarks::kRed);
+    m_marks.AddItemMessage(item, text);
+}
+
+void TreeChecker::Finish(int item)
+{
+    if (m_marks.GetItemMessages(item).empty())
+        m_marks.SetItemColor(item, ItemMarks::kBlack);
+}
+
+void TreeChecker::CheckNetwork(int item)
+{
+    if (!InRange(m_net.protocolVersion, 0.01f, 99.99f))
+        Fail(item, kProtocolVersionFalse);
+    if (!InRange(m_net.languageVersion, 0.01f, 99.99f))
+        Fail(item, kLanguageVersionFalse);
+    if (!InRange(m_net.speedKbps, 5.0f, 20.0f))
+        Fail(item, kSpeedFalse);
+    Finish(item);
+}
+
+void TreeChecker::CheckMaster(int item)
+{
+    if (m_net.masterName.empty())
+        Fail(item, kMasterNameWrong);
+    if (m_net.timeBaseMs <= 0)
+        Fail(item, kTimeBaseWrong);
+    if (!(static_cast<float>(m_net.timeBaseMs) > m_net.jitterMs))
+        Fail(item, kJitterSuspicious);
+    if (m_lookups->Slaves().Count(m_net.masterName) >= 1)
+        Fail(item, kMasterNamedLikeSlave);
+    Finish(item);
+}
+
+void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
+{
+    const auto& nadCounts = m_lookups->NadCounts();
+    const auto sameNad = nadCounts.find(attributes.configuredNad);
+    if (sameNad != nadCounts.end() && sameNad->second > 1)
+        Fail(item, kNadNotUnique);
+
+    std::unordered_set<int> messageIds;
+    for (const auto& frame : attributes.configurableFrames) {
+        if (!messageIds.insert(frame->messageId).second) {
+            Fail(item, kMessageIdsNotUnique);
+            break;
+        }
+    }
+    Finish(item);
+}
+
+void TreeChecker::CheckFrame(int item, LinFrame& frame)
+{
+    if (frame.frameId < 0 || frame.frameId > 62)
+        Fail(item, kFrameIdWrong);
+    if (frame.length == 0)
+        frame.length = DefaultFrameLength(frame.frameId);
+    if (frame.length <= 0)
+        Fail(item, kFrameSizeWrong);
+    if (frame.length > 8)
+        Fail(item, kFrameSizeWrong);
+    if (frame.name.empty())
+        Fail(item, kFrameNameWrong);
+    if (frame.publisher.empty())
+        Fail(item, kPublisherNotDefined);
+
+    const auto& signals = m_lookups->Signals();
+    const std::size_t placed = std::min(frame.signalNames.size(), frame.offsets.size());
+    std::vector<BitSpan> spans;
+    spans.reserve(placed);
+    for (std::size_t i = 0; i < placed; ++i) {
+        const LinSignal* signal = signals.First(frame.signalNames[i]);
+        const std::int64_t first = frame.offsets[i];
+        spans.push_back({first, first + (signal ? signal->size : 0)});
+    }
+    const std::int64_t frameBits = std::int64_t{frame.length} * 8;
+    if (std::any_of(spans.begin(), spans.end(), [&](const BitSpan& span) { return span.end > frameBits; }))
+        Fail(item, kSignalOutOfFrame);
+    if (AnySpanInsideAnother(std::move(spans)))
+        Fail(item, kSignalsOverlap);
+    Finish(item);
+}
+
+void TreeChecker::CheckSignal(int item, const LinSignal& signal)
+{
+    if (signal.size < 1)
+        Fail(item, kSignalSizeWrong);
+    if (signal.isByteArray) {
+        if (signal.size > 64)
+            Fail(item, kByteArraySizeWrong);
+    } else if (signal.size > 16) {
+        Fail(item, kSignalSizeWrong);
+    }
+    if (signal.subscribers.empty())
+        Fail(item, kNoSubscriber);
+    if (signal.publisher.empty())
+        Fail(item, kNoPublisher);
+    if (signal.initValues.empty())
+        Fail(item, kNoInitValue);
+    if (signal.name.empty())
+        Fail(item, kSignalNameWrong);
+    if (m_lookups->Signals().Count(signal.name) > 1)
+        Fail(item, kSignalNameNotUnique);
+    if (std::find(signal.subscribers.begin(), signal.subscribers.end(), signal.publisher) != signal.subscribers.end())
+        Fail(item, kPublisherSubscribes);
+    Finish(item);
+}
+
+void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& frame)
+{
+    const auto& frames = m_lookups->Frames();
+    auto lengthOf = [&](const std::string& name) {
+        const LinFrame* associated = frames.First(name);
+        return associated ? associated->length : -1;
+    };
+    if (!frame.frameNames.empty()) {
+        const int firstLength = lengthOf(frame.frameNames.front());
+        if (std::any_of(frame.frameNames.begin() + 1, frame.frameNames.end(),
+                        [&](const std::string& name) { return lengthOf(name) != firstLength; }))
+            Fail(item, kFrameLengthsDiffer);
+    }
+    Finish(item);
+}
+
+void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)
+{
+    if (m_lookups->ScheduleTables().Count(table.name) > 1)
+        Fail(item, kScheduleNotUnique);
+
+    const int timeBase = m_net.timeBaseMs;
+    if (std::any_of(table.entries.begin(), table.entries.end(), [&](const auto& entry) {
+            return entry->delayMs <= 0 || !IsWholeMultipleOfTimeBase(entry->delayMs, timeBase);
+        }))
+        Fail(item, kDelayNoDivider);
+
+    const auto& slaves = m_lookups->Slaves();
+    const auto& frames = m_lookups->Frames();
+    for (const auto& entry : table.entries) {
+        const FrameIdCommand* command = entry->FrameId();
+        if (!command)
+            continue;
+        bool failed = false;
+        if (slaves.Count(command->nodeName) == 0) {
+            Fail(item, kNodeNotFound);
+            failed = true;
+        }
+        if (frames.Count(command->frameName) == 0) {
+            Fail(item, kFrameNotFound);
+            failed = true;
+        }
+        if (failed)
+            break;
+    }
+    Finish(item);
+}
+
+void TreeChecker::CheckEncodingType(int item, const EncodingType& type)
+{
+    if (std::any_of(type.physicalRanges.begin(), type.physicalRanges.end(),
+                    [](const auto& range) { return range->max < range->min; }))
+        Fail(item, kMinAboveMax);
+    Finish(item);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+
+class ItemMarks;
+class LinNetwork;
+struct EncodingType;
+struct EventTriggeredFrame;
+struct LinFrame;
+struct LinSignal;
+struct NodeAttributes;
+struct ScheduleTable;
+
+// The consistency checks a rebuild of the tree runs on its items. Each check
+// marks its item red with one reason per failing rule, in the order of the
+// rules, and sets it back to black when no rule failed. Nothing is written
+// to the message log; the only change to the network is the frame check's
+// default length for a frame that has none.
+//
+// A checker serves one rebuild. Each name lookup or count is built when a
+// check first needs it, so a list must not change once it has been looked
+// up (frame lengths may: they are read when used).
+class TreeChecker {
+public:
+    TreeChecker(LinNetwork& network, ItemMarks& marks);
+    ~TreeChecker();
+    TreeChecker(const TreeChecker&) = delete;
+    TreeChecker& operator=(const TreeChecker&) = delete;
+
+    void CheckNetwork(int item);
+    void CheckMaster(int item);
+    void CheckSlave(int item, const NodeAttributes& attributes);
+    // Also gives a frame without a length the default length of its id.
+    void CheckFrame(int item, LinFrame& frame);
+    void CheckSignal(int item, const LinSignal& signal);
+    void CheckEventTriggeredFrame(int item, const EventTriggeredFrame& frame);
+    void CheckScheduleTable(int item, const ScheduleTable& table);
+    void CheckEncodingType(int item, const EncodingType& type);
+
+private:
+    struct Lookups;
+
+    void Fail(int item, const char* text);
+    void Finish(int item);
+
+    LinNetwork& m_net;
+    ItemMarks& m_marks;
+    std::unique_ptr<Lookups> m_lookups;
+};
