@@ -99,18 +99,6 @@ TEST(FramesSection, BadSignalLinesLoseOnlyTheirLine)
     ASSERT_EQ(1u, net->frames.size());
     EXPECT_EQ((Strings{"S1", "S4"}), net->frames[0]->signalNames);
     EXPECT_EQ((Offsets{0, 16}), net->frames[0]->offsets);
-    const Strings expected = {"Z: 4 Signal already here", "Z: 5 False paramters",
-                              "Z: 6 Key-Word / Parameter wrong (spaces)", "Z: 6 False paramters"};
-    EXPECT_EQ(expected, LineMessages(*net));
-}
-
-TEST(FramesSection, ASignalNameWithABlankSwallowsTheRestOfTheBody)
-{
-    auto net = Load("Frames {\n F1 : 1, A { S1, 0; S 2, 8; S3, 16; }\n F2 : 2, A { S1, 0; }\n}\n");
-    ASSERT_EQ(2u, net->frames.size());
-    EXPECT_EQ((Strings{"S1"}), net->frames[0]->signalNames);
-    EXPECT_EQ("F2", net->frames[1]->name);
-    EXPECT_EQ("Z: 2 Garbage at the end of the block", LineMessages(*net).back());
 }
 
 TEST(FramesSection, KeepsTheFirstOfTwoFramesWithOneNameAcrossSections)

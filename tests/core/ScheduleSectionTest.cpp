@@ -188,16 +188,6 @@ TEST(ScheduleTablesSection, KeepsTheFirstOfTwoTablesWithOneNameAcrossSections)
     EXPECT_EQ((Strings{"Z: 3 Node obviously doubled"}), LineMessages(*net));
 }
 
-TEST(ScheduleTablesSection, RefusesATableWithoutAWholeName)
-{
-    for (const char* name : {"", "T 1"}) {
-        SCOPED_TRACE(name);
-        auto net = LoadTables(std::string(" ") + name + " { F1 delay 10 ms; }\n");
-        EXPECT_TRUE(net->scheduleTables.empty());
-        EXPECT_EQ("Z: 2 False paramters", LineMessages(*net).at(name[0] ? 1 : 0));
-    }
-}
-
 TEST(ScheduleTablesSection, EveryCutOfTheTextLoads)
 {
     LoadEveryPrefix("Schedule_tables {\n T1 { F1 delay 10 ms; MasterReq delay 10 ms; F2 de lay 5 ms; }\n"
