@@ -20,7 +20,8 @@ public:
     }
 
     bool Contains(const std::string& name) const { return m_names.count(name) != 0; }
-    void Insert(const std::string& name) { m_names.insert(name); }
+    // False when the name was in the index already.
+    bool Insert(const std::string& name) { return m_names.insert(name).second; }
 
 private:
     std::unordered_set<std::string> m_names;

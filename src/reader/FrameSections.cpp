@@ -1,27 +1,218 @@
+// Parsers of the sections that describe frames: Frames, Event_triggered_frames,
+// Sporadic_frames and Diagnostic_frames. Ids, publishers and the names of
+// signals and frames are taken as read; later checks judge them.
+
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
+#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kFrameAlreadyDefined = "Frame already defined";
+const char* const kEventFrameAlreadyHere = "Event tr. Frm already here";
+const char* const kMasterReqIdFalse = "ID false, '60' expected";
+const char* const kSlaveRespIdFalse = "ID false, '61' expected";
+
+// The name that opens a "<name> : ..." statement, with the position on the
+// colon. Blanks inside it are reported but do not stop the statement.
+std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pending)
+{
+    std::string name;
+    name.swap(pending);
+    net.CheckContiguous(colonPos - 1, name);
+    return name;
+}
+
+// Reads the "<signal>, <offset>;" lines of a frame body up to the '}' that
+// closes it, into an unconditional or a diagnostic frame.
+template <typename Frame>
+void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
+{
+    std::string pending;
+    RunDelimitedLoop(net, pos, pending, ',', [&] {
+        // A bad name stays pending, so the lines after it run into it.
+        if (!IsWholeValue(net, pending, pos)) {
+            net.AddMessage(msg::FalseParameters, pos);
+            return;
+        }
+        const std::string signalName = pending;
+        pending.clear();
+        const std::string offset = net.ReadTokenUntilSemicolon(pos);
+        if (!IsWholeValue(net, offset, pos)) {
+            net.AddMessage(msg::FalseParameters, pos);
+            return;
+        }
+        if (!LinNetwork::IsNameFreeIn(signalName, frame.signalNames))
+            net.AddMessage(msg::SignalAlreadyHere, pos);
+        else
+            frame.AddSignal(signalName, offset);
+    });
+}
+
+// Reads "<id>, <publisher> {" or "<id>, <publisher>, <length> {" from the
+// colon on; true with the position on the '{' when every part is readable.
+bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
+{
+    const std::string id = net.ReadTokenUntilComma(pos, true);
+    if (!IsWholeValue(net, id, pos))
+        return false;
+    frame.AddParameter(id);
+    const int commas = net.CountCommasUntil(pos, '{');
+    if (commas == 1) {
+        const std::string publisher = net.ReadUntilOpenBrace(pos);
+        if (!IsWholeValue(net, publisher, pos))
+            return false;
+        frame.AddParameter(publisher);
+        return true;
+    }
+    if (commas == 2) {
+        const std::string publisher = net.ReadTokenUntilComma(pos, true);
+        if (!IsWholeValue(net, publisher, pos))
+            return false;
+        const std::string length = net.ReadUntilOpenBrace(pos);
+        if (!IsWholeValue(net, length, pos))
+            return false;
+        frame.AddParameter(publisher);
+        frame.AddParameter(length);
+        return true;
+    }
+    return false;
+}
+
+// Reads commas comma-terminated values and a last one up to ';'. Every
+// readable value goes to take, every other one gives "No argument
+// recognized". True when the last value was readable.
+template <typename Take>
+bool ReadValueList(LinNetwork& net, int& pos, int commas, Take take)
+{
+    for (int i = 0; i < commas; ++i) {
+        const std::string value = net.ReadTokenUntilComma(pos, true);
+        if (IsWholeValue(net, value, pos))
+            take(value);
+        else
+            net.AddMessage(msg::NoArgument, pos);
+    }
+    const std::string last = net.ReadTokenUntilSemicolon(pos);
+    if (!IsWholeValue(net, last, pos)) {
+        net.AddMessage(msg::NoArgument, pos);
+        return false;
+    }
+    take(last);
+    return true;
+}
+
+// The two diagnostic frames: the keyword that names each, its only id, and
+// where it is kept.
+struct DiagnosticFrameSlot {
+    const char* keyword;
+    const char* id;
+    const char* idFalse;
+    DiagnosticFrame LinNetwork::*frame;
+};
+
+const DiagnosticFrameSlot kDiagnosticFrameSlots[] = {
+    {kw::MasterReq, "60", kMasterReqIdFalse, &LinNetwork::masterRequest},
+    {kw::SlaveResp, "61", kSlaveRespIdFalse, &LinNetwork::slaveResponse},
+};
+
+const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
+{
+    for (const DiagnosticFrameSlot& slot : kDiagnosticFrameSlots)
+        if (keyword == slot.keyword)
+            return &slot;
+    return nullptr;
+}
+
+}  // namespace
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
+    NameIndex frameNames(frames);
     std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunDelimitedLoop(*this, pos, pending, ':', [&] {
+        auto frame = std::make_unique<LinFrame>();
+        frame->AddParameter(TakeStatementName(*this, pos, pending));
+        // A frame dropped here leaves its body to the section loop, which
+        // collects it as pending text up to the body's '}'.
+        if (!ReadFrameHeader(*this, pos, *frame)) {
+            AddMessage(msg::FalseParameters, pos);
+            return;
+        }
+        ++pos;
+        ReadSignalPlacements(*this, pos, *frame);
+        if (!frameNames.Insert(frame->name)) {
+            AddMessage(kFrameAlreadyDefined, pos);
+            return;
+        }
+        frames.Append(std::move(frame));
+    });
 }
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
 {
+    NameIndex frameNames(eventTriggeredFrames);
     std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunDelimitedLoop(*this, pos, pending, ':', [&] {
+        auto frame = std::make_unique<EventTriggeredFrame>(TakeStatementName(*this, pos, pending));
+        const int commas = CountCommasUntil(pos, ';');
+        if (commas < 1) {
+            AddMessage(msg::FalseParameters, pos);
+            return;
+        }
+        ReadValueList(*this, pos, commas, [&](const std::string& value) { frame->AddParameter(value); });
+        if (!frameNames.Insert(frame->name)) {
+            AddMessage(kEventFrameAlreadyHere, pos);
+            return;
+        }
+        eventTriggeredFrames.Append(std::move(frame));
+    });
 }
 
 void LinNetwork::ParseSporadicFrames(int& pos, const std::string&)
 {
     std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunDelimitedLoop(*this, pos, pending, ':', [&] {
+        auto frame = std::make_unique<SporadicFrame>(TakeStatementName(*this, pos, pending));
+        const int commas = CountCommasUntil(pos, ';');
+        if (commas < 0) {
+            AddMessage(msg::NoLineEnd, pos);
+            return;
+        }
+        const auto take = [&](const std::string& name) { frame->frameNames.push_back(name); };
+        if (ReadValueList(*this, pos, commas, take))
+            sporadicFrames.Append(std::move(frame));
+    });
 }
 
 void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
 {
     std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunDelimitedLoop(*this, pos, pending, ':', [&] {
+        const std::string keyword = pending;
+        pending.clear();
+        const DiagnosticFrameSlot* slot = FindDiagnosticFrameSlot(keyword);
+        if (!slot || !CheckContiguous(pos - 1, keyword)) {
+            AddMessage(msg::WrongKeyword, pos);
+            return;
+        }
+        const std::string id = ReadUntilOpenBrace(pos);
+        const bool idReadable = IsWholeValue(*this, id, pos);
+        if (!idReadable || id != slot->id) {
+            AddMessage(idReadable ? slot->idFalse : msg::FalseParameters, pos);
+            // Real files often write the id in hex (0x3C). Passing over the
+            // refused block keeps its '}' from ending the section, so the
+            // rest of the file is still read.
+            PassOverBlock(fileText, pos);
+            return;
+        }
+        ++pos;
+        DiagnosticFrame& frame = this->*(slot->frame);
+        frame = DiagnosticFrame();
+        ReadSignalPlacements(*this, pos, frame);
+    });
 }
-

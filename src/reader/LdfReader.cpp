@@ -182,15 +182,9 @@ private:
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
-        int depth = 1;
-        for (; m_pos < Length(); ++m_pos) {
-            const char c = At(m_pos);
-            if (c == '{')
-                ++depth;
-            else if (c == '}' && --depth == 0)
-                return;
-        }
-        m_net.AddMessage(msg::CloseBracketMissing, m_pos);
+        --m_pos;  // back onto the '{' that SkipToBlockStart stepped past
+        if (!PassOverBlock(m_text, m_pos))
+            m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
 
     void ReadDynamicFrames()

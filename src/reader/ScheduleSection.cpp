@@ -1,9 +1,225 @@
+// Parser of the Schedule_tables section: named tables whose slots are frames
+// or one of the six diagnostic and configuration commands, each with a delay.
+// Names and values are taken as read; later checks judge them.
+
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
+#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kSlotDelayMissing = "Delay in ms (xxxx ms) not found";
+const char* const kArgumentCountFalse = "Number of arguments false";
+const char* const kDelayKeywordMissing = "Delay keyword not found";
+const char* const kMsKeywordMissing = "ms keyword not found";
+const char* const kDelayValueMissing = "No delay parameter found";
+
+struct CommandKeyword {
+    const char* word;
+    ScheduleEntryKind kind;
+    int parameterCount;  // values inside "{ ... }"; 0: the command has no block
+};
+
+const CommandKeyword kCommands[] = {
+    {kw::MasterReq, kMasterReq, 0},         {kw::SlaveResp, kSlaveResp, 0},
+    {kw::AssignFrameId, kAssignFrameId, 2}, {kw::UnassignFrameId, kUnassignFrameId, 2},
+    {kw::AssignNad, kAssignNad, 4},         {kw::FreeFormat, kFreeFormat, 8},
+};
+
+bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The payload of a command from the values of its block, in file order.
+std::unique_ptr<ScheduleCommand> MakePayload(ScheduleEntryKind kind, const std::vector<std::string>& values)
+{
+    auto number = [&](std::size_t i) { return i < values.size() ? ParseInt(values[i]) : 0; };
+    auto text = [&](std::size_t i) { return i < values.size() ? values[i] : std::string(); };
+    switch (kind) {
+    case kAssignFrameId:
+    case kUnassignFrameId:
+        return std::make_unique<FrameIdCommand>(text(0), text(1));
+    case kAssignNad: {
+        auto payload = std::make_unique<AssignNadCommand>();
+        payload->initialNad = number(0);
+        payload->newNad = number(1);
+        payload->supplierId = number(2);
+        payload->functionId = number(3);
+        return payload;
+    }
+    case kFreeFormat: {
+        auto payload = std::make_unique<FreeFormatCommand>();
+        for (std::size_t i = 0; i < payload->data.size(); ++i)
+            payload->data[i] = number(i);
+        return payload;
+    }
+    default:
+        return std::make_unique<ScheduleCommand>();
+    }
+}
+
+// Reads the slots of one table, from just after its '{' up to its '}'.
+class TableBodyReader {
+public:
+    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table) : m_net(network), m_pos(pos), m_table(table)
+    {
+    }
+
+    void Run()
+    {
+        RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
+            m_pending += c;
+            // Tested after every character: a command keyword acts as soon as
+            // its last letter is read, so a frame whose name begins with one
+            // (MasterReqFrame) or contains "delay" cannot be a frame slot.
+            if (m_pending.find(kw::Delay) != std::string::npos) {
+                ReadFrameSlot();
+                return;
+            }
+            for (const CommandKeyword& command : kCommands) {
+                if (m_pending == command.word) {
+                    ReadCommand(command);
+                    return;
+                }
+            }
+        });
+    }
+
+private:
+    // "<frame> delay <n> ms;", with the position on the last letter of delay.
+    void ReadFrameSlot()
+    {
+        // A broken "delay" stays pending: every later character repeats this
+        // test until a whole "delay" ends a slot or the table ends.
+        if (!m_net.CheckContiguous(m_pos, kw::Delay)) {
+            m_net.AddMessage(kSlotDelayMissing, m_pos);
+            return;
+        }
+        const std::size_t delayLength = std::string(kw::Delay).size();
+        const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
+        m_pending.clear();
+        m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
+        const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
+        if (delay.empty()) {
+            m_net.AddMessage(kSlotDelayMissing, m_pos);
+            return;
+        }
+        if (!m_net.CheckContiguous(m_pos - 1, kw::Ms)) {
+            m_net.AddMessage(msg::NotContiguous, m_pos);
+            return;
+        }
+        Append(ParseInt(delay), kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
+    }
+
+    // A command, with the position on the last letter of its keyword.
+    void ReadCommand(const CommandKeyword& command)
+    {
+        m_net.CheckContiguous(m_pos, command.word);
+        m_pending.clear();
+        std::vector<std::string> values;
+        if (command.parameterCount > 0 && !ReadParameterBlock(command.parameterCount, values))
+            return;
+        int delay = 0;
+        if (ReadCommandDelay(delay))
+            Append(delay, command.kind, MakePayload(command.kind, values));
+    }
+
+    // "{ <v1>, ..., <vn> }"; false when the command must be left out. A value
+    // before the last that cannot be read is reported and kept empty.
+    bool ReadParameterBlock(int count, std::vector<std::string>& values)
+    {
+        if (!m_net.SkipToBlockStart(m_pos)) {
+            m_net.AddMessage(msg::AssignmentFalse, m_pos);
+            return false;
+        }
+        const int commas = m_net.CountCommasUntil(m_pos, '}');
+        if (commas != count - 1) {
+            m_net.AddMessage(commas == 0 ? kArgumentCountFalse : msg::NoLineEnd, m_pos);
+            return false;
+        }
+        // Back onto the '{', because the readers first step past the
+        // character they start on and the first value may follow it directly.
+        --m_pos;
+        for (int i = 1; i < count; ++i) {
+            std::string value = m_net.ReadTokenUntilComma(m_pos, true);
+            if (!IsWholeValue(m_net, value, m_pos)) {
+                m_net.AddMessage(msg::NoArgument, m_pos);
+                value.clear();
+            }
+            values.push_back(value);
+        }
+        const std::string last = m_net.ReadTokenUntilCloseBrace(m_pos);
+        if (!IsWholeValue(m_net, last, m_pos)) {
+            m_net.AddMessage(msg::NoLineEnd, m_pos);
+            return false;
+        }
+        values.push_back(last);
+        return true;
+    }
+
+    // "delay <n> ms;" after a command, on one line; blanks do not count.
+    bool ReadCommandDelay(int& delay)
+    {
+        const std::string text = m_net.ReadCompactUntilSemicolon(m_pos);
+        const char* problem = nullptr;
+        if (text.empty())
+            problem = msg::NoLineEnd;
+        else if (!StartsWith(text, kw::Delay))
+            problem = kDelayKeywordMissing;
+        else if (!EndsWith(text, kw::Ms))
+            problem = kMsKeywordMissing;
+        const std::size_t head = std::string(kw::Delay).size();
+        const std::size_t tail = std::string(kw::Ms).size();
+        if (!problem && text.size() <= head + tail)
+            problem = kDelayValueMissing;
+        if (problem) {
+            m_net.AddMessage(problem, m_pos);
+            return false;
+        }
+        delay = ParseInt(text.substr(head, text.size() - head - tail));
+        return true;
+    }
+
+    void Append(int delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
+    {
+        m_table.entries.Append(std::make_unique<ScheduleEntry>(delay, kind, std::move(payload)));
+    }
+
+    LinNetwork& m_net;
+    int& m_pos;
+    ScheduleTable& m_table;
+    std::string m_pending;
+};
+
+}  // namespace
 
 void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
+    NameIndex tableNames(scheduleTables);
     std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunDelimitedLoop(*this, pos, pending, '{', [&] {
+        // A bad name stays pending; the table's slots then run into it.
+        if (!IsWholeValue(*this, pending, pos)) {
+            AddMessage(msg::FalseParameters, pos);
+            return;
+        }
+        auto table = std::make_unique<ScheduleTable>(pending);
+        pending.clear();
+        ++pos;
+        TableBodyReader(*this, pos, *table).Run();
+        if (!tableNames.Insert(table->name)) {
+            AddMessage(msg::NodeDoubled, pos);
+            return;
+        }
+        scheduleTables.Append(std::move(table));
+    });
 }
-

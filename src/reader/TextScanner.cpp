@@ -1,5 +1,7 @@
 #include "reader/TextScanner.h"
 
+#include "reader/SectionLoop.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -9,7 +11,6 @@ namespace {
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kCommentFalse = "Comment false";
 const char* const kInvalidSigns = "Invalid signs in expression";
-const char* const kNotContiguous = "Key-Word / Parameter wrong (spaces)";
 const char* const kWrongFloatFormat = "Wrong format: xxx.xxxx;";
 const char* const kExpectFloat = "Expect: xxx.xxx -> Float";
 const char* const kNoTicks = "No ticks";
@@ -350,7 +351,7 @@ bool TextScanner::CheckContiguous(int position, const std::string& word)
     const int start = end - length + 1;
     if (start >= 0 && fileText.compare(static_cast<std::size_t>(start), word.size(), word) == 0)
         return true;
-    AddMessage(kNotContiguous, end);
+    AddMessage(msg::NotContiguous, end);
     return false;
 }
 

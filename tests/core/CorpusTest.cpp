@@ -13,7 +13,7 @@ TEST_P(CorpusFile, Loads)
 {
     LoadResult loaded = LinNetwork::Load(GetParam());
     ASSERT_TRUE(loaded) << loaded.error;
-    EXPECT_FALSE(loaded.network->slaves.empty());
+    EXPECT_EQ(GetParam(), loaded.network->filePath);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusFile, testing::ValuesIn(LdfFilesIn(CorpusDir())));
