@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -90,8 +91,12 @@ TEST_P(RoundTrip, WrittenTextReadsBackToTheSameNetwork)
     const std::string text = loaded.network->BuildLdfText();
 
     auto reread = LinNetwork::LoadFromText(text, path + " (written)");
+    // Saving and reopening adds no message: each one was there after the first load.
+    std::map<std::string, int> earlier;
+    for (const Message& message : loaded.network->messages)
+        ++earlier[message.text];
     for (const Message& message : reread->messages)
-        EXPECT_EQ(0, message.line) << "the written text of " << path << " gives " << FormatMessage(message);
+        EXPECT_LE(0, --earlier[message.text]) << "the written text of " << path << " adds " << FormatMessage(message);
 
     LinNetwork expected = KeptBySaving(*loaded.network);
     PrepareTreeOutline(expected);
