@@ -5,6 +5,7 @@
 #include "validation/PostLoadRepair.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -63,6 +64,11 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
 LoadResult LinNetwork::Load(const std::string& path)
 {
     LoadResult result;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {  // a folder opens as an empty file
+        result.error = "Cannot open the file " + path + ": it is a folder";
+        return result;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         result.error = "Cannot open the file " + path;

@@ -1,3 +1,357 @@
-#include "model/LinNetwork.h"
+// The LDF text of a network, in one fixed section order and layout. Every
+// statement is written so that the reader takes it back; a statement that
+// would lack a part the reader needs (a name, a list that must not be empty)
+// is left out instead, so that saving and reopening adds no errors.
 
-std::string LinNetwork::BuildLdfText() const { return {}; }
+#include "writer/LdfWriter.h"
+
+#include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+// The diagnostic frames and their signals are written in this fixed layout.
+constexpr int kDiagnosticBytes = 8;
+constexpr int kMasterReqId = 60;
+constexpr int kSlaveRespId = 61;
+// A byte array has at most this many bytes.
+constexpr int kMaxArrayBytes = 8;
+
+std::string Int(int value) { return std::to_string(value); }
+
+std::string Join(const std::vector<std::string>& items, const char* separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += items[i];
+    }
+    return text;
+}
+
+template <typename Number>
+
+std::string JoinNumbers(const std::vector<Number>& numbers, const char* separator)
+{
+    std::vector<std::string> items;
+    items.reserve(numbers.size());
+    for (Number number : numbers)
+        items.push_back(Int(static_cast<int>(number)));
+    return Join(items, separator);
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// A version is written quoted, where the reader takes digits and full stops
+// only; a version that was not given (-1) is left out and stays not given.
+bool IsWritableVersion(float version) { return std::isfinite(version) && !std::signbit(version); }
+
+// The initial value of a signal: a brace list for a byte array, else the
+// first word. Words are 16 bits and print unsigned (-1 was stored as 65535).
+std::string InitialValue(const LinSignal& signal)
+{
+    if (!signal.isByteArray)
+        return Int(signal.initValues.empty() ? 0 : signal.initValues.front());
+    std::vector<std::uint16_t> bytes = signal.initValues;
+    if (bytes.empty())  // the reader needs at least one byte: every byte starts at 0
+        bytes.assign(static_cast<std::size_t>(std::clamp(signal.size / 8, 1, kMaxArrayBytes)), 0);
+    return "{ " + JoinNumbers(bytes, ", ") + " }";
+}
+
+class LdfTextBuilder {
+public:
+    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network) {}
+
+    std::string Build()
+    {
+        HeaderComment();
+        HeaderStatements();
+        Nodes();
+        Composite();
+        Signals();
+        DiagnosticSignals();
+        DynamicFrames();
+        Frames();
+        SporadicFrames();
+        EventTriggeredFrames();
+        DiagnosticFrames();
+        NodeAttributesBlock();
+        ScheduleTables();
+        EncodingTypes();
+        Representations();
+        return std::move(m_text);
+    }
+
+private:
+    void HeaderComment()
+    {
+        m_text += std::string("/* ") + kw::Signature + "\n" + m_net.headerComment + "\n*/\n" + "\n\n";
+    }
+
+    void HeaderStatements()
+    {
+        m_text += std::string(kw::DescriptionFile) + ";\n";
+        Version(kw::ProtocolVersion, m_net.protocolVersion, "\n");
+        Version(kw::LanguageVersion, m_net.languageVersion, "\n\n");
+        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n\n";
+    }
+
+    void Version(const char* keyword, float version, const char* after)
+    {
+        if (IsWritableVersion(version))
+            m_text += std::string(keyword) + " = " + Quoted(FormatLdfFloat(version)) + ";" + after;
+    }
+
+    void Nodes()
+    {
+        m_text += std::string(kw::Nodes) + " {\n\t" + kw::Master + ": " + m_net.masterName + ", " +
+                  Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms;\n";
+        if (!m_net.slaves.empty()) {
+            std::vector<std::string> names;
+            for (const auto& slave : m_net.slaves)
+                names.push_back(slave->name);
+            m_text += std::string("\t") + kw::Slaves + ": " + Join(names, ", ") + ";\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    void Composite()
+    {
+        if (m_net.compositeConfigurations.empty())
+            return;
+        m_text += std::string(kw::Composite) + " {\n";
+        for (const auto& configuration : m_net.compositeConfigurations) {
+            m_text += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
+            for (const auto& node : configuration->compositeNodes)
+                if (!node->logicalNodes.empty())
+                    m_text += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
+            m_text += "\t}\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    void Signals()
+    {
+        m_text += std::string(kw::Signals) + " {\n";
+        for (const auto& signal : m_net.signals) {
+            if (signal->publisher.empty())
+                continue;
+            m_text += "\t" + signal->name + ": " + Int(signal->size) + ", " + InitialValue(*signal) + ", " +
+                      signal->publisher;
+            for (const std::string& subscriber : signal->subscribers)
+                m_text += ", " + subscriber;
+            m_text += ";\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    void DiagnosticSignals()
+    {
+        m_text += std::string(kw::DiagnosticSignals) + " {";
+        for (const char* frame : {kw::MasterReq, kw::SlaveResp})
+            for (int i = 0; i < kDiagnosticBytes; ++i)
+                m_text += std::string("\n\t") + frame + "B" + Int(i) + " : 8, 0;";
+        m_text += "\n}\n\n";
+    }
+
+    void DynamicFrames()
+    {
+        m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
+    }
+
+    void Frames()
+    {
+        m_text += std::string(kw::Frames) + " {\n";
+        for (const auto& frame : m_net.frames) {
+            if (frame->publisher.empty())
+                continue;
+            m_text += "\t" + frame->name + ": " + Int(frame->frameId) + ", " + frame->publisher;
+            if (frame->length != 0)
+                m_text += ", " + Int(frame->length);
+            m_text += " {\n";
+            for (std::size_t i = 0; i < frame->signalNames.size(); ++i) {
+                // Offsets print as the signed numbers they were read from.
+                const auto offset = i < frame->offsets.size() ? static_cast<std::int32_t>(frame->offsets[i]) : 0;
+                m_text += "\t\t" + frame->signalNames[i] + ", " + Int(offset) + ";\n";
+            }
+            m_text += "\t}\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    void SporadicFrames()
+    {
+        m_text += std::string(kw::SporadicFrames) + " {";
+        for (const auto& frame : m_net.sporadicFrames)
+            if (!frame->frameNames.empty())
+                m_text += "\n\t" + frame->name + ": " + Join(frame->frameNames, ", ") + ";";
+        m_text += "\n}\n\n";
+    }
+
+    void EventTriggeredFrames()
+    {
+        m_text += std::string(kw::EventTriggeredFrames) + " {";
+        for (const auto& frame : m_net.eventTriggeredFrames) {
+            if (frame->frameNames.empty())
+                continue;
+            m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
+            for (const std::string& name : frame->frameNames)
+                m_text += ", " + name;
+            m_text += ";";
+        }
+        m_text += "\n}\n\n";
+    }
+
+    void DiagnosticFrames()
+    {
+        m_text += std::string(kw::DiagnosticFrames) + " {";
+        DiagnosticFrame(kw::MasterReq, kMasterReqId);
+        DiagnosticFrame(kw::SlaveResp, kSlaveRespId);
+        m_text += "\n}\n\n";
+    }
+
+    void DiagnosticFrame(const char* name, int id)
+    {
+        m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
+        for (int i = 0; i < kDiagnosticBytes; ++i)
+            m_text += std::string("\n\t\t") + name + "B" + Int(i) + ", " + Int(8 * i) + ";";
+        m_text += "\n\t}";
+    }
+
+    void NodeAttributesBlock()
+    {
+        std::unordered_map<std::string, const NodeAttributes*> firstByNode;
+        for (const auto& attributes : m_net.nodeAttributes)
+            firstByNode.emplace(attributes->nodeName, attributes.get());
+
+        m_text += std::string(kw::NodeAttributes) + " {\n";
+        for (const auto& slave : m_net.slaves) {
+            const auto found = firstByNode.find(slave->name);
+            if (found != firstByNode.end())
+                Attributes(*found->second);
+        }
+        m_text += "}\n\n";
+    }
+
+    void Attributes(const NodeAttributes& attributes)
+    {
+        m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
+                  ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
+        // Protocols before 2 have none of the following statements.
+        if (ParseInt(attributes.protocol) >= 2) {
+            m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
+                      Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
+            if (!attributes.responseErrorSignal.empty())
+                m_text += std::string("\t\t") + kw::ResponseError + " = " + attributes.responseErrorSignal + ";\n";
+            if (attributes.p2MinMs != -1)
+                m_text += std::string("\t\t") + kw::P2Min + " = " + Int(attributes.p2MinMs) + " ms;\n";
+            if (attributes.stMinMs != -1)
+                m_text += std::string("\t\t") + kw::StMin + " = " + Int(attributes.stMinMs) + " ms;\n";
+            if (!attributes.configurableFrames.empty()) {
+                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {";
+                for (const auto& frame : attributes.configurableFrames)
+                    m_text += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
+                m_text += "\n\t\t}\n";
+            }
+        }
+        m_text += "\n\t}\n";
+    }
+
+    void ScheduleTables()
+    {
+        m_text += std::string(kw::ScheduleTables) + " {\n";
+        for (const auto& table : m_net.scheduleTables) {
+            m_text += "\t" + table->name + " {\n";
+            for (const auto& entry : table->entries)
+                Entry(*entry);
+            m_text += "\t}\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    // One slot line; an unknown kind, or a payload of the wrong type, writes nothing.
+    void Entry(const ScheduleEntry& entry)
+    {
+        const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
+        switch (entry.kind) {
+        case kFrameSlot:
+            if (const FrameSlotCommand* slot = entry.FrameSlot())
+                m_text += "\t\t" + slot->frameName + " " + delay;
+            break;
+        case kMasterReq:
+            m_text += std::string("\t\t") + kw::MasterReq + " " + delay;
+            break;
+        case kSlaveResp:
+            m_text += std::string("\t\t") + kw::SlaveResp + " " + delay;
+            break;
+        case kAssignFrameId:
+        case kUnassignFrameId:
+            if (const FrameIdCommand* command = entry.FrameId())
+                if (!command->nodeName.empty() && !command->frameName.empty())
+                    m_text += std::string("\t\t") +
+                              (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) + " { " +
+                              command->nodeName + ", " + command->frameName + " } " + delay;
+            break;
+        case kAssignNad:
+            if (const AssignNadCommand* command = entry.AssignNad())
+                m_text += std::string("\t\t") + kw::AssignNad + " { " + Int(command->initialNad) + ", " +
+                          Int(command->newNad) + ", " + Int(command->supplierId) + ", " + Int(command->functionId) +
+                          " } " + delay;
+            break;
+        case kFreeFormat:
+            if (const FreeFormatCommand* command = entry.FreeFormat()) {
+                const std::vector<int> data(command->data.begin(), command->data.end());
+                m_text += std::string("\t\t") + kw::FreeFormat + " { " + JoinNumbers(data, ", ") + " } " + delay;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    void EncodingTypes()
+    {
+        m_text += std::string(kw::SignalEncodingTypes) + " {\n";
+        for (const auto& type : m_net.encodingTypes) {
+            m_text += "\t" + type->name + " {\n";
+            for (const auto& value : type->logicalValues)
+                m_text += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
+                          Quoted(value->text) + ";\n";
+            for (const auto& range : type->physicalRanges)
+                m_text += std::string("\t\t") + kw::PhysicalValue + ", " + Int(range->min) + ", " + Int(range->max) +
+                          ", " + FormatLdfFloat(range->scale) + ", " + FormatLdfFloat(range->offset) + ", " +
+                          Quoted(range->text) + ";\n";
+            for (int i = 0; i < type->bcdCount; ++i)
+                m_text += "\t\tbcd_value;\n";
+            for (int i = 0; i < type->asciiCount; ++i)
+                m_text += "\t\tascii_value;\n";
+            m_text += "\t}\n";
+        }
+        m_text += "}\n\n";
+    }
+
+    void Representations()
+    {
+        m_text += std::string(kw::SignalRepresentations) + " {\n";
+        for (const auto& representation : m_net.signalRepresentations)
+            if (!representation->signalNames.empty())
+                m_text += "\t" + representation->encodingName + ": " + Join(representation->signalNames, ", ") + ";\n";
+        m_text += "}\n\n";
+    }
+
+    const LinNetwork& m_net;
+    std::string m_text;
+};
+
+}  // namespace
+
+std::string LinNetwork::BuildLdfText() const
+{
+    return LdfTextBuilder(*this).Build();
+}

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "model/LinNetwork.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,13 @@ TEST(LinNetwork, LoadReportsAnUnreadableFile)
     LoadResult result = LinNetwork::Load("/nonexistent/folder/none.ldf");
     EXPECT_FALSE(result);
     EXPECT_NE(std::string::npos, result.error.find("none.ldf"));
+}
+
+TEST(LinNetwork, LoadReportsAFolder)
+{
+    LoadResult result = LinNetwork::Load(TestDataDir());
+    EXPECT_FALSE(result);
+    EXPECT_EQ("Cannot open the file " + TestDataDir() + ": it is a folder", result.error);
 }
 
 TEST(LinNetwork, NulByteEndsTheTextWithAWarning)

@@ -1,8 +1,11 @@
 #include "TestFiles.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -38,6 +41,20 @@ std::vector<std::string> LdfFilesIn(const std::string& dir)
     return files;
 }
 
+std::string FileCaseName(const std::string& path, const std::string& dir)
+{
+    std::string name = fs::path(path).lexically_relative(dir).replace_extension().string();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+std::string WrittenPathOf(const std::string& ldfPath)
+{
+    return fs::path(ldfPath).replace_extension(".written.ldf").string();
+}
+
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -59,4 +76,63 @@ std::string SideBySide(const std::vector<std::string>& expected, const std::vect
         out << (e == a ? "  " : "! ") << e << " | " << a << "\n";
     }
     return out.str();
+}
+
+std::string FirstTextDifference(const std::string& expected, const std::string& actual)
+{
+    if (expected == actual)
+        return {};
+    std::size_t at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
+        ++at;
+    const std::size_t line = static_cast<std::size_t>(std::count(expected.begin(), expected.begin() + at, '\n')) + 1;
+    auto lineAround = [at](const std::string& text) {
+        const std::size_t start = text.rfind('\n', at == 0 ? 0 : at - 1);
+        const std::size_t from = (start == std::string::npos || at == 0) ? 0 : start + 1;
+        const std::size_t end = text.find('\n', from);
+        return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+    };
+    return "first difference on line " + std::to_string(line) + ", byte " + std::to_string(at) +
+           ":\n  expected: " + lineAround(expected) + "\n  actual:   " + lineAround(actual);
+}
+
+std::string CompareWithGolden(const std::string& actual, const std::string& path)
+{
+    if (std::getenv("DUVAZADI_REGENERATE")) {
+        std::ofstream(path, std::ios::binary) << actual;
+        return {};
+    }
+    if (!fs::exists(path))
+        return "missing golden file " + path;
+    const std::string difference = FirstTextDifference(ReadFileBytes(path), actual);
+    return difference.empty() ? difference : path + ": " + difference;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+ScratchFolder::ScratchFolder()
+{
+    static std::mt19937 random(std::random_device{}());
+    do
+        m_path = fs::temp_directory_path() / ("duvazadi-test-" + std::to_string(random()));
+    while (!fs::create_directory(m_path));
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    std::error_code ec;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(m_path, ec);
+}
+
+std::vector<std::string> ScratchFolder::Entries() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

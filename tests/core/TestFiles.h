@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,36 @@ std::string ReadFileBytes(const std::string& path);
 // The .ldf files of a folder and its subfolders, sorted; fixtures that hold a
 // writer's expected output (*.written.ldf) are left out.
 std::vector<std::string> LdfFilesIn(const std::string& dir);
+// A test name for a file: its path below dir without the extension, with
+// every character that is not a letter or digit turned into '_'.
+std::string FileCaseName(const std::string& path, const std::string& dir);
+// The fixture's <case>.written.ldf beside <case>.ldf.
+std::string WrittenPathOf(const std::string& ldfPath);
 std::vector<std::string> SplitLines(const std::string& text);
 // Expected and actual line lists side by side, for failure output.
 std::string SideBySide(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+// Empty when the texts are equal, else the line where they first differ.
+std::string FirstTextDifference(const std::string& expected, const std::string& actual);
+// Compares a text with the golden file at path; with DUVAZADI_REGENERATE set
+// in the environment the golden file is rewritten instead.
+std::string CompareWithGolden(const std::string& actual, const std::string& path);
+
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// A fresh folder below the system's temporary folder, removed with
+// everything in it when the object goes.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string Path() const { return m_path.string(); }
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    // The names directly inside, sorted.
+    std::vector<std::string> Entries() const;
+
+private:
+    std::filesystem::path m_path;
+};

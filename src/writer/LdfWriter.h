@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+class LinNetwork;
+
+// Outcome of saving a network: empty error on success, else the reason.
+struct SaveResult {
+    std::string error;
+
+    explicit operator bool() const { return error.empty(); }
+};
+
+// Writes the network's LDF text to path with text-mode line ends. The text
+// goes to a temporary file in the target's folder first and replaces the
+// target only once it was written completely, so a failed save leaves the
+// previous file as it was (and no temporary file behind).
+SaveResult SaveLdf(const LinNetwork& network, const std::string& path);
+
+// Text-mode line ends: every LF becomes CR LF, except an LF that already
+// follows a CR (the header comment keeps its lines as CR LF pairs).
+std::string ToCrLfLineEnds(const std::string& text);
+// Plain line ends: every CR LF pair becomes a single LF.
+std::string ToLfLineEnds(const std::string& text);
+
+// A float as the writer prints it: two decimals when that text reads back as
+// the same 32-bit float, else the shortest plain decimal (no exponent) that
+// does. Independent of the C locale.
+std::string FormatLdfFloat(float value);

@@ -1,0 +1,106 @@
+// The built program, run as a script would run it: exit status, standard
+// output and standard error, byte for byte.
+
+#include "TestFiles.h"
+#include "cli/CliCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& argument) { return "'" + argument + "'"; }
+
+ProgramRun RunProgram(const std::string& arguments)
+{
+    ScratchFolder folder;
+    const std::string command = Quoted(DUVAZADI_CLI) + " " + arguments + " >" + Quoted(folder / "out") + " 2>" +
+                                Quoted(folder / "err") + " </dev/null";
+    const int result = std::system(command.c_str());
+    ProgramRun run;
+    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    run.out = ReadFileBytes(folder / "out");
+    run.err = ReadFileBytes(folder / "err");
+    return run;
+}
+
+std::string Fixture(const std::string& name) { return Quoted(TestDataDir() + "/" + name); }
+
+TEST(CliProgram, HelpAndVersionGoToStandardOutput)
+{
+    const ProgramRun help = RunProgram("--help");
+    EXPECT_EQ(0, help.status);
+    EXPECT_EQ(UsageText(), help.out);
+    EXPECT_EQ("", help.err);
+
+    const ProgramRun version = RunProgram("--version");
+    EXPECT_EQ(0, version.status);
+    EXPECT_EQ(VersionText(), version.out);
+    EXPECT_EQ(0u, version.out.find("duvazadi-cli 0.")) << version.out;
+}
+
+TEST(CliProgram, UsageErrorsExitWithTwoAndExplainOnStandardError)
+{
+    for (const char* arguments : {"", "--frobnicate", "check", "format x.ldf -o", "lint x.ldf"}) {
+        SCOPED_TRACE(arguments);
+        const ProgramRun run = RunProgram(arguments);
+        EXPECT_EQ(2, run.status);
+        EXPECT_EQ("", run.out);
+        EXPECT_EQ(0u, run.err.find("duvazadi-cli: ")) << run.err;
+        EXPECT_NE(std::string::npos, run.err.find(UsageText())) << run.err;
+    }
+}
+
+TEST(CliProgram, UnreadableFileExitsWithTwoAndPrintsOnlyTheReason)
+{
+    const ProgramRun run = RunProgram("check /nonexistent/none.ldf");
+    EXPECT_EQ(2, run.status);
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ("duvazadi-cli: Cannot open the file /nonexistent/none.ldf\n", run.err);
+}
+
+TEST(CliProgram, CheckPrintsTheContractOutput)
+{
+    const ProgramRun run = RunProgram("check " + Fixture("cli-check.ldf"));
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ("Z: 14 Count of parameters incorrect\n"
+              "Warning: Subscriber not here: S3\n"
+              "Frame ID wrong (0-63):  F1\n"
+              "Schedule-Frame-Time wrong (x*t_base): T1\n"
+              "Frames / F1: Signal/Offset out of range; Frame ID wrong\n"
+              "Signals / S3: No subscriber\n"
+              "Schedules / T1: Delay no divider of Time Base\n",
+              run.out);
+    EXPECT_EQ("", run.err);
+}
+
+TEST(CliProgram, FormatIntoAMissingFolderLeavesNoFile)
+{
+    ScratchFolder folder;
+    const std::string output = folder / "missing/out.ldf";
+    const ProgramRun run = RunProgram("format " + Fixture("cli-check.ldf") + " -o " + Quoted(output));
+    EXPECT_EQ(2, run.status);
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ("duvazadi-cli: Cannot save " + output + ": the folder " + (folder / "missing") + " does not exist\n",
+              run.err);
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(CliProgram, FormatToStandardOutputSucceeds)
+{
+    const ProgramRun run = RunProgram("format " + Fixture("cli-check.ldf"));
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(0u, run.out.find("/* \n")) << run.out;
+    EXPECT_EQ(std::string::npos, run.out.find('\r'));
+    EXPECT_EQ("", run.err);
+}
+
+}  // namespace

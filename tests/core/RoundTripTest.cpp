@@ -1,0 +1,125 @@
+// Every fixture and every corpus file: load, prepare, write, read the text
+// again, and compare what was read with what the format keeps of the first
+// network; then the second network must write the same text.
+
+#include "NetworkDump.h"
+#include "TestFiles.h"
+#include "model/LinNetwork.h"
+#include "validation/TreeOutline.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+
+namespace {
+
+template <typename List, typename Drop>
+
+void EraseIf(List& list, Drop drop)
+{
+    list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
+}
+
+void SetFixedDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
+{
+    frame = DiagnosticFrame();
+    for (int i = 0; i < 8; ++i)
+        frame.AddSignal(name + "B" + std::to_string(i), std::to_string(8 * i));
+}
+
+// Node attributes come back in the order of the slaves, one per slave; for
+// protocols before 2 only the protocol and the NAD are kept.
+void KeepWrittenAttributes(LinNetwork& n)
+{
+    std::unordered_map<std::string, std::unique_ptr<NodeAttributes>> firstByNode;
+    for (auto& attributes : n.nodeAttributes)
+        firstByNode.emplace(attributes->nodeName, std::move(attributes));
+    n.nodeAttributes.clear();
+    for (const auto& slave : n.slaves) {
+        auto found = firstByNode.find(slave->name);
+        if (found == firstByNode.end())
+            continue;
+        NodeAttributes& attributes = n.nodeAttributes.Append(std::move(found->second));
+        firstByNode.erase(found);
+        if (ParseInt(attributes.protocol) < 2) {
+            NodeAttributes defaults(attributes.nodeName);
+            defaults.protocol = attributes.protocol;
+            defaults.configuredNad = attributes.configuredNad;
+            attributes = defaults;
+        }
+        attributes.p2MinMs = std::max(attributes.p2MinMs, 0);
+        attributes.stMinMs = std::max(attributes.stMinMs, 0);
+    }
+}
+
+// What reading the saved text gives back of a prepared network.
+LinNetwork KeptBySaving(const LinNetwork& prepared)
+{
+    LinNetwork kept(prepared);
+    kept.signalGroups.clear();
+    kept.diagnosticAddresses.clear();
+    SetFixedDiagnosticLayout(kept.masterRequest, "MasterReq");
+    SetFixedDiagnosticLayout(kept.slaveResponse, "SlaveResp");
+    EraseIf(kept.signals, [](const auto& s) { return s->publisher.empty(); });
+    EraseIf(kept.frames, [](const auto& f) { return f->publisher.empty(); });
+    EraseIf(kept.sporadicFrames, [](const auto& f) { return f->frameNames.empty(); });
+    EraseIf(kept.eventTriggeredFrames, [](const auto& f) { return f->frameNames.empty(); });
+    for (auto& configuration : kept.compositeConfigurations)
+        EraseIf(configuration->compositeNodes, [](const auto& c) { return c->logicalNodes.empty(); });
+    for (auto& table : kept.scheduleTables)
+        EraseIf(table->entries, [](const auto& e) {
+            const FrameIdCommand* command = e->FrameId();
+            return command && (command->nodeName.empty() || command->frameName.empty());
+        });
+    for (auto& signal : kept.signals)
+        if (!signal->isByteArray)
+            signal->initValues.resize(1, 0);
+    KeepWrittenAttributes(kept);
+    return kept;
+}
+
+class RoundTrip : public testing::TestWithParam<std::string> {};
+
+TEST_P(RoundTrip, WrittenTextReadsBackToTheSameNetwork)
+{
+    const std::string path = GetParam();
+    LoadResult loaded = LinNetwork::Load(path);
+    ASSERT_TRUE(loaded) << loaded.error;
+    PrepareTreeOutline(*loaded.network);
+    const std::string text = loaded.network->BuildLdfText();
+
+    auto reread = LinNetwork::LoadFromText(text, path + " (written)");
+    // Saving and reopening adds no message: each one was there after the first load.
+    std::map<std::string, int> earlier;
+    for (const Message& message : loaded.network->messages)
+        ++earlier[message.text];
+    for (const Message& message : reread->messages)
+        EXPECT_LE(0, --earlier[message.text]) << "the written text of " << path << " adds " << FormatMessage(message);
+
+    LinNetwork expected = KeptBySaving(*loaded.network);
+    PrepareTreeOutline(expected);
+    PrepareTreeOutline(*reread);
+    const std::string networkDifference = CompareNetworks(expected, *reread);
+    EXPECT_TRUE(networkDifference.empty()) << path << ": " << networkDifference;
+
+    const std::string textDifference = FirstTextDifference(text, reread->BuildLdfText());
+    EXPECT_TRUE(textDifference.empty()) << path << " written twice: " << textDifference;
+}
+
+std::string FixtureName(const testing::TestParamInfo<std::string>& info)
+{
+    return FileCaseName(info.param, TestDataDir());
+}
+
+std::string CorpusName(const testing::TestParamInfo<std::string>& info)
+{
+    return FileCaseName(info.param, CorpusDir());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip, testing::ValuesIn(LdfFilesIn(TestDataDir())), FixtureName);
+INSTANTIATE_TEST_SUITE_P(Corpus, RoundTrip, testing::ValuesIn(LdfFilesIn(CorpusDir())), CorpusName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RoundTrip);
+
+}  // namespace
