@@ -60,3 +60,11 @@ std::string SideBySide(const std::vector<std::string>& expected, const std::vect
     }
     return out.str();
 }
+
+std::vector<std::string> FormattedMessages(const MessageLog& log)
+{
+    std::vector<std::string> texts;
+    for (const Message& message : log)
+        texts.push_back(FormatMessage(message));
+    return texts;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MessageLog.h"
+
 #include <string>
 #include <vector>
 
@@ -13,3 +15,5 @@ std::vector<std::string> LdfFilesIn(const std::string& dir);
 std::vector<std::string> SplitLines(const std::string& text);
 // Expected and actual line lists side by side, for failure output.
 std::string SideBySide(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+// The messages of a log as the user reads them, one text per message.
+std::vector<std::string> FormattedMessages(const MessageLog& log);
