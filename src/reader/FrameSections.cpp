@@ -36,14 +36,14 @@ void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
     std::string pending;
     RunDelimitedLoop(net, pos, pending, ',', [&] {
         // A bad name stays pending, so the lines after it run into it.
-        if (!IsWholeValue(net, pending, pos)) {
+        if (!IsWholeToken(net, pos, pending)) {
             net.AddMessage(msg::FalseParameters, pos);
             return;
         }
         const std::string signalName = pending;
         pending.clear();
         const std::string offset = net.ReadTokenUntilSemicolon(pos);
-        if (!IsWholeValue(net, offset, pos)) {
+        if (!IsWholeToken(net, pos, offset)) {
             net.AddMessage(msg::FalseParameters, pos);
             return;
         }
@@ -59,23 +59,23 @@ void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
 {
     const std::string id = net.ReadTokenUntilComma(pos, true);
-    if (!IsWholeValue(net, id, pos))
+    if (!IsWholeToken(net, pos, id))
         return false;
     frame.AddParameter(id);
     const int commas = net.CountCommasUntil(pos, '{');
     if (commas == 1) {
         const std::string publisher = net.ReadUntilOpenBrace(pos);
-        if (!IsWholeValue(net, publisher, pos))
+        if (!IsWholeToken(net, pos, publisher))
             return false;
         frame.AddParameter(publisher);
         return true;
     }
     if (commas == 2) {
         const std::string publisher = net.ReadTokenUntilComma(pos, true);
-        if (!IsWholeValue(net, publisher, pos))
+        if (!IsWholeToken(net, pos, publisher))
             return false;
         const std::string length = net.ReadUntilOpenBrace(pos);
-        if (!IsWholeValue(net, length, pos))
+        if (!IsWholeToken(net, pos, length))
             return false;
         frame.AddParameter(publisher);
         frame.AddParameter(length);
@@ -92,13 +92,13 @@ bool ReadValueList(LinNetwork& net, int& pos, int commas, Take take)
 {
     for (int i = 0; i < commas; ++i) {
         const std::string value = net.ReadTokenUntilComma(pos, true);
-        if (IsWholeValue(net, value, pos))
+        if (IsWholeToken(net, pos, value))
             take(value);
         else
             net.AddMessage(msg::NoArgument, pos);
     }
     const std::string last = net.ReadTokenUntilSemicolon(pos);
-    if (!IsWholeValue(net, last, pos)) {
+    if (!IsWholeToken(net, pos, last)) {
         net.AddMessage(msg::NoArgument, pos);
         return false;
     }
@@ -201,7 +201,7 @@ void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
             return;
         }
         const std::string id = ReadUntilOpenBrace(pos);
-        const bool idReadable = IsWholeValue(*this, id, pos);
+        const bool idReadable = IsWholeToken(*this, pos, id);
         if (!idReadable || id != slot->id) {
             AddMessage(idReadable ? slot->idFalse : msg::FalseParameters, pos);
             // Real files often write the id in hex (0x3C). Passing over the

@@ -1,27 +1,408 @@
+// Parsers of the sections that describe the nodes: Nodes, Node_attributes
+// with its configurable_frames blocks, composite and Diagnostic_addresses.
+// Each starts just after its section's '{' and returns on the '}' that
+// closes it (or at the end of the text).
+
 #include "model/LinNetwork.h"
+#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
-void LinNetwork::ParseNodes(int& pos, const std::string&)
+#include <charconv>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kMsMissing = "Expression 'ms' not found";
+const char* const kDoubledSlave = "Doubled slave names found; Argument skipped";
+const char* const kNodeDoubled = "Node obviously doubled";
+const char* const kNodeNotSlave = "Node not defined under 'Slaves'";
+const char* const kNoVersionInfo = "No Version Info found, e.g. \"2.0\"";
+const char* const kProtocolUndefined = "Protocoll version undefined";
+const char* const kNadOutOfRange = "NAD out of range (1-127)";
+const char* const kThreeArguments = "3 arguments needed";
+const char* const kProductValueFalse = "Value of a product entity false";
+const char* const kTimeIllegal = "Time/ms illegal";
+const char* const kMessageIdOutOfRange = "Message ID out of range";
+const char* const kIdenticalDiagnosticAddress = "Identical Node Dia. Adr. here";
+
+// The number with one decimal, as "%.1f" prints it, whatever the locale.
+std::string WithOneDecimal(double value)
 {
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    char buffer[400];  // room for the longest double in fixed notation
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string();
 }
 
-void LinNetwork::ParseNodeAttributes(int& pos, const std::string&)
+// Nodes: the Master and Slaves statements.
+class NodesParser : SectionParser {
+public:
+    NodesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_slaves(network.slaves) {}
+
+    void Run()
+    {
+        RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
+            m_pending += c;
+            if (m_pending == kw::Master)
+                ReadMaster();
+            else if (m_pending == kw::Slaves)
+                ReadSlaves();
+        });
+    }
+
+private:
+    // The keyword just read and its colon; false when the colon is missing.
+    bool BeginStatement(const char* keyword)
+    {
+        m_net.CheckContiguous(m_pos, keyword);
+        m_pending.clear();
+        if (m_net.ExpectColon(m_pos))
+            return true;
+        Report(msg::NoDoublePoint);
+        return false;
+    }
+
+    // Master: <name>, <time base> ms, <jitter> ms;
+    void ReadMaster()
+    {
+        if (!BeginStatement(kw::Master))
+            return;
+        m_net.masterName = m_net.ReadTokenUntilComma(m_pos, true);
+        if (!IsWholeToken(m_net, m_pos, m_net.masterName)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        const std::string timeBase = m_net.ReadTokenUntilComma(m_pos, true);
+        if (timeBase.empty()) {
+            Report(msg::FalseParameters);
+        } else {
+            CheckMsUnit(timeBase);
+            m_net.timeBaseMs = ParseInt(timeBase);
+        }
+        const std::string jitter = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (!jitter.empty()) {
+            CheckMsUnit(jitter);
+            m_net.jitterMs = static_cast<float>(ParseDouble(jitter));
+        }
+    }
+
+    void CheckMsUnit(const std::string& value)
+    {
+        if (value.size() < 2 || value.compare(value.size() - 2, 2, kw::Ms) != 0)
+            Report(kMsMissing);
+    }
+
+    // Slaves: <name>, <name>, ... ;
+    void ReadSlaves()
+    {
+        if (!BeginStatement(kw::Slaves))
+            return;
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas < 0) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& name) {
+            if (!m_slaves.Append(std::make_unique<LinNode>(name)))
+                Report(kDoubledSlave);
+        });
+    }
+
+    UniqueNameList<LinNode> m_slaves;
+};
+
+// The statements inside one node's block of Node_attributes.
+class AttributeBodyParser : SectionParser {
+public:
+    AttributeBodyParser(LinNetwork& network, int& pos, NodeAttributes& attributes)
+        : SectionParser(network, pos), m_attributes(attributes)
+    {
+    }
+
+    void Run();
+
+private:
+    struct Statement {
+        const char* keyword;
+        void (AttributeBodyParser::*read)();
+    };
+    static const Statement kStatements[];
+
+    // "= <value>;"; empty, and reported, when the statement is broken.
+    std::string ReadAssignedValue()
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            Report(msg::AssignmentFalse);
+            return {};
+        }
+        std::string value = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (value.empty())
+            Report(msg::NoLineEnd);
+        return value;
+    }
+
+    void ReadProtocol()
+    {
+        std::string value = ReadAssignedValue();
+        if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
+            return;
+        if (value.size() < 3) {
+            Report(kNoVersionInfo);
+            return;
+        }
+        if (value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (!m_attributes.SetProtocol(WithOneDecimal(ParseDouble(value))))
+            Report(kProtocolUndefined);
+    }
+
+    void ReadConfiguredNad()
+    {
+        const std::string value = ReadAssignedValue();
+        if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
+            return;
+        const int nad = ParseInt(value);
+        if (nad < 1 || nad > 127)
+            Report(kNadOutOfRange);
+        else
+            m_attributes.configuredNad = nad;
+    }
+
+    // product_id = <supplier>, <function>, <variant>;
+    void ReadProductId()
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            Report(msg::NoDoublePoint);
+            return;
+        }
+        if (m_net.CountCommasUntil(m_pos, ';') != 2) {
+            Report(kThreeArguments);
+            return;
+        }
+        ReadCountedList(m_net, m_pos, 2, ';', msg::NoLineEnd, [this](const std::string& value) {
+            if (!m_attributes.AddProductValue(ParseInt(value)))
+                Report(kProductValueFalse);
+        });
+    }
+
+    void ReadResponseError()
+    {
+        const std::string value = ReadAssignedValue();
+        if (!value.empty() && m_net.CheckContiguous(m_pos - 1, value))
+            m_attributes.responseErrorSignal = value;
+    }
+
+    void ReadP2Min() { ReadTime(m_attributes.p2MinMs); }
+    void ReadStMin() { ReadTime(m_attributes.stMinMs); }
+
+    // "= <n> ms;"
+    void ReadTime(int& field)
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            Report(msg::AssignmentFalse);
+            return;
+        }
+        const std::string value = m_net.ReadValueWithUnit(m_pos, kw::Ms);
+        if (value.empty()) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        m_net.CheckContiguous(m_pos - 1, kw::Ms);
+        const int time = ParseInt(value);
+        if (time < 0)
+            Report(kTimeIllegal);
+        else
+            field = time;
+    }
+
+    // configurable_frames { <frame> = <message id>; ... }
+    void ReadConfigurableFrames()
+    {
+        if (!m_net.SkipToBlockStart(m_pos)) {
+            Report(msg::OpenBracketMissing);
+            return;
+        }
+        std::string pending;
+        RunDelimitedLoop(m_net, m_pos, pending, '=', [&] {
+            if (!IsWholeToken(m_net, m_pos, pending)) {
+                Report(msg::FalseParameters);
+                return;
+            }
+            const std::string frameName = TakePending(pending);
+            const std::string id = m_net.ReadTokenUntilSemicolon(m_pos);
+            if (id.empty()) {
+                Report(msg::NoLineEnd);
+                return;
+            }
+            const int messageId = ParseInt(id);
+            if (messageId < 0 || messageId > 0xFFFE)
+                Report(kMessageIdOutOfRange);
+            else
+                m_attributes.configurableFrames.Append(std::make_unique<ConfigurableFrame>(frameName, messageId));
+        });
+        if (CharAt(m_net, m_pos) != '}')
+            Report(msg::CloseBracketMissing);
+    }
+
+    NodeAttributes& m_attributes;
+};
+
+const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
+    {kw::LinProtocol, &AttributeBodyParser::ReadProtocol},
+    {kw::ConfiguredNad, &AttributeBodyParser::ReadConfiguredNad},
+    {kw::ProductId, &AttributeBodyParser::ReadProductId},
+    {kw::ResponseError, &AttributeBodyParser::ReadResponseError},
+    {kw::P2Min, &AttributeBodyParser::ReadP2Min},
+    {kw::StMin, &AttributeBodyParser::ReadStMin},
+    {kw::ConfigurableFrames, &AttributeBodyParser::ReadConfigurableFrames},
+};
+
+void AttributeBodyParser::Run()
 {
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
+    RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
+        m_pending += c;
+        for (const Statement& statement : kStatements) {
+            if (m_pending == statement.keyword) {
+                m_net.CheckContiguous(m_pos, statement.keyword);
+                m_pending.clear();
+                (this->*statement.read)();
+                return;
+            }
+        }
+    });
 }
 
-void LinNetwork::ParseComposite(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
 
-void LinNetwork::ParseDiagnosticAddresses(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
+// Node_attributes: one "<node> { ... }" block per slave.
+class NodeAttributesParser : SectionParser {
+public:
+    NodeAttributesParser(LinNetwork& network, int& pos)
+        : SectionParser(network, pos), m_slaveNames(network.slaves), m_attributes(network.nodeAttributes)
+    {
+    }
 
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadNode(); }); }
+
+private:
+    void ReadNode()
+    {
+        if (!IsWholeToken(m_net, m_pos, m_pending)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        auto attributes = std::make_unique<NodeAttributes>(TakePending(m_pending));
+        ++m_pos;
+        AttributeBodyParser(m_net, m_pos, *attributes).Run();
+        const std::string& node = attributes->nodeName;
+        if (m_attributes.Contains(node))
+            Report(kNodeDoubled);
+        else if (!m_slaveNames.Contains(node))
+            Report(kNodeNotSlave);
+        else
+            m_attributes.Append(std::move(attributes));
+    }
+
+    const NameIndex m_slaveNames;
+    UniqueNameList<NodeAttributes> m_attributes;
+};
+
+// composite: "configuration <name> { <composite node> { <node>, ... } ... }".
+class CompositeParser : SectionParser {
+public:
+    CompositeParser(LinNetwork& network, int& pos) : SectionParser(network, pos) {}
+
+    void Run()
+    {
+        // The keyword is recognised before the next character is taken:
+        // that character begins the configuration's name.
+        RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
+            if (m_pending == kw::Configuration) {
+                ReadConfiguration();
+                return;
+            }
+            m_pending += c;
+            m_lastTaken = m_pos;
+        });
+    }
+
+private:
+    void ReadConfiguration()
+    {
+        m_net.CheckContiguous(m_lastTaken, kw::Configuration);
+        m_pending.clear();
+        --m_pos;  // the reader steps onto the name's first character
+        const std::string name = m_net.ReadUntilOpenBrace(m_pos);
+        if (name.empty()) {
+            Report(msg::OpenBracketMissing);
+            return;
+        }
+        auto configuration = std::make_unique<CompositeConfiguration>(name);
+        ReadConfigurationBody(*configuration);
+        if (CharAt(m_net, m_pos) == '}')
+            m_net.compositeConfigurations.Append(std::move(configuration));
+        else
+            Report(msg::CloseBracketMissing);
+    }
+
+    // Starts on the configuration's own '{', which passes as a block
+    // without a name.
+    void ReadConfigurationBody(CompositeConfiguration& configuration)
+    {
+        std::string pending;
+        RunDelimitedLoop(m_net, m_pos, pending, '{', [&] {
+            if (pending.empty() || !m_net.CheckContiguous(m_pos - 1, pending))
+                return;
+            auto node = std::make_unique<CompositeNode>(TakePending(pending));
+            const int commas = m_net.CountCommasUntil(m_pos, '}');
+            if (commas < 0) {
+                Report(msg::FalseParameters);
+                return;
+            }
+            const auto take = [&](const std::string& name) { node->logicalNodes.push_back(name); };
+            if (ReadCountedList(m_net, m_pos, commas, '}', msg::NoArgument, take))
+                configuration.compositeNodes.Append(std::move(node));
+        });
+    }
+
+    int m_lastTaken = 0;
+};
+
+// Diagnostic_addresses: "<node> : <address>;".
+class DiagnosticAddressesParser : SectionParser {
+public:
+    DiagnosticAddressesParser(LinNetwork& network, int& pos)
+        : SectionParser(network, pos), m_addresses(network.diagnosticAddresses)
+    {
+    }
+
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadAddress(); }); }
+
+private:
+    void ReadAddress()
+    {
+        const std::string node = TakePending(m_pending);
+        m_net.CheckContiguous(m_pos - 1, node);
+        const std::string address = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (!IsWholeToken(m_net, m_pos, address)) {
+            Report(msg::NoArgument);
+            return;
+        }
+        auto record = std::make_unique<DiagnosticAddress>();
+        record->Assign(node, address);
+        if (!m_addresses.Append(std::move(record)))
+            Report(kIdenticalDiagnosticAddress);
+    }
+
+    UniqueNameList<DiagnosticAddress> m_addresses;
+};
+
+}  // namespace
+
+void LinNetwork::ParseNodes(int& pos, const std::string&) { NodesParser(*this, pos).Run(); }
+
+void LinNetwork::ParseNodeAttributes(int& pos, const std::string&) { NodeAttributesParser(*this, pos).Run(); }
+
+void LinNetwork::ParseComposite(int& pos, const std::string&) { CompositeParser(*this, pos).Run(); }
+
+void LinNetwork::ParseDiagnosticAddresses(int& pos, const std::string&) { DiagnosticAddressesParser(*this, pos).Run(); }

@@ -151,14 +151,14 @@ private:
         --m_pos;
         for (int i = 1; i < count; ++i) {
             std::string value = m_net.ReadTokenUntilComma(m_pos, true);
-            if (!IsWholeValue(m_net, value, m_pos)) {
+            if (!IsWholeToken(m_net, m_pos, value)) {
                 m_net.AddMessage(msg::NoArgument, m_pos);
                 value.clear();
             }
             values.push_back(value);
         }
         const std::string last = m_net.ReadTokenUntilCloseBrace(m_pos);
-        if (!IsWholeValue(m_net, last, m_pos)) {
+        if (!IsWholeToken(m_net, m_pos, last)) {
             m_net.AddMessage(msg::NoLineEnd, m_pos);
             return false;
         }
@@ -208,7 +208,7 @@ void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, '{', [&] {
         // A bad name stays pending; the table's slots then run into it.
-        if (!IsWholeValue(*this, pending, pos)) {
+        if (!IsWholeToken(*this, pos, pending)) {
             AddMessage(msg::FalseParameters, pos);
             return;
         }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "model/LinNetwork.h"
+#include "model/NameIndex.h"
 #include "reader/TextScanner.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <utility>
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 namespace msg {
@@ -42,9 +46,9 @@ void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar
     }
 }
 
-// The common loop for sections whose statements end their first part with a
-// delimiter (':', '{', ','): every other character is collected into pending,
-// and onDelimiter runs with the position on the delimiter.
+// The common loop of a block whose statements begin with a name that ends
+// at one delimiter: every other character is collected into the pending
+// text, and the delimiter calls onDelimiter with the position on it.
 template <typename OnDelimiter>
 void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char delimiter, OnDelimiter onDelimiter)
 {
@@ -54,14 +58,6 @@ void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char
         else
             pending += c;
     });
-}
-
-// True when a value that a reader collected up to its terminator (the
-// position rests on it) is not empty and stands in the text without blanks
-// inside; the contiguity check reports the blanks.
-inline bool IsWholeValue(TextScanner& scanner, const std::string& value, int terminatorPos)
-{
-    return !value.empty() && scanner.CheckContiguous(terminatorPos - 1, value);
 }
 
 // From the '{' at the position, moves to the '}' that balances it, counting
@@ -79,4 +75,84 @@ inline bool PassOverBlock(const std::string& text, int& pos)
             return true;
     }
     return false;
+}
+
+// What every section parser works with: the network it fills, the position
+// it shares with the driver, and the text pending since the last statement.
+class SectionParser {
+protected:
+    SectionParser(LinNetwork& network, int& pos) : m_net(network), m_pos(pos) {}
+
+    void Report(const char* text) { m_net.AddMessage(text, m_pos); }
+
+    LinNetwork& m_net;
+    int& m_pos;
+    std::string m_pending;
+};
+
+// One list of the network as a section fills it: a record is taken only
+// under a name the list does not hold yet. The index is seeded from the list
+// (an earlier block of the same section counts) and keeps each test quick.
+template <typename Record>
+class UniqueNameList {
+public:
+    explicit UniqueNameList(OwnedList<Record>& list) : m_list(list), m_names(list) {}
+
+    bool Contains(const std::string& name) const { return m_names.Contains(name); }
+
+    // False, and the record dropped, when its name is taken.
+    bool Append(std::unique_ptr<Record> record)
+    {
+        if (m_names.Contains(RecordName(*record)))
+            return false;
+        m_names.Insert(RecordName(*record));
+        m_list.Append(std::move(record));
+        return true;
+    }
+
+private:
+    OwnedList<Record>& m_list;
+    NameIndex m_names;
+};
+
+// The character at the position, or NUL outside the text.
+inline char CharAt(const TextScanner& scanner, int pos)
+{
+    return pos >= 0 && pos < static_cast<int>(scanner.fileText.size()) ? scanner.fileText[static_cast<std::size_t>(pos)]
+                                                                        : '\0';
+}
+
+// Hands over the collected text and leaves the pending text empty.
+inline std::string TakePending(std::string& pending) { return std::exchange(pending, std::string()); }
+
+// True when a token that ended just before the position (the position rests
+// on its delimiter) is not empty and stands in the text without blanks
+// inside; a broken one is reported by CheckContiguous.
+inline bool IsWholeToken(TextScanner& scanner, int pos, const std::string& token)
+{
+    return !token.empty() && scanner.CheckContiguous(pos - 1, token);
+}
+
+// Reads a list whose commas were counted beforehand: that many names ending
+// in a comma, then a last one ending in closing (';' or '}'). Every whole
+// name goes to take; a broken one is reported with "No argument recognized",
+// a broken last one with lastMissing. True when the last name was taken.
+template <typename Take>
+bool ReadCountedList(TextScanner& scanner, int& pos, int commas, char closing, const char* lastMissing, Take take)
+{
+    for (int i = 0; i < commas; ++i) {
+        const std::string item = scanner.ReadTokenUntilComma(pos, true);
+        if (IsWholeToken(scanner, pos, item))
+            take(item);
+        else
+            scanner.AddMessage(msg::NoArgument, pos);
+    }
+    const std::string last =
+        closing == ';' ? scanner.ReadTokenUntilSemicolon(pos) : scanner.ReadTokenUntilCloseBrace(pos);
+    if (!IsWholeToken(scanner, pos, last)) {
+        scanner.AddMessage(lastMissing, pos);
+        return false;
+    }
+    take(last);
+    return true;
 }

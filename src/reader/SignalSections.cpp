@@ -1,27 +1,367 @@
+// Parsers of the sections that describe signals and their coding: Signals,
+// Signal_groups, Signal_encoding_types and Signal_representation(s). Each
+// starts just after its section's '{' and returns on the '}' that closes it
+// (or at the end of the text).
+
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
+#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
-void LinNetwork::ParseSignals(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
+#include <memory>
+#include <string>
 
-void LinNetwork::ParseSignalGroups(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
+namespace {
 
-void LinNetwork::ParseEncodingTypes(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kParameterCount = "Count of parameters incorrect";
+const char* const kIdenticalSignal = "Identical slaves found";
+const char* const kGroupSizeNotNumber = "Illegal signs in argument (Number)";
+const char* const kGroupAlreadyHere = "Signal Group already here";
+const char* const kEncodingAlreadyDefined = "Signal Encoding already defined";
+const char* const kRepresentationDoubled = "Signal Rep. doubled";
 
-void LinNetwork::ParseRepresentations(int& pos, const std::string&)
-{
-    std::string pending;
-    RunSectionLoop(*this, pos, pending, [&](char c) { pending += c; });
-}
+// Encoding lines that carry no value.
+const char* const kBcdValue = "bcd_value";
+const char* const kAsciiValue = "ascii_value";
 
+// Signals: "<name> : <size>, <initial value>, <publisher>, <subscriber>, ... ;"
+// where the initial value is a number or a byte list "{ b0, b1, ... }".
+class SignalsParser : SectionParser {
+public:
+    SignalsParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_signals(network.signals) {}
+
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadSignal(); }); }
+
+private:
+    // What follows the initial value.
+    enum class Rest { Parameters, NoParameters, Discarded };
+
+    void ReadSignal()
+    {
+        auto signal = std::make_unique<LinSignal>(TakePending(m_pending));
+        m_net.CheckContiguous(m_pos - 1, signal->name);
+        const std::string size = m_net.ReadTokenUntilComma(m_pos, true);
+        if (!IsWholeToken(m_net, m_pos, size)) {
+            Report(msg::NoArgument);
+            ReadParameters(std::move(signal));
+            return;
+        }
+        signal->AddParameter(size);
+        switch (ReadInitialValue(*signal)) {
+        case Rest::Parameters:
+            ReadParameters(std::move(signal));
+            break;
+        case Rest::NoParameters:
+            Report(kParameterCount);
+            Store(std::move(signal));
+            break;
+        case Rest::Discarded:
+            break;
+        }
+    }
+
+    // Looks past the comma after the size. A byte list is read here; a
+    // number is left for ReadParameters; a second comma means no initial
+    // value.
+    Rest ReadInitialValue(LinSignal& signal)
+    {
+        int next = m_pos + 1;
+        while (CharAt(m_net, next) != '\0' && m_net.SkipCommentAt(next))
+            ++next;
+        const char c = CharAt(m_net, next);
+        if (c == ',') {
+            m_pos = next;
+            ++signal.fillCount;  // the initial value's slot stays empty
+            return Rest::Parameters;
+        }
+        if (c != '{')
+            return Rest::Parameters;
+        m_pos = next;
+        return ReadByteArray(signal);
+    }
+
+    Rest ReadByteArray(LinSignal& signal)
+    {
+        const int commas = m_net.CountCommasUntil(m_pos, '}');
+        if (commas < 0) {
+            Report(msg::NoLineEnd);
+            return Rest::Parameters;
+        }
+        const auto take = [&](const std::string& byte) { signal.AddInitByte(byte); };
+        if (!ReadCountedList(m_net, m_pos, commas, '}', msg::NoLineEnd, take)) {
+            MoveToFirstOf(";}");  // the rest of the statement goes with the signal
+            return Rest::Discarded;
+        }
+        switch (MoveToFirstOf(",;}")) {
+        case ',':
+            return Rest::Parameters;
+        case ';':
+            return Rest::NoParameters;
+        default:
+            Report(msg::NoLineEnd);
+            return Rest::Discarded;
+        }
+    }
+
+    // Moves onto the first of the stop characters after the position and
+    // returns it (NUL at the end of the text). A '}' closes the section, so
+    // the position then rests just before it, for the section loop.
+    char MoveToFirstOf(const char* stops)
+    {
+        const std::size_t found = m_net.fileText.find_first_of(stops, static_cast<std::size_t>(m_pos) + 1);
+        if (found == std::string::npos) {
+            m_pos = static_cast<int>(m_net.fileText.size());
+            return '\0';
+        }
+        m_pos = static_cast<int>(found);
+        const char stop = CharAt(m_net, m_pos);
+        if (stop == '}')
+            --m_pos;
+        return stop;
+    }
+
+    // Initial value (unless a byte list), publisher and subscribers.
+    void ReadParameters(std::unique_ptr<LinSignal> signal)
+    {
+        const int commas = m_net.CountCommasUntil(m_pos + 1, ';');
+        if (commas < 0) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        if (commas < (signal->isByteArray ? 1 : 2))
+            Report(kParameterCount);
+        const auto take = [&](const std::string& value) { signal->AddParameter(value); };
+        if (ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, take))
+            Store(std::move(signal));
+    }
+
+    void Store(std::unique_ptr<LinSignal> signal)
+    {
+        if (!m_signals.Append(std::move(signal)))
+            Report(kIdenticalSignal);
+    }
+
+    UniqueNameList<LinSignal> m_signals;
+};
+
+// Signal_groups: "<group> : <size> { <signal>, <offset>; ... }".
+class SignalGroupsParser : SectionParser {
+public:
+    SignalGroupsParser(LinNetwork& network, int& pos)
+        : SectionParser(network, pos), m_groups(network.signalGroups)
+    {
+    }
+
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadGroup(); }); }
+
+private:
+    void ReadGroup()
+    {
+        const std::string name = TakePending(m_pending);
+        if (!m_net.CheckContiguous(m_pos - 1, name))
+            return;
+        const std::string size = m_net.ReadUntilOpenBrace(m_pos);
+        if (!IsWholeToken(m_net, m_pos, size)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        ++m_pos;
+        auto group = std::make_unique<SignalGroup>();
+        group->AddParameter(name);
+        if (!group->AddParameter(size))
+            Report(kGroupSizeNotNumber);
+        ReadMembers(*group);
+        if (!m_groups.Append(std::move(group)))
+            Report(kGroupAlreadyHere);
+    }
+
+    void ReadMembers(SignalGroup& group)
+    {
+        std::string pending;
+        NameIndex members;
+        RunDelimitedLoop(m_net, m_pos, pending, ',', [&] {
+            if (!IsWholeToken(m_net, m_pos, pending)) {
+                Report(msg::FalseParameters);
+                return;
+            }
+            const std::string signal = TakePending(pending);
+            const std::string offset = m_net.ReadTokenUntilSemicolon(m_pos);
+            if (!IsWholeToken(m_net, m_pos, offset)) {
+                Report(msg::FalseParameters);
+                return;
+            }
+            if (members.Contains(signal)) {
+                Report(msg::SignalAlreadyHere);
+                return;
+            }
+            members.Insert(signal);
+            group.AddSignal(signal, offset);
+        });
+    }
+
+    UniqueNameList<SignalGroup> m_groups;
+};
+
+// Signal_encoding_types: "<encoding> { <value lines> }".
+class EncodingTypesParser : SectionParser {
+public:
+    EncodingTypesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_types(network.encodingTypes)
+    {
+    }
+
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadType(); }); }
+
+private:
+    void ReadType()
+    {
+        auto type = std::make_unique<EncodingType>(TakePending(m_pending));
+        ++m_pos;
+        ReadValueLines(*type);
+        if (!m_types.Append(std::move(type)))
+            Report(kEncodingAlreadyDefined);
+    }
+
+    // A line keyword ends at ',' when values follow, at ';' when none do.
+    void ReadValueLines(EncodingType& type)
+    {
+        std::string pending;
+        RunSectionLoop(m_net, m_pos, pending, [&](char c) {
+            if (c == ',')
+                ReadValueLine(type, TakePending(pending));
+            else if (c == ';')
+                CountPlainLine(type, TakePending(pending));
+            else
+                pending += c;
+        });
+    }
+
+    bool IsKeyword(const std::string& text, const char* keyword)
+    {
+        return text == keyword && IsWholeToken(m_net, m_pos, text);
+    }
+
+    void ReadValueLine(EncodingType& type, const std::string& keyword)
+    {
+        if (IsKeyword(keyword, kw::LogicalValue))
+            ReadValueAndText([&](const std::string& value, const std::string& text) {
+                type.AddLogicalValue(ParseInt(value), text);
+            });
+        else if (IsKeyword(keyword, kw::PhysicalValue))
+            ReadPhysicalRange(type);
+        else
+            Report(msg::WrongKeyword);
+    }
+
+    void CountPlainLine(EncodingType& type, const std::string& keyword)
+    {
+        if (IsKeyword(keyword, kBcdValue))
+            ++type.bcdCount;
+        else if (IsKeyword(keyword, kAsciiValue))
+            ++type.asciiCount;
+        else
+            Report(msg::WrongKeyword);
+    }
+
+    // physical_value, <min>, <max>, <scale>, <offset> [, "<text>"];
+    void ReadPhysicalRange(EncodingType& type)
+    {
+        const std::string min = m_net.ReadTokenUntilComma(m_pos, false);
+        const std::string max = m_net.ReadTokenUntilComma(m_pos, false);
+        const std::string scale = m_net.ReadTokenUntilComma(m_pos, false);
+        if (min.empty() || max.empty() || scale.empty()) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        ReadValueAndText([&](const std::string& offset, const std::string& text) {
+            type.AddPhysicalRange(ParseInt(min), ParseInt(max), static_cast<float>(ParseDouble(scale)),
+                                  static_cast<float>(ParseDouble(offset)), text);
+        });
+    }
+
+    // The end of a value line after the comma the position rests on:
+    // "<value>, "<text>";" or "<value>;". add(value, text) takes it when
+    // both could be read; the text is empty in the second form.
+    template <typename Add>
+    void ReadValueAndText(Add add)
+    {
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas == 1) {
+            const std::string value = m_net.ReadTokenUntilSemicolon(m_pos);
+            if (IsWholeToken(m_net, m_pos, value))
+                add(value, std::string());
+            else
+                Report(msg::NoArgument);
+            return;
+        }
+        if (commas != 2) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        const std::string value = m_net.ReadTokenUntilComma(m_pos, true);
+        const bool valueRead = IsWholeToken(m_net, m_pos, value);
+        if (!valueRead)
+            Report(msg::NoArgument);
+        std::string text = m_net.ReadRawUntilSemicolon(m_pos);
+        if (text.empty())
+            Report(msg::NoLineEnd);
+        else if (m_net.StripQuotes(text, m_pos) && valueRead)
+            add(value, text);
+    }
+
+    UniqueNameList<EncodingType> m_types;
+};
+
+// Signal_representation: "<encoding> : <signal>, <signal>, ... ;".
+class RepresentationsParser : SectionParser {
+public:
+    RepresentationsParser(LinNetwork& network, int& pos)
+        : SectionParser(network, pos), m_representations(network.signalRepresentations)
+    {
+    }
+
+    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadRepresentation(); }); }
+
+private:
+    void ReadRepresentation()
+    {
+        if (!IsWholeToken(m_net, m_pos, m_pending)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        auto representation = std::make_unique<SignalRepresentation>(TakePending(m_pending));
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas < 0) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        // Signal names are taken as read, blanks inside or not.
+        for (int i = 0; i < commas; ++i) {
+            const std::string name = m_net.ReadTokenUntilComma(m_pos, true);
+            if (name.empty())
+                Report(msg::NoArgument);
+            else
+                representation->AddSignal(name);
+        }
+        const std::string last = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (last.empty()) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        representation->AddSignal(last);
+        if (!m_representations.Append(std::move(representation)))
+            Report(kRepresentationDoubled);
+    }
+
+    UniqueNameList<SignalRepresentation> m_representations;
+};
+
+}  // namespace
+
+void LinNetwork::ParseSignals(int& pos, const std::string&) { SignalsParser(*this, pos).Run(); }
+
+void LinNetwork::ParseSignalGroups(int& pos, const std::string&) { SignalGroupsParser(*this, pos).Run(); }
+
+void LinNetwork::ParseEncodingTypes(int& pos, const std::string&) { EncodingTypesParser(*this, pos).Run(); }
+
+void LinNetwork::ParseRepresentations(int& pos, const std::string&) { RepresentationsParser(*this, pos).Run(); }

@@ -96,6 +96,7 @@ void TextScanner::SetText(std::string text)
 {
     fileText = std::move(text);
     m_lineStarts.clear();
+    m_commaScans.clear();
 }
 
 int TextScanner::LineNumber(int position) const
@@ -327,19 +328,46 @@ std::string TextScanner::ReadRawUntilSemicolon(int& pos)
     return {};
 }
 
+TextScanner::CommaScan& TextScanner::ScanFor(char terminator) const
+{
+    for (CommaScan& scan : m_commaScans)
+        if (scan.terminator == terminator && scan.strict == strictLineEnds)
+            return scan;
+    CommaScan scan;
+    scan.terminator = terminator;
+    scan.strict = strictLineEnds;
+    scan.stop = -1;  // covers no position yet
+    m_commaScans.push_back(scan);
+    return m_commaScans.back();
+}
+
 int TextScanner::CountCommasUntil(int pos, char terminator) const
 {
-    int commas = 0;
-    for (int i = std::max(pos, 0); i < TextLength(); ++i) {
-        const char c = At(i);
-        if (c == terminator)
-            return commas;
-        if (c == ',')
-            ++commas;
-        else if (strictLineEnds && IsLineEnd(c))
-            return -1;
+    pos = std::clamp(pos, 0, TextLength());
+    CommaScan& scan = ScanFor(terminator);
+    if (pos >= scan.from && pos <= scan.stop) {
+        for (int i = scan.from; i < pos; ++i)
+            if (At(i) == ',')
+                --scan.commas;
+    } else {
+        scan.commas = 0;
+        scan.terminated = false;
+        int i = pos;
+        for (; i < TextLength(); ++i) {
+            const char c = At(i);
+            if (c == terminator) {
+                scan.terminated = true;
+                break;
+            }
+            if (c == ',')
+                ++scan.commas;
+            else if (strictLineEnds && IsLineEnd(c))
+                break;
+        }
+        scan.stop = i;
     }
-    return -1;
+    scan.from = pos;
+    return scan.terminated ? scan.commas : -1;
 }
 
 bool TextScanner::CheckContiguous(int position, const std::string& word)

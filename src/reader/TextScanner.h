@@ -37,7 +37,8 @@ public:
     // The part of filePath after its last backslash.
     std::string FileName() const;
     std::string Text() const { return fileText; }
-    // Replaces the text and forgets the line index built for the old one.
+    // Replaces the text and forgets the line index and comma counts built
+    // for the old one.
     void SetText(std::string text);
     // 1 + the number of LF characters before the position.
     int LineNumber(int position) const;
@@ -76,5 +77,20 @@ protected:
     char At(int pos) const { return InText(pos) ? fileText[static_cast<std::size_t>(pos)] : '\0'; }
 
 private:
+    // The last scan of CountCommasUntil for one terminator: from position
+    // from, the first character that ends the count is at stop, with commas
+    // commas before it. A later count that starts inside [from, stop] reuses
+    // it, so counts over a text without terminator stay linear.
+    struct CommaScan {
+        char terminator = '\0';
+        bool strict = false;
+        int from = 0;
+        int stop = 0;
+        int commas = 0;
+        bool terminated = false;  // stop is the terminator, not a line end or the end
+    };
+    CommaScan& ScanFor(char terminator) const;
+
     mutable std::vector<int> m_lineStarts;  // built on the first LineNumber call
+    mutable std::vector<CommaScan> m_commaScans;
 };

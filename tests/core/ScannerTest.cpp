@@ -146,6 +146,40 @@ TEST(TextScanner, CountsCommasUpToTheTerminator)
     EXPECT_EQ(-1, strict.CountCommasUntil(0, ';'));
 }
 
+// Counts reuse the previous scan; whatever the order of the starting
+// positions, each must equal a count from scratch.
+TEST(TextScanner, CountsCommasAlikeInAnyOrder)
+{
+    const std::string text = "a, b; c, d, e } f,\ng; h, i";
+    auto expected = [&](int pos, char terminator, bool strict) {
+        int commas = 0;
+        for (std::size_t i = static_cast<std::size_t>(std::max(pos, 0)); i < text.size(); ++i) {
+            if (text[i] == terminator)
+                return commas;
+            if (text[i] == ',')
+                ++commas;
+            else if (strict && (text[i] == '\n' || text[i] == '\r'))
+                return -1;
+        }
+        return -1;
+    };
+    std::vector<int> positions;
+    for (int pos = -1; pos <= static_cast<int>(text.size()) + 1; ++pos)
+        positions.push_back(pos);
+    std::vector<int> order = positions;
+    order.insert(order.end(), positions.rbegin(), positions.rend());
+    order.insert(order.end(), {3, 3, 20, 0, 25, 9, 8, 14});
+    for (bool strict : {false, true}) {
+        TextScanner scanner = Over(text, strict);
+        for (int pos : order) {
+            for (char terminator : {';', '}', '{'}) {
+                SCOPED_TRACE(std::to_string(pos) + terminator + (strict ? " strict" : ""));
+                EXPECT_EQ(expected(pos, terminator, strict), scanner.CountCommasUntil(pos, terminator));
+            }
+        }
+    }
+}
+
 TEST(TextScanner, ReadsAValueWithItsUnit)
 {
     TextScanner good = Over("= 19.2 kbps;");

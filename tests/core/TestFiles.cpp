@@ -136,3 +136,11 @@ std::vector<std::string> ScratchFolder::Entries() const
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::vector<std::string> FormattedMessages(const MessageLog& log)
+{
+    std::vector<std::string> texts;
+    for (const Message& message : log)
+        texts.push_back(FormatMessage(message));
+    return texts;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include "model/MessageLog.h"
+
 #include <string>
 #include <vector>
 
@@ -44,3 +46,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
+// The messages of a log as the user reads them, one text per message.
+std::vector<std::string> FormattedMessages(const MessageLog& log);
