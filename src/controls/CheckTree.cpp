@@ -8,7 +8,7 @@ namespace
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kUncheckAll = "Uncheck all";
 
-} // namespace
+}  // namespace
 
 CheckTree::CheckTree(QWidget* parent) : QTreeWidget(parent)
 {

@@ -62,7 +62,7 @@ std::string ReplaceAll(std::string text, const std::string& placeholder, const s
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::string FilterNameText(const std::string& text)
 {

@@ -24,7 +24,7 @@ struct IntegerRange {
 // is wrong with the text.
 struct IntegerEntry {
     std::optional<int> value;
-    std::string message; // empty when value is set
+    std::string message;  // empty when value is set
 };
 
 // Blanks around the number are allowed; anything else that is not one

@@ -25,7 +25,7 @@ QColor Mix(const QColor& from, const QColor& to, double share)
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
 }
 
-} // namespace
+}  // namespace
 
 CaptionColours CaptionColours::FromPalette(const QPalette& palette)
 {

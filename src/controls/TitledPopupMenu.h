@@ -27,7 +27,7 @@ class CaptionStrip : public QWidget
   public:
     enum class Kind {
         Title,   // the text height plus 4 pixels
-        Heading, // the text height plus 2 pixels
+        Heading,  // the text height plus 2 pixels
     };
 
     CaptionStrip(const QString& text, Kind kind, QWidget* parent = nullptr);

@@ -7,7 +7,7 @@ class LinNetwork;
 // What the master sheet shows and writes, as the texts of its fields.
 struct MasterForm {
     std::string name;
-    std::string timeBase; // ms, decimal
+    std::string timeBase;  // ms, decimal
     std::string jitter;   // ms, two decimals
 
     static MasterForm Read(const LinNetwork& network);

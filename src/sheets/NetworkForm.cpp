@@ -24,7 +24,7 @@ float ValueOf(const std::string& choice, const char* standard)
     return static_cast<float>(ParseDouble(choice.empty() ? standard : choice));
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<std::string>& NetworkForm::VersionChoices()
 {

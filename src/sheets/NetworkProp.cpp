@@ -15,7 +15,7 @@ ChoiceBox* MakeChoices(const char* objectName, const std::vector<std::string>& c
     return box;
 }
 
-} // namespace
+}  // namespace
 
 NetworkProp::NetworkProp(QWidget* parent)
     : QWidget(parent), m_protocolVersion(MakeChoices("protocolVersion", NetworkForm::VersionChoices(), this)),

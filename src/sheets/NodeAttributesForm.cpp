@@ -26,7 +26,7 @@ std::string Unsigned(int value)
     return std::to_string(static_cast<unsigned>(value));
 }
 
-} // namespace
+}  // namespace
 
 std::string ConfigurableFrameChoice::ItemText() const
 {

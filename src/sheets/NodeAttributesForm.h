@@ -32,10 +32,10 @@ struct NodeAttributesForm {
     std::string supplierId;
     std::string functionId;
     std::string variant;
-    std::vector<ConfigurableFrameChoice> frames; // one per unconditional frame, in network order
+    std::vector<ConfigurableFrameChoice> frames;  // one per unconditional frame, in network order
 
     static const std::vector<std::string>& ProtocolChoices();
-    static std::vector<std::string> NadChoices(); // "1" to "127"
+    static std::vector<std::string> NadChoices();  // "1" to "127"
     static std::vector<std::string> SignalChoices(const LinNetwork& network);
 
     // Gives the slave default attributes when it has none; they stay even

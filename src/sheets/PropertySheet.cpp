@@ -24,7 +24,7 @@ bool IsEnterKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-} // namespace
+}  // namespace
 
 PropertySheet::PropertySheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
     : QDialog(parent), m_request(request), m_network(network), m_codec(TextCodec::ForFileText(network.fileText)),

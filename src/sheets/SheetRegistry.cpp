@@ -27,7 +27,7 @@ const std::map<SheetId, SheetFactory>& Registry()
     return registry;
 }
 
-} // namespace
+}  // namespace
 
 int RunModal(QDialog& dialog)
 {

@@ -43,7 +43,7 @@ inline constexpr const char* FrameProperties = "Frame properties";
 inline constexpr const char* EncodingType = "Encoding Type";
 inline constexpr const char* EncodingValue = "Encoding type";
 inline constexpr const char* SignalEncoding = "Signal Encoding";
-} // namespace sheetcaption
+}  // namespace sheetcaption
 
 // Which sheet a command opens, with the caption the opener gives it and the
 // record(s) it edits. The indexes are list positions that were checked
@@ -52,7 +52,7 @@ struct SheetRequest {
     SheetId sheet = SheetId::None;
     std::string caption;
     int index = -1;  // the record in its list; -1 for sheets without one
-    int second = -1; // composite node, encoding value, schedule entry or signal of a frame
+    int second = -1;  // composite node, encoding value, schedule entry or signal of a frame
 
     explicit operator bool() const { return sheet != SheetId::None; }
 };

@@ -32,7 +32,7 @@ std::unique_ptr<TitledPopupMenu> MakeEditMenu(const MenuState& state, QWidget* p
     return menu;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent)
 {

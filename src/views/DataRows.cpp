@@ -73,7 +73,8 @@ class TableBuilder
 
 // The first record of each name, for lookups inside loops. Record is the
 // list's record type, const-qualified for read-only use.
-template <typename Record, typename List> std::unordered_map<std::string, Record*> FirstByName(List& list)
+template <typename Record, typename List>
+std::unordered_map<std::string, Record*> FirstByName(List& list)
 {
     std::unordered_map<std::string, Record*> byName;
     for (const auto& record : list)
@@ -81,7 +82,8 @@ template <typename Record, typename List> std::unordered_map<std::string, Record
     return byName;
 }
 
-template <typename Map> auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_type
+template <typename Map>
+auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_type
 {
     const auto found = map.find(name);
     return found == map.end() ? nullptr : found->second;
@@ -126,7 +128,8 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
     return table.Take();
 }
 
-template <typename Record> DataTable NamesTable(const char* layout, const OwnedList<Record>& list)
+template <typename Record>
+DataTable NamesTable(const char* layout, const OwnedList<Record>& list)
 {
     TableBuilder table(layout);
     for (const auto& record : list)
@@ -142,19 +145,25 @@ DataTable TextsTable(const char* layout, const std::vector<std::string>& texts)
     return table.Take();
 }
 
-DataTable SporadicFrameTable(const LinNetwork& n, int index)
+// The layout with the rows of a record; no rows when the record is gone.
+template <typename Record, typename AddRows>
+DataTable RecordTable(const char* layout, Record* record, AddRows addRows)
 {
-    TableBuilder table("SpFrmSub");
-    const SporadicFrame* sporadic = RecordAt(n.sporadicFrames, index);
-    if (!sporadic)
-        return table.Take();
+    TableBuilder table(layout);
+    if (record)
+        addRows(table, *record);
+    return table.Take();
+}
+
+void AddSporadicFrameRows(TableBuilder& table, const LinNetwork& n, const SporadicFrame& sporadic)
+{
     const auto frames = FirstByName<const LinFrame>(n.frames);
     // The first event-triggered frame (in network order) that lists each frame.
     std::unordered_map<std::string, std::string> carrier;
     for (const auto& eventTriggered : n.eventTriggeredFrames)
         for (const auto& name : eventTriggered->frameNames)
             carrier.emplace(name, eventTriggered->name);
-    for (const auto& name : sporadic->frameNames) {
+    for (const auto& name : sporadic.frameNames) {
         const LinFrame* frame = Lookup(frames, name);
         if (!frame) {
             table.Add({name});
@@ -163,17 +172,12 @@ DataTable SporadicFrameTable(const LinNetwork& n, int index)
         const auto found = carrier.find(name);
         table.Add({name, frame->publisher, found == carrier.end() ? kNo : found->second});
     }
-    return table.Take();
 }
 
-DataTable EventTriggeredFrameTable(LinNetwork& n, int index)
+void AddEventTriggeredFrameRows(TableBuilder& table, LinNetwork& n, const EventTriggeredFrame& eventTriggered)
 {
-    TableBuilder table("ETFramesSub");
-    const EventTriggeredFrame* eventTriggered = RecordAt(n.eventTriggeredFrames, index);
-    if (!eventTriggered)
-        return table.Take();
     const auto frames = FirstByName<LinFrame>(n.frames);
-    for (const auto& name : eventTriggered->frameNames) {
+    for (const auto& name : eventTriggered.frameNames) {
         LinFrame* frame = Lookup(frames, name);
         if (!frame) {
             table.Add({name});
@@ -184,7 +188,6 @@ DataTable EventTriggeredFrameTable(LinNetwork& n, int index)
             assigned = assigned || offset <= 7;
         table.Add({name, Int(ShownLength(*frame)), frame->publisher, assigned ? kSignalAssigned : kNoSignalAssigned});
     }
-    return table.Take();
 }
 
 DataTable CompositeNodesTable(const LinNetwork& n, int configuration)
@@ -214,17 +217,13 @@ std::string ConfigurableFrameText(const ConfigurableFrame& frame)
     return frame.frameName + " = " + Int(frame.messageId);
 }
 
-DataTable NodeAttributesTable(LinNetwork& n, int slaveIndex)
+void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
 {
-    TableBuilder table("NodeAtt");
-    const LinNode* slave = RecordAt(n.slaves, slaveIndex);
-    if (!slave)
-        return table.Take();
-    const NodeAttributes& a = FindOrAddNodeAttributes(n, slave->name);
+    const NodeAttributes& a = FindOrAddNodeAttributes(n, slave.name);
     table.Add({"LIN Protocol", a.protocol});
     table.Add({"Configured NAD", Int(a.configuredNad)});
     if (!HasLin2Attributes(a.protocol))
-        return table.Take();
+        return;
     table.Add({"Product ID",
                "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId) + ", Variant: " + Int(a.variant)});
     table.Add({"Response error", a.responseErrorSignal});
@@ -234,7 +233,6 @@ DataTable NodeAttributesTable(LinNetwork& n, int slaveIndex)
     table.Add({"Configurable frames", frames.empty() ? std::string() : ConfigurableFrameText(*frames.front())});
     for (std::size_t i = 1; i < frames.size(); ++i)
         table.Add({std::string(), ConfigurableFrameText(*frames[i])});
-    return table.Take();
 }
 
 DataTable MasterTable(const LinNetwork& n)
@@ -270,14 +268,6 @@ Cells SignalCells(const LinSignal& signal, const std::unordered_map<std::string,
             Join(signal.subscribers, ", ")};
 }
 
-DataTable SignalTable(const LinNetwork& n, int index)
-{
-    TableBuilder table("UniqueSignal");
-    if (const LinSignal* signal = RecordAt(n.signals, index))
-        table.Add(SignalCells(*signal, EncodingsBySignal(n)));
-    return table.Take();
-}
-
 DataTable SignalsTable(const LinNetwork& n)
 {
     TableBuilder table("Signals");
@@ -306,20 +296,15 @@ DataTable DiagnosticFrameTable(int index)
     return table.Take();
 }
 
-DataTable FrameSignalsTable(const LinNetwork& n, int index)
+void AddFrameSignalRows(TableBuilder& table, const LinNetwork& n, const LinFrame& frame)
 {
-    TableBuilder table("Frame_Signal");
-    const LinFrame* frame = RecordAt(n.frames, index);
-    if (!frame)
-        return table.Take();
     const auto signals = FirstByName<const LinSignal>(n.signals);
-    for (std::size_t i = 0; i < frame->signalNames.size(); ++i) {
-        const std::string& name = frame->signalNames[i];
+    for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
+        const std::string& name = frame.signalNames[i];
         const LinSignal* signal = Lookup(signals, name);
-        const std::string offset = i < frame->offsets.size() ? std::to_string(frame->offsets[i]) : std::string();
+        const std::string offset = i < frame.offsets.size() ? std::to_string(frame.offsets[i]) : std::string();
         table.Add({name, signal ? Int(signal->size) : std::string(), offset});
     }
-    return table.Take();
 }
 
 // The first column and the attributes of a schedule entry; nothing for an
@@ -368,20 +353,15 @@ bool ScheduleEntryCells(const ScheduleEntry& entry, std::string& first, std::str
     }
 }
 
-DataTable ScheduleTableTable(const LinNetwork& n, int index)
+void AddScheduleEntryRows(TableBuilder& table, const ScheduleTable& schedule)
 {
-    TableBuilder table("Schedule_Frames");
-    const ScheduleTable* schedule = RecordAt(n.scheduleTables, index);
-    if (!schedule)
-        return table.Take();
-    for (std::size_t i = 0; i < schedule->entries.size(); ++i) {
-        const ScheduleEntry& entry = *schedule->entries[i];
+    for (std::size_t i = 0; i < schedule.entries.size(); ++i) {
+        const ScheduleEntry& entry = *schedule.entries[i];
         std::string first;
         std::string attributes;
         if (ScheduleEntryCells(entry, first, attributes))
             table.AddWithSource({first, Int(entry.delayMs), attributes}, static_cast<int>(i));
     }
-    return table.Take();
 }
 
 DataTable SchedulesTable(const LinNetwork& n)
@@ -403,25 +383,20 @@ DataTable RepresentationTable(const LinNetwork& n, int index)
     return TextsTable("Representation", representation ? representation->signalNames : std::vector<std::string>{});
 }
 
-DataTable EncodingValuesTable(const LinNetwork& n, int index)
+void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)
 {
-    TableBuilder table("Encoding Types");
-    const EncodingType* type = RecordAt(n.encodingTypes, index);
-    if (!type)
-        return table.Take();
-    for (const auto& value : type->logicalValues)
+    for (const auto& value : type.logicalValues)
         table.Add({kLogical, Int(value->value), kNoValue, kNoValue, kNoValue, value->text});
-    for (const auto& range : type->physicalRanges)
+    for (const auto& range : type.physicalRanges)
         table.Add({kPhysical, Int(range->min), Int(range->max), TwoDecimals(range->scale), TwoDecimals(range->offset),
                    range->text});
-    for (int i = 0; i < type->bcdCount; ++i)
+    for (int i = 0; i < type.bcdCount; ++i)
         table.Add({kBcd, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue});
-    for (int i = 0; i < type->asciiCount; ++i)
+    for (int i = 0; i < type.asciiCount; ++i)
         table.Add({kAscii, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue});
-    return table.Take();
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<DataLayout>& DataLayouts()
 {
@@ -489,9 +464,12 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::SporadicCategory:
         return NamesTable("Sporadic Frames", n.sporadicFrames);
     case TreeItemKind::SporadicFrame:
-        return SporadicFrameTable(n, index);
+        return RecordTable("SpFrmSub", RecordAt(n.sporadicFrames, index),
+                           [&](TableBuilder& table, const SporadicFrame& f) { AddSporadicFrameRows(table, n, f); });
     case TreeItemKind::EventTriggeredFrame:
-        return EventTriggeredFrameTable(n, index);
+        return RecordTable(
+            "ETFramesSub", RecordAt(n.eventTriggeredFrames, index),
+            [&](TableBuilder& table, const EventTriggeredFrame& f) { AddEventTriggeredFrameRows(table, n, f); });
     case TreeItemKind::CompositionCategory:
         return NamesTable("Node Composition", n.compositeConfigurations);
     case TreeItemKind::Configuration:
@@ -507,12 +485,15 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     // category (a slave, signal, frame or schedule table) shows the master.
     const bool namedMaster = selected.depth == 1 && selected.itemText == treetext::Master;
     if (kind == TreeItemKind::Slave && !namedMaster)
-        return NodeAttributesTable(n, entity->index);
+        return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
+                           [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
     if (kind == TreeItemKind::Master || namedMaster)
         return MasterTable(n);
     switch (kind) {
     case TreeItemKind::Signal:
-        return SignalTable(n, entity->index);
+        return RecordTable(
+            "UniqueSignal", RecordAt(n.signals, entity->index),
+            [&](TableBuilder& table, const LinSignal& s) { table.Add(SignalCells(s, EncodingsBySignal(n))); });
     case TreeItemKind::SignalsCategory:
         return SignalsTable(n);
     case TreeItemKind::FramesCategory:
@@ -520,9 +501,10 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::DiagnosticFrame:
         return DiagnosticFrameTable(index);
     case TreeItemKind::Frame:
-        return FrameSignalsTable(n, entity->index);
+        return RecordTable("Frame_Signal", RecordAt(n.frames, entity->index),
+                           [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
     case TreeItemKind::ScheduleTable:
-        return ScheduleTableTable(n, index);
+        return RecordTable("Schedule_Frames", RecordAt(n.scheduleTables, index), AddScheduleEntryRows);
     case TreeItemKind::SchedulesCategory:
         return SchedulesTable(n);
     case TreeItemKind::Representation:
@@ -532,7 +514,7 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::EncodingTypesCategory:
         return NamesTable("Encodings_All", n.encodingTypes);
     case TreeItemKind::EncodingType:
-        return EncodingValuesTable(n, index);
+        return RecordTable("Encoding Types", RecordAt(n.encodingTypes, index), AddEncodingValueRows);
     default:
         return {};
     }
@@ -572,7 +554,8 @@ bool IsGreater(const std::string& a, const std::string& b)
     return false;
 }
 
-template <typename List> void SwapEntries(List& list, int a, int b)
+template <typename List>
+void SwapEntries(List& list, int a, int b)
 {
     if (Exists(list, a) && Exists(list, b))
         std::swap(list[static_cast<std::size_t>(a)], list[static_cast<std::size_t>(b)]);
@@ -605,7 +588,7 @@ SortTarget SortTargetOf(LinNetwork& n, const std::string& layout)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 bool IsSortableLayout(const std::string& layout)
 {

@@ -17,7 +17,7 @@ inline constexpr int kFillWidth = -2;
 
 struct DataColumn {
     std::string caption;
-    int width = kFillWidth; // pixels
+    int width = kFillWidth;  // pixels
 };
 
 struct DataLayout {
@@ -34,7 +34,7 @@ struct DataRow {
 };
 
 struct DataTable {
-    std::string layout; // empty: no columns, no rows
+    std::string layout;  // empty: no columns, no rows
     std::vector<DataColumn> columns;
     std::vector<DataRow> rows;
 };
@@ -45,7 +45,7 @@ namespace layoutkey
 inline constexpr const char* Nodes = "Nodes";
 inline constexpr const char* Frames = "Frames";
 inline constexpr const char* EncodingValues = "Encoding Types";
-} // namespace layoutkey
+}  // namespace layoutkey
 
 // Every layout of the list, built once.
 const std::vector<DataLayout>& DataLayouts();
@@ -71,7 +71,7 @@ class ColumnSortFlags
 
 struct SortOutcome {
     bool sorted = false;           // the layout sorts and the column exists
-    bool networkReordered = false; // entries of a network list changed places
+    bool networkReordered = false;  // entries of a network list changed places
 };
 
 bool IsSortableLayout(const std::string& layout);

@@ -12,7 +12,8 @@ namespace
 // The base of every generated name.
 const char* const kNewName = "Unknown";
 
-template <typename List, typename Drop> void EraseIf(List& list, Drop drop)
+template <typename List, typename Drop>
+void EraseIf(List& list, Drop drop)
 {
     list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
 }
@@ -95,7 +96,8 @@ void RemoveFrameReferences(LinNetwork& network, const std::string& name)
 }
 
 // Removes the record at the index; the cleanup sees its name first.
-template <typename Record, typename Cleanup> bool RemoveAt(OwnedList<Record>& list, int index, Cleanup cleanup)
+template <typename Record, typename Cleanup>
+bool RemoveAt(OwnedList<Record>& list, int index, Cleanup cleanup)
 {
     if (!Exists(list, index))
         return false;
@@ -105,12 +107,13 @@ template <typename Record, typename Cleanup> bool RemoveAt(OwnedList<Record>& li
     return true;
 }
 
-template <typename Record> bool RemoveAt(OwnedList<Record>& list, int index)
+template <typename Record>
+bool RemoveAt(OwnedList<Record>& list, int index)
 {
     return RemoveAt(list, index, [](const std::string&) {});
 }
 
-} // namespace
+}  // namespace
 
 std::optional<EntityRef> AddEntity(LinNetwork& network, EntityKind kind, int parent)
 {

@@ -81,7 +81,7 @@ SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
     return Request(SheetId::FrameOffSheet, sheetcaption::Offset, frame, row);
 }
 
-} // namespace
+}  // namespace
 
 MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
 {

@@ -51,7 +51,7 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
     }
 }
 
-} // namespace
+}  // namespace
 
 MenuState TreeMenuFor(const TreeItemRef& item)
 {

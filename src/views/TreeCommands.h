@@ -39,7 +39,7 @@ inline constexpr const char* EncodingType = "Encoding Type";
 inline constexpr const char* Representation = "Representation";
 inline constexpr const char* Schedule = "Schedule";
 inline constexpr const char* Fallback = "Duvazadi";
-} // namespace menutitle
+}  // namespace menutitle
 
 // The menu's title line and which of its entries are enabled; "Expand all"
 // and "Collapse all" always are.

@@ -8,7 +8,7 @@ namespace
 // Children that precede the entities of a category.
 constexpr int kFixedSlaveItems = 1;  // "Master"
 constexpr int kFixedFrameItems = 2;  // "MasterReq", "SlaveRes"
-constexpr int kFixedSignalItems = 2; // "Encoding Types", "Representation"
+constexpr int kFixedSignalItems = 2;  // "Encoding Types", "Representation"
 constexpr int kEncodingTypesIndex = 0;
 constexpr int kRepresentationIndex = 1;
 
@@ -81,7 +81,7 @@ TreeItemKind ClassifyGrandchild(const std::string& top, int parentIndex)
     return TreeItemKind::None;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<std::string>& TopLevelTexts()
 {

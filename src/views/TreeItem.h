@@ -27,7 +27,7 @@ inline constexpr const char* Signals = "Signals";
 inline constexpr const char* EncodingTypes = "Encoding Types";
 inline constexpr const char* Representation = "Representation";
 inline constexpr const char* Schedules = "Schedules";
-} // namespace treetext
+}  // namespace treetext
 
 // The top-level items in tree order.
 const std::vector<std::string>& TopLevelTexts();
@@ -35,11 +35,11 @@ const std::vector<std::string>& TopLevelTexts();
 // Identity of one tree item. The item text only serves to recognise fixed
 // items; entities are found by position.
 struct TreeItemRef {
-    int depth = -1; // -1: no item
+    int depth = -1;  // -1: no item
     std::string topText;
     std::string itemText;
     int siblingIndex = 0;
-    int parentSiblingIndex = -1; // depth 2 only
+    int parentSiblingIndex = -1;  // depth 2 only
 
     bool IsValid() const { return depth >= 0; }
 };
@@ -63,7 +63,7 @@ enum class TreeItemKind {
     Configuration,
     CompositeNode,
     FramesCategory,
-    DiagnosticFrame, // MasterReq or SlaveRes
+    DiagnosticFrame,  // MasterReq or SlaveRes
     Frame,
     EventTriggeredCategory,
     EventTriggeredFrame,
@@ -75,7 +75,7 @@ enum class TreeItemKind {
     RepresentationCategory,
     Signal,
     EncodingType,
-    Representation, // an item under "Representation"
+    Representation,  // an item under "Representation"
     SchedulesCategory,
     ScheduleTable,
 };
@@ -98,7 +98,7 @@ enum class EntityKind {
 struct EntityRef {
     EntityKind kind = EntityKind::Signal;
     int index = 0;   // in the record's list
-    int parent = -1; // the configuration of a composite node
+    int parent = -1;  // the configuration of a composite node
 };
 
 // The entity an item shows; none for fixed items.

@@ -36,7 +36,7 @@ class EntryFieldsTest : public QObject
         QTest::keyClicks(&jitter, QStringLiteral(" x"));
         QCOMPARE(jitter.text(), QStringLiteral("2.5"));
         QTest::keyClicks(&jitter, QStringLiteral("123"));
-        QCOMPARE(jitter.text(), QStringLiteral("2.512")); // five characters at most
+        QCOMPARE(jitter.text(), QStringLiteral("2.512"));  // five characters at most
         QCOMPARE(jitter.cursorPosition(), 5);
 
         DecimalEdit empty;
@@ -44,7 +44,7 @@ class EntryFieldsTest : public QObject
         QCOMPARE(empty.text(), QString());
         QTest::keyClicks(&empty, QStringLiteral("7"));
         QTest::keyClick(&empty, Qt::Key_Backspace);
-        QCOMPARE(empty.text(), QStringLiteral("7")); // the last character stays
+        QCOMPARE(empty.text(), QStringLiteral("7"));  // the last character stays
     }
 
     void digitsFieldsTakeDigitsOnly()

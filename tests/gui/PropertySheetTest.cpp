@@ -39,7 +39,8 @@ SheetRequest SlaveSheet(int slave)
     return SheetRequest{SheetId::NAttSheet, "Attributes", slave};
 }
 
-template <typename Control> Control* Find(QWidget& sheet, const char* name)
+template <typename Control>
+Control* Find(QWidget& sheet, const char* name)
 {
     auto* control = sheet.findChild<Control*>(QString::fromLatin1(name));
     if (!control)
@@ -65,7 +66,7 @@ void Replace(QLineEdit* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-} // namespace
+}  // namespace
 
 class PropertySheetTest : public QObject
 {
@@ -192,7 +193,7 @@ class PropertySheetTest : public QObject
         QVERIFY(supplier->isEnabled());
         Replace(supplier, QStringLiteral("42"));
         ShowPageOf(sheet, protocol);
-        QTest::keyClick(protocol, Qt::Key_Up); // "2.0" -> "1.3"
+        QTest::keyClick(protocol, Qt::Key_Up);  // "2.0" -> "1.3"
         QCOMPARE(protocol->Selected(), QStringLiteral("1.3"));
         QVERIFY(!supplier->isEnabled());
         QVERIFY(!Find<QLineEdit>(sheet, "p2Min")->isEnabled());

@@ -24,7 +24,7 @@ bool IsEnabled(const TitledPopupMenu& menu, int command)
     return action && action->isEnabled();
 }
 
-} // namespace
+}  // namespace
 
 class TitledPopupMenuTest : public QObject
 {

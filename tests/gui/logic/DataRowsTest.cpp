@@ -262,9 +262,9 @@ TEST(DataSort, FixedTopRowsStayInPlace)
     auto n = MakeRichNetwork();
     ColumnSortFlags flags;
     DataTable nodes = FillDataTable(*n, TopItemRef(Nodes));
-    SortDataTable(*n, nodes, 0, flags); // descending
+    SortDataTable(*n, nodes, 0, flags);  // descending
     EXPECT_EQ(Column(nodes, 0), (std::vector<std::string>{"Master", "Motor", "Light", "Door"}));
-    SortDataTable(*n, nodes, 0, flags); // ascending
+    SortDataTable(*n, nodes, 0, flags);  // ascending
     EXPECT_EQ(Column(nodes, 0), (std::vector<std::string>{"Master", "Door", "Light", "Motor"}));
     EXPECT_EQ(n->slaves[0]->name, "Door");
     EXPECT_EQ(n->slaves[2]->name, "Motor");
@@ -329,4 +329,4 @@ TEST(DataSort, OtherLayoutsAndMissingColumnsDoNothing)
     EXPECT_EQ(Column(again, 0).front(), "MotorSpeed");
 }
 
-} // namespace
+}  // namespace

@@ -88,7 +88,7 @@ TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
         {ChildItemRef(NodeComposition, 0), 2, SheetId::None, "", -1, -1},
         {GrandchildItemRef(NodeComposition, 0, 1), 0, SheetId::CompFuncSheet, "Configuration", 0, 1},
         {GrandchildItemRef(Signals, 0, 1), 1, SheetId::EncValSheet, "Encoding type", 1, 1},
-        {GrandchildItemRef(Signals, 0, 1), 2, SheetId::None, "", -1, -1}, // the BCD row
+        {GrandchildItemRef(Signals, 0, 1), 2, SheetId::None, "", -1, -1},  // the BCD row
         {ChildItemRef(Signals, 0, EncodingTypes), 2, SheetId::SigEncSheet, "Signal Encoding", 2, -1},
         {ChildItemRef(Schedules, 1), 7, SheetId::ScheduleSheet, "Frame properties", 1, 7},
         {ChildItemRef(Schedules, 1), 8, SheetId::None, "", -1, -1},
@@ -109,4 +109,4 @@ TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
     }
 }
 
-} // namespace
+}  // namespace

@@ -31,7 +31,8 @@ std::unique_ptr<LinSignal> Signal(const std::string& name, int size, std::vector
     return signal;
 }
 
-template <typename T> std::string List(const std::vector<T>& values)
+template <typename T>
+std::string List(const std::vector<T>& values)
 {
     std::ostringstream out;
     out << '[';
@@ -41,7 +42,7 @@ template <typename T> std::string List(const std::vector<T>& values)
     return out.str();
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<LinNetwork> MakeRichNetwork()
 {

@@ -43,7 +43,7 @@ TEST(MasterForm, ShowsAndWritesTheMaster)
 
     form = MasterForm{"Slave1", "5", "2.5"};
     form.Commit(*n);
-    EXPECT_EQ(n->masterName, "Slave1"); // not checked against the slaves
+    EXPECT_EQ(n->masterName, "Slave1");  // not checked against the slaves
     EXPECT_EQ(n->timeBaseMs, 5);
     EXPECT_FLOAT_EQ(n->jitterMs, 2.5f);
 
@@ -81,7 +81,7 @@ TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
     auto n = MakeRichNetwork();
     n->nodeAttributes.Append(std::make_unique<NodeAttributes>("Orphan"));
     NodeAttributesForm form = NodeAttributesForm::Read(*n, 0);
-    form.name = "Light"; // taken by another slave
+    form.name = "Light";  // taken by another slave
     form.protocol = "1.3";
     form.configuredNad = "";
     form.responseErrorSignal = "";
@@ -145,4 +145,4 @@ TEST(NodeAttributesForm, ProtocolAndMessageIdRules)
     EXPECT_EQ(MessageIdOf(""), 0);
 }
 
-} // namespace
+}  // namespace

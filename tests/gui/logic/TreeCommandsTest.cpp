@@ -168,12 +168,12 @@ TEST(TreeAdd, EveryOtherKindLandsInItsList)
 TEST(TreeDelete, SlaveLeavesNoReferenceBehind)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, Slave(0))); // Motor
+    ASSERT_TRUE(DeleteTreeItem(*n, Slave(0)));  // Motor
 
     ASSERT_EQ(n->slaves.size(), 2u);
-    EXPECT_EQ(n->frames[1]->publisher, ""); // MotorState
+    EXPECT_EQ(n->frames[1]->publisher, "");  // MotorState
     EXPECT_EQ(n->frames[0]->publisher, "Master");
-    EXPECT_EQ(n->signals[1]->publisher, ""); // MotorError
+    EXPECT_EQ(n->signals[1]->publisher, "");  // MotorError
     EXPECT_EQ(n->signals[0]->subscribers, (std::vector<std::string>{"Light"}));
     EXPECT_EQ(n->signals[2]->subscribers, (std::vector<std::string>{"Master"}));
     EXPECT_EQ(n->compositeConfigurations[0]->compositeNodes[0]->logicalNodes, (std::vector<std::string>{"Light"}));
@@ -191,7 +191,7 @@ TEST(TreeDelete, SlaveLeavesNoReferenceBehind)
 TEST(TreeDelete, FrameLeavesNoReferenceBehind)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, FrameItem(1))); // MotorState
+    ASSERT_TRUE(DeleteTreeItem(*n, FrameItem(1)));  // MotorState
 
     ASSERT_EQ(n->frames.size(), 2u);
     EXPECT_EQ(n->frames[1]->name, "DoorState");
@@ -212,7 +212,7 @@ TEST(TreeDelete, SignalLeavesNoReferenceBehind)
     auto n = MakeRichNetwork();
     n->frames[0]->signalNames = {"MotorError", "MotorSpeed", "MotorError"};
     n->frames[0]->offsets = {0, 8, 16};
-    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(1))); // MotorError
+    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(1)));  // MotorError
 
     EXPECT_EQ(SignalNames(*n), (std::vector<std::string>{"MotorSpeed", "LightLevel", "DoorOpen"}));
     EXPECT_EQ(n->frames[0]->signalNames, (std::vector<std::string>{"MotorSpeed"}));
@@ -221,7 +221,7 @@ TEST(TreeDelete, SignalLeavesNoReferenceBehind)
     EXPECT_EQ(n->frames[1]->offsets, (std::vector<std::uint32_t>{8, 24}));
     EXPECT_EQ(n->nodeAttributes[0]->responseErrorSignal, "");
 
-    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(2))); // DoorOpen
+    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(2)));  // DoorOpen
     EXPECT_EQ(n->signalRepresentations[1]->signalNames, (std::vector<std::string>{"LightLevel"}));
 }
 
@@ -247,7 +247,7 @@ TEST(TreeDelete, RecordsWithoutReferencesGoAlone)
     EXPECT_TRUE(n->compositeConfigurations.empty());
     ASSERT_TRUE(DeleteTreeItem(*n, GrandchildItemRef(Signals, 0, 0)));
     EXPECT_EQ(n->encodingTypes[0]->name, "Mixed");
-    EXPECT_EQ(n->signalRepresentations.size(), 3u); // the rebuild aligns them
+    EXPECT_EQ(n->signalRepresentations.size(), 3u);  // the rebuild aligns them
     ASSERT_TRUE(DeleteTreeItem(*n, ChildItemRef(Schedules, 0)));
     ASSERT_EQ(n->scheduleTables.size(), 1u);
     EXPECT_EQ(n->scheduleTables[0]->name, "Diag");
@@ -328,4 +328,4 @@ TEST(TreeProperties, EachItemOpensItsSheetOnlyForAnExistingRecord)
     }
 }
 
-} // namespace
+}  // namespace

@@ -72,4 +72,4 @@ TEST(UndoHistory, KeepsOnlyTheNewestSteps)
     EXPECT_EQ(n->signals[0]->name, "Unknown");
 }
 
-} // namespace
+}  // namespace
