@@ -55,8 +55,10 @@ int CommandOf(const QAction* chosen)
 
 QAction* FindCommand(const TitledPopupMenu& menu, int command)
 {
+    if (command == 0)
+        return nullptr;
     for (QAction* action : menu.actions())
-        if (command != 0 && CommandOf(action) == command)
+        if (CommandOf(action) == command)
             return action;
     return nullptr;
 }

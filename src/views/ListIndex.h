@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OwnedList.h"
+
 #include <cstddef>
 
 // Positions taken from tree items and list rows are checked before use: the
@@ -12,8 +14,14 @@ bool Exists(const List& list, int index)
 }
 
 // The record at the index of an owning list, or null.
-template <typename List>
-auto RecordAt(const List& list, int index) -> decltype(list[0].get())
+template <typename Record>
+Record* RecordAt(OwnedList<Record>& list, int index)
+{
+    return Exists(list, index) ? list[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+template <typename Record>
+const Record* RecordAt(const OwnedList<Record>& list, int index)
 {
     return Exists(list, index) ? list[static_cast<std::size_t>(index)].get() : nullptr;
 }
