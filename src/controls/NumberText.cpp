@@ -1,0 +1,15 @@
+#include "controls/NumberText.h"
+
+#include <array>
+#include <charconv>
+
+std::string FormatFixed(double value, int decimals)
+{
+    // Room for the largest double written out in full.
+    std::array<char, 400> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return {};
+    return std::string(buffer.data(), result.ptr);
+}

@@ -1,0 +1,18 @@
+#include "sheets/MasterForm.h"
+
+#include "controls/NumberText.h"
+#include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+#include "reader/TextScanner.h"
+
+MasterForm MasterForm::Read(const LinNetwork& network)
+{
+    return MasterForm{network.masterName, std::to_string(network.timeBaseMs), FormatFixed(network.jitterMs, 2)};
+}
+
+void MasterForm::Commit(LinNetwork& network) const
+{
+    network.masterName = name.empty() ? std::string(kw::Master) : name;
+    network.timeBaseMs = ParseInt(timeBase);
+    network.jitterMs = static_cast<float>(ParseDouble(jitter));
+}

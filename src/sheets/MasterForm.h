@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+class LinNetwork;
+
+// What the master sheet shows and writes, as the texts of its fields.
+struct MasterForm {
+    std::string name;
+    std::string timeBase;  // ms, decimal
+    std::string jitter;   // ms, two decimals
+
+    static MasterForm Read(const LinNetwork& network);
+    // An empty name writes "Master"; empty numbers write 0. The name is not
+    // checked against the slaves.
+    void Commit(LinNetwork& network) const;
+};

@@ -1,0 +1,15 @@
+#include "sheets/MasterSheet.h"
+
+#include "sheets/MasterPage.h"
+
+MasterSheet::MasterSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+    : PropertySheet(request, network, parent), m_page(new MasterPage(Codec(), this))
+{
+    AddPage(m_page, tr("Properties"));
+    m_page->Show(MasterForm::Read(network));
+}
+
+void MasterSheet::WriteModel()
+{
+    m_page->Read().Commit(Network());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sheets/PropertySheet.h"
+
+class MasterPage;
+
+// Edits the master: its name, time base and jitter.
+class MasterSheet : public PropertySheet
+{
+    Q_OBJECT
+
+  public:
+    MasterSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
+
+  protected:
+    void WriteModel() override;
+
+  private:
+    MasterPage* m_page;
+};

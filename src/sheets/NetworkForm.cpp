@@ -1,0 +1,55 @@
+#include "sheets/NetworkForm.h"
+
+#include "controls/NumberText.h"
+#include "model/LinNetwork.h"
+#include "reader/TextScanner.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const char* const kStandardVersion = "2.0";
+const char* const kStandardSpeed = "19.2";
+
+// The choice that shows the value, or the empty text.
+std::string ChoiceOf(const std::vector<std::string>& choices, float value)
+{
+    const std::string text = FormatFixed(value, 1);
+    return std::find(choices.begin(), choices.end(), text) != choices.end() ? text : std::string();
+}
+
+float ValueOf(const std::string& choice, const char* standard)
+{
+    return static_cast<float>(ParseDouble(choice.empty() ? standard : choice));
+}
+
+}  // namespace
+
+const std::vector<std::string>& NetworkForm::VersionChoices()
+{
+    static const std::vector<std::string> choices = {"1.2", "1.3", "2.0"};
+    return choices;
+}
+
+const std::vector<std::string>& NetworkForm::SpeedChoices()
+{
+    static const std::vector<std::string> choices = {"1.2", "2.4", "4.8", "9.6", "10.4", "19.2", "20.0"};
+    return choices;
+}
+
+NetworkForm NetworkForm::Read(const LinNetwork& network)
+{
+    NetworkForm form;
+    form.protocolVersion = ChoiceOf(VersionChoices(), network.protocolVersion);
+    form.languageVersion = ChoiceOf(VersionChoices(), network.languageVersion);
+    form.speed = ChoiceOf(SpeedChoices(), network.speedKbps);
+    return form;
+}
+
+void NetworkForm::Commit(LinNetwork& network) const
+{
+    network.protocolVersion = ValueOf(protocolVersion, kStandardVersion);
+    network.languageVersion = ValueOf(languageVersion, kStandardVersion);
+    network.speedKbps = ValueOf(speed, kStandardSpeed);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sheets/PropertySheet.h"
+
+class NetworkProp;
+
+// Edits the header of the network: versions and bit rate.
+class NetworkSheet : public PropertySheet
+{
+    Q_OBJECT
+
+  public:
+    NetworkSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
+
+  protected:
+    void WriteModel() override;
+
+  private:
+    NetworkProp* m_page;
+};

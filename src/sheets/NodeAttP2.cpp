@@ -1,0 +1,54 @@
+#include "sheets/NodeAttP2.h"
+
+#include "controls/EntryFields.h"
+#include "sheets/PageHelpers.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+NodeAttP2::NodeAttP2(QWidget* parent)
+    : QWidget(parent), m_supplierId(Named(new DigitsEdit(this), "supplierId")),
+      m_functionId(Named(new DigitsEdit(this), "functionId")), m_variant(Named(new DigitsEdit(this), "variant"))
+{
+    // The ranges are information only; nothing enforces them.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(tr("Range:"), this), 0, 2);
+    const struct {
+        QString caption;
+        DigitsEdit* field;
+        QString range;
+    } rows[] = {
+        {tr("Supplier ID"), m_supplierId, tr("0 to 32766")},
+        {tr("Function ID"), m_functionId, tr("0 to 65534")},
+        {tr("Variant"), m_variant, tr("0 to 255")},
+    };
+    int line = 1;
+    for (const auto& row : rows) {
+        layout->addWidget(new QLabel(row.caption, this), line, 0);
+        layout->addWidget(row.field, line, 1);
+        layout->addWidget(new QLabel(row.range, this), line, 2);
+        ++line;
+    }
+    layout->setRowStretch(line, 1);
+}
+
+void NodeAttP2::Show(const NodeAttributesForm& form)
+{
+    m_supplierId->setText(QString::fromStdString(form.supplierId));
+    m_functionId->setText(QString::fromStdString(form.functionId));
+    m_variant->setText(QString::fromStdString(form.variant));
+}
+
+void NodeAttP2::ReadInto(NodeAttributesForm& form) const
+{
+    form.supplierId = m_supplierId->text().toStdString();
+    form.functionId = m_functionId->text().toStdString();
+    form.variant = m_variant->text().toStdString();
+}
+
+void NodeAttP2::SetLin2Enabled(bool enabled)
+{
+    m_supplierId->setEnabled(enabled);
+    m_functionId->setEnabled(enabled);
+    m_variant->setEnabled(enabled);
+}

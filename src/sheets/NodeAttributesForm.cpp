@@ -1,0 +1,136 @@
+#include "sheets/NodeAttributesForm.h"
+
+#include "model/LinNetwork.h"
+#include "reader/TextScanner.h"
+#include "sheets/UniqueNames.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace
+{
+
+const char* const kStandardProtocol = "2.0";
+// Stored when no NAD is selected.
+constexpr int kNoNadSelected = 128;
+constexpr int kLastNad = 127;
+constexpr int kMaxMessageId = 65535;
+
+std::string SelectedIf(const std::vector<std::string>& choices, const std::string& value)
+{
+    return std::find(choices.begin(), choices.end(), value) != choices.end() ? value : std::string();
+}
+
+std::string Unsigned(int value)
+{
+    return std::to_string(static_cast<unsigned>(value));
+}
+
+}  // namespace
+
+std::string ConfigurableFrameChoice::ItemText() const
+{
+    return frameName + " (" + std::to_string(messageId) + ")";
+}
+
+const std::vector<std::string>& NodeAttributesForm::ProtocolChoices()
+{
+    static const std::vector<std::string> choices = {"1.2", "1.3", "2.0"};
+    return choices;
+}
+
+std::vector<std::string> NodeAttributesForm::NadChoices()
+{
+    std::vector<std::string> choices;
+    for (int nad = 1; nad <= kLastNad; ++nad)
+        choices.push_back(std::to_string(nad));
+    return choices;
+}
+
+std::vector<std::string> NodeAttributesForm::SignalChoices(const LinNetwork& network)
+{
+    std::vector<std::string> names;
+    for (const auto& signal : network.signals)
+        names.push_back(signal->name);
+    return names;
+}
+
+NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
+{
+    NodeAttributesForm form;
+    if (slaveIndex < 0 || static_cast<std::size_t>(slaveIndex) >= network.slaves.size())
+        return form;
+    form.name = network.slaves[static_cast<std::size_t>(slaveIndex)]->name;
+    const NodeAttributes& a = FindOrAddNodeAttributes(network, form.name);
+    form.protocol = SelectedIf(ProtocolChoices(), a.protocol);
+    form.configuredNad = a.configuredNad >= 1 && a.configuredNad <= kLastNad ? std::to_string(a.configuredNad) : "";
+    form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
+    form.p2Min = std::to_string(a.p2MinMs);
+    form.stMin = std::to_string(a.stMinMs);
+    form.supplierId = Unsigned(a.supplierId);
+    form.functionId = Unsigned(a.functionId);
+    form.variant = Unsigned(a.variant);
+
+    std::unordered_map<std::string, std::size_t> positionOfFrame;
+    for (const auto& frame : network.frames) {
+        positionOfFrame.emplace(frame->name, form.frames.size());
+        form.frames.push_back(ConfigurableFrameChoice{frame->name});
+    }
+    for (const auto& configurable : a.configurableFrames) {
+        const auto found = positionOfFrame.find(configurable->frameName);
+        if (found == positionOfFrame.end())
+            continue;
+        ConfigurableFrameChoice& choice = form.frames[found->second];
+        choice.checked = true;
+        choice.messageId = configurable->messageId;
+    }
+    return form;
+}
+
+void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
+{
+    if (slaveIndex < 0 || static_cast<std::size_t>(slaveIndex) >= network.slaves.size())
+        return;
+    network.RemoveOrphanNodeAttributes();
+    const std::string uniqueName = MakeUniqueSlaveName(network, name, slaveIndex);
+    network.slaves[static_cast<std::size_t>(slaveIndex)]->name = uniqueName;
+    // Attributes under a former name stay until the next clean-up drops them.
+    NodeAttributes& a = FindOrAddNodeAttributes(network, uniqueName);
+    a.supplierId = ParseInt(supplierId);
+    a.functionId = ParseInt(functionId);
+    a.variant = ParseInt(variant);
+    a.protocol = protocol.empty() ? kStandardProtocol : protocol;
+    a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
+    a.responseErrorSignal = responseErrorSignal;
+    a.p2MinMs = ParseInt(p2Min);
+    a.stMinMs = ParseInt(stMin);
+    a.configurableFrames.clear();
+    for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i)
+        if (frames[i].checked)
+            a.configurableFrames.Append(
+                std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId));
+}
+
+NodeAttributes& FindOrAddNodeAttributes(LinNetwork& network, const std::string& nodeName)
+{
+    if (NodeAttributes* attributes = network.FindNodeAttributes(nodeName))
+        return *attributes;
+    return network.nodeAttributes.Append(std::make_unique<NodeAttributes>(nodeName));
+}
+
+bool HasLin2Attributes(const std::string& protocol)
+{
+    return ParseInt(protocol) >= 2;
+}
+
+int MessageIdOf(const std::string& text)
+{
+    // Digits only reach this field; many of them would wrap in 32 bits.
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        value = std::min<long long>(value * 10 + (c - '0'), kMaxMessageId + 1LL);
+    }
+    return static_cast<int>(std::min<long long>(value, kMaxMessageId));
+}

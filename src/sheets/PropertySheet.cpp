@@ -1,0 +1,80 @@
+#include "sheets/PropertySheet.h"
+
+#include "model/LinNetwork.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kCancel = "Cancel";
+
+bool IsEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+PropertySheet::PropertySheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+    : QDialog(parent), m_request(request), m_network(network), m_codec(TextCodec::ForFileText(network.fileText)),
+      m_tabs(new QTabWidget(this))
+{
+    setWindowTitle(QString::fromStdString(request.caption));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromLatin1(kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::Commit);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // Every tab caption stays readable: the sheet grows instead of scrolling tabs.
+    m_tabs->tabBar()->setUsesScrollButtons(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+
+    // List and tree widgets keep the Enter key for themselves; the
+    // application-wide filter sees it first.
+    qApp->installEventFilter(this);
+}
+
+PropertySheet::~PropertySheet()
+{
+    qApp->removeEventFilter(this);
+}
+
+void PropertySheet::Commit()
+{
+    if (m_committed)
+        return;
+    m_committed = true;
+    WriteModel();
+    accept();
+}
+
+void PropertySheet::AddPage(QWidget* page, const QString& caption)
+{
+    m_tabs->addTab(page, caption);
+    m_tabs->setCurrentIndex(0);
+}
+
+bool PropertySheet::eventFilter(QObject* watched, QEvent* event)
+{
+    // Popups such as an open drop-down list are windows of their own and
+    // keep Enter for choosing their entry.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && IsEnterKey(event) && isVisible() && (widget == this || isAncestorOf(widget))) {
+        Commit();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

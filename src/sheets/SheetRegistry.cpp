@@ -1,0 +1,47 @@
+#include "sheets/SheetRegistry.h"
+
+#include "sheets/MasterSheet.h"
+#include "sheets/NAttSheet.h"
+#include "sheets/NetworkSheet.h"
+
+#include <map>
+
+namespace
+{
+
+using SheetFactory = std::unique_ptr<PropertySheet> (*)(const SheetRequest&, LinNetwork&, QWidget*);
+
+template <typename Sheet>
+std::unique_ptr<PropertySheet> Make(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+{
+    return std::make_unique<Sheet>(request, network, parent);
+}
+
+const std::map<SheetId, SheetFactory>& Registry()
+{
+    static const std::map<SheetId, SheetFactory> registry = {
+        {SheetId::NetworkSheet, &Make<NetworkSheet>},
+        {SheetId::MasterSheet, &Make<MasterSheet>},
+        {SheetId::NAttSheet, &Make<NAttSheet>},
+    };
+    return registry;
+}
+
+}  // namespace
+
+int RunModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+std::unique_ptr<PropertySheet> CreateSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+{
+    const auto found = Registry().find(request.sheet);
+    return found == Registry().end() ? nullptr : found->second(request, network, parent);
+}
+
+bool RunSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent, const SheetRunner& run)
+{
+    std::unique_ptr<PropertySheet> sheet = CreateSheet(request, network, parent);
+    return sheet && run(*sheet) == QDialog::Accepted;
+}

@@ -1,0 +1,97 @@
+#include "views/ContextMenus.h"
+
+#include "controls/TitledPopupMenu.h"
+
+#include <QTreeWidget>
+
+namespace
+{
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kAdd = "Add";
+const char* const kDelete = "Delete";
+const char* const kProperties = "Properties";
+const char* const kExpandAll = "Expand all";
+const char* const kCollapseAll = "Collapse all";
+
+void AddCommand(QMenu& menu, const char* text, int command, bool enabled)
+{
+    QAction* action = menu.addAction(QString::fromLatin1(text));
+    action->setData(command);
+    action->setEnabled(enabled);
+}
+
+std::unique_ptr<TitledPopupMenu> MakeEditMenu(const MenuState& state, QWidget* parent)
+{
+    auto menu = std::make_unique<TitledPopupMenu>(QString::fromStdString(state.title), parent);
+    menu->addSeparator();
+    AddCommand(*menu, kAdd, kCommandAdd, state.add);
+    AddCommand(*menu, kDelete, kCommandDelete, state.remove);
+    menu->addSeparator();
+    AddCommand(*menu, kProperties, kCommandProperties, state.properties);
+    return menu;
+}
+
+}  // namespace
+
+std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent)
+{
+    auto menu = MakeEditMenu(state, parent);
+    menu->addSeparator();
+    AddCommand(*menu, kExpandAll, kCommandExpandAll, true);
+    AddCommand(*menu, kCollapseAll, kCommandCollapseAll, true);
+    return menu;
+}
+
+std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent)
+{
+    return MakeEditMenu(state, parent);
+}
+
+int CommandOf(const QAction* chosen)
+{
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+QAction* FindCommand(const TitledPopupMenu& menu, int command)
+{
+    if (command == 0)
+        return nullptr;
+    for (QAction* action : menu.actions())
+        if (CommandOf(action) == command)
+            return action;
+    return nullptr;
+}
+
+TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
+{
+    TreeItemRef ref;
+    if (!item)
+        return ref;
+    const QTreeWidgetItem* top = item;
+    int depth = 0;
+    while (top->parent()) {
+        top = top->parent();
+        ++depth;
+    }
+    const QTreeWidgetItem* parent = item->parent();
+    ref.depth = depth;
+    ref.topText = top->text(0).toStdString();
+    ref.itemText = item->text(0).toStdString();
+    ref.siblingIndex = parent ? parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))
+                              : item->treeWidget()->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+    if (parent && parent->parent())
+        ref.parentSiblingIndex = parent->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(parent));
+    return ref;
+}
+
+QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref)
+{
+    const std::vector<int> path = TreePathOf(ref);
+    if (path.empty())
+        return nullptr;
+    QTreeWidgetItem* item = tree.topLevelItem(path.front());
+    for (std::size_t i = 1; item && i < path.size(); ++i)
+        item = item->child(path[i]);
+    return item;
+}

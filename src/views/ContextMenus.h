@@ -1,0 +1,31 @@
+#pragma once
+
+#include "views/TreeCommands.h"
+#include "views/TreeItem.h"
+
+#include <memory>
+
+class QAction;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TitledPopupMenu;
+
+// The context menus of the tree and of the data list, built from a
+// MenuState. Each entry's data is its command id (TreeCommandId); show the
+// menu with exec() at the pointer and pass CommandOf(chosen) on.
+
+// Title, separator, Add, Delete, separator, Properties, separator,
+// Expand all, Collapse all.
+std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent);
+// Title, separator, Add, Delete, separator, Properties.
+std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent);
+
+// The command of a chosen entry; 0 for none.
+int CommandOf(const QAction* chosen);
+// The menu entry with that command, or null.
+QAction* FindCommand(const TitledPopupMenu& menu, int command);
+
+// The identity of a tree item of the navigation tree, and back.
+TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item);
+QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref);

@@ -1,0 +1,640 @@
+#include "views/DataRows.h"
+
+#include "controls/NumberText.h"
+#include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+#include "sheets/NodeAttributesForm.h"
+#include "views/ListIndex.h"
+
+#include <algorithm>
+#include <functional>
+#include <unordered_map>
+
+namespace
+{
+
+// Texts of the list. Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kMasterType = "Master";
+const char* const kSlaveType = "Slave";
+const char* const kAllSlaves = "All slaves";
+const char* const kNo = "No";
+const char* const kSignalAssigned = "Signal assigned";
+const char* const kNoSignalAssigned = "No signal assigned";
+const char* const kByteArrayInit = "BA";
+const char* const kNoValue = "-";
+const char* const kLogical = "Logical";
+const char* const kPhysical = "Physical";
+const char* const kBcd = "BCD";
+const char* const kAscii = "ASCII";
+const char* const kMasterReqDiagnosticPrefix = "MasterReqB";
+const char* const kSlaveRespDiagnosticPrefix = "SlaveRespB";
+const char* const kMasterReqId = "60";
+const char* const kSlaveRespId = "61";
+const char* const kDiagnosticLength = "8";
+
+using Cells = std::vector<std::string>;
+
+std::string Int(int value)
+{
+    return std::to_string(value);
+}
+std::string TwoDecimals(double value)
+{
+    return FormatFixed(value, 2);
+}
+
+std::string Join(const std::vector<std::string>& texts, const char* separator)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        joined += (i == 0 ? "" : separator) + texts[i];
+    return joined;
+}
+
+// The table of a layout without rows; every row added gets its fill position.
+class TableBuilder
+{
+  public:
+    explicit TableBuilder(const char* layout)
+    {
+        if (const DataLayout* found = FindDataLayout(layout)) {
+            m_table.layout = found->key;
+            m_table.columns = found->columns;
+        }
+    }
+
+    void Add(Cells cells) { AddWithSource(std::move(cells), static_cast<int>(m_table.rows.size())); }
+    void AddWithSource(Cells cells, int source) { m_table.rows.push_back(DataRow{std::move(cells), source}); }
+    DataTable Take() { return std::move(m_table); }
+
+  private:
+    DataTable m_table;
+};
+
+// The first record of each name, for lookups inside loops. Record is the
+// list's record type, const-qualified for read-only use.
+template <typename Record, typename List>
+std::unordered_map<std::string, Record*> FirstByName(List& list)
+{
+    std::unordered_map<std::string, Record*> byName;
+    for (const auto& record : list)
+        byName.emplace(RecordName(*record), record.get());
+    return byName;
+}
+
+template <typename Map>
+auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_type
+{
+    const auto found = map.find(name);
+    return found == map.end() ? nullptr : found->second;
+}
+
+// A frame without a length takes the default of its id and keeps it.
+int ShownLength(LinFrame& frame)
+{
+    if (frame.length == 0) {
+        if (frame.frameId >= 0 && frame.frameId <= 31)
+            frame.length = 2;
+        else if (frame.frameId >= 32 && frame.frameId <= 47)
+            frame.length = 4;
+        else if (frame.frameId >= 48 && frame.frameId <= 63)
+            frame.length = 8;
+    }
+    return frame.length;
+}
+
+DataTable NodesTable(const LinNetwork& n)
+{
+    TableBuilder table("Nodes");
+    table.Add({n.masterName, kMasterType});
+    for (const auto& slave : n.slaves)
+        table.Add({slave->name, kSlaveType});
+    return table.Take();
+}
+
+DataTable DynamicFramesTable(const LinNetwork& n)
+{
+    TableBuilder table("Dynamic Frames");
+    for (unsigned id : n.dynamicFrameIds)
+        table.Add({std::to_string(id)});
+    return table.Take();
+}
+
+DataTable EventTriggeredFramesTable(const LinNetwork& n)
+{
+    TableBuilder table("Event Triggered Frames");
+    for (const auto& frame : n.eventTriggeredFrames)
+        table.Add({frame->name, Int(frame->frameId)});
+    return table.Take();
+}
+
+template <typename Record>
+DataTable NamesTable(const char* layout, const OwnedList<Record>& list)
+{
+    TableBuilder table(layout);
+    for (const auto& record : list)
+        table.Add({RecordName(*record)});
+    return table.Take();
+}
+
+DataTable TextsTable(const char* layout, const std::vector<std::string>& texts)
+{
+    TableBuilder table(layout);
+    for (const auto& text : texts)
+        table.Add({text});
+    return table.Take();
+}
+
+// The layout with the rows of a record; no rows when the record is gone.
+template <typename Record, typename AddRows>
+DataTable RecordTable(const char* layout, Record* record, AddRows addRows)
+{
+    TableBuilder table(layout);
+    if (record)
+        addRows(table, *record);
+    return table.Take();
+}
+
+void AddSporadicFrameRows(TableBuilder& table, const LinNetwork& n, const SporadicFrame& sporadic)
+{
+    const auto frames = FirstByName<const LinFrame>(n.frames);
+    // The first event-triggered frame (in network order) that lists each frame.
+    std::unordered_map<std::string, std::string> carrier;
+    for (const auto& eventTriggered : n.eventTriggeredFrames)
+        for (const auto& name : eventTriggered->frameNames)
+            carrier.emplace(name, eventTriggered->name);
+    for (const auto& name : sporadic.frameNames) {
+        const LinFrame* frame = Lookup(frames, name);
+        if (!frame) {
+            table.Add({name});
+            continue;
+        }
+        const auto found = carrier.find(name);
+        table.Add({name, frame->publisher, found == carrier.end() ? kNo : found->second});
+    }
+}
+
+void AddEventTriggeredFrameRows(TableBuilder& table, LinNetwork& n, const EventTriggeredFrame& eventTriggered)
+{
+    const auto frames = FirstByName<LinFrame>(n.frames);
+    for (const auto& name : eventTriggered.frameNames) {
+        LinFrame* frame = Lookup(frames, name);
+        if (!frame) {
+            table.Add({name});
+            continue;
+        }
+        bool assigned = false;
+        for (std::uint32_t offset : frame->offsets)
+            assigned = assigned || offset <= 7;
+        table.Add({name, Int(ShownLength(*frame)), frame->publisher, assigned ? kSignalAssigned : kNoSignalAssigned});
+    }
+}
+
+DataTable CompositeNodesTable(const LinNetwork& n, int configuration)
+{
+    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
+    return owner ? NamesTable("Composite_nodes", owner->compositeNodes) : TableBuilder("Composite_nodes").Take();
+}
+
+DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
+{
+    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
+    const CompositeNode* composite = owner ? RecordAt(owner->compositeNodes, node) : nullptr;
+    return TextsTable("Functional_nodes", composite ? composite->logicalNodes : std::vector<std::string>{});
+}
+
+DataTable NetworkTable(const LinNetwork& n)
+{
+    TableBuilder table("Network");
+    table.Add({"LIN protocol version", TwoDecimals(n.protocolVersion)});
+    table.Add({"LIN language version", TwoDecimals(n.languageVersion)});
+    table.Add({"LIN speed", TwoDecimals(n.speedKbps)});
+    return table.Take();
+}
+
+std::string ConfigurableFrameText(const ConfigurableFrame& frame)
+{
+    return frame.frameName + " = " + Int(frame.messageId);
+}
+
+void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
+{
+    const NodeAttributes& a = FindOrAddNodeAttributes(n, slave.name);
+    table.Add({"LIN Protocol", a.protocol});
+    table.Add({"Configured NAD", Int(a.configuredNad)});
+    if (!HasLin2Attributes(a.protocol))
+        return;
+    table.Add({"Product ID",
+               "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId) + ", Variant: " + Int(a.variant)});
+    table.Add({"Response error", a.responseErrorSignal});
+    table.Add({"P2 min", Int(a.p2MinMs) + " ms"});
+    table.Add({"ST min", Int(a.stMinMs) + " ms"});
+    const auto& frames = a.configurableFrames;
+    table.Add({"Configurable frames", frames.empty() ? std::string() : ConfigurableFrameText(*frames.front())});
+    for (std::size_t i = 1; i < frames.size(); ++i)
+        table.Add({std::string(), ConfigurableFrameText(*frames[i])});
+}
+
+DataTable MasterTable(const LinNetwork& n)
+{
+    TableBuilder table("Master");
+    table.Add({n.masterName, Int(n.timeBaseMs), TwoDecimals(n.jitterMs)});
+    return table.Take();
+}
+
+// The encoding of each signal: that of the first representation listing it.
+std::unordered_map<std::string, std::string> EncodingsBySignal(const LinNetwork& n)
+{
+    std::unordered_map<std::string, std::string> encodings;
+    for (const auto& representation : n.signalRepresentations)
+        for (const auto& name : representation->signalNames)
+            encodings.emplace(name, representation->encodingName);
+    return encodings;
+}
+
+Cells SignalCells(const LinSignal& signal, const std::unordered_map<std::string, std::string>& encodings)
+{
+    std::string init;
+    if (signal.isByteArray)
+        init = kByteArrayInit;
+    else if (!signal.initValues.empty())
+        init = std::to_string(signal.initValues.front());
+    const auto encoding = encodings.find(signal.name);
+    return {signal.name,
+            Int(signal.size),
+            init,
+            encoding == encodings.end() ? std::string() : encoding->second,
+            signal.publisher,
+            Join(signal.subscribers, ", ")};
+}
+
+DataTable SignalsTable(const LinNetwork& n)
+{
+    TableBuilder table("Signals");
+    const auto encodings = EncodingsBySignal(n);
+    for (const auto& signal : n.signals)
+        table.Add(SignalCells(*signal, encodings));
+    return table.Take();
+}
+
+DataTable FramesTable(LinNetwork& n)
+{
+    TableBuilder table("Frames");
+    table.Add({kw::MasterReq, kMasterReqId, kDiagnosticLength, n.masterName});
+    table.Add({kw::SlaveResp, kSlaveRespId, kDiagnosticLength, kAllSlaves});
+    for (auto& frame : n.frames)
+        table.Add({frame->name, Int(frame->frameId), Int(ShownLength(*frame)), frame->publisher});
+    return table.Take();
+}
+
+DataTable DiagnosticFrameTable(int index)
+{
+    TableBuilder table("Frame_Signal");
+    const std::string prefix = index == 0 ? kMasterReqDiagnosticPrefix : kSlaveRespDiagnosticPrefix;
+    for (int byte = 0; byte < 8; ++byte)
+        table.Add({prefix + Int(byte), std::string(), Int(byte * 8)});
+    return table.Take();
+}
+
+void AddFrameSignalRows(TableBuilder& table, const LinNetwork& n, const LinFrame& frame)
+{
+    const auto signals = FirstByName<const LinSignal>(n.signals);
+    for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
+        const std::string& name = frame.signalNames[i];
+        const LinSignal* signal = Lookup(signals, name);
+        const std::string offset = i < frame.offsets.size() ? std::to_string(frame.offsets[i]) : std::string();
+        table.Add({name, signal ? Int(signal->size) : std::string(), offset});
+    }
+}
+
+// The first column and the attributes of a schedule entry; nothing for an
+// unknown kind.
+bool ScheduleEntryCells(const ScheduleEntry& entry, std::string& first, std::string& attributes)
+{
+    attributes = kNoValue;
+    switch (entry.kind) {
+    case kFrameSlot:
+        first = entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string();
+        return true;
+    case kMasterReq:
+        first = kw::MasterReq;
+        return true;
+    case kSlaveResp:
+        first = kw::SlaveResp;
+        return true;
+    case kAssignFrameId:
+    case kUnassignFrameId: {
+        first = entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId;
+        const FrameIdCommand* command = entry.FrameId();
+        attributes = "Node name: " + (command ? command->nodeName : std::string()) +
+                     ", Frame name: " + (command ? command->frameName : std::string());
+        return true;
+    }
+    case kAssignNad: {
+        first = kw::AssignNad;
+        const AssignNadCommand none;
+        const AssignNadCommand& c = entry.AssignNad() ? *entry.AssignNad() : none;
+        attributes = "Old NAD: " + Int(c.initialNad) + ", New NAD: " + Int(c.newNad) +
+                     ", Supplier: " + Int(c.supplierId) + ", Function: " + Int(c.functionId);
+        return true;
+    }
+    case kFreeFormat: {
+        first = kw::FreeFormat;
+        const FreeFormatCommand none;
+        const FreeFormatCommand& c = entry.FreeFormat() ? *entry.FreeFormat() : none;
+        std::vector<std::string> data;
+        for (int value : c.data)
+            data.push_back(Int(value));
+        attributes = Join(data, "  ");
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void AddScheduleEntryRows(TableBuilder& table, const ScheduleTable& schedule)
+{
+    for (std::size_t i = 0; i < schedule.entries.size(); ++i) {
+        const ScheduleEntry& entry = *schedule.entries[i];
+        std::string first;
+        std::string attributes;
+        if (ScheduleEntryCells(entry, first, attributes))
+            table.AddWithSource({first, Int(entry.delayMs), attributes}, static_cast<int>(i));
+    }
+}
+
+DataTable SchedulesTable(const LinNetwork& n)
+{
+    TableBuilder table("Schedules");
+    for (const auto& schedule : n.scheduleTables) {
+        long long total = 0;
+        for (const auto& entry : schedule->entries)
+            total += entry->delayMs;
+        table.Add({schedule->name, std::to_string(total)});
+    }
+    return table.Take();
+}
+
+DataTable RepresentationTable(const LinNetwork& n, int index)
+{
+    const EncodingType* type = RecordAt(n.encodingTypes, index);
+    const SignalRepresentation* representation = type ? n.FindRepresentation(type->name) : nullptr;
+    return TextsTable("Representation", representation ? representation->signalNames : std::vector<std::string>{});
+}
+
+void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)
+{
+    for (const auto& value : type.logicalValues)
+        table.Add({kLogical, Int(value->value), kNoValue, kNoValue, kNoValue, value->text});
+    for (const auto& range : type.physicalRanges)
+        table.Add({kPhysical, Int(range->min), Int(range->max), TwoDecimals(range->scale), TwoDecimals(range->offset),
+                   range->text});
+    for (int i = 0; i < type.bcdCount; ++i)
+        table.Add({kBcd, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue});
+    for (int i = 0; i < type.asciiCount; ++i)
+        table.Add({kAscii, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue});
+}
+
+}  // namespace
+
+const std::vector<DataLayout>& DataLayouts()
+{
+    static const std::vector<DataLayout> layouts = {
+        {"Network", {{"Entity", 150}, {"Value", kFillWidth}}},
+        {"Event Triggered Frames", {{"Name", 150}, {"Frame ID", kFillWidth}}},
+        {"ETFramesSub", {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
+        {"Dynamic Frames", {{"Supported frame ID's", kFillWidth}}},
+        {"Node Composition", {{"Configurations", kFillWidth}}},
+        {"Composite_nodes", {{"Composite Nodes", kFillWidth}}},
+        {"Functional_nodes", {{"Functional Nodes", kFillWidth}}},
+        {"Sporadic Frames", {{"Name", kFillWidth}}},
+        {"NodeAtt", {{"Entity", 150}, {"Value", kFillWidth}}},
+        {"SpFrmSub", {{"Frames", 150}, {"Publisher", 150}, {"Associated with an Event Trig. Frame", kFillWidth}}},
+        {"Master", {{"Name", 150}, {"Time base in ms", 90}, {"Jitter in ms", kFillWidth}}},
+        {"Signals",
+         {{"Name", 150},
+          {"Size", 50},
+          {"Init", 40},
+          {"Representation", 100},
+          {"Publisher", 100},
+          {"Subscriber", kFillWidth}}},
+        {"UniqueSignal",
+         {{"Name", 150},
+          {"Size", 50},
+          {"Init", 40},
+          {"Representation", 100},
+          {"Publisher", 100},
+          {"Subscriber", kFillWidth}}},
+        {"Frames", {{"Name", 150}, {"ID", 40}, {"Size", 40}, {"Publisher", kFillWidth}}},
+        {"Frame_Signal", {{"Signal name", 150}, {"Size", 50}, {"Offset", kFillWidth}}},
+        {"Nodes", {{"Name", 150}, {"Type", kFillWidth}}},
+        {"Schedules", {{"Name", 150}, {"Total delay in ms", kFillWidth}}},
+        {"Schedule_Frames", {{"Frame name/type", 150}, {"Delay in ms", 70}, {"Attributes", kFillWidth}}},
+        {"Encoding Types",
+         {{"Type", 100}, {"Min", 50}, {"Max", 50}, {"Scale", 50}, {"Offset", 50}, {"Text Info", kFillWidth}}},
+        {"Encodings_All", {{"Name", kFillWidth}}},
+        {"Representation", {{"Associated Signals", kFillWidth}}},
+        {"Representation_All", {{"Name", kFillWidth}}},
+    };
+    return layouts;
+}
+
+const DataLayout* FindDataLayout(const std::string& key)
+{
+    for (const auto& layout : DataLayouts())
+        if (layout.key == key)
+            return &layout;
+    return nullptr;
+}
+
+DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
+{
+    LinNetwork& n = network;
+    const TreeItemKind kind = ClassifyItem(selected);
+    const int index = selected.siblingIndex;
+    const std::optional<EntityRef> entity = EntityOf(selected);
+    switch (kind) {
+    case TreeItemKind::NodesCategory:
+        return NodesTable(n);
+    case TreeItemKind::DynamicFrames:
+        return DynamicFramesTable(n);
+    case TreeItemKind::EventTriggeredCategory:
+        return EventTriggeredFramesTable(n);
+    case TreeItemKind::SporadicCategory:
+        return NamesTable("Sporadic Frames", n.sporadicFrames);
+    case TreeItemKind::SporadicFrame:
+        return RecordTable("SpFrmSub", RecordAt(n.sporadicFrames, index),
+                           [&](TableBuilder& table, const SporadicFrame& f) { AddSporadicFrameRows(table, n, f); });
+    case TreeItemKind::EventTriggeredFrame:
+        return RecordTable(
+            "ETFramesSub", RecordAt(n.eventTriggeredFrames, index),
+            [&](TableBuilder& table, const EventTriggeredFrame& f) { AddEventTriggeredFrameRows(table, n, f); });
+    case TreeItemKind::CompositionCategory:
+        return NamesTable("Node Composition", n.compositeConfigurations);
+    case TreeItemKind::Configuration:
+        return CompositeNodesTable(n, index);
+    case TreeItemKind::CompositeNode:
+        return FunctionalNodesTable(n, selected.parentSiblingIndex, index);
+    case TreeItemKind::Network:
+        return NetworkTable(n);
+    default:
+        break;
+    }
+    // Tried in this order, so that any entity named "Master" directly under a
+    // category (a slave, signal, frame or schedule table) shows the master.
+    const bool namedMaster = selected.depth == 1 && selected.itemText == treetext::Master;
+    if (kind == TreeItemKind::Slave && !namedMaster)
+        return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
+                           [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
+    if (kind == TreeItemKind::Master || namedMaster)
+        return MasterTable(n);
+    switch (kind) {
+    case TreeItemKind::Signal:
+        return RecordTable(
+            "UniqueSignal", RecordAt(n.signals, entity->index),
+            [&](TableBuilder& table, const LinSignal& s) { table.Add(SignalCells(s, EncodingsBySignal(n))); });
+    case TreeItemKind::SignalsCategory:
+        return SignalsTable(n);
+    case TreeItemKind::FramesCategory:
+        return FramesTable(n);
+    case TreeItemKind::DiagnosticFrame:
+        return DiagnosticFrameTable(index);
+    case TreeItemKind::Frame:
+        return RecordTable("Frame_Signal", RecordAt(n.frames, entity->index),
+                           [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
+    case TreeItemKind::ScheduleTable:
+        return RecordTable("Schedule_Frames", RecordAt(n.scheduleTables, index), AddScheduleEntryRows);
+    case TreeItemKind::SchedulesCategory:
+        return SchedulesTable(n);
+    case TreeItemKind::Representation:
+        return RepresentationTable(n, index);
+    case TreeItemKind::RepresentationCategory:
+        return NamesTable("Representation_All", n.encodingTypes);
+    case TreeItemKind::EncodingTypesCategory:
+        return NamesTable("Encodings_All", n.encodingTypes);
+    case TreeItemKind::EncodingType:
+        return RecordTable("Encoding Types", RecordAt(n.encodingTypes, index), AddEncodingValueRows);
+    default:
+        return {};
+    }
+}
+
+bool ColumnSortFlags::Toggle(const std::string& layout, int column)
+{
+    bool& descending = m_descending[{layout, column}];
+    descending = !descending;
+    return descending;
+}
+
+namespace
+{
+
+// Upper case, ASCII only, so that the order does not depend on the locale.
+// An empty cell sorts as a single blank.
+std::string SortKey(const DataRow& row, std::size_t column)
+{
+    std::string key = column < row.cells.size() ? row.cells[column] : std::string();
+    if (key.empty())
+        key = " ";
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
+}
+
+// Byte by byte as signed 8-bit values; the first difference decides, and a
+// text that merely runs longer than the other is not greater.
+bool IsGreater(const std::string& a, const std::string& b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i)
+        if (a[i] != b[i])
+            return static_cast<signed char>(a[i]) > static_cast<signed char>(b[i]);
+    return false;
+}
+
+template <typename List>
+void SwapEntries(List& list, int a, int b)
+{
+    if (Exists(list, a) && Exists(list, b))
+        std::swap(list[static_cast<std::size_t>(a)], list[static_cast<std::size_t>(b)]);
+}
+
+// How a sortable layout's rows map to the network: the fixed rows on top and
+// the list that follows the rows (none when only the shown rows move).
+struct SortTarget {
+    int fixedRows = 0;
+    std::function<void(int, int)> swapEntries;
+};
+
+SortTarget SortTargetOf(LinNetwork& n, const std::string& layout)
+{
+    auto swapIn = [](auto& list) { return [&list](int a, int b) { SwapEntries(list, a, b); }; };
+    if (layout == "Nodes")
+        return {1, swapIn(n.slaves)};
+    if (layout == "Node Composition")
+        return {0, swapIn(n.compositeConfigurations)};
+    if (layout == "Frames")
+        return {2, swapIn(n.frames)};
+    if (layout == "Event Triggered Frames")
+        return {0, swapIn(n.eventTriggeredFrames)};
+    if (layout == "Sporadic Frames")
+        return {0, swapIn(n.sporadicFrames)};
+    if (layout == "Signals")
+        return {0, swapIn(n.signals)};
+    if (layout == "Schedules")
+        return {0, swapIn(n.scheduleTables)};
+    return {};
+}
+
+}  // namespace
+
+bool IsSortableLayout(const std::string& layout)
+{
+    static const std::vector<std::string> sortable = {
+        "Nodes",           "Node Composition", "Frames",    "Event Triggered Frames",
+        "Sporadic Frames", "Signals",          "Schedules", layoutkey::EncodingValues,
+    };
+    return std::find(sortable.begin(), sortable.end(), layout) != sortable.end();
+}
+
+SortOutcome SortDataTable(LinNetwork& network, DataTable& table, int column, ColumnSortFlags& flags)
+{
+    SortOutcome outcome;
+    if (!IsSortableLayout(table.layout) || column < 0 || static_cast<std::size_t>(column) >= table.columns.size())
+        return outcome;
+    outcome.sorted = true;
+    const bool descending = flags.Toggle(table.layout, column);
+    const SortTarget target = SortTargetOf(network, table.layout);
+    auto& rows = table.rows;
+    const int first = target.fixedRows;
+    const int last = static_cast<int>(rows.size()) - 1;
+
+    std::vector<std::string> keys;
+    keys.reserve(rows.size());
+    for (const auto& row : rows)
+        keys.push_back(SortKey(row, static_cast<std::size_t>(column)));
+
+    // An exchange sort: the order of equal texts is part of what users see
+    // and of the saved file, so it is kept exactly.
+    for (int i = last; i >= first + 1; --i) {
+        for (int j = first; j <= i - 1; ++j) {
+            const auto& a = keys[static_cast<std::size_t>(i)];
+            const auto& b = keys[static_cast<std::size_t>(j)];
+            if (!(descending ? IsGreater(a, b) : IsGreater(b, a)))
+                continue;
+            std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
+            std::swap(rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)]);
+            if (target.swapEntries) {
+                target.swapEntries(i - first, j - first);
+                outcome.networkReordered = true;
+            }
+        }
+    }
+    // Rows that follow the network show its entries in their new order.
+    if (target.swapEntries)
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].source = static_cast<int>(i);
+    return outcome;
+}

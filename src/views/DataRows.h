@@ -1,0 +1,83 @@
+#pragma once
+
+#include "views/TreeItem.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class LinNetwork;
+
+// The data list beside the tree, as plain data: for the selected tree item,
+// the layout (columns) and the rows. The list view only shows a DataTable.
+
+// Width of a column that takes the rest of the list's width.
+inline constexpr int kFillWidth = -2;
+
+struct DataColumn {
+    std::string caption;
+    int width = kFillWidth;  // pixels
+};
+
+struct DataLayout {
+    std::string key;
+    std::vector<DataColumn> columns;
+};
+
+struct DataRow {
+    std::vector<std::string> cells;
+    // The position the row had when filled, which is what the list's
+    // commands take as "the row"; it travels with the row when only the
+    // shown rows are sorted.
+    int source = 0;
+};
+
+struct DataTable {
+    std::string layout;  // empty: no columns, no rows
+    std::vector<DataColumn> columns;
+    std::vector<DataRow> rows;
+};
+
+// Layout keys used by the list's commands and tests.
+namespace layoutkey
+{
+inline constexpr const char* Nodes = "Nodes";
+inline constexpr const char* Frames = "Frames";
+inline constexpr const char* EncodingValues = "Encoding Types";
+}  // namespace layoutkey
+
+// Every layout of the list, built once.
+const std::vector<DataLayout>& DataLayouts();
+// The layout with that key, or null.
+const DataLayout* FindDataLayout(const std::string& key);
+
+// The list for the selected item. Showing may change the network the way
+// the list always has: a frame without a length gets the default length of
+// its id, and a slave without attributes gets default ones.
+DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected);
+
+// Bit 1 of a column's flags: the direction of the last sort by that column.
+// The first click on a column sorts descending, the next ascending, ...
+class ColumnSortFlags
+{
+  public:
+    // Toggles the column's direction; true when the sort is now descending.
+    bool Toggle(const std::string& layout, int column);
+
+  private:
+    std::map<std::pair<std::string, int>, bool> m_descending;
+};
+
+struct SortOutcome {
+    bool sorted = false;           // the layout sorts and the column exists
+    bool networkReordered = false;  // entries of a network list changed places
+};
+
+bool IsSortableLayout(const std::string& layout);
+
+// Sorts the rows by the column (fixed top rows stay: the master of "Nodes",
+// the two diagnostic frames of "Frames") and moves the network's entries
+// along, so that the saved file keeps the order. The values of an encoding
+// type are only sorted as shown.
+SortOutcome SortDataTable(LinNetwork& network, DataTable& table, int column, ColumnSortFlags& flags);

@@ -1,0 +1,201 @@
+#include "views/ListCommands.h"
+
+#include "model/LinNetwork.h"
+#include "views/EntityEdits.h"
+#include "views/SheetRequests.h"
+
+namespace
+{
+
+MenuState Menu(const char* title, bool add, bool remove, bool properties)
+{
+    return MenuState{title, add, remove, properties};
+}
+
+// A category whose rows are its entities: Add always, the rest with a row.
+MenuState EntityListMenu(const char* title, bool hasRow)
+{
+    return Menu(title, true, hasRow, hasRow);
+}
+
+// An item whose rows are details: only Properties, with a row.
+MenuState DetailListMenu(const char* title, bool hasRow)
+{
+    return Menu(title, false, false, hasRow);
+}
+
+// The entity that a row of a category's list shows.
+std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
+{
+    if (row < 0)
+        return std::nullopt;
+    switch (ClassifyItem(treeSelection)) {
+    case TreeItemKind::SchedulesCategory:
+        return EntityRef{EntityKind::ScheduleTable, row};
+    case TreeItemKind::SignalsCategory:
+        return EntityRef{EntityKind::Signal, row};
+    case TreeItemKind::EncodingTypesCategory:
+        return EntityRef{EntityKind::EncodingType, row};
+    case TreeItemKind::EventTriggeredCategory:
+        return EntityRef{EntityKind::EventTriggeredFrame, row};
+    case TreeItemKind::SporadicCategory:
+        return EntityRef{EntityKind::SporadicFrame, row};
+    case TreeItemKind::FramesCategory:
+        // Rows 0 and 1 are the diagnostic frames.
+        return row >= 2 ? std::optional<EntityRef>(EntityRef{EntityKind::Frame, row - 2}) : std::nullopt;
+    case TreeItemKind::CompositionCategory:
+        return EntityRef{EntityKind::Configuration, row};
+    case TreeItemKind::NodesCategory:
+        // Row 0 is the master.
+        return row >= 1 ? std::optional<EntityRef>(EntityRef{EntityKind::Slave, row - 1}) : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+SheetRequest EncodingValueRequest(const LinNetwork& network, int type, int row)
+{
+    const EncodingType* encoding = RecordAt(network.encodingTypes, type);
+    if (!encoding || row < 0)
+        return {};
+    // BCD and ASCII rows have no sheet.
+    const std::size_t editable = encoding->logicalValues.size() + encoding->physicalRanges.size();
+    if (static_cast<std::size_t>(row) >= editable)
+        return {};
+    return Request(SheetId::EncValSheet, sheetcaption::EncodingValue, type, row);
+}
+
+SheetRequest ScheduleEntryRequest(const LinNetwork& network, int table, int row)
+{
+    const ScheduleTable* schedule = RecordAt(network.scheduleTables, table);
+    if (!schedule || !Exists(schedule->entries, row))
+        return {};
+    return Request(SheetId::ScheduleSheet, sheetcaption::FrameProperties, table, row);
+}
+
+SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
+{
+    const LinFrame* owner = RecordAt(network.frames, frame);
+    if (!owner || row < 0 || static_cast<std::size_t>(row) >= owner->signalNames.size())
+        return {};
+    return Request(SheetId::FrameOffSheet, sheetcaption::Offset, frame, row);
+}
+
+}  // namespace
+
+MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
+{
+    const bool hasRow = row >= 0;
+    switch (ClassifyItem(treeSelection)) {
+    case TreeItemKind::Network:
+        return Menu(hasRow ? menutitle::Network : menutitle::Fallback, false, false, true);
+    case TreeItemKind::NodesCategory:
+        return Menu(menutitle::Node, true, row >= 1, hasRow);
+    case TreeItemKind::CompositionCategory:
+        return EntityListMenu(menutitle::Configuration, hasRow);
+    case TreeItemKind::FramesCategory:
+        return EntityListMenu(menutitle::Frame, row >= 2);
+    case TreeItemKind::DynamicFrames:
+        return DetailListMenu(menutitle::DynamicFrames, hasRow);
+    case TreeItemKind::EventTriggeredCategory:
+        return EntityListMenu(menutitle::EventTriggeredFrame, hasRow);
+    case TreeItemKind::SporadicCategory:
+        return EntityListMenu(menutitle::SporadicFrame, hasRow);
+    case TreeItemKind::SignalsCategory:
+        return EntityListMenu(menutitle::Signal, hasRow);
+    case TreeItemKind::SchedulesCategory:
+        return EntityListMenu(menutitle::Schedule, hasRow);
+    case TreeItemKind::EncodingTypesCategory:
+        return EntityListMenu(menutitle::EncodingType, hasRow);
+    case TreeItemKind::Master:
+        return DetailListMenu(menutitle::Master, hasRow);
+    case TreeItemKind::Slave:
+        return DetailListMenu(menutitle::Node, hasRow);
+    case TreeItemKind::Configuration:
+    case TreeItemKind::CompositeNode:
+        return DetailListMenu(menutitle::CompositeNode, hasRow);
+    case TreeItemKind::DiagnosticFrame:
+        return Menu(menutitle::Frame, true, false, false);
+    case TreeItemKind::Frame:
+        return DetailListMenu(menutitle::Frame, hasRow);
+    case TreeItemKind::EventTriggeredFrame:
+        return DetailListMenu(menutitle::EventTriggeredFrame, hasRow);
+    case TreeItemKind::SporadicFrame:
+        return DetailListMenu(menutitle::SporadicFrame, hasRow);
+    case TreeItemKind::RepresentationCategory:
+        return DetailListMenu(menutitle::Representation, hasRow);
+    case TreeItemKind::Signal:
+        return DetailListMenu(menutitle::Signal, hasRow);
+    case TreeItemKind::ScheduleTable:
+        return DetailListMenu(menutitle::Schedule, hasRow);
+    case TreeItemKind::EncodingType:
+    case TreeItemKind::Representation:
+        return DetailListMenu(menutitle::EncodingType, hasRow);
+    case TreeItemKind::None:
+        break;
+    }
+    return Menu(menutitle::Fallback, false, false, false);
+}
+
+bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row)
+{
+    const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
+    return entity && RemoveEntity(network, *entity);
+}
+
+SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row)
+{
+    const LinNetwork& n = network;
+    const int index = treeSelection.siblingIndex;
+    const std::optional<EntityRef> entity = EntityOf(treeSelection);
+    switch (ClassifyItem(treeSelection)) {
+    case TreeItemKind::SignalsCategory:
+        return RequestFor(n.signals, row, SheetId::SignalSheet, sheetcaption::Signals);
+    case TreeItemKind::Signal:
+        return RequestFor(n.signals, entity->index, SheetId::SignalSheet, sheetcaption::Signals);
+    case TreeItemKind::DynamicFrames:
+        return Request(SheetId::DynFrmSheet, sheetcaption::DynamicFrames);
+    case TreeItemKind::SporadicCategory:
+        return RequestFor(n.sporadicFrames, row, SheetId::SporadicFrmSheet, sheetcaption::SporadicFrame);
+    case TreeItemKind::SporadicFrame:
+        return RequestFor(n.sporadicFrames, index, SheetId::SporadicFrmSheet, sheetcaption::SporadicFrame);
+    case TreeItemKind::EventTriggeredCategory:
+        return RequestFor(n.eventTriggeredFrames, row, SheetId::ETFrameSheet, sheetcaption::EventTriggeredFrame);
+    case TreeItemKind::EventTriggeredFrame:
+        return RequestFor(n.eventTriggeredFrames, index, SheetId::ETFrameSheet, sheetcaption::EventTriggeredFrame);
+    case TreeItemKind::Network:
+        return Request(SheetId::NetworkSheet, sheetcaption::Properties);
+    case TreeItemKind::NodesCategory:
+        if (row == 0)
+            return Request(SheetId::MasterSheet, sheetcaption::Master);
+        return RequestFor(n.slaves, row - 1, SheetId::NAttSheet, sheetcaption::Attributes);
+    case TreeItemKind::Master:
+        return Request(SheetId::MasterSheet, sheetcaption::Master);
+    case TreeItemKind::Slave:
+        return RequestFor(n.slaves, entity->index, SheetId::NAttSheet, sheetcaption::Attributes);
+    case TreeItemKind::CompositionCategory:
+        return RequestFor(n.compositeConfigurations, row, SheetId::CompConfigSheet, sheetcaption::Configuration);
+    case TreeItemKind::Configuration:
+        return CompositeNodeRequest(n, index, row, sheetcaption::Configuration);
+    case TreeItemKind::CompositeNode:
+        return CompositeNodeRequest(n, treeSelection.parentSiblingIndex, index, sheetcaption::Configuration);
+    case TreeItemKind::SchedulesCategory:
+        return RequestFor(n.scheduleTables, row, SheetId::ScheduleNameSheet, sheetcaption::Schedule);
+    case TreeItemKind::EncodingType:
+        return EncodingValueRequest(n, index, row);
+    case TreeItemKind::EncodingTypesCategory:
+        return RequestFor(n.encodingTypes, row, SheetId::SigEncSheet, sheetcaption::SignalEncoding);
+    case TreeItemKind::ScheduleTable:
+        return ScheduleEntryRequest(n, index, row);
+    case TreeItemKind::Representation:
+        return RequestFor(n.signalRepresentations, index, SheetId::SignalRepSheet, sheetcaption::Representation);
+    case TreeItemKind::RepresentationCategory:
+        return RequestFor(n.signalRepresentations, row, SheetId::SignalRepSheet, sheetcaption::Representation);
+    case TreeItemKind::FramesCategory:
+        return row >= 2 ? RequestFor(n.frames, row - 2, SheetId::FrameSheet, sheetcaption::Frame) : SheetRequest{};
+    case TreeItemKind::Frame:
+        return FrameSignalRequest(n, entity->index, row);
+    default:
+        return {};
+    }
+}

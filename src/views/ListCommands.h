@@ -1,0 +1,22 @@
+#pragma once
+
+#include "sheets/SheetRequest.h"
+#include "views/TreeCommands.h"
+#include "views/TreeItem.h"
+
+class LinNetwork;
+
+// The commands of the data list's context menu and its double-click. What
+// they act on is decided by the tree's selected item and the list's
+// selected row, given as the row's DataRow::source (-1: no row selected).
+// Add is the tree's Add for the tree's selected item.
+
+MenuState ListMenuFor(const TreeItemRef& treeSelection, int row);
+
+// Removes the entity of the row with every reference to it; false (nothing
+// changed) where the list offers no Delete or the row names no record.
+bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row);
+
+// The sheet for the row (or for the tree's item where the row does not
+// matter); empty when there is none or its record no longer exists.
+SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row);

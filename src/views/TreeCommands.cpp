@@ -1,0 +1,168 @@
+#include "views/TreeCommands.h"
+
+#include "model/LinNetwork.h"
+#include "views/EntityEdits.h"
+#include "views/SheetRequests.h"
+
+namespace
+{
+
+MenuState Menu(const char* title, bool add, bool remove, bool properties)
+{
+    return MenuState{title, add, remove, properties};
+}
+
+// What Add creates for an item: the kind, and the configuration of a new
+// composite node.
+std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
+{
+    switch (ClassifyItem(item)) {
+    case TreeItemKind::SignalsCategory:
+    case TreeItemKind::Signal:
+        return EntityRef{EntityKind::Signal};
+    case TreeItemKind::NodesCategory:
+    case TreeItemKind::Master:
+    case TreeItemKind::Slave:
+        return EntityRef{EntityKind::Slave};
+    case TreeItemKind::CompositionCategory:
+        return EntityRef{EntityKind::Configuration};
+    case TreeItemKind::Configuration:
+        return EntityRef{EntityKind::CompositeNode, 0, item.siblingIndex};
+    case TreeItemKind::CompositeNode:
+        return EntityRef{EntityKind::CompositeNode, 0, item.parentSiblingIndex};
+    case TreeItemKind::EventTriggeredCategory:
+    case TreeItemKind::EventTriggeredFrame:
+        return EntityRef{EntityKind::EventTriggeredFrame};
+    case TreeItemKind::SporadicCategory:
+    case TreeItemKind::SporadicFrame:
+        return EntityRef{EntityKind::SporadicFrame};
+    case TreeItemKind::FramesCategory:
+    case TreeItemKind::DiagnosticFrame:
+    case TreeItemKind::Frame:
+        return EntityRef{EntityKind::Frame};
+    case TreeItemKind::EncodingTypesCategory:
+    case TreeItemKind::EncodingType:
+        return EntityRef{EntityKind::EncodingType};
+    case TreeItemKind::SchedulesCategory:
+    case TreeItemKind::ScheduleTable:
+        return EntityRef{EntityKind::ScheduleTable};
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+MenuState TreeMenuFor(const TreeItemRef& item)
+{
+    switch (ClassifyItem(item)) {
+    case TreeItemKind::Network:
+        return Menu(menutitle::Network, false, false, true);
+    case TreeItemKind::NodesCategory:
+        return Menu(menutitle::Node, true, false, false);
+    case TreeItemKind::Master:
+        return Menu(menutitle::Node, true, false, true);
+    case TreeItemKind::Slave:
+        return Menu(menutitle::Node, true, true, true);
+    case TreeItemKind::CompositionCategory:
+        return Menu(menutitle::Configuration, true, false, false);
+    case TreeItemKind::Configuration:
+    case TreeItemKind::CompositeNode:
+        return Menu(menutitle::CompositeNode, true, true, true);
+    case TreeItemKind::FramesCategory:
+    case TreeItemKind::DiagnosticFrame:
+        return Menu(menutitle::Frame, true, false, false);
+    case TreeItemKind::Frame:
+        return Menu(menutitle::Frame, true, true, true);
+    case TreeItemKind::EventTriggeredCategory:
+        return Menu(menutitle::EventTriggeredFrame, true, false, false);
+    case TreeItemKind::EventTriggeredFrame:
+        return Menu(menutitle::EventTriggeredFrame, true, true, true);
+    case TreeItemKind::SporadicCategory:
+        return Menu(menutitle::SporadicFrame, true, false, false);
+    case TreeItemKind::SporadicFrame:
+        return Menu(menutitle::SporadicFrame, true, true, true);
+    case TreeItemKind::DynamicFrames:
+        return Menu(menutitle::DynamicFrames, false, false, true);
+    case TreeItemKind::SignalsCategory:
+        return Menu(menutitle::Signal, true, false, false);
+    case TreeItemKind::Signal:
+        return Menu(menutitle::Signal, true, true, true);
+    case TreeItemKind::EncodingTypesCategory:
+        return Menu(menutitle::EncodingType, true, false, false);
+    case TreeItemKind::EncodingType:
+        return Menu(menutitle::EncodingType, true, true, true);
+    case TreeItemKind::RepresentationCategory:
+        return Menu(menutitle::Representation, false, false, false);
+    case TreeItemKind::Representation:
+        return Menu(menutitle::EncodingType, false, false, true);
+    case TreeItemKind::SchedulesCategory:
+        return Menu(menutitle::Schedule, true, false, false);
+    case TreeItemKind::ScheduleTable:
+        return Menu(menutitle::Schedule, true, true, true);
+    case TreeItemKind::None:
+        break;
+    }
+    return Menu(menutitle::Fallback, false, false, false);
+}
+
+std::optional<TreeItemRef> AddForTreeItem(LinNetwork& network, const TreeItemRef& item)
+{
+    const std::optional<EntityRef> wanted = NewEntityFor(item);
+    if (!wanted)
+        return std::nullopt;
+    const std::optional<EntityRef> added = AddEntity(network, wanted->kind, wanted->parent);
+    if (!added)
+        return std::nullopt;
+    return TreeItemOf(*added);
+}
+
+bool DeleteTreeItem(LinNetwork& network, const TreeItemRef& item)
+{
+    const std::optional<EntityRef> entity = EntityOf(item);
+    return entity && RemoveEntity(network, *entity);
+}
+
+SheetRequest TreePropertiesFor(const LinNetwork& network, const TreeItemRef& item)
+{
+    const LinNetwork& n = network;
+    const TreeItemKind kind = ClassifyItem(item);
+    switch (kind) {
+    case TreeItemKind::Network:
+        return Request(SheetId::NetworkSheet, sheetcaption::Properties);
+    case TreeItemKind::Master:
+        return Request(SheetId::MasterSheet, sheetcaption::Master);
+    case TreeItemKind::DynamicFrames:
+        return Request(SheetId::DynFrmSheet, sheetcaption::DynamicFrames);
+    case TreeItemKind::Representation:
+        return RequestFor(n.signalRepresentations, item.siblingIndex, SheetId::SignalRepSheet,
+                          sheetcaption::Representation);
+    default:
+        break;
+    }
+    const std::optional<EntityRef> entity = EntityOf(item);
+    if (!entity)
+        return {};
+    const int index = entity->index;
+    switch (entity->kind) {
+    case EntityKind::Slave:
+        return RequestFor(n.slaves, index, SheetId::NAttSheet, sheetcaption::Attributes);
+    case EntityKind::Configuration:
+        return RequestFor(n.compositeConfigurations, index, SheetId::CompConfigSheet, sheetcaption::Configuration);
+    case EntityKind::CompositeNode:
+        return CompositeNodeRequest(n, entity->parent, index, sheetcaption::Properties);
+    case EntityKind::Frame:
+        return RequestFor(n.frames, index, SheetId::FrameSheet, sheetcaption::Frame);
+    case EntityKind::EventTriggeredFrame:
+        return RequestFor(n.eventTriggeredFrames, index, SheetId::ETFrameSheet, sheetcaption::EventTriggeredFrame);
+    case EntityKind::SporadicFrame:
+        return RequestFor(n.sporadicFrames, index, SheetId::SporadicFrmSheet, sheetcaption::SporadicFrame);
+    case EntityKind::Signal:
+        return RequestFor(n.signals, index, SheetId::SignalSheet, sheetcaption::Signals);
+    case EntityKind::EncodingType:
+        return RequestFor(n.encodingTypes, index, SheetId::SigEncSheet, sheetcaption::EncodingType);
+    case EntityKind::ScheduleTable:
+        return RequestFor(n.scheduleTables, index, SheetId::ScheduleNameSheet, sheetcaption::Schedule);
+    }
+    return {};
+}

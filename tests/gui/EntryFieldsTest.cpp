@@ -1,0 +1,101 @@
+#include "controls/EntryFields.h"
+#include "GuiTestRegistry.h"
+#include "controls/CheckTree.h"
+#include "controls/CheckedIntegerEntry.h"
+
+#include <QPushButton>
+#include <QTest>
+
+class EntryFieldsTest : public QObject
+{
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void nameFieldsHoldIdentifiersOnly()
+    {
+        NameEdit name;
+        QTest::keyClicks(&name, QStringLiteral("1abc"));
+        QCOMPARE(name.text(), QStringLiteral("_abc"));
+        QTest::keyClicks(&name, QStringLiteral(" d-e.f"));
+        QCOMPARE(name.text(), QStringLiteral("_abcdef"));
+        name.setCursorPosition(0);
+        QTest::keyClick(&name, Qt::Key_Delete);
+        QTest::keyClicks(&name, QStringLiteral("7"));
+        QCOMPARE(name.text(), QStringLiteral("_abcdef"));
+
+        // What the sheet puts in is shown as it is.
+        name.setText(QStringLiteral("Node-1"));
+        QCOMPARE(name.text(), QStringLiteral("Node-1"));
+    }
+
+    void decimalFieldsRefuseWhatIsNoNumber()
+    {
+        DecimalEdit jitter;
+        QTest::keyClicks(&jitter, QStringLiteral("2,5"));
+        QCOMPARE(jitter.text(), QStringLiteral("2.5"));
+        QTest::keyClicks(&jitter, QStringLiteral(" x"));
+        QCOMPARE(jitter.text(), QStringLiteral("2.5"));
+        QTest::keyClicks(&jitter, QStringLiteral("123"));
+        QCOMPARE(jitter.text(), QStringLiteral("2.512"));  // five characters at most
+        QCOMPARE(jitter.cursorPosition(), 5);
+
+        DecimalEdit empty;
+        QTest::keyClicks(&empty, QStringLiteral("-"));
+        QCOMPARE(empty.text(), QString());
+        QTest::keyClicks(&empty, QStringLiteral("7"));
+        QTest::keyClick(&empty, Qt::Key_Backspace);
+        QCOMPARE(empty.text(), QStringLiteral("7"));  // the last character stays
+    }
+
+    void digitsFieldsTakeDigitsOnly()
+    {
+        DigitsEdit digits;
+        QTest::keyClicks(&digits, QStringLiteral("-12a3"));
+        QCOMPARE(digits.text(), QStringLiteral("123"));
+        ReadOnlyEdit shown;
+        shown.setText(QStringLiteral("Motor"));
+        QTest::keyClicks(&shown, QStringLiteral("x"));
+        QCOMPARE(shown.text(), QStringLiteral("Motor"));
+    }
+
+    void checkedIntegersExplainInGerman()
+    {
+        QStringList messages;
+        auto record = [&messages](QWidget*, const QString& message) { messages << message; };
+        QLineEdit field;
+        const CheckedIntegerEntry ranged(field, IntegerRange{-1000, 1000}, record);
+        const CheckedIntegerEntry unranged(field, std::nullopt, record);
+
+        field.setText(QStringLiteral(" -42 "));
+        QCOMPARE(ranged.Read(), std::optional<int>(-42));
+        field.setText(QStringLiteral("4x"));
+        QCOMPARE(ranged.Read(), std::nullopt);
+        field.setText(QStringLiteral("1001"));
+        QCOMPARE(ranged.Read(), std::nullopt);
+        QCOMPARE(unranged.Read(), std::optional<int>(1001));
+        field.setText(QString());
+        QCOMPARE(unranged.Read(), std::nullopt);
+        field.setText(QStringLiteral("99999999999"));
+        QCOMPARE(unranged.Read(), std::nullopt);
+        QCOMPARE(messages,
+                 (QStringList{"Geben Sie bitte eine ganze Zahl ein.",
+                              "Geben Sie bitte eine ganze Zahl zwischen -1000 und 1000 ein.",
+                              "Geben Sie bitte eine ganze Zahl ein.", "Geben Sie bitte eine ganze Zahl ein."}));
+    }
+
+    void uncheckAllClearsEveryItem()
+    {
+        CheckTree tree;
+        tree.SetItems({"A", "B", "C"}, {"C", "A", "A"});
+        QCOMPARE(tree.CheckedTexts(), (QStringList{"A", "C"}));
+        std::unique_ptr<QPushButton> button(tree.MakeUncheckAllButton(nullptr));
+        QCOMPARE(button->text(), QStringLiteral("Uncheck all"));
+        button->click();
+        QVERIFY(tree.CheckedTexts().isEmpty());
+        QCOMPARE(tree.topLevelItemCount(), 3);
+    }
+};
+
+REGISTER_GUI_TEST(EntryFieldsTest);
+
+#include "EntryFieldsTest.moc"

@@ -1,0 +1,112 @@
+#include "views/ListCommands.h"
+#include "NetworkFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using namespace treetext;
+
+TEST(ListMenu, TitlesAndEntriesDependOnTheTreeItemAndTheRow)
+{
+    struct Row {
+        TreeItemRef tree;
+        int row;
+        const char* title;
+        bool add, remove, properties;
+    };
+    const Row rows[] = {
+        {TopItemRef(Network), 0, "Network", false, false, true},
+        {TopItemRef(Network), -1, "Duvazadi", false, false, true},
+        {TopItemRef(Nodes), 0, "Node", true, false, true},
+        {TopItemRef(Nodes), 1, "Node", true, true, true},
+        {TopItemRef(Nodes), -1, "Node", true, false, false},
+        {TopItemRef(Frames), 1, "Frame", true, false, false},
+        {TopItemRef(Frames), 2, "Frame", true, true, true},
+        {TopItemRef(Signals), -1, "Signal", true, false, false},
+        {TopItemRef(Signals), 0, "Signal", true, true, true},
+        {TopItemRef(DynamicFrames), 0, "Dynamic Frames", false, false, true},
+        {ChildItemRef(Nodes, 0, Master), 0, "Master", false, false, true},
+        {ChildItemRef(Nodes, 1), 0, "Node", false, false, true},
+        {ChildItemRef(Frames, 0, MasterReq), 3, "Frame", true, false, false},
+        {ChildItemRef(Signals, 1, Representation), 0, "Representation", false, false, true},
+        {GrandchildItemRef(Signals, 1, 0), -1, "Encoding Type", false, false, false},
+        {ChildItemRef(Signals, 0, EncodingTypes), 0, "Encoding Type", true, true, true},
+        {TreeItemRef{}, 0, "Duvazadi", false, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.tree.topText + " " + std::to_string(r.tree.depth) + " row " + std::to_string(r.row));
+        const MenuState menu = ListMenuFor(r.tree, r.row);
+        EXPECT_EQ(menu.title, r.title);
+        EXPECT_EQ(menu.add, r.add);
+        EXPECT_EQ(menu.remove, r.remove);
+        EXPECT_EQ(menu.properties, r.properties);
+    }
+}
+
+TEST(ListDelete, RowsMapToTheirEntitiesAndFixedRowsStay)
+{
+    auto n = MakeRichNetwork();
+    const std::string before = DumpNetwork(*n);
+    EXPECT_FALSE(DeleteListRow(*n, TopItemRef(Nodes), 0));
+    EXPECT_FALSE(DeleteListRow(*n, TopItemRef(Frames), 1));
+    EXPECT_FALSE(DeleteListRow(*n, TopItemRef(Frames), 5));
+    EXPECT_FALSE(DeleteListRow(*n, TopItemRef(Signals), -1));
+    EXPECT_FALSE(DeleteListRow(*n, ChildItemRef(Signals, 2), 0));
+    EXPECT_EQ(DumpNetwork(*n), before);
+
+    ASSERT_TRUE(DeleteListRow(*n, TopItemRef(Frames), 2));
+    EXPECT_EQ(n->frames[0]->name, "MotorState");
+    EXPECT_EQ(n->sporadicFrames[0]->frameNames, (std::vector<std::string>{"DoorState", "Gone"}));
+    ASSERT_TRUE(DeleteListRow(*n, TopItemRef(Nodes), 3));
+    EXPECT_EQ(n->slaves.back()->name, "Light");
+    EXPECT_EQ(n->signals[3]->publisher, "");
+    ASSERT_TRUE(DeleteListRow(*n, ChildItemRef(Signals, 0, EncodingTypes), 2));
+    EXPECT_EQ(n->encodingTypes.size(), 2u);
+}
+
+TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
+{
+    auto n = MakeRichNetwork();
+    struct Row {
+        TreeItemRef tree;
+        int row;
+        SheetId sheet;
+        const char* caption;
+        int index, second;
+    };
+    const Row rows[] = {
+        {TopItemRef(Signals), 3, SheetId::SignalSheet, "Signals", 3, -1},
+        {TopItemRef(Signals), 4, SheetId::None, "", -1, -1},
+        {TopItemRef(Nodes), 0, SheetId::MasterSheet, "Master", -1, -1},
+        {TopItemRef(Nodes), 3, SheetId::NAttSheet, "Attributes", 2, -1},
+        {TopItemRef(Nodes), 4, SheetId::None, "", -1, -1},
+        {ChildItemRef(Nodes, 2), 5, SheetId::NAttSheet, "Attributes", 1, -1},
+        {TopItemRef(Network), -1, SheetId::NetworkSheet, "Properties", -1, -1},
+        {ChildItemRef(NodeComposition, 0), 1, SheetId::CompFuncSheet, "Configuration", 0, 1},
+        {ChildItemRef(NodeComposition, 0), 2, SheetId::None, "", -1, -1},
+        {GrandchildItemRef(NodeComposition, 0, 1), 0, SheetId::CompFuncSheet, "Configuration", 0, 1},
+        {GrandchildItemRef(Signals, 0, 1), 1, SheetId::EncValSheet, "Encoding type", 1, 1},
+        {GrandchildItemRef(Signals, 0, 1), 2, SheetId::None, "", -1, -1},  // the BCD row
+        {ChildItemRef(Signals, 0, EncodingTypes), 2, SheetId::SigEncSheet, "Signal Encoding", 2, -1},
+        {ChildItemRef(Schedules, 1), 7, SheetId::ScheduleSheet, "Frame properties", 1, 7},
+        {ChildItemRef(Schedules, 1), 8, SheetId::None, "", -1, -1},
+        {TopItemRef(Frames), 1, SheetId::None, "", -1, -1},
+        {TopItemRef(Frames), 4, SheetId::FrameSheet, "Frame", 2, -1},
+        {ChildItemRef(Frames, 3), 2, SheetId::FrameOffSheet, "Offset", 1, 2},
+        {ChildItemRef(Frames, 3), 3, SheetId::None, "", -1, -1},
+        {ChildItemRef(Signals, 1, Representation), 1, SheetId::SignalRepSheet, "Representation", 1, -1},
+        {TopItemRef(DynamicFrames), 0, SheetId::DynFrmSheet, "Dynamic Frames", -1, -1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.tree.topText + " " + std::to_string(r.tree.depth) + " row " + std::to_string(r.row));
+        const SheetRequest request = ListPropertiesFor(*n, r.tree, r.row);
+        EXPECT_EQ(request.sheet, r.sheet);
+        EXPECT_EQ(request.caption, r.caption);
+        EXPECT_EQ(request.index, r.index);
+        EXPECT_EQ(request.second, r.second);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "app/UndoHistory.h"
+#include "NetworkFixtures.h"
+#include "views/DataRows.h"
+#include "views/TreeCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using namespace treetext;
+
+TEST(UndoHistory, UndoAndRedoRestoreTheNetworkExactly)
+{
+    auto n = MakeRichNetwork();
+    LinNetwork* const object = n.get();
+    UndoHistory history;
+    const std::string original = DumpNetwork(*n);
+
+    ASSERT_TRUE(history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Frames, 3)); }));
+    const std::string afterDelete = DumpNetwork(*n);
+    ASSERT_TRUE(history.Perform(*n, [&] { return AddForTreeItem(*n, TopItemRef(Signals)).has_value(); }));
+    ColumnSortFlags flags;
+    ASSERT_TRUE(history.Perform(*n, [&] {
+        DataTable table = FillDataTable(*n, TopItemRef(Signals));
+        return SortDataTable(*n, table, 0, flags).networkReordered;
+    }));
+    const std::string afterSort = DumpNetwork(*n);
+
+    ASSERT_TRUE(history.Undo(*n));
+    ASSERT_TRUE(history.Undo(*n));
+    EXPECT_EQ(DumpNetwork(*n), afterDelete);
+    ASSERT_TRUE(history.Undo(*n));
+    EXPECT_EQ(DumpNetwork(*n), original);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo(*n));
+
+    ASSERT_TRUE(history.Redo(*n));
+    ASSERT_TRUE(history.Redo(*n));
+    ASSERT_TRUE(history.Redo(*n));
+    EXPECT_EQ(DumpNetwork(*n), afterSort);
+    EXPECT_FALSE(history.Redo(*n));
+    EXPECT_EQ(n.get(), object);
+}
+
+TEST(UndoHistory, UnchangedEditsMakeNoStepAndNewStepsDropRedo)
+{
+    auto n = MakeRichNetwork();
+    UndoHistory history;
+    EXPECT_FALSE(history.Perform(*n, [&] { return DeleteTreeItem(*n, TopItemRef(Signals)); }));
+    EXPECT_FALSE(history.CanUndo());
+
+    history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Schedules, 0)); });
+    history.Undo(*n);
+    EXPECT_TRUE(history.CanRedo());
+    history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Schedules, 1)); });
+    EXPECT_FALSE(history.CanRedo());
+    history.Clear();
+    EXPECT_FALSE(history.CanUndo());
+}
+
+TEST(UndoHistory, KeepsOnlyTheNewestSteps)
+{
+    auto n = LinNetwork::CreateDefault();
+    UndoHistory history(2);
+    for (int i = 0; i < 3; ++i)
+        history.Perform(*n, [&] { return AddForTreeItem(*n, TopItemRef(Signals)).has_value(); });
+    EXPECT_TRUE(history.Undo(*n));
+    EXPECT_TRUE(history.Undo(*n));
+    EXPECT_FALSE(history.Undo(*n));
+    ASSERT_EQ(n->signals.size(), 1u);
+    EXPECT_EQ(n->signals[0]->name, "Unknown");
+}
+
+}  // namespace
