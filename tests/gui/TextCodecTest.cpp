@@ -6,7 +6,7 @@
 class TextCodecTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void utf8FileIsShownAsUtf8()
     {
         const std::string text = "unit \xC2\xB0" "C";
