@@ -1,10 +1,13 @@
+#include "app/CMainFrame.h"
+#include "app/EditorApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    ConfigureApplication();
+    CMainFrame frame;
+    StartEditor(frame, QApplication::arguments());
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
+#include "reader/UnreadText.h"
 #include "validation/PostLoadRepair.h"
 
 #include <algorithm>
@@ -13,9 +14,6 @@
 #include <unordered_set>
 
 namespace {
-
-// Text after a NUL byte is not read; the user is told so.
-const char* const kNulByteWarning = "Warning: file contains a NUL byte, the text after it is not read";
 
 template <typename List, typename Keep>
 void EraseIf(List& list, Keep drop)
@@ -91,7 +89,7 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(const std::string& text, co
     const std::size_t nul = text.find('\0');
     network->SetText(nul == std::string::npos ? text : text.substr(0, nul));
     if (nul != std::string::npos)
-        network->AddPlainMessage(kNulByteWarning);
+        network->AddPlainMessage(msg::NulByteWarning);
     network->ReadLdf();
     RunPostLoadRepair(*network);
     return network;

@@ -5,6 +5,7 @@
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
+#include "reader/UnreadText.h"
 
 #include <string>
 
@@ -14,7 +15,6 @@ namespace {
 const char* const kErrorInKeyword = "Error in key word";
 const char* const kSpeedSyntax = "Syntax LIN_speed=xx.xx kbps; wrong";
 const char* const kDynamicIdRange = "Frame id out of range (0-59 u. 62)";
-const char* const kGarbageAtEnd = "Garbage at the end:";
 
 using SectionParser = void (LinNetwork::*)(int&, const std::string&);
 
@@ -69,7 +69,7 @@ public:
             }
         }
         if (!accumulator.empty())
-            m_net.AddPlainMessage(kGarbageAtEnd, accumulator.substr(0, 20));
+            m_net.AddPlainMessage(msg::GarbageAtEnd, accumulator.substr(0, 20));
     }
 
 private:

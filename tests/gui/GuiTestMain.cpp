@@ -2,15 +2,24 @@
 // link once. Pass a class name to run only that class.
 
 #include "GuiTestRegistry.h"
+#include "app/EditorApp.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // The editor keeps recent files and the window geometry in the user's
+    // settings; the tests keep theirs in a folder of their own.
+    QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(settingsFolder.path()));
+
     QApplication app(argc, argv);
+    ConfigureApplication();
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     int failures = 0;
     for (const auto& entry : GuiTestRegistry::Entries()) {

@@ -1,29 +1,24 @@
-#include "app/TextCodec.h"
 #include "GuiTestRegistry.h"
+#include "app/TextCodec.h"
 
 #include <QTest>
 
-class TextCodecTest : public QObject
-{
+class TextCodecTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void utf8FileIsShownAsUtf8()
     {
-        const std::string text = "unit \xC2\xB0"
-                                 "C";
+        const std::string text = "unit \xC2\xB0" "C";
         const TextCodec codec = TextCodec::ForFileText(text);
         QVERIFY(codec.IsUtf8());
-        QCOMPARE(codec.ToQt("\xC2\xB0"
-                            "C"),
-                 QString::fromUtf8("\u00B0C"));
+        QCOMPARE(codec.ToQt("\xC2\xB0" "C"), QString::fromUtf8("\u00B0C"));
         QCOMPARE(codec.FromQt(codec.ToQt(text)), text);
     }
 
     void otherBytesSurviveAsLatin1()
     {
-        const std::string text = "unit \xB0"
-                                 "C \xFF\xFE";
+        const std::string text = "unit \xB0" "C \xFF\xFE";
         const TextCodec codec = TextCodec::ForFileText(text);
         QVERIFY(!codec.IsUtf8());
         QCOMPARE(codec.FromQt(codec.ToQt(text)), text);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/TextCodec.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class LinNetwork;
+
+// The document: owns the one LinNetwork of the window from the first New or
+// Open on, knows its file and whether it has unsaved changes. It opens no
+// window; the main frame shows what the operations report.
+class CDuvazadiDoc : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CDuvazadiDoc(QObject* parent = nullptr);
+    ~CDuvazadiDoc() override;
+
+    // Replaces the network by the network of a new document.
+    void NewDocument();
+    // Loads the file and, on success, replaces the network and sets the
+    // modified flag. Returns the reason when the file cannot be read; the
+    // current network then stays.
+    QString Open(const QString& path);
+    // Writes the network as LDF to the path and makes it the document's file.
+    // Returns the reason on failure; the file and the flag then stay as they
+    // were.
+    QString Save(const QString& path);
+
+    // Every edit of the network ends here: sets the modified flag and tells
+    // the views.
+    void NetworkChanged();
+
+    LinNetwork* Network() const { return m_network.get(); }
+    const TextCodec& Codec() const { return m_codec; }
+    QString FilePath() const { return m_filePath; }
+    // The file name, or "Unbenannt" for a document never saved.
+    QString DisplayName() const;
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified);
+    // Why the last Open did not read the file to its end (the reader's
+    // message); empty when it did, or once the document has been saved.
+    QString UnreadTextReason() const { return m_unreadReason; }
+
+Q_SIGNALS:
+    // A New or Open has put a different network in place.
+    void networkReplaced();
+    // An edit has changed the network in place.
+    void networkChanged();
+    void modifiedChanged(bool modified);
+    void filePathChanged(const QString& path);
+
+private:
+    void SetFilePath(const QString& path);
+
+    std::unique_ptr<LinNetwork> m_network;
+    TextCodec m_codec;
+    QString m_filePath;
+    QString m_unreadReason;
+    bool m_modified = false;
+};

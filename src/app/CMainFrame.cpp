@@ -1,0 +1,492 @@
+#include "app/CMainFrame.h"
+
+#include "app/AboutBox.h"
+#include "app/AppTexts.h"
+#include "app/CDuvazadiDoc.h"
+#include "app/ErrorsDialog.h"
+#include "app/Help.h"
+#include "model/LinNetwork.h"
+#include "views/DataView.h"
+#include "views/NavView.h"
+#include "views/TreePosition.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const char* const kGeometryKey = "MainWindow/geometry";
+const char* const kWindowStateKey = "MainWindow/state";
+const char* const kLdfSuffix = ".ldf";
+constexpr int kPositionLineHeight = 20;
+constexpr QSize kDefaultSize(1000, 680);
+
+// A prompt is the status-bar text, then after a line feed the tooltip.
+void ApplyPrompt(QAction* action, const char* prompt)
+{
+    const QString text = QString::fromLatin1(prompt);
+    const auto lineFeed = text.indexOf(u'\n');
+    action->setStatusTip(text.left(lineFeed));
+    if (lineFeed >= 0)
+        action->setToolTip(text.mid(lineFeed + 1));
+}
+
+QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
+}
+
+QString DroppedLdfFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(kLdfSuffix), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
+QString FileFilter() { return QLatin1String(ui::FileFilter) + QStringLiteral(";;All files (*)"); }
+
+QString ChooseOpenPath(QWidget* parent, const QString& suggestedPath)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QFileInfo(suggestedPath).path(), FileFilter());
+}
+
+QString ChooseSavePath(QWidget* parent, const QString& suggestedPath)
+{
+    QFileDialog dialog(parent, QString(), suggestedPath, FileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(ui::DefaultSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent),
+      m_document(new CDuvazadiDoc(this)),
+      m_urlOpener(&QDesktopServices::openUrl),
+      m_chooseOpenPath(ChooseOpenPath),
+      m_chooseSavePath(ChooseSavePath)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setAcceptDrops(true);
+    CreateActions();
+    CreateToolBar();
+    CreateMenus();
+    CreateStatusBar();
+    CreatePanes();
+    ConnectDocument();
+
+    const QSettings settings;
+    m_recent.Load(settings);
+    UpdateRecentActions();
+    resize(kDefaultSize);
+    restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray());
+    restoreState(settings.value(QLatin1String(kWindowStateKey)).toByteArray());
+    LayOutPanes();
+    UpdateTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetFileChoosers(FileChooser open, FileChooser save)
+{
+    m_chooseOpenPath = std::move(open);
+    m_chooseSavePath = std::move(save);
+}
+
+bool CMainFrame::NewDocument()
+{
+    if (!MaySaveChanges())
+        return false;
+    m_document->NewDocument();
+    return true;
+}
+
+bool CMainFrame::OpenDocument(const QString& path)
+{
+    if (!MaySaveChanges())
+        return false;
+    const QString error = m_document->Open(path);
+    if (!error.isEmpty()) {
+        Ask(QMessageBox::Critical, error, QMessageBox::Ok, QMessageBox::Ok);
+        return false;
+    }
+    RememberRecent(path);
+    ShowErrorsDialog();
+    return true;
+}
+
+bool CMainFrame::SaveDocument()
+{
+    const QString path = m_document->FilePath();
+    if (path.isEmpty())
+        return SaveDocumentAs();
+    if (!m_document->UnreadTextReason().isEmpty()) {
+        switch (AskAboutUnreadText(true)) {
+        case UnreadTextChoice::Overwrite:
+            break;
+        case UnreadTextChoice::SaveElsewhere:
+            return SaveDocumentAs();
+        case UnreadTextChoice::Cancel:
+            return false;
+        }
+    }
+    return SaveTo(path);
+}
+
+bool CMainFrame::SaveDocumentAs()
+{
+    const QString suggested = m_document->FilePath().isEmpty()
+                                  ? QDir::current().filePath(m_document->DisplayName() + QLatin1String(kLdfSuffix))
+                                  : m_document->FilePath();
+    const QString path = m_chooseSavePath(this, suggested);
+    if (path.isEmpty())
+        return false;
+    const bool overwritesUnreadText = !m_document->UnreadTextReason().isEmpty() &&
+                                      QFileInfo(path) == QFileInfo(m_document->FilePath());
+    if (overwritesUnreadText && AskAboutUnreadText(false) != UnreadTextChoice::Overwrite)
+        return false;
+    return SaveTo(path);
+}
+
+bool CMainFrame::MaySaveChanges()
+{
+    if (!m_document->IsModified())
+        return true;
+    const QString question = tr("Save changes to %1?").arg(m_document->DisplayName());
+    switch (Ask(QMessageBox::Question, question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveDocument();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::Exit() { close(); }
+
+void CMainFrame::ShowAbout()
+{
+    AboutBox box(this);
+    for (WebLinkLabel* link : box.Links()) {
+        link->SetUrlOpener(m_urlOpener);
+        link->SetDialogRunner(m_runner);
+    }
+    m_runner(box);
+}
+
+void CMainFrame::ShowHelp() { ::ShowHelp(this, m_urlOpener); }
+
+void CMainFrame::LayOutPanes()
+{
+    const int width = this->width();
+    const int treeWidth = width * 10 / 45;
+    m_mainSplitter->setSizes({treeWidth, width - treeWidth});
+    m_rightSplitter->setSizes({kPositionLineHeight, std::max(0, height() - kPositionLineHeight)});
+}
+
+QString CMainFrame::StatusText() const { return m_statusMessage->text(); }
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!MaySaveChanges()) {
+        event->ignore();
+        return;
+    }
+    QSettings settings;
+    settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
+    settings.setValue(QLatin1String(kWindowStateKey), saveState());
+    event->accept();
+}
+
+// The list and the position line are rebuilt for the selected item at the
+// new size.
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_panesReady)
+        m_navigation->ShowCurrentItem();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedLdfFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedLdfFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenDocument(path);
+}
+
+void CMainFrame::CreateActions()
+{
+    const auto makeAction = [this](const char* text, const QString& objectName, const char* prompt) {
+        auto* action = new QAction(QLatin1String(text), this);
+        action->setObjectName(objectName);
+        ApplyPrompt(action, prompt);
+        return action;
+    };
+    m_newAction = makeAction(ui::NewItem, QStringLiteral("actionNew"), ui::NewPrompt);
+    m_newAction->setShortcut(QKeySequence::New);
+    m_newAction->setIcon(ThemeIcon("document-new", QStyle::SP_FileIcon));
+    connect(m_newAction, &QAction::triggered, this, &CMainFrame::NewDocument);
+
+    m_openAction = makeAction(ui::OpenItem, QStringLiteral("actionOpen"), ui::OpenPrompt);
+    m_openAction->setShortcut(QKeySequence::Open);
+    m_openAction->setIcon(ThemeIcon("document-open", QStyle::SP_DialogOpenButton));
+    connect(m_openAction, &QAction::triggered, this, [this] {
+        const QString path = m_chooseOpenPath(this, m_document->FilePath());
+        if (!path.isEmpty())
+            OpenDocument(path);
+    });
+
+    m_saveAction = makeAction(ui::SaveItem, QStringLiteral("actionSave"), ui::SavePrompt);
+    m_saveAction->setShortcut(QKeySequence::Save);
+    m_saveAction->setIcon(ThemeIcon("document-save", QStyle::SP_DialogSaveButton));
+    connect(m_saveAction, &QAction::triggered, this, &CMainFrame::SaveDocument);
+
+    m_saveAsAction = makeAction(ui::SaveAsItem, QStringLiteral("actionSaveAs"), ui::SaveAsPrompt);
+    connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
+
+    m_lastFilePlaceholder = new QAction(QLatin1String(ui::LastFileItem), this);
+    m_lastFilePlaceholder->setEnabled(false);
+    for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
+        auto* action = makeAction("", QStringLiteral("actionRecentFile%1").arg(i + 1), ui::RecentFilePrompt);
+        connect(action, &QAction::triggered, this, [this, i] {
+            const QString path = m_recent.Files().value(i);
+            if (!path.isEmpty() && !OpenDocument(path) && !QFileInfo::exists(path))
+                ForgetRecent(path);
+        });
+        m_recentActions.push_back(action);
+    }
+
+    m_exitAction = makeAction(ui::ExitItem, QStringLiteral("actionExit"), ui::ExitPrompt);
+    connect(m_exitAction, &QAction::triggered, this, &CMainFrame::Exit);
+
+    m_statusBarAction = makeAction(ui::StatusToolbarItem, QStringLiteral("actionStatusBar"), ui::StatusBarPrompt);
+    m_statusBarAction->setCheckable(true);
+    m_statusBarAction->setChecked(true);
+    connect(m_statusBarAction, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
+
+    m_helpAction = makeAction(ui::HelpItem, QStringLiteral("actionHelp"), "");
+    m_helpAction->setShortcut(QKeySequence::HelpContents);
+    connect(m_helpAction, &QAction::triggered, this, &CMainFrame::ShowHelp);
+
+    m_aboutAction = makeAction(ui::AboutItem, QStringLiteral("actionAbout"), ui::AboutPrompt);
+    m_aboutAction->setIcon(ThemeIcon("help-about", QStyle::SP_MessageBoxInformation));
+    connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::ShowAbout);
+
+    auto* nextPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(nextPane, &QShortcut::activated, this, [this] { FocusNextPane(1); });
+    auto* previousPane = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    connect(previousPane, &QShortcut::activated, this, [this] { FocusNextPane(-1); });
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QLatin1String(ui::FileMenu));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    file->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
+    file->addSeparator();
+    file->addAction(m_lastFilePlaceholder);
+    for (QAction* action : m_recentActions)
+        file->addAction(action);
+    file->addSeparator();
+    file->addAction(m_exitAction);
+
+    QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->addActions({m_toolBarAction, m_statusBarAction});
+
+    QMenu* help = menuBar()->addMenu(QLatin1String(ui::HelpMenu));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addActions({m_helpAction, m_aboutAction});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* toolBar = new QToolBar(QLatin1String(ui::ToolbarTitle), this);
+    toolBar->setObjectName(QStringLiteral("fileToolBar"));
+    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->addActions({m_newAction, m_openAction, m_saveAction});
+    toolBar->addSeparator();
+    toolBar->addAction(m_aboutAction);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+
+    m_toolBarAction = toolBar->toggleViewAction();
+    m_toolBarAction->setObjectName(QStringLiteral("actionToolBar"));
+    m_toolBarAction->setText(QLatin1String(ui::FileToolbarItem));
+    ApplyPrompt(m_toolBarAction, ui::ToolbarPrompt);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_statusMessage = new QLabel(QLatin1String(ui::Ready), this);
+    m_statusMessage->setObjectName(QStringLiteral("statusMessage"));
+    m_statusMessage->setMinimumWidth(1);
+    statusBar()->addWidget(m_statusMessage, 1);
+}
+
+void CMainFrame::CreatePanes()
+{
+    m_mainSplitter = new QSplitter(Qt::Horizontal, this);
+    m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_navigation = new NavView(*m_document, m_mainSplitter);
+    m_rightSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
+    m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));
+    m_position = new TreePosition(m_rightSplitter);
+    m_data = new DataView(*m_document, *m_navigation, m_rightSplitter);
+    m_mainSplitter->setStretchFactor(0, 0);
+    m_mainSplitter->setStretchFactor(1, 1);
+    m_mainSplitter->setChildrenCollapsible(false);
+    m_rightSplitter->setStretchFactor(0, 0);
+    m_rightSplitter->setStretchFactor(1, 1);
+    setCentralWidget(m_mainSplitter);
+
+    connect(m_navigation, &NavView::statusTextChanged, m_statusMessage, &QLabel::setText);
+    connect(m_navigation, &NavView::positionChanged, m_position, &TreePosition::SetPath);
+    connect(m_navigation, &NavView::itemShown, m_data, [this](QTreeWidgetItem* item) {
+        m_data->Clear();
+        m_data->Fill(item);
+    });
+    m_panesReady = true;
+}
+
+void CMainFrame::ConnectDocument()
+{
+    connect(m_document, &CDuvazadiDoc::networkReplaced, this, &CMainFrame::OnNetworkReplaced);
+    connect(m_document, &CDuvazadiDoc::networkChanged, m_navigation, &NavView::RefreshAfterChange);
+    connect(m_document, &CDuvazadiDoc::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &CDuvazadiDoc::filePathChanged, this, &CMainFrame::UpdateTitle);
+}
+
+void CMainFrame::OnNetworkReplaced()
+{
+    m_data->Clear();
+    m_navigation->ResetExpansion();
+    m_navigation->InitialUpdate();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(m_document->DisplayName() + QStringLiteral("[*] - ") + QLatin1String(ui::AppTitle));
+    setWindowModified(m_document->IsModified());
+}
+
+void CMainFrame::UpdateRecentActions()
+{
+    const QStringList& files = m_recent.Files();
+    m_lastFilePlaceholder->setVisible(files.isEmpty());
+    for (std::size_t i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        const auto index = static_cast<qsizetype>(i);
+        action->setVisible(index < files.size());
+        if (index < files.size())
+            action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(files.at(index))));
+    }
+}
+
+void CMainFrame::RememberRecent(const QString& path)
+{
+    m_recent.Add(QFileInfo(path).absoluteFilePath());
+    StoreRecent();
+}
+
+void CMainFrame::ForgetRecent(const QString& path)
+{
+    m_recent.Remove(path);
+    StoreRecent();
+}
+
+void CMainFrame::StoreRecent()
+{
+    QSettings settings;
+    m_recent.Store(settings);
+    UpdateRecentActions();
+}
+
+void CMainFrame::FocusNextPane(int step)
+{
+    const std::vector<QWidget*> panes = {m_navigation, m_data};
+    const auto focused = std::find(panes.begin(), panes.end(), focusWidget());
+    const auto count = static_cast<int>(panes.size());
+    const int current = focused == panes.end() ? (step > 0 ? -1 : 0) : static_cast<int>(focused - panes.begin());
+    panes[static_cast<std::size_t>((current + step + count) % count)]->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool CMainFrame::SaveTo(const QString& path)
+{
+    const QString error = m_document->Save(path);
+    if (!error.isEmpty()) {
+        Ask(QMessageBox::Critical, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), error),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return false;
+    }
+    RememberRecent(path);
+    return true;
+}
+
+CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
+{
+    const QString text = tr("%1 was not read to its end:\n\n%2\n\nSaving over it loses everything that was not "
+                            "read. Save over it anyway?")
+                             .arg(m_document->DisplayName(), m_document->UnreadTextReason());
+    QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Cancel;
+    if (offerSaveAs)
+        buttons |= QMessageBox::Apply;  // shown as "Save As..."
+    switch (Ask(QMessageBox::Warning, text, buttons, offerSaveAs ? QMessageBox::Apply : QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return UnreadTextChoice::Overwrite;
+    case QMessageBox::Apply:
+        return UnreadTextChoice::SaveElsewhere;
+    default:
+        return UnreadTextChoice::Cancel;
+    }
+}
+
+QMessageBox::StandardButton CMainFrame::Ask(QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, QLatin1String(ui::AppTitle), text, buttons, this);
+    box.setObjectName(QStringLiteral("questionBox"));
+    box.setDefaultButton(defaultButton);
+    if (QAbstractButton* saveAs = box.button(QMessageBox::Apply))
+        saveAs->setText(QLatin1String(ui::SaveAsItem));
+    return static_cast<QMessageBox::StandardButton>(m_runner(box));
+}
+
+void CMainFrame::ShowErrorsDialog()
+{
+    if (const LinNetwork* network = m_document->Network()) {
+        ErrorsDialog dialog(*network, m_document->Codec(), this);
+        m_runner(dialog);
+    }
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/DialogRunner.h"
+#include "app/RecentFiles.h"
+#include "controls/WebLinkLabel.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <functional>
+#include <vector>
+
+class CDuvazadiDoc;
+class DataView;
+class NavView;
+class QLabel;
+class QSplitter;
+class TreePosition;
+
+// The editor window: menus, toolbar, status bar, and the three panes (the
+// navigation tree left; the position line above the data list right). It
+// owns the document and carries out the File commands, asking before work
+// would be lost.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Asks for a file name; empty when the user cancels. Tests replace it.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Modal dialogs and message boxes run through this; tests pass their own.
+    void SetDialogRunner(DialogRunner runner) { m_runner = std::move(runner); }
+    void SetUrlOpener(WebLinkLabel::UrlOpener opener) { m_urlOpener = std::move(opener); }
+    void SetFileChoosers(FileChooser open, FileChooser save);
+
+    // The File commands. Each returns whether it was carried out.
+    bool NewDocument();
+    bool OpenDocument(const QString& path);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Asks whether to save a modified document: true unless the user
+    // cancels or the save fails.
+    bool MaySaveChanges();
+    // The File > Exit command: closes the window unless the user cancels.
+    void Exit();
+
+    void ShowAbout();
+    void ShowHelp();
+    // The tree W*10/45 wide, the position line 20 pixels high, for the
+    // window's current size.
+    void LayOutPanes();
+
+    CDuvazadiDoc& Document() const { return *m_document; }
+    NavView& Navigation() const { return *m_navigation; }
+    DataView& Data() const { return *m_data; }
+    TreePosition& Position() const { return *m_position; }
+    QString StatusText() const;
+    const RecentFiles& Recent() const { return m_recent; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    enum class UnreadTextChoice { Overwrite, SaveElsewhere, Cancel };
+
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreatePanes();
+    void ConnectDocument();
+
+    void OnNetworkReplaced();
+    void UpdateTitle();
+    void UpdateRecentActions();
+    void RememberRecent(const QString& path);
+    void ForgetRecent(const QString& path);
+    void StoreRecent();
+    void FocusNextPane(int step);
+    bool SaveTo(const QString& path);
+    UnreadTextChoice AskAboutUnreadText(bool offerSaveAs);
+    QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton);
+    void ShowErrorsDialog();
+
+    CDuvazadiDoc* m_document;
+    NavView* m_navigation = nullptr;
+    DataView* m_data = nullptr;
+    TreePosition* m_position = nullptr;
+    QSplitter* m_mainSplitter = nullptr;
+    QSplitter* m_rightSplitter = nullptr;
+    QLabel* m_statusMessage = nullptr;
+    bool m_panesReady = false;
+
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_toolBarAction = nullptr;
+    QAction* m_statusBarAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_lastFilePlaceholder = nullptr;
+    std::vector<QAction*> m_recentActions;
+
+    RecentFiles m_recent;
+    DialogRunner m_runner = ExecDialog;
+    WebLinkLabel::UrlOpener m_urlOpener;
+    FileChooser m_chooseOpenPath;
+    FileChooser m_chooseSavePath;
+};

@@ -1,0 +1,247 @@
+#include "views/NavView.h"
+
+#include "app/AppTexts.h"
+#include "app/CDuvazadiDoc.h"
+#include "model/LinNetwork.h"
+#include "validation/TreeOutline.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kPathSeparator = " / ";
+constexpr int kIconSize = 16;
+
+QPixmap LeafMark()
+{
+    QPixmap pixmap(kIconSize, kIconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(5, 7, 6, 2), QColor(90, 90, 90));
+    return pixmap;
+}
+
+QIcon TwoStateIcon(const QPixmap& normal, const QPixmap& selected)
+{
+    QIcon icon;
+    icon.addPixmap(normal, QIcon::Normal);
+    icon.addPixmap(selected, QIcon::Selected);
+    return icon;
+}
+
+}  // namespace
+
+NavView::NavView(CDuvazadiDoc& document, QWidget* parent) : OwnTreeView(parent), m_document(document)
+{
+    setObjectName(QStringLiteral("navView"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(kIconSize, kIconSize));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    header()->setStretchLastSection(true);
+
+    const QPixmap closed = style()->standardIcon(QStyle::SP_DirClosedIcon).pixmap(kIconSize);
+    const QPixmap open = style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(kIconSize);
+    const QPixmap leaf = LeafMark();
+    m_categoryIcon = TwoStateIcon(closed, open);
+    m_schedulesIcon = TwoStateIcon(closed, closed);
+    m_entityIcon = TwoStateIcon(leaf, leaf);
+
+    connect(this, &QTreeWidget::currentItemChanged, this, &NavView::OnCurrentItemChanged);
+    connect(this, &QWidget::customContextMenuRequested, this, &NavView::OnContextMenu);
+}
+
+void NavView::Build()
+{
+    const std::vector<std::vector<int>> expanded = ExpandedPaths();
+    const std::vector<QTreeWidgetItem*> visibleBefore = VisibleItems();
+    const auto selectedRow = std::find(visibleBefore.begin(), visibleBefore.end(), currentItem()) - visibleBefore.begin();
+    const int scrollPosition = verticalScrollBar()->value();
+
+    m_suppressSelection = true;
+    setUpdatesEnabled(false);
+    ClearItems();
+    if (LinNetwork* network = m_document.Network()) {
+        const TreeOutline outline = PrepareTreeOutline(*network);
+        const TextCodec& codec = m_document.Codec();
+        for (const OutlineItem& entry : outline.items) {
+            QTreeWidgetItem* parentItem = ItemOf(entry.parent);
+            auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+            item->setText(0, codec.ToQt(entry.text));
+            if (entry.kind == OutlineItem::Kind::Entity)
+                item->setIcon(0, m_entityIcon);
+            else
+                item->setIcon(0, entry.text == outline_text::Schedules ? m_schedulesIcon : m_categoryIcon);
+            const int handle = RegisterItem(item);
+            if (entry.colour != kNoColour)
+                SetItemColor(handle, entry.colour);
+            if (!entry.messages.empty())
+                AddItemMessage(handle, entry.messages);
+        }
+    }
+    setUpdatesEnabled(true);
+
+    ExpandPaths(expanded);
+    const std::vector<QTreeWidgetItem*> visible = VisibleItems();
+    if (!visible.empty())
+        setCurrentItem(visible[std::min<std::size_t>(static_cast<std::size_t>(selectedRow), visible.size() - 1)]);
+    verticalScrollBar()->setValue(scrollPosition);
+    m_suppressSelection = false;
+}
+
+void NavView::InitialUpdate()
+{
+    Build();
+    if (m_shownBefore) {
+        ShowCurrentItem();
+        return;
+    }
+    m_shownBefore = true;
+    SelectQuietly(nullptr);
+}
+
+void NavView::RefreshAfterChange()
+{
+    Build();
+    ShowCurrentItem();
+}
+
+void NavView::ShowCurrentItem()
+{
+    if (QTreeWidgetItem* item = currentItem())
+        AnnounceItem(item);
+}
+
+void NavView::ResetExpansion()
+{
+    collapseAll();
+    SelectQuietly(topLevelItem(0));
+}
+
+int NavView::Depth() const
+{
+    const QTreeWidgetItem* item = currentItem();
+    if (!item)
+        return -1;
+    int depth = 0;
+    for (item = item->parent(); item; item = item->parent())
+        ++depth;
+    return depth;
+}
+
+QString NavView::TopText() const
+{
+    const QTreeWidgetItem* item = currentItem();
+    while (item && item->parent())
+        item = item->parent();
+    return ItemText(item);
+}
+
+int NavView::SiblingIndex(const QTreeWidgetItem* item) const
+{
+    if (!item)
+        return -1;
+    return item->parent() ? item->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(item))
+                          : indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+QString NavView::ParentText(const QTreeWidgetItem* item) { return item ? ItemText(item->parent()) : QString(); }
+
+QString NavView::ItemText(const QTreeWidgetItem* item) { return item ? item->text(0) : QString(); }
+
+QString NavView::PathText(const QTreeWidgetItem* item)
+{
+    QString path;
+    for (; item; item = item->parent())
+        path.prepend(item->text(0) + QLatin1String(kPathSeparator));
+    return path;
+}
+
+std::vector<QTreeWidgetItem*> NavView::VisibleItems() const
+{
+    std::vector<QTreeWidgetItem*> visible;
+    std::vector<QTreeWidgetItem*> pending;  // depth first, next item at the back
+    for (int i = topLevelItemCount() - 1; i >= 0; --i)
+        pending.push_back(topLevelItem(i));
+    while (!pending.empty()) {
+        QTreeWidgetItem* item = pending.back();
+        pending.pop_back();
+        visible.push_back(item);
+        if (item->isExpanded())
+            for (int i = item->childCount() - 1; i >= 0; --i)
+                pending.push_back(item->child(i));
+    }
+    return visible;
+}
+
+void NavView::OnCurrentItemChanged(QTreeWidgetItem* current)
+{
+    if (!m_suppressSelection)
+        AnnounceItem(current);
+}
+
+void NavView::OnContextMenu(const QPoint& pos)
+{
+    QTreeWidgetItem* item = itemAt(pos);
+    if (item)
+        setCurrentItem(item);
+    Q_EMIT contextMenuRequested(item, viewport()->mapToGlobal(pos));
+}
+
+void NavView::AnnounceItem(QTreeWidgetItem* item)
+{
+    const std::string reasons = GetItemMessages(HandleOf(item));
+    Q_EMIT statusTextChanged(reasons.empty() ? QLatin1String(ui::Ready) : m_document.Codec().ToQt(reasons));
+    if (!m_document.Network())
+        return;
+    Q_EMIT positionChanged(PathText(item));
+    Q_EMIT itemShown(item);
+}
+
+void NavView::SelectQuietly(QTreeWidgetItem* item)
+{
+    m_suppressSelection = true;
+    setCurrentItem(item);
+    if (!item)
+        clearSelection();
+    m_suppressSelection = false;
+}
+
+// Paths of sibling indexes from the top level down, one per expanded item.
+std::vector<std::vector<int>> NavView::ExpandedPaths() const
+{
+    std::vector<std::vector<int>> paths;
+    std::vector<std::pair<QTreeWidgetItem*, std::vector<int>>> pending;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        pending.push_back({topLevelItem(i), {i}});
+    while (!pending.empty()) {
+        auto [item, path] = std::move(pending.back());
+        pending.pop_back();
+        if (!item->isExpanded())
+            continue;
+        for (int i = 0; i < item->childCount(); ++i) {
+            std::vector<int> childPath = path;
+            childPath.push_back(i);
+            pending.push_back({item->child(i), std::move(childPath)});
+        }
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+void NavView::ExpandPaths(const std::vector<std::vector<int>>& paths)
+{
+    for (const std::vector<int>& path : paths) {
+        QTreeWidgetItem* item = path.empty() ? nullptr : topLevelItem(path.front());
+        for (std::size_t step = 1; item && step < path.size(); ++step)
+            item = item->child(path[step]);
+        if (item)
+            item->setExpanded(true);
+    }
+}

@@ -1,0 +1,89 @@
+#include "views/OwnTreeView.h"
+
+namespace {
+
+constexpr int kHandleRole = Qt::UserRole + 1;
+
+// Mark colours are Windows colour values: red in the low byte, blue in the
+// high one.
+QColor FromColourValue(int colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+}  // namespace
+
+OwnTreeView::OwnTreeView(QWidget* parent) : QTreeWidget(parent) {}
+
+void OwnTreeView::SetItemColor(int item, int colour)
+{
+    StyleOf(item).colour = colour;
+    ApplyColour(item, colour);
+}
+
+void OwnTreeView::AddItemMessage(int item, const std::string& text) { StyleOf(item).messages.push_back(text); }
+
+std::string OwnTreeView::GetItemMessages(int item) const
+{
+    const auto found = m_styles.find(item);
+    if (found == m_styles.end() || found->second.colour != kRed)
+        return {};
+    return JoinItemMessages(found->second.messages);
+}
+
+int OwnTreeView::GetItemColor(int item) const
+{
+    const auto found = m_styles.find(item);
+    return found == m_styles.end() ? kNoColour : found->second.colour;
+}
+
+void OwnTreeView::ClearItemStyles()
+{
+    for (const auto& [item, style] : m_styles)
+        ApplyColour(item, kNoColour);
+    m_styles.clear();
+}
+
+int OwnTreeView::HandleOf(const QTreeWidgetItem* item) const
+{
+    const QVariant handle = item ? item->data(0, kHandleRole) : QVariant();
+    return handle.isValid() ? handle.toInt() : -1;
+}
+
+QTreeWidgetItem* OwnTreeView::ItemOf(int handle) const
+{
+    return handle >= 0 && static_cast<std::size_t>(handle) < m_items.size() ? m_items[static_cast<std::size_t>(handle)]
+                                                                             : nullptr;
+}
+
+void OwnTreeView::ClearItems()
+{
+    m_styles.clear();
+    m_items.clear();
+    clear();
+}
+
+int OwnTreeView::RegisterItem(QTreeWidgetItem* item)
+{
+    const int handle = static_cast<int>(m_items.size());
+    item->setData(0, kHandleRole, handle);
+    m_items.push_back(item);
+    return handle;
+}
+
+OwnTreeView::ItemStyle& OwnTreeView::StyleOf(int item) { return m_styles[item]; }
+
+// The item delegate draws the foreground brush only for items that are not
+// selected; selected items keep the selection colours. Black, the colour of
+// an item that passed its check, is drawn in the palette's text colour so
+// that it stays readable on a dark theme.
+void OwnTreeView::ApplyColour(int item, int colour)
+{
+    QTreeWidgetItem* treeItem = ItemOf(item);
+    if (!treeItem)
+        return;
+    if (colour == kNoColour || colour == kBlack)
+        treeItem->setData(0, Qt::ForegroundRole, QVariant());
+    else
+        treeItem->setForeground(0, FromColourValue(colour));
+}

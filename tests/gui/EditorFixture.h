@@ -1,0 +1,66 @@
+#pragma once
+
+#include "DialogRecorder.h"
+#include "app/CMainFrame.h"
+#include "views/NavView.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A main window whose modal dialogs, file choosers and link opener are
+// stand-ins, so that nothing blocks and nothing is started outside.
+struct EditorFixture {
+    DialogRecorder dialogs;
+    QStringList chosenSavePaths;
+    int savePathRequests = 0;
+    std::unique_ptr<CMainFrame> frame;
+
+    EditorFixture() : frame(std::make_unique<CMainFrame>())
+    {
+        frame->SetDialogRunner(dialogs.Runner());
+        frame->SetUrlOpener([](const QUrl&) { return false; });
+        frame->SetFileChoosers([](QWidget*, const QString&) { return QString(); },
+                               [this](QWidget*, const QString&) {
+                                   ++savePathRequests;
+                                   return chosenSavePaths.isEmpty() ? QString() : chosenSavePaths.takeFirst();
+                               });
+    }
+
+    NavView& Tree() const { return frame->Navigation(); }
+
+    // The fixed items are there (the core has laid out the tree).
+    bool HasCategories() const { return Item({"Nodes"}) && Item({"Signals"}) && Item({"Schedules"}); }
+
+    // The item reached by following item texts from the top level.
+    QTreeWidgetItem* Item(const QStringList& path) const
+    {
+        QTreeWidgetItem* found = nullptr;
+        for (const QString& text : path) {
+            const int count = found ? found->childCount() : Tree().topLevelItemCount();
+            QTreeWidgetItem* next = nullptr;
+            for (int i = 0; i < count && !next; ++i) {
+                QTreeWidgetItem* candidate = found ? found->child(i) : Tree().topLevelItem(i);
+                if (candidate->text(0) == text)
+                    next = candidate;
+            }
+            if (!next)
+                return nullptr;
+            found = next;
+        }
+        return found;
+    }
+
+    // Every item as "text" or "parent/text" lines, top to bottom.
+    QStringList Outline() const
+    {
+        QStringList lines;
+        for (QTreeWidgetItemIterator it(&Tree()); *it; ++it)
+            lines << ((*it)->parent() ? (*it)->parent()->text(0) + QLatin1Char('/') : QString()) + (*it)->text(0);
+        return lines;
+    }
+};
+
+// Writes bytes to a file in the folder and returns its path.
+QString WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes);

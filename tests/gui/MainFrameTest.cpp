@@ -1,0 +1,210 @@
+// The editor window's File commands and start-up, driven through stand-ins
+// for the modal dialogs.
+
+#include "EditorFixture.h"
+#include "GuiTestRegistry.h"
+#include "app/CDuvazadiDoc.h"
+#include "app/EditorApp.h"
+#include "model/LinNetwork.h"
+#include "views/TreePosition.h"
+
+#include <QFile>
+#include <QSplitter>
+#include <QTest>
+
+namespace {
+
+const QByteArray kSmallFile = "LIN_description_file;\r\nLIN_protocol_version = \"2.0\";\r\n"
+                              "LIN_language_version = \"2.0\";\r\nLIN_speed = 19.2 kbps;\r\n";
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+QString WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s", qPrintable(path));
+    return path;
+}
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpWithAFileShowsErrorsHintsBeforeAbout()
+    {
+        QTemporaryDir folder;
+        const QString path = WriteFile(folder, QStringLiteral("body.ldf"), kSmallFile);
+        EditorFixture editor;
+        StartEditor(*editor.frame, {QStringLiteral("duvazadi"), path});
+
+        QCOMPARE(editor.dialogs.names, QStringList({"errorsDialog", "aboutBox"}));
+        QCOMPARE(editor.dialogs.texts.first(), QStringLiteral("File: body.ldf"));
+        QVERIFY(editor.frame->isVisible());
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("body.ldf[*] - Duvazadi"));
+        // An opened document counts as modified.
+        QVERIFY(editor.frame->isWindowModified());
+        QCOMPARE(editor.frame->Recent().Files().value(0), QFileInfo(path).absoluteFilePath());
+    }
+
+    void startUpWithoutAFileShowsAboutOverANewDocument()
+    {
+        EditorFixture editor;
+        StartEditor(*editor.frame, {QStringLiteral("duvazadi")});
+        QCOMPARE(editor.dialogs.names, QStringList({"aboutBox"}));
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Unbenannt[*] - Duvazadi"));
+        QVERIFY(!editor.frame->isWindowModified());
+    }
+
+    void unreadableFileIsReportedAndTheNetworkStays()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        StartEditor(*editor.frame, {QStringLiteral("duvazadi"), folder.filePath(QStringLiteral("missing.ldf"))});
+        // Mended: start-up goes on with a new document instead of ending.
+        QCOMPARE(editor.dialogs.names, QStringList({"questionBox", "aboutBox"}));
+        QVERIFY(editor.dialogs.texts.first().contains(QStringLiteral("missing.ldf")));
+        const LinNetwork* network = editor.frame->Document().Network();
+        QVERIFY(network);
+
+        QVERIFY(!editor.frame->OpenDocument(folder.filePath(QStringLiteral("also-missing.ldf"))));
+        QCOMPARE(editor.frame->Document().Network(), network);
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Unbenannt[*] - Duvazadi"));
+    }
+
+    void leavingAModifiedDocumentAsksFirst()
+    {
+        QTemporaryDir folder;
+        const QString path = WriteFile(folder, QStringLiteral("body.ldf"), kSmallFile);
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.frame->show();
+        QVERIFY(editor.frame->OpenDocument(path));
+        editor.dialogs.names.clear();
+
+        // Opened and not edited: Exit still asks; Cancel keeps the window.
+        editor.dialogs.answers = {QMessageBox::Cancel};
+        editor.frame->Exit();
+        QCOMPARE(editor.dialogs.names, QStringList({"questionBox"}));
+        QVERIFY(editor.frame->isVisible());
+
+        editor.dialogs.answers = {QMessageBox::Discard};
+        QVERIFY(editor.frame->NewDocument());
+        QVERIFY(!editor.frame->isWindowModified());
+
+        // Mended: an edit of a new network marks it modified, so New asks.
+        editor.dialogs.names.clear();
+        editor.frame->Document().Network()->slaves.Append(std::make_unique<LinNode>("Door"));
+        editor.frame->Document().NetworkChanged();
+        QVERIFY(editor.frame->isWindowModified());
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Unbenannt[*] - Duvazadi"));
+        editor.dialogs.answers = {QMessageBox::Cancel};
+        QVERIFY(!editor.frame->NewDocument());
+        QCOMPARE(editor.dialogs.names, QStringList({"questionBox"}));
+        QCOMPARE(editor.frame->Document().Network()->slaves.size(), 2u);
+
+        // Save answers the question: the file is written and the window closes.
+        editor.dialogs.answers = {QMessageBox::Save};
+        editor.chosenSavePaths = {folder.filePath(QStringLiteral("new.ldf"))};
+        QVERIFY(editor.frame->close());
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("new.ldf"))));
+    }
+
+    void saveThenReopenGivesTheSameTree()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("saved.ldf"));
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        LinNetwork& network = *editor.frame->Document().Network();
+        network.slaves.Append(std::make_unique<LinNode>("Door"));
+        editor.frame->Document().NetworkChanged();
+        const QStringList before = editor.Outline();
+
+        editor.chosenSavePaths = {path};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(!editor.frame->isWindowModified());
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("saved.ldf[*] - Duvazadi"));
+        QVERIFY(!ReadFile(path).isEmpty());
+
+        QVERIFY(editor.frame->OpenDocument(path));
+        QCOMPARE(editor.Outline(), before);
+    }
+
+    void savingOverAPartlyReadFileAsksFirst()
+    {
+        QTemporaryDir folder;
+        const QByteArray content = kSmallFile + QByteArray("/* after a NUL: ", 16) + '\0' + QByteArray("kept */\r\n");
+        const QString path = WriteFile(folder, QStringLiteral("cut.ldf"), content);
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(path));
+        QVERIFY(!editor.frame->Document().UnreadTextReason().isEmpty());
+        editor.dialogs.names.clear();
+
+        editor.dialogs.answers = {QMessageBox::Cancel};
+        QVERIFY(!editor.frame->SaveDocument());
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("NUL")));
+        QCOMPARE(ReadFile(path), content);
+
+        // "Save As..." asks for another name; the old file stays.
+        editor.dialogs.answers = {QMessageBox::Apply};
+        editor.chosenSavePaths = {folder.filePath(QStringLiteral("elsewhere.ldf"))};
+        QVERIFY(editor.frame->SaveDocument());
+        QCOMPARE(editor.savePathRequests, 1);
+        QCOMPARE(ReadFile(path), content);
+        QVERIFY(editor.frame->Document().UnreadTextReason().isEmpty());
+    }
+
+    void failedSaveKeepsTheFlagAndReportsIt()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.frame->Document().NetworkChanged();
+        editor.chosenSavePaths = {folder.filePath(QStringLiteral("no-such-folder/x.ldf"))};
+        QVERIFY(!editor.frame->SaveDocumentAs());
+        QCOMPARE(editor.dialogs.names, QStringList({"questionBox"}));
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("x.ldf")));
+        QVERIFY(editor.frame->isWindowModified());
+        QCOMPARE(editor.frame->Document().FilePath(), QString());
+    }
+
+    void panesStartAtTheirProportions()
+    {
+        EditorFixture editor;
+        editor.frame->resize(450, 400);
+        editor.frame->LayOutPanes();
+        editor.frame->NewDocument();
+        editor.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
+        QCOMPARE(editor.Tree().width(), 100);
+        QCOMPARE(editor.frame->Position().height(), 20);
+    }
+
+    void resizeShowsTheSelectedItemAgain()
+    {
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
+        // With none selected, none is selected afterwards.
+        editor.frame->resize(600, 400);
+        QCOMPARE(editor.Tree().currentItem(), nullptr);
+        QVERIFY(editor.HasCategories());
+        editor.Tree().setCurrentItem(editor.Item({"Signals"}));
+        editor.frame->Position().SetPath(QString());
+        editor.frame->resize(650, 400);
+        QTRY_COMPARE(editor.frame->Position().Path(), QStringLiteral("Signals / "));
+    }
+};
+
+REGISTER_GUI_TEST(MainFrameTest);
+
+#include "MainFrameTest.moc"
