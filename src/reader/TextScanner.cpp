@@ -150,26 +150,11 @@ bool TextScanner::SkipCommentAt(int& pos)
     return false;
 }
 
-bool TextScanner::SkipToBlockStart(int& pos)
-{
-    for (++pos; InText(pos); ++pos) {
-        if (IsSeparator(At(pos)))
-            continue;
-        if (At(pos) == '/') {
-            if (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n'))
-                continue;
-            return false;
-        }
-        if (At(pos) != '{')
-            return false;
-        ++pos;
-        return true;
-    }
-    pos = TextLength();
-    return false;
-}
+bool TextScanner::SkipToBlockStart(int& pos) { return SkipToBracket(pos, '{'); }
 
-bool TextScanner::SkipToBlockEnd(int& pos)
+bool TextScanner::SkipToBlockEnd(int& pos) { return SkipToBracket(pos, '}'); }
+
+bool TextScanner::SkipToBracket(int& pos, char bracket)
 {
     for (++pos; InText(pos); ++pos) {
         if (IsSeparator(At(pos)))
@@ -179,7 +164,7 @@ bool TextScanner::SkipToBlockEnd(int& pos)
                 continue;
             return false;
         }
-        if (At(pos) != '}')
+        if (At(pos) != bracket)
             return false;
         ++pos;
         return true;

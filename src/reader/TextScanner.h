@@ -77,6 +77,10 @@ protected:
     char At(int pos) const { return InText(pos) ? fileText[static_cast<std::size_t>(pos)] : '\0'; }
 
 private:
+    // Skips separators and comments after pos; true, and the position past
+    // it, when the next character is the bracket.
+    bool SkipToBracket(int& pos, char bracket);
+
     // The last scan of CountCommasUntil for one terminator: from position
     // from, the first character that ends the count is at stop, with commas
     // commas before it. A later count that starts inside [from, stop] reuses
