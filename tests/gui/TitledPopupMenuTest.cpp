@@ -33,7 +33,8 @@ class TitledPopupMenuTest : public QObject
   private Q_SLOTS:
     void treeMenuShowsTheTitleAndTheEnabledCommands()
     {
-        auto menu = MakeTreeContextMenu(TreeMenuFor(ChildItemRef(outline_text::Frames, 0, outline_text::MasterReq)), nullptr);
+        const TreeItemRef masterReq = ChildItemRef(outline_text::Frames, 0, outline_text::MasterReq);
+        auto menu = MakeTreeContextMenu(TreeMenuFor(masterReq), nullptr);
         QCOMPARE(EntryTexts(*menu),
                  (QStringList{"Frame", "-", "Add", "Delete", "-", "Properties", "-", "Expand all", "Collapse all"}));
         QCOMPARE(menu->TitleStrip()->Text(), QStringLiteral("Frame"));
