@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Renders the editor window with FILE open (tree expanded, the first red item
-# selected) into OUT.png, without a display: scripts/screenshot.sh FILE OUT.png
+# selected) into OUT.png, without a display:
+#   scripts/screenshot.sh FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]
+# --select picks the tree item by its texts ("Nodes/Light"), --row a row of
+# the data list; --menu draws the tree's or the list's context menu over the
+# window; --sheet saves the sheet that Properties opens instead.
 set -euo pipefail
-if [ $# -ne 2 ]; then
-    echo "usage: $0 FILE OUT.png" >&2
+if [ $# -lt 2 ]; then
+    echo "usage: $0 FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]" >&2
     exit 2
 fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 file="$(realpath "$1")"
 out="$(realpath -m "$2")"
+shift 2
 cd "$root"
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUVAZADI_BUILD_GUI=ON
 cmake --build build -j2 --target gui_screenshot
-QT_QPA_PLATFORM=offscreen build/bin/gui_screenshot "$file" "$out"
+QT_QPA_PLATFORM=offscreen build/bin/gui_screenshot "$file" "$out" "$@"
 echo "$out"

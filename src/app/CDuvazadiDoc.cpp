@@ -33,6 +33,7 @@ void CDuvazadiDoc::NewDocument()
     m_unreadReason.clear();
     SetFilePath({});
     SetModified(false);
+    ClearHistory();
     Q_EMIT networkReplaced();
 }
 
@@ -49,6 +50,7 @@ QString CDuvazadiDoc::Open(const QString& path)
     // An opened document counts as changed from the start: the load may
     // have repaired it, and leaving it should offer to save the repair.
     SetModified(true);
+    ClearHistory();
     Q_EMIT networkReplaced();
     return {};
 }
@@ -72,6 +74,15 @@ void CDuvazadiDoc::NetworkChanged()
     Q_EMIT networkChanged();
 }
 
+bool CDuvazadiDoc::Edit(const std::function<bool(LinNetwork&)>& change)
+{
+    return m_network && StepTaken(m_history.Perform(*m_network, [&] { return change(*m_network); }));
+}
+
+bool CDuvazadiDoc::Undo() { return m_network && StepTaken(m_history.Undo(*m_network)); }
+
+bool CDuvazadiDoc::Redo() { return m_network && StepTaken(m_history.Redo(*m_network)); }
+
 QString CDuvazadiDoc::DisplayName() const
 {
     return m_filePath.isEmpty() ? QString::fromLatin1(ui::Untitled) : QFileInfo(m_filePath).fileName();
@@ -83,6 +94,22 @@ void CDuvazadiDoc::SetModified(bool modified)
         return;
     m_modified = modified;
     Q_EMIT modifiedChanged(modified);
+}
+
+// After an edit, an undo or a redo: the views and the Edit menu follow.
+bool CDuvazadiDoc::StepTaken(bool taken)
+{
+    if (taken) {
+        NetworkChanged();
+        Q_EMIT historyChanged();
+    }
+    return taken;
+}
+
+void CDuvazadiDoc::ClearHistory()
+{
+    m_history.Clear();
+    Q_EMIT historyChanged();
 }
 
 void CDuvazadiDoc::SetFilePath(const QString& path)

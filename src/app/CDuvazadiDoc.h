@@ -1,17 +1,19 @@
 #pragma once
 
 #include "app/TextCodec.h"
+#include "app/UndoHistory.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class LinNetwork;
 
 // The document: owns the one LinNetwork of the window from the first New or
-// Open on, knows its file and whether it has unsaved changes. It opens no
-// window; the main frame shows what the operations report.
+// Open on, knows its file, whether it has unsaved changes and how to undo
+// them. It opens no window; the main frame shows what the operations report.
 class CDuvazadiDoc : public QObject {
     Q_OBJECT
 
@@ -34,6 +36,18 @@ public:
     // the views.
     void NetworkChanged();
 
+    // Runs an edit of the network as one undoable step: when the edit
+    // reports a change, the network as it was before can be restored, and
+    // NetworkChanged follows. Returns what the edit returned (false without
+    // a network).
+    bool Edit(const std::function<bool(LinNetwork&)>& change);
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // Restore the network before the last step (after the last undone
+    // step); both count as a change. False when there is nothing to restore.
+    bool Undo();
+    bool Redo();
+
     LinNetwork* Network() const { return m_network.get(); }
     const TextCodec& Codec() const { return m_codec; }
     QString FilePath() const { return m_filePath; }
@@ -52,12 +66,17 @@ Q_SIGNALS:
     void networkChanged();
     void modifiedChanged(bool modified);
     void filePathChanged(const QString& path);
+    // What Undo and Redo can do has changed.
+    void historyChanged();
 
 private:
     void SetFilePath(const QString& path);
+    bool StepTaken(bool taken);
+    void ClearHistory();
 
     std::unique_ptr<LinNetwork> m_network;
     TextCodec m_codec;
+    UndoHistory m_history;
     QString m_filePath;
     QString m_unreadReason;
     bool m_modified = false;

@@ -191,9 +191,9 @@ void CMainFrame::ShowAbout()
     AboutBox box(this);
     for (WebLinkLabel* link : box.Links()) {
         link->SetUrlOpener(m_urlOpener);
-        link->SetDialogRunner(m_runner);
+        link->SetDialogRunner(m_modals.dialog);
     }
-    m_runner(box);
+    m_modals.dialog(box);
 }
 
 void CMainFrame::ShowHelp() { ::ShowHelp(this, m_urlOpener); }
@@ -289,6 +289,16 @@ void CMainFrame::CreateActions()
     m_exitAction = makeAction(ui::ExitItem, QStringLiteral("actionExit"), ui::ExitPrompt);
     connect(m_exitAction, &QAction::triggered, this, &CMainFrame::Exit);
 
+    m_undoAction = makeAction(ui::UndoItem, QStringLiteral("actionUndo"), ui::UndoPrompt);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_undoAction->setIcon(ThemeIcon("edit-undo", QStyle::SP_ArrowBack));
+    connect(m_undoAction, &QAction::triggered, this, [this] { m_document->Undo(); });
+
+    m_redoAction = makeAction(ui::RedoItem, QStringLiteral("actionRedo"), ui::RedoPrompt);
+    m_redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m_redoAction->setIcon(ThemeIcon("edit-redo", QStyle::SP_ArrowForward));
+    connect(m_redoAction, &QAction::triggered, this, [this] { m_document->Redo(); });
+
     m_statusBarAction = makeAction(ui::StatusToolbarItem, QStringLiteral("actionStatusBar"), ui::StatusBarPrompt);
     m_statusBarAction->setCheckable(true);
     m_statusBarAction->setChecked(true);
@@ -319,6 +329,10 @@ void CMainFrame::CreateMenus()
         file->addAction(action);
     file->addSeparator();
     file->addAction(m_exitAction);
+
+    QMenu* edit = menuBar()->addMenu(QLatin1String(ui::EditMenu));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addActions({m_undoAction, m_redoAction});
 
     QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -358,11 +372,11 @@ void CMainFrame::CreatePanes()
 {
     m_mainSplitter = new QSplitter(Qt::Horizontal, this);
     m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
-    m_navigation = new NavView(*m_document, m_mainSplitter);
+    m_navigation = new NavView(*m_document, m_modals, m_mainSplitter);
     m_rightSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));
     m_position = new TreePosition(m_rightSplitter);
-    m_data = new DataView(*m_document, *m_navigation, m_rightSplitter);
+    m_data = new DataView(*m_document, *m_navigation, m_modals, m_rightSplitter);
     m_mainSplitter->setStretchFactor(0, 0);
     m_mainSplitter->setStretchFactor(1, 1);
     m_mainSplitter->setChildrenCollapsible(false);
@@ -385,6 +399,8 @@ void CMainFrame::ConnectDocument()
     connect(m_document, &CDuvazadiDoc::networkChanged, m_navigation, &NavView::RefreshAfterChange);
     connect(m_document, &CDuvazadiDoc::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &CDuvazadiDoc::filePathChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_document, &CDuvazadiDoc::historyChanged, this, &CMainFrame::UpdateEditActions);
+    UpdateEditActions();
 }
 
 void CMainFrame::OnNetworkReplaced()
@@ -392,6 +408,12 @@ void CMainFrame::OnNetworkReplaced()
     m_data->Clear();
     m_navigation->ResetExpansion();
     m_navigation->InitialUpdate();
+}
+
+void CMainFrame::UpdateEditActions()
+{
+    m_undoAction->setEnabled(m_document->CanUndo());
+    m_redoAction->setEnabled(m_document->CanRedo());
 }
 
 void CMainFrame::UpdateTitle()
@@ -480,13 +502,13 @@ QMessageBox::StandardButton CMainFrame::Ask(QMessageBox::Icon icon, const QStrin
     box.setDefaultButton(defaultButton);
     if (QAbstractButton* saveAs = box.button(QMessageBox::Apply))
         saveAs->setText(QLatin1String(ui::SaveAsItem));
-    return static_cast<QMessageBox::StandardButton>(m_runner(box));
+    return static_cast<QMessageBox::StandardButton>(m_modals.dialog(box));
 }
 
 void CMainFrame::ShowErrorsDialog()
 {
     if (const LinNetwork* network = m_document->Network()) {
         ErrorsDialog dialog(*network, m_document->Codec(), this);
-        m_runner(dialog);
+        m_modals.dialog(dialog);
     }
 }

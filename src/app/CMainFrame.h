@@ -31,8 +31,10 @@ public:
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Modal dialogs and message boxes run through this; tests pass their own.
-    void SetDialogRunner(DialogRunner runner) { m_runner = std::move(runner); }
+    // Modal dialogs, message boxes and sheets run through this, popup menus
+    // through the menu runner; tests pass their own.
+    void SetDialogRunner(DialogRunner runner) { m_modals.dialog = std::move(runner); }
+    void SetMenuRunner(MenuRunner runner) { m_modals.menu = std::move(runner); }
     void SetUrlOpener(WebLinkLabel::UrlOpener opener) { m_urlOpener = std::move(opener); }
     void SetFileChoosers(FileChooser open, FileChooser save);
 
@@ -77,6 +79,7 @@ private:
     void ConnectDocument();
 
     void OnNetworkReplaced();
+    void UpdateEditActions();
     void UpdateTitle();
     void UpdateRecentActions();
     void RememberRecent(const QString& path);
@@ -103,6 +106,8 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_exitAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_toolBarAction = nullptr;
     QAction* m_statusBarAction = nullptr;
     QAction* m_helpAction = nullptr;
@@ -111,7 +116,7 @@ private:
     std::vector<QAction*> m_recentActions;
 
     RecentFiles m_recent;
-    DialogRunner m_runner = ExecDialog;
+    ModalRunners m_modals;
     WebLinkLabel::UrlOpener m_urlOpener;
     FileChooser m_chooseOpenPath;
     FileChooser m_chooseSavePath;

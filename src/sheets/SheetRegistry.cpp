@@ -3,6 +3,7 @@
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
+#include "sheets/PropertySheet.h"
 
 #include <map>
 
@@ -37,7 +38,12 @@ int RunModal(QDialog& dialog)
 std::unique_ptr<PropertySheet> CreateSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
 {
     const auto found = Registry().find(request.sheet);
-    return found == Registry().end() ? nullptr : found->second(request, network, parent);
+    if (found == Registry().end())
+        return nullptr;
+    std::unique_ptr<PropertySheet> sheet = found->second(request, network, parent);
+    // Named after its class, so that tests and screenshots can tell sheets apart.
+    sheet->setObjectName(QString::fromLatin1(sheet->metaObject()->className()));
+    return sheet;
 }
 
 bool RunSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent, const SheetRunner& run)

@@ -1,6 +1,6 @@
 #pragma once
 
-// Rules that the post-load repair and the tree checks share.
+// Rules that the post-load repair, the tree checks and the editor share.
 
 // Written so that a value that is not a number counts as out of range too.
 inline bool InRange(float value, float lowest, float highest) { return lowest <= value && value <= highest; }
@@ -10,4 +10,17 @@ inline bool InRange(float value, float lowest, float highest) { return lowest <=
 inline bool IsWholeMultipleOfTimeBase(int delayMs, int timeBaseMs)
 {
     return timeBaseMs > 0 && delayMs % timeBaseMs == 0;
+}
+
+// The length a frame without one takes from its id: 2 bytes up to id 31, 4
+// up to 47, 8 up to 63; 0 (no length) for any other id.
+inline int DefaultFrameLength(int frameId)
+{
+    if (frameId >= 0 && frameId <= 31)
+        return 2;
+    if (frameId >= 32 && frameId <= 47)
+        return 4;
+    if (frameId >= 48 && frameId <= 63)
+        return 8;
+    return 0;
 }

@@ -104,18 +104,6 @@ bool AnySpanInsideAnother(std::vector<BitSpan> spans)
     return false;
 }
 
-// The length a frame without one gets from its id.
-int DefaultFrameLength(int frameId)
-{
-    if (frameId >= 0 && frameId <= 31)
-        return 2;
-    if (frameId >= 32 && frameId <= 47)
-        return 4;
-    if (frameId >= 48 && frameId <= 63)
-        return 8;
-    return 0;
-}
-
 }  // namespace
 
 // Each lookup is built when first asked for.

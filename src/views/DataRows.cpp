@@ -4,6 +4,7 @@
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "sheets/NodeAttributesForm.h"
+#include "validation/CheckRules.h"
 #include "views/ListIndex.h"
 
 #include <algorithm>
@@ -92,14 +93,8 @@ auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_typ
 // A frame without a length takes the default of its id and keeps it.
 int ShownLength(LinFrame& frame)
 {
-    if (frame.length == 0) {
-        if (frame.frameId >= 0 && frame.frameId <= 31)
-            frame.length = 2;
-        else if (frame.frameId >= 32 && frame.frameId <= 47)
-            frame.length = 4;
-        else if (frame.frameId >= 48 && frame.frameId <= 63)
-            frame.length = 8;
-    }
+    if (frame.length == 0)
+        frame.length = DefaultFrameLength(frame.frameId);
     return frame.length;
 }
 
@@ -483,7 +478,7 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     }
     // Tried in this order, so that any entity named "Master" directly under a
     // category (a slave, signal, frame or schedule table) shows the master.
-    const bool namedMaster = selected.depth == 1 && selected.itemText == treetext::Master;
+    const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
     if (kind == TreeItemKind::Slave && !namedMaster)
         return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });

@@ -1,9 +1,25 @@
 #include "views/DataView.h"
 
+#include "app/CDuvazadiDoc.h"
+#include "controls/TitledPopupMenu.h"
+#include "model/LinNetwork.h"
+#include "views/ContextMenus.h"
+#include "views/ListCommands.h"
+#include "views/NavView.h"
+
 #include <QHeaderView>
 
-DataView::DataView(CDuvazadiDoc& document, NavView& navigation, QWidget* parent)
-    : QTreeWidget(parent), m_document(document), m_navigation(navigation)
+#include <algorithm>
+
+namespace {
+
+// A row keeps the place it had when filled in its first cell.
+constexpr int kRowRole = Qt::UserRole;
+
+}  // namespace
+
+DataView::DataView(CDuvazadiDoc& document, NavView& navigation, const ModalRunners& modals, QWidget* parent)
+    : QTreeWidget(parent), m_document(document), m_navigation(navigation), m_modals(modals)
 {
     setObjectName(QStringLiteral("dataView"));
     setRootIsDecorated(false);
@@ -11,8 +27,17 @@ DataView::DataView(CDuvazadiDoc& document, NavView& navigation, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    // Every layout's fill column is its last.
     header()->setStretchLastSection(true);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
     Clear();
+
+    connect(header(), &QHeaderView::sectionClicked, this, &DataView::SortByColumn);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &DataView::OpenSheetOf);
+    connect(this, &QWidget::customContextMenuRequested, this, &DataView::OnContextMenu);
 }
 
 void DataView::Clear()
@@ -21,5 +46,96 @@ void DataView::Clear()
     setColumnCount(0);
 }
 
-// The rows of each kind of item come with the list's column layouts.
-void DataView::Fill(QTreeWidgetItem*) {}
+void DataView::Fill(QTreeWidgetItem* navItem)
+{
+    m_shown = TreeItemRefOf(navItem);
+    LinNetwork* network = m_document.Network();
+    m_table = network && m_shown.IsValid() ? FillDataTable(*network, m_shown) : DataTable{};
+    ShowTable();
+}
+
+void DataView::RunCommand(int command)
+{
+    const int row = SelectedRow();
+    switch (command) {
+    case kCommandAdd:
+        // The tree's Add for the tree's selected item, whose data this is.
+        m_navigation.RunCommand(kCommandAdd);
+        break;
+    case kCommandDelete:
+        m_document.Edit([&](LinNetwork& network) { return DeleteListRow(network, m_shown, row); });
+        break;
+    case kCommandProperties:
+        OpenSheetOfRow(row);
+        break;
+    default:
+        break;
+    }
+}
+
+void DataView::SortByColumn(int column)
+{
+    SortOutcome outcome;
+    m_document.Edit([&](LinNetwork& network) {
+        outcome = SortDataTable(network, m_table, column, m_sortFlags);
+        return outcome.networkReordered;
+    });
+    // A reordered network has refilled the list; rows that follow no list of
+    // the network are only shown in their new order.
+    if (outcome.sorted && !outcome.networkReordered)
+        ShowTable();
+}
+
+int DataView::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->data(0, kRowRole).toInt();
+}
+
+void DataView::ShowTable()
+{
+    Clear();
+    const TextCodec& codec = m_document.Codec();
+    QStringList captions;
+    for (const DataColumn& column : m_table.columns)
+        captions << QString::fromStdString(column.caption);
+    setHeaderLabels(captions);
+    // The layouts' widths are too narrow for some captions in today's
+    // fonts ("Delay in ms"); a caption is never cut.
+    for (int i = 0; i < columnCount(); ++i) {
+        const int width = m_table.columns[static_cast<std::size_t>(i)].width;
+        if (width != kFillWidth)
+            setColumnWidth(i, std::max(width, header()->sectionSizeHint(i)));
+    }
+    QList<QTreeWidgetItem*> items;
+    for (const DataRow& row : m_table.rows) {
+        auto* item = new QTreeWidgetItem;
+        for (std::size_t i = 0; i < row.cells.size(); ++i)
+            item->setText(static_cast<int>(i), codec.ToQt(row.cells[i]));
+        item->setData(0, kRowRole, row.source);
+        items << item;
+    }
+    addTopLevelItems(items);
+}
+
+void DataView::OnContextMenu(const QPoint& pos)
+{
+    if (QTreeWidgetItem* item = itemAt(pos))
+        setCurrentItem(item);
+    const auto menu = MakeListContextMenu(ListMenuFor(m_shown, SelectedRow()), this);
+    RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
+}
+
+void DataView::OpenSheetOf(QTreeWidgetItem* row)
+{
+    if (row)
+        OpenSheetOfRow(row->data(0, kRowRole).toInt());
+}
+
+// The row is checked against the network, which may have changed since the
+// list was filled: a row that no longer names a record opens nothing.
+void DataView::OpenSheetOfRow(int row)
+{
+    if (const LinNetwork* network = m_document.Network())
+        m_navigation.OpenSheet(ListPropertiesFor(*network, m_shown, row));
+}

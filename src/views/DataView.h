@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/DialogRunner.h"
+#include "views/DataRows.h"
+#include "views/TreeItem.h"
+
 #include <QTreeWidget>
 
 class CDuvazadiDoc;
@@ -7,12 +11,15 @@ class NavView;
 
 // The list right of the tree: the data of the item selected there, in
 // columns. The navigation tree's selection clears it and then fills it for
-// the new item.
+// the new item. A click on a column header sorts the rows (and with them
+// the network's list they show), a double-click opens the row's sheet, the
+// right button the list's context menu (Add, Delete, Properties). Rows are
+// never edited in place: the network would not follow.
 class DataView : public QTreeWidget {
     Q_OBJECT
 
 public:
-    DataView(CDuvazadiDoc& document, NavView& navigation, QWidget* parent = nullptr);
+    DataView(CDuvazadiDoc& document, NavView& navigation, const ModalRunners& modals, QWidget* parent = nullptr);
 
     // Removes every row and every column.
     void Clear();
@@ -20,7 +27,28 @@ public:
     // adds the rows. Null shows nothing.
     virtual void Fill(QTreeWidgetItem* navItem);
 
+    // Carries out a command of the context menu (TreeCommandId) for the
+    // selected row.
+    void RunCommand(int command);
+    // What a click on the column's header does: the first click sorts
+    // descending, the next ascending, and so on.
+    void SortByColumn(int column);
+    // The selected row as the list's commands take it (the row's place when
+    // it was filled); -1 when no row is selected.
+    int SelectedRow() const;
+
 protected:
     CDuvazadiDoc& m_document;
     NavView& m_navigation;
+
+private:
+    void ShowTable();
+    void OnContextMenu(const QPoint& pos);
+    void OpenSheetOf(QTreeWidgetItem* row);
+    void OpenSheetOfRow(int row);
+
+    const ModalRunners& m_modals;
+    TreeItemRef m_shown;  // the tree item whose data the list shows
+    DataTable m_table;
+    ColumnSortFlags m_sortFlags;
 };

@@ -2,8 +2,12 @@
 
 #include "app/AppTexts.h"
 #include "app/CDuvazadiDoc.h"
+#include "controls/TitledPopupMenu.h"
 #include "model/LinNetwork.h"
+#include "sheets/SheetRegistry.h"
 #include "validation/TreeOutline.h"
+#include "views/ContextMenus.h"
+#include "views/TreeCommands.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -11,6 +15,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -36,7 +41,8 @@ QIcon TwoStateIcon(const QPixmap& normal, const QPixmap& selected)
 
 }  // namespace
 
-NavView::NavView(CDuvazadiDoc& document, QWidget* parent) : OwnTreeView(parent), m_document(document)
+NavView::NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* parent)
+    : OwnTreeView(parent), m_document(document), m_modals(modals)
 {
     setObjectName(QStringLiteral("navView"));
     setHeaderHidden(true);
@@ -55,6 +61,7 @@ NavView::NavView(CDuvazadiDoc& document, QWidget* parent) : OwnTreeView(parent),
 
     connect(this, &QTreeWidget::currentItemChanged, this, &NavView::OnCurrentItemChanged);
     connect(this, &QWidget::customContextMenuRequested, this, &NavView::OnContextMenu);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &NavView::OpenSheetOf);
 }
 
 void NavView::Build()
@@ -188,10 +195,87 @@ void NavView::OnCurrentItemChanged(QTreeWidgetItem* current)
 
 void NavView::OnContextMenu(const QPoint& pos)
 {
-    QTreeWidgetItem* item = itemAt(pos);
-    if (item)
+    if (QTreeWidgetItem* item = itemAt(pos))
         setCurrentItem(item);
-    Q_EMIT contextMenuRequested(item, viewport()->mapToGlobal(pos));
+    const auto menu = MakeTreeContextMenu(TreeMenuFor(TreeItemRefOf(currentItem())), this);
+    RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
+}
+
+void NavView::RunCommand(int command)
+{
+    switch (command) {
+    case kCommandAdd:
+        AddForCurrentItem();
+        break;
+    case kCommandDelete:
+        DeleteCurrentItem();
+        break;
+    case kCommandProperties:
+        OpenSheetOf(currentItem());
+        break;
+    case kCommandExpandAll:
+        expandAll();
+        break;
+    case kCommandCollapseAll:
+        CollapseEveryItem();
+        break;
+    default:
+        break;
+    }
+}
+
+bool NavView::OpenSheet(const SheetRequest& request)
+{
+    if (!request)
+        return false;
+    return m_document.Edit(
+        [&](LinNetwork& network) { return RunSheet(request, network, this, m_modals.dialog); });
+}
+
+void NavView::AddForCurrentItem()
+{
+    const TreeItemRef selected = TreeItemRefOf(currentItem());
+    std::optional<TreeItemRef> added;
+    const bool changed = m_document.Edit([&](LinNetwork& network) {
+        added = AddForTreeItem(network, selected);
+        return added.has_value();
+    });
+    QTreeWidgetItem* item = changed ? FindTreeItem(*this, *added) : nullptr;
+    if (!item)
+        return;
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    setCurrentItem(item);
+    scrollToItem(item);
+    // Cancelling the sheet keeps the new entity with its generated name.
+    OpenSheetOf(item);
+}
+
+void NavView::DeleteCurrentItem()
+{
+    const TreeItemRef selected = TreeItemRefOf(currentItem());
+    m_document.Edit([&](LinNetwork& network) { return DeleteTreeItem(network, selected); });
+}
+
+void NavView::OpenSheetOf(QTreeWidgetItem* item)
+{
+    const LinNetwork* network = m_document.Network();
+    if (!item || !network)
+        return;
+    // The rebuild after the sheet keeps the selected row.
+    setCurrentItem(item);
+    OpenSheet(TreePropertiesFor(*network, TreeItemRefOf(item)));
+}
+
+// The selection moves up to its top-level item rather than stay hidden.
+void NavView::CollapseEveryItem()
+{
+    collapseAll();
+    QTreeWidgetItem* top = currentItem();
+    while (top && top->parent())
+        top = top->parent();
+    if (top != currentItem())
+        setCurrentItem(top);
 }
 
 void NavView::AnnounceItem(QTreeWidgetItem* item)

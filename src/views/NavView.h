@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogRunner.h"
 #include "views/OwnTreeView.h"
 
 #include <QIcon>
@@ -7,6 +8,7 @@
 #include <vector>
 
 class CDuvazadiDoc;
+struct SheetRequest;
 
 // The navigation tree: the fixed categories with the network's entities
 // under them, as the core's tree outline lays them out (the outline also
@@ -16,12 +18,15 @@ class CDuvazadiDoc;
 //
 // Commands find the record behind an item by its place: Depth, TopText,
 // SiblingIndex (slaves = index - 1, frames and signals = index - 2, other
-// lists = index).
+// lists = index). The right button opens the context menu of the item
+// (Add, Delete, Properties, Expand all, Collapse all), a double-click its
+// sheet. Every change is one undoable step of the document, after which the
+// tree rebuilds.
 class NavView : public OwnTreeView {
     Q_OBJECT
 
 public:
-    explicit NavView(CDuvazadiDoc& document, QWidget* parent = nullptr);
+    NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* parent = nullptr);
 
     // Rebuilds every item from the document's network.
     void Build();
@@ -35,6 +40,14 @@ public:
     // Collapses every category and selects "Network" without announcing it;
     // New and Open start from there.
     void ResetExpansion();
+
+    // Carries out a command of the context menu (TreeCommandId) on the
+    // selected item. Add selects the new item and opens its sheet.
+    void RunCommand(int command);
+    // Runs the sheet; when the user confirms it, its change becomes one
+    // undoable step. True when confirmed. Nothing opens for an empty
+    // request.
+    bool OpenSheet(const SheetRequest& request);
 
     // Of the selected item: its number of ancestors (-1 when none is
     // selected) and the text of its top-level ancestor.
@@ -57,19 +70,21 @@ Q_SIGNALS:
     void positionChanged(const QString& path);
     // The data list shows this item now (null: show nothing).
     void itemShown(QTreeWidgetItem* item);
-    // Right button or menu key; the item under the pointer is already
-    // selected. Item is null over empty space.
-    void contextMenuRequested(QTreeWidgetItem* item, const QPoint& globalPos);
 
 private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnContextMenu(const QPoint& pos);
+    void AddForCurrentItem();
+    void DeleteCurrentItem();
+    void OpenSheetOf(QTreeWidgetItem* item);
+    void CollapseEveryItem();
     void AnnounceItem(QTreeWidgetItem* item);
     void SelectQuietly(QTreeWidgetItem* item);
     std::vector<std::vector<int>> ExpandedPaths() const;
     void ExpandPaths(const std::vector<std::vector<int>>& paths);
 
     CDuvazadiDoc& m_document;
+    const ModalRunners& m_modals;
     QIcon m_categoryIcon;
     QIcon m_schedulesIcon;
     QIcon m_entityIcon;

@@ -21,7 +21,7 @@ int TopIndexOf(const std::string& text)
 
 TreeItemKind ClassifyTopLevel(const std::string& text)
 {
-    using namespace treetext;
+    using namespace outline_text;
     if (text == Network)
         return TreeItemKind::Network;
     if (text == Nodes)
@@ -45,7 +45,7 @@ TreeItemKind ClassifyTopLevel(const std::string& text)
 
 TreeItemKind ClassifyChild(const std::string& top, int index)
 {
-    using namespace treetext;
+    using namespace outline_text;
     if (top == Nodes)
         return index < kFixedSlaveItems ? TreeItemKind::Master : TreeItemKind::Slave;
     if (top == NodeComposition)
@@ -70,9 +70,9 @@ TreeItemKind ClassifyChild(const std::string& top, int index)
 
 TreeItemKind ClassifyGrandchild(const std::string& top, int parentIndex)
 {
-    if (top == treetext::NodeComposition)
+    if (top == outline_text::NodeComposition)
         return TreeItemKind::CompositeNode;
-    if (top == treetext::Signals) {
+    if (top == outline_text::Signals) {
         if (parentIndex == kEncodingTypesIndex)
             return TreeItemKind::EncodingType;
         if (parentIndex == kRepresentationIndex)
@@ -85,7 +85,7 @@ TreeItemKind ClassifyGrandchild(const std::string& top, int parentIndex)
 
 const std::vector<std::string>& TopLevelTexts()
 {
-    using namespace treetext;
+    using namespace outline_text;
     static const std::vector<std::string> texts = {
         Network,        Nodes,         NodeComposition, Frames,    EventTriggeredFrames,
         SporadicFrames, DynamicFrames, Signals,         Schedules,
@@ -186,7 +186,7 @@ std::optional<EntityRef> EntityOf(const TreeItemRef& item)
 
 TreeItemRef TreeItemOf(const EntityRef& entity)
 {
-    using namespace treetext;
+    using namespace outline_text;
     switch (entity.kind) {
     case EntityKind::Slave:
         return ChildItemRef(Nodes, entity.index + kFixedSlaveItems);

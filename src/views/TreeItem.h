@@ -1,5 +1,7 @@
 #pragma once
 
+#include "validation/TreeOutline.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,25 +11,6 @@
 // text, the depth and the index among siblings (a slave is child k of
 // "Nodes" for slave k - 1, because "Master" comes first; frames and signals
 // follow two fixed children).
-
-// Texts of the fixed items; shown to users and matched by tests.
-namespace treetext
-{
-inline constexpr const char* Network = "Network";
-inline constexpr const char* Nodes = "Nodes";
-inline constexpr const char* Master = "Master";
-inline constexpr const char* NodeComposition = "Node Composition";
-inline constexpr const char* Frames = "Frames";
-inline constexpr const char* MasterReq = "MasterReq";
-inline constexpr const char* SlaveRes = "SlaveRes";
-inline constexpr const char* EventTriggeredFrames = "Event Triggered Frames";
-inline constexpr const char* SporadicFrames = "Sporadic Frames";
-inline constexpr const char* DynamicFrames = "Dynamic Frames";
-inline constexpr const char* Signals = "Signals";
-inline constexpr const char* EncodingTypes = "Encoding Types";
-inline constexpr const char* Representation = "Representation";
-inline constexpr const char* Schedules = "Schedules";
-}  // namespace treetext
 
 // The top-level items in tree order.
 const std::vector<std::string>& TopLevelTexts();

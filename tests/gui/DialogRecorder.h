@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/DialogRunner.h"
+#include "controls/TitledPopupMenu.h"
+#include "views/ContextMenus.h"
 
 #include <QMessageBox>
 #include <QStringList>
@@ -30,6 +32,34 @@ struct DialogRecorder {
             const int answer = answers.front();
             answers.pop_front();
             return answer;
+        };
+    }
+};
+
+// Stands in for a popup menu's exec(): records the menu's title and its
+// enabled commands ("Add, Properties, Expand all, Collapse all"), and
+// chooses the entry of the next queued command, as a user could: a greyed
+// entry or an empty queue chooses nothing.
+struct MenuRecorder {
+    QStringList titles;
+    QStringList enabled;
+    std::deque<int> choices;
+
+    MenuRunner Runner()
+    {
+        return [this](QMenu& menu, const QPoint&) -> QAction* {
+            auto* titled = qobject_cast<TitledPopupMenu*>(&menu);
+            titles << (titled ? titled->TitleStrip()->Text() : menu.title());
+            QStringList commands;
+            for (const QAction* action : menu.actions())
+                if (CommandOf(action) != 0 && action->isEnabled())
+                    commands << action->text();
+            enabled << commands.join(QStringLiteral(", "));
+            if (choices.empty() || !titled)
+                return nullptr;
+            QAction* chosen = FindCommand(*titled, choices.front());
+            choices.pop_front();
+            return chosen && chosen->isEnabled() ? chosen : nullptr;
         };
     }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogRecorder.h"
+#include "TreeItemPath.h"
 #include "app/CMainFrame.h"
 #include "views/NavView.h"
 
@@ -9,10 +10,12 @@
 
 #include <memory>
 
-// A main window whose modal dialogs, file choosers and link opener are
-// stand-ins, so that nothing blocks and nothing is started outside.
+// A main window whose modal dialogs, popup menus, file choosers and link
+// opener are stand-ins, so that nothing blocks and nothing is started
+// outside.
 struct EditorFixture {
     DialogRecorder dialogs;
+    MenuRecorder menus;
     QStringList chosenSavePaths;
     int savePathRequests = 0;
     std::unique_ptr<CMainFrame> frame;
@@ -20,6 +23,7 @@ struct EditorFixture {
     EditorFixture() : frame(std::make_unique<CMainFrame>())
     {
         frame->SetDialogRunner(dialogs.Runner());
+        frame->SetMenuRunner(menus.Runner());
         frame->SetUrlOpener([](const QUrl&) { return false; });
         frame->SetFileChoosers([](QWidget*, const QString&) { return QString(); },
                                [this](QWidget*, const QString&) {
@@ -34,23 +38,7 @@ struct EditorFixture {
     bool HasCategories() const { return Item({"Nodes"}) && Item({"Signals"}) && Item({"Schedules"}); }
 
     // The item reached by following item texts from the top level.
-    QTreeWidgetItem* Item(const QStringList& path) const
-    {
-        QTreeWidgetItem* found = nullptr;
-        for (const QString& text : path) {
-            const int count = found ? found->childCount() : Tree().topLevelItemCount();
-            QTreeWidgetItem* next = nullptr;
-            for (int i = 0; i < count && !next; ++i) {
-                QTreeWidgetItem* candidate = found ? found->child(i) : Tree().topLevelItem(i);
-                if (candidate->text(0) == text)
-                    next = candidate;
-            }
-            if (!next)
-                return nullptr;
-            found = next;
-        }
-        return found;
-    }
+    QTreeWidgetItem* Item(const QStringList& path) const { return FindItemByTexts(Tree(), path); }
 
     // Every item as "text" or "parent/text" lines, top to bottom.
     QStringList Outline() const

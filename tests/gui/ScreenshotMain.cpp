@@ -1,21 +1,113 @@
-// Renders the editor window offscreen with a file open, every category
-// expanded and the first red item selected, and saves it as a PNG:
-//   gui_screenshot FILE OUT.png
+// Renders the editor window offscreen with a file open and every category
+// expanded, and saves it as a PNG:
+//   gui_screenshot FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]
+// Without --select the first red item is selected. PATH names a tree item by
+// its texts ("Nodes/Light"); --row selects a row of the data list; --menu
+// draws the context menu of the tree's item or of the list's row over the
+// window; --sheet saves the sheet that Properties opens instead, every page
+// of it side by side.
 
+#include "TreeItemPath.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
+#include "views/DataView.h"
 #include "views/NavView.h"
+#include "views/TreeCommands.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidgetItemIterator>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Options {
+    QString file;
+    QString out;
+    QString select;
+    int row = -1;
+    QString menu;  // "tree", "list" or empty
+    bool sheet = false;
+};
+
+bool ParseOptions(int argc, char* argv[], Options& options)
+{
+    if (argc < 3)
+        return false;
+    options.file = QString::fromLocal8Bit(argv[1]);
+    options.out = QString::fromLocal8Bit(argv[2]);
+    for (int i = 3; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--select") == 0 && hasValue)
+            options.select = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--row") == 0 && hasValue) {
+            bool isNumber = false;
+            options.row = QString::fromLocal8Bit(argv[++i]).toInt(&isNumber);
+            if (!isNumber || options.row < 0)
+                return false;
+        } else if (std::strcmp(argv[i], "--menu") == 0 && hasValue)
+            options.menu = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--sheet") == 0)
+            options.sheet = true;
+        else
+            return false;
+    }
+    return options.menu.isEmpty() || options.menu == QLatin1String("tree") || options.menu == QLatin1String("list");
+}
+
+QTreeWidgetItem* FirstRedItem(const NavView& tree)
+{
+    for (QTreeWidgetItemIterator it(const_cast<NavView*>(&tree)); *it; ++it)
+        if (tree.GetItemColor(tree.HandleOf(*it)) == ItemMarks::kRed)
+            return *it;
+    return nullptr;
+}
+
+void OpenContextMenu(QTreeWidget& view, QTreeWidgetItem* item)
+{
+    const QPoint pos = item ? view.visualItemRect(item).center() : QPoint(20, 20);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view.viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(view.viewport(), &event);
+}
+
+// The dialog once per page of its tabs, side by side.
+QPixmap EveryTab(QDialog& dialog)
+{
+    auto* tabs = dialog.findChild<QTabWidget*>();
+    const int pages = tabs ? tabs->count() : 1;
+    QPixmap picture(dialog.width() * pages, dialog.height());
+    QPainter painter(&picture);
+    for (int page = 0; page < pages; ++page) {
+        if (tabs)
+            tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+        painter.drawPixmap(page * dialog.width(), 0, dialog.grab());
+    }
+    return picture;
+}
+
+bool Save(const QPixmap& picture, const QString& path)
+{
+    if (picture.save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s FILE OUT.png\n", argv[0]);
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]\n",
+                     argv[0]);
         return 2;
     }
     QTemporaryDir settingsFolder;  // leaves the user's recent files alone
@@ -28,23 +120,68 @@ int main(int argc, char* argv[])
     frame.SetUrlOpener([](const QUrl&) { return false; });
     frame.resize(1100, 720);
     frame.LayOutPanes();
-    if (!frame.OpenDocument(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "cannot open %s\n", argv[1]);
+    if (!frame.OpenDocument(options.file)) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(options.file));
         return 1;
     }
     frame.show();
+    if (!QTest::qWaitForWindowExposed(&frame))
+        return 1;
     NavView& tree = frame.Navigation();
+    DataView& list = frame.Data();
     tree.expandAll();
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
-        if (tree.GetItemColor(tree.HandleOf(*it)) == ItemMarks::kRed) {
-            tree.setCurrentItem(*it);
-            break;
-        }
-    }
-    QApplication::processEvents();
-    if (!frame.grab().save(QString::fromLocal8Bit(argv[2]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+    QTreeWidgetItem* item = options.select.isEmpty()
+                                ? FirstRedItem(tree)
+                                : FindItemByTexts(tree, options.select.split(QLatin1Char('/')));
+    if (!options.select.isEmpty() && !item) {
+        std::fprintf(stderr, "no tree item %s\n", qPrintable(options.select));
         return 1;
     }
-    return 0;
+    tree.setCurrentItem(item);
+    tree.scrollToItem(item);
+    QTreeWidgetItem* row = options.row >= 0 ? list.topLevelItem(options.row) : nullptr;
+    if (options.row >= 0 && !row) {
+        std::fprintf(stderr, "no list row %d\n", options.row);
+        return 1;
+    }
+    list.setCurrentItem(row);
+    QApplication::processEvents();
+
+    bool saved = false;
+    if (options.sheet) {
+        frame.SetDialogRunner([&](QDialog& dialog) {
+            dialog.show();
+            if (QTest::qWaitForWindowExposed(&dialog))
+                saved = Save(EveryTab(dialog), options.out);
+            dialog.hide();
+            return static_cast<int>(QDialog::Rejected);
+        });
+        if (row)
+            list.RunCommand(kCommandProperties);
+        else
+            tree.RunCommand(kCommandProperties);
+        if (!saved)
+            std::fprintf(stderr, "no sheet opened\n");
+        return saved ? 0 : 1;
+    }
+    if (!options.menu.isEmpty()) {
+        frame.SetMenuRunner([&](QMenu& menu, const QPoint& pos) -> QAction* {
+            menu.popup(pos);
+            if (!QTest::qWaitForWindowExposed(&menu))
+                return nullptr;
+            QPixmap picture = frame.grab();
+            QPainter painter(&picture);
+            painter.drawPixmap(menu.pos() - frame.mapToGlobal(QPoint(0, 0)), menu.grab());
+            painter.end();
+            saved = Save(picture, options.out);
+            menu.close();
+            return nullptr;
+        });
+        if (options.menu == QLatin1String("tree"))
+            OpenContextMenu(tree, item);
+        else
+            OpenContextMenu(list, row);
+        return saved ? 0 : 1;
+    }
+    return Save(frame.grab(), options.out) ? 0 : 1;
 }

@@ -33,7 +33,8 @@ class TitledPopupMenuTest : public QObject
   private Q_SLOTS:
     void treeMenuShowsTheTitleAndTheEnabledCommands()
     {
-        auto menu = MakeTreeContextMenu(TreeMenuFor(ChildItemRef(treetext::Frames, 0, treetext::MasterReq)), nullptr);
+        const TreeItemRef masterReq = ChildItemRef(outline_text::Frames, 0, outline_text::MasterReq);
+        auto menu = MakeTreeContextMenu(TreeMenuFor(masterReq), nullptr);
         QCOMPARE(EntryTexts(*menu),
                  (QStringList{"Frame", "-", "Add", "Delete", "-", "Properties", "-", "Expand all", "Collapse all"}));
         QCOMPARE(menu->TitleStrip()->Text(), QStringLiteral("Frame"));
@@ -46,7 +47,7 @@ class TitledPopupMenuTest : public QObject
         QVERIFY(IsEnabled(*menu, kCommandExpandAll));
         QVERIFY(IsEnabled(*menu, kCommandCollapseAll));
 
-        auto slave = MakeTreeContextMenu(TreeMenuFor(ChildItemRef(treetext::Nodes, 1, "Slave1")), nullptr);
+        auto slave = MakeTreeContextMenu(TreeMenuFor(ChildItemRef(outline_text::Nodes, 1, "Slave1")), nullptr);
         QCOMPARE(slave->TitleStrip()->Text(), QStringLiteral("Node"));
         QVERIFY(IsEnabled(*slave, kCommandDelete));
         QVERIFY(IsEnabled(*slave, kCommandProperties));
@@ -54,7 +55,7 @@ class TitledPopupMenuTest : public QObject
 
     void listMenuHasNoExpandEntries()
     {
-        auto menu = MakeListContextMenu(ListMenuFor(TopItemRef(treetext::Nodes), 0), nullptr);
+        auto menu = MakeListContextMenu(ListMenuFor(TopItemRef(outline_text::Nodes), 0), nullptr);
         QCOMPARE(EntryTexts(*menu), (QStringList{"Node", "-", "Add", "Delete", "-", "Properties"}));
         QVERIFY(IsEnabled(*menu, kCommandAdd));
         QVERIFY(!IsEnabled(*menu, kCommandDelete));
@@ -63,7 +64,7 @@ class TitledPopupMenuTest : public QObject
 
     void theTitleIsNeverSelected()
     {
-        auto menu = MakeTreeContextMenu(TreeMenuFor(TopItemRef(treetext::Signals)), nullptr);
+        auto menu = MakeTreeContextMenu(TreeMenuFor(TopItemRef(outline_text::Signals)), nullptr);
         menu->popup(QPoint(100, 100));
         QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
         QTest::keyClick(menu.get(), Qt::Key_Down);
@@ -119,7 +120,7 @@ class TitledPopupMenuTest : public QObject
         QCOMPARE(ref.siblingIndex, 1);
         QCOMPARE(ref.parentSiblingIndex, 0);
         QCOMPARE(FindTreeItem(tree, ref), node);
-        QCOMPARE(FindTreeItem(tree, GrandchildItemRef(treetext::NodeComposition, 0, 2)), nullptr);
+        QCOMPARE(FindTreeItem(tree, GrandchildItemRef(outline_text::NodeComposition, 0, 2)), nullptr);
         QCOMPARE(TreeItemRefOf(tree.topLevelItem(7)).itemText, std::string("Signals"));
         QVERIFY(!TreeItemRefOf(nullptr).IsValid());
     }

@@ -6,7 +6,7 @@
 namespace
 {
 
-using namespace treetext;
+using namespace outline_text;
 using Rows = std::vector<std::vector<std::string>>;
 
 Rows CellsOf(const DataTable& table)

@@ -6,7 +6,7 @@
 namespace
 {
 
-using namespace treetext;
+using namespace outline_text;
 
 TreeItemRef Slave(int k)
 {

@@ -8,7 +8,7 @@
 namespace
 {
 
-using namespace treetext;
+using namespace outline_text;
 
 TEST(UndoHistory, UndoAndRedoRestoreTheNetworkExactly)
 {

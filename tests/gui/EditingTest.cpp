@@ -1,0 +1,373 @@
+// Editing from the window: the tree's and the list's context menus, Add,
+// Delete, the sheets opened by a double-click, sorting by a column, Undo
+// and Redo, driven through the widgets with stand-ins for menus and sheets.
+
+#include "EditorFixture.h"
+#include "GuiTestRegistry.h"
+#include "app/CDuvazadiDoc.h"
+#include "logic/NetworkFixtures.h"
+#include "model/LinNetwork.h"
+#include "sheets/PropertySheet.h"
+#include "views/DataView.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kExpandCollapse = QStringLiteral("Expand all, Collapse all");
+
+// A shown editor holding the rich network, as the first rebuild leaves it.
+struct RichEditor : EditorFixture {
+    RichEditor()
+    {
+        frame->resize(900, 700);
+        frame->show();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame.get()))
+            qFatal("the editor window was never shown");
+        frame->NewDocument();
+        *Network() = *MakeRichNetwork();
+        frame->Document().NetworkChanged();
+        Tree().expandAll();
+    }
+
+    LinNetwork* Network() const { return frame->Document().Network(); }
+    DataView& List() const { return frame->Data(); }
+
+    // The right button over an item of a tree or list, as the platform
+    // reports it.
+    static void RightClick(QTreeWidget& view, QTreeWidgetItem* item)
+    {
+        const QPoint pos = view.visualItemRect(item).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+
+    // A widget receives a double-click as press, release, double-click,
+    // release; QTest's double-click sends only the third.
+    static void DoubleClick(QTreeWidget& view, QTreeWidgetItem* item)
+    {
+        view.scrollToItem(item);
+        const QPoint pos = view.visualItemRect(item).center();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, pos);
+    }
+
+    void Select(const QStringList& path) const { Tree().setCurrentItem(Item(path)); }
+
+    QTreeWidgetItem* Row(int index) const { return List().topLevelItem(index); }
+
+    QStringList Column(int column) const
+    {
+        QStringList texts;
+        for (int i = 0; i < List().topLevelItemCount(); ++i)
+            texts << Row(i)->text(column);
+        return texts;
+    }
+
+    // The texts of an item's children from the first entity on.
+    QStringList Children(const QStringList& path, int firstEntity) const
+    {
+        QStringList texts;
+        const QTreeWidgetItem* parent = Item(path);
+        for (int i = firstEntity; parent && i < parent->childCount(); ++i)
+            texts << parent->child(i)->text(0);
+        return texts;
+    }
+
+    void ClickHeader(int column) const
+    {
+        QHeaderView* header = List().header();
+        const QPoint pos(header->sectionViewportPosition(column) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pos);
+    }
+};
+
+// Confirms a sheet the way its OK button does, after typing a name into it.
+std::function<void(QDialog&)> CommitWithName(const QString& name)
+{
+    return [name](QDialog& dialog) {
+        if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("name")))
+            field->setText(name);
+        static_cast<PropertySheet&>(dialog).Commit();
+    };
+}
+
+QStringList Names(const OwnedList<LinNode>& list)
+{
+    QStringList names;
+    for (const auto& record : list)
+        names << QString::fromStdString(record->name);
+    return names;
+}
+
+}  // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void treeMenuFollowsTheItemUnderThePointer()
+    {
+        RichEditor editor;
+        const struct {
+            QStringList path;
+            const char* title;
+            QString enabled;
+        } cases[] = {
+            {{"Network"}, "Network", "Properties"},
+            {{"Nodes"}, "Node", "Add"},
+            {{"Nodes", "Master"}, "Node", "Add, Properties"},
+            {{"Nodes", "Light"}, "Node", "Add, Delete, Properties"},
+            {{"Frames", "MasterReq"}, "Frame", "Add"},
+            {{"Node Composition", "Cfg1", "CompB"}, "Composite Node", "Add, Delete, Properties"},
+            {{"Signals", "Representation"}, "Representation", ""},
+            {{"Signals", "Representation", "Speed"}, "Encoding Type", "Properties"},
+            {{"Dynamic Frames"}, "Dynamic Frames", "Properties"},
+        };
+        for (const auto& entry : cases) {
+            QTreeWidgetItem* item = editor.Item(entry.path);
+            QVERIFY2(item, qPrintable(entry.path.join('/')));
+            editor.RightClick(editor.Tree(), item);
+            QCOMPARE(editor.Tree().currentItem(), item);
+            QCOMPARE(editor.menus.titles.last(), QString::fromLatin1(entry.title));
+            const QString expected = entry.enabled.isEmpty() ? kExpandCollapse : entry.enabled + ", " + kExpandCollapse;
+            QCOMPARE(editor.menus.enabled.last(), expected);
+        }
+        QVERIFY(editor.dialogs.names.isEmpty());
+        QVERIFY(!editor.frame->Document().CanUndo());
+    }
+
+    void addingASlaveSelectsItAndOpensItsSheet()
+    {
+        RichEditor editor;
+        editor.Item({"Nodes"})->setExpanded(false);
+        editor.frame->Document().SetModified(false);
+        QString shownName;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            shownName = dialog.findChild<QLineEdit*>(QStringLiteral("name"))->text();
+        };
+        editor.menus.choices = {kCommandAdd};
+        editor.RightClick(editor.Tree(), editor.Item({"Nodes"}));
+
+        QCOMPARE(editor.dialogs.names, QStringList{"NAttSheet"});
+        QCOMPARE(editor.dialogs.texts, QStringList{"Attributes"});
+        QCOMPARE(shownName, QStringLiteral("Unknown"));
+        // Cancelled: the slave keeps its generated name and stays selected.
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Unknown"}));
+        QVERIFY(editor.Network()->FindNodeAttributes("Unknown"));
+        QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Unknown"}));
+        QVERIFY(editor.Item({"Nodes"})->isExpanded());
+        QCOMPARE(editor.Row(0)->text(0), QStringLiteral("LIN Protocol"));
+        QVERIFY(editor.frame->isWindowModified());
+
+        // The list's Add is the tree's; a confirmed sheet names the slave.
+        editor.Select({"Nodes"});
+        editor.dialogs.inspect = CommitWithName(QStringLiteral("Seat"));
+        editor.dialogs.answers = {QDialog::Accepted};
+        editor.menus.choices = {kCommandAdd};
+        editor.RightClick(editor.List(), editor.Row(0));
+        QCOMPARE(editor.menus.titles.last(), QStringLiteral("Node"));
+        QCOMPARE(editor.menus.enabled.last(), QStringLiteral("Add, Properties"));
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Unknown", "Seat"}));
+        QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Seat"}));
+    }
+
+    void deletingASignalRemovesItFromFramesWithoutAsking()
+    {
+        RichEditor editor;
+        editor.menus.choices = {kCommandDelete};
+        editor.RightClick(editor.Tree(), editor.Item({"Signals", "LightLevel"}));
+
+        QVERIFY(editor.dialogs.names.isEmpty());
+        QCOMPARE(editor.Network()->FindSignal("LightLevel"), nullptr);
+        const LinFrame* frame = editor.Network()->FindFrame("MotorState");
+        QVERIFY(frame);
+        QCOMPARE(frame->signalNames, (std::vector<std::string>{"MotorError"}));
+        QCOMPARE(frame->offsets, (std::vector<std::uint32_t>{0}));
+        QCOMPARE(editor.Children({"Signals"}, 2), (QStringList{"MotorSpeed", "MotorError", "DoorOpen"}));
+
+        // From the list: the selected row, never the master's.
+        editor.Select({"Nodes"});
+        editor.menus.choices = {kCommandDelete, kCommandDelete};
+        editor.RightClick(editor.List(), editor.Row(0));
+        QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Light", "Door"}));
+        editor.RightClick(editor.List(), editor.Row(2));
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Door"}));
+        QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Door"}));
+    }
+
+    void doubleClickOpensTheSheetOfTheItemOrRow()
+    {
+        RichEditor editor;
+        // Confirmed: the network changes, the tree and the list follow.
+        editor.dialogs.inspect = CommitWithName(QStringLiteral("Gateway"));
+        editor.dialogs.answers = {QDialog::Accepted};
+        editor.DoubleClick(editor.Tree(), editor.Item({"Nodes", "Master"}));
+        QCOMPARE(editor.dialogs.names, QStringList{"MasterSheet"});
+        QCOMPARE(editor.Network()->masterName, std::string("Gateway"));
+        QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Master"}));
+        QCOMPARE(editor.Row(0)->text(0), QStringLiteral("Gateway"));
+        QVERIFY(editor.frame->Document().CanUndo());
+
+        QString shownName;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            shownName = dialog.findChild<QLineEdit*>(QStringLiteral("name"))->text();
+        };
+        editor.Select({"Nodes"});
+        editor.DoubleClick(editor.List(), editor.Row(2));
+        QCOMPARE(editor.dialogs.names.last(), QStringLiteral("NAttSheet"));
+        QCOMPARE(shownName, QStringLiteral("Light"));
+
+        editor.dialogs.inspect = CommitWithName(QStringLiteral("Central"));
+        editor.dialogs.answers = {QDialog::Accepted};
+        editor.DoubleClick(editor.List(), editor.Row(0));
+        QCOMPARE(editor.dialogs.names.last(), QStringLiteral("MasterSheet"));
+        QCOMPARE(editor.Column(0), (QStringList{"Central", "Motor", "Light", "Door"}));
+
+        // The diagnostic frames have no sheet.
+        editor.Select({"Frames"});
+        const int opened = editor.dialogs.names.size();
+        editor.DoubleClick(editor.List(), editor.Row(1));
+        editor.DoubleClick(editor.Tree(), editor.Item({"Frames", "MasterReq"}));
+        QCOMPARE(editor.dialogs.names.size(), opened);
+    }
+
+    void headerClickReordersTheNetworkAndTheTree()
+    {
+        RichEditor editor;
+        editor.Select({"Signals"});
+        editor.ClickHeader(0);
+        const QStringList descending = {"MotorSpeed", "MotorError", "LightLevel", "DoorOpen"};
+        QCOMPARE(editor.Column(0), descending);
+        QCOMPARE(editor.Children({"Signals"}, 2), descending);
+        QCOMPARE(editor.Network()->signals.front()->name, std::string("MotorSpeed"));
+        QCOMPARE(editor.Network()->signals.back()->name, std::string("DoorOpen"));
+
+        editor.ClickHeader(0);
+        const QStringList ascending = {"DoorOpen", "LightLevel", "MotorError", "MotorSpeed"};
+        QCOMPARE(editor.Column(0), ascending);
+        QCOMPARE(editor.Children({"Signals"}, 2), ascending);
+        QCOMPARE(editor.Network()->signals.front()->name, std::string("DoorOpen"));
+        QVERIFY(editor.frame->Document().CanUndo());
+
+        // The master's row stays on top of the nodes.
+        editor.Select({"Nodes"});
+        editor.ClickHeader(0);
+        QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Light", "Door"}));
+        editor.ClickHeader(0);
+        QCOMPARE(editor.Column(0), (QStringList{"Master", "Door", "Light", "Motor"}));
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Door", "Light", "Motor"}));
+
+        // The values of an encoding type only move on screen, taking their
+        // sheets along.
+        editor.Select({"Signals", "Encoding Types", "Mixed"});
+        const std::string before = DumpNetwork(*editor.Network());
+        editor.ClickHeader(0);
+        QCOMPARE(editor.Column(0), (QStringList{"Physical", "Logical", "BCD"}));
+        QCOMPARE(DumpNetwork(*editor.Network()), before);
+        editor.DoubleClick(editor.List(), editor.Row(0));
+        // No encoding value sheet yet: nothing opens, nothing breaks.
+        QVERIFY(editor.dialogs.names.isEmpty());
+        QCOMPARE(editor.List().SelectedRow(), 1);
+    }
+
+    void undoAndRedoRestoreTheNetworkExactly()
+    {
+        RichEditor editor;
+        QAction* undo = editor.frame->findChild<QAction*>(QStringLiteral("actionUndo"));
+        QAction* redo = editor.frame->findChild<QAction*>(QStringLiteral("actionRedo"));
+        QVERIFY(undo && redo);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        const std::string original = DumpNetwork(*editor.Network());
+
+        editor.menus.choices = {kCommandDelete, kCommandAdd};
+        editor.RightClick(editor.Tree(), editor.Item({"Frames", "MotorState"}));
+        editor.RightClick(editor.Tree(), editor.Item({"Signals"}));
+        editor.Select({"Schedules"});
+        editor.ClickHeader(0);  // already descending: no step
+        editor.ClickHeader(0);
+        const std::string edited = DumpNetwork(*editor.Network());
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+        editor.frame->Document().SetModified(false);
+        editor.Tree().setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(editor.frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(DumpNetwork(*editor.Network()), original);
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        QVERIFY(editor.frame->isWindowModified());
+        QVERIFY(editor.Item({"Frames", "MotorState"}));
+        QCOMPARE(editor.Column(0), (QStringList{"Normal", "Diag"}));
+
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(editor.frame.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(DumpNetwork(*editor.Network()), edited);
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(editor.Column(0), (QStringList{"Diag", "Normal"}));
+
+        editor.frame->Document().SetModified(false);
+        editor.frame->NewDocument();
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    }
+
+    void staleRowOpensAndDeletesNothing()
+    {
+        RichEditor editor;
+        editor.Select({"Signals"});
+        editor.List().setCurrentItem(editor.Row(3));
+        // The network loses signals behind the list's back.
+        editor.Network()->signals.erase(editor.Network()->signals.begin() + 1, editor.Network()->signals.end());
+        const std::string before = DumpNetwork(*editor.Network());
+
+        editor.List().RunCommand(kCommandProperties);
+        editor.List().RunCommand(kCommandDelete);
+        editor.DoubleClick(editor.List(), editor.Row(3));
+        QVERIFY(editor.dialogs.names.isEmpty());
+        QCOMPARE(DumpNetwork(*editor.Network()), before);
+        QVERIFY(!editor.frame->Document().CanUndo());
+    }
+
+    void editedNetworkSurvivesSaveAndOpen()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        NavView& tree = editor.Tree();
+        tree.setCurrentItem(editor.Item({"Nodes"}));
+        editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
+        editor.dialogs.inspect = CommitWithName(QStringLiteral("Alpha"));
+        tree.RunCommand(kCommandAdd);
+        tree.setCurrentItem(editor.Item({"Nodes", "Master"}));
+        editor.dialogs.inspect = CommitWithName(QStringLiteral("Gateway"));
+        tree.RunCommand(kCommandProperties);
+        tree.setCurrentItem(editor.Item({"Nodes"}));
+        editor.frame->Data().SortByColumn(0);
+        editor.frame->Data().SortByColumn(0);
+        QCOMPARE(Names(editor.frame->Document().Network()->slaves), (QStringList{"Alpha", "Slave1"}));
+        tree.setCurrentItem(editor.Item({"Nodes", "Slave1"}));
+        tree.RunCommand(kCommandDelete);
+        tree.setCurrentItem(editor.Item({"Nodes"}));
+        editor.dialogs.inspect = nullptr;
+        tree.RunCommand(kCommandAdd);
+        QCOMPARE(Names(editor.frame->Document().Network()->slaves), (QStringList{"Alpha", "Unknown"}));
+        const QStringList outline = editor.Outline();
+
+        const QString path = folder.filePath(QStringLiteral("edited.ldf"));
+        editor.chosenSavePaths << path;
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(editor.frame->OpenDocument(path));
+        QCOMPARE(editor.Outline(), outline);
+        QCOMPARE(editor.frame->Document().Network()->masterName, std::string("Gateway"));
+    }
+};
+
+REGISTER_GUI_TEST(EditingTest);
+
+#include "EditingTest.moc"
