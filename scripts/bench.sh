@@ -34,7 +34,7 @@ for mb in "${sizes[@]}"; do
         seconds[$mb,$stage]=$secs
     done < <(build-release/bin/ldf_bench "$file" "$runs")
     read -r secs peak < <(python3 bench/measure_process.py "$runs" build-release/bin/duvazadi-cli check "$file")
-    rate=$(awk -v b="$bytes" -v s="$secs" 'BEGIN { printf "%.1f", s > 0 ? b / 1e6 / s : 0 }')
+    rate=$(awk -v b="$bytes" -v s="$secs" 'BEGIN { printf "%.1f", (s > 0 ? b / 1e6 / s : 0) }')
     row "$size" cli-check "$secs" "$rate" "$peak"
     seconds[$mb,cli-check]=$secs
 done
@@ -43,5 +43,5 @@ echo
 echo "time ratio 50 MB / 10 MB (5.0 is linear):"
 for stage in "${stages[@]}"; do
     awk -v st="$stage" -v a="${seconds[50,$stage]}" -v b="${seconds[10,$stage]}" \
-        'BEGIN { printf "  %-11s %5.2f\n", st, b > 0 ? a / b : 0 }'
+        'BEGIN { printf "  %-11s %5.2f\n", st, (b > 0 ? a / b : 0) }'
 done

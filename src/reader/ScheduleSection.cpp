@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -21,7 +22,7 @@ const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
 struct CommandKeyword {
-    const char* word;
+    std::string_view word;  // compared with the pending text after every character
     ScheduleEntryKind kind;
     int parameterCount;  // values inside "{ ... }"; 0: the command has no block
 };
@@ -32,9 +33,9 @@ const CommandKeyword kCommands[] = {
     {kw::AssignNad, kAssignNad, 4},         {kw::FreeFormat, kFreeFormat, 8},
 };
 
-bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
 
-bool EndsWith(const std::string& text, const std::string& tail)
+bool EndsWith(const std::string& text, std::string_view tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -81,7 +82,9 @@ public:
             // Tested after every character: a command keyword acts as soon as
             // its last letter is read, so a frame whose name begins with one
             // (MasterReqFrame) or contains "delay" cannot be a frame slot.
-            if (m_pending.find(kw::Delay) != std::string::npos) {
+            // A "delay" in the pending text can only be new at its end.
+            m_delayPending = m_delayPending || EndsWith(m_pending, kw::Delay);
+            if (m_delayPending) {
                 ReadFrameSlot();
                 return;
             }
@@ -106,7 +109,7 @@ private:
         }
         const std::size_t delayLength = std::string(kw::Delay).size();
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
-        m_pending.clear();
+        ClearPending();
         m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
         const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
         if (delay.empty()) {
@@ -123,8 +126,8 @@ private:
     // A command, with the position on the last letter of its keyword.
     void ReadCommand(const CommandKeyword& command)
     {
-        m_net.CheckContiguous(m_pos, command.word);
-        m_pending.clear();
+        m_net.CheckContiguous(m_pos, std::string(command.word));
+        ClearPending();
         std::vector<std::string> values;
         if (command.parameterCount > 0 && !ReadParameterBlock(command.parameterCount, values))
             return;
@@ -189,6 +192,12 @@ private:
         return true;
     }
 
+    void ClearPending()
+    {
+        m_pending.clear();
+        m_delayPending = false;
+    }
+
     void Append(int delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
     {
         m_table.entries.Append(std::make_unique<ScheduleEntry>(delay, kind, std::move(payload)));
@@ -198,6 +207,7 @@ private:
     int& m_pos;
     ScheduleTable& m_table;
     std::string m_pending;
+    bool m_delayPending = false;  // the pending text contains "delay"
 };
 
 }  // namespace
