@@ -21,6 +21,8 @@ const char* const kDelayKeywordMissing = "Delay keyword not found";
 const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
+constexpr std::string_view kDelay = kw::Delay;
+
 struct CommandKeyword {
     std::string_view word;  // compared with the pending text after every character
     ScheduleEntryKind kind;
@@ -83,7 +85,7 @@ public:
             // its last letter is read, so a frame whose name begins with one
             // (MasterReqFrame) or contains "delay" cannot be a frame slot.
             // A "delay" in the pending text can only be new at its end.
-            m_delayPending = m_delayPending || EndsWith(m_pending, kw::Delay);
+            m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
             if (m_delayPending) {
                 ReadFrameSlot();
                 return;
@@ -107,7 +109,7 @@ private:
             m_net.AddMessage(kSlotDelayMissing, m_pos);
             return;
         }
-        const std::size_t delayLength = std::string(kw::Delay).size();
+        const std::size_t delayLength = kDelay.size();
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
         ClearPending();
         m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
@@ -180,7 +182,7 @@ private:
             problem = kDelayKeywordMissing;
         else if (!EndsWith(text, kw::Ms))
             problem = kMsKeywordMissing;
-        const std::size_t head = std::string(kw::Delay).size();
+        const std::size_t head = kDelay.size();
         const std::size_t tail = std::string(kw::Ms).size();
         if (!problem && text.size() <= head + tail)
             problem = kDelayValueMissing;

@@ -70,6 +70,8 @@ public:
 
     std::string Build()
     {
+        // A network read from a file is written back about as long as it was.
+        m_text.reserve(m_net.fileText.size());
         HeaderComment();
         HeaderStatements();
         Nodes();
