@@ -4,9 +4,9 @@
 
 namespace {
 
-// Slots stay at most half full, so a probe ends soon.
 constexpr std::size_t kMinSlots = 16;
 
+// Slots stay at most half full, so a probe ends soon.
 std::size_t SlotsFor(std::size_t names)
 {
     std::size_t slots = kMinSlots;
