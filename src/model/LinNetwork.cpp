@@ -9,8 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -72,22 +70,31 @@ LoadResult LinNetwork::Load(const std::string& path)
         result.error = "Cannot open the file " + path;
         return result;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
+    // Read straight into the one string the network keeps: no copy of the
+    // text on the way. The size is only a hint; reading goes on to the end.
+    std::string content;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size < content.max_size())
+        content.reserve(static_cast<std::size_t>(size));
+    char buffer[1 << 16];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
+        content.append(buffer, static_cast<std::size_t>(file.gcount()));
     if (file.bad()) {
         result.error = "Cannot read the file " + path;
         return result;
     }
-    result.network = LoadFromText(content.str(), path);
+    result.network = LoadFromText(std::move(content), path);
     return result;
 }
 
-std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(const std::string& text, const std::string& path)
+std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std::string& path)
 {
     auto network = std::make_unique<LinNetwork>();
     network->filePath = path;
     const std::size_t nul = text.find('\0');
-    network->SetText(nul == std::string::npos ? text : text.substr(0, nul));
+    if (nul != std::string::npos)
+        text.resize(nul);
+    network->SetText(std::move(text));
     if (nul != std::string::npos)
         network->AddPlainMessage(msg::NulByteWarning);
     network->ReadLdf();
@@ -206,19 +213,16 @@ void LinNetwork::AlignRepresentations()
     const NameIndex typeNames(encodingTypes);
     EraseIf(signalRepresentations, [&](const auto& r) { return !typeNames.Contains(r->encodingName); });
 
-    // Representations named like no type are gone; collect the first of each
+    // Representations named like no type are gone; take the first of each
     // remaining name and lay them out in the order of the types.
-    std::unordered_map<std::string, std::size_t> firstByName;
-    for (std::size_t j = 0; j < signalRepresentations.size(); ++j)
-        firstByName.emplace(signalRepresentations[j]->encodingName, j);
-
+    const NameIndex representationNames(signalRepresentations);
     OwnedList<SignalRepresentation> aligned;
     std::vector<bool> taken(signalRepresentations.size(), false);
     for (const auto& type : encodingTypes) {
-        auto found = firstByName.find(type->name);
-        if (found != firstByName.end() && !taken[found->second]) {
-            taken[found->second] = true;
-            aligned.push_back(std::move(signalRepresentations[found->second]));
+        const int first = representationNames.FirstPosition(type->name);
+        if (first >= 0 && !taken[static_cast<std::size_t>(first)]) {
+            taken[static_cast<std::size_t>(first)] = true;
+            aligned.push_back(std::move(signalRepresentations[static_cast<std::size_t>(first)]));
         } else {
             aligned.Append(std::make_unique<SignalRepresentation>(type->name));
         }

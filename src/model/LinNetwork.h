@@ -37,7 +37,7 @@ public:
     // Reads the file in binary mode, parses it and runs the post-load repair.
     static LoadResult Load(const std::string& path);
     // As Load, for text already in memory; path only names the source.
-    static std::unique_ptr<LinNetwork> LoadFromText(const std::string& text, const std::string& path = {});
+    static std::unique_ptr<LinNetwork> LoadFromText(std::string text, const std::string& path = {});
 
     // Name-free tests: true when no record of the list has exactly this name.
     bool IsSlaveNameFree(const std::string& name) const;

@@ -33,6 +33,9 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
 template <typename Frame>
 void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 {
+    NameIndex placed;
+    for (const std::string& name : frame.signalNames)
+        placed.Insert(name);
     std::string pending;
     RunDelimitedLoop(net, pos, pending, ',', [&] {
         // A bad name stays pending, so the lines after it run into it.
@@ -47,7 +50,7 @@ void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
             net.AddMessage(msg::FalseParameters, pos);
             return;
         }
-        if (!LinNetwork::IsNameFreeIn(signalName, frame.signalNames))
+        if (!placed.Insert(signalName))
             net.AddMessage(msg::SignalAlreadyHere, pos);
         else
             frame.AddSignal(signalName, offset);

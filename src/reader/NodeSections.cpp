@@ -10,6 +10,7 @@
 #include <charconv>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -124,7 +125,7 @@ public:
 
 private:
     struct Statement {
-        const char* keyword;
+        std::string_view keyword;  // compared with the pending text after every character
         void (AttributeBodyParser::*read)();
     };
     static const Statement kStatements[];
@@ -264,7 +265,7 @@ void AttributeBodyParser::Run()
         m_pending += c;
         for (const Statement& statement : kStatements) {
             if (m_pending == statement.keyword) {
-                m_net.CheckContiguous(m_pos, statement.keyword);
+                m_net.CheckContiguous(m_pos, std::string(statement.keyword));
                 m_pending.clear();
                 (this->*statement.read)();
                 return;

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -20,8 +21,10 @@ const char* const kDelayKeywordMissing = "Delay keyword not found";
 const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
+constexpr std::string_view kDelay = kw::Delay;
+
 struct CommandKeyword {
-    const char* word;
+    std::string_view word;  // compared with the pending text after every character
     ScheduleEntryKind kind;
     int parameterCount;  // values inside "{ ... }"; 0: the command has no block
 };
@@ -32,9 +35,9 @@ const CommandKeyword kCommands[] = {
     {kw::AssignNad, kAssignNad, 4},         {kw::FreeFormat, kFreeFormat, 8},
 };
 
-bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
 
-bool EndsWith(const std::string& text, const std::string& tail)
+bool EndsWith(const std::string& text, std::string_view tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -81,7 +84,9 @@ public:
             // Tested after every character: a command keyword acts as soon as
             // its last letter is read, so a frame whose name begins with one
             // (MasterReqFrame) or contains "delay" cannot be a frame slot.
-            if (m_pending.find(kw::Delay) != std::string::npos) {
+            // A "delay" in the pending text can only be new at its end.
+            m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
+            if (m_delayPending) {
                 ReadFrameSlot();
                 return;
             }
@@ -104,9 +109,9 @@ private:
             m_net.AddMessage(kSlotDelayMissing, m_pos);
             return;
         }
-        const std::size_t delayLength = std::string(kw::Delay).size();
+        const std::size_t delayLength = kDelay.size();
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
-        m_pending.clear();
+        ClearPending();
         m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
         const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
         if (delay.empty()) {
@@ -123,8 +128,8 @@ private:
     // A command, with the position on the last letter of its keyword.
     void ReadCommand(const CommandKeyword& command)
     {
-        m_net.CheckContiguous(m_pos, command.word);
-        m_pending.clear();
+        m_net.CheckContiguous(m_pos, std::string(command.word));
+        ClearPending();
         std::vector<std::string> values;
         if (command.parameterCount > 0 && !ReadParameterBlock(command.parameterCount, values))
             return;
@@ -177,7 +182,7 @@ private:
             problem = kDelayKeywordMissing;
         else if (!EndsWith(text, kw::Ms))
             problem = kMsKeywordMissing;
-        const std::size_t head = std::string(kw::Delay).size();
+        const std::size_t head = kDelay.size();
         const std::size_t tail = std::string(kw::Ms).size();
         if (!problem && text.size() <= head + tail)
             problem = kDelayValueMissing;
@@ -189,6 +194,12 @@ private:
         return true;
     }
 
+    void ClearPending()
+    {
+        m_pending.clear();
+        m_delayPending = false;
+    }
+
     void Append(int delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
     {
         m_table.entries.Append(std::make_unique<ScheduleEntry>(delay, kind, std::move(payload)));
@@ -198,6 +209,7 @@ private:
     int& m_pos;
     ScheduleTable& m_table;
     std::string m_pending;
+    bool m_delayPending = false;  // the pending text contains "delay"
 };
 
 }  // namespace

@@ -103,9 +103,8 @@ public:
     // False, and the record dropped, when its name is taken.
     bool Append(std::unique_ptr<Record> record)
     {
-        if (m_names.Contains(RecordName(*record)))
+        if (!m_names.Insert(RecordName(*record)))
             return false;
-        m_names.Insert(RecordName(*record));
         m_list.Append(std::move(record));
         return true;
     }

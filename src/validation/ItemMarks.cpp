@@ -1,21 +1,45 @@
 #include "validation/ItemMarks.h"
 
-void MarkRecorder::SetItemColor(int item, int colour) { m_styles[item].colour = colour; }
+void MarkRecorder::SetItemColor(int item, int colour)
+{
+    if (Style* style = StyleFor(item))
+        style->colour = colour;
+}
 
-void MarkRecorder::AddItemMessage(int item, const std::string& text) { m_styles[item].messages.push_back(text); }
+void MarkRecorder::AddItemMessage(int item, const std::string& text)
+{
+    if (Style* style = StyleFor(item))
+        style->messages.push_back(text);
+}
 
 std::string MarkRecorder::GetItemMessages(int item) const
 {
-    const auto found = m_styles.find(item);
-    if (found == m_styles.end() || found->second.colour != kRed)
+    const Style* style = FindStyle(item);
+    if (!style || style->colour != kRed)
         return {};
-    return JoinItemMessages(found->second.messages);
+    return JoinItemMessages(style->messages);
 }
 
 int MarkRecorder::GetItemColor(int item) const
 {
-    const auto found = m_styles.find(item);
-    return found == m_styles.end() ? kNoColour : found->second.colour;
+    const Style* style = FindStyle(item);
+    return style ? style->colour : kNoColour;
+}
+
+MarkRecorder::Style* MarkRecorder::StyleFor(int item)
+{
+    if (item < 0)
+        return nullptr;
+    const auto index = static_cast<std::size_t>(item);
+    if (index >= m_styles.size())
+        m_styles.resize(index + 1);
+    return &m_styles[index];
+}
+
+const MarkRecorder::Style* MarkRecorder::FindStyle(int item) const
+{
+    return item >= 0 && static_cast<std::size_t>(item) < m_styles.size() ? &m_styles[static_cast<std::size_t>(item)]
+                                                                           : nullptr;
 }
 
 std::string JoinItemMessages(const std::vector<std::string>& messagesInOrderAdded)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 // What the consistency checks need of a tree: marking an item by its handle
@@ -21,7 +20,8 @@ public:
 };
 
 // Keeps the marks in memory; the tree outline (which the editor's tree and
-// the command-line tool render) and the tests use it.
+// the command-line tool render) and the tests use it. Items are indexes
+// from 0 on, as the outline numbers its items; a negative one is ignored.
 class MarkRecorder : public ItemMarks {
 public:
     void SetItemColor(int item, int colour) override;
@@ -36,7 +36,12 @@ private:
         int colour = kNoColour;
         std::vector<std::string> messages;
     };
-    std::unordered_map<int, Style> m_styles;
+    // The style of the item, the list grown to it; null for a negative item.
+    Style* StyleFor(int item);
+    // Null when the item was never marked.
+    const Style* FindStyle(int item) const;
+
+    std::vector<Style> m_styles;  // by item
 };
 
 // Joins reasons as the status bar shows them: most recent first, "; " between.

@@ -5,7 +5,6 @@
 #include "reader/Keywords.h"
 #include "validation/CheckRules.h"
 
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -304,10 +303,6 @@ private:
             ids.push_back(frame->frameId);
         const std::vector<bool> idRepeated = HasLaterEqual(ids);
 
-        std::unordered_map<std::string, const LinSignal*> signalsByName;
-        for (const auto& signal : m_net.signals)
-            signalsByName.emplace(signal->name, signal.get());
-
         for (std::size_t f = 0; f < m_net.frames.size(); ++f) {
             const LinFrame& frame = *m_net.frames[f];
             if (frame.frameId < 0 || frame.frameId > 63)
@@ -319,10 +314,10 @@ private:
             if (frame.length < 0 || frame.length > 8)
                 Named(kFrameSizeWrong, frame.name);
             for (const std::string& name : frame.signalNames) {
-                const auto signal = signalsByName.find(name);
-                if (signal == signalsByName.end())
+                const int signal = m_signalNames.FirstPosition(name);
+                if (signal < 0)
                     Named(kFrameSignalMissing, name);
-                else if (signal->second->publisher != frame.publisher)
+                else if (m_net.signals[static_cast<std::size_t>(signal)]->publisher != frame.publisher)
                     Named(kSignalPublisherDiffers, frame.name);
             }
             for (bool repeated : HasLaterEqual(frame.offsets))

@@ -1,6 +1,7 @@
 #include "validation/TreeChecker.h"
 
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
 #include "validation/ItemMarks.h"
 #include "validation/CheckRules.h"
 
@@ -48,35 +49,21 @@ const char* const kMinAboveMax = "Min > Max";
 template <typename Record>
 class RecordLookup {
 public:
-    explicit RecordLookup(const OwnedList<Record>& list)
-    {
-        m_entries.reserve(list.size());
-        for (const auto& record : list) {
-            Entry& entry = m_entries[RecordName(*record)];
-            if (!entry.first)
-                entry.first = record.get();
-            ++entry.count;
-        }
-    }
+    explicit RecordLookup(const OwnedList<Record>& list) : m_list(list), m_names(list) {}
 
     const Record* First(const std::string& name) const
     {
-        const auto found = m_entries.find(name);
-        return found == m_entries.end() ? nullptr : found->second.first;
+        const int position = m_names.FirstPosition(name);
+        return position >= 0 && static_cast<std::size_t>(position) < m_list.size()
+                   ? m_list[static_cast<std::size_t>(position)].get()
+                   : nullptr;
     }
 
-    int Count(const std::string& name) const
-    {
-        const auto found = m_entries.find(name);
-        return found == m_entries.end() ? 0 : found->second.count;
-    }
+    int Count(const std::string& name) const { return m_names.Count(name); }
 
 private:
-    struct Entry {
-        const Record* first = nullptr;
-        int count = 0;
-    };
-    std::unordered_map<std::string, Entry> m_entries;
+    const OwnedList<Record>& m_list;
+    NameIndex m_names;
 };
 
 // The bits a signal occupies in its frame, from its offset to offset + size.

@@ -1,10 +1,10 @@
 #include "validation/TreeOutline.h"
 
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 
-#include <unordered_map>
 
 namespace {
 
@@ -12,6 +12,12 @@ namespace {
 // children, and children follow their parent's earlier children.
 class OutlineBuilder {
 public:
+    void Reserve(std::size_t items)
+    {
+        m_outline.items.reserve(items);
+        m_childCounts.reserve(items);
+    }
+
     int Category(const char* text, int parent = -1) { return Add(text, parent, OutlineItem::Kind::Category); }
 
     int Entity(const std::string& text, int parent) { return Add(text, parent, OutlineItem::Kind::Entity); }
@@ -56,16 +62,14 @@ private:
 // after it, or a record with the defaults appended for a slave that has none.
 std::vector<NodeAttributes*> AttributesOfEverySlave(LinNetwork& network)
 {
-    std::unordered_map<std::string, NodeAttributes*> byNode;
-    for (const auto& attributes : network.nodeAttributes)
-        byNode.emplace(attributes->nodeName, attributes.get());
+    // An appended record takes the next position, as Insert does.
+    NameIndex byNode(network.nodeAttributes);
     std::vector<NodeAttributes*> result;
     result.reserve(network.slaves.size());
     for (const auto& slave : network.slaves) {
-        NodeAttributes*& attributes = byNode[slave->name];
-        if (!attributes)
-            attributes = &network.nodeAttributes.Append(std::make_unique<NodeAttributes>(slave->name));
-        result.push_back(attributes);
+        if (byNode.Insert(slave->name))
+            network.nodeAttributes.Append(std::make_unique<NodeAttributes>(slave->name));
+        result.push_back(network.nodeAttributes[static_cast<std::size_t>(byNode.FirstPosition(slave->name))].get());
     }
     return result;
 }
@@ -90,6 +94,10 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
 {
     namespace text = outline_text;
     OutlineBuilder tree;
+    // Room for the fixed items and the entities of the long lists.
+    tree.Reserve(16 + network.slaves.size() + network.compositeConfigurations.size() + network.frames.size() +
+                 network.eventTriggeredFrames.size() + network.sporadicFrames.size() +
+                 2 * network.encodingTypes.size() + network.signals.size() + network.scheduleTables.size());
     const int networkItem = tree.Category(text::Network);
     const int nodesItem = tree.Category(text::Nodes);
     const int masterItem = tree.Category(text::Master, nodesItem);

@@ -6,12 +6,12 @@
 #include "writer/LdfWriter.h"
 
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
 #include "reader/Keywords.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <unordered_map>
 
 namespace {
 
@@ -70,6 +70,8 @@ public:
 
     std::string Build()
     {
+        // A network read from a file is written back about as long as it was.
+        m_text.reserve(m_net.fileText.size());
         HeaderComment();
         HeaderStatements();
         Nodes();
@@ -226,15 +228,12 @@ private:
 
     void NodeAttributesBlock()
     {
-        std::unordered_map<std::string, const NodeAttributes*> firstByNode;
-        for (const auto& attributes : m_net.nodeAttributes)
-            firstByNode.emplace(attributes->nodeName, attributes.get());
-
+        const NameIndex attributesByNode(m_net.nodeAttributes);
         m_text += std::string(kw::NodeAttributes) + " {\n";
         for (const auto& slave : m_net.slaves) {
-            const auto found = firstByNode.find(slave->name);
-            if (found != firstByNode.end())
-                Attributes(*found->second);
+            const int first = attributesByNode.FirstPosition(slave->name);
+            if (first >= 0)
+                Attributes(*m_net.nodeAttributes[static_cast<std::size_t>(first)]);
         }
         m_text += "}\n\n";
     }

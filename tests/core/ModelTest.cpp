@@ -35,6 +35,18 @@ TEST(LinNetwork, LoadReportsAFolder)
     EXPECT_EQ("Cannot open the file " + TestDataDir() + ": it is a folder", result.error);
 }
 
+TEST(LinNetwork, LoadReadsAFileLongerThanOneReadWhole)
+{
+    ScratchFolder folder;
+    std::string text = "LIN_description_file;\n";
+    while (text.size() < 200000)
+        text += "// filler line " + std::to_string(text.size()) + "\r\n";
+    WriteFileBytes(folder / "long.ldf", text);
+    LoadResult result = LinNetwork::Load(folder / "long.ldf");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(text, result.network->fileText);
+}
+
 TEST(LinNetwork, NulByteEndsTheTextWithAWarning)
 {
     auto network = LinNetwork::LoadFromText(std::string("LIN_description_file;\0garbage", 30));

@@ -1,0 +1,104 @@
+#include "model/NameIndex.h"
+
+#include <functional>
+
+namespace {
+
+constexpr std::size_t kMinSlots = 16;
+
+// Slots stay at most half full, so a probe ends soon.
+std::size_t SlotsFor(std::size_t names)
+{
+    std::size_t slots = kMinSlots;
+    while (slots < 2 * names)
+        slots *= 2;
+    return slots;
+}
+
+std::size_t HashOf(const std::string& name) { return std::hash<std::string>{}(name); }
+
+}  // namespace
+
+int NameIndex::FirstPosition(const std::string& name) const
+{
+    const Entry* entry = Find(name);
+    return entry ? entry->first : -1;
+}
+
+int NameIndex::Count(const std::string& name) const
+{
+    const Entry* entry = Find(name);
+    return entry ? entry->count : 0;
+}
+
+void NameIndex::Reserve(std::size_t names)
+{
+    m_entries.reserve(names);
+    if (SlotsFor(names) > m_slots.size())
+        Rehash(SlotsFor(names));
+}
+
+bool NameIndex::Add(const std::string& name, bool countRepeats)
+{
+    if (m_slots.empty())
+        Rehash(kMinSlots);
+    const std::size_t hash = HashOf(name);
+    const std::size_t slot = SlotOf(name, hash);
+    if (m_slots[slot] == 0) {
+        Append(name, hash, slot);
+        return true;
+    }
+    if (countRepeats) {
+        ++m_entries[m_slots[slot] - 1].count;
+        ++m_added;
+    }
+    return false;
+}
+
+std::size_t NameIndex::SlotOf(const std::string& name, std::size_t hash) const
+{
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t taken = m_slots[slot];
+        if (taken == 0)
+            return slot;
+        const Entry& entry = m_entries[taken - 1];
+        if (entry.hash == hash && entry.name == name)
+            return slot;
+    }
+}
+
+const NameIndex::Entry* NameIndex::Find(const std::string& name) const
+{
+    if (m_slots.empty())
+        return nullptr;
+    std::size_t found = m_next;
+    if (found >= m_entries.size() || m_entries[found].name != name) {
+        const std::uint32_t taken = m_slots[SlotOf(name, HashOf(name))];
+        if (taken == 0)
+            return nullptr;
+        found = taken - 1;
+    }
+    m_next = found + 1;
+    return &m_entries[found];
+}
+
+void NameIndex::Append(const std::string& name, std::size_t hash, std::size_t slot)
+{
+    m_entries.push_back({name, hash, m_added++, 1});
+    m_slots[slot] = static_cast<std::uint32_t>(m_entries.size());
+    if (2 * m_entries.size() > m_slots.size())
+        Rehash(2 * m_slots.size());
+}
+
+void NameIndex::Rehash(std::size_t slotCount)
+{
+    m_slots.assign(slotCount, 0);
+    const std::size_t mask = slotCount - 1;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        std::size_t slot = m_entries[i].hash & mask;
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & mask;
+        m_slots[slot] = static_cast<std::uint32_t>(i + 1);
+    }
+}

@@ -1,0 +1,102 @@
+// The name index replaced scans of the lists; it must answer exactly as a
+// scan does, whatever the names and whatever order they are asked in.
+
+#include "model/NameIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace {
+
+// Names that repeat often, of every length a lookup treats differently
+// (empty, short enough to be stored inline, long).
+std::vector<std::string> GeneratedNames(std::mt19937& random, std::size_t count)
+{
+    std::uniform_int_distribution<int> length(0, 24);
+    std::uniform_int_distribution<int> letter(0, 2);
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string name(static_cast<std::size_t>(length(random)), 'a');
+        for (char& c : name)
+            c = static_cast<char>('a' + letter(random));
+        names.push_back(name.size() > 6 ? name : name + std::to_string(i % 97));
+    }
+    return names;
+}
+
+int ScannedFirst(const OwnedList<LinSignal>& list, const std::string& name)
+{
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i]->name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int ScannedCount(const OwnedList<LinSignal>& list, const std::string& name)
+{
+    return static_cast<int>(
+        std::count_if(list.begin(), list.end(), [&](const auto& signal) { return signal->name == name; }));
+}
+
+TEST(NameIndex, AnswersAsAScanOfTheList)
+{
+    std::mt19937 random(4);
+    for (std::size_t size : {0u, 1u, 7u, 100u, 5000u}) {
+        SCOPED_TRACE(size);
+        OwnedList<LinSignal> list;
+        for (const std::string& name : GeneratedNames(random, size))
+            list.Append(std::make_unique<LinSignal>(name));
+        const NameIndex index(list);
+
+        // In list order (the order loops mostly ask in), then shuffled, then names not there.
+        std::vector<std::string> asked;
+        for (const auto& signal : list)
+            asked.push_back(signal->name);
+        std::vector<std::string> shuffled = asked;
+        std::shuffle(shuffled.begin(), shuffled.end(), random);
+        asked.insert(asked.end(), shuffled.begin(), shuffled.end());
+        for (const std::string& name : GeneratedNames(random, 200))
+            asked.push_back(name + "?");
+        for (const std::string& name : asked) {
+            ASSERT_EQ(ScannedFirst(list, name) >= 0, index.Contains(name)) << name;
+            ASSERT_EQ(ScannedFirst(list, name), index.FirstPosition(name)) << name;
+            ASSERT_EQ(ScannedCount(list, name), index.Count(name)) << name;
+        }
+    }
+}
+
+TEST(NameIndex, InsertTakesOnlyNewNamesAtTheNextPosition)
+{
+    std::mt19937 random(11);
+    OwnedList<LinSignal> list;
+    for (const std::string& name : GeneratedNames(random, 300))
+        list.Append(std::make_unique<LinSignal>(name));
+    NameIndex index(list);
+    std::set<std::string> names;
+    for (const auto& signal : list)
+        names.insert(signal->name);
+
+    // A list that takes a record only under a new name, as the reader's lists do.
+    int nextPosition = static_cast<int>(list.size());
+    for (const std::string& name : GeneratedNames(random, 3000)) {
+        const bool isNew = names.insert(name).second;
+        ASSERT_EQ(isNew, index.Insert(name)) << name;
+        if (isNew) {
+            ASSERT_EQ(nextPosition++, index.FirstPosition(name)) << name;
+            ASSERT_EQ(1, index.Count(name)) << name;
+        }
+    }
+}
+
+TEST(NameIndex, EmptyIndexHoldsNothing)
+{
+    const NameIndex index;
+    EXPECT_FALSE(index.Contains(""));
+    EXPECT_EQ(-1, index.FirstPosition("A"));
+    EXPECT_EQ(0, index.Count("A"));
+}
+
+}  // namespace
