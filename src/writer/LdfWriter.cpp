@@ -6,6 +6,7 @@
 #include "writer/LdfWriter.h"
 
 #include "model/LinNetwork.h"
+#include "model/NameIndex.h"
 #include "reader/Keywords.h"
 
 #include <algorithm>
@@ -64,9 +65,55 @@ std::string InitialValue(const LinSignal& signal)
     return "{ " + JoinNumbers(bytes, ", ") + " }";
 }
 
+// The names the text will hold. Signals and frames without a publisher are
+// left out, and so is every mention of them: a mention of something the
+// file does not define would be dropped on reading, and the text written
+// after reopening would differ from this one.
+class WrittenNames {
+public:
+    explicit WrittenNames(const LinNetwork& network)
+    {
+        for (const auto& signal : network.signals)
+            if (!signal->publisher.empty())
+                m_signals.Insert(signal->name);
+        for (const auto& frame : network.frames)
+            if (!frame->publisher.empty())
+                m_frames.Insert(frame->name);
+        // A schedule slot names an unconditional, event-triggered or sporadic frame.
+        m_slotFrames = m_frames;
+        for (const auto& frame : network.eventTriggeredFrames)
+            if (!Frames(frame->frameNames).empty())
+                m_slotFrames.Insert(frame->name);
+        for (const auto& frame : network.sporadicFrames)
+            if (!Frames(frame->frameNames).empty())
+                m_slotFrames.Insert(frame->name);
+    }
+
+    bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
+    bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
+    bool IsSlotFrame(const std::string& name) const { return m_slotFrames.Contains(name); }
+
+    std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
+    std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
+
+private:
+    static std::vector<std::string> Kept(const std::vector<std::string>& names, const NameIndex& index)
+    {
+        std::vector<std::string> kept;
+        for (const std::string& name : names)
+            if (index.Contains(name))
+                kept.push_back(name);
+        return kept;
+    }
+
+    NameIndex m_signals;
+    NameIndex m_frames;
+    NameIndex m_slotFrames;
+};
+
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network) {}
+    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network), m_written(network) {}
 
     std::string Build()
     {
@@ -176,6 +223,8 @@ private:
                 m_text += ", " + Int(frame->length);
             m_text += " {\n";
             for (std::size_t i = 0; i < frame->signalNames.size(); ++i) {
+                if (!m_written.IsSignal(frame->signalNames[i]))
+                    continue;
                 // Offsets print as the signed numbers they were read from.
                 const auto offset = i < frame->offsets.size() ? static_cast<std::int32_t>(frame->offsets[i]) : 0;
                 m_text += "\t\t" + frame->signalNames[i] + ", " + Int(offset) + ";\n";
@@ -188,9 +237,11 @@ private:
     void SporadicFrames()
     {
         m_text += std::string(kw::SporadicFrames) + " {";
-        for (const auto& frame : m_net.sporadicFrames)
-            if (!frame->frameNames.empty())
-                m_text += "\n\t" + frame->name + ": " + Join(frame->frameNames, ", ") + ";";
+        for (const auto& frame : m_net.sporadicFrames) {
+            const std::vector<std::string> frameNames = m_written.Frames(frame->frameNames);
+            if (!frameNames.empty())
+                m_text += "\n\t" + frame->name + ": " + Join(frameNames, ", ") + ";";
+        }
         m_text += "\n}\n\n";
     }
 
@@ -198,10 +249,11 @@ private:
     {
         m_text += std::string(kw::EventTriggeredFrames) + " {";
         for (const auto& frame : m_net.eventTriggeredFrames) {
-            if (frame->frameNames.empty())
+            const std::vector<std::string> frameNames = m_written.Frames(frame->frameNames);
+            if (frameNames.empty())
                 continue;
             m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
-            for (const std::string& name : frame->frameNames)
+            for (const std::string& name : frameNames)
                 m_text += ", " + name;
             m_text += ";";
         }
@@ -247,18 +299,18 @@ private:
         if (ParseInt(attributes.protocol) >= 2) {
             m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
                       Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
-            if (!attributes.responseErrorSignal.empty())
+            if (m_written.IsSignal(attributes.responseErrorSignal))
                 m_text += std::string("\t\t") + kw::ResponseError + " = " + attributes.responseErrorSignal + ";\n";
             if (attributes.p2MinMs != -1)
                 m_text += std::string("\t\t") + kw::P2Min + " = " + Int(attributes.p2MinMs) + " ms;\n";
             if (attributes.stMinMs != -1)
                 m_text += std::string("\t\t") + kw::StMin + " = " + Int(attributes.stMinMs) + " ms;\n";
-            if (!attributes.configurableFrames.empty()) {
-                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {";
-                for (const auto& frame : attributes.configurableFrames)
-                    m_text += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
-                m_text += "\n\t\t}\n";
-            }
+            std::string configurable;
+            for (const auto& frame : attributes.configurableFrames)
+                if (m_written.IsFrame(frame->frameName))
+                    configurable += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
+            if (!configurable.empty())
+                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
         }
         m_text += "\n\t}\n";
     }
@@ -281,7 +333,7 @@ private:
         const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
         switch (entry.kind) {
         case kFrameSlot:
-            if (const FrameSlotCommand* slot = entry.FrameSlot())
+            if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
                 m_text += "\t\t" + slot->frameName + " " + delay;
             break;
         case kMasterReq:
@@ -293,7 +345,7 @@ private:
         case kAssignFrameId:
         case kUnassignFrameId:
             if (const FrameIdCommand* command = entry.FrameId())
-                if (!command->nodeName.empty() && !command->frameName.empty())
+                if (!command->nodeName.empty() && m_written.IsFrame(command->frameName))
                     m_text += std::string("\t\t") +
                               (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) + " { " +
                               command->nodeName + ", " + command->frameName + " } " + delay;
@@ -339,13 +391,16 @@ private:
     void Representations()
     {
         m_text += std::string(kw::SignalRepresentations) + " {\n";
-        for (const auto& representation : m_net.signalRepresentations)
-            if (!representation->signalNames.empty())
-                m_text += "\t" + representation->encodingName + ": " + Join(representation->signalNames, ", ") + ";\n";
+        for (const auto& representation : m_net.signalRepresentations) {
+            const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
+            if (!signalNames.empty())
+                m_text += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
+        }
         m_text += "}\n\n";
     }
 
     const LinNetwork& m_net;
+    const WrittenNames m_written;
     std::string m_text;
 };
 

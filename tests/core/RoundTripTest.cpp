@@ -64,6 +64,9 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
     SetFixedDiagnosticLayout(kept.slaveResponse, "SlaveResp");
     EraseIf(kept.signals, [](const auto& s) { return s->publisher.empty(); });
     EraseIf(kept.frames, [](const auto& f) { return f->publisher.empty(); });
+    // Every mention of them goes too, before the lists that may end up empty.
+    kept.PurgeDeletedSignals();
+    kept.PurgeDeletedFrames();
     EraseIf(kept.sporadicFrames, [](const auto& f) { return f->frameNames.empty(); });
     EraseIf(kept.eventTriggeredFrames, [](const auto& f) { return f->frameNames.empty(); });
     for (auto& configuration : kept.compositeConfigurations)
