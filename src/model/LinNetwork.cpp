@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <new>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -69,18 +69,37 @@ LoadResult LinNetwork::Load(const std::string& path)
         result.error = "Cannot open the file " + path + ": it is a folder";
         return result;
     }
+    const std::string tooLarge = "Cannot read the file " + path + ": it is larger than " +
+                                 std::to_string(kMaxFileBytes >> 20) + " MB";
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxFileBytes) {
+        result.error = tooLarge;
+        return result;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         result.error = "Cannot open the file " + path;
         return result;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        result.error = "Cannot read the file " + path;
-        return result;
+    try {
+        // A device or pipe has no size beforehand and may never end.
+        std::string content;
+        char buffer[1 << 16];
+        while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+            content.append(buffer, static_cast<std::size_t>(file.gcount()));
+            if (content.size() > kMaxFileBytes) {
+                result.error = tooLarge;
+                return result;
+            }
+        }
+        if (file.bad()) {
+            result.error = "Cannot read the file " + path;
+            return result;
+        }
+        result.network = LoadFromText(content, path);
+    } catch (const std::bad_alloc&) {
+        result.error = "Cannot read the file " + path + ": not enough memory";
     }
-    result.network = LoadFromText(content.str(), path);
     return result;
 }
 

@@ -33,6 +33,9 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
 template <typename Frame>
 void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 {
+    NameIndex placed;
+    for (const std::string& name : frame.signalNames)
+        placed.Insert(name);
     std::string pending;
     RunDelimitedLoop(net, pos, pending, ',', [&] {
         // A bad name stays pending, so the lines after it run into it.
@@ -47,7 +50,7 @@ void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
             net.AddMessage(msg::FalseParameters, pos);
             return;
         }
-        if (!LinNetwork::IsNameFreeIn(signalName, frame.signalNames))
+        if (!placed.Insert(signalName))
             net.AddMessage(msg::SignalAlreadyHere, pos);
         else
             frame.AddSignal(signalName, offset);
@@ -132,7 +135,7 @@ const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
-    NameIndex frameNames(frames);
+    NameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<LinFrame>();
@@ -155,7 +158,7 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
 {
-    NameIndex frameNames(eventTriggeredFrames);
+    NameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<EventTriggeredFrame>(TakeStatementName(*this, pos, pending));

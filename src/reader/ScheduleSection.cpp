@@ -81,7 +81,9 @@ public:
             // Tested after every character: a command keyword acts as soon as
             // its last letter is read, so a frame whose name begins with one
             // (MasterReqFrame) or contains "delay" cannot be a frame slot.
-            if (m_pending.find(kw::Delay) != std::string::npos) {
+            // A "delay" in the pending text can only be new at its end.
+            m_delayPending = m_delayPending || EndsWith(m_pending, kw::Delay);
+            if (m_delayPending) {
                 ReadFrameSlot();
                 return;
             }
@@ -106,7 +108,7 @@ private:
         }
         const std::size_t delayLength = std::string(kw::Delay).size();
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
-        m_pending.clear();
+        ClearPending();
         m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
         const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
         if (delay.empty()) {
@@ -124,7 +126,7 @@ private:
     void ReadCommand(const CommandKeyword& command)
     {
         m_net.CheckContiguous(m_pos, command.word);
-        m_pending.clear();
+        ClearPending();
         std::vector<std::string> values;
         if (command.parameterCount > 0 && !ReadParameterBlock(command.parameterCount, values))
             return;
@@ -189,6 +191,12 @@ private:
         return true;
     }
 
+    void ClearPending()
+    {
+        m_pending.clear();
+        m_delayPending = false;
+    }
+
     void Append(int delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
     {
         m_table.entries.Append(std::make_unique<ScheduleEntry>(delay, kind, std::move(payload)));
@@ -198,13 +206,14 @@ private:
     int& m_pos;
     ScheduleTable& m_table;
     std::string m_pending;
+    bool m_delayPending = false;  // the pending text contains "delay"
 };
 
 }  // namespace
 
 void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
-    NameIndex tableNames(scheduleTables);
+    NameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, '{', [&] {
         // A bad name stays pending; the table's slots then run into it.
