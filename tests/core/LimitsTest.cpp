@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -53,6 +54,9 @@ struct LongLineCase {
     std::function<std::string()> text;
     std::function<void(const LinNetwork&)> check;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const LongLineCase& row, std::ostream* out) { *out << row.what; }
 
 constexpr int kLineLength = 2'000'000;
 const std::string& LongName()
