@@ -37,8 +37,9 @@ public:
     // The network of a new document.
     static std::unique_ptr<LinNetwork> CreateDefault();
     // Load refuses larger files: a description of one bus takes well under a
-    // megabyte, and the reader's positions and the model must fit in memory.
-    static constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
+    // megabyte, and a network takes some eight times the size of its file in
+    // memory, up to a hundred times when the file is millions of tiny records.
+    static constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
     // Reads the file in binary mode, parses it and runs the post-load repair.
     // A file larger than kMaxFileBytes, or one that does not fit in memory,

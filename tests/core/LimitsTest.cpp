@@ -46,7 +46,7 @@ TEST(Limits, LoadRefusesAFileAboveTheSizeLimit)
     const LoadResult result = LinNetwork::Load(path);
 
     EXPECT_FALSE(result);
-    EXPECT_EQ("Cannot read the file " + path + ": it is larger than 256 MB", result.error);
+    EXPECT_EQ("Cannot read the file " + path + ": it is larger than 64 MB", result.error);
 }
 
 struct LongLineCase {
@@ -163,6 +163,17 @@ TEST(Limits, HundredThousandSectionBlocksAreRead)
     EXPECT_EQ(rounds, network->frames.size());
     EXPECT_EQ(rounds, network->eventTriggeredFrames.size());
     EXPECT_EQ(rounds, network->scheduleTables.size());
+}
+
+TEST(Limits, MessagesStopAtTheLimitWithANote)
+{
+    // Every comma without an id before it is a message of its own.
+    auto network = LinNetwork::LoadFromText(kHeader + "dynamic_frames { " + std::string(kLineLength, ',') + "1 }\n");
+
+    ASSERT_EQ(MessageLog::kMaxMessages + 1, network->messages.Size());
+    EXPECT_EQ("Z: 6 No argument recognized", FormatMessage(network->messages[0]));
+    EXPECT_EQ("Warning: more than 100000 messages, the rest are not listed",
+              FormatMessage(network->messages[MessageLog::kMaxMessages]));
 }
 
 TEST(Limits, RepeatedNamesAcrossBlocksAreStillRefused)
