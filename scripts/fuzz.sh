@@ -19,5 +19,5 @@ find tests/data -name '*.ldf' -exec cp {} "$seeds/" \;
 if [ -d ../shared/corpus ]; then
     find ../shared/corpus -name '*.ldf' -exec cp {} "$seeds/" \;
 fi
-build-fuzz/bin/fuzz_pipeline -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+build-fuzz/bin/fuzz_pipeline -max_total_time="$seconds" -max_len=65536 -timeout=10 -dict=tests/fuzz/ldf.dict \
     -artifact_prefix=fuzz-findings/ "$@" build-fuzz/corpus "$seeds"
