@@ -66,32 +66,44 @@ std::string InitialValue(const LinSignal& signal)
 }
 
 // The names the text will hold. Signals and frames without a publisher are
-// left out, and so is every mention of them: a mention of something the
-// file does not define would be dropped on reading, and the text written
-// after reopening would differ from this one.
+// left out, records whose names are not writable too, and so is every
+// mention of them: a mention of something the file does not define would be
+// dropped on reading, and the text written after reopening would differ
+// from this one.
 class WrittenNames {
 public:
     explicit WrittenNames(const LinNetwork& network)
     {
         for (const auto& signal : network.signals)
-            if (!signal->publisher.empty())
+            if (!signal->publisher.empty() && IsWritableName(signal->name))
                 m_signals.Insert(signal->name);
         for (const auto& frame : network.frames)
-            if (!frame->publisher.empty())
+            if (!frame->publisher.empty() && IsWritableName(frame->name))
                 m_frames.Insert(frame->name);
         // A schedule slot names an unconditional, event-triggered or sporadic frame.
         m_slotFrames = m_frames;
         for (const auto& frame : network.eventTriggeredFrames)
-            if (!Frames(frame->frameNames).empty())
+            if (Writes(*frame))
                 m_slotFrames.Insert(frame->name);
         for (const auto& frame : network.sporadicFrames)
-            if (!Frames(frame->frameNames).empty())
+            if (Writes(*frame))
                 m_slotFrames.Insert(frame->name);
+        for (const auto& type : network.encodingTypes)
+            if (IsWritableName(type->name))
+                m_encodings.Insert(type->name);
     }
 
     bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
     bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
     bool IsSlotFrame(const std::string& name) const { return m_slotFrames.Contains(name); }
+    bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
+
+    // An event-triggered or sporadic frame is written with the frames it names.
+    template <typename Frame>
+    bool Writes(const Frame& frame) const
+    {
+        return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
+    }
 
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
     std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
@@ -109,6 +121,7 @@ private:
     NameIndex m_signals;
     NameIndex m_frames;
     NameIndex m_slotFrames;
+    NameIndex m_encodings;
 };
 
 class LdfTextBuilder {
@@ -174,6 +187,8 @@ private:
             return;
         m_text += std::string(kw::Composite) + " {\n";
         for (const auto& configuration : m_net.compositeConfigurations) {
+            if (!IsWritableName(configuration->name))
+                continue;
             m_text += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
             for (const auto& node : configuration->compositeNodes)
                 if (!node->logicalNodes.empty())
@@ -187,7 +202,7 @@ private:
     {
         m_text += std::string(kw::Signals) + " {\n";
         for (const auto& signal : m_net.signals) {
-            if (signal->publisher.empty())
+            if (!m_written.IsSignal(signal->name))
                 continue;
             m_text += "\t" + signal->name + ": " + Int(signal->size) + ", " + InitialValue(*signal) + ", " +
                       signal->publisher;
@@ -216,7 +231,7 @@ private:
     {
         m_text += std::string(kw::Frames) + " {\n";
         for (const auto& frame : m_net.frames) {
-            if (frame->publisher.empty())
+            if (!m_written.IsFrame(frame->name))
                 continue;
             m_text += "\t" + frame->name + ": " + Int(frame->frameId) + ", " + frame->publisher;
             if (frame->length != 0)
@@ -237,11 +252,9 @@ private:
     void SporadicFrames()
     {
         m_text += std::string(kw::SporadicFrames) + " {";
-        for (const auto& frame : m_net.sporadicFrames) {
-            const std::vector<std::string> frameNames = m_written.Frames(frame->frameNames);
-            if (!frameNames.empty())
-                m_text += "\n\t" + frame->name + ": " + Join(frameNames, ", ") + ";";
-        }
+        for (const auto& frame : m_net.sporadicFrames)
+            if (m_written.Writes(*frame))
+                m_text += "\n\t" + frame->name + ": " + Join(m_written.Frames(frame->frameNames), ", ") + ";";
         m_text += "\n}\n\n";
     }
 
@@ -249,11 +262,10 @@ private:
     {
         m_text += std::string(kw::EventTriggeredFrames) + " {";
         for (const auto& frame : m_net.eventTriggeredFrames) {
-            const std::vector<std::string> frameNames = m_written.Frames(frame->frameNames);
-            if (frameNames.empty())
+            if (!m_written.Writes(*frame))
                 continue;
             m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
-            for (const std::string& name : frameNames)
+            for (const std::string& name : m_written.Frames(frame->frameNames))
                 m_text += ", " + name;
             m_text += ";";
         }
@@ -319,6 +331,8 @@ private:
     {
         m_text += std::string(kw::ScheduleTables) + " {\n";
         for (const auto& table : m_net.scheduleTables) {
+            if (!IsWritableName(table->name))
+                continue;
             m_text += "\t" + table->name + " {\n";
             for (const auto& entry : table->entries)
                 Entry(*entry);
@@ -371,6 +385,8 @@ private:
     {
         m_text += std::string(kw::SignalEncodingTypes) + " {\n";
         for (const auto& type : m_net.encodingTypes) {
+            if (!m_written.IsEncoding(type->name))
+                continue;
             m_text += "\t" + type->name + " {\n";
             for (const auto& value : type->logicalValues)
                 m_text += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
@@ -393,7 +409,7 @@ private:
         m_text += std::string(kw::SignalRepresentations) + " {\n";
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
-            if (!signalNames.empty())
+            if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
                 m_text += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
         }
         m_text += "}\n\n";
@@ -405,6 +421,11 @@ private:
 };
 
 }  // namespace
+
+bool IsWritableName(const std::string& name)
+{
+    return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
+}
 
 std::string LinNetwork::BuildLdfText() const
 {
