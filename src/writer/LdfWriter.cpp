@@ -181,21 +181,22 @@ private:
         m_text += "}\n\n";
     }
 
+    // The section is left out when it would hold no configuration.
     void Composite()
     {
-        if (m_net.compositeConfigurations.empty())
-            return;
-        m_text += std::string(kw::Composite) + " {\n";
+        std::string configurations;
         for (const auto& configuration : m_net.compositeConfigurations) {
             if (!IsWritableName(configuration->name))
                 continue;
-            m_text += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
+            configurations += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
             for (const auto& node : configuration->compositeNodes)
                 if (!node->logicalNodes.empty())
-                    m_text += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
-            m_text += "\t}\n";
+                    configurations +=
+                        "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
+            configurations += "\t}\n";
         }
-        m_text += "}\n\n";
+        if (!configurations.empty())
+            m_text += std::string(kw::Composite) + " {\n" + configurations + "}\n\n";
     }
 
     void Signals()
