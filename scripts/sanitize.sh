@@ -41,5 +41,6 @@ for file in "${files[@]}"; do
     run_cli "0" format "$file"
     run_cli "0" format "$file" -o "$work/saved.ldf"
 done
+echo "sanitizer pass took ${SECONDS}s"
 echo "sanitized: $((${#files[@]} * 3 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
