@@ -12,12 +12,13 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DDUVAZADI_FUZZ=ON -DDUVAZADI_BUILD_GUI=OFF >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_pipeline >/dev/null
 
+# Seeds are copied afresh; files of the same name are all kept (numbered).
 seeds=build-fuzz/seeds
-mkdir -p build-fuzz/corpus
-mkdir -p "$seeds" fuzz-findings
-find tests/data -name '*.ldf' -exec cp {} "$seeds/" \;
+rm -rf "$seeds"
+mkdir -p "$seeds" build-fuzz/corpus fuzz-findings
+find tests/data -name '*.ldf' -exec cp --backup=numbered {} "$seeds/" \;
 if [ -d ../shared/corpus ]; then
-    find ../shared/corpus -name '*.ldf' -exec cp {} "$seeds/" \;
+    find ../shared/corpus -name '*.ldf' -exec cp --backup=numbered {} "$seeds/" \;
 fi
 build-fuzz/bin/fuzz_pipeline -max_total_time="$seconds" -max_len=65536 -timeout=10 -dict=tests/fuzz/ldf.dict \
     -artifact_prefix=fuzz-findings/ "$@" build-fuzz/corpus "$seeds"
