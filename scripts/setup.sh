@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need; quick when they are there.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev)
+# clang and its runtime libraries build the fuzz target.
+packages=(cmake g++ make libgtest-dev clang libclang-rt-dev)
 if [ "${DUVAZADI_BUILD_GUI:-ON}" != "OFF" ]; then
     packages+=(qt6-base-dev)
 fi

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -65,25 +67,40 @@ LoadResult LinNetwork::Load(const std::string& path)
         result.error = "Cannot open the file " + path + ": it is a folder";
         return result;
     }
+    const std::string tooLarge = "Cannot read the file " + path + ": it is larger than " +
+                                 std::to_string(kMaxFileBytes >> 20) + " MB";
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxFileBytes) {
+        result.error = tooLarge;
+        return result;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         result.error = "Cannot open the file " + path;
         return result;
     }
-    // Read straight into the one string the network keeps: no copy of the
-    // text on the way. The size is only a hint; reading goes on to the end.
-    std::string content;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size < content.max_size())
-        content.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
-        content.append(buffer, static_cast<std::size_t>(file.gcount()));
-    if (file.bad()) {
-        result.error = "Cannot read the file " + path;
-        return result;
+    try {
+        // Read straight into the one string the network keeps. The size is
+        // only a hint: a device or pipe has none and may never end.
+        std::string content;
+        if (!ec)
+            content.reserve(static_cast<std::size_t>(size));
+        char buffer[1 << 16];
+        while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+            content.append(buffer, static_cast<std::size_t>(file.gcount()));
+            if (content.size() > kMaxFileBytes) {
+                result.error = tooLarge;
+                return result;
+            }
+        }
+        if (file.bad()) {
+            result.error = "Cannot read the file " + path;
+            return result;
+        }
+        result.network = LoadFromText(std::move(content), path);
+    } catch (const std::bad_alloc&) {
+        result.error = "Cannot read the file " + path + ": not enough memory";
     }
-    result.network = LoadFromText(std::move(content), path);
     return result;
 }
 

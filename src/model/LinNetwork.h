@@ -5,11 +5,13 @@
 #include "model/SignalRecords.h"
 #include "reader/TextScanner.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class LinNetwork;
+class ListIndexes;
 
 // Outcome of reading a file: the network, or the reason it could not be read.
 struct LoadResult {
@@ -34,9 +36,17 @@ public:
 
     // The network of a new document.
     static std::unique_ptr<LinNetwork> CreateDefault();
+    // Load refuses larger files: a description of one bus takes well under a
+    // megabyte, and a network takes some eight times the size of its file in
+    // memory, up to a hundred times when the file is millions of tiny records.
+    static constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+
     // Reads the file in binary mode, parses it and runs the post-load repair.
+    // A file larger than kMaxFileBytes, or one that does not fit in memory,
+    // is refused with the reason.
     static LoadResult Load(const std::string& path);
-    // As Load, for text already in memory; path only names the source.
+    // As Load, for text already in memory (at most kMaxFileBytes); path only
+    // names the source.
     static std::unique_ptr<LinNetwork> LoadFromText(std::string text, const std::string& path = {});
 
     // Name-free tests: true when no record of the list has exactly this name.
@@ -79,6 +89,9 @@ public:
     // The reader: the driver over fileText and one parser per section. Each
     // parser starts just after its section's '{' and returns on its '}'.
     void ReadLdf();
+    // The name indexes the parsers share from one block of a section to the
+    // next; made on first use and dropped when ReadLdf ends.
+    ListIndexes& ReaderListIndexes();
     void ParseNodes(int& pos, const std::string& text);
     void ParseNodeAttributes(int& pos, const std::string& text);
     void ParseComposite(int& pos, const std::string& text);
@@ -116,6 +129,9 @@ public:
     OwnedList<NodeAttributes> nodeAttributes;
     OwnedList<CompositeConfiguration> compositeConfigurations;
     std::string headerComment;
+
+private:
+    std::shared_ptr<ListIndexes> m_listIndexes;
 };
 
 // The name each kind of record is known by (name tests, MakeUniqueName).

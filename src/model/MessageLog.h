@@ -10,10 +10,14 @@ struct Message {
     std::string text;
 };
 
-// The ordered findings of one load, in the order they were produced.
+// The ordered findings of one load, in the order they were produced. A
+// broken file can give a message for nearly every byte; past kMaxMessages
+// the log notes once that it keeps no more, so its memory stays bounded.
 class MessageLog {
 public:
-    void Add(int line, std::string text) { m_messages.push_back({line, std::move(text)}); }
+    static constexpr std::size_t kMaxMessages = 100'000;
+
+    void Add(int line, std::string text);
     void Clear() { m_messages.clear(); }
 
     const std::vector<Message>& Messages() const { return m_messages; }

@@ -135,7 +135,7 @@ const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
-    NameIndex frameNames(frames);
+    NameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<LinFrame>();
@@ -158,7 +158,7 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
 {
-    NameIndex frameNames(eventTriggeredFrames);
+    NameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<EventTriggeredFrame>(TakeStatementName(*this, pos, pending));

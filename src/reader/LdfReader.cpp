@@ -4,6 +4,7 @@
 
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
+#include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
 #include "reader/UnreadText.h"
 
@@ -226,4 +227,16 @@ private:
 
 }  // namespace
 
-void LinNetwork::ReadLdf() { ReaderDriver(*this).Run(); }
+void LinNetwork::ReadLdf()
+{
+    m_listIndexes.reset();
+    ReaderDriver(*this).Run();
+    m_listIndexes.reset();  // the lists may change from now on
+}
+
+ListIndexes& LinNetwork::ReaderListIndexes()
+{
+    if (!m_listIndexes)
+        m_listIndexes = std::make_shared<ListIndexes>();
+    return *m_listIndexes;
+}

@@ -39,7 +39,7 @@ std::string WithOneDecimal(double value)
 // Nodes: the Master and Slaves statements.
 class NodesParser : SectionParser {
 public:
-    NodesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_slaves(network.slaves) {}
+    NodesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_slaves(network, network.slaves) {}
 
     void Run()
     {
@@ -279,7 +279,8 @@ void AttributeBodyParser::Run()
 class NodeAttributesParser : SectionParser {
 public:
     NodeAttributesParser(LinNetwork& network, int& pos)
-        : SectionParser(network, pos), m_slaveNames(network.slaves), m_attributes(network.nodeAttributes)
+        : SectionParser(network, pos), m_slaveNames(network.ReaderListIndexes().Of(network.slaves)),
+          m_attributes(network, network.nodeAttributes)
     {
     }
 
@@ -304,7 +305,7 @@ private:
             m_attributes.Append(std::move(attributes));
     }
 
-    const NameIndex m_slaveNames;
+    const NameIndex& m_slaveNames;
     UniqueNameList<NodeAttributes> m_attributes;
 };
 
@@ -373,7 +374,7 @@ private:
 class DiagnosticAddressesParser : SectionParser {
 public:
     DiagnosticAddressesParser(LinNetwork& network, int& pos)
-        : SectionParser(network, pos), m_addresses(network.diagnosticAddresses)
+        : SectionParser(network, pos), m_addresses(network, network.diagnosticAddresses)
     {
     }
 

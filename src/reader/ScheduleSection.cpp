@@ -216,7 +216,7 @@ private:
 
 void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
-    NameIndex tableNames(scheduleTables);
+    NameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, '{', [&] {
         // A bad name stays pending; the table's slots then run into it.

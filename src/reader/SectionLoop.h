@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
+#include "reader/ListIndexes.h"
 #include "reader/TextScanner.h"
 
 #include <algorithm>
@@ -91,12 +92,16 @@ protected:
 };
 
 // One list of the network as a section fills it: a record is taken only
-// under a name the list does not hold yet. The index is seeded from the list
-// (an earlier block of the same section counts) and keeps each test quick.
+// under a name the list does not hold yet. The index is the reader's index
+// of the list (an earlier block of the same section counts) and keeps each
+// test quick.
 template <typename Record>
 class UniqueNameList {
 public:
-    explicit UniqueNameList(OwnedList<Record>& list) : m_list(list), m_names(list) {}
+    UniqueNameList(LinNetwork& network, OwnedList<Record>& list)
+        : m_list(list), m_names(network.ReaderListIndexes().Of(list))
+    {
+    }
 
     bool Contains(const std::string& name) const { return m_names.Contains(name); }
 
@@ -111,7 +116,7 @@ public:
 
 private:
     OwnedList<Record>& m_list;
-    NameIndex m_names;
+    NameIndex& m_names;
 };
 
 // The character at the position, or NUL outside the text.

@@ -29,7 +29,7 @@ const char* const kAsciiValue = "ascii_value";
 // where the initial value is a number or a byte list "{ b0, b1, ... }".
 class SignalsParser : SectionParser {
 public:
-    SignalsParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_signals(network.signals) {}
+    SignalsParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_signals(network, network.signals) {}
 
     void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadSignal(); }); }
 
@@ -149,7 +149,7 @@ private:
 class SignalGroupsParser : SectionParser {
 public:
     SignalGroupsParser(LinNetwork& network, int& pos)
-        : SectionParser(network, pos), m_groups(network.signalGroups)
+        : SectionParser(network, pos), m_groups(network, network.signalGroups)
     {
     }
 
@@ -206,7 +206,7 @@ private:
 // Signal_encoding_types: "<encoding> { <value lines> }".
 class EncodingTypesParser : SectionParser {
 public:
-    EncodingTypesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_types(network.encodingTypes)
+    EncodingTypesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_types(network, network.encodingTypes)
     {
     }
 
@@ -316,7 +316,7 @@ private:
 class RepresentationsParser : SectionParser {
 public:
     RepresentationsParser(LinNetwork& network, int& pos)
-        : SectionParser(network, pos), m_representations(network.signalRepresentations)
+        : SectionParser(network, pos), m_representations(network, network.signalRepresentations)
     {
     }
 

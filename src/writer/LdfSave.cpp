@@ -59,6 +59,13 @@ public:
             return Failed(fs::exists(folder, ec) ? folder.string() + " is not a folder"
                                                  : "the folder " + folder.string() + " does not exist");
 
+        // Replacing a folder cannot work, and replacing a device or pipe would
+        // put a plain file where the system keeps the device node.
+        const fs::file_status status = fs::status(m_target, ec);
+        if (fs::is_directory(status))
+            return Failed("it is a folder");
+        if (fs::exists(status) && !fs::is_regular_file(status))
+            return Failed("it is not a regular file");
         if (IsReadOnlyFile(m_target))
             return Failed("the file is read-only");
 

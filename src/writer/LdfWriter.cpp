@@ -64,9 +64,68 @@ std::string InitialValue(const LinSignal& signal)
     return "{ " + JoinNumbers(bytes, ", ") + " }";
 }
 
+// The names the text will hold. Signals and frames without a publisher are
+// left out, records whose names are not writable too, and so is every
+// mention of them: a mention of something the file does not define would be
+// dropped on reading, and the text written after reopening would differ
+// from this one.
+class WrittenNames {
+public:
+    explicit WrittenNames(const LinNetwork& network)
+    {
+        for (const auto& signal : network.signals)
+            if (!signal->publisher.empty() && IsWritableName(signal->name))
+                m_signals.Insert(signal->name);
+        for (const auto& frame : network.frames)
+            if (!frame->publisher.empty() && IsWritableName(frame->name))
+                m_frames.Insert(frame->name);
+        // A schedule slot names an unconditional, event-triggered or sporadic frame.
+        m_slotFrames = m_frames;
+        for (const auto& frame : network.eventTriggeredFrames)
+            if (Writes(*frame))
+                m_slotFrames.Insert(frame->name);
+        for (const auto& frame : network.sporadicFrames)
+            if (Writes(*frame))
+                m_slotFrames.Insert(frame->name);
+        for (const auto& type : network.encodingTypes)
+            if (IsWritableName(type->name))
+                m_encodings.Insert(type->name);
+    }
+
+    bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
+    bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
+    bool IsSlotFrame(const std::string& name) const { return m_slotFrames.Contains(name); }
+    bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
+
+    // An event-triggered or sporadic frame is written with the frames it names.
+    template <typename Frame>
+    bool Writes(const Frame& frame) const
+    {
+        return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
+    }
+
+    std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
+    std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
+
+private:
+    static std::vector<std::string> Kept(const std::vector<std::string>& names, const NameIndex& index)
+    {
+        std::vector<std::string> kept;
+        for (const std::string& name : names)
+            if (index.Contains(name))
+                kept.push_back(name);
+        return kept;
+    }
+
+    NameIndex m_signals;
+    NameIndex m_frames;
+    NameIndex m_slotFrames;
+    NameIndex m_encodings;
+};
+
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network) {}
+    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network), m_written(network) {}
 
     std::string Build()
     {
@@ -123,26 +182,29 @@ private:
         m_text += "}\n\n";
     }
 
+    // The section is left out when it would hold no configuration.
     void Composite()
     {
-        if (m_net.compositeConfigurations.empty())
-            return;
-        m_text += std::string(kw::Composite) + " {\n";
+        std::string configurations;
         for (const auto& configuration : m_net.compositeConfigurations) {
-            m_text += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
+            if (!IsWritableName(configuration->name))
+                continue;
+            configurations += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
             for (const auto& node : configuration->compositeNodes)
                 if (!node->logicalNodes.empty())
-                    m_text += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
-            m_text += "\t}\n";
+                    configurations +=
+                        "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
+            configurations += "\t}\n";
         }
-        m_text += "}\n\n";
+        if (!configurations.empty())
+            m_text += std::string(kw::Composite) + " {\n" + configurations + "}\n\n";
     }
 
     void Signals()
     {
         m_text += std::string(kw::Signals) + " {\n";
         for (const auto& signal : m_net.signals) {
-            if (signal->publisher.empty())
+            if (!m_written.IsSignal(signal->name))
                 continue;
             m_text += "\t" + signal->name + ": " + Int(signal->size) + ", " + InitialValue(*signal) + ", " +
                       signal->publisher;
@@ -171,13 +233,15 @@ private:
     {
         m_text += std::string(kw::Frames) + " {\n";
         for (const auto& frame : m_net.frames) {
-            if (frame->publisher.empty())
+            if (!m_written.IsFrame(frame->name))
                 continue;
             m_text += "\t" + frame->name + ": " + Int(frame->frameId) + ", " + frame->publisher;
             if (frame->length != 0)
                 m_text += ", " + Int(frame->length);
             m_text += " {\n";
             for (std::size_t i = 0; i < frame->signalNames.size(); ++i) {
+                if (!m_written.IsSignal(frame->signalNames[i]))
+                    continue;
                 // Offsets print as the signed numbers they were read from.
                 const auto offset = i < frame->offsets.size() ? static_cast<std::int32_t>(frame->offsets[i]) : 0;
                 m_text += "\t\t" + frame->signalNames[i] + ", " + Int(offset) + ";\n";
@@ -191,8 +255,8 @@ private:
     {
         m_text += std::string(kw::SporadicFrames) + " {";
         for (const auto& frame : m_net.sporadicFrames)
-            if (!frame->frameNames.empty())
-                m_text += "\n\t" + frame->name + ": " + Join(frame->frameNames, ", ") + ";";
+            if (m_written.Writes(*frame))
+                m_text += "\n\t" + frame->name + ": " + Join(m_written.Frames(frame->frameNames), ", ") + ";";
         m_text += "\n}\n\n";
     }
 
@@ -200,10 +264,10 @@ private:
     {
         m_text += std::string(kw::EventTriggeredFrames) + " {";
         for (const auto& frame : m_net.eventTriggeredFrames) {
-            if (frame->frameNames.empty())
+            if (!m_written.Writes(*frame))
                 continue;
             m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
-            for (const std::string& name : frame->frameNames)
+            for (const std::string& name : m_written.Frames(frame->frameNames))
                 m_text += ", " + name;
             m_text += ";";
         }
@@ -246,18 +310,18 @@ private:
         if (ParseInt(attributes.protocol) >= 2) {
             m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
                       Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
-            if (!attributes.responseErrorSignal.empty())
+            if (m_written.IsSignal(attributes.responseErrorSignal))
                 m_text += std::string("\t\t") + kw::ResponseError + " = " + attributes.responseErrorSignal + ";\n";
             if (attributes.p2MinMs != -1)
                 m_text += std::string("\t\t") + kw::P2Min + " = " + Int(attributes.p2MinMs) + " ms;\n";
             if (attributes.stMinMs != -1)
                 m_text += std::string("\t\t") + kw::StMin + " = " + Int(attributes.stMinMs) + " ms;\n";
-            if (!attributes.configurableFrames.empty()) {
-                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {";
-                for (const auto& frame : attributes.configurableFrames)
-                    m_text += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
-                m_text += "\n\t\t}\n";
-            }
+            std::string configurable;
+            for (const auto& frame : attributes.configurableFrames)
+                if (m_written.IsFrame(frame->frameName))
+                    configurable += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
+            if (!configurable.empty())
+                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
         }
         m_text += "\n\t}\n";
     }
@@ -266,6 +330,8 @@ private:
     {
         m_text += std::string(kw::ScheduleTables) + " {\n";
         for (const auto& table : m_net.scheduleTables) {
+            if (!IsWritableName(table->name))
+                continue;
             m_text += "\t" + table->name + " {\n";
             for (const auto& entry : table->entries)
                 Entry(*entry);
@@ -280,7 +346,7 @@ private:
         const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
         switch (entry.kind) {
         case kFrameSlot:
-            if (const FrameSlotCommand* slot = entry.FrameSlot())
+            if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
                 m_text += "\t\t" + slot->frameName + " " + delay;
             break;
         case kMasterReq:
@@ -292,7 +358,7 @@ private:
         case kAssignFrameId:
         case kUnassignFrameId:
             if (const FrameIdCommand* command = entry.FrameId())
-                if (!command->nodeName.empty() && !command->frameName.empty())
+                if (!command->nodeName.empty() && m_written.IsFrame(command->frameName))
                     m_text += std::string("\t\t") +
                               (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) + " { " +
                               command->nodeName + ", " + command->frameName + " } " + delay;
@@ -318,6 +384,8 @@ private:
     {
         m_text += std::string(kw::SignalEncodingTypes) + " {\n";
         for (const auto& type : m_net.encodingTypes) {
+            if (!m_written.IsEncoding(type->name))
+                continue;
             m_text += "\t" + type->name + " {\n";
             for (const auto& value : type->logicalValues)
                 m_text += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
@@ -338,17 +406,25 @@ private:
     void Representations()
     {
         m_text += std::string(kw::SignalRepresentations) + " {\n";
-        for (const auto& representation : m_net.signalRepresentations)
-            if (!representation->signalNames.empty())
-                m_text += "\t" + representation->encodingName + ": " + Join(representation->signalNames, ", ") + ";\n";
+        for (const auto& representation : m_net.signalRepresentations) {
+            const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
+            if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
+                m_text += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
+        }
         m_text += "}\n\n";
     }
 
     const LinNetwork& m_net;
+    const WrittenNames m_written;
     std::string m_text;
 };
 
 }  // namespace
+
+bool IsWritableName(const std::string& name)
+{
+    return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
+}
 
 std::string LinNetwork::BuildLdfText() const
 {

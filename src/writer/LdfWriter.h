@@ -17,6 +17,11 @@ struct SaveResult {
 // previous file as it was (and no temporary file behind).
 SaveResult SaveLdf(const LinNetwork& network, const std::string& path);
 
+// False for a name that holds "//" or "/*": written, it would begin a
+// comment. The reader can take such a name across a line break ("E/" and
+// "/2" make "E//2"); the writer leaves its record out.
+bool IsWritableName(const std::string& name);
+
 // Text-mode line ends: every LF becomes CR LF, except an LF that already
 // follows a CR (the header comment keeps its lines as CR LF pairs).
 std::string ToCrLfLineEnds(const std::string& text);

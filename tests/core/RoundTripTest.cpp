@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "model/LinNetwork.h"
 #include "validation/TreeOutline.h"
+#include "writer/LdfWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -62,10 +63,17 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
     kept.diagnosticAddresses.clear();
     SetFixedDiagnosticLayout(kept.masterRequest, "MasterReq");
     SetFixedDiagnosticLayout(kept.slaveResponse, "SlaveResp");
-    EraseIf(kept.signals, [](const auto& s) { return s->publisher.empty(); });
-    EraseIf(kept.frames, [](const auto& f) { return f->publisher.empty(); });
-    EraseIf(kept.sporadicFrames, [](const auto& f) { return f->frameNames.empty(); });
-    EraseIf(kept.eventTriggeredFrames, [](const auto& f) { return f->frameNames.empty(); });
+    const auto unwritten = [](const auto& record) { return !IsWritableName(RecordName(*record)); };
+    EraseIf(kept.signals, [&](const auto& s) { return s->publisher.empty() || unwritten(s); });
+    EraseIf(kept.frames, [&](const auto& f) { return f->publisher.empty() || unwritten(f); });
+    EraseIf(kept.encodingTypes, unwritten);
+    EraseIf(kept.scheduleTables, unwritten);
+    EraseIf(kept.compositeConfigurations, unwritten);
+    // Every mention of them goes too, before the lists that may end up empty.
+    kept.PurgeDeletedSignals();
+    kept.PurgeDeletedFrames();
+    EraseIf(kept.sporadicFrames, [&](const auto& f) { return f->frameNames.empty() || unwritten(f); });
+    EraseIf(kept.eventTriggeredFrames, [&](const auto& f) { return f->frameNames.empty() || unwritten(f); });
     for (auto& configuration : kept.compositeConfigurations)
         EraseIf(configuration->compositeNodes, [](const auto& c) { return c->logicalNodes.empty(); });
     for (auto& table : kept.scheduleTables)

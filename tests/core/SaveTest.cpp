@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -55,11 +59,77 @@ TEST(SaveLdf, OntoAFolderFailsAndLeavesEverythingAsItWas)
 
     const SaveResult result = SaveLdf(*NetworkWithComment(), target);
 
-    EXPECT_FALSE(result);
-    EXPECT_NE(std::string::npos, result.error.find(target)) << result.error;
+    EXPECT_EQ("Cannot save " + target + ": it is a folder", result.error);
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ("kept", ReadFileBytes(target + "/inside.txt"));
     EXPECT_EQ(std::vector<std::string>{"taken"}, folder.Entries());
+}
+
+// Files may grow to only a few bytes while it lives, so a save fails
+// halfway through its writing, as on a full disk, even for the root user.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+TEST(SaveLdf, WriteFailingHalfwayKeepsTheOldFile)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "out.ldf";
+    WriteFileBytes(path, "old content");
+
+    SaveResult result;
+    {
+        const FileSizeLimit limit(64);
+        result = SaveLdf(*NetworkWithComment(), path);
+    }
+
+    EXPECT_EQ("Cannot save " + path + ": writing failed (File too large)", result.error);
+    EXPECT_EQ("old content", ReadFileBytes(path));
+    EXPECT_EQ(std::vector<std::string>{"out.ldf"}, folder.Entries());
+}
+
+TEST(SaveLdf, OntoAPipeFailsAndLeavesItAPipe)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "pipe";
+    ASSERT_EQ(0, mkfifo(path.c_str(), 0600));
+
+    const SaveResult result = SaveLdf(*NetworkWithComment(), path);
+
+    EXPECT_EQ("Cannot save " + path + ": it is not a regular file", result.error);
+    EXPECT_TRUE(fs::is_fifo(path));
+    EXPECT_EQ(std::vector<std::string>{"pipe"}, folder.Entries());
+}
+
+TEST(SaveLdf, BelowAFileFailsAndKeepsIt)
+{
+    ScratchFolder folder;
+    const std::string file = folder / "plain";
+    WriteFileBytes(file, "old content");
+
+    const SaveResult result = SaveLdf(*NetworkWithComment(), file + "/out.ldf");
+
+    EXPECT_EQ("Cannot save " + file + "/out.ldf: " + file + " is not a folder", result.error);
+    EXPECT_EQ("old content", ReadFileBytes(file));
+    EXPECT_EQ(std::vector<std::string>{"plain"}, folder.Entries());
 }
 
 TEST(SaveLdf, IntoAReadOnlyFolderFailsAndKeepsTheOldFile)

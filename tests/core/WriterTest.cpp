@@ -167,6 +167,20 @@ TEST(LdfWriter, LeavesOutStatementsTheReaderCannotTakeBack)
     EXPECT_TRUE(Contains(text, "\tEmptyBytes: 24, { 0, 0, 0 }, Gateway, Seat;\n"));
 }
 
+TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
+{
+    auto network = LinNetwork::CreateDefault();
+    Append(network->compositeConfigurations, "C//1");
+    Append(network->encodingTypes, "E/*2");
+    Append(network->signalRepresentations, "E/*2").signalNames = {"S1"};
+    AddSignal(*network, "S1", 8, {0}, "Master", {"Slave1"});
+    Append(network->scheduleTables, "T//3");
+    const std::string text = network->BuildLdfText();
+    for (const char* part : {"composite", "C//1", "E/*2", "T//3"})
+        EXPECT_FALSE(Contains(text, part)) << part;
+    EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
+}
+
 TEST(LdfWriter, NetworkWithoutSlavesHasNoSlavesLine)
 {
     auto network = LinNetwork::CreateDefault();

@@ -18,6 +18,21 @@ std::string PreparedText(LinNetwork& network)
     return network.BuildLdfText();
 }
 
+// The first line where the two texts differ, with its number, in both forms.
+void PrintFirstDifference(const std::string& first, const std::string& second)
+{
+    std::size_t start = 0;
+    int line = 1;
+    for (std::size_t i = 0; i < first.size() && i < second.size() && first[i] == second[i]; ++i)
+        if (first[i] == '\n') {
+            start = i + 1;
+            ++line;
+        }
+    auto lineAt = [start](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
+    std::fprintf(stderr, "written text is no fixpoint, line %d\n first: %s\nsecond: %s\n", line,
+                 lineAt(first).c_str(), lineAt(second).c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -28,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto reread = LinNetwork::LoadFromText(first);
     const std::string second = PreparedText(*reread);
     if (first != second) {
-        std::fprintf(stderr, "written text is no fixpoint\n--- first\n%s\n--- second\n%s\n", first.c_str(),
-                     second.c_str());
+        PrintFirstDifference(first, second);
         std::abort();
     }
     return 0;
