@@ -31,9 +31,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     picture->setPixmap(QPixmap(QStringLiteral(":/icons/duvazadi-64.png")));
     picture->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(QStringLiteral("%1 Version %2, %3")
-                                   .arg(QLatin1String(ui::AppTitle), QLatin1String(ui::Version), QLatin1String(ui::Maker)),
-                               this);
+    auto* version =
+        new QLabel(QStringLiteral("%1 Version %2, %3")
+                       .arg(QLatin1String(ui::AppTitle), QLatin1String(ui::Version), QLatin1String(ui::Maker)),
+                   this);
     version->setObjectName(QStringLiteral("versionLine"));
     QFont bold = version->font();
     bold.setBold(true);

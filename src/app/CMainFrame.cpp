@@ -80,11 +80,8 @@ QString ChooseSavePath(QWidget* parent, const QString& suggestedPath)
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent),
-      m_document(new CDuvazadiDoc(this)),
-      m_urlOpener(&QDesktopServices::openUrl),
-      m_chooseOpenPath(ChooseOpenPath),
-      m_chooseSavePath(ChooseSavePath)
+    : QMainWindow(parent), m_document(new CDuvazadiDoc(this)), m_urlOpener(&QDesktopServices::openUrl),
+      m_chooseOpenPath(ChooseOpenPath), m_chooseSavePath(ChooseSavePath)
 {
     setObjectName(QStringLiteral("mainFrame"));
     setAcceptDrops(true);
@@ -161,8 +158,8 @@ bool CMainFrame::SaveDocumentAs()
     const QString path = m_chooseSavePath(this, suggested);
     if (path.isEmpty())
         return false;
-    const bool overwritesUnreadText = !m_document->UnreadTextReason().isEmpty() &&
-                                      QFileInfo(path) == QFileInfo(m_document->FilePath());
+    const bool overwritesUnreadText =
+        !m_document->UnreadTextReason().isEmpty() && QFileInfo(path) == QFileInfo(m_document->FilePath());
     if (overwritesUnreadText && AskAboutUnreadText(false) != UnreadTextChoice::Overwrite)
         return false;
     return SaveTo(path);

@@ -12,9 +12,8 @@ class LinNetwork;
 // it was before the change, so restoring it is exact whatever the change
 // touched. The network object itself stays the same; its contents are
 // replaced.
-class UndoHistory
-{
-  public:
+class UndoHistory {
+public:
     explicit UndoHistory(std::size_t capacity = 100);
 
     // Runs an edit; when it reports a change, the network as it was before
@@ -32,7 +31,7 @@ class UndoHistory
     // Forget every step (a new network was made or read).
     void Clear();
 
-  private:
+private:
     void PushUndo(std::unique_ptr<LinNetwork> before);
 
     std::size_t m_capacity;

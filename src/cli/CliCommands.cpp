@@ -40,9 +40,9 @@ std::string WithoutFinalSeparator(std::string path)
 
 std::string UsageText()
 {
-    return std::string("Usage: ") + kProgram + " check FILE\n" +
-           "       " + kProgram + " format FILE [-o OUT]\n" +
-           "       " + kProgram + " --help | --version\n"
+    return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
+           "       " + kProgram +
+           " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
            "        every item the consistency checks mark red, as \"path: reasons\".\n"

@@ -2,8 +2,7 @@
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kUncheckAll = "Uncheck all";

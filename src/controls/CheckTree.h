@@ -6,11 +6,10 @@ class QPushButton;
 
 // A flat list of texts with check boxes (the signals of a frame, the
 // subscribers of a signal, ...). Clicking an item also selects it.
-class CheckTree : public QTreeWidget
-{
+class CheckTree : public QTreeWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit CheckTree(QWidget* parent = nullptr);
 
     // Root items in the given order; an item is checked when its text is one

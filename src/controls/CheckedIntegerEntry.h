@@ -13,9 +13,8 @@ class QWidget;
 // An integer field that a page button checks before it acts: a text that is
 // no integer, or one out of range, is reported with the German messages the
 // user knows, and the field gets the focus back.
-class CheckedIntegerEntry
-{
-  public:
+class CheckedIntegerEntry {
+public:
     // Shows the message; by default in a warning box over the field's window.
     using Reporter = std::function<void(QWidget* field, const QString& message)>;
 
@@ -26,7 +25,7 @@ class CheckedIntegerEntry
 
     static void ShowWarning(QWidget* field, const QString& message);
 
-  private:
+private:
     QLineEdit& m_field;
     std::optional<IntegerRange> m_range;
     Reporter m_report;

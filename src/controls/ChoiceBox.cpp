@@ -14,7 +14,4 @@ void ChoiceBox::Select(const QString& text)
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QString ChoiceBox::Selected() const
-{
-    return currentIndex() < 0 ? QString() : currentText();
-}
+QString ChoiceBox::Selected() const { return currentIndex() < 0 ? QString() : currentText(); }

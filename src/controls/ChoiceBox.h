@@ -4,11 +4,10 @@
 
 // A drop-down list of fixed entries that may have none selected; an
 // unselected list reads as the empty text.
-class ChoiceBox : public QComboBox
-{
+class ChoiceBox : public QComboBox {
     Q_OBJECT
 
-  public:
+public:
     explicit ChoiceBox(QWidget* parent = nullptr);
 
     void SetChoices(const QStringList& choices);

@@ -43,7 +43,4 @@ DigitsEdit::DigitsEdit(QWidget* parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
 }
 
-ReadOnlyEdit::ReadOnlyEdit(QWidget* parent) : QLineEdit(parent)
-{
-    setReadOnly(true);
-}
+ReadOnlyEdit::ReadOnlyEdit(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }

@@ -2,25 +2,15 @@
 
 #include <charconv>
 
-namespace
-{
+namespace {
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kNotAnInteger = "Geben Sie bitte eine ganze Zahl ein.";
 const char* const kIntegerOutOfRange = "Geben Sie bitte eine ganze Zahl zwischen %1 und %2 ein.";
 
-bool IsAsciiDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool IsAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsBlankChar(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
 // Moves past the digits at the position; true when there was at least one.
 bool SkipDigits(const std::string& text, std::size_t& pos)

@@ -7,8 +7,7 @@
 #include <QStyle>
 #include <QWidgetAction>
 
-namespace
-{
+namespace {
 
 constexpr int kTitlePadding = 4;
 constexpr int kHeadingPadding = 2;
@@ -48,10 +47,7 @@ QFont CaptionStrip::CaptionFont() const
     return font;
 }
 
-int CaptionStrip::CheckMarkWidth() const
-{
-    return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
-}
+int CaptionStrip::CheckMarkWidth() const { return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this); }
 
 QSize CaptionStrip::sizeHint() const
 {

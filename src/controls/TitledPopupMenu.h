@@ -20,13 +20,12 @@ struct CaptionColours {
 
 // A strip with a bold caption: the title of a popup menu, or the heading of
 // a group of entries in a chooser.
-class CaptionStrip : public QWidget
-{
+class CaptionStrip : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     enum class Kind {
-        Title,   // the text height plus 4 pixels
+        Title,    // the text height plus 4 pixels
         Heading,  // the text height plus 2 pixels
     };
 
@@ -36,10 +35,10 @@ class CaptionStrip : public QWidget
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QFont CaptionFont() const;
     int CheckMarkWidth() const;
 
@@ -50,11 +49,10 @@ class CaptionStrip : public QWidget
 // The popup menu of every context menu and Add chooser: its first entry is
 // a caption strip with the title, disabled and never selectable. Callers
 // add their entries below it (a separator first) and may add headings.
-class TitledPopupMenu : public QMenu
-{
+class TitledPopupMenu : public QMenu {
     Q_OBJECT
 
-  public:
+public:
     explicit TitledPopupMenu(const QString& title, QWidget* parent = nullptr);
 
     // The caption strip at the top.
@@ -62,7 +60,7 @@ class TitledPopupMenu : public QMenu
     // Appends a heading strip, disabled like the title.
     QAction* AddHeading(const QString& text);
 
-  private:
+private:
     QAction* MakeStripAction(CaptionStrip* strip);
 
     CaptionStrip* m_title = nullptr;

@@ -95,7 +95,10 @@ struct FrameSlotCommand : ScheduleCommand {
 
 // AssignFrameId and UnassignFrameId.
 struct FrameIdCommand : ScheduleCommand {
-    FrameIdCommand(std::string node = {}, std::string frame = {}) : nodeName(std::move(node)), frameName(std::move(frame)) {}
+    FrameIdCommand(std::string node = {}, std::string frame = {})
+        : nodeName(std::move(node)), frameName(std::move(frame))
+    {
+    }
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FrameIdCommand>(*this); }
     std::string nodeName;
     std::string frameName;

@@ -15,8 +15,7 @@
 
 namespace {
 
-template <typename List, typename Keep>
-void EraseIf(List& list, Keep drop)
+template <typename List, typename Keep> void EraseIf(List& list, Keep drop)
 {
     list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
 }
@@ -67,8 +66,8 @@ LoadResult LinNetwork::Load(const std::string& path)
         result.error = "Cannot open the file " + path + ": it is a folder";
         return result;
     }
-    const std::string tooLarge = "Cannot read the file " + path + ": it is larger than " +
-                                 std::to_string(kMaxFileBytes >> 20) + " MB";
+    const std::string tooLarge =
+        "Cannot read the file " + path + ": it is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > kMaxFileBytes) {
         result.error = tooLarge;

@@ -149,8 +149,7 @@ inline const std::string& RecordName(const EventTriggeredFrame& r) { return r.na
 inline const std::string& RecordName(const SporadicFrame& r) { return r.name; }
 inline const std::string& RecordName(const ScheduleTable& r) { return r.name; }
 
-template <typename Record>
-bool IsNameFree(const OwnedList<Record>& list, const std::string& name)
+template <typename Record> bool IsNameFree(const OwnedList<Record>& list, const std::string& name)
 {
     for (const auto& record : list)
         if (RecordName(*record) == name)

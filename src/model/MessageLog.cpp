@@ -5,8 +5,8 @@ void MessageLog::Add(int line, std::string text)
     if (m_messages.size() < kMaxMessages)
         m_messages.push_back({line, std::move(text)});
     else if (m_messages.size() == kMaxMessages)
-        m_messages.push_back({0, "Warning: more than " + std::to_string(kMaxMessages) +
-                                     " messages, the rest are not listed"});
+        m_messages.push_back(
+            {0, "Warning: more than " + std::to_string(kMaxMessages) + " messages, the rest are not listed"});
 }
 
 std::string FormatMessage(const Message& message)

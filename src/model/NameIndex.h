@@ -23,8 +23,7 @@ class NameIndex {
 public:
     NameIndex() = default;
 
-    template <typename Record>
-    explicit NameIndex(const OwnedList<Record>& list)
+    template <typename Record> explicit NameIndex(const OwnedList<Record>& list)
     {
         Reserve(list.size());
         for (const auto& record : list)

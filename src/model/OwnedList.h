@@ -5,8 +5,7 @@
 
 // An ordered list that owns its records. Copying it copies every record, so
 // a whole network can be duplicated (the editor's undo keeps such copies).
-template <typename T>
-class OwnedList : public std::vector<std::unique_ptr<T>> {
+template <typename T> class OwnedList : public std::vector<std::unique_ptr<T>> {
 public:
     OwnedList() = default;
     OwnedList(OwnedList&&) noexcept = default;

@@ -196,7 +196,7 @@ FrameSlotCommand* ScheduleEntry::FrameSlot() const
 FrameIdCommand* ScheduleEntry::FrameId() const
 {
     return (kind == kAssignFrameId || kind == kUnassignFrameId) ? dynamic_cast<FrameIdCommand*>(command.get())
-                                                                 : nullptr;
+                                                                : nullptr;
 }
 
 AssignNadCommand* ScheduleEntry::AssignNad() const

@@ -58,7 +58,9 @@ struct EncodingValue {
 
 struct PhysicalRange {
     PhysicalRange(int lo = 0, int hi = 0, float s = 0.0f, float o = 0.0f, std::string t = {})
-        : min(lo), max(hi), scale(s), offset(o), text(std::move(t)) {}
+        : min(lo), max(hi), scale(s), offset(o), text(std::move(t))
+    {
+    }
     virtual ~PhysicalRange() = default;
     PhysicalRange(const PhysicalRange&) = default;
     PhysicalRange& operator=(const PhysicalRange&) = default;

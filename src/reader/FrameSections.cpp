@@ -30,8 +30,7 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
 
 // Reads the "<signal>, <offset>;" lines of a frame body up to the '}' that
 // closes it, into an unconditional or a diagnostic frame.
-template <typename Frame>
-void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
+template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 {
     NameIndex placed;
     for (const std::string& name : frame.signalNames)
@@ -90,8 +89,7 @@ bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
 // Reads commas comma-terminated values and a last one up to ';'. Every
 // readable value goes to take, every other one gives "No argument
 // recognized". True when the last value was readable.
-template <typename Take>
-bool ReadValueList(LinNetwork& net, int& pos, int commas, Take take)
+template <typename Take> bool ReadValueList(LinNetwork& net, int& pos, int commas, Take take)
 {
     for (int i = 0; i < commas; ++i) {
         const std::string value = net.ReadTokenUntilComma(pos, true);

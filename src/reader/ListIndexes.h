@@ -12,8 +12,7 @@
 // last asked for, which is enough because reading only ever appends.
 class ListIndexes {
 public:
-    template <typename Record>
-    NameIndex& Of(const OwnedList<Record>& list)
+    template <typename Record> NameIndex& Of(const OwnedList<Record>& list)
     {
         Followed& followed = m_lists[&list];
         for (; followed.records < list.size(); ++followed.records)

@@ -274,7 +274,6 @@ void AttributeBodyParser::Run()
     });
 }
 
-
 // Node_attributes: one "<node> { ... }" block per slave.
 class NodeAttributesParser : SectionParser {
 public:
@@ -284,7 +283,10 @@ public:
     {
     }
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadNode(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadNode(); });
+    }
 
 private:
     void ReadNode()
@@ -378,7 +380,10 @@ public:
     {
     }
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadAddress(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadAddress(); });
+    }
 
 private:
     void ReadAddress()

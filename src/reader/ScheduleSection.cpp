@@ -73,9 +73,7 @@ std::unique_ptr<ScheduleCommand> MakePayload(ScheduleEntryKind kind, const std::
 // Reads the slots of one table, from just after its '{' up to its '}'.
 class TableBodyReader {
 public:
-    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table) : m_net(network), m_pos(pos), m_table(table)
-    {
-    }
+    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table) : m_net(network), m_pos(pos), m_table(table) {}
 
     void Run()
     {

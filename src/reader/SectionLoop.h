@@ -31,8 +31,7 @@ inline constexpr const char* NotContiguous = "Key-Word / Parameter wrong (spaces
 // may move the position on (for instance to the end of a statement). Stops
 // on the '}' that closes the block or at the end of the text. A pending text
 // left when the block ends is reported as garbage.
-template <typename OnChar>
-void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar onChar)
+template <typename OnChar> void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar onChar)
 {
     const int length = static_cast<int>(scanner.fileText.size());
     while (pos >= 0 && pos < length && scanner.fileText[static_cast<std::size_t>(pos)] != '}') {
@@ -95,8 +94,7 @@ protected:
 // under a name the list does not hold yet. The index is the reader's index
 // of the list (an earlier block of the same section counts) and keeps each
 // test quick.
-template <typename Record>
-class UniqueNameList {
+template <typename Record> class UniqueNameList {
 public:
     UniqueNameList(LinNetwork& network, OwnedList<Record>& list)
         : m_list(list), m_names(network.ReaderListIndexes().Of(list))
@@ -123,7 +121,7 @@ private:
 inline char CharAt(const TextScanner& scanner, int pos)
 {
     return pos >= 0 && pos < static_cast<int>(scanner.fileText.size()) ? scanner.fileText[static_cast<std::size_t>(pos)]
-                                                                        : '\0';
+                                                                       : '\0';
 }
 
 // Hands over the collected text and leaves the pending text empty.

@@ -31,7 +31,10 @@ class SignalsParser : SectionParser {
 public:
     SignalsParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_signals(network, network.signals) {}
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadSignal(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadSignal(); });
+    }
 
 private:
     // What follows the initial value.
@@ -153,7 +156,10 @@ public:
     {
     }
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadGroup(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadGroup(); });
+    }
 
 private:
     void ReadGroup()
@@ -206,11 +212,15 @@ private:
 // Signal_encoding_types: "<encoding> { <value lines> }".
 class EncodingTypesParser : SectionParser {
 public:
-    EncodingTypesParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_types(network, network.encodingTypes)
+    EncodingTypesParser(LinNetwork& network, int& pos)
+        : SectionParser(network, pos), m_types(network, network.encodingTypes)
     {
     }
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadType(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadType(); });
+    }
 
 private:
     void ReadType()
@@ -282,8 +292,7 @@ private:
     // The end of a value line after the comma the position rests on:
     // "<value>, "<text>";" or "<value>;". add(value, text) takes it when
     // both could be read; the text is empty in the second form.
-    template <typename Add>
-    void ReadValueAndText(Add add)
+    template <typename Add> void ReadValueAndText(Add add)
     {
         const int commas = m_net.CountCommasUntil(m_pos, ';');
         if (commas == 1) {
@@ -320,7 +329,10 @@ public:
     {
     }
 
-    void Run() { RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadRepresentation(); }); }
+    void Run()
+    {
+        RunDelimitedLoop(m_net, m_pos, m_pending, ':', [this] { ReadRepresentation(); });
+    }
 
 private:
     void ReadRepresentation()

@@ -240,7 +240,10 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
     return {};
 }
 
-std::string TextScanner::ReadTokenUntilComma(int& pos, bool namesOnly) { return ReadTokenUntil(*this, pos, ',', namesOnly); }
+std::string TextScanner::ReadTokenUntilComma(int& pos, bool namesOnly)
+{
+    return ReadTokenUntil(*this, pos, ',', namesOnly);
+}
 
 std::string TextScanner::ReadTokenUntilSemicolon(int& pos) { return ReadTokenUntil(*this, pos, ';', true); }
 

@@ -8,7 +8,7 @@ class LinNetwork;
 struct MasterForm {
     std::string name;
     std::string timeBase;  // ms, decimal
-    std::string jitter;   // ms, two decimals
+    std::string jitter;    // ms, two decimals
 
     static MasterForm Read(const LinNetwork& network);
     // An empty name writes "Master"; empty numbers write 0. The name is not

@@ -10,17 +10,16 @@ class DigitsEdit;
 class NameEdit;
 
 // The "Properties" page of the master: name, time base and jitter.
-class MasterPage : public QWidget
-{
+class MasterPage : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     MasterPage(const TextCodec& codec, QWidget* parent = nullptr);
 
     void Show(const MasterForm& form);
     MasterForm Read() const;
 
-  private:
+private:
     const TextCodec& m_codec;
     NameEdit* m_name;
     DigitsEdit* m_timeBase;

@@ -9,7 +9,4 @@ MasterSheet::MasterSheet(const SheetRequest& request, LinNetwork& network, QWidg
     m_page->Show(MasterForm::Read(network));
 }
 
-void MasterSheet::WriteModel()
-{
-    m_page->Read().Commit(Network());
-}
+void MasterSheet::WriteModel() { m_page->Read().Commit(Network()); }

@@ -5,16 +5,15 @@
 class MasterPage;
 
 // Edits the master: its name, time base and jitter.
-class MasterSheet : public PropertySheet
-{
+class MasterSheet : public PropertySheet {
     Q_OBJECT
 
-  public:
+public:
     MasterSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void WriteModel() override;
 
-  private:
+private:
     MasterPage* m_page;
 };

@@ -11,11 +11,10 @@ class LinNetwork;
 
 // The "Diagnostic" page of a slave: protocol, NAD, P2 min, ST min and the
 // response error signal.
-class NAttPage1 : public QWidget
-{
+class NAttPage1 : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     NAttPage1(const LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
 
     void Show(const NodeAttributesForm& form);
@@ -23,10 +22,10 @@ class NAttPage1 : public QWidget
     // The controls of LIN 2.0 attributes; the protocol and NAD stay enabled.
     void SetLin2Enabled(bool enabled);
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void ProtocolChosen(const QString& protocol);
 
-  private:
+private:
     const TextCodec& m_codec;
     ChoiceBox* m_protocol;
     ChoiceBox* m_nad;

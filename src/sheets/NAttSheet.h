@@ -9,18 +9,17 @@ class NodeGenP;
 
 // Edits a slave: its name and its node attributes. Opening it gives the
 // slave default attributes when it has none; they stay even on Cancel.
-class NAttSheet : public PropertySheet
-{
+class NAttSheet : public PropertySheet {
     Q_OBJECT
 
-  public:
+public:
     // The request's index is the slave's.
     NAttSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void WriteModel() override;
 
-  private:
+private:
     void SetLin2Enabled(bool enabled);
 
     NodeGenP* m_general;

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const char* const kStandardVersion = "2.0";
 const char* const kStandardSpeed = "19.2";

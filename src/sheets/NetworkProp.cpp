@@ -5,8 +5,7 @@
 
 #include <QFormLayout>
 
-namespace
-{
+namespace {
 
 ChoiceBox* MakeChoices(const char* objectName, const std::vector<std::string>& choices, QWidget* parent)
 {

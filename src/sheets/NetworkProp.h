@@ -7,17 +7,16 @@
 class ChoiceBox;
 
 // The "Network" page: the LIN protocol version, language version and speed.
-class NetworkProp : public QWidget
-{
+class NetworkProp : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit NetworkProp(QWidget* parent = nullptr);
 
     void Show(const NetworkForm& form);
     NetworkForm Read() const;
 
-  private:
+private:
     ChoiceBox* m_protocolVersion;
     ChoiceBox* m_languageVersion;
     ChoiceBox* m_speed;

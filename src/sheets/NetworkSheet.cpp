@@ -9,7 +9,4 @@ NetworkSheet::NetworkSheet(const SheetRequest& request, LinNetwork& network, QWi
     m_page->Show(NetworkForm::Read(network));
 }
 
-void NetworkSheet::WriteModel()
-{
-    m_page->Read().Commit(Network());
-}
+void NetworkSheet::WriteModel() { m_page->Read().Commit(Network()); }

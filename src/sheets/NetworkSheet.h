@@ -5,16 +5,15 @@
 class NetworkProp;
 
 // Edits the header of the network: versions and bit rate.
-class NetworkSheet : public PropertySheet
-{
+class NetworkSheet : public PropertySheet {
     Q_OBJECT
 
-  public:
+public:
     NetworkSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void WriteModel() override;
 
-  private:
+private:
     NetworkProp* m_page;
 };

@@ -30,10 +30,7 @@ NodeAttP3::NodeAttP3(const TextCodec& codec, QWidget* parent)
     connect(m_messageId, &QLineEdit::textEdited, this, &NodeAttP3::TakeMessageId);
 }
 
-QString NodeAttP3::ItemText(const ConfigurableFrameChoice& frame) const
-{
-    return m_codec.ToQt(frame.ItemText());
-}
+QString NodeAttP3::ItemText(const ConfigurableFrameChoice& frame) const { return m_codec.ToQt(frame.ItemText()); }
 
 void NodeAttP3::Show(const NodeAttributesForm& form)
 {

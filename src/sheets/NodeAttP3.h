@@ -16,18 +16,17 @@ class QTreeWidgetItem;
 // The "Configurable frames" page of a slave: one checkable item per
 // unconditional frame, "name (message id)", and the message id of the
 // selected item. The ids being worked on live here until the commit.
-class NodeAttP3 : public QWidget
-{
+class NodeAttP3 : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     NodeAttP3(const TextCodec& codec, QWidget* parent = nullptr);
 
     void Show(const NodeAttributesForm& form);
     void ReadInto(NodeAttributesForm& form) const;
     void SetLin2Enabled(bool enabled);
 
-  private:
+private:
     void ShowSelected(QTreeWidgetItem* item);
     void TakeMessageId(const QString& text);
     QString ItemText(const ConfigurableFrameChoice& frame) const;

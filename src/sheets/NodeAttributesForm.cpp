@@ -7,8 +7,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace
-{
+namespace {
 
 const char* const kStandardProtocol = "2.0";
 // Stored when no NAD is selected.
@@ -21,17 +20,11 @@ std::string SelectedIf(const std::vector<std::string>& choices, const std::strin
     return std::find(choices.begin(), choices.end(), value) != choices.end() ? value : std::string();
 }
 
-std::string Unsigned(int value)
-{
-    return std::to_string(static_cast<unsigned>(value));
-}
+std::string Unsigned(int value) { return std::to_string(static_cast<unsigned>(value)); }
 
 }  // namespace
 
-std::string ConfigurableFrameChoice::ItemText() const
-{
-    return frameName + " (" + std::to_string(messageId) + ")";
-}
+std::string ConfigurableFrameChoice::ItemText() const { return frameName + " (" + std::to_string(messageId) + ")"; }
 
 const std::vector<std::string>& NodeAttributesForm::ProtocolChoices()
 {
@@ -118,10 +111,7 @@ NodeAttributes& FindOrAddNodeAttributes(LinNetwork& network, const std::string& 
     return network.nodeAttributes.Append(std::make_unique<NodeAttributes>(nodeName));
 }
 
-bool HasLin2Attributes(const std::string& protocol)
-{
-    return ParseInt(protocol) >= 2;
-}
+bool HasLin2Attributes(const std::string& protocol) { return ParseInt(protocol) >= 2; }
 
 int MessageIdOf(const std::string& text)
 {

@@ -12,12 +12,6 @@ NodeGenP::NodeGenP(const TextCodec& codec, QWidget* parent)
     layout->addRow(tr("Name"), m_name);
 }
 
-void NodeGenP::Show(const NodeAttributesForm& form)
-{
-    m_name->setText(m_codec.ToQt(form.name));
-}
+void NodeGenP::Show(const NodeAttributesForm& form) { m_name->setText(m_codec.ToQt(form.name)); }
 
-void NodeGenP::ReadInto(NodeAttributesForm& form) const
-{
-    form.name = m_codec.FromQt(m_name->text());
-}
+void NodeGenP::ReadInto(NodeAttributesForm& form) const { form.name = m_codec.FromQt(m_name->text()); }

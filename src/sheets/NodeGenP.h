@@ -8,17 +8,16 @@
 class NameEdit;
 
 // The "General" page of a slave: its name.
-class NodeGenP : public QWidget
-{
+class NodeGenP : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     NodeGenP(const TextCodec& codec, QWidget* parent = nullptr);
 
     void Show(const NodeAttributesForm& form);
     void ReadInto(NodeAttributesForm& form) const;
 
-  private:
+private:
     const TextCodec& m_codec;
     NameEdit* m_name;
 };

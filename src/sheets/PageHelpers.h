@@ -31,8 +31,7 @@ inline QStringList FixedList(const std::vector<std::string>& texts)
 }
 
 // Gives a control the name tests and the sheet find it by.
-template <typename Control>
-Control* Named(Control* control, const char* objectName)
+template <typename Control> Control* Named(Control* control, const char* objectName)
 {
     control->setObjectName(QString::fromLatin1(objectName));
     return control;

@@ -10,8 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kCancel = "Cancel";
@@ -47,10 +46,7 @@ PropertySheet::PropertySheet(const SheetRequest& request, LinNetwork& network, Q
     qApp->installEventFilter(this);
 }
 
-PropertySheet::~PropertySheet()
-{
-    qApp->removeEventFilter(this);
-}
+PropertySheet::~PropertySheet() { qApp->removeEventFilter(this); }
 
 void PropertySheet::Commit()
 {

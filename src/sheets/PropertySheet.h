@@ -14,11 +14,10 @@ class QTabWidget;
 // the pages and writes the network in one go. OK and the Enter key anywhere
 // in the sheet (in lists and trees too) commit; Cancel, Escape and closing
 // leave the network alone.
-class PropertySheet : public QDialog
-{
+class PropertySheet : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     PropertySheet(const SheetRequest& request, LinNetwork& network, QWidget* parent);
     ~PropertySheet() override;
 
@@ -27,7 +26,7 @@ class PropertySheet : public QDialog
     // Writes the network from the pages and ends the sheet with OK.
     void Commit();
 
-  protected:
+protected:
     // Pages are added in tab order; the first one is shown.
     void AddPage(QWidget* page, const QString& caption);
     LinNetwork& Network() const { return m_network; }
@@ -40,7 +39,7 @@ class PropertySheet : public QDialog
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     SheetRequest m_request;
     LinNetwork& m_network;
     TextCodec m_codec;

@@ -7,8 +7,7 @@
 
 #include <map>
 
-namespace
-{
+namespace {
 
 using SheetFactory = std::unique_ptr<PropertySheet> (*)(const SheetRequest&, LinNetwork&, QWidget*);
 
@@ -30,10 +29,7 @@ const std::map<SheetId, SheetFactory>& Registry()
 
 }  // namespace
 
-int RunModal(QDialog& dialog)
-{
-    return dialog.exec();
-}
+int RunModal(QDialog& dialog) { return dialog.exec(); }
 
 std::unique_ptr<PropertySheet> CreateSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
 {

@@ -25,8 +25,7 @@ enum class SheetId {
 
 // Captions the openers give the sheets. Shown to users verbatim and matched
 // by tests; keep the spelling.
-namespace sheetcaption
-{
+namespace sheetcaption {
 inline constexpr const char* Properties = "Properties";
 inline constexpr const char* Attributes = "Attributes";
 inline constexpr const char* Master = "Master";
@@ -51,7 +50,7 @@ inline constexpr const char* SignalEncoding = "Signal Encoding";
 struct SheetRequest {
     SheetId sheet = SheetId::None;
     std::string caption;
-    int index = -1;  // the record in its list; -1 for sheets without one
+    int index = -1;   // the record in its list; -1 for sheets without one
     int second = -1;  // composite node, encoding value, schedule entry or signal of a frame
 
     explicit operator bool() const { return sheet != SheetId::None; }

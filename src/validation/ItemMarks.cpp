@@ -39,7 +39,7 @@ MarkRecorder::Style* MarkRecorder::StyleFor(int item)
 const MarkRecorder::Style* MarkRecorder::FindStyle(int item) const
 {
     return item >= 0 && static_cast<std::size_t>(item) < m_styles.size() ? &m_styles[static_cast<std::size_t>(item)]
-                                                                           : nullptr;
+                                                                         : nullptr;
 }
 
 std::string JoinItemMessages(const std::vector<std::string>& messagesInOrderAdded)

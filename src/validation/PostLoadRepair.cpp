@@ -64,8 +64,7 @@ const float kStandardJitter = 0.1f;
 const float kNotGiven = -1.0f;
 
 // For each entry: whether an equal entry follows it later in the list.
-template <typename T>
-std::vector<bool> HasLaterEqual(const std::vector<T>& values)
+template <typename T> std::vector<bool> HasLaterEqual(const std::vector<T>& values)
 {
     std::vector<bool> result(values.size(), false);
     std::unordered_set<T> later;

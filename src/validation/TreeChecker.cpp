@@ -2,8 +2,8 @@
 
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
-#include "validation/ItemMarks.h"
 #include "validation/CheckRules.h"
+#include "validation/ItemMarks.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,8 +46,7 @@ const char* const kFrameNotFound = "Frame not found";
 const char* const kMinAboveMax = "Min > Max";
 
 // The records of one list by name: the first of each name and how many share it.
-template <typename Record>
-class RecordLookup {
+template <typename Record> class RecordLookup {
 public:
     explicit RecordLookup(const OwnedList<Record>& list) : m_list(list), m_names(list) {}
 

@@ -5,7 +5,6 @@
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 
-
 namespace {
 
 // Appends items in top-to-bottom order; a parent is always added before its
@@ -23,8 +22,7 @@ public:
     int Entity(const std::string& text, int parent) { return Add(text, parent, OutlineItem::Kind::Entity); }
 
     // One entity item per record, in list order; their indexes in the outline.
-    template <typename Record>
-    std::vector<int> Entities(const OwnedList<Record>& list, int parent)
+    template <typename Record> std::vector<int> Entities(const OwnedList<Record>& list, int parent)
     {
         std::vector<int> indexes;
         indexes.reserve(list.size());

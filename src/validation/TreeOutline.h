@@ -38,8 +38,8 @@ struct OutlineItem {
     int parent = -1;       // index of the parent item in the outline, -1 at the top
     int siblingIndex = 0;  // number of previous siblings
     Kind kind = Kind::Category;
-    int colour = -1;        // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
-    std::string messages;   // reasons of a red item as the status bar shows them
+    int colour = -1;       // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
+    std::string messages;  // reasons of a red item as the status bar shows them
 };
 
 // The items of the tree in top-to-bottom order (every item expanded).

@@ -4,8 +4,7 @@
 
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kAdd = "Add";
@@ -48,10 +47,7 @@ std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWi
     return MakeEditMenu(state, parent);
 }
 
-int CommandOf(const QAction* chosen)
-{
-    return chosen ? chosen->data().toInt() : 0;
-}
+int CommandOf(const QAction* chosen) { return chosen ? chosen->data().toInt() : 0; }
 
 QAction* FindCommand(const TitledPopupMenu& menu, int command)
 {

@@ -11,8 +11,7 @@
 #include <functional>
 #include <unordered_map>
 
-namespace
-{
+namespace {
 
 // Texts of the list. Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kMasterType = "Master";
@@ -35,14 +34,8 @@ const char* const kDiagnosticLength = "8";
 
 using Cells = std::vector<std::string>;
 
-std::string Int(int value)
-{
-    return std::to_string(value);
-}
-std::string TwoDecimals(double value)
-{
-    return FormatFixed(value, 2);
-}
+std::string Int(int value) { return std::to_string(value); }
+std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
 
 std::string Join(const std::vector<std::string>& texts, const char* separator)
 {
@@ -53,9 +46,8 @@ std::string Join(const std::vector<std::string>& texts, const char* separator)
 }
 
 // The table of a layout without rows; every row added gets its fill position.
-class TableBuilder
-{
-  public:
+class TableBuilder {
+public:
     explicit TableBuilder(const char* layout)
     {
         if (const DataLayout* found = FindDataLayout(layout)) {
@@ -68,14 +60,13 @@ class TableBuilder
     void AddWithSource(Cells cells, int source) { m_table.rows.push_back(DataRow{std::move(cells), source}); }
     DataTable Take() { return std::move(m_table); }
 
-  private:
+private:
     DataTable m_table;
 };
 
 // The first record of each name, for lookups inside loops. Record is the
 // list's record type, const-qualified for read-only use.
-template <typename Record, typename List>
-std::unordered_map<std::string, Record*> FirstByName(List& list)
+template <typename Record, typename List> std::unordered_map<std::string, Record*> FirstByName(List& list)
 {
     std::unordered_map<std::string, Record*> byName;
     for (const auto& record : list)
@@ -83,8 +74,7 @@ std::unordered_map<std::string, Record*> FirstByName(List& list)
     return byName;
 }
 
-template <typename Map>
-auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_type
+template <typename Map> auto Lookup(const Map& map, const std::string& name) -> typename Map::mapped_type
 {
     const auto found = map.find(name);
     return found == map.end() ? nullptr : found->second;
@@ -123,8 +113,7 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
     return table.Take();
 }
 
-template <typename Record>
-DataTable NamesTable(const char* layout, const OwnedList<Record>& list)
+template <typename Record> DataTable NamesTable(const char* layout, const OwnedList<Record>& list)
 {
     TableBuilder table(layout);
     for (const auto& record : list)
@@ -141,8 +130,7 @@ DataTable TextsTable(const char* layout, const std::vector<std::string>& texts)
 }
 
 // The layout with the rows of a record; no rows when the record is gone.
-template <typename Record, typename AddRows>
-DataTable RecordTable(const char* layout, Record* record, AddRows addRows)
+template <typename Record, typename AddRows> DataTable RecordTable(const char* layout, Record* record, AddRows addRows)
 {
     TableBuilder table(layout);
     if (record)
@@ -522,8 +510,7 @@ bool ColumnSortFlags::Toggle(const std::string& layout, int column)
     return descending;
 }
 
-namespace
-{
+namespace {
 
 // Upper case, ASCII only, so that the order does not depend on the locale.
 // An empty cell sorts as a single blank.
@@ -549,8 +536,7 @@ bool IsGreater(const std::string& a, const std::string& b)
     return false;
 }
 
-template <typename List>
-void SwapEntries(List& list, int a, int b)
+template <typename List> void SwapEntries(List& list, int a, int b)
 {
     if (Exists(list, a) && Exists(list, b))
         std::swap(list[static_cast<std::size_t>(a)], list[static_cast<std::size_t>(b)]);

@@ -40,8 +40,7 @@ struct DataTable {
 };
 
 // Layout keys used by the list's commands and tests.
-namespace layoutkey
-{
+namespace layoutkey {
 inline constexpr const char* Nodes = "Nodes";
 inline constexpr const char* Frames = "Frames";
 inline constexpr const char* EncodingValues = "Encoding Types";
@@ -59,18 +58,17 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected);
 
 // Bit 1 of a column's flags: the direction of the last sort by that column.
 // The first click on a column sorts descending, the next ascending, ...
-class ColumnSortFlags
-{
-  public:
+class ColumnSortFlags {
+public:
     // Toggles the column's direction; true when the sort is now descending.
     bool Toggle(const std::string& layout, int column);
 
-  private:
+private:
     std::map<std::pair<std::string, int>, bool> m_descending;
 };
 
 struct SortOutcome {
-    bool sorted = false;           // the layout sorts and the column exists
+    bool sorted = false;            // the layout sorts and the column exists
     bool networkReordered = false;  // entries of a network list changed places
 };
 

@@ -6,14 +6,12 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The base of every generated name.
 const char* const kNewName = "Unknown";
 
-template <typename List, typename Drop>
-void EraseIf(List& list, Drop drop)
+template <typename List, typename Drop> void EraseIf(List& list, Drop drop)
 {
     list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
 }
@@ -96,8 +94,7 @@ void RemoveFrameReferences(LinNetwork& network, const std::string& name)
 }
 
 // Removes the record at the index; the cleanup sees its name first.
-template <typename Record, typename Cleanup>
-bool RemoveAt(OwnedList<Record>& list, int index, Cleanup cleanup)
+template <typename Record, typename Cleanup> bool RemoveAt(OwnedList<Record>& list, int index, Cleanup cleanup)
 {
     if (!Exists(list, index))
         return false;
@@ -107,8 +104,7 @@ bool RemoveAt(OwnedList<Record>& list, int index, Cleanup cleanup)
     return true;
 }
 
-template <typename Record>
-bool RemoveAt(OwnedList<Record>& list, int index)
+template <typename Record> bool RemoveAt(OwnedList<Record>& list, int index)
 {
     return RemoveAt(list, index, [](const std::string&) {});
 }

@@ -4,8 +4,7 @@
 #include "views/EntityEdits.h"
 #include "views/SheetRequests.h"
 
-namespace
-{
+namespace {
 
 MenuState Menu(const char* title, bool add, bool remove, bool properties)
 {
@@ -13,16 +12,10 @@ MenuState Menu(const char* title, bool add, bool remove, bool properties)
 }
 
 // A category whose rows are its entities: Add always, the rest with a row.
-MenuState EntityListMenu(const char* title, bool hasRow)
-{
-    return Menu(title, true, hasRow, hasRow);
-}
+MenuState EntityListMenu(const char* title, bool hasRow) { return Menu(title, true, hasRow, hasRow); }
 
 // An item whose rows are details: only Properties, with a row.
-MenuState DetailListMenu(const char* title, bool hasRow)
-{
-    return Menu(title, false, false, hasRow);
-}
+MenuState DetailListMenu(const char* title, bool hasRow) { return Menu(title, false, false, hasRow); }
 
 // The entity that a row of a category's list shows.
 std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)

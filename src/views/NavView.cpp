@@ -68,7 +68,8 @@ void NavView::Build()
 {
     const std::vector<std::vector<int>> expanded = ExpandedPaths();
     const std::vector<QTreeWidgetItem*> visibleBefore = VisibleItems();
-    const auto selectedRow = std::find(visibleBefore.begin(), visibleBefore.end(), currentItem()) - visibleBefore.begin();
+    const auto selectedRow =
+        std::find(visibleBefore.begin(), visibleBefore.end(), currentItem()) - visibleBefore.begin();
     const int scrollPosition = verticalScrollBar()->value();
 
     m_suppressSelection = true;
@@ -228,8 +229,7 @@ bool NavView::OpenSheet(const SheetRequest& request)
 {
     if (!request)
         return false;
-    return m_document.Edit(
-        [&](LinNetwork& network) { return RunSheet(request, network, this, m_modals.dialog); });
+    return m_document.Edit([&](LinNetwork& network) { return RunSheet(request, network, this, m_modals.dialog); });
 }
 
 void NavView::AddForCurrentItem()

@@ -6,10 +6,7 @@ constexpr int kHandleRole = Qt::UserRole + 1;
 
 // Mark colours are Windows colour values: red in the low byte, blue in the
 // high one.
-QColor FromColourValue(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
+QColor FromColourValue(int colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -53,7 +50,7 @@ int OwnTreeView::HandleOf(const QTreeWidgetItem* item) const
 QTreeWidgetItem* OwnTreeView::ItemOf(int handle) const
 {
     return handle >= 0 && static_cast<std::size_t>(handle) < m_items.size() ? m_items[static_cast<std::size_t>(handle)]
-                                                                             : nullptr;
+                                                                            : nullptr;
 }
 
 void OwnTreeView::ClearItems()

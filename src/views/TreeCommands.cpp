@@ -4,8 +4,7 @@
 #include "views/EntityEdits.h"
 #include "views/SheetRequests.h"
 
-namespace
-{
+namespace {
 
 MenuState Menu(const char* title, bool add, bool remove, bool properties)
 {

@@ -23,8 +23,7 @@ enum TreeCommandId {
 
 // Titles of the context menus. Shown to users verbatim and matched by tests;
 // keep the spelling.
-namespace menutitle
-{
+namespace menutitle {
 inline constexpr const char* Network = "Network";
 inline constexpr const char* Node = "Node";
 inline constexpr const char* Master = "Master";

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Children that precede the entities of a category.
-constexpr int kFixedSlaveItems = 1;  // "Master"
-constexpr int kFixedFrameItems = 2;  // "MasterReq", "SlaveRes"
+constexpr int kFixedSlaveItems = 1;   // "Master"
+constexpr int kFixedFrameItems = 2;   // "MasterReq", "SlaveRes"
 constexpr int kFixedSignalItems = 2;  // "Encoding Types", "Representation"
 constexpr int kEncodingTypesIndex = 0;
 constexpr int kRepresentationIndex = 1;

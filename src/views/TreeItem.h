@@ -80,7 +80,7 @@ enum class EntityKind {
 
 struct EntityRef {
     EntityKind kind = EntityKind::Signal;
-    int index = 0;   // in the record's list
+    int index = 0;    // in the record's list
     int parent = -1;  // the configuration of a composite node
 };
 

@@ -98,8 +98,7 @@ public:
     bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
 
     // An event-triggered or sporadic frame is written with the frames it names.
-    template <typename Frame>
-    bool Writes(const Frame& frame) const
+    template <typename Frame> bool Writes(const Frame& frame) const
     {
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
@@ -192,8 +191,7 @@ private:
             configurations += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
             for (const auto& node : configuration->compositeNodes)
                 if (!node->logicalNodes.empty())
-                    configurations +=
-                        "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
+                    configurations += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
             configurations += "\t}\n";
         }
         if (!configurations.empty())
@@ -426,7 +424,4 @@ bool IsWritableName(const std::string& name)
     return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
 }
 
-std::string LinNetwork::BuildLdfText() const
-{
-    return LdfTextBuilder(*this).Build();
-}
+std::string LinNetwork::BuildLdfText() const { return LdfTextBuilder(*this).Build(); }

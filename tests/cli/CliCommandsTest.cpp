@@ -1,5 +1,5 @@
-#include "TestFiles.h"
 #include "cli/CliCommands.h"
+#include "TestFiles.h"
 #include "model/MessageLog.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"

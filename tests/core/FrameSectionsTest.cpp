@@ -190,20 +190,17 @@ TEST(DiagnosticFramesSection, ASecondBlockReplacesTheFirst)
 
 TEST(DiagnosticFramesSection, ARefusedIdKeepsTheFrameAndTheRestOfTheFileIsRead)
 {
-    auto net = Load(std::string(kDiagnosticFrames) +
-                    "Diagnostic_frames {\n"
-                    " MasterReq : 0x3C { X, 0; { nested } }\n"
-                    " SlaveResp : 6 1 { X, 0; }\n"
-                    " MasterReq : { X, 0; }\n"
-                    "}\n"
-                    "Frames { F1 : 1, A { } }\n");
+    auto net = Load(std::string(kDiagnosticFrames) + "Diagnostic_frames {\n"
+                                                     " MasterReq : 0x3C { X, 0; { nested } }\n"
+                                                     " SlaveResp : 6 1 { X, 0; }\n"
+                                                     " MasterReq : { X, 0; }\n"
+                                                     "}\n"
+                                                     "Frames { F1 : 1, A { } }\n");
     EXPECT_EQ((Strings{"M0", "M1"}), net->masterRequest.signalNames);
     EXPECT_EQ((Strings{"S0", "S1"}), net->slaveResponse.signalNames);
     ASSERT_EQ(1u, net->frames.size());
-    const Strings expected = {"Z: 3 Signal already here",
-                              "Z: 6 ID false, '60' expected",
-                              "Z: 7 Key-Word / Parameter wrong (spaces)",
-                              "Z: 7 False paramters",
+    const Strings expected = {"Z: 3 Signal already here", "Z: 6 ID false, '60' expected",
+                              "Z: 7 Key-Word / Parameter wrong (spaces)", "Z: 7 False paramters",
                               "Z: 8 False paramters"};
     EXPECT_EQ(expected, LineMessages(*net));
     for (const Message& message : net->messages)

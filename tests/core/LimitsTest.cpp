@@ -87,7 +87,9 @@ std::vector<LongLineCase> LongLineCases()
              EXPECT_TRUE(HasMessage(n, "Garbage at the end of the block"));
          }},
         {"schedule_slots",
-         [] { return kHeader + "Schedule_tables { T { " + Repeated("MasterReq delay 1 ms; ", kLineLength / 22) + "} }\n"; },
+         [] {
+             return kHeader + "Schedule_tables { T { " + Repeated("MasterReq delay 1 ms; ", kLineLength / 22) + "} }\n";
+         },
          [](const LinNetwork& n) {
              ASSERT_EQ(1u, n.scheduleTables.size());
              EXPECT_EQ(static_cast<std::size_t>(kLineLength / 22), n.scheduleTables[0]->entries.size());
@@ -104,7 +106,9 @@ std::vector<LongLineCase> LongLineCases()
              EXPECT_EQ(static_cast<std::size_t>(kLineLength / 12), n.frames[0]->signalNames.size());
          }},
         {"dynamic_frame_ids", [] { return kHeader + "dynamic_frames { " + Repeated("1, ", kLineLength / 3) + "1 }\n"; },
-         [](const LinNetwork& n) { EXPECT_EQ(static_cast<std::size_t>(kLineLength / 3 + 1), n.dynamicFrameIds.size()); }},
+         [](const LinNetwork& n) {
+             EXPECT_EQ(static_cast<std::size_t>(kLineLength / 3 + 1), n.dynamicFrameIds.size());
+         }},
         {"a_logical_value_text",
          [] { return kHeader + "Signal_encoding_types { E { logical_value, 0, \"" + LongName() + "\"; } }\n"; },
          [](const LinNetwork& n) {
@@ -138,16 +142,34 @@ TEST(Limits, HundredThousandSectionBlocksAreRead)
     std::string text = kHeader;
     for (int i = 0; i < kRounds; ++i) {
         const std::string k = std::to_string(i);
-        text += "Nodes { Slaves: N" + k + "; }\n"
-                "Node_attributes { N" + k + " { LIN_protocol = \"2.0\"; configured_NAD = 1; } }\n"
-                "Diagnostic_addresses { N" + k + ": 1; }\n"
-                "Signals { S" + k + ": 8, 0, M, N" + k + "; }\n"
-                "Signal_groups { G" + k + ": 8 { S" + k + ", 0; } }\n"
-                "Signal_encoding_types { E" + k + " { logical_value, 0, \"a\"; } }\n"
-                "Signal_representation { E" + k + ": S" + k + "; }\n"
-                "Frames { F" + k + ": 1, M, 1 { S" + k + ", 0; } }\n"
-                "Event_triggered_frames { V" + k + ": 58, F" + k + "; }\n"
-                "Schedule_tables { T" + k + " { F" + k + " delay 10 ms; } }\n";
+        text += "Nodes { Slaves: N" + k +
+                "; }\n"
+                "Node_attributes { N" +
+                k +
+                " { LIN_protocol = \"2.0\"; configured_NAD = 1; } }\n"
+                "Diagnostic_addresses { N" +
+                k +
+                ": 1; }\n"
+                "Signals { S" +
+                k + ": 8, 0, M, N" + k +
+                "; }\n"
+                "Signal_groups { G" +
+                k + ": 8 { S" + k +
+                ", 0; } }\n"
+                "Signal_encoding_types { E" +
+                k +
+                " { logical_value, 0, \"a\"; } }\n"
+                "Signal_representation { E" +
+                k + ": S" + k +
+                "; }\n"
+                "Frames { F" +
+                k + ": 1, M, 1 { S" + k +
+                ", 0; } }\n"
+                "Event_triggered_frames { V" +
+                k + ": 58, F" + k +
+                "; }\n"
+                "Schedule_tables { T" +
+                k + " { F" + k + " delay 10 ms; } }\n";
     }
 
     auto network = LinNetwork::LoadFromText(text);

@@ -58,17 +58,18 @@ const std::string kTwoSlaves = kHeader + "Nodes { Master: M, 10 ms, 0.1 ms; Slav
 
 TEST(NodeAttributesSection, FillsEveryAttribute)
 {
-    auto network = LinNetwork::LoadFromText(kTwoSlaves + "Node_attributes {\n"
-                                                         "  S1 {\n"
-                                                         "    LIN_protocol = \"1.3\";\n"
-                                                         "    configured_NAD = 0x7F;\n"
-                                                         "    product_id = 0x1E, 0x1, 0;\n"
-                                                         "    response_error = Err;\n"
-                                                         "    P2_min = 50 ms;\n"
-                                                         "    ST_min = 20 ms;\n"
-                                                         "    configurable_frames { F1 = 0x10; F2 = 65534; F3 = 0x10000; }\n"
-                                                         "  }\n"
-                                                         "}\n");
+    auto network =
+        LinNetwork::LoadFromText(kTwoSlaves + "Node_attributes {\n"
+                                              "  S1 {\n"
+                                              "    LIN_protocol = \"1.3\";\n"
+                                              "    configured_NAD = 0x7F;\n"
+                                              "    product_id = 0x1E, 0x1, 0;\n"
+                                              "    response_error = Err;\n"
+                                              "    P2_min = 50 ms;\n"
+                                              "    ST_min = 20 ms;\n"
+                                              "    configurable_frames { F1 = 0x10; F2 = 65534; F3 = 0x10000; }\n"
+                                              "  }\n"
+                                              "}\n");
     ASSERT_EQ(1u, network->nodeAttributes.size());
     const NodeAttributes& attributes = *network->nodeAttributes[0];
     EXPECT_EQ("S1", attributes.nodeName);
@@ -94,12 +95,13 @@ TEST(NodeAttributesSection, ReformatsTheProtocolWithOneDecimal)
         const char* protocol;
     };
     // Three characters, quotes included, are enough: "2" is taken as 2.0.
-    const Row rows[] = {{"2.00", "2.0"}, {"\"2\"", "2.0"}, {"1.30", "1.3"}, {"\"1.25\"", "1.2"},
-                        {"2", "1.2"},    {"2.1", "1.2"},     {"\"abc\"", "1.2"}};
+    const Row rows[] = {{"2.00", "2.0"}, {"\"2\"", "2.0"}, {"1.30", "1.3"},   {"\"1.25\"", "1.2"},
+                        {"2", "1.2"},    {"2.1", "1.2"},   {"\"abc\"", "1.2"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.written);
-        auto network = LinNetwork::LoadFromText(kTwoSlaves + "Node_attributes { S1 { LIN_protocol = 1.2; LIN_protocol = " +
-                                                row.written + "; configured_NAD = 3; } }\n");
+        auto network = LinNetwork::LoadFromText(
+            kTwoSlaves + "Node_attributes { S1 { LIN_protocol = 1.2; LIN_protocol = " + row.written +
+            "; configured_NAD = 3; } }\n");
         ASSERT_EQ(1u, network->nodeAttributes.size());
         EXPECT_EQ(row.protocol, network->nodeAttributes[0]->protocol);
         EXPECT_EQ(3, network->nodeAttributes[0]->configuredNad);
@@ -165,8 +167,7 @@ TEST(CompositeSection, DropsAConfigurationThatRunsToTheEnd)
 
 TEST(DiagnosticAddressesSection, KeepsTheFirstAddressOfANode)
 {
-    auto network =
-        LinNetwork::LoadFromText(kTwoSlaves + "Diagnostic_addresses { S1: 2; S1: 3; S2: 0x10; S3: ; }\n");
+    auto network = LinNetwork::LoadFromText(kTwoSlaves + "Diagnostic_addresses { S1: 2; S1: 3; S2: 0x10; S3: ; }\n");
     ASSERT_EQ(2u, network->diagnosticAddresses.size());
     EXPECT_EQ("S1", network->diagnosticAddresses[0]->nodeName);
     EXPECT_EQ(2, network->diagnosticAddresses[0]->address);

@@ -1,8 +1,8 @@
 // The post-load repair on networks built in code: what it restores and the
 // exact messages it appends, in the order of its steps.
 
-#include "model/LinNetwork.h"
 #include "validation/PostLoadRepair.h"
+#include "model/LinNetwork.h"
 #include "validation/CheckRules.h"
 
 #include <gtest/gtest.h>
@@ -159,7 +159,8 @@ TEST(PostLoadRepair, MissingDescriptionFileNeverDoublesAnExistingSlave1)
 TEST(PostLoadRepair, DiagnosticAddressesAreCheckedInTwoPasses)
 {
     LinNetwork network = SoundNetwork();
-    for (auto [node, address] : {std::pair<const char*, const char*>{"X", "300"}, {"S", "0"}, {"M", "1"}, {"S", "255"}}) {
+    for (auto [node, address] :
+         {std::pair<const char*, const char*>{"X", "300"}, {"S", "0"}, {"M", "1"}, {"S", "255"}}) {
         auto record = std::make_unique<DiagnosticAddress>();
         record->Assign(node, address);
         network.diagnosticAddresses.Append(std::move(record));
@@ -235,8 +236,7 @@ TEST(PostLoadRepair, DiagnosticFramesAreCheckedOnlyWhenOneHoldsSignals)
 
     LinNetwork responseOnly = SoundNetwork();
     responseOnly.slaveResponse.AddSignal("R0", "0");
-    EXPECT_EQ((Lines{"Dia. Fr. Def.: 8 signals required", "Dia. Fr. Def.: 8 Signals required"}),
-              Repair(responseOnly));
+    EXPECT_EQ((Lines{"Dia. Fr. Def.: 8 signals required", "Dia. Fr. Def.: 8 Signals required"}), Repair(responseOnly));
 }
 
 TEST(PostLoadRepair, FramesReportEachRuleInOrder)
@@ -252,11 +252,12 @@ TEST(PostLoadRepair, FramesReportEachRuleInOrder)
     AddFrame(network, "Low", -1, "M").length = -1;
     AddFrame(network, "Edge", 63, "S").length = 8;
     AddFrame(network, "Unsized", 62, "S").AddSignal("Mine", "0");
-    EXPECT_EQ((Lines{"Frame ID wrong (0-63):  Bad", "Frame-Publisher wrong: Bad", "Frame - Size wrong (1-8) Bad",
-                     "Signal-Pub. different from Frame-Pub.: Bad", "Frame-Signal not here: Gone",
-                     "Signal-Pub. different from Frame-Pub.: Bad", "Fr.: Signal-Offset identical:  Bad",
-                     "Fr.: Signal-Offset identical:  Bad", "Frame ID wrong (0-63):  Low", "Frame - Size wrong (1-8) Low"}),
-              Repair(network));
+    EXPECT_EQ(
+        (Lines{"Frame ID wrong (0-63):  Bad", "Frame-Publisher wrong: Bad", "Frame - Size wrong (1-8) Bad",
+               "Signal-Pub. different from Frame-Pub.: Bad", "Frame-Signal not here: Gone",
+               "Signal-Pub. different from Frame-Pub.: Bad", "Fr.: Signal-Offset identical:  Bad",
+               "Fr.: Signal-Offset identical:  Bad", "Frame ID wrong (0-63):  Low", "Frame - Size wrong (1-8) Low"}),
+        Repair(network));
 }
 
 TEST(PostLoadRepair, DoubledFrameIdIsReportedOnEveryFrameWithALaterTwin)
@@ -267,8 +268,9 @@ TEST(PostLoadRepair, DoubledFrameIdIsReportedOnEveryFrameWithALaterTwin)
     AddFrame(network, "C", 5, "M");
     AddFrame(network, "D", 5, "M");
     AddFrame(network, "E", 6, "M");
-    EXPECT_EQ((Lines{"Frame ID obviously doubled: A", "Frame ID obviously doubled: B", "Frame ID obviously doubled: C"}),
-              Repair(network));
+    EXPECT_EQ(
+        (Lines{"Frame ID obviously doubled: A", "Frame ID obviously doubled: B", "Frame ID obviously doubled: C"}),
+        Repair(network));
 }
 
 TEST(PostLoadRepair, ScheduleEntriesNeedWholeTimeBasesAndKnownFrames)

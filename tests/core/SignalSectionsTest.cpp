@@ -91,8 +91,9 @@ TEST(SignalsSection, DiscardsABrokenByteArrayAndReadsOn)
 
 TEST(SignalsSection, RefusesANameOfAnEarlierSection)
 {
-    auto network = LinNetwork::LoadFromText(kNetwork + "Signals { S1 : 8, 0, Slave1, Master; }\n"
-                                                       "Signals { S1 : 4, 0, Slave1, Master; S2 : 4, 0, Slave1, Master; }\n");
+    auto network =
+        LinNetwork::LoadFromText(kNetwork + "Signals { S1 : 8, 0, Slave1, Master; }\n"
+                                            "Signals { S1 : 4, 0, Slave1, Master; S2 : 4, 0, Slave1, Master; }\n");
     ASSERT_EQ(2u, network->signals.size());
     EXPECT_EQ(8, network->signals[0]->size);
     EXPECT_EQ("S2", network->signals[1]->name);

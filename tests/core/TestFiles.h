@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include "model/MessageLog.h"
+#include <filesystem>
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // The tree's consistency checks against a recorder of item marks.
 
+#include "validation/TreeChecker.h"
 #include "model/LinNetwork.h"
 #include "validation/ItemMarks.h"
-#include "validation/TreeChecker.h"
 
 #include <gtest/gtest.h>
 
@@ -39,10 +39,7 @@ protected:
     TreeCheckerTest() : network(*LinNetwork::CreateDefault()) {}
 
     // Colour and reasons of the item, as the status bar would tell them.
-    std::string Marks() const
-    {
-        return std::to_string(marks.GetItemColor(kItem)) + " " + marks.GetItemMessages(kItem);
-    }
+    std::string Marks() const { return std::to_string(marks.GetItemColor(kItem)) + " " + marks.GetItemMessages(kItem); }
 
     LinSignal& AddSignal(const std::string& name, int size)
     {
@@ -302,7 +299,8 @@ TEST_F(TreeCheckerTest, ScheduleTableCheck)
 TEST_F(TreeCheckerTest, ScheduleEntryNamingNeitherNodeNorFrameGetsBothReasons)
 {
     ScheduleTable& table = AddTable("T");
-    table.entries.Append(std::make_unique<ScheduleEntry>(0, kAssignFrameId, std::make_unique<FrameIdCommand>("N", "F")));
+    table.entries.Append(
+        std::make_unique<ScheduleEntry>(0, kAssignFrameId, std::make_unique<FrameIdCommand>("N", "F")));
     TreeChecker(network, marks).CheckScheduleTable(kItem, table);
     EXPECT_EQ("255 Frame not found; Node name not found; Delay no divider of Time Base", Marks());
 }

@@ -1,8 +1,8 @@
 // The outline a rebuild of the tree produces, and what the rebuild does to
 // the network on the way.
 
-#include "model/LinNetwork.h"
 #include "validation/TreeOutline.h"
+#include "model/LinNetwork.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +44,8 @@ TEST(TreeOutline, NewNetwork)
                      "Dynamic Frames -1", "Signals -1", "  Encoding Types -1", "  Representation -1", "Schedules -1"}),
               Describe(outline));
 
-    const std::pair<int, int> parentAndSiblingIndex[] = {{-1, 0}, {-1, 1}, {1, 0}, {1, 1},  {-1, 2},
-                                                         {-1, 3}, {5, 0},  {5, 1}, {-1, 4}, {-1, 5},
+    const std::pair<int, int> parentAndSiblingIndex[] = {{-1, 0}, {-1, 1}, {1, 0},  {1, 1},  {-1, 2},
+                                                         {-1, 3}, {5, 0},  {5, 1},  {-1, 4}, {-1, 5},
                                                          {-1, 6}, {-1, 7}, {11, 0}, {11, 1}, {-1, 8}};
     ASSERT_EQ(std::size(parentAndSiblingIndex), outline.items.size());
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
@@ -105,7 +105,7 @@ std::unique_ptr<LinNetwork> RichNetwork()
     network->encodingTypes.Append(std::make_unique<EncodingType>("Enc2")).AddPhysicalRange(9, 1, 1.0f, 0.0f, "");
     network->signalRepresentations.Append(std::make_unique<SignalRepresentation>("Stray"));
     network->signalRepresentations.Append(std::make_unique<SignalRepresentation>("Enc2")).signalNames = {"Sig2",
-                                                                                                           "GoneSig"};
+                                                                                                         "GoneSig"};
 
     auto& table = network->scheduleTables.Append(std::make_unique<ScheduleTable>("T1"));
     table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("F1")));

@@ -29,8 +29,8 @@ void PrintFirstDifference(const std::string& first, const std::string& second)
             ++line;
         }
     auto lineAt = [start](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
-    std::fprintf(stderr, "written text is no fixpoint, line %d\n first: %s\nsecond: %s\n", line,
-                 lineAt(first).c_str(), lineAt(second).c_str());
+    std::fprintf(stderr, "written text is no fixpoint, line %d\n first: %s\nsecond: %s\n", line, lineAt(first).c_str(),
+                 lineAt(second).c_str());
 }
 
 }  // namespace

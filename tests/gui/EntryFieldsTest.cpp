@@ -6,11 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-class EntryFieldsTest : public QObject
-{
+class EntryFieldsTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void nameFieldsHoldIdentifiersOnly()
     {
         NameEdit name;

@@ -1,5 +1,5 @@
-#include "GuiTestRegistry.h"
 #include "app/ErrorsDialog.h"
+#include "GuiTestRegistry.h"
 #include "app/TextCodec.h"
 #include "model/LinNetwork.h"
 
@@ -86,8 +86,10 @@ private Q_SLOTS:
 
     void latin1FileTextIsShownByteForByte()
     {
-        LinNetwork network = NetworkWithText("unit \"\xB0" "C\";\n");
-        network.messages.Add(1, "Unit \xB0" "C");
+        LinNetwork network = NetworkWithText("unit \"\xB0"
+                                             "C\";\n");
+        network.messages.Add(1, "Unit \xB0"
+                                "C");
         ErrorsDialog dialog(network, TextCodec::ForFileText(network.fileText));
         QCOMPARE(ChooseMessage(dialog, 0), QString::fromUtf8("unit \"\u00B0C\";"));
         QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("messageList"))->item(0)->text(),

@@ -27,5 +27,5 @@ public:
     }
 };
 
-#define REGISTER_GUI_TEST(Class) \
+#define REGISTER_GUI_TEST(Class)                                                                                       \
     static GuiTestRegistry Class##Registration(#Class, [] { return std::unique_ptr<QObject>(new Class); })

@@ -13,8 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 // A default network with three slaves and two frames; Motor has attributes
 // with one configurable frame, Light none.
@@ -34,13 +33,9 @@ std::unique_ptr<LinNetwork> MakeNetwork()
     return network;
 }
 
-SheetRequest SlaveSheet(int slave)
-{
-    return SheetRequest{SheetId::NAttSheet, "Attributes", slave};
-}
+SheetRequest SlaveSheet(int slave) { return SheetRequest{SheetId::NAttSheet, "Attributes", slave}; }
 
-template <typename Control>
-Control* Find(QWidget& sheet, const char* name)
+template <typename Control> Control* Find(QWidget& sheet, const char* name)
 {
     auto* control = sheet.findChild<Control*>(QString::fromLatin1(name));
     if (!control)
@@ -68,11 +63,10 @@ void Replace(QLineEdit* field, const QString& text)
 
 }  // namespace
 
-class PropertySheetTest : public QObject
-{
+class PropertySheetTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void enterInATreeCommitsTheWholeSheet()
     {
         auto network = MakeNetwork();

@@ -130,9 +130,8 @@ int main(int argc, char* argv[])
     NavView& tree = frame.Navigation();
     DataView& list = frame.Data();
     tree.expandAll();
-    QTreeWidgetItem* item = options.select.isEmpty()
-                                ? FirstRedItem(tree)
-                                : FindItemByTexts(tree, options.select.split(QLatin1Char('/')));
+    QTreeWidgetItem* item =
+        options.select.isEmpty() ? FirstRedItem(tree) : FindItemByTexts(tree, options.select.split(QLatin1Char('/')));
     if (!options.select.isEmpty() && !item) {
         std::fprintf(stderr, "no tree item %s\n", qPrintable(options.select));
         return 1;

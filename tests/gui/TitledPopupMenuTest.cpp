@@ -7,8 +7,7 @@
 #include <QTreeWidget>
 #include <QWidgetAction>
 
-namespace
-{
+namespace {
 
 QStringList EntryTexts(const QMenu& menu)
 {
@@ -26,11 +25,10 @@ bool IsEnabled(const TitledPopupMenu& menu, int command)
 
 }  // namespace
 
-class TitledPopupMenuTest : public QObject
-{
+class TitledPopupMenuTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void treeMenuShowsTheTitleAndTheEnabledCommands()
     {
         const TreeItemRef masterReq = ChildItemRef(outline_text::Frames, 0, outline_text::MasterReq);

@@ -19,10 +19,21 @@ private Q_SLOTS:
     {
         EditorFixture editor;
         editor.frame->NewDocument();
-        const QStringList expected = {
-            "Network", "Nodes", "Nodes/Master", "Nodes/Slave1", "Node Composition", "Frames", "Frames/MasterReq",
-            "Frames/SlaveRes", "Event Triggered Frames", "Sporadic Frames", "Dynamic Frames", "Signals",
-            "Signals/Encoding Types", "Signals/Representation", "Schedules"};
+        const QStringList expected = {"Network",
+                                      "Nodes",
+                                      "Nodes/Master",
+                                      "Nodes/Slave1",
+                                      "Node Composition",
+                                      "Frames",
+                                      "Frames/MasterReq",
+                                      "Frames/SlaveRes",
+                                      "Event Triggered Frames",
+                                      "Sporadic Frames",
+                                      "Dynamic Frames",
+                                      "Signals",
+                                      "Signals/Encoding Types",
+                                      "Signals/Representation",
+                                      "Schedules"};
         QCOMPARE(editor.Outline(), expected);
         // The first showing leaves nothing selected.
         QCOMPARE(editor.Tree().currentItem(), nullptr);
@@ -128,7 +139,9 @@ private Q_SLOTS:
         const auto selectedImage = [](QTreeWidgetItem* item) {
             return item->icon(0).pixmap(16, QIcon::Selected).toImage();
         };
-        const auto normalImage = [](QTreeWidgetItem* item) { return item->icon(0).pixmap(16, QIcon::Normal).toImage(); };
+        const auto normalImage = [](QTreeWidgetItem* item) {
+            return item->icon(0).pixmap(16, QIcon::Normal).toImage();
+        };
         QTreeWidgetItem* schedules = editor.Item({"Schedules"});
         QTreeWidgetItem* frames = editor.Item({"Frames"});
         QCOMPARE(selectedImage(schedules), normalImage(schedules));

@@ -1,7 +1,7 @@
+#include "controls/WebLinkLabel.h"
 #include "DialogRecorder.h"
 #include "GuiTestRegistry.h"
 #include "app/RecentFiles.h"
-#include "controls/WebLinkLabel.h"
 
 #include <QTest>
 
@@ -15,7 +15,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("no file") << 2 << "Unable to open hyperlink:\n\nThe specified file was not found.";
         QTest::newRow("no association")
-            << 31 << "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.";
+            << 31
+            << "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.";
         QTest::newRow("sharing") << 26 << "Unable to open hyperlink:\n\nA sharing violation occurred. ";
         QTest::newRow("unknown") << 42 << "Unable to open hyperlink:\n\nUnknown Error (42) occurred.";
     }

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using namespace outline_text;
 using Rows = std::vector<std::vector<std::string>>;

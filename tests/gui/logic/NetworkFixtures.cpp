@@ -2,8 +2,7 @@
 
 #include <sstream>
 
-namespace
-{
+namespace {
 
 std::unique_ptr<ScheduleEntry> Slot(const std::string& frame, int delay)
 {
@@ -31,8 +30,7 @@ std::unique_ptr<LinSignal> Signal(const std::string& name, int size, std::vector
     return signal;
 }
 
-template <typename T>
-std::string List(const std::vector<T>& values)
+template <typename T> std::string List(const std::vector<T>& values)
 {
     std::ostringstream out;
     out << '[';

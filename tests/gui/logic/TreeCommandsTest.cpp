@@ -3,23 +3,13 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using namespace outline_text;
 
-TreeItemRef Slave(int k)
-{
-    return ChildItemRef(Nodes, k + 1);
-}
-TreeItemRef SignalItem(int k)
-{
-    return ChildItemRef(Signals, k + 2);
-}
-TreeItemRef FrameItem(int k)
-{
-    return ChildItemRef(Frames, k + 2);
-}
+TreeItemRef Slave(int k) { return ChildItemRef(Nodes, k + 1); }
+TreeItemRef SignalItem(int k) { return ChildItemRef(Signals, k + 2); }
+TreeItemRef FrameItem(int k) { return ChildItemRef(Frames, k + 2); }
 
 std::vector<std::string> SignalNames(const LinNetwork& n)
 {
