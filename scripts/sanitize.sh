@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the core, the CLI and the core tests with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan/, runs the core tests, then runs
+# Builds the core, the editing layer, the CLI and their tests with AddressSanitizer
+# and UndefinedBehaviorSanitizer into build-asan/, runs those tests, then runs
 # the CLI (check, format to standard output, format -o) over every fixture and,
 # when present, every corpus file. Fails on any sanitizer report, a crash, or
 # an exit status the CLI never gives for a readable file.
@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DDUVAZADI_SANITIZE=ON -DDUVAZADI_BUILD_GUI=OFF >/dev/null
-cmake --build build-asan -j2 --target duvazadi-cli core_tests
+cmake --build build-asan -j2 --target duvazadi-cli core_tests gui_logic_tests
 
 # A report ends the program with its own status, distinct from the CLI's 0, 1 and 2.
 export ASAN_OPTIONS=detect_leaks=1:exitcode=86

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TextCodec.h"
-#include "app/UndoHistory.h"
+#include "editing/UndoHistory.h"
 
 #include <QObject>
 #include <QString>

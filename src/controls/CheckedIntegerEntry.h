@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/EntryRules.h"
+#include "editing/EntryRules.h"
 
 #include <QString>
 

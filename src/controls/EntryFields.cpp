@@ -1,6 +1,6 @@
 #include "controls/EntryFields.h"
 
-#include "controls/EntryRules.h"
+#include "editing/EntryRules.h"
 
 #include <QRegularExpressionValidator>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TextCodec.h"
-#include "sheets/MasterForm.h"
+#include "editing/MasterForm.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TextCodec.h"
-#include "sheets/NodeAttributesForm.h"
+#include "editing/NodeAttributesForm.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/NetworkForm.h"
+#include "editing/NetworkForm.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/NodeAttributesForm.h"
+#include "editing/NodeAttributesForm.h"
 
 #include <QWidget>
 

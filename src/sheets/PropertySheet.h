@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TextCodec.h"
-#include "sheets/SheetRequest.h"
+#include "editing/SheetRequest.h"
 
 #include <QDialog>
 

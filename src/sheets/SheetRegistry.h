@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/SheetRequest.h"
+#include "editing/SheetRequest.h"
 
 #include <functional>
 #include <memory>

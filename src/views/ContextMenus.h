@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/TreeCommands.h"
-#include "views/TreeItem.h"
+#include "editing/TreeCommands.h"
+#include "editing/TreeItem.h"
 
 #include <memory>
 

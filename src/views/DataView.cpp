@@ -2,9 +2,9 @@
 
 #include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
+#include "editing/ListCommands.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
-#include "views/ListCommands.h"
 #include "views/NavView.h"
 
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DialogRunner.h"
-#include "views/DataRows.h"
-#include "views/TreeItem.h"
+#include "editing/DataRows.h"
+#include "editing/TreeItem.h"
 
 #include <QTreeWidget>
 

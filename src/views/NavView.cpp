@@ -3,11 +3,11 @@
 #include "app/AppTexts.h"
 #include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
+#include "editing/TreeCommands.h"
 #include "model/LinNetwork.h"
 #include "sheets/SheetRegistry.h"
 #include "validation/TreeOutline.h"
 #include "views/ContextMenus.h"
-#include "views/TreeCommands.h"
 
 #include <QHeaderView>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/CDuvazadiDoc.h"
-#include "logic/NetworkFixtures.h"
+#include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
 #include "sheets/PropertySheet.h"
 #include "views/DataView.h"

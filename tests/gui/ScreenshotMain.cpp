@@ -10,9 +10,9 @@
 #include "TreeItemPath.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
+#include "editing/TreeCommands.h"
 #include "views/DataView.h"
 #include "views/NavView.h"
-#include "views/TreeCommands.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

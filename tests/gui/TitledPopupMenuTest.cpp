@@ -1,7 +1,7 @@
 #include "controls/TitledPopupMenu.h"
 #include "GuiTestRegistry.h"
+#include "editing/ListCommands.h"
 #include "views/ContextMenus.h"
-#include "views/ListCommands.h"
 
 #include <QTest>
 #include <QTreeWidget>

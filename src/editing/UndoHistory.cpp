@@ -1,4 +1,4 @@
-#include "app/UndoHistory.h"
+#include "editing/UndoHistory.h"
 
 #include "model/LinNetwork.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheets/SheetRequest.h"
-#include "views/TreeItem.h"
+#include "editing/SheetRequest.h"
+#include "editing/TreeItem.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "controls/NumberText.h"
+#include "editing/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sheets/SheetRequest.h"
-#include "views/TreeCommands.h"
-#include "views/TreeItem.h"
+#include "editing/SheetRequest.h"
+#include "editing/TreeCommands.h"
+#include "editing/TreeItem.h"
 
 class LinNetwork;
 

@@ -1,4 +1,4 @@
-#include "views/TreeCommands.h"
+#include "editing/TreeCommands.h"
 #include "NetworkFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "app/UndoHistory.h"
+#include "editing/UndoHistory.h"
 #include "NetworkFixtures.h"
-#include "views/DataRows.h"
-#include "views/TreeCommands.h"
+#include "editing/DataRows.h"
+#include "editing/TreeCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "views/DataRows.h"
+#include "editing/DataRows.h"
 #include "NetworkFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "views/ListCommands.h"
+#include "editing/ListCommands.h"
 #include "NetworkFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "views/TreeItem.h"
+#include "editing/TreeItem.h"
 
 #include <algorithm>
 

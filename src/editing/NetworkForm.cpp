@@ -1,6 +1,6 @@
-#include "sheets/NetworkForm.h"
+#include "editing/NetworkForm.h"
 
-#include "controls/NumberText.h"
+#include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "reader/TextScanner.h"
 

@@ -1,8 +1,8 @@
-#include "views/ListCommands.h"
+#include "editing/ListCommands.h"
 
+#include "editing/EntityEdits.h"
+#include "editing/SheetRequests.h"
 #include "model/LinNetwork.h"
-#include "views/EntityEdits.h"
-#include "views/SheetRequests.h"
 
 namespace {
 

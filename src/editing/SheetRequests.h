@@ -1,8 +1,8 @@
 #pragma once
 
+#include "editing/ListIndex.h"
+#include "editing/SheetRequest.h"
 #include "model/LinNetwork.h"
-#include "sheets/SheetRequest.h"
-#include "views/ListIndex.h"
 
 // Building sheet requests whose indexes are checked against the network:
 // a position that names no record gives the empty request.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/TreeItem.h"
+#include "editing/TreeItem.h"
 
 class LinNetwork;
 

@@ -1,6 +1,6 @@
-#include "sheets/MasterForm.h"
+#include "editing/MasterForm.h"
 
-#include "controls/NumberText.h"
+#include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "reader/TextScanner.h"

@@ -1,11 +1,11 @@
-#include "views/DataRows.h"
+#include "editing/DataRows.h"
 
-#include "controls/NumberText.h"
+#include "editing/ListIndex.h"
+#include "editing/NodeAttributesForm.h"
+#include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
-#include "sheets/NodeAttributesForm.h"
 #include "validation/CheckRules.h"
-#include "views/ListIndex.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "controls/EntryRules.h"
+#include "editing/EntryRules.h"
 
 #include <charconv>
 

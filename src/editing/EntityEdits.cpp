@@ -1,8 +1,8 @@
-#include "views/EntityEdits.h"
+#include "editing/EntityEdits.h"
 
+#include "editing/ListIndex.h"
+#include "editing/UniqueNames.h"
 #include "model/LinNetwork.h"
-#include "sheets/UniqueNames.h"
-#include "views/ListIndex.h"
 
 #include <algorithm>
 

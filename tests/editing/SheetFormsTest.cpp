@@ -1,7 +1,7 @@
 #include "NetworkFixtures.h"
-#include "sheets/MasterForm.h"
-#include "sheets/NetworkForm.h"
-#include "sheets/NodeAttributesForm.h"
+#include "editing/MasterForm.h"
+#include "editing/NetworkForm.h"
+#include "editing/NodeAttributesForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "sheets/NodeAttributesForm.h"
+#include "editing/NodeAttributesForm.h"
 
+#include "editing/UniqueNames.h"
 #include "model/LinNetwork.h"
 #include "reader/TextScanner.h"
-#include "sheets/UniqueNames.h"
 
 #include <algorithm>
 #include <unordered_map>
