@@ -1,9 +1,9 @@
 #include "editing/DataRows.h"
 
-#include "editing/ListIndex.h"
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/Keywords.h"
 #include "validation/CheckRules.h"
 
@@ -175,14 +175,14 @@ void AddEventTriggeredFrameRows(TableBuilder& table, LinNetwork& n, const EventT
 
 DataTable CompositeNodesTable(const LinNetwork& n, int configuration)
 {
-    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
+    const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
     return owner ? NamesTable("Composite_nodes", owner->compositeNodes) : TableBuilder("Composite_nodes").Take();
 }
 
 DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
 {
-    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
-    const CompositeNode* composite = owner ? RecordAt(owner->compositeNodes, node) : nullptr;
+    const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
+    const CompositeNode* composite = owner ? owner->compositeNodes.RecordAt(node) : nullptr;
     return TextsTable("Functional_nodes", composite ? composite->logicalNodes : std::vector<std::string>{});
 }
 
@@ -202,10 +202,10 @@ std::string ConfigurableFrameText(const ConfigurableFrame& frame)
 
 void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
 {
-    const NodeAttributes& a = FindOrAddNodeAttributes(n, slave.name);
+    const NodeAttributes& a = n.AttributesOf(slave.name);
     table.Add({"LIN Protocol", a.protocol});
     table.Add({"Configured NAD", Int(a.configuredNad)});
-    if (!HasLin2Attributes(a.protocol))
+    if (!lin::HasLin2Attributes(a.protocol))
         return;
     table.Add({"Product ID",
                "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId) + ", Variant: " + Int(a.variant)});
@@ -361,7 +361,7 @@ DataTable SchedulesTable(const LinNetwork& n)
 
 DataTable RepresentationTable(const LinNetwork& n, int index)
 {
-    const EncodingType* type = RecordAt(n.encodingTypes, index);
+    const EncodingType* type = n.encodingTypes.RecordAt(index);
     const SignalRepresentation* representation = type ? n.FindRepresentation(type->name) : nullptr;
     return TextsTable("Representation", representation ? representation->signalNames : std::vector<std::string>{});
 }
@@ -447,11 +447,11 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::SporadicCategory:
         return NamesTable("Sporadic Frames", n.sporadicFrames);
     case TreeItemKind::SporadicFrame:
-        return RecordTable("SpFrmSub", RecordAt(n.sporadicFrames, index),
+        return RecordTable("SpFrmSub", n.sporadicFrames.RecordAt(index),
                            [&](TableBuilder& table, const SporadicFrame& f) { AddSporadicFrameRows(table, n, f); });
     case TreeItemKind::EventTriggeredFrame:
         return RecordTable(
-            "ETFramesSub", RecordAt(n.eventTriggeredFrames, index),
+            "ETFramesSub", n.eventTriggeredFrames.RecordAt(index),
             [&](TableBuilder& table, const EventTriggeredFrame& f) { AddEventTriggeredFrameRows(table, n, f); });
     case TreeItemKind::CompositionCategory:
         return NamesTable("Node Composition", n.compositeConfigurations);
@@ -468,14 +468,14 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     // category (a slave, signal, frame or schedule table) shows the master.
     const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
     if (kind == TreeItemKind::Slave && !namedMaster)
-        return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
+        return RecordTable("NodeAtt", n.slaves.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
     if (kind == TreeItemKind::Master || namedMaster)
         return MasterTable(n);
     switch (kind) {
     case TreeItemKind::Signal:
         return RecordTable(
-            "UniqueSignal", RecordAt(n.signals, entity->index),
+            "UniqueSignal", n.signals.RecordAt(entity->index),
             [&](TableBuilder& table, const LinSignal& s) { table.Add(SignalCells(s, EncodingsBySignal(n))); });
     case TreeItemKind::SignalsCategory:
         return SignalsTable(n);
@@ -484,10 +484,10 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::DiagnosticFrame:
         return DiagnosticFrameTable(index);
     case TreeItemKind::Frame:
-        return RecordTable("Frame_Signal", RecordAt(n.frames, entity->index),
+        return RecordTable("Frame_Signal", n.frames.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
     case TreeItemKind::ScheduleTable:
-        return RecordTable("Schedule_Frames", RecordAt(n.scheduleTables, index), AddScheduleEntryRows);
+        return RecordTable("Schedule_Frames", n.scheduleTables.RecordAt(index), AddScheduleEntryRows);
     case TreeItemKind::SchedulesCategory:
         return SchedulesTable(n);
     case TreeItemKind::Representation:
@@ -497,7 +497,7 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::EncodingTypesCategory:
         return NamesTable("Encodings_All", n.encodingTypes);
     case TreeItemKind::EncodingType:
-        return RecordTable("Encoding Types", RecordAt(n.encodingTypes, index), AddEncodingValueRows);
+        return RecordTable("Encoding Types", n.encodingTypes.RecordAt(index), AddEncodingValueRows);
     default:
         return {};
     }
@@ -538,7 +538,7 @@ bool IsGreater(const std::string& a, const std::string& b)
 
 template <typename List> void SwapEntries(List& list, int a, int b)
 {
-    if (Exists(list, a) && Exists(list, b))
+    if (list.Exists(a) && list.Exists(b))
         std::swap(list[static_cast<std::size_t>(a)], list[static_cast<std::size_t>(b)]);
 }
 

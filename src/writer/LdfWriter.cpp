@@ -6,6 +6,7 @@
 #include "writer/LdfWriter.h"
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
 
@@ -305,7 +306,7 @@ private:
         m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
                   ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
         // Protocols before 2 have none of the following statements.
-        if (ParseInt(attributes.protocol) >= 2) {
+        if (lin::HasLin2Attributes(attributes.protocol)) {
             m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
                       Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
             if (m_written.IsSignal(attributes.responseErrorSignal))
