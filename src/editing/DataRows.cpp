@@ -1,10 +1,11 @@
 #include "editing/DataRows.h"
 
-#include "editing/ListIndex.h"
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/Keywords.h"
+#include "reader/ScheduleCommands.h"
 #include "validation/CheckRules.h"
 
 #include <algorithm>
@@ -26,10 +27,6 @@ const char* const kLogical = "Logical";
 const char* const kPhysical = "Physical";
 const char* const kBcd = "BCD";
 const char* const kAscii = "ASCII";
-const char* const kMasterReqDiagnosticPrefix = "MasterReqB";
-const char* const kSlaveRespDiagnosticPrefix = "SlaveRespB";
-const char* const kMasterReqId = "60";
-const char* const kSlaveRespId = "61";
 const char* const kDiagnosticLength = "8";
 
 using Cells = std::vector<std::string>;
@@ -90,7 +87,7 @@ int ShownLength(LinFrame& frame)
 
 DataTable NodesTable(const LinNetwork& n)
 {
-    TableBuilder table("Nodes");
+    TableBuilder table(layoutkey::Nodes);
     table.Add({n.masterName, kMasterType});
     for (const auto& slave : n.slaves)
         table.Add({slave->name, kSlaveType});
@@ -99,7 +96,7 @@ DataTable NodesTable(const LinNetwork& n)
 
 DataTable DynamicFramesTable(const LinNetwork& n)
 {
-    TableBuilder table("Dynamic Frames");
+    TableBuilder table(layoutkey::DynamicFrames);
     for (unsigned id : n.dynamicFrameIds)
         table.Add({std::to_string(id)});
     return table.Take();
@@ -107,7 +104,7 @@ DataTable DynamicFramesTable(const LinNetwork& n)
 
 DataTable EventTriggeredFramesTable(const LinNetwork& n)
 {
-    TableBuilder table("Event Triggered Frames");
+    TableBuilder table(layoutkey::EventTriggeredFrames);
     for (const auto& frame : n.eventTriggeredFrames)
         table.Add({frame->name, Int(frame->frameId)});
     return table.Take();
@@ -175,20 +172,21 @@ void AddEventTriggeredFrameRows(TableBuilder& table, LinNetwork& n, const EventT
 
 DataTable CompositeNodesTable(const LinNetwork& n, int configuration)
 {
-    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
-    return owner ? NamesTable("Composite_nodes", owner->compositeNodes) : TableBuilder("Composite_nodes").Take();
+    const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
+    return owner ? NamesTable(layoutkey::CompositeNodes, owner->compositeNodes)
+                 : TableBuilder(layoutkey::CompositeNodes).Take();
 }
 
 DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
 {
-    const CompositeConfiguration* owner = RecordAt(n.compositeConfigurations, configuration);
-    const CompositeNode* composite = owner ? RecordAt(owner->compositeNodes, node) : nullptr;
-    return TextsTable("Functional_nodes", composite ? composite->logicalNodes : std::vector<std::string>{});
+    const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
+    const CompositeNode* composite = owner ? owner->compositeNodes.RecordAt(node) : nullptr;
+    return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : std::vector<std::string>{});
 }
 
 DataTable NetworkTable(const LinNetwork& n)
 {
-    TableBuilder table("Network");
+    TableBuilder table(layoutkey::Network);
     table.Add({"LIN protocol version", TwoDecimals(n.protocolVersion)});
     table.Add({"LIN language version", TwoDecimals(n.languageVersion)});
     table.Add({"LIN speed", TwoDecimals(n.speedKbps)});
@@ -202,10 +200,10 @@ std::string ConfigurableFrameText(const ConfigurableFrame& frame)
 
 void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
 {
-    const NodeAttributes& a = FindOrAddNodeAttributes(n, slave.name);
+    const NodeAttributes& a = n.AttributesOf(slave.name);
     table.Add({"LIN Protocol", a.protocol});
     table.Add({"Configured NAD", Int(a.configuredNad)});
-    if (!HasLin2Attributes(a.protocol))
+    if (!lin::HasLin2Attributes(a.protocol))
         return;
     table.Add({"Product ID",
                "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId) + ", Variant: " + Int(a.variant)});
@@ -220,7 +218,7 @@ void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& sla
 
 DataTable MasterTable(const LinNetwork& n)
 {
-    TableBuilder table("Master");
+    TableBuilder table(layoutkey::Master);
     table.Add({n.masterName, Int(n.timeBaseMs), TwoDecimals(n.jitterMs)});
     return table.Take();
 }
@@ -253,7 +251,7 @@ Cells SignalCells(const LinSignal& signal, const std::unordered_map<std::string,
 
 DataTable SignalsTable(const LinNetwork& n)
 {
-    TableBuilder table("Signals");
+    TableBuilder table(layoutkey::Signals);
     const auto encodings = EncodingsBySignal(n);
     for (const auto& signal : n.signals)
         table.Add(SignalCells(*signal, encodings));
@@ -262,9 +260,9 @@ DataTable SignalsTable(const LinNetwork& n)
 
 DataTable FramesTable(LinNetwork& n)
 {
-    TableBuilder table("Frames");
-    table.Add({kw::MasterReq, kMasterReqId, kDiagnosticLength, n.masterName});
-    table.Add({kw::SlaveResp, kSlaveRespId, kDiagnosticLength, kAllSlaves});
+    TableBuilder table(layoutkey::Frames);
+    table.Add({kw::MasterReq, Int(kw::MasterReqId), kDiagnosticLength, n.masterName});
+    table.Add({kw::SlaveResp, Int(kw::SlaveRespId), kDiagnosticLength, kAllSlaves});
     for (auto& frame : n.frames)
         table.Add({frame->name, Int(frame->frameId), Int(ShownLength(*frame)), frame->publisher});
     return table.Take();
@@ -272,10 +270,10 @@ DataTable FramesTable(LinNetwork& n)
 
 DataTable DiagnosticFrameTable(int index)
 {
-    TableBuilder table("Frame_Signal");
-    const std::string prefix = index == 0 ? kMasterReqDiagnosticPrefix : kSlaveRespDiagnosticPrefix;
+    TableBuilder table(layoutkey::FrameSignals);
+    const char* const frame = index == 0 ? kw::MasterReq : kw::SlaveResp;
     for (int byte = 0; byte < 8; ++byte)
-        table.Add({prefix + Int(byte), std::string(), Int(byte * 8)});
+        table.Add({kw::DiagnosticSignalName(frame, byte), std::string(), Int(byte * 8)});
     return table.Take();
 }
 
@@ -290,50 +288,50 @@ void AddFrameSignalRows(TableBuilder& table, const LinNetwork& n, const LinFrame
     }
 }
 
-// The first column and the attributes of a schedule entry; nothing for an
-// unknown kind.
-bool ScheduleEntryCells(const ScheduleEntry& entry, std::string& first, std::string& attributes)
+// The attributes column of a schedule command.
+std::string CommandAttributes(const ScheduleEntry& entry)
 {
-    attributes = kNoValue;
     switch (entry.kind) {
-    case kFrameSlot:
-        first = entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string();
-        return true;
-    case kMasterReq:
-        first = kw::MasterReq;
-        return true;
-    case kSlaveResp:
-        first = kw::SlaveResp;
-        return true;
     case kAssignFrameId:
     case kUnassignFrameId: {
-        first = entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId;
         const FrameIdCommand* command = entry.FrameId();
-        attributes = "Node name: " + (command ? command->nodeName : std::string()) +
-                     ", Frame name: " + (command ? command->frameName : std::string());
-        return true;
+        return "Node name: " + (command ? command->nodeName : std::string()) +
+               ", Frame name: " + (command ? command->frameName : std::string());
     }
     case kAssignNad: {
-        first = kw::AssignNad;
         const AssignNadCommand none;
         const AssignNadCommand& c = entry.AssignNad() ? *entry.AssignNad() : none;
-        attributes = "Old NAD: " + Int(c.initialNad) + ", New NAD: " + Int(c.newNad) +
-                     ", Supplier: " + Int(c.supplierId) + ", Function: " + Int(c.functionId);
-        return true;
+        return "Old NAD: " + Int(c.initialNad) + ", New NAD: " + Int(c.newNad) + ", Supplier: " + Int(c.supplierId) +
+               ", Function: " + Int(c.functionId);
     }
     case kFreeFormat: {
-        first = kw::FreeFormat;
         const FreeFormatCommand none;
         const FreeFormatCommand& c = entry.FreeFormat() ? *entry.FreeFormat() : none;
         std::vector<std::string> data;
         for (int value : c.data)
             data.push_back(Int(value));
-        attributes = Join(data, "  ");
-        return true;
+        return Join(data, "  ");
     }
     default:
-        return false;
+        return kNoValue;
     }
+}
+
+// The first column and the attributes of a schedule entry; nothing for an
+// unknown kind.
+bool ScheduleEntryCells(const ScheduleEntry& entry, std::string& first, std::string& attributes)
+{
+    if (entry.kind == kFrameSlot) {
+        first = entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string();
+        attributes = kNoValue;
+        return true;
+    }
+    const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
+    if (!command)
+        return false;
+    first = command->keyword;
+    attributes = CommandAttributes(entry);
+    return true;
 }
 
 void AddScheduleEntryRows(TableBuilder& table, const ScheduleTable& schedule)
@@ -349,7 +347,7 @@ void AddScheduleEntryRows(TableBuilder& table, const ScheduleTable& schedule)
 
 DataTable SchedulesTable(const LinNetwork& n)
 {
-    TableBuilder table("Schedules");
+    TableBuilder table(layoutkey::Schedules);
     for (const auto& schedule : n.scheduleTables) {
         long long total = 0;
         for (const auto& entry : schedule->entries)
@@ -361,9 +359,10 @@ DataTable SchedulesTable(const LinNetwork& n)
 
 DataTable RepresentationTable(const LinNetwork& n, int index)
 {
-    const EncodingType* type = RecordAt(n.encodingTypes, index);
+    const EncodingType* type = n.encodingTypes.RecordAt(index);
     const SignalRepresentation* representation = type ? n.FindRepresentation(type->name) : nullptr;
-    return TextsTable("Representation", representation ? representation->signalNames : std::vector<std::string>{});
+    return TextsTable(layoutkey::Representation,
+                      representation ? representation->signalNames : std::vector<std::string>{});
 }
 
 void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)
@@ -384,41 +383,43 @@ void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)
 const std::vector<DataLayout>& DataLayouts()
 {
     static const std::vector<DataLayout> layouts = {
-        {"Network", {{"Entity", 150}, {"Value", kFillWidth}}},
-        {"Event Triggered Frames", {{"Name", 150}, {"Frame ID", kFillWidth}}},
-        {"ETFramesSub", {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
-        {"Dynamic Frames", {{"Supported frame ID's", kFillWidth}}},
-        {"Node Composition", {{"Configurations", kFillWidth}}},
-        {"Composite_nodes", {{"Composite Nodes", kFillWidth}}},
-        {"Functional_nodes", {{"Functional Nodes", kFillWidth}}},
-        {"Sporadic Frames", {{"Name", kFillWidth}}},
-        {"NodeAtt", {{"Entity", 150}, {"Value", kFillWidth}}},
-        {"SpFrmSub", {{"Frames", 150}, {"Publisher", 150}, {"Associated with an Event Trig. Frame", kFillWidth}}},
-        {"Master", {{"Name", 150}, {"Time base in ms", 90}, {"Jitter in ms", kFillWidth}}},
-        {"Signals",
+        {layoutkey::Network, {{"Entity", 150}, {"Value", kFillWidth}}},
+        {layoutkey::EventTriggeredFrames, {{"Name", 150}, {"Frame ID", kFillWidth}}},
+        {layoutkey::EventTriggeredFrame,
+         {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
+        {layoutkey::DynamicFrames, {{"Supported frame ID's", kFillWidth}}},
+        {layoutkey::NodeComposition, {{"Configurations", kFillWidth}}},
+        {layoutkey::CompositeNodes, {{"Composite Nodes", kFillWidth}}},
+        {layoutkey::FunctionalNodes, {{"Functional Nodes", kFillWidth}}},
+        {layoutkey::SporadicFrames, {{"Name", kFillWidth}}},
+        {layoutkey::NodeAttributes, {{"Entity", 150}, {"Value", kFillWidth}}},
+        {layoutkey::SporadicFrame,
+         {{"Frames", 150}, {"Publisher", 150}, {"Associated with an Event Trig. Frame", kFillWidth}}},
+        {layoutkey::Master, {{"Name", 150}, {"Time base in ms", 90}, {"Jitter in ms", kFillWidth}}},
+        {layoutkey::Signals,
          {{"Name", 150},
           {"Size", 50},
           {"Init", 40},
           {"Representation", 100},
           {"Publisher", 100},
           {"Subscriber", kFillWidth}}},
-        {"UniqueSignal",
+        {layoutkey::Signal,
          {{"Name", 150},
           {"Size", 50},
           {"Init", 40},
           {"Representation", 100},
           {"Publisher", 100},
           {"Subscriber", kFillWidth}}},
-        {"Frames", {{"Name", 150}, {"ID", 40}, {"Size", 40}, {"Publisher", kFillWidth}}},
-        {"Frame_Signal", {{"Signal name", 150}, {"Size", 50}, {"Offset", kFillWidth}}},
-        {"Nodes", {{"Name", 150}, {"Type", kFillWidth}}},
-        {"Schedules", {{"Name", 150}, {"Total delay in ms", kFillWidth}}},
-        {"Schedule_Frames", {{"Frame name/type", 150}, {"Delay in ms", 70}, {"Attributes", kFillWidth}}},
-        {"Encoding Types",
+        {layoutkey::Frames, {{"Name", 150}, {"ID", 40}, {"Size", 40}, {"Publisher", kFillWidth}}},
+        {layoutkey::FrameSignals, {{"Signal name", 150}, {"Size", 50}, {"Offset", kFillWidth}}},
+        {layoutkey::Nodes, {{"Name", 150}, {"Type", kFillWidth}}},
+        {layoutkey::Schedules, {{"Name", 150}, {"Total delay in ms", kFillWidth}}},
+        {layoutkey::ScheduleEntries, {{"Frame name/type", 150}, {"Delay in ms", 70}, {"Attributes", kFillWidth}}},
+        {layoutkey::EncodingValues,
          {{"Type", 100}, {"Min", 50}, {"Max", 50}, {"Scale", 50}, {"Offset", 50}, {"Text Info", kFillWidth}}},
-        {"Encodings_All", {{"Name", kFillWidth}}},
-        {"Representation", {{"Associated Signals", kFillWidth}}},
-        {"Representation_All", {{"Name", kFillWidth}}},
+        {layoutkey::EncodingTypes, {{"Name", kFillWidth}}},
+        {layoutkey::Representation, {{"Associated Signals", kFillWidth}}},
+        {layoutkey::Representations, {{"Name", kFillWidth}}},
     };
     return layouts;
 }
@@ -445,16 +446,16 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::EventTriggeredCategory:
         return EventTriggeredFramesTable(n);
     case TreeItemKind::SporadicCategory:
-        return NamesTable("Sporadic Frames", n.sporadicFrames);
+        return NamesTable(layoutkey::SporadicFrames, n.sporadicFrames);
     case TreeItemKind::SporadicFrame:
-        return RecordTable("SpFrmSub", RecordAt(n.sporadicFrames, index),
+        return RecordTable(layoutkey::SporadicFrame, n.sporadicFrames.RecordAt(index),
                            [&](TableBuilder& table, const SporadicFrame& f) { AddSporadicFrameRows(table, n, f); });
     case TreeItemKind::EventTriggeredFrame:
         return RecordTable(
-            "ETFramesSub", RecordAt(n.eventTriggeredFrames, index),
+            layoutkey::EventTriggeredFrame, n.eventTriggeredFrames.RecordAt(index),
             [&](TableBuilder& table, const EventTriggeredFrame& f) { AddEventTriggeredFrameRows(table, n, f); });
     case TreeItemKind::CompositionCategory:
-        return NamesTable("Node Composition", n.compositeConfigurations);
+        return NamesTable(layoutkey::NodeComposition, n.compositeConfigurations);
     case TreeItemKind::Configuration:
         return CompositeNodesTable(n, index);
     case TreeItemKind::CompositeNode:
@@ -468,14 +469,14 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     // category (a slave, signal, frame or schedule table) shows the master.
     const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
     if (kind == TreeItemKind::Slave && !namedMaster)
-        return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
+        return RecordTable(layoutkey::NodeAttributes, n.slaves.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
     if (kind == TreeItemKind::Master || namedMaster)
         return MasterTable(n);
     switch (kind) {
     case TreeItemKind::Signal:
         return RecordTable(
-            "UniqueSignal", RecordAt(n.signals, entity->index),
+            layoutkey::Signal, n.signals.RecordAt(entity->index),
             [&](TableBuilder& table, const LinSignal& s) { table.Add(SignalCells(s, EncodingsBySignal(n))); });
     case TreeItemKind::SignalsCategory:
         return SignalsTable(n);
@@ -484,20 +485,20 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::DiagnosticFrame:
         return DiagnosticFrameTable(index);
     case TreeItemKind::Frame:
-        return RecordTable("Frame_Signal", RecordAt(n.frames, entity->index),
+        return RecordTable(layoutkey::FrameSignals, n.frames.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
     case TreeItemKind::ScheduleTable:
-        return RecordTable("Schedule_Frames", RecordAt(n.scheduleTables, index), AddScheduleEntryRows);
+        return RecordTable(layoutkey::ScheduleEntries, n.scheduleTables.RecordAt(index), AddScheduleEntryRows);
     case TreeItemKind::SchedulesCategory:
         return SchedulesTable(n);
     case TreeItemKind::Representation:
         return RepresentationTable(n, index);
     case TreeItemKind::RepresentationCategory:
-        return NamesTable("Representation_All", n.encodingTypes);
+        return NamesTable(layoutkey::Representations, n.encodingTypes);
     case TreeItemKind::EncodingTypesCategory:
-        return NamesTable("Encodings_All", n.encodingTypes);
+        return NamesTable(layoutkey::EncodingTypes, n.encodingTypes);
     case TreeItemKind::EncodingType:
-        return RecordTable("Encoding Types", RecordAt(n.encodingTypes, index), AddEncodingValueRows);
+        return RecordTable(layoutkey::EncodingValues, n.encodingTypes.RecordAt(index), AddEncodingValueRows);
     default:
         return {};
     }
@@ -538,7 +539,7 @@ bool IsGreater(const std::string& a, const std::string& b)
 
 template <typename List> void SwapEntries(List& list, int a, int b)
 {
-    if (Exists(list, a) && Exists(list, b))
+    if (list.Exists(a) && list.Exists(b))
         std::swap(list[static_cast<std::size_t>(a)], list[static_cast<std::size_t>(b)]);
 }
 
@@ -552,19 +553,19 @@ struct SortTarget {
 SortTarget SortTargetOf(LinNetwork& n, const std::string& layout)
 {
     auto swapIn = [](auto& list) { return [&list](int a, int b) { SwapEntries(list, a, b); }; };
-    if (layout == "Nodes")
+    if (layout == layoutkey::Nodes)
         return {1, swapIn(n.slaves)};
-    if (layout == "Node Composition")
+    if (layout == layoutkey::NodeComposition)
         return {0, swapIn(n.compositeConfigurations)};
-    if (layout == "Frames")
+    if (layout == layoutkey::Frames)
         return {2, swapIn(n.frames)};
-    if (layout == "Event Triggered Frames")
+    if (layout == layoutkey::EventTriggeredFrames)
         return {0, swapIn(n.eventTriggeredFrames)};
-    if (layout == "Sporadic Frames")
+    if (layout == layoutkey::SporadicFrames)
         return {0, swapIn(n.sporadicFrames)};
-    if (layout == "Signals")
+    if (layout == layoutkey::Signals)
         return {0, swapIn(n.signals)};
-    if (layout == "Schedules")
+    if (layout == layoutkey::Schedules)
         return {0, swapIn(n.scheduleTables)};
     return {};
 }
@@ -574,8 +575,8 @@ SortTarget SortTargetOf(LinNetwork& n, const std::string& layout)
 bool IsSortableLayout(const std::string& layout)
 {
     static const std::vector<std::string> sortable = {
-        "Nodes",           "Node Composition", "Frames",    "Event Triggered Frames",
-        "Sporadic Frames", "Signals",          "Schedules", layoutkey::EncodingValues,
+        layoutkey::Nodes,          layoutkey::NodeComposition, layoutkey::Frames,    layoutkey::EventTriggeredFrames,
+        layoutkey::SporadicFrames, layoutkey::Signals,         layoutkey::Schedules, layoutkey::EncodingValues,
     };
     return std::find(sortable.begin(), sortable.end(), layout) != sortable.end();
 }

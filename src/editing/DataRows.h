@@ -39,11 +39,30 @@ struct DataTable {
     std::vector<DataRow> rows;
 };
 
-// Layout keys used by the list's commands and tests.
+// The keys of the layouts, one per kind of list.
 namespace layoutkey {
+inline constexpr const char* Network = "Network";
 inline constexpr const char* Nodes = "Nodes";
+inline constexpr const char* Master = "Master";
+inline constexpr const char* NodeAttributes = "NodeAtt";
+inline constexpr const char* NodeComposition = "Node Composition";
+inline constexpr const char* CompositeNodes = "Composite_nodes";
+inline constexpr const char* FunctionalNodes = "Functional_nodes";
+inline constexpr const char* Signals = "Signals";
+inline constexpr const char* Signal = "UniqueSignal";
 inline constexpr const char* Frames = "Frames";
+inline constexpr const char* FrameSignals = "Frame_Signal";
+inline constexpr const char* DynamicFrames = "Dynamic Frames";
+inline constexpr const char* EventTriggeredFrames = "Event Triggered Frames";
+inline constexpr const char* EventTriggeredFrame = "ETFramesSub";
+inline constexpr const char* SporadicFrames = "Sporadic Frames";
+inline constexpr const char* SporadicFrame = "SpFrmSub";
+inline constexpr const char* Schedules = "Schedules";
+inline constexpr const char* ScheduleEntries = "Schedule_Frames";
+inline constexpr const char* EncodingTypes = "Encodings_All";
 inline constexpr const char* EncodingValues = "Encoding Types";
+inline constexpr const char* Representations = "Representation_All";
+inline constexpr const char* Representation = "Representation";
 }  // namespace layoutkey
 
 // Every layout of the list, built once.

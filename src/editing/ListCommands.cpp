@@ -48,7 +48,7 @@ std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
 
 SheetRequest EncodingValueRequest(const LinNetwork& network, int type, int row)
 {
-    const EncodingType* encoding = RecordAt(network.encodingTypes, type);
+    const EncodingType* encoding = network.encodingTypes.RecordAt(type);
     if (!encoding || row < 0)
         return {};
     // BCD and ASCII rows have no sheet.
@@ -60,15 +60,15 @@ SheetRequest EncodingValueRequest(const LinNetwork& network, int type, int row)
 
 SheetRequest ScheduleEntryRequest(const LinNetwork& network, int table, int row)
 {
-    const ScheduleTable* schedule = RecordAt(network.scheduleTables, table);
-    if (!schedule || !Exists(schedule->entries, row))
+    const ScheduleTable* schedule = network.scheduleTables.RecordAt(table);
+    if (!schedule || !schedule->entries.Exists(row))
         return {};
     return Request(SheetId::ScheduleSheet, sheetcaption::FrameProperties, table, row);
 }
 
 SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
 {
-    const LinFrame* owner = RecordAt(network.frames, frame);
+    const LinFrame* owner = network.frames.RecordAt(frame);
     if (!owner || row < 0 || static_cast<std::size_t>(row) >= owner->signalNames.size())
         return {};
     return Request(SheetId::FrameOffSheet, sheetcaption::Offset, frame, row);

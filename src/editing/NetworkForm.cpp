@@ -2,14 +2,12 @@
 
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/TextScanner.h"
 
 #include <algorithm>
 
 namespace {
-
-const char* const kStandardVersion = "2.0";
-const char* const kStandardSpeed = "19.2";
 
 // The choice that shows the value, or the empty text.
 std::string ChoiceOf(const std::vector<std::string>& choices, float value)
@@ -25,11 +23,7 @@ float ValueOf(const std::string& choice, const char* standard)
 
 }  // namespace
 
-const std::vector<std::string>& NetworkForm::VersionChoices()
-{
-    static const std::vector<std::string> choices = {"1.2", "1.3", "2.0"};
-    return choices;
-}
+const std::vector<std::string>& NetworkForm::VersionChoices() { return lin::SupportedVersions(); }
 
 const std::vector<std::string>& NetworkForm::SpeedChoices()
 {
@@ -48,7 +42,7 @@ NetworkForm NetworkForm::Read(const LinNetwork& network)
 
 void NetworkForm::Commit(LinNetwork& network) const
 {
-    network.protocolVersion = ValueOf(protocolVersion, kStandardVersion);
-    network.languageVersion = ValueOf(languageVersion, kStandardVersion);
-    network.speedKbps = ValueOf(speed, kStandardSpeed);
+    network.protocolVersion = ValueOf(protocolVersion, lin::kStandardVersionText);
+    network.languageVersion = ValueOf(languageVersion, lin::kStandardVersionText);
+    network.speedKbps = ValueOf(speed, lin::kStandardSpeedText);
 }

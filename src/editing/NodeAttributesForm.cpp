@@ -1,7 +1,8 @@
 #include "editing/NodeAttributesForm.h"
 
-#include "editing/UniqueNames.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
+#include "model/UniqueNames.h"
 #include "reader/TextScanner.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 
 namespace {
 
-const char* const kStandardProtocol = "2.0";
 // Stored when no NAD is selected.
 constexpr int kNoNadSelected = 128;
 constexpr int kLastNad = 127;
@@ -26,11 +26,7 @@ std::string Unsigned(int value) { return std::to_string(static_cast<unsigned>(va
 
 std::string ConfigurableFrameChoice::ItemText() const { return frameName + " (" + std::to_string(messageId) + ")"; }
 
-const std::vector<std::string>& NodeAttributesForm::ProtocolChoices()
-{
-    static const std::vector<std::string> choices = {"1.2", "1.3", "2.0"};
-    return choices;
-}
+const std::vector<std::string>& NodeAttributesForm::ProtocolChoices() { return lin::SupportedVersions(); }
 
 std::vector<std::string> NodeAttributesForm::NadChoices()
 {
@@ -54,7 +50,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     if (slaveIndex < 0 || static_cast<std::size_t>(slaveIndex) >= network.slaves.size())
         return form;
     form.name = network.slaves[static_cast<std::size_t>(slaveIndex)]->name;
-    const NodeAttributes& a = FindOrAddNodeAttributes(network, form.name);
+    const NodeAttributes& a = network.AttributesOf(form.name);
     form.protocol = SelectedIf(ProtocolChoices(), a.protocol);
     form.configuredNad = a.configuredNad >= 1 && a.configuredNad <= kLastNad ? std::to_string(a.configuredNad) : "";
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
@@ -88,11 +84,11 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     const std::string uniqueName = MakeUniqueSlaveName(network, name, slaveIndex);
     network.slaves[static_cast<std::size_t>(slaveIndex)]->name = uniqueName;
     // Attributes under a former name stay until the next clean-up drops them.
-    NodeAttributes& a = FindOrAddNodeAttributes(network, uniqueName);
+    NodeAttributes& a = network.AttributesOf(uniqueName);
     a.supplierId = ParseInt(supplierId);
     a.functionId = ParseInt(functionId);
     a.variant = ParseInt(variant);
-    a.protocol = protocol.empty() ? kStandardProtocol : protocol;
+    a.protocol = protocol.empty() ? lin::kStandardVersionText : protocol;
     a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
     a.responseErrorSignal = responseErrorSignal;
     a.p2MinMs = ParseInt(p2Min);
@@ -103,15 +99,6 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
             a.configurableFrames.Append(
                 std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId));
 }
-
-NodeAttributes& FindOrAddNodeAttributes(LinNetwork& network, const std::string& nodeName)
-{
-    if (NodeAttributes* attributes = network.FindNodeAttributes(nodeName))
-        return *attributes;
-    return network.nodeAttributes.Append(std::make_unique<NodeAttributes>(nodeName));
-}
-
-bool HasLin2Attributes(const std::string& protocol) { return ParseInt(protocol) >= 2; }
 
 int MessageIdOf(const std::string& text)
 {

@@ -4,7 +4,6 @@
 #include <vector>
 
 class LinNetwork;
-struct NodeAttributes;
 
 // One unconditional frame as the configurable-frames tree offers it, with
 // the message id the user works on.
@@ -48,12 +47,6 @@ struct NodeAttributesForm {
     // attributes. Nothing happens for an index that names no slave.
     void Commit(LinNetwork& network, int slaveIndex) const;
 };
-
-// The attributes of the node; default ones are appended when it has none.
-NodeAttributes& FindOrAddNodeAttributes(LinNetwork& network, const std::string& nodeName);
-
-// The LIN 2.0 attributes apply from protocol 2 on ("2.0", not "1.3").
-bool HasLin2Attributes(const std::string& protocol);
 
 // The message id of a field's text; values above 65535 count as 65535.
 int MessageIdOf(const std::string& text);

@@ -1,5 +1,7 @@
 #include "model/LinNetwork.h"
 
+#include "model/EraseIf.h"
+#include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
 #include "reader/UnreadText.h"
@@ -13,34 +15,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-namespace {
-
-template <typename List, typename Keep> void EraseIf(List& list, Keep drop)
-{
-    list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
-}
-
-// Removes the names (and their offsets) that the predicate rejects.
-template <typename Drop>
-void RemovePlacedSignals(std::vector<std::string>& names, std::vector<std::uint32_t>& offsets, Drop drop)
-{
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (drop(names[i]))
-            continue;
-        if (kept != i) {
-            names[kept] = std::move(names[i]);
-            if (i < offsets.size())
-                offsets[kept] = offsets[i];
-        }
-        ++kept;
-    }
-    names.resize(kept);
-    offsets.resize(std::min(offsets.size(), kept));
-}
-
-}  // namespace
-
 LinNetwork::LinNetwork() : TextScanner(false) {}
 
 std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
@@ -48,12 +22,12 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
     auto network = std::make_unique<LinNetwork>();
     network->strictLineEnds = true;
     network->descriptionFileSeen = true;
-    network->protocolVersion = 2.0f;
-    network->languageVersion = 2.0f;
-    network->speedKbps = 19.2f;
+    network->protocolVersion = lin::kStandardVersion;
+    network->languageVersion = lin::kStandardVersion;
+    network->speedKbps = lin::kStandardSpeedKbps;
     network->masterName = kw::Master;
-    network->timeBaseMs = 10;
-    network->jitterMs = 0.1f;
+    network->timeBaseMs = lin::kStandardTimeBaseMs;
+    network->jitterMs = lin::kStandardJitterMs;
     network->slaves.Append(std::make_unique<LinNode>(kw::Slave1));
     return network;
 }
@@ -157,33 +131,36 @@ NodeAttributes* LinNetwork::FindNodeAttributes(const std::string& nodeName) cons
     return nullptr;
 }
 
+NodeAttributes& LinNetwork::AddDefaultAttributes(const std::string& slaveName)
+{
+    return nodeAttributes.Append(std::make_unique<NodeAttributes>(slaveName));
+}
+
+NodeAttributes& LinNetwork::AttributesOf(const std::string& slaveName)
+{
+    if (NodeAttributes* attributes = FindNodeAttributes(slaveName))
+        return *attributes;
+    return AddDefaultAttributes(slaveName);
+}
+
+std::vector<NodeAttributes*> LinNetwork::AttributesOfEverySlave()
+{
+    // An appended record takes the next position, as Insert does.
+    NameIndex byNode(nodeAttributes);
+    std::vector<NodeAttributes*> result;
+    result.reserve(slaves.size());
+    for (const auto& slave : slaves) {
+        if (byNode.Insert(slave->name))
+            AddDefaultAttributes(slave->name);
+        result.push_back(nodeAttributes[static_cast<std::size_t>(byNode.FirstPosition(slave->name))].get());
+    }
+    return result;
+}
+
 void LinNetwork::RemoveOrphanNodeAttributes()
 {
     const NameIndex slaveNames(slaves);
     EraseIf(nodeAttributes, [&](const auto& a) { return !slaveNames.Contains(a->nodeName); });
-}
-
-void LinNetwork::PurgeDeletedNodes()
-{
-    const NameIndex slaveNames(slaves);
-    auto isNode = [&](const std::string& name) { return name == masterName || slaveNames.Contains(name); };
-
-    for (auto& frame : frames)
-        if (!isNode(frame->publisher))
-            frame->publisher.clear();
-    for (auto& configuration : compositeConfigurations)
-        for (auto& node : configuration->compositeNodes)
-            EraseIf(node->logicalNodes, [&](const std::string& n) { return !slaveNames.Contains(n); });
-    for (auto& signal : signals) {
-        if (!isNode(signal->publisher))
-            signal->publisher.clear();
-        EraseIf(signal->subscribers, [&](const std::string& n) { return !isNode(n); });
-    }
-    for (auto& table : scheduleTables)
-        for (auto& entry : table->entries)
-            if (FrameIdCommand* command = entry->FrameId())
-                if (!slaveNames.Contains(command->nodeName))
-                    command->nodeName.clear();
 }
 
 LinSignal* LinNetwork::FindSignal(const std::string& name) const
@@ -250,19 +227,6 @@ void LinNetwork::AlignRepresentations()
     signalRepresentations = std::move(aligned);
 }
 
-void LinNetwork::PurgeDeletedSignals()
-{
-    const NameIndex signalNames(signals);
-    auto missing = [&](const std::string& n) { return !signalNames.Contains(n); };
-    for (auto& frame : frames)
-        RemovePlacedSignals(frame->signalNames, frame->offsets, missing);
-    for (auto& attributes : nodeAttributes)
-        if (missing(attributes->responseErrorSignal))
-            attributes->responseErrorSignal.clear();
-    for (auto& representation : signalRepresentations)
-        EraseIf(representation->signalNames, missing);
-}
-
 LinFrame* LinNetwork::FindFrame(const std::string& name) const
 {
     for (const auto& frame : frames)
@@ -275,32 +239,6 @@ int LinNetwork::FrameLength(const std::string& frameName) const
 {
     const LinFrame* frame = FindFrame(frameName);
     return frame ? frame->length : -1;
-}
-
-void LinNetwork::PurgeDeletedFrames()
-{
-    const NameIndex frameNames(frames);
-    const NameIndex eventTriggeredNames(eventTriggeredFrames);
-    const NameIndex sporadicNames(sporadicFrames);
-    auto notFrame = [&](const std::string& n) { return !frameNames.Contains(n); };
-
-    for (auto& attributes : nodeAttributes)
-        EraseIf(attributes->configurableFrames, [&](const auto& c) { return notFrame(c->frameName); });
-    for (auto& frame : eventTriggeredFrames)
-        EraseIf(frame->frameNames, notFrame);
-    for (auto& frame : sporadicFrames)
-        EraseIf(frame->frameNames, notFrame);
-    for (auto& table : scheduleTables) {
-        EraseIf(table->entries, [&](const auto& entry) {
-            const FrameSlotCommand* slot = entry->FrameSlot();
-            return slot && notFrame(slot->frameName) && !eventTriggeredNames.Contains(slot->frameName) &&
-                   !sporadicNames.Contains(slot->frameName);
-        });
-        for (auto& entry : table->entries)
-            if (FrameIdCommand* command = entry->FrameId())
-                if (notFrame(command->frameName))
-                    command->frameName.clear();
-    }
 }
 
 std::string MakeUniqueName(const std::vector<std::string>& names, const std::string& base, int ignore)

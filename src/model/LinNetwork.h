@@ -66,8 +66,26 @@ public:
     bool IsSlave(const std::string& name) const;
     bool IsNode(const std::string& name) const;  // the master or a slave
     NodeAttributes* FindNodeAttributes(const std::string& nodeName) const;
+    // Appends a record with the default attributes for the slave.
+    NodeAttributes& AddDefaultAttributes(const std::string& slaveName);
+    // The first record of the slave's attributes; the defaults are appended
+    // when it has none.
+    NodeAttributes& AttributesOf(const std::string& slaveName);
+    // AttributesOf every slave, in slave order.
+    std::vector<NodeAttributes*> AttributesOfEverySlave();
     void RemoveOrphanNodeAttributes();
+
+    // The purges drop every reference to a name that no record has; they
+    // leave a frame-id command with the name cleared. The removals drop the
+    // references to one removed record's name, frame-id commands included.
     void PurgeDeletedNodes();
+    void PurgeDeletedSignals();
+    void PurgeDeletedFrames();
+    void RemoveSlaveReferences(const std::string& name);
+    void RemoveSignalReferences(const std::string& name);
+    void RemoveFrameReferences(const std::string& name);
+    // Event-triggered and sporadic frames are named only by frame slots.
+    void RemoveFrameSlots(const std::string& name);
 
     // Signals.
     LinSignal* FindSignal(const std::string& name) const;
@@ -76,12 +94,10 @@ public:
     std::string EncodingOfSignal(const std::string& signalName) const;
     void AssignSignalToEncoding(const std::string& encodingName, const std::string& signalName);
     void AlignRepresentations();
-    void PurgeDeletedSignals();
 
     // Frames.
     LinFrame* FindFrame(const std::string& name) const;
     int FrameLength(const std::string& frameName) const;
-    void PurgeDeletedFrames();
 
     // The whole LDF text of the network, lines ending in LF (writer).
     std::string BuildLdfText() const;

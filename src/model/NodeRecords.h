@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/LinVersion.h"
 #include "model/OwnedList.h"
 
 #include <string>
@@ -34,13 +35,13 @@ struct NodeAttributes {
     NodeAttributes(const NodeAttributes&) = default;
     NodeAttributes& operator=(const NodeAttributes&) = default;
 
-    // True, and the protocol taken, only for "1.2", "1.3" and "2.0".
+    // True, and the protocol taken, only for a supported version.
     bool SetProtocol(const std::string& text);
     // Fills product_id one value at a time; false once all three are consumed.
     bool AddProductValue(int value);
 
     std::string nodeName;
-    std::string protocol = "2.0";
+    std::string protocol = lin::kStandardVersionText;
     int configuredNad = 127;
     int supplierId = 0x7FFF;
     int functionId = 0xFFFF;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -31,5 +32,16 @@ public:
     {
         this->push_back(std::move(record));
         return *this->back();
+    }
+
+    // Positions taken from tree items and list rows are checked before use:
+    // the network may have changed since the row was shown.
+    bool Exists(int index) const { return index >= 0 && static_cast<std::size_t>(index) < this->size(); }
+
+    // The record at the index, or null.
+    T* RecordAt(int index) { return Exists(index) ? (*this)[static_cast<std::size_t>(index)].get() : nullptr; }
+    const T* RecordAt(int index) const
+    {
+        return Exists(index) ? (*this)[static_cast<std::size_t>(index)].get() : nullptr;
     }
 };

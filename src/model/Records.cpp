@@ -1,4 +1,5 @@
 #include "model/FrameRecords.h"
+#include "model/LinVersion.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 #include "reader/TextScanner.h"
@@ -7,7 +8,7 @@
 
 bool NodeAttributes::SetProtocol(const std::string& text)
 {
-    if (text != "1.2" && text != "1.3" && text != "2.0")
+    if (!lin::IsSupportedVersion(text))
         return false;
     protocol = text;
     return true;

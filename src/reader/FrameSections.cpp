@@ -111,14 +111,14 @@ template <typename Take> bool ReadValueList(LinNetwork& net, int& pos, int comma
 // where it is kept.
 struct DiagnosticFrameSlot {
     const char* keyword;
-    const char* id;
+    int id;
     const char* idFalse;
     DiagnosticFrame LinNetwork::*frame;
 };
 
 const DiagnosticFrameSlot kDiagnosticFrameSlots[] = {
-    {kw::MasterReq, "60", kMasterReqIdFalse, &LinNetwork::masterRequest},
-    {kw::SlaveResp, "61", kSlaveRespIdFalse, &LinNetwork::slaveResponse},
+    {kw::MasterReq, kw::MasterReqId, kMasterReqIdFalse, &LinNetwork::masterRequest},
+    {kw::SlaveResp, kw::SlaveRespId, kSlaveRespIdFalse, &LinNetwork::slaveResponse},
 };
 
 const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
@@ -203,7 +203,7 @@ void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
         }
         const std::string id = ReadUntilOpenBrace(pos);
         const bool idReadable = IsWholeToken(*this, pos, id);
-        if (!idReadable || id != slot->id) {
+        if (!idReadable || id != std::to_string(slot->id)) {
             AddMessage(idReadable ? slot->idFalse : msg::FalseParameters, pos);
             // Real files often write the id in hex (0x3C). Passing over the
             // refused block keeps its '}' from ending the section, so the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The words of the LDF language, shared by the reader and the writer.
 // Comparisons are exact and case-sensitive.
 namespace kw {
@@ -10,6 +12,7 @@ inline constexpr const char* LanguageVersion = "LIN_language_version";
 inline constexpr const char* Speed = "LIN_speed";
 inline constexpr const char* Kbps = "kbps";
 inline constexpr const char* Nodes = "Nodes";
+inline constexpr const char* DiagnosticAddresses = "Diagnostic_addresses";
 inline constexpr const char* Master = "Master";
 inline constexpr const char* Slaves = "Slaves";
 inline constexpr const char* Ms = "ms";
@@ -20,6 +23,9 @@ inline constexpr const char* Frames = "Frames";
 inline constexpr const char* SporadicFrames = "Sporadic_frames";
 inline constexpr const char* EventTriggeredFrames = "Event_triggered_frames";
 inline constexpr const char* DiagnosticFrames = "Diagnostic_frames";
+// The only ids of the two diagnostic frames.
+inline constexpr int MasterReqId = 0x3C;
+inline constexpr int SlaveRespId = 0x3D;
 inline constexpr const char* DynamicFrames = "dynamic_frames";
 inline constexpr const char* ScheduleTables = "Schedule_tables";
 inline constexpr const char* MasterReq = "MasterReq";
@@ -32,6 +38,8 @@ inline constexpr const char* SignalGroups = "Signal_groups";
 inline constexpr const char* SignalEncodingTypes = "Signal_encoding_types";
 inline constexpr const char* LogicalValue = "logical_value";
 inline constexpr const char* PhysicalValue = "physical_value";
+inline constexpr const char* BcdValue = "bcd_value";
+inline constexpr const char* AsciiValue = "ascii_value";
 inline constexpr const char* SignalRepresentation = "Signal_representation";
 inline constexpr const char* SignalRepresentations = "Signal_representations";
 inline constexpr const char* NodeAttributes = "Node_attributes";
@@ -45,6 +53,11 @@ inline constexpr const char* ConfigurableFrames = "configurable_frames";
 inline constexpr const char* Composite = "composite";
 inline constexpr const char* Configuration = "configuration";
 inline constexpr const char* Slave1 = "Slave1";
+// The byte signals of a diagnostic frame: <frame>B0 to <frame>B7.
+inline std::string DiagnosticSignalName(const char* frame, int byte)
+{
+    return std::string(frame) + "B" + std::to_string(byte);
+}
 // The signature line of the header comment the writer puts atop every file.
 inline constexpr const char* Signature = "";
 

@@ -5,6 +5,7 @@
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
+#include "reader/ScheduleCommands.h"
 #include "reader/SectionLoop.h"
 
 #include <memory>
@@ -22,18 +23,6 @@ const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
 constexpr std::string_view kDelay = kw::Delay;
-
-struct CommandKeyword {
-    std::string_view word;  // compared with the pending text after every character
-    ScheduleEntryKind kind;
-    int parameterCount;  // values inside "{ ... }"; 0: the command has no block
-};
-
-const CommandKeyword kCommands[] = {
-    {kw::MasterReq, kMasterReq, 0},         {kw::SlaveResp, kSlaveResp, 0},
-    {kw::AssignFrameId, kAssignFrameId, 2}, {kw::UnassignFrameId, kUnassignFrameId, 2},
-    {kw::AssignNad, kAssignNad, 4},         {kw::FreeFormat, kFreeFormat, 8},
-};
 
 bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
 
@@ -88,8 +77,8 @@ public:
                 ReadFrameSlot();
                 return;
             }
-            for (const CommandKeyword& command : kCommands) {
-                if (m_pending == command.word) {
+            for (const ScheduleCommandSpec& command : kScheduleCommands) {
+                if (m_pending == command.keyword) {
                     ReadCommand(command);
                     return;
                 }
@@ -124,12 +113,12 @@ private:
     }
 
     // A command, with the position on the last letter of its keyword.
-    void ReadCommand(const CommandKeyword& command)
+    void ReadCommand(const ScheduleCommandSpec& command)
     {
-        m_net.CheckContiguous(m_pos, std::string(command.word));
+        m_net.CheckContiguous(m_pos, command.keyword);
         ClearPending();
         std::vector<std::string> values;
-        if (command.parameterCount > 0 && !ReadParameterBlock(command.parameterCount, values))
+        if (command.argumentCount > 0 && !ReadParameterBlock(command.argumentCount, values))
             return;
         int delay = 0;
         if (ReadCommandDelay(delay))

@@ -21,10 +21,6 @@ const char* const kGroupAlreadyHere = "Signal Group already here";
 const char* const kEncodingAlreadyDefined = "Signal Encoding already defined";
 const char* const kRepresentationDoubled = "Signal Rep. doubled";
 
-// Encoding lines that carry no value.
-const char* const kBcdValue = "bcd_value";
-const char* const kAsciiValue = "ascii_value";
-
 // Signals: "<name> : <size>, <initial value>, <publisher>, <subscriber>, ... ;"
 // where the initial value is a number or a byte list "{ b0, b1, ... }".
 class SignalsParser : SectionParser {
@@ -265,9 +261,9 @@ private:
 
     void CountPlainLine(EncodingType& type, const std::string& keyword)
     {
-        if (IsKeyword(keyword, kBcdValue))
+        if (IsKeyword(keyword, kw::BcdValue))
             ++type.bcdCount;
-        else if (IsKeyword(keyword, kAsciiValue))
+        else if (IsKeyword(keyword, kw::AsciiValue))
             ++type.asciiCount;
         else
             Report(msg::WrongKeyword);

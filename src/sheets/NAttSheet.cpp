@@ -1,5 +1,6 @@
 #include "sheets/NAttSheet.h"
 
+#include "model/LinVersion.h"
 #include "sheets/NAttPage1.h"
 #include "sheets/NodeAttP2.h"
 #include "sheets/NodeAttP3.h"
@@ -20,9 +21,9 @@ NAttSheet::NAttSheet(const SheetRequest& request, LinNetwork& network, QWidget* 
     m_diagnostic->Show(form);
     m_productId->Show(form);
     m_frames->Show(form);
-    SetLin2Enabled(HasLin2Attributes(form.protocol));
+    SetLin2Enabled(lin::HasLin2Attributes(form.protocol));
     connect(m_diagnostic, &NAttPage1::ProtocolChosen, this,
-            [this](const QString& protocol) { SetLin2Enabled(HasLin2Attributes(protocol.toStdString())); });
+            [this](const QString& protocol) { SetLin2Enabled(lin::HasLin2Attributes(protocol.toStdString())); });
 }
 
 void NAttSheet::WriteModel()

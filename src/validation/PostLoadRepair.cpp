@@ -1,6 +1,7 @@
 #include "validation/PostLoadRepair.h"
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
 #include "validation/CheckRules.h"
@@ -57,10 +58,6 @@ const char* const kPhysicalMinNotBelowMax = "Signal Enc. Physical (min<max) wron
 const char* const kRepresentedSignalMissing = "Signal Rep. , Signal not here:";
 const char* const kRepresentationEncodingMissing = "Encoding type in Sig. Rep. not defined:";
 
-const float kStandardVersion = 2.0f;
-const float kStandardSpeed = 19.2f;
-const int kStandardTimeBase = 10;
-const float kStandardJitter = 0.1f;
 const float kNotGiven = -1.0f;
 
 // For each entry: whether an equal entry follows it later in the list.
@@ -120,12 +117,12 @@ private:
             return;
         m_net.headerComment.clear();
         m_net.descriptionFileSeen = true;
-        m_net.protocolVersion = kStandardVersion;
-        m_net.languageVersion = kStandardVersion;
-        m_net.speedKbps = kStandardSpeed;
+        m_net.protocolVersion = lin::kStandardVersion;
+        m_net.languageVersion = lin::kStandardVersion;
+        m_net.speedKbps = lin::kStandardSpeedKbps;
         m_net.masterName = kw::Master;
-        m_net.timeBaseMs = kStandardTimeBase;
-        m_net.jitterMs = kStandardJitter;
+        m_net.timeBaseMs = lin::kStandardTimeBaseMs;
+        m_net.jitterMs = lin::kStandardJitterMs;
         // Slave names must stay unique: a file that already has a Slave1 keeps
         // just that one.
         if (m_net.IsSlaveNameFree(kw::Slave1))
@@ -140,7 +137,7 @@ private:
             Plain(missing);
         } else if (!InRange(version, 0.01f, 99.99f)) {
             Plain(wrong);
-            version = kStandardVersion;
+            version = lin::kStandardVersion;
         }
     }
 
@@ -150,7 +147,7 @@ private:
             Plain(kNoSpeed);
         } else if (!InRange(m_net.speedKbps, 1.0f, 20.0f)) {
             Plain(kSpeedWrong);
-            m_net.speedKbps = kStandardSpeed;
+            m_net.speedKbps = lin::kStandardSpeedKbps;
         }
     }
 
@@ -172,10 +169,10 @@ private:
     {
         if (m_net.timeBaseMs == -1) {
             Plain(kNoTimeBase);
-            m_net.timeBaseMs = kStandardTimeBase;
+            m_net.timeBaseMs = lin::kStandardTimeBaseMs;
         } else if (m_net.timeBaseMs <= 0) {
             Plain(kTimeBaseWrong);
-            m_net.timeBaseMs = kStandardTimeBase;
+            m_net.timeBaseMs = lin::kStandardTimeBaseMs;
         }
     }
 
@@ -183,10 +180,10 @@ private:
     {
         if (m_net.jitterMs == kNotGiven) {
             Plain(kNoJitter);
-            m_net.jitterMs = kStandardJitter;
+            m_net.jitterMs = lin::kStandardJitterMs;
         } else if (!(m_net.jitterMs >= 0.0f)) {
             Plain(kJitterWrong);
-            m_net.jitterMs = kStandardJitter;
+            m_net.jitterMs = lin::kStandardJitterMs;
         }
     }
 

@@ -56,22 +56,6 @@ private:
     int m_topLevelCount = 0;
 };
 
-// The attributes of every slave, in slave order: the first record named
-// after it, or a record with the defaults appended for a slave that has none.
-std::vector<NodeAttributes*> AttributesOfEverySlave(LinNetwork& network)
-{
-    // An appended record takes the next position, as Insert does.
-    NameIndex byNode(network.nodeAttributes);
-    std::vector<NodeAttributes*> result;
-    result.reserve(network.slaves.size());
-    for (const auto& slave : network.slaves) {
-        if (byNode.Insert(slave->name))
-            network.nodeAttributes.Append(std::make_unique<NodeAttributes>(slave->name));
-        result.push_back(network.nodeAttributes[static_cast<std::size_t>(byNode.FirstPosition(slave->name))].get());
-    }
-    return result;
-}
-
 }  // namespace
 
 std::string TreeOutline::PathOf(int item) const
@@ -132,7 +116,7 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
 
     // Every slave gets its attributes before any slave is checked, so the NAD
     // comparison sees the attributes the build leaves behind.
-    const std::vector<NodeAttributes*> attributes = AttributesOfEverySlave(network);
+    const std::vector<NodeAttributes*> attributes = network.AttributesOfEverySlave();
     for (std::size_t i = 0; i < slaveItems.size(); ++i)
         checker.CheckSlave(slaveItems[i], *attributes[i]);
     for (std::size_t i = 0; i < frameItems.size(); ++i)

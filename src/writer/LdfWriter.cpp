@@ -6,8 +6,10 @@
 #include "writer/LdfWriter.h"
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
+#include "reader/ScheduleCommands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +19,6 @@ namespace {
 
 // The diagnostic frames and their signals are written in this fixed layout.
 constexpr int kDiagnosticBytes = 8;
-constexpr int kMasterReqId = 60;
-constexpr int kSlaveRespId = 61;
 // A byte array has at most this many bytes.
 constexpr int kMaxArrayBytes = 8;
 
@@ -218,7 +218,7 @@ private:
         m_text += std::string(kw::DiagnosticSignals) + " {";
         for (const char* frame : {kw::MasterReq, kw::SlaveResp})
             for (int i = 0; i < kDiagnosticBytes; ++i)
-                m_text += std::string("\n\t") + frame + "B" + Int(i) + " : 8, 0;";
+                m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
         m_text += "\n}\n\n";
     }
 
@@ -275,8 +275,8 @@ private:
     void DiagnosticFrames()
     {
         m_text += std::string(kw::DiagnosticFrames) + " {";
-        DiagnosticFrame(kw::MasterReq, kMasterReqId);
-        DiagnosticFrame(kw::SlaveResp, kSlaveRespId);
+        DiagnosticFrame(kw::MasterReq, kw::MasterReqId);
+        DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId);
         m_text += "\n}\n\n";
     }
 
@@ -284,7 +284,7 @@ private:
     {
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
         for (int i = 0; i < kDiagnosticBytes; ++i)
-            m_text += std::string("\n\t\t") + name + "B" + Int(i) + ", " + Int(8 * i) + ";";
+            m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
         m_text += "\n\t}";
     }
 
@@ -305,7 +305,7 @@ private:
         m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
                   ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
         // Protocols before 2 have none of the following statements.
-        if (ParseInt(attributes.protocol) >= 2) {
+        if (lin::HasLin2Attributes(attributes.protocol)) {
             m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
                       Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
             if (m_written.IsSignal(attributes.responseErrorSignal))
@@ -342,39 +342,51 @@ private:
     void Entry(const ScheduleEntry& entry)
     {
         const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
-        switch (entry.kind) {
-        case kFrameSlot:
+        if (entry.kind == kFrameSlot) {
             if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
                 m_text += "\t\t" + slot->frameName + " " + delay;
-            break;
-        case kMasterReq:
-            m_text += std::string("\t\t") + kw::MasterReq + " " + delay;
-            break;
-        case kSlaveResp:
-            m_text += std::string("\t\t") + kw::SlaveResp + " " + delay;
-            break;
+            return;
+        }
+        const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
+        std::vector<std::string> arguments;
+        if (!command || !CommandArguments(entry, arguments))
+            return;
+        m_text += std::string("\t\t") + command->keyword;
+        if (!arguments.empty())
+            m_text += " { " + Join(arguments, ", ") + " }";
+        m_text += " " + delay;
+    }
+
+    // The values of a command's block, in file order; false when the command
+    // is left out: a payload of the wrong type, or a frame-id command without
+    // its node or frame.
+    bool CommandArguments(const ScheduleEntry& entry, std::vector<std::string>& arguments) const
+    {
+        switch (entry.kind) {
         case kAssignFrameId:
-        case kUnassignFrameId:
-            if (const FrameIdCommand* command = entry.FrameId())
-                if (!command->nodeName.empty() && m_written.IsFrame(command->frameName))
-                    m_text += std::string("\t\t") +
-                              (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) + " { " +
-                              command->nodeName + ", " + command->frameName + " } " + delay;
-            break;
-        case kAssignNad:
-            if (const AssignNadCommand* command = entry.AssignNad())
-                m_text += std::string("\t\t") + kw::AssignNad + " { " + Int(command->initialNad) + ", " +
-                          Int(command->newNad) + ", " + Int(command->supplierId) + ", " + Int(command->functionId) +
-                          " } " + delay;
-            break;
-        case kFreeFormat:
-            if (const FreeFormatCommand* command = entry.FreeFormat()) {
-                const std::vector<int> data(command->data.begin(), command->data.end());
-                m_text += std::string("\t\t") + kw::FreeFormat + " { " + JoinNumbers(data, ", ") + " } " + delay;
-            }
-            break;
+        case kUnassignFrameId: {
+            const FrameIdCommand* command = entry.FrameId();
+            if (!command || command->nodeName.empty() || !m_written.IsFrame(command->frameName))
+                return false;
+            arguments = {command->nodeName, command->frameName};
+            return true;
+        }
+        case kAssignNad: {
+            const AssignNadCommand* command = entry.AssignNad();
+            if (command)
+                arguments = {Int(command->initialNad), Int(command->newNad), Int(command->supplierId),
+                             Int(command->functionId)};
+            return command != nullptr;
+        }
+        case kFreeFormat: {
+            const FreeFormatCommand* command = entry.FreeFormat();
+            if (command)
+                for (int value : command->data)
+                    arguments.push_back(Int(value));
+            return command != nullptr;
+        }
         default:
-            break;
+            return true;
         }
     }
 
@@ -393,9 +405,9 @@ private:
                           ", " + FormatLdfFloat(range->scale) + ", " + FormatLdfFloat(range->offset) + ", " +
                           Quoted(range->text) + ";\n";
             for (int i = 0; i < type->bcdCount; ++i)
-                m_text += "\t\tbcd_value;\n";
+                m_text += std::string("\t\t") + kw::BcdValue + ";\n";
             for (int i = 0; i < type->asciiCount; ++i)
-                m_text += "\t\tascii_value;\n";
+                m_text += std::string("\t\t") + kw::AsciiValue + ";\n";
             m_text += "\t}\n";
         }
         m_text += "}\n\n";

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,67 @@ TEST(LinNetwork, PurgesRemoveReferencesToDeletedEntities)
     EXPECT_EQ("F", table.entries[1]->FrameSlot()->frameName);
     EXPECT_EQ(-1, network->FrameLength("X"));
     EXPECT_EQ(0, network->FrameLength("F"));
+}
+
+TEST(LinNetwork, RemovalsDropOneNameAndTheCommandsThatNameIt)
+{
+    auto network = LinNetwork::CreateDefault();
+    network->slaves.Append(std::make_unique<LinNode>("Slave2"));
+    auto& frame = network->frames.Append(std::make_unique<LinFrame>());
+    frame.name = "F";
+    frame.publisher = "Slave1";
+    frame.AddSignal("S", "0");
+    frame.AddSignal("T", "8");
+    auto& signal = network->signals.Append(std::make_unique<LinSignal>("S"));
+    signal.subscribers = {"Slave1", "Slave2"};
+    network->AttributesOf("Slave2").configurableFrames.Append(std::make_unique<ConfigurableFrame>("F", 1));
+    auto& table = network->scheduleTables.Append(std::make_unique<ScheduleTable>("T"));
+    table.entries.Append(
+        std::make_unique<ScheduleEntry>(10, kAssignFrameId, std::make_unique<FrameIdCommand>("Slave1", "G")));
+    table.entries.Append(
+        std::make_unique<ScheduleEntry>(10, kAssignFrameId, std::make_unique<FrameIdCommand>("Slave2", "F")));
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("E")));
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("F")));
+
+    network->RemoveSlaveReferences("Slave1");
+    EXPECT_EQ("", frame.publisher);
+    EXPECT_EQ(std::vector<std::string>{"Slave2"}, signal.subscribers);
+    EXPECT_EQ(3u, table.entries.size());
+
+    network->RemoveSignalReferences("S");
+    EXPECT_EQ(std::vector<std::string>{"T"}, frame.signalNames);
+    EXPECT_EQ(std::vector<std::uint32_t>{8}, frame.offsets);
+
+    network->RemoveFrameSlots("E");
+    EXPECT_EQ(2u, table.entries.size());
+    network->RemoveFrameReferences("F");
+    EXPECT_TRUE(table.entries.empty());
+    EXPECT_TRUE(network->AttributesOf("Slave2").configurableFrames.empty());
+}
+
+TEST(LinNetwork, EverySlaveGetsTheDefaultAttributesOnce)
+{
+    auto network = LinNetwork::CreateDefault();
+    network->slaves.Append(std::make_unique<LinNode>("Slave2"));
+    network->AttributesOf("Slave2").configuredNad = 5;
+    const std::vector<NodeAttributes*> attributes = network->AttributesOfEverySlave();
+    ASSERT_EQ(2u, attributes.size());
+    EXPECT_EQ(lin::kStandardVersionText, attributes[0]->protocol);
+    EXPECT_EQ(5, attributes[1]->configuredNad);
+    EXPECT_EQ(attributes[0], &network->AttributesOf("Slave1"));
+    EXPECT_EQ(2u, network->nodeAttributes.size());
+    EXPECT_EQ(nullptr, network->slaves.RecordAt(2));
+    EXPECT_FALSE(network->slaves.Exists(-1));
+}
+
+TEST(LinVersion, OnlyTheOfferedVersionsAreTaken)
+{
+    NodeAttributes attributes;
+    for (const std::string& version : lin::SupportedVersions())
+        EXPECT_TRUE(attributes.SetProtocol(version)) << version;
+    EXPECT_FALSE(attributes.SetProtocol("2.1"));
+    EXPECT_EQ(2, lin::MajorVersion("2.0"));
+    EXPECT_TRUE(lin::HasLin2Attributes(lin::kStandardVersionText));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "NetworkDump.h"
 #include "TestFiles.h"
+#include "model/EraseIf.h"
 #include "model/LinNetwork.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
@@ -15,13 +16,6 @@
 #include <unordered_map>
 
 namespace {
-
-template <typename List, typename Drop>
-
-void EraseIf(List& list, Drop drop)
-{
-    list.erase(std::remove_if(list.begin(), list.end(), drop), list.end());
-}
 
 void SetFixedDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
 {

@@ -3,6 +3,7 @@
 
 #include "ReaderMessages.h"
 #include "model/LinNetwork.h"
+#include "reader/ScheduleCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,29 @@ TEST(ScheduleTablesSection, ReadsFrameSlotsAndTheCommandsWithoutBlock)
             EXPECT_EQ(frames[i], entry.FrameSlot()->frameName);
         }
     }
+}
+
+TEST(ScheduleTablesSection, ReadsEveryCommandOfTheTableAsItsKind)
+{
+    std::string body = "T1 {\n";
+    for (const ScheduleCommandSpec& command : kScheduleCommands) {
+        Strings values;
+        for (int i = 1; i <= command.argumentCount; ++i)
+            values.push_back(std::to_string(i));
+        body += std::string(" ") + command.keyword;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            body += (i == 0 ? " { " : ", ") + values[i] + (i + 1 == values.size() ? " }" : "");
+        body += " delay 10 ms;\n";
+    }
+    auto net = LoadTables(body + "}\n");
+    EXPECT_TRUE(LineMessages(*net).empty());
+    const ScheduleTable& table = OnlyTable(*net);
+    ASSERT_EQ(std::size(kScheduleCommands), table.entries.size());
+    for (std::size_t i = 0; i < table.entries.size(); ++i) {
+        EXPECT_EQ(kScheduleCommands[i].kind, table.entries[i]->kind) << kScheduleCommands[i].keyword;
+        EXPECT_EQ(&kScheduleCommands[i], FindScheduleCommand(table.entries[i]->kind));
+    }
+    EXPECT_EQ(nullptr, FindScheduleCommand(kFrameSlot));
 }
 
 TEST(ScheduleTablesSection, ReadsTheValuesOfCommandBlocks)

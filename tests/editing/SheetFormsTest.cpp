@@ -2,6 +2,7 @@
 #include "editing/MasterForm.h"
 #include "editing/NetworkForm.h"
 #include "editing/NodeAttributesForm.h"
+#include "model/LinVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -135,9 +136,9 @@ TEST(NodeAttributesForm, ASlaveNamedLikeTheMasterGetsAnUnderscore)
 
 TEST(NodeAttributesForm, ProtocolAndMessageIdRules)
 {
-    EXPECT_TRUE(HasLin2Attributes("2.0"));
-    EXPECT_FALSE(HasLin2Attributes("1.3"));
-    EXPECT_FALSE(HasLin2Attributes(""));
+    EXPECT_TRUE(lin::HasLin2Attributes("2.0"));
+    EXPECT_FALSE(lin::HasLin2Attributes("1.3"));
+    EXPECT_FALSE(lin::HasLin2Attributes(""));
     EXPECT_EQ(MessageIdOf("65534"), 65534);
     EXPECT_EQ(MessageIdOf("65536"), 65535);
     EXPECT_EQ(MessageIdOf("99999999999999999999"), 65535);
