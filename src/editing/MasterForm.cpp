@@ -13,6 +13,6 @@ MasterForm MasterForm::Read(const LinNetwork& network)
 void MasterForm::Commit(LinNetwork& network) const
 {
     network.masterName = name.empty() ? std::string(kw::Master) : name;
-    network.timeBaseMs = ParseInt(timeBase);
+    StoreNumber(network.timeBaseMs, timeBase, kTimeBaseField);
     network.jitterMs = static_cast<float>(ParseDouble(jitter));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editing/EntryRules.h"
+
+#include <climits>
 #include <string>
 
 class LinNetwork;
@@ -9,6 +12,8 @@ struct MasterForm {
     std::string name;
     std::string timeBase;  // ms, decimal
     std::string jitter;    // ms, two decimals
+
+    static constexpr NumberField kTimeBaseField{INT_MAX, false};
 
     static MasterForm Read(const LinNetwork& network);
     // An empty name writes "Master"; empty numbers write 0. The name is not

@@ -90,7 +90,7 @@ TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
     form.p2Min = "20";
     form.stMin = "30";
     form.frames[0].checked = false;
-    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("70000")};
+    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("70000").value_or(0)};
     form.Commit(*n, 0);
 
     EXPECT_EQ(n->slaves[0]->name, "Light0");
