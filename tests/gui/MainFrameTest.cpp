@@ -117,6 +117,50 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("new.ldf"))));
     }
 
+    void modifiedFlagTellsWhetherTheFileWouldChange()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("clean.ldf"));
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.chosenSavePaths = {path};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(editor.frame->OpenDocument(path));
+        CDuvazadiDoc& document = editor.frame->Document();
+        QVERIFY(!document.IsModified());
+
+        // Undo back to the state saved clears the flag, redo away sets it.
+        const auto addSlave = [](LinNetwork& network) {
+            network.slaves.Append(std::make_unique<LinNode>("Door"));
+            return true;
+        };
+        QVERIFY(document.Edit(addSlave));
+        QVERIFY(document.IsModified());
+        QVERIFY(document.Undo());
+        QVERIFY(!document.IsModified());
+        QVERIFY(document.Redo());
+        QVERIFY(editor.frame->isWindowModified());
+        editor.chosenSavePaths = {path};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(document.Undo());
+        QVERIFY(document.IsModified());
+        QVERIFY(document.Redo());
+        QVERIFY(!document.IsModified());
+        // A new step after undoing past the save never returns to it.
+        QVERIFY(document.Undo());
+        QVERIFY(document.Edit(addSlave));
+        QVERIFY(document.Undo());
+        QVERIFY(document.IsModified());
+
+        // A file the load reports on, or the preparation changes, opens modified.
+        QByteArray unpublished = ReadFile(path);
+        unpublished.replace("Signals {", "Signals {\r\n\tLost: 8, 0, Nobody;");
+        const QString repaired = WriteFile(folder, QStringLiteral("repaired.ldf"), unpublished);
+        editor.dialogs.answers = {QMessageBox::Discard};
+        QVERIFY(editor.frame->OpenDocument(repaired));
+        QVERIFY(editor.frame->isWindowModified());
+    }
+
     void saveThenReopenGivesTheSameTree()
     {
         QTemporaryDir folder;
