@@ -301,6 +301,10 @@ void CMainFrame::CreateActions()
     m_statusBarAction->setChecked(true);
     connect(m_statusBarAction, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
 
+    m_errorsAction = makeAction(ui::ErrorsHintsItem, QStringLiteral("actionErrorsHints"), ui::ErrorsHintsPrompt);
+    m_errorsAction->setEnabled(false);
+    connect(m_errorsAction, &QAction::triggered, this, &CMainFrame::ShowErrorsDialog);
+
     m_helpAction = makeAction(ui::HelpItem, QStringLiteral("actionHelp"), "");
     m_helpAction->setShortcut(QKeySequence::HelpContents);
     connect(m_helpAction, &QAction::triggered, this, &CMainFrame::ShowHelp);
@@ -334,6 +338,8 @@ void CMainFrame::CreateMenus()
     QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addActions({m_toolBarAction, m_statusBarAction});
+    view->addSeparator();
+    view->addAction(m_errorsAction);
 
     QMenu* help = menuBar()->addMenu(QLatin1String(ui::HelpMenu));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -402,6 +408,8 @@ void CMainFrame::ConnectDocument()
 
 void CMainFrame::OnNetworkReplaced()
 {
+    // The report of the last load; a new network has none.
+    m_errorsAction->setEnabled(!m_document->FilePath().isEmpty());
     m_data->Clear();
     m_navigation->ResetExpansion();
     m_navigation->InitialUpdate();

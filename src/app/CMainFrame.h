@@ -110,6 +110,7 @@ private:
     QAction* m_redoAction = nullptr;
     QAction* m_toolBarAction = nullptr;
     QAction* m_statusBarAction = nullptr;
+    QAction* m_errorsAction = nullptr;
     QAction* m_helpAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_lastFilePlaceholder = nullptr;

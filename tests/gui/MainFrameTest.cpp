@@ -8,6 +8,7 @@
 #include "model/LinNetwork.h"
 #include "views/TreePosition.h"
 
+#include <QAction>
 #include <QFile>
 #include <QSplitter>
 #include <QTest>
@@ -159,6 +160,24 @@ private Q_SLOTS:
         editor.dialogs.answers = {QMessageBox::Discard};
         QVERIFY(editor.frame->OpenDocument(repaired));
         QVERIFY(editor.frame->isWindowModified());
+    }
+
+    void errorsHintsOfTheLastLoadReopenFromTheViewMenu()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        auto* action = editor.frame->findChild<QAction*>(QStringLiteral("actionErrorsHints"));
+        QVERIFY(action && !action->isEnabled());
+        QVERIFY(editor.frame->OpenDocument(WriteFile(folder, QStringLiteral("body.ldf"), kSmallFile)));
+        editor.dialogs.names.clear();
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(editor.dialogs.names, QStringList{"errorsDialog"});
+        QCOMPARE(editor.dialogs.texts.last(), QStringLiteral("File: body.ldf"));
+        editor.dialogs.answers = {QMessageBox::Discard};
+        editor.frame->NewDocument();
+        QVERIFY(!action->isEnabled());
     }
 
     void saveThenReopenGivesTheSameTree()
