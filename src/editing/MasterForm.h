@@ -16,7 +16,8 @@ struct MasterForm {
     static constexpr NumberField kTimeBaseField{INT_MAX, false};
 
     static MasterForm Read(const LinNetwork& network);
-    // An empty name writes "Master"; empty numbers write 0. The name is not
-    // checked against the slaves.
+    // An empty name writes "Master"; empty numbers write 0. A new name
+    // replaces every mention of the old one; it is not checked against the
+    // slaves.
     void Commit(LinNetwork& network) const;
 };

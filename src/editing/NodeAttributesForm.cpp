@@ -2,6 +2,7 @@
 
 #include "editing/UniqueNames.h"
 #include "model/LinNetwork.h"
+#include "model/Rename.h"
 #include "reader/TextScanner.h"
 
 #include <algorithm>
@@ -88,8 +89,8 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     // An emptied name field keeps the name the slave had.
     const std::string uniqueName =
         MakeUniqueSlaveName(network, name.empty() ? network.slaves[index]->name : name, slaveIndex);
-    network.slaves[index]->name = uniqueName;
-    // Attributes under a former name stay until the next clean-up drops them.
+    // Whatever named the slave, its attributes included, follows the new name.
+    RenameSlave(network, index, uniqueName);
     NodeAttributes& a = FindOrAddNodeAttributes(network, uniqueName);
     StoreNumber(a.supplierId, supplierId, kSupplierIdField);
     StoreNumber(a.functionId, functionId, kFunctionIdField);

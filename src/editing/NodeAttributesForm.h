@@ -56,8 +56,8 @@ struct NodeAttributesForm {
     static NodeAttributesForm Read(LinNetwork& network, int slaveIndex);
 
     // Drops attributes of nodes that are no longer slaves, renames the slave
-    // (unique among the slaves, never the master's name; an empty name keeps
-    // the one it had) and writes its
+    // with every mention of it (unique among the slaves, never the master's
+    // name; an empty name keeps the one it had) and writes its
     // attributes. Nothing happens for an index that names no slave.
     void Commit(LinNetwork& network, int slaveIndex) const;
 };
