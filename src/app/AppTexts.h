@@ -29,6 +29,7 @@ inline constexpr const char* HelpMenu = "&?";
 inline constexpr const char* HelpItem = "&Help";
 inline constexpr const char* AboutItem = "&About Duvazadi";
 inline constexpr const char* ToolbarTitle = "File";
+inline constexpr const char* SaveAnywayButton = "Save anyway";
 
 // Status-bar prompt, then after the line feed the tooltip.
 inline constexpr const char* NewPrompt = "Creates a new document. \nNew";

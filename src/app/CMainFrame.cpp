@@ -9,6 +9,7 @@
 #include "views/DataView.h"
 #include "views/NavView.h"
 #include "views/TreePosition.h"
+#include "writer/LdfWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -470,6 +471,8 @@ void CMainFrame::FocusNextPane(int step)
 
 bool CMainFrame::SaveTo(const QString& path)
 {
+    if (!MaySaveLeavingOut())
+        return false;
     const QString error = m_document->Save(path);
     if (!error.isEmpty()) {
         Ask(QMessageBox::Critical, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), error),
@@ -478,6 +481,25 @@ bool CMainFrame::SaveTo(const QString& path)
     }
     RememberRecent(path);
     return true;
+}
+
+// The user decides whether records the file cannot hold may be lost.
+bool CMainFrame::MaySaveLeavingOut()
+{
+    constexpr std::size_t kListedRecords = 20;
+    const LinNetwork* network = m_document->Network();
+    const std::vector<LeftOutRecord> leftOut = network ? RecordsLeftOut(*network) : std::vector<LeftOutRecord>();
+    if (leftOut.empty())
+        return true;
+    QStringList lines;
+    for (std::size_t i = 0; i < leftOut.size() && i < kListedRecords; ++i)
+        lines << m_document->Codec().ToQt(FormatLeftOut(leftOut[i]));
+    if (leftOut.size() > kListedRecords)
+        lines << tr("and %n more", nullptr, static_cast<int>(leftOut.size() - kListedRecords));
+    const QString text = tr("The file cannot hold these records; they will not be written:\n\n%1\n\nSave anyway?")
+                             .arg(lines.join(QLatin1Char('\n')));
+    return Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
+               ui::SaveAnywayButton) == QMessageBox::Save;
 }
 
 CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
@@ -500,13 +522,15 @@ CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
 
 QMessageBox::StandardButton CMainFrame::Ask(QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons,
-                                            QMessageBox::StandardButton defaultButton)
+                                            QMessageBox::StandardButton defaultButton, const char* saveText)
 {
     QMessageBox box(icon, QLatin1String(ui::AppTitle), text, buttons, this);
     box.setObjectName(QStringLiteral("questionBox"));
     box.setDefaultButton(defaultButton);
     if (QAbstractButton* saveAs = box.button(QMessageBox::Apply))
         saveAs->setText(QLatin1String(ui::SaveAsItem));
+    if (QAbstractButton* save = box.button(QMessageBox::Save); save && saveText)
+        save->setText(QLatin1String(saveText));
     return static_cast<QMessageBox::StandardButton>(m_modals.dialog(box));
 }
 

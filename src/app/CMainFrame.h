@@ -87,9 +87,11 @@ private:
     void StoreRecent();
     void FocusNextPane(int step);
     bool SaveTo(const QString& path);
+    bool MaySaveLeavingOut();
     UnreadTextChoice AskAboutUnreadText(bool offerSaveAs);
+    // A message box; saveText, when given, names the Save button.
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton);
+                                    QMessageBox::StandardButton defaultButton, const char* saveText = nullptr);
     void ShowErrorsDialog();
 
     CDuvazadiDoc* m_document;

@@ -103,6 +103,27 @@ public:
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
 
+    // A schedule entry is written when the file can hold what it names.
+    bool Writes(const ScheduleEntry& entry) const
+    {
+        switch (entry.kind) {
+        case kFrameSlot:
+            return entry.FrameSlot() && IsSlotFrame(entry.FrameSlot()->frameName);
+        case kMasterReq:
+        case kSlaveResp:
+            return true;
+        case kAssignFrameId:
+        case kUnassignFrameId:
+            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
+        case kAssignNad:
+            return entry.AssignNad() != nullptr;
+        case kFreeFormat:
+            return entry.FreeFormat() != nullptr;
+        default:
+            return false;
+        }
+    }
+
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
     std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
 
@@ -338,14 +359,15 @@ private:
         m_text += "}\n\n";
     }
 
-    // One slot line; an unknown kind, or a payload of the wrong type, writes nothing.
+    // One slot line; an entry the file cannot hold writes nothing.
     void Entry(const ScheduleEntry& entry)
     {
+        if (!m_written.Writes(entry))
+            return;
         const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
         switch (entry.kind) {
         case kFrameSlot:
-            if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
-                m_text += "\t\t" + slot->frameName + " " + delay;
+            m_text += "\t\t" + entry.FrameSlot()->frameName + " " + delay;
             break;
         case kMasterReq:
             m_text += std::string("\t\t") + kw::MasterReq + " " + delay;
@@ -354,25 +376,24 @@ private:
             m_text += std::string("\t\t") + kw::SlaveResp + " " + delay;
             break;
         case kAssignFrameId:
-        case kUnassignFrameId:
-            if (const FrameIdCommand* command = entry.FrameId())
-                if (!command->nodeName.empty() && m_written.IsFrame(command->frameName))
-                    m_text += std::string("\t\t") +
-                              (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) + " { " +
-                              command->nodeName + ", " + command->frameName + " } " + delay;
+        case kUnassignFrameId: {
+            const FrameIdCommand& command = *entry.FrameId();
+            m_text += std::string("\t\t") + (entry.kind == kAssignFrameId ? kw::AssignFrameId : kw::UnassignFrameId) +
+                      " { " + command.nodeName + ", " + command.frameName + " } " + delay;
             break;
-        case kAssignNad:
-            if (const AssignNadCommand* command = entry.AssignNad())
-                m_text += std::string("\t\t") + kw::AssignNad + " { " + Int(command->initialNad) + ", " +
-                          Int(command->newNad) + ", " + Int(command->supplierId) + ", " + Int(command->functionId) +
-                          " } " + delay;
+        }
+        case kAssignNad: {
+            const AssignNadCommand& command = *entry.AssignNad();
+            m_text += std::string("\t\t") + kw::AssignNad + " { " + Int(command.initialNad) + ", " +
+                      Int(command.newNad) + ", " + Int(command.supplierId) + ", " + Int(command.functionId) + " } " +
+                      delay;
             break;
-        case kFreeFormat:
-            if (const FreeFormatCommand* command = entry.FreeFormat()) {
-                const std::vector<int> data(command->data.begin(), command->data.end());
-                m_text += std::string("\t\t") + kw::FreeFormat + " { " + JoinNumbers(data, ", ") + " } " + delay;
-            }
+        }
+        case kFreeFormat: {
+            const std::vector<int> data(entry.FreeFormat()->data.begin(), entry.FreeFormat()->data.end());
+            m_text += std::string("\t\t") + kw::FreeFormat + " { " + JoinNumbers(data, ", ") + " } " + delay;
             break;
+        }
         default:
             break;
         }
@@ -417,7 +438,121 @@ private:
     std::string m_text;
 };
 
+// Shown to users verbatim; keep the spelling.
+const char* const kCommentName = "its name would begin a comment";
+const char* const kNoPublisher = "no publisher";
+const char* const kNoLogicalNodes = "no logical nodes";
+const char* const kNoWrittenFrame = "none of its frames is written";
+const char* const kNeverWritten = "the file is written without them";
+const char* const kNoSlave = "no slave of that name";
+const char* const kSecondAttributes = "the slave's first attributes are written instead";
+const char* const kEntryNamesUnwritten = "names no frame or node that is written";
+const char* const kNoEncoding = "its encoding type is not written";
+const char* const kNoWrittenSignal = "none of its signals is written";
+
+// Collects the records left out, section by section, with the writer's own
+// decisions (WrittenNames), so that the list and the text always agree.
+class LeftOutFinder {
+public:
+    explicit LeftOutFinder(const LinNetwork& network) : m_net(network), m_written(network) {}
+
+    std::vector<LeftOutRecord> Find()
+    {
+        Composite();
+        for (const auto& signal : m_net.signals)
+            if (!m_written.IsSignal(signal->name))
+                Add("Signal " + signal->name, signal->publisher.empty() ? kNoPublisher : kCommentName);
+        for (const auto& group : m_net.signalGroups)
+            Add("Signal group " + group->name, kNeverWritten);
+        for (const auto& frame : m_net.frames)
+            if (!m_written.IsFrame(frame->name))
+                Add("Frame " + frame->name, frame->publisher.empty() ? kNoPublisher : kCommentName);
+        FramesOfFrames("Sporadic frame ", m_net.sporadicFrames);
+        FramesOfFrames("Event-triggered frame ", m_net.eventTriggeredFrames);
+        Attributes();
+        for (const auto& address : m_net.diagnosticAddresses)
+            Add("Diagnostic address of " + address->nodeName, kNeverWritten);
+        ScheduleTables();
+        for (const auto& type : m_net.encodingTypes)
+            if (!m_written.IsEncoding(type->name))
+                Add("Encoding type " + type->name, kCommentName);
+        Representations();
+        return std::move(m_left);
+    }
+
+private:
+    void Add(std::string record, const char* reason) { m_left.push_back({std::move(record), reason}); }
+
+    // A representation without signals holds nothing to lose.
+    void Representations()
+    {
+        for (const auto& representation : m_net.signalRepresentations) {
+            if (representation->signalNames.empty())
+                continue;
+            if (!m_written.IsEncoding(representation->encodingName))
+                Add("Representation " + representation->encodingName, kNoEncoding);
+            else if (m_written.Signals(representation->signalNames).empty())
+                Add("Representation " + representation->encodingName, kNoWrittenSignal);
+        }
+    }
+
+    void Composite()
+    {
+        for (const auto& configuration : m_net.compositeConfigurations) {
+            if (!IsWritableName(configuration->name)) {
+                Add("Configuration " + configuration->name, kCommentName);
+                continue;
+            }
+            for (const auto& node : configuration->compositeNodes)
+                if (node->logicalNodes.empty())
+                    Add("Composite node " + configuration->name + " / " + node->name, kNoLogicalNodes);
+        }
+    }
+
+    template <typename Frame> void FramesOfFrames(const std::string& kind, const OwnedList<Frame>& frames)
+    {
+        for (const auto& frame : frames)
+            if (!m_written.Writes(*frame))
+                Add(kind + frame->name, IsWritableName(frame->name) ? kNoWrittenFrame : kCommentName);
+    }
+
+    void Attributes()
+    {
+        const NameIndex slaves(m_net.slaves);
+        const NameIndex attributesByNode(m_net.nodeAttributes);
+        for (std::size_t i = 0; i < m_net.nodeAttributes.size(); ++i) {
+            const std::string& node = m_net.nodeAttributes[i]->nodeName;
+            if (!slaves.Contains(node))
+                Add("Node attributes of " + node, kNoSlave);
+            else if (attributesByNode.FirstPosition(node) != static_cast<int>(i))
+                Add("Node attributes of " + node, kSecondAttributes);
+        }
+    }
+
+    void ScheduleTables()
+    {
+        for (const auto& table : m_net.scheduleTables) {
+            if (!IsWritableName(table->name)) {
+                Add("Schedule table " + table->name, kCommentName);
+                continue;
+            }
+            for (std::size_t i = 0; i < table->entries.size(); ++i)
+                if (!m_written.Writes(*table->entries[i]))
+                    Add("Schedule table " + table->name + ", entry " + Int(static_cast<int>(i) + 1),
+                        kEntryNamesUnwritten);
+        }
+    }
+
+    const LinNetwork& m_net;
+    const WrittenNames m_written;
+    std::vector<LeftOutRecord> m_left;
+};
+
 }  // namespace
+
+std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network) { return LeftOutFinder(network).Find(); }
+
+std::string FormatLeftOut(const LeftOutRecord& leftOut) { return leftOut.record + ": " + leftOut.reason; }
 
 bool IsWritableName(const std::string& name)
 {

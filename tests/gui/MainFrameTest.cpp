@@ -8,6 +8,7 @@
 #include "model/LinNetwork.h"
 #include "views/TreePosition.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QSplitter>
@@ -160,6 +161,29 @@ private Q_SLOTS:
         editor.dialogs.answers = {QMessageBox::Discard};
         QVERIFY(editor.frame->OpenDocument(repaired));
         QVERIFY(editor.frame->isWindowModified());
+    }
+
+    void saveNamesTheRecordsItWouldLeaveOut()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lossy.ldf"));
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.frame->Document().Network()->signals.Append(std::make_unique<LinSignal>("Added"));
+        editor.chosenSavePaths = {path, path};
+        QVERIFY(!editor.frame->SaveDocumentAs());
+        QCOMPARE(editor.dialogs.names, QStringList{"questionBox"});
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("\nSignal Added: no publisher\n")));
+        QVERIFY(!QFile::exists(path));
+
+        editor.dialogs.inspect = [](QDialog& dialog) {
+            const auto& box = static_cast<QMessageBox&>(dialog);
+            QCOMPARE(box.button(QMessageBox::Save)->text(), QStringLiteral("Save anyway"));
+            QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+        };
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(QFile::exists(path));
     }
 
     void errorsHintsOfTheLastLoadReopenFromTheViewMenu()
