@@ -432,6 +432,21 @@ const DataLayout* FindDataLayout(const std::string& key)
     return nullptr;
 }
 
+bool ListShowsMaster(const TreeItemRef& selected)
+{
+    switch (ClassifyItem(selected)) {
+    case TreeItemKind::Master:
+        return true;
+    case TreeItemKind::Slave:
+    case TreeItemKind::Signal:
+    case TreeItemKind::Frame:
+    case TreeItemKind::ScheduleTable:
+        return selected.depth == 1 && selected.itemText == outline_text::Master;
+    default:
+        return false;
+    }
+}
+
 DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
 {
     LinNetwork& n = network;
@@ -465,14 +480,11 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     default:
         break;
     }
-    // Tried in this order, so that any entity named "Master" directly under a
-    // category (a slave, signal, frame or schedule table) shows the master.
-    const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
-    if (kind == TreeItemKind::Slave && !namedMaster)
+    if (ListShowsMaster(selected))
+        return MasterTable(n);
+    if (kind == TreeItemKind::Slave)
         return RecordTable(layoutkey::NodeAttributes, n.slaves.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
-    if (kind == TreeItemKind::Master || namedMaster)
-        return MasterTable(n);
     switch (kind) {
     case TreeItemKind::Signal:
         return RecordTable(

@@ -23,6 +23,8 @@ bool IsNameChar(char c)
 
 bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
 
+}  // namespace
+
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -33,8 +35,6 @@ int HexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-}  // namespace
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }

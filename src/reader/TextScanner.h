@@ -16,6 +16,9 @@ int ParseInt(const std::string& text);
 // when nothing is readable.
 double ParseDouble(const std::string& text);
 
+// The value of a hexadecimal digit; -1 for any other character.
+int HexDigit(char c);
+
 // Character classes of the reader.
 bool IsBlank(char c);
 bool IsLineEnd(char c);

@@ -2,6 +2,7 @@
 
 #include "controls/TitledPopupMenu.h"
 
+#include <QKeyEvent>
 #include <QTreeWidget>
 
 namespace {
@@ -45,6 +46,22 @@ std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWi
 std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent)
 {
     return MakeEditMenu(state, parent);
+}
+
+int CommandOfKey(const QKeyEvent& key, const MenuState& state)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return 0;
+    switch (key.key()) {
+    case Qt::Key_Delete:
+        return state.remove ? kCommandDelete : 0;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        return state.properties ? kCommandProperties : 0;
+    default:
+        return 0;
+    }
 }
 
 int CommandOf(const QAction* chosen) { return chosen ? chosen->data().toInt() : 0; }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -20,6 +21,10 @@ class TitledPopupMenu;
 std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent);
 // Title, separator, Add, Delete, separator, Properties.
 std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent);
+
+// The command a key gives where the menu would offer it: Delete deletes,
+// Enter, Return and F2 open Properties; 0 for any other key.
+int CommandOfKey(const QKeyEvent& key, const MenuState& state);
 
 // The command of a chosen entry; 0 for none.
 int CommandOf(const QAction* chosen);

@@ -10,6 +10,7 @@
 #include "views/ContextMenus.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -200,6 +201,15 @@ void NavView::OnContextMenu(const QPoint& pos)
         setCurrentItem(item);
     const auto menu = MakeTreeContextMenu(TreeMenuFor(TreeItemRefOf(currentItem())), this);
     RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
+}
+
+void NavView::keyPressEvent(QKeyEvent* event)
+{
+    if (const int command = CommandOfKey(*event, TreeMenuFor(TreeItemRefOf(currentItem())))) {
+        RunCommand(command);
+        return;
+    }
+    OwnTreeView::keyPressEvent(event);
 }
 
 void NavView::RunCommand(int command)

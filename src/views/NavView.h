@@ -71,6 +71,10 @@ Q_SIGNALS:
     // The data list shows this item now (null: show nothing).
     void itemShown(QTreeWidgetItem* item);
 
+protected:
+    // Delete, Enter and F2 run the menu's commands where the menu offers them.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnContextMenu(const QPoint& pos);

@@ -103,6 +103,27 @@ public:
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
 
+    // A schedule entry is written when the file can hold what it names.
+    bool Writes(const ScheduleEntry& entry) const
+    {
+        switch (entry.kind) {
+        case kFrameSlot:
+            return entry.FrameSlot() && IsSlotFrame(entry.FrameSlot()->frameName);
+        case kMasterReq:
+        case kSlaveResp:
+            return true;
+        case kAssignFrameId:
+        case kUnassignFrameId:
+            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
+        case kAssignNad:
+            return entry.AssignNad() != nullptr;
+        case kFreeFormat:
+            return entry.FreeFormat() != nullptr;
+        default:
+            return false;
+        }
+    }
+
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
     std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
 
@@ -338,55 +359,46 @@ private:
         m_text += "}\n\n";
     }
 
-    // One slot line; an unknown kind, or a payload of the wrong type, writes nothing.
+    // One slot line; an entry the file cannot hold writes nothing.
     void Entry(const ScheduleEntry& entry)
     {
+        if (!m_written.Writes(entry))
+            return;
         const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
         if (entry.kind == kFrameSlot) {
-            if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
-                m_text += "\t\t" + slot->frameName + " " + delay;
+            m_text += "\t\t" + entry.FrameSlot()->frameName + " " + delay;
             return;
         }
         const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
-        std::vector<std::string> arguments;
-        if (!command || !CommandArguments(entry, arguments))
+        if (!command)
             return;
+        const std::vector<std::string> arguments = CommandArguments(entry);
         m_text += std::string("\t\t") + command->keyword;
         if (!arguments.empty())
             m_text += " { " + Join(arguments, ", ") + " }";
         m_text += " " + delay;
     }
 
-    // The values of a command's block, in file order; false when the command
-    // is left out: a payload of the wrong type, or a frame-id command without
-    // its node or frame.
-    bool CommandArguments(const ScheduleEntry& entry, std::vector<std::string>& arguments) const
+    // The values of a command's block, in file order, for an entry the file
+    // holds (its payload is of its kind).
+    static std::vector<std::string> CommandArguments(const ScheduleEntry& entry)
     {
         switch (entry.kind) {
         case kAssignFrameId:
-        case kUnassignFrameId: {
-            const FrameIdCommand* command = entry.FrameId();
-            if (!command || command->nodeName.empty() || !m_written.IsFrame(command->frameName))
-                return false;
-            arguments = {command->nodeName, command->frameName};
-            return true;
-        }
+        case kUnassignFrameId:
+            return {entry.FrameId()->nodeName, entry.FrameId()->frameName};
         case kAssignNad: {
-            const AssignNadCommand* command = entry.AssignNad();
-            if (command)
-                arguments = {Int(command->initialNad), Int(command->newNad), Int(command->supplierId),
-                             Int(command->functionId)};
-            return command != nullptr;
+            const AssignNadCommand& command = *entry.AssignNad();
+            return {Int(command.initialNad), Int(command.newNad), Int(command.supplierId), Int(command.functionId)};
         }
         case kFreeFormat: {
-            const FreeFormatCommand* command = entry.FreeFormat();
-            if (command)
-                for (int value : command->data)
-                    arguments.push_back(Int(value));
-            return command != nullptr;
+            std::vector<std::string> arguments;
+            for (int value : entry.FreeFormat()->data)
+                arguments.push_back(Int(value));
+            return arguments;
         }
         default:
-            return true;
+            return {};
         }
     }
 
@@ -429,7 +441,121 @@ private:
     std::string m_text;
 };
 
+// Shown to users verbatim; keep the spelling.
+const char* const kCommentName = "its name would begin a comment";
+const char* const kNoPublisher = "no publisher";
+const char* const kNoLogicalNodes = "no logical nodes";
+const char* const kNoWrittenFrame = "none of its frames is written";
+const char* const kNeverWritten = "the file is written without them";
+const char* const kNoSlave = "no slave of that name";
+const char* const kSecondAttributes = "the slave's first attributes are written instead";
+const char* const kEntryNamesUnwritten = "names no frame or node that is written";
+const char* const kNoEncoding = "its encoding type is not written";
+const char* const kNoWrittenSignal = "none of its signals is written";
+
+// Collects the records left out, section by section, with the writer's own
+// decisions (WrittenNames), so that the list and the text always agree.
+class LeftOutFinder {
+public:
+    explicit LeftOutFinder(const LinNetwork& network) : m_net(network), m_written(network) {}
+
+    std::vector<LeftOutRecord> Find()
+    {
+        Composite();
+        for (const auto& signal : m_net.signals)
+            if (!m_written.IsSignal(signal->name))
+                Add("Signal " + signal->name, signal->publisher.empty() ? kNoPublisher : kCommentName);
+        for (const auto& group : m_net.signalGroups)
+            Add("Signal group " + group->name, kNeverWritten);
+        for (const auto& frame : m_net.frames)
+            if (!m_written.IsFrame(frame->name))
+                Add("Frame " + frame->name, frame->publisher.empty() ? kNoPublisher : kCommentName);
+        FramesOfFrames("Sporadic frame ", m_net.sporadicFrames);
+        FramesOfFrames("Event-triggered frame ", m_net.eventTriggeredFrames);
+        Attributes();
+        for (const auto& address : m_net.diagnosticAddresses)
+            Add("Diagnostic address of " + address->nodeName, kNeverWritten);
+        ScheduleTables();
+        for (const auto& type : m_net.encodingTypes)
+            if (!m_written.IsEncoding(type->name))
+                Add("Encoding type " + type->name, kCommentName);
+        Representations();
+        return std::move(m_left);
+    }
+
+private:
+    void Add(std::string record, const char* reason) { m_left.push_back({std::move(record), reason}); }
+
+    // A representation without signals holds nothing to lose.
+    void Representations()
+    {
+        for (const auto& representation : m_net.signalRepresentations) {
+            if (representation->signalNames.empty())
+                continue;
+            if (!m_written.IsEncoding(representation->encodingName))
+                Add("Representation " + representation->encodingName, kNoEncoding);
+            else if (m_written.Signals(representation->signalNames).empty())
+                Add("Representation " + representation->encodingName, kNoWrittenSignal);
+        }
+    }
+
+    void Composite()
+    {
+        for (const auto& configuration : m_net.compositeConfigurations) {
+            if (!IsWritableName(configuration->name)) {
+                Add("Configuration " + configuration->name, kCommentName);
+                continue;
+            }
+            for (const auto& node : configuration->compositeNodes)
+                if (node->logicalNodes.empty())
+                    Add("Composite node " + configuration->name + " / " + node->name, kNoLogicalNodes);
+        }
+    }
+
+    template <typename Frame> void FramesOfFrames(const std::string& kind, const OwnedList<Frame>& frames)
+    {
+        for (const auto& frame : frames)
+            if (!m_written.Writes(*frame))
+                Add(kind + frame->name, IsWritableName(frame->name) ? kNoWrittenFrame : kCommentName);
+    }
+
+    void Attributes()
+    {
+        const NameIndex slaves(m_net.slaves);
+        const NameIndex attributesByNode(m_net.nodeAttributes);
+        for (std::size_t i = 0; i < m_net.nodeAttributes.size(); ++i) {
+            const std::string& node = m_net.nodeAttributes[i]->nodeName;
+            if (!slaves.Contains(node))
+                Add("Node attributes of " + node, kNoSlave);
+            else if (attributesByNode.FirstPosition(node) != static_cast<int>(i))
+                Add("Node attributes of " + node, kSecondAttributes);
+        }
+    }
+
+    void ScheduleTables()
+    {
+        for (const auto& table : m_net.scheduleTables) {
+            if (!IsWritableName(table->name)) {
+                Add("Schedule table " + table->name, kCommentName);
+                continue;
+            }
+            for (std::size_t i = 0; i < table->entries.size(); ++i)
+                if (!m_written.Writes(*table->entries[i]))
+                    Add("Schedule table " + table->name + ", entry " + Int(static_cast<int>(i) + 1),
+                        kEntryNamesUnwritten);
+        }
+    }
+
+    const LinNetwork& m_net;
+    const WrittenNames m_written;
+    std::vector<LeftOutRecord> m_left;
+};
+
 }  // namespace
+
+std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network) { return LeftOutFinder(network).Find(); }
+
+std::string FormatLeftOut(const LeftOutRecord& leftOut) { return leftOut.record + ": " + leftOut.reason; }
 
 bool IsWritableName(const std::string& name)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class LinNetwork;
 
@@ -16,6 +17,18 @@ struct SaveResult {
 // target only once it was written completely, so a failed save leaves the
 // previous file as it was (and no temporary file behind).
 SaveResult SaveLdf(const LinNetwork& network, const std::string& path);
+
+// A record of the network that the written text leaves out, and why.
+struct LeftOutRecord {
+    std::string record;  // its kind and name: "Signal Speed"
+    std::string reason;  // "no publisher"
+};
+
+// Every record of the network that BuildLdfText leaves out, in the order of
+// the sections it would be written in. Saving loses these.
+std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network);
+// "Signal Speed: no publisher"
+std::string FormatLeftOut(const LeftOutRecord& leftOut);
 
 // False for a name that holds "//" or "/*": written, it would begin a
 // comment. The reader can take such a name across a line break ("E/" and

@@ -167,6 +167,31 @@ TEST(LdfWriter, LeavesOutStatementsTheReaderCannotTakeBack)
     EXPECT_TRUE(Contains(text, "\tEmptyBytes: 24, { 0, 0, 0 }, Gateway, Seat;\n"));
 }
 
+std::vector<std::string> LeftOutLines(const LinNetwork& network)
+{
+    std::vector<std::string> lines;
+    for (const LeftOutRecord& leftOut : RecordsLeftOut(network))
+        lines.push_back(FormatLeftOut(leftOut));
+    return lines;
+}
+
+TEST(LdfWriter, ListsEveryRecordItLeavesOutWithTheReason)
+{
+    EXPECT_TRUE(LeftOutLines(*LinNetwork::CreateDefault()).empty());
+    const std::vector<std::string> expected = {
+        "Composite node Doors / EmptyComposite: no logical nodes",
+        "Signal NoPublisher: no publisher",
+        "Frame NoPublisherFrame: no publisher",
+        "Sporadic frame EmptySporadic: none of its frames is written",
+        "Event-triggered frame EmptyEvent: none of its frames is written",
+        "Node attributes of NotASlave: no slave of that name",
+        "Schedule table Normal, entry 6: names no frame or node that is written",
+        "Schedule table Normal, entry 7: names no frame or node that is written",
+        "Schedule table Normal, entry 10: names no frame or node that is written",
+    };
+    EXPECT_EQ(LeftOutLines(*RichNetwork()), expected);
+}
+
 TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
 {
     auto network = LinNetwork::CreateDefault();
@@ -178,6 +203,12 @@ TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
     const std::string text = network->BuildLdfText();
     for (const char* part : {"composite", "C//1", "E/*2", "T//3"})
         EXPECT_FALSE(Contains(text, part)) << part;
+    EXPECT_EQ(LeftOutLines(*network), (std::vector<std::string>{
+                                          "Configuration C//1: its name would begin a comment",
+                                          "Schedule table T//3: its name would begin a comment",
+                                          "Encoding type E/*2: its name would begin a comment",
+                                          "Representation E/*2: its encoding type is not written",
+                                      }));
     EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
 }
 
