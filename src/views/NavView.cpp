@@ -229,7 +229,8 @@ bool NavView::OpenSheet(const SheetRequest& request)
 {
     if (!request)
         return false;
-    return m_document.Edit([&](LinNetwork& network) { return RunSheet(request, network, this, m_modals.dialog); });
+    return m_document.Edit(
+        [&](LinNetwork& network) { return RunSheet(request, network, m_document.Codec(), this, m_modals.dialog); });
 }
 
 void NavView::AddForCurrentItem()
