@@ -464,15 +464,12 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     default:
         break;
     }
-    // Tried in this order, so that any entity named "Master" directly under a
-    // category (a slave, signal, frame or schedule table) shows the master.
-    const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
-    if (kind == TreeItemKind::Slave && !namedMaster)
+    switch (kind) {
+    case TreeItemKind::Slave:
         return RecordTable("NodeAtt", RecordAt(n.slaves, entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
-    if (kind == TreeItemKind::Master || namedMaster)
+    case TreeItemKind::Master:
         return MasterTable(n);
-    switch (kind) {
     case TreeItemKind::Signal:
         return RecordTable(
             "UniqueSignal", RecordAt(n.signals, entity->index),

@@ -36,53 +36,7 @@ TreeItemRef GrandchildItemRef(const std::string& topText, int parentSiblingIndex
 // [top, child, grandchild]. Empty for an item outside the fixed layout.
 std::vector<int> TreePathOf(const TreeItemRef& item);
 
-enum class TreeItemKind {
-    None,
-    Network,
-    NodesCategory,
-    Master,
-    Slave,
-    CompositionCategory,
-    Configuration,
-    CompositeNode,
-    FramesCategory,
-    DiagnosticFrame,  // MasterReq or SlaveRes
-    Frame,
-    EventTriggeredCategory,
-    EventTriggeredFrame,
-    SporadicCategory,
-    SporadicFrame,
-    DynamicFrames,
-    SignalsCategory,
-    EncodingTypesCategory,
-    RepresentationCategory,
-    Signal,
-    EncodingType,
-    Representation,  // an item under "Representation"
-    SchedulesCategory,
-    ScheduleTable,
-};
-
 TreeItemKind ClassifyItem(const TreeItemRef& item);
-
-// The records that Add creates and Delete removes.
-enum class EntityKind {
-    Slave,
-    Configuration,
-    CompositeNode,
-    Frame,
-    EventTriggeredFrame,
-    SporadicFrame,
-    Signal,
-    EncodingType,
-    ScheduleTable,
-};
-
-struct EntityRef {
-    EntityKind kind = EntityKind::Signal;
-    int index = 0;    // in the record's list
-    int parent = -1;  // the configuration of a composite node
-};
 
 // The entity an item shows; none for fixed items.
 std::optional<EntityRef> EntityOf(const TreeItemRef& item);

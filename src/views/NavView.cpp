@@ -85,7 +85,7 @@ void NavView::Build()
             if (entry.kind == OutlineItem::Kind::Entity)
                 item->setIcon(0, m_entityIcon);
             else
-                item->setIcon(0, entry.text == outline_text::Schedules ? m_schedulesIcon : m_categoryIcon);
+                item->setIcon(0, entry.itemKind == TreeItemKind::SchedulesCategory ? m_schedulesIcon : m_categoryIcon);
             const int handle = RegisterItem(item);
             if (entry.colour != kNoColour)
                 SetItemColor(handle, entry.colour);
