@@ -157,6 +157,8 @@ std::vector<int> TreePathOf(const TreeItemRef& item)
 
 TreeItemKind ClassifyItem(const TreeItemRef& item)
 {
+    if (item.kind != TreeItemKind::None)
+        return item.kind;
     if (item.siblingIndex < 0)
         return TreeItemKind::None;
     switch (item.depth) {
@@ -173,6 +175,8 @@ TreeItemKind ClassifyItem(const TreeItemRef& item)
 
 std::optional<EntityRef> EntityOf(const TreeItemRef& item)
 {
+    if (item.kind != TreeItemKind::None)
+        return item.record;
     const TreeItemKind kind = ClassifyItem(item);
     const std::optional<EntityKind> entity = EntityKindOf(kind);
     if (!entity)

@@ -7,10 +7,11 @@
 #include <vector>
 
 // How the editor names the items of the navigation tree and the entities
-// behind them. Tree items map to records by position only: the top-level
-// text, the depth and the index among siblings (a slave is child k of
-// "Nodes" for slave k - 1, because "Master" comes first; frames and signals
-// follow two fixed children).
+// behind them. An item of the tree carries what the rebuild laid out for it
+// (its kind and record). A reference made from a position alone is mapped by
+// the top-level text, the depth and the index among siblings (a slave is
+// child k of "Nodes" for slave k - 1, because "Master" comes first; frames
+// and signals follow two fixed children).
 
 // The top-level items in tree order.
 const std::vector<std::string>& TopLevelTexts();
@@ -23,6 +24,9 @@ struct TreeItemRef {
     std::string itemText;
     int siblingIndex = 0;
     int parentSiblingIndex = -1;  // depth 2 only
+    // As the outline gave them; None when only the position is known.
+    TreeItemKind kind = TreeItemKind::None;
+    std::optional<EntityRef> record;
 
     bool IsValid() const { return depth >= 0; }
 };

@@ -82,6 +82,7 @@ void NavView::Build()
             QTreeWidgetItem* parentItem = ItemOf(entry.parent);
             auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
             item->setText(0, codec.ToQt(entry.text));
+            SetOutlineData(*item, entry);
             if (entry.kind == OutlineItem::Kind::Entity)
                 item->setIcon(0, m_entityIcon);
             else
