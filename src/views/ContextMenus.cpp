@@ -14,6 +14,10 @@ const char* const kProperties = "Properties";
 const char* const kExpandAll = "Expand all";
 const char* const kCollapseAll = "Collapse all";
 
+// Beside OwnTreeView's handle role.
+constexpr int kItemKindRole = Qt::UserRole + 2;
+constexpr int kRecordRole = Qt::UserRole + 3;  // kind, index, parent; unset for fixed items
+
 void AddCommand(QMenu& menu, const char* text, int command, bool enabled)
 {
     QAction* action = menu.addAction(QString::fromLatin1(text));
@@ -76,6 +80,14 @@ QAction* FindCommand(const TitledPopupMenu& menu, int command)
     return nullptr;
 }
 
+void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry)
+{
+    item.setData(0, kItemKindRole, static_cast<int>(entry.itemKind));
+    if (entry.record)
+        item.setData(0, kRecordRole,
+                     QVariantList{static_cast<int>(entry.record->kind), entry.record->index, entry.record->parent});
+}
+
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
 {
     TreeItemRef ref;
@@ -95,6 +107,10 @@ TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
                               : item->treeWidget()->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
     if (parent && parent->parent())
         ref.parentSiblingIndex = parent->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(parent));
+    ref.kind = static_cast<TreeItemKind>(item->data(0, kItemKindRole).toInt());
+    const QVariantList record = item->data(0, kRecordRole).toList();
+    if (record.size() == 3)
+        ref.record = EntityRef{static_cast<EntityKind>(record[0].toInt()), record[1].toInt(), record[2].toInt()};
     return ref;
 }
 

@@ -31,6 +31,8 @@ int CommandOf(const QAction* chosen);
 // The menu entry with that command, or null.
 QAction* FindCommand(const TitledPopupMenu& menu, int command);
 
+// Keeps what the outline says an item is with the tree item.
+void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry);
 // The identity of a tree item of the navigation tree, and back.
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item);
 QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref);

@@ -184,15 +184,18 @@ TEST(DataFill, SlaveAttributesDependOnTheProtocol)
     EXPECT_EQ(door.rows[6].cells, (std::vector<std::string>{"Configurable frames", ""}));
 }
 
+// The master's name takes precedence in the list; other fixed captions do not.
 TEST(DataFill, AnEntityNamedMasterShowsTheMaster)
 {
     auto n = MakeRichNetwork();
     n->slaves[0]->name = "Master";
     n->signals[0]->name = "Master";
     n->eventTriggeredFrames[0]->name = "Master";
+    n->frames[0]->name = "MasterReq";
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(Nodes, 1, "Master")).layout, "Master");
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(Signals, 2, "Master")).layout, "Master");
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(EventTriggeredFrames, 0, "Master")).layout, "ETFramesSub");
+    EXPECT_EQ(FillDataTable(*n, ChildItemRef(Frames, 2, "MasterReq")).layout, "Frame_Signal");
 }
 
 TEST(DataFill, OtherItemsAndVanishedPositionsShowNothing)
