@@ -1,15 +1,19 @@
+#include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "SheetTestHelpers.h"
+#include "app/CDuvazadiDoc.h"
 #include "controls/AddDeleteList.h"
 #include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
 #include "sheets/ScheduleFrameP1.h"
 #include "sheets/SheetRegistry.h"
+#include "views/DataView.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -38,6 +42,16 @@ MenuRunner Pick(const QString& text)
             if (action->text() == text)
                 return action;
         return nullptr;
+    };
+}
+
+// Runs the step on the sheet that opens next, then confirms it.
+std::function<void(QDialog&)> Confirm(std::function<void(PropertySheet&)> step)
+{
+    return [step](QDialog& dialog) {
+        auto& sheet = static_cast<PropertySheet&>(dialog);
+        step(sheet);
+        sheet.Commit();
     };
 }
 
@@ -193,6 +207,72 @@ private Q_SLOTS:
         Choose(Find<ChoiceBox>(*freeFormat, "D8"), QStringLiteral("255"));
         freeFormat->Commit();
         QCOMPARE(network->scheduleTables[kDiag]->entries[5]->FreeFormat()->data[7], 255);
+    }
+
+    void aSignalInANewFrameInANewTableSurvivesSaveAndOpen()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        NavView& tree = editor.Tree();
+        const auto add = [&](const QStringList& category, std::function<void(PropertySheet&)> step) {
+            tree.setCurrentItem(editor.Item(category));
+            editor.dialogs.answers = {QDialog::Accepted};
+            editor.dialogs.inspect = Confirm(std::move(step));
+            tree.RunCommand(kCommandAdd);
+        };
+        add({"Signals"}, [](PropertySheet& sheet) {
+            Find<QLineEdit>(sheet, "name")->setText(QStringLiteral("Speed"));
+            Choose(Find<ChoiceBox>(sheet, "length"), QStringLiteral("8"));
+            Choose(Find<ChoiceBox>(sheet, "publisher"), QStringLiteral("Slave1"));
+        });
+        add({"Frames"}, [](PropertySheet& sheet) {
+            Find<QLineEdit>(sheet, "name")->setText(QStringLiteral("SpeedFrame"));
+            Choose(Find<ChoiceBox>(sheet, "id"), QStringLiteral("40"));
+            Choose(Find<ChoiceBox>(sheet, "publisher"), QStringLiteral("Slave1"));
+            Find<CheckTree>(sheet, "signals")->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        });
+        add({"Schedules"}, [](PropertySheet& sheet) {
+            Find<QLineEdit>(sheet, "name")->setText(QStringLiteral("Main"));
+            sheet.findChild<ScheduleFrameP1*>()->SetMenuRunner(Pick(QStringLiteral("SpeedFrame")));
+            Find<AddDeleteList>(sheet, "entries")->AddButton()->click();
+        });
+        // The signal's offset and the entry's time, from rows of the list.
+        const auto editRow = [&](const QStringList& item, std::function<void(PropertySheet&)> step) {
+            tree.setCurrentItem(editor.Item(item));
+            editor.dialogs.answers = {QDialog::Accepted};
+            editor.dialogs.inspect = Confirm(std::move(step));
+            DataView& list = editor.frame->Data();
+            list.setCurrentItem(list.topLevelItem(0));
+            list.RunCommand(kCommandProperties);
+        };
+        editRow({"Frames", "SpeedFrame"},
+                [](PropertySheet& sheet) { Choose(Find<ChoiceBox>(sheet, "offset"), QStringLiteral("16")); });
+        editRow({"Schedules", "Main"},
+                [](PropertySheet& sheet) { Find<QLineEdit>(sheet, "time")->setText(QStringLiteral("20")); });
+        QCOMPARE(editor.dialogs.names,
+                 (QStringList{"SignalSheet", "FrameSheet", "ScheduleNameSheet", "FrameOffSheet", "ScheduleSheet"}));
+        const QStringList outline = editor.Outline();
+        editor.dialogs.inspect = nullptr;
+
+        const QString path = folder.filePath(QStringLiteral("made.ldf"));
+        editor.chosenSavePaths << path;
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(editor.frame->OpenDocument(path));
+        QCOMPARE(editor.Outline(), outline);
+        const LinNetwork& network = *editor.frame->Document().Network();
+        QCOMPARE(network.signals[0]->name, std::string("Speed"));
+        QCOMPARE(network.signals[0]->size, 8);
+        const LinFrame& frame = *network.frames[0];
+        QCOMPARE(frame.frameId, 40);
+        QCOMPARE(frame.length, 4);
+        QCOMPARE(frame.signalNames, std::vector<std::string>{"Speed"});
+        QCOMPARE(frame.offsets, std::vector<std::uint32_t>{16});
+        const ScheduleTable& table = *network.scheduleTables[0];
+        QCOMPARE(table.name, std::string("Main"));
+        QCOMPARE(table.entries.size(), std::size_t(1));
+        QCOMPARE(table.entries[0]->FrameSlot()->frameName, std::string("SpeedFrame"));
+        QCOMPARE(table.entries[0]->delayMs, 20);
     }
 };
 
