@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FrameRecords.h"
+#include "model/KeptStatement.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 #include "reader/TextScanner.h"
@@ -129,6 +130,7 @@ public:
     OwnedList<NodeAttributes> nodeAttributes;
     OwnedList<CompositeConfiguration> compositeConfigurations;
     std::string headerComment;
+    std::vector<KeptStatement> keptStatements;
 
 private:
     std::shared_ptr<ListIndexes> m_listIndexes;

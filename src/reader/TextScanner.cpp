@@ -358,6 +358,57 @@ int TextScanner::CountCommasUntil(int pos, char terminator) const
     return scan.terminated ? scan.commas : -1;
 }
 
+int TextScanner::SkipSeparatorsAndComments(int pos) const
+{
+    for (pos = std::max(pos, 0); InText(pos); ++pos) {
+        if (IsSeparator(At(pos)))
+            continue;
+        const int commentEnd = CommentEnd(pos);
+        if (commentEnd < 0)
+            return pos;
+        pos = commentEnd;
+    }
+    return TextLength();
+}
+
+int TextScanner::CommentEnd(int pos) const
+{
+    if (At(pos) != '/' || (At(pos + 1) != '/' && At(pos + 1) != '*'))
+        return -1;
+    const std::string closing = At(pos + 1) == '/' ? "\n" : "*/";
+    const std::size_t close = fileText.find(closing, static_cast<std::size_t>(pos) + 2);
+    if (close == std::string::npos)
+        return TextLength();
+    return static_cast<int>(close + closing.size()) - 1;
+}
+
+int TextScanner::FindStatementEnd(int pos) const
+{
+    const bool block = At(pos) == '{';
+    int depth = 0;
+    for (; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (c == '"') {
+            const std::size_t close = fileText.find('"', static_cast<std::size_t>(pos) + 1);
+            if (close == std::string::npos)
+                return -1;
+            pos = static_cast<int>(close);
+        } else if (CommentEnd(pos) >= 0) {
+            pos = CommentEnd(pos);
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth < 0)
+                return -1;
+            if (block && depth == 0)
+                return pos;
+        } else if (c == ';' && !block && depth == 0) {
+            return pos;
+        }
+    }
+    return -1;
+}
+
 bool TextScanner::CheckContiguous(int position, const std::string& word)
 {
     int end = std::min(position, TextLength() - 1);

@@ -62,6 +62,14 @@ public:
     std::string ReadCompactUntilSemicolon(int& pos);
     std::string ReadRawUntilSemicolon(int& pos);
     int CountCommasUntil(int pos, char terminator) const;
+    // The first position at or after pos that is neither a separator nor
+    // inside a complete comment; the text length when there is none.
+    int SkipSeparatorsAndComments(int pos) const;
+    // From the '=' or '{' at the position that follows a statement's word:
+    // the position of the ';' (after '=') or of the balancing '}' (after '{')
+    // that ends the statement. -1 when the text ends first or a '}' closes
+    // more than was opened. Quoted texts and comments are passed over whole.
+    int FindStatementEnd(int pos) const;
     bool CheckContiguous(int position, const std::string& word);
     float ParseQuotedFloat(const std::string& value, int position);
     bool StripQuotes(std::string& value, int position);
@@ -80,6 +88,10 @@ private:
     // Skips separators and comments after pos; true, and the position past
     // it, when the next character is the bracket.
     bool SkipToBracket(int& pos, char bracket);
+    // On a comment's opening slash: the position of its last character (the
+    // LF of a line comment, the closing slash of a block comment), the text
+    // length when it is not closed. -1 when no comment starts there.
+    int CommentEnd(int pos) const;
 
     // The last scan of CountCommasUntil for one terminator: from position
     // from, the first character that ends the count is at stop, with commas

@@ -124,31 +124,72 @@ private:
 
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network), m_written(network) {}
+    explicit LdfTextBuilder(const LinNetwork& network)
+        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size())
+    {
+    }
 
     std::string Build()
     {
         // A network read from a file is written back about as long as it was.
         m_text.reserve(m_net.fileText.size());
         HeaderComment();
+        KeptAfter("");
         HeaderStatements();
         Nodes();
+        KeptAfter(kw::Nodes);
         Composite();
+        KeptAfter(kw::Composite);
         Signals();
+        KeptAfter(kw::Signals);
         DiagnosticSignals();
+        KeptAfter(kw::DiagnosticSignals);
         DynamicFrames();
+        KeptAfter(kw::DynamicFrames);
         Frames();
+        KeptAfter(kw::Frames);
         SporadicFrames();
+        KeptAfter(kw::SporadicFrames);
         EventTriggeredFrames();
+        KeptAfter(kw::EventTriggeredFrames);
         DiagnosticFrames();
+        KeptAfter(kw::DiagnosticFrames);
         NodeAttributesBlock();
+        KeptAfter(kw::NodeAttributes);
         ScheduleTables();
+        KeptAfter(kw::ScheduleTables);
         EncodingTypes();
+        KeptAfter(kw::SignalEncodingTypes);
         Representations();
+        KeptAfter(kw::SignalRepresentation);
+        KeptNotYetWritten();
         return std::move(m_text);
     }
 
 private:
+    // The statements the reader kept unread, each where it stood: after the
+    // section or statement of the keyword that came before it in the file.
+    void KeptAfter(const std::string& keyword)
+    {
+        for (std::size_t i = 0; i < m_net.keptStatements.size(); ++i)
+            if (!m_keptWritten[i] && m_net.keptStatements[i].afterKeyword == keyword)
+                WriteKept(i);
+    }
+
+    // Those after sections the writer leaves out go at the end.
+    void KeptNotYetWritten()
+    {
+        for (std::size_t i = 0; i < m_keptWritten.size(); ++i)
+            if (!m_keptWritten[i])
+                WriteKept(i);
+    }
+
+    void WriteKept(std::size_t index)
+    {
+        m_text += ToLfLineEnds(m_net.keptStatements[index].text) + "\n\n";
+        m_keptWritten[index] = true;
+    }
+
     void HeaderComment()
     {
         m_text += std::string("/* ") + kw::Signature + "\n" + m_net.headerComment + "\n*/\n" + "\n\n";
@@ -157,9 +198,13 @@ private:
     void HeaderStatements()
     {
         m_text += std::string(kw::DescriptionFile) + ";\n";
+        KeptAfter(kw::DescriptionFile);
         Version(kw::ProtocolVersion, m_net.protocolVersion, "\n");
+        KeptAfter(kw::ProtocolVersion);
         Version(kw::LanguageVersion, m_net.languageVersion, "\n\n");
+        KeptAfter(kw::LanguageVersion);
         m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n\n";
+        KeptAfter(kw::Speed);
     }
 
     void Version(const char* keyword, float version, const char* after)
@@ -415,6 +460,7 @@ private:
     const LinNetwork& m_net;
     const WrittenNames m_written;
     std::string m_text;
+    std::vector<bool> m_keptWritten;
 };
 
 }  // namespace
