@@ -234,6 +234,13 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
                 return {};
             continue;
         }
+        // A comment inside a statement separates like a blank; the LF that
+        // ends a line comment is left for the line end test.
+        if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
+            pos =
+                commentEnd < length && text[static_cast<std::size_t>(commentEnd)] == '\n' ? commentEnd - 1 : commentEnd;
+            continue;
+        }
         collected += c;
     }
     pos = length;
@@ -245,7 +252,10 @@ std::string TextScanner::ReadTokenUntilComma(int& pos, bool namesOnly)
     return ReadTokenUntil(*this, pos, ',', namesOnly);
 }
 
-std::string TextScanner::ReadTokenUntilSemicolon(int& pos) { return ReadTokenUntil(*this, pos, ';', true); }
+std::string TextScanner::ReadTokenUntilSemicolon(int& pos, bool namesOnly)
+{
+    return ReadTokenUntil(*this, pos, ';', namesOnly);
+}
 
 std::string TextScanner::ReadTokenUntilCloseBrace(int& pos) { return ReadTokenUntil(*this, pos, '}', true); }
 
@@ -304,9 +314,12 @@ std::string TextScanner::ReadCompactUntilSemicolon(int& pos)
 std::string TextScanner::ReadRawUntilSemicolon(int& pos)
 {
     std::string collected;
+    bool quoted = false;
     for (++pos; InText(pos); ++pos) {
         const char c = At(pos);
-        if (c == ';')
+        if (c == '"')
+            quoted = !quoted;
+        if (c == ';' && !quoted)
             return collected;
         if (IsLineEnd(c))
             return {};
@@ -405,6 +418,24 @@ int TextScanner::FindStatementEnd(int pos) const
         } else if (c == ';' && !block && depth == 0) {
             return pos;
         }
+    }
+    return -1;
+}
+
+int TextScanner::CountCommasOutsideQuotes(int pos, int& stop) const
+{
+    int commas = 0;
+    bool quoted = false;
+    for (stop = std::max(pos, 0); InText(stop); ++stop) {
+        const char c = At(stop);
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted ? IsLineEnd(c) : c == '}')
+            return -1;
+        else if (!quoted && c == ';')
+            return commas;
+        else if (!quoted && c == ',')
+            ++commas;
     }
     return -1;
 }

@@ -56,12 +56,23 @@ public:
     bool ExpectColon(int& pos);
     std::string ReadUntilOpenBrace(int& pos);
     std::string ReadTokenUntilComma(int& pos, bool namesOnly);
-    std::string ReadTokenUntilSemicolon(int& pos);
+    std::string ReadTokenUntilSemicolon(int& pos, bool namesOnly = true);
     std::string ReadTokenUntilCloseBrace(int& pos);
     std::string ReadValueWithUnit(int& pos, const std::string& unit);
     std::string ReadCompactUntilSemicolon(int& pos);
+    // The text up to the first ';' outside quoted texts, blanks kept; empty
+    // when a line end comes first.
     std::string ReadRawUntilSemicolon(int& pos);
     int CountCommasUntil(int pos, char terminator) const;
+    // Commas outside quoted texts from pos up to the first ';' outside them.
+    // -1 when a '}' outside quotes, a line end inside quotes or the end of
+    // the text comes first; stop is then on that character (so a caller that
+    // moves there never scans the same text twice).
+    int CountCommasOutsideQuotes(int pos, int& stop) const;
+    // On a comment's opening slash: the position of its last character (the
+    // LF of a line comment, the closing slash of a block comment), the text
+    // length when it is not closed. -1 when no comment starts there.
+    int CommentEnd(int pos) const;
     // The first position at or after pos that is neither a separator nor
     // inside a complete comment; the text length when there is none.
     int SkipSeparatorsAndComments(int pos) const;
@@ -88,10 +99,6 @@ private:
     // Skips separators and comments after pos; true, and the position past
     // it, when the next character is the bracket.
     bool SkipToBracket(int& pos, char bracket);
-    // On a comment's opening slash: the position of its last character (the
-    // LF of a line comment, the closing slash of a block comment), the text
-    // length when it is not closed. -1 when no comment starts there.
-    int CommentEnd(int pos) const;
 
     // The last scan of CountCommasUntil for one terminator: from position
     // from, the first character that ends the count is at stop, with commas

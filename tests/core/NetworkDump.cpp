@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string Exact(float value)
+template <typename Number> std::string Exact(Number value)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

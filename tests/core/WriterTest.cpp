@@ -132,8 +132,8 @@ std::unique_ptr<LinNetwork> RichNetwork()
     EncodingType& voltage = Append(n->encodingTypes, "Voltage");
     voltage.AddLogicalValue(0, "off");
     voltage.AddLogicalValue(1, "");
-    voltage.AddPhysicalRange(1, 1000, 0.001f, -32.766f, "V");
-    voltage.AddPhysicalRange(1001, 2000, 0.5f, 0.0f, "");
+    voltage.AddPhysicalRange(1, 1000, 0.001, -32.766, "V");
+    voltage.AddPhysicalRange(1001, 2000, 0.5, 0.0, "");
     voltage.bcdCount = 1;
     voltage.asciiCount = 1;
     Append(n->encodingTypes, "EmptyEncoding");
