@@ -109,7 +109,7 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
 {
     TableBuilder table("Event Triggered Frames");
     for (const auto& frame : n.eventTriggeredFrames)
-        table.Add({frame->name, Int(frame->frameId)});
+        table.Add({frame->name, Int(frame->frameId), frame->collisionTable});
     return table.Take();
 }
 
@@ -385,7 +385,7 @@ const std::vector<DataLayout>& DataLayouts()
 {
     static const std::vector<DataLayout> layouts = {
         {"Network", {{"Entity", 150}, {"Value", kFillWidth}}},
-        {"Event Triggered Frames", {{"Name", 150}, {"Frame ID", kFillWidth}}},
+        {"Event Triggered Frames", {{"Name", 150}, {"Frame ID", 100}, {"Collision Table", kFillWidth}}},
         {"ETFramesSub", {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
         {"Dynamic Frames", {{"Supported frame ID's", kFillWidth}}},
         {"Node Composition", {{"Configurations", kFillWidth}}},

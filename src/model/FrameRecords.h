@@ -39,6 +39,7 @@ struct EventTriggeredFrame {
     bool AddParameter(const std::string& text);
 
     std::string name;
+    std::string collisionTable;  // the schedule table that resolves collisions; empty when none
     int frameId = -1;
     int fillCount = 0;
     std::vector<std::string> frameNames;

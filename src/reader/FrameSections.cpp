@@ -18,6 +18,8 @@ const char* const kEventFrameAlreadyHere = "Event tr. Frm already here";
 const char* const kMasterReqIdFalse = "ID false, '60' expected";
 const char* const kSlaveRespIdFalse = "ID false, '61' expected";
 
+bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+
 // The name that opens a "<name> : ..." statement, with the position on the
 // colon. Blanks inside it are reported but do not stop the statement.
 std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pending)
@@ -165,7 +167,14 @@ void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
             AddMessage(msg::FalseParameters, pos);
             return;
         }
-        ReadValueList(*this, pos, commas, [&](const std::string& value) { frame->AddParameter(value); });
+        // "<name> : <collision table>, <id>, <frame>, ...": a table name
+        // starts with a letter or an underscore, an id never does.
+        ReadValueList(*this, pos, commas, [&](const std::string& value) {
+            if (frame->fillCount == 0 && frame->collisionTable.empty() && IsNameStart(value.front()))
+                frame->collisionTable = value;
+            else
+                frame->AddParameter(value);
+        });
         if (!frameNames.Insert(frame->name)) {
             AddMessage(kEventFrameAlreadyHere, pos);
             return;

@@ -309,7 +309,10 @@ private:
         for (const auto& frame : m_net.eventTriggeredFrames) {
             if (!m_written.Writes(*frame))
                 continue;
-            m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
+            m_text += "\n\t" + frame->name + ": ";
+            if (!frame->collisionTable.empty())
+                m_text += frame->collisionTable + ", ";
+            m_text += Int(frame->frameId);
             for (const std::string& name : m_written.Frames(frame->frameNames))
                 m_text += ", " + name;
             m_text += ";";
