@@ -55,6 +55,13 @@ struct SporadicFrame {
     std::vector<std::string> frameNames;
 };
 
+// One line of the Diagnostic_signals section: "<name> : <size>, <initial value>;".
+struct DiagnosticSignal {
+    std::string name;
+    int size = 0;
+    int initValue = 0;
+};
+
 // MasterReq (id 60) or SlaveResp (id 61); names and ids are fixed, not stored.
 struct DiagnosticFrame {
     DiagnosticFrame() = default;

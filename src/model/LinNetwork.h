@@ -105,6 +105,7 @@ public:
     void ParseEventTriggeredFrames(int& pos, const std::string& text);
     void ParseSporadicFrames(int& pos, const std::string& text);
     void ParseDiagnosticFrames(int& pos, const std::string& text);
+    void ParseDiagnosticSignals(int& pos, const std::string& text);
     void ParseScheduleTables(int& pos, const std::string& text);
 
     bool descriptionFileSeen = false;
@@ -118,6 +119,7 @@ public:
     OwnedList<DiagnosticAddress> diagnosticAddresses;
     OwnedList<SporadicFrame> sporadicFrames;
     OwnedList<EventTriggeredFrame> eventTriggeredFrames;
+    std::vector<DiagnosticSignal> diagnosticSignals;  // as read; empty when the file had none
     DiagnosticFrame masterRequest;
     DiagnosticFrame slaveResponse;
     OwnedList<LinSignal> signals;

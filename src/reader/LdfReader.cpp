@@ -7,6 +7,7 @@
 #include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
 #include "reader/UnreadText.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <string>
@@ -36,7 +37,7 @@ const DriverKeyword kDriverKeywords[] = {
     {"Diagnostic_addresses", &LinNetwork::ParseDiagnosticAddresses},
     {kw::EventTriggeredFrames, &LinNetwork::ParseEventTriggeredFrames},
     {kw::DiagnosticFrames, &LinNetwork::ParseDiagnosticFrames},
-    {kw::DiagnosticSignals, nullptr},
+    {kw::DiagnosticSignals, &LinNetwork::ParseDiagnosticSignals},
     {kw::Signals, &LinNetwork::ParseSignals},
     {kw::DynamicFrames, nullptr},
     {kw::Frames, &LinNetwork::ParseFrames},
@@ -124,7 +125,7 @@ private:
             return false;
         const auto start = static_cast<std::size_t>(m_wordStart);
         m_net.keptStatements.push_back(
-            {m_lastKeyword, m_text.substr(start, static_cast<std::size_t>(end) + 1 - start)});
+            {m_lastKeyword, ToLfLineEnds(m_text.substr(start, static_cast<std::size_t>(end) + 1 - start))});
         m_net.AddMessage(std::string(kStatementKept) + " " + word, m_wordStart);
         m_pos = end;
         return true;
@@ -172,7 +173,7 @@ private:
         else if (word == kw::Speed)
             ReadSpeed();
         else if (word == kw::DiagnosticSignals)
-            SkipDiagnosticSignals();
+            ReadDiagnosticSignals();
         else if (word == kw::DynamicFrames)
             ReadDynamicFrames();
         else
@@ -228,15 +229,17 @@ private:
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
 
-    // The diagnostic signals are not stored; the writer regenerates them.
-    void SkipDiagnosticSignals()
+    // The block may hold anything between balanced braces; its well-formed
+    // lines are kept, the rest is passed over without a message.
+    void ReadDiagnosticSignals()
     {
         if (!m_net.SkipToBlockStart(m_pos)) {
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
         --m_pos;  // back onto the '{' that SkipToBlockStart stepped past
-        if (!PassOverBlock(m_text, m_pos))
+        m_net.ParseDiagnosticSignals(m_pos, m_text);
+        if (AtEnd())
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
 

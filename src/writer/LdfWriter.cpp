@@ -186,7 +186,7 @@ private:
 
     void WriteKept(std::size_t index)
     {
-        m_text += ToLfLineEnds(m_net.keptStatements[index].text) + "\n\n";
+        m_text += m_net.keptStatements[index].text + "\n\n";
         m_keptWritten[index] = true;
     }
 
@@ -258,12 +258,17 @@ private:
         m_text += "}\n\n";
     }
 
+    // The signals the file gave, else the standard one-byte signals.
     void DiagnosticSignals()
     {
         m_text += std::string(kw::DiagnosticSignals) + " {";
-        for (const char* frame : {kw::MasterReq, kw::SlaveResp})
-            for (int i = 0; i < kDiagnosticBytes; ++i)
-                m_text += std::string("\n\t") + frame + "B" + Int(i) + " : 8, 0;";
+        // Names were read as words, so every one is writable.
+        for (const DiagnosticSignal& signal : m_net.diagnosticSignals)
+            m_text += "\n\t" + signal.name + " : " + Int(signal.size) + ", " + Int(signal.initValue) + ";";
+        if (m_net.diagnosticSignals.empty())
+            for (const char* frame : {kw::MasterReq, kw::SlaveResp})
+                for (int i = 0; i < kDiagnosticBytes; ++i)
+                    m_text += std::string("\n\t") + frame + "B" + Int(i) + " : 8, 0;";
         m_text += "\n}\n\n";
     }
 
@@ -323,16 +328,27 @@ private:
     void DiagnosticFrames()
     {
         m_text += std::string(kw::DiagnosticFrames) + " {";
-        DiagnosticFrame(kw::MasterReq, kMasterReqId);
-        DiagnosticFrame(kw::SlaveResp, kSlaveRespId);
+        DiagnosticFrame(kw::MasterReq, kMasterReqId, m_net.masterRequest);
+        DiagnosticFrame(kw::SlaveResp, kSlaveRespId, m_net.slaveResponse);
         m_text += "\n}\n\n";
     }
 
-    void DiagnosticFrame(const char* name, int id)
+    // The signals the file placed in the frame, else its eight standard
+    // one-byte signals.
+    void DiagnosticFrame(const char* name, int id, const ::DiagnosticFrame& frame)
     {
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
-        for (int i = 0; i < kDiagnosticBytes; ++i)
-            m_text += std::string("\n\t\t") + name + "B" + Int(i) + ", " + Int(8 * i) + ";";
+        bool placed = false;
+        for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
+            if (!IsWritableName(frame.signalNames[i]))
+                continue;
+            m_text += "\n\t\t" + frame.signalNames[i] + ", " +
+                      Int(i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0) + ";";
+            placed = true;
+        }
+        if (!placed)
+            for (int i = 0; i < kDiagnosticBytes; ++i)
+                m_text += std::string("\n\t\t") + name + "B" + Int(i) + ", " + Int(8 * i) + ";";
         m_text += "\n\t}";
     }
 

@@ -86,7 +86,7 @@ std::unique_ptr<LinNetwork> RichNetwork()
     event.frameId = 58;
     event.frameNames = {"Status"};
     Append(n->eventTriggeredFrames, "EmptyEvent").frameId = 59;
-    n->masterRequest.AddSignal("NotWritten", "0");
+    n->masterRequest.AddSignal("Not//Written", "0");
 
     // Attributes in another order than the slaves, and one for a non-slave.
     NodeAttributes& seat = Append(n->nodeAttributes, "Seat");
@@ -161,7 +161,7 @@ TEST(LdfWriter, LeavesOutStatementsTheReaderCannotTakeBack)
 {
     const std::string text = RichNetwork()->BuildLdfText();
     for (const char* name : {"EmptyComposite", "NoPublisher", "NoPublisherFrame", "EmptySporadic", "EmptyEvent",
-                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "NotWritten"})
+                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "Not//Written"})
         EXPECT_FALSE(Contains(text, name)) << name;
     EXPECT_TRUE(Contains(text, "\tconfiguration EmptyConfiguration {\n\t}\n"));
     EXPECT_TRUE(Contains(text, "\tEmptyBytes: 24, { 0, 0, 0 }, Gateway, Seat;\n"));
