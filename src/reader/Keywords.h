@@ -10,6 +10,7 @@ inline constexpr const char* LanguageVersion = "LIN_language_version";
 inline constexpr const char* Speed = "LIN_speed";
 inline constexpr const char* Kbps = "kbps";
 inline constexpr const char* Nodes = "Nodes";
+inline constexpr const char* DiagnosticAddresses = "Diagnostic_addresses";
 inline constexpr const char* Master = "Master";
 inline constexpr const char* Slaves = "Slaves";
 inline constexpr const char* Ms = "ms";

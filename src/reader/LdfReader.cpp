@@ -34,7 +34,7 @@ const DriverKeyword kDriverKeywords[] = {
     {kw::LanguageVersion, nullptr},
     {kw::Speed, nullptr},
     {kw::Nodes, &LinNetwork::ParseNodes},
-    {"Diagnostic_addresses", &LinNetwork::ParseDiagnosticAddresses},
+    {kw::DiagnosticAddresses, &LinNetwork::ParseDiagnosticAddresses},
     {kw::EventTriggeredFrames, &LinNetwork::ParseEventTriggeredFrames},
     {kw::DiagnosticFrames, &LinNetwork::ParseDiagnosticFrames},
     {kw::DiagnosticSignals, &LinNetwork::ParseDiagnosticSignals},

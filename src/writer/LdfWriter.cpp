@@ -138,6 +138,8 @@ public:
         HeaderStatements();
         Nodes();
         KeptAfter(kw::Nodes);
+        DiagnosticAddresses();
+        KeptAfter(kw::DiagnosticAddresses);
         Composite();
         KeptAfter(kw::Composite);
         Signals();
@@ -158,6 +160,8 @@ public:
         KeptAfter(kw::NodeAttributes);
         ScheduleTables();
         KeptAfter(kw::ScheduleTables);
+        SignalGroups();
+        KeptAfter(kw::SignalGroups);
         EncodingTypes();
         KeptAfter(kw::SignalEncodingTypes);
         Representations();
@@ -224,6 +228,17 @@ private:
             m_text += std::string("\t") + kw::Slaves + ": " + Join(names, ", ") + ";\n";
         }
         m_text += "}\n\n";
+    }
+
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void DiagnosticAddresses()
+    {
+        std::string addresses;
+        for (const auto& address : m_net.diagnosticAddresses)
+            if (IsWritableName(address->nodeName))
+                addresses += "\t" + address->nodeName + ": " + Int(address->address) + ";\n";
+        if (!addresses.empty())
+            m_text += std::string(kw::DiagnosticAddresses) + " {\n" + addresses + "}\n\n";
     }
 
     // The section is left out when it would hold no configuration.
@@ -440,6 +455,23 @@ private:
         default:
             break;
         }
+    }
+
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void SignalGroups()
+    {
+        std::string groups;
+        for (const auto& group : m_net.signalGroups) {
+            if (!IsWritableName(group->name))
+                continue;
+            groups += "\t" + group->name + ": " + Int(group->groupSize) + " {\n";
+            for (std::size_t i = 0; i < group->signalNames.size() && i < group->offsets.size(); ++i)
+                if (IsWritableName(group->signalNames[i]))
+                    groups += "\t\t" + group->signalNames[i] + ", " + Int(static_cast<int>(group->offsets[i])) + ";\n";
+            groups += "\t}\n";
+        }
+        if (!groups.empty())
+            m_text += std::string(kw::SignalGroups) + " {\n" + groups + "}\n\n";
     }
 
     void EncodingTypes()

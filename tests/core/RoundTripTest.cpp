@@ -66,8 +66,8 @@ void KeepWrittenAttributes(LinNetwork& n)
 LinNetwork KeptBySaving(const LinNetwork& prepared)
 {
     LinNetwork kept(prepared);
-    kept.signalGroups.clear();
-    kept.diagnosticAddresses.clear();
+    EraseIf(kept.diagnosticAddresses, [](const auto& a) { return !IsWritableName(a->nodeName); });
+    EraseIf(kept.signalGroups, [](const auto& g) { return !IsWritableName(g->name); });
     if (kept.diagnosticSignals.empty())  // the writer gives the standard ones
         for (const char* frame : {"MasterReq", "SlaveResp"})
             for (int i = 0; i < 8; ++i)
