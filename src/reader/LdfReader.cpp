@@ -19,6 +19,7 @@ const char* const kErrorInKeyword = "Error in key word";
 const char* const kSpeedSyntax = "Syntax LIN_speed=xx.xx kbps; wrong";
 const char* const kDynamicIdRange = "Frame id out of range (0-59 u. 62)";
 const char* const kStatementKept = "Warning: statement not known, kept as written:";
+const char* const kSectionGoesOn = "Warning: '}' inside the section, reading of the section goes on";
 
 using SectionParser = void (LinNetwork::*)(int&, const std::string&);
 
@@ -224,7 +225,17 @@ private:
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
+        const int sectionEnd = m_net.FindStatementEnd(m_pos - 1);
         (m_net.*parser)(m_pos, m_text);
+        // A parser stops on the first '}' it cannot place, which may close a
+        // statement inside the section; the rest of the section is read as a
+        // further block of it, so a statement the parser does not know costs
+        // that statement only, not the rest of the file.
+        while (m_pos < sectionEnd && At(m_pos) == '}') {
+            m_net.AddMessage(kSectionGoesOn, m_pos);
+            ++m_pos;
+            (m_net.*parser)(m_pos, m_text);
+        }
         if (AtEnd() || At(m_pos) != '}')
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
