@@ -131,6 +131,9 @@ std::vector<LongLineCase> LongLineCases()
              ASSERT_EQ(1u, n.encodingTypes.size());
              EXPECT_EQ(1u, n.signals.size());
          }},
+        {"inner_braces_of_a_section",
+         [] { return kHeader + "Frames { " + Repeated("{ } ", kLineLength / 4) + "}\nSignals { X: 8, 0, M, S; }\n"; },
+         [](const LinNetwork& n) { EXPECT_EQ(1u, n.signals.size()); }},
         {"diagnostic_signals",
          [] { return kHeader + "Diagnostic_signals { " + Repeated("D: 8, 0; ", kLineLength / 9) + "}\n"; },
          [](const LinNetwork& n) { EXPECT_EQ(static_cast<std::size_t>(kLineLength / 9), n.diagnosticSignals.size()); }},
