@@ -106,7 +106,7 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::EventTriggeredFrames);
     for (const auto& frame : n.eventTriggeredFrames)
-        table.Add({frame->name, Int(frame->frameId)});
+        table.Add({frame->name, Int(frame->frameId), frame->collisionTable});
     return table.Take();
 }
 
@@ -384,7 +384,7 @@ const std::vector<DataLayout>& DataLayouts()
 {
     static const std::vector<DataLayout> layouts = {
         {layoutkey::Network, {{"Entity", 150}, {"Value", kFillWidth}}},
-        {layoutkey::EventTriggeredFrames, {{"Name", 150}, {"Frame ID", kFillWidth}}},
+        {layoutkey::EventTriggeredFrames, {{"Name", 150}, {"Frame ID", 100}, {"Collision Table", kFillWidth}}},
         {layoutkey::EventTriggeredFrame,
          {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
         {layoutkey::DynamicFrames, {{"Supported frame ID's", kFillWidth}}},

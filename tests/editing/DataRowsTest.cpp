@@ -43,7 +43,7 @@ TEST(DataFill, CategoriesListTheirEntities)
     const Case cases[] = {
         {TopItemRef(Nodes), "Nodes", {{"Master", "Master"}, {"Motor", "Slave"}, {"Light", "Slave"}, {"Door", "Slave"}}},
         {TopItemRef(DynamicFrames), "Dynamic Frames", {{"50"}, {"51"}}},
-        {TopItemRef(EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58"}}},
+        {TopItemRef(EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58", ""}}},
         {TopItemRef(SporadicFrames), "Sporadic Frames", {{"SpoMotor"}}},
         {TopItemRef(NodeComposition), "Node Composition", {{"Cfg1"}}},
         {ChildItemRef(NodeComposition, 0), "Composite_nodes", {{"CompA"}, {"CompB"}}},
