@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "validation/ItemMarks.h"
+#include "validation/ScheduleTiming.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -41,7 +42,7 @@ std::string WithoutFinalSeparator(std::string path)
 std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
-           "       " + kProgram +
+           "       " + kProgram + " timing FILE\n" + "       " + kProgram +
            " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
@@ -50,6 +51,8 @@ std::string UsageText()
            "format  Reads FILE and writes it in the editor's layout: to standard\n"
            "        output with LF line ends, or with -o to OUT as the editor saves.\n"
            "        Records the text cannot hold are named on standard error.\n"
+           "timing  Reads FILE and prints per schedule table its cycle time and bus\n"
+           "        load, and per entry its frame time and the headroom of its slot.\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -69,6 +72,8 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunCheck(request.file, out, err);
     case CliRequest::Action::Format:
         return RunFormat(request.file, request.output, out, err);
+    case CliRequest::Action::Timing:
+        return RunTiming(request.file, out, err);
     case CliRequest::Action::UsageError:
         break;
     }
@@ -111,6 +116,17 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
         Fail(err, "cannot write to standard output");
         return kExitFailure;
     }
+    return kExitSuccess;
+}
+
+int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    for (const std::string& line : TimingReport(*network))
+        out << line << "\n";
     return kExitSuccess;
 }
 
