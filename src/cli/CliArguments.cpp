@@ -35,6 +35,7 @@ const std::vector<CommandSyntax>& Commands()
         {"check", CliRequest::Action::Check, {"FILE"}, false},
         {"format", CliRequest::Action::Format, {"FILE"}, true},
         {"timing", CliRequest::Action::Timing, {"FILE"}, false},
+        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false},
     };
     return commands;
 }

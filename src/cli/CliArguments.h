@@ -5,7 +5,7 @@
 
 // What a command line asks the tool to do.
 struct CliRequest {
-    enum class Action { Help, Version, Check, Format, Timing, UsageError };
+    enum class Action { Help, Version, Check, Format, Timing, Layout, UsageError };
 
     Action action = Action::UsageError;
     std::string file;
@@ -15,6 +15,6 @@ struct CliRequest {
 };
 
 // Reads the arguments that follow the program name:
-//   check FILE | format FILE [-o OUT] | timing FILE
+//   check FILE | format FILE [-o OUT] | timing FILE | layout FILE FRAME
 //   | --help | --version
 CliRequest ParseArguments(const std::vector<std::string>& arguments);

@@ -1,6 +1,8 @@
 #include "cli/CliCommands.h"
 
 #include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+#include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
 #include "validation/ScheduleTiming.h"
 #include "validation/TreeOutline.h"
@@ -42,7 +44,8 @@ std::string WithoutFinalSeparator(std::string path)
 std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
-           "       " + kProgram + " timing FILE\n" + "       " + kProgram +
+           "       " + kProgram + " timing FILE\n" + "       " + kProgram + " layout FILE FRAME\n" + "       " +
+           kProgram +
            " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
@@ -53,6 +56,9 @@ std::string UsageText()
            "        Records the text cannot hold are named on standard error.\n"
            "timing  Reads FILE and prints per schedule table its cycle time and bus\n"
            "        load, and per entry its frame time and the headroom of its slot.\n"
+           "layout  Reads FILE and prints the bits of FRAME (MasterReq and SlaveResp\n"
+           "        too), byte 0 first, bit 0 at the right, a letter per signal;\n"
+           "        '!' marks an overlap, 'x' a bit beyond the frame's length.\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -74,6 +80,8 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunFormat(request.file, request.output, out, err);
     case CliRequest::Action::Timing:
         return RunTiming(request.file, out, err);
+    case CliRequest::Action::Layout:
+        return RunLayout(request.file, request.frame, out, err);
     case CliRequest::Action::UsageError:
         break;
     }
@@ -126,6 +134,28 @@ int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
     if (!network)
         return kExitFailure;
     for (const std::string& line : TimingReport(*network))
+        out << line << "\n";
+    return kExitSuccess;
+}
+
+int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    FrameLayout layout;
+    if (frameName == kw::MasterReq || frameName == kw::SlaveResp) {
+        layout = LayOutDiagnosticFrame(*network,
+                                       frameName == kw::MasterReq ? network->masterRequest : network->slaveResponse);
+    } else if (const LinFrame* frame = network->FindFrame(frameName)) {
+        layout = LayOutFrame(*network, *frame);
+    } else {
+        Fail(err, "no frame " + frameName + " in " + file);
+        return kExitFailure;
+    }
+    out << frameName << ": length " << layout.length << "\n";
+    for (const std::string& line : LayoutText(layout))
         out << line << "\n";
     return kExitSuccess;
 }

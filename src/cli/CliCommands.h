@@ -30,6 +30,8 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
 // frame time and headroom (prepared as the tree prepares it, so frames
 // without a length take the default of their id).
 int RunTiming(const std::string& file, std::ostream& out, std::ostream& err);
+// layout FILE FRAME: the bit grid of the frame (or MasterReq, SlaveResp).
+int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err);
 
 // The lines check prints: every message as the Errors / Hints dialog lists
 // it, then "<path>: <reasons>" for each red item in tree order.
