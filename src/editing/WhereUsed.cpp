@@ -44,6 +44,7 @@ const std::string* NameOf(const LinNetwork& n, const EntityRef& entity)
     case EntityKind::Signal:
         return NameAt(n.signals, entity.index);
     case EntityKind::EncodingType:
+    case EntityKind::Representation:  // its item shows the encoding type's name
         return NameAt(n.encodingTypes, entity.index);
     case EntityKind::ScheduleTable:
         return NameAt(n.scheduleTables, entity.index);
@@ -152,7 +153,7 @@ void AddSignalUsages(UsageList& usages, const LinNetwork& n, const std::string& 
         const auto encoding = encodingIndexes.find(representation->encodingName);
         if (encoding != encodingIndexes.end() && Contains(representation->signalNames, signal))
             usages.Add(kRepresentationText + representation->encodingName,
-                       {EntityKind::EncodingType, encoding->second});
+                       {EntityKind::Representation, encoding->second});
     }
     AddSlavesByAttributes(usages, n,
                           [&](const NodeAttributes& attributes) { return attributes.responseErrorSignal == signal; });
@@ -188,6 +189,7 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
         AddSignalUsages(usages, network, *name);
         break;
     case EntityKind::EncodingType:
+    case EntityKind::Representation:
         AddEncodingUsages(usages, network, *name);
         break;
     case EntityKind::ScheduleTable:

@@ -197,7 +197,7 @@ void NavView::Reveal(QTreeWidgetItem* item)
 void NavView::SelectEntity(const EntityRef& entity)
 {
     CloseFilter();
-    if (QTreeWidgetItem* item = FindTreeItem(*this, TreeItemOf(entity)))
+    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_outline, entity)))
         Reveal(item);
 }
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-// The tree's item for SlaveResp is captioned differently from the keyword.
-bool IsSlaveResponseItem(const TreeItemRef& item) { return item.itemText == outline_text::SlaveRes; }
-
 template <typename Record> const Record* RecordOf(const OwnedList<Record>& list, const TreeItemRef& item)
 {
     if (!item.record || item.record->index < 0 || static_cast<std::size_t>(item.record->index) >= list.size())
@@ -62,8 +59,9 @@ void PicturePane::ShowItem(const LinNetwork* network, const TreeItemRef& item, c
             if (const LinFrame* frame = RecordOf(network->frames, item))
                 layout = ShowFrame(*network, frame->name);
             break;
-        case TreeItemKind::DiagnosticFrame: {
-            const bool response = IsSlaveResponseItem(item);
+        case TreeItemKind::MasterRequestFrame:
+        case TreeItemKind::SlaveResponseFrame: {
+            const bool response = item.kind == TreeItemKind::SlaveResponseFrame;
             m_layout->SetLayout(
                 LayOutDiagnosticFrame(*network, response ? network->slaveResponse : network->masterRequest));
             m_frameName = QString::fromLatin1(response ? kw::SlaveResp : kw::MasterReq);

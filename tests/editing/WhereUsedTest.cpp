@@ -30,7 +30,7 @@ TEST(WhereUsed, ListsEveryReferringRecordOnce)
         EntityRef entity;
         const char* usages;
     } cases[] = {
-        {{EntityKind::Signal, 0}, "Frame MotorCmd@3:0; Representation Speed@7:0"},
+        {{EntityKind::Signal, 0}, "Frame MotorCmd@3:0; Representation Speed@9:0"},
         {{EntityKind::Signal, 1}, "Frame MotorState@3:1; Slave Motor@0:0"},
         {{EntityKind::Frame, 1},
          "Event triggered frame EventAll@4:0; Schedule table Normal@8:0; Schedule table Diag@8:1; Slave Motor@0:0"},
@@ -40,6 +40,7 @@ TEST(WhereUsed, ListsEveryReferringRecordOnce)
         {{EntityKind::Slave, 1},
          "Signal MotorSpeed@6:0; Signal LightLevel@6:2; Schedule table Diag@8:1; Composite node CompA@2:0/0"},
         {{EntityKind::EncodingType, 1}, "Signal LightLevel@6:2; Signal DoorOpen@6:3"},
+        {{EntityKind::Representation, 1}, "Signal LightLevel@6:2; Signal DoorOpen@6:3"},
         {{EntityKind::EncodingType, 2}, ""},
         {{EntityKind::ScheduleTable, 0}, ""},
         {{EntityKind::Signal, 99}, ""},
