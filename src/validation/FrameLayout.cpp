@@ -36,6 +36,19 @@ std::string BandText(int index, const LayoutBand& band)
     return text;
 }
 
+// The size of each name; unknown for a name the map does not hold.
+std::vector<int> SizesOf(const std::vector<std::string>& names, const std::unordered_map<std::string, int>& sizeOf,
+                         int unknown)
+{
+    std::vector<int> sizes;
+    sizes.reserve(names.size());
+    for (const std::string& name : names) {
+        const auto found = sizeOf.find(name);
+        sizes.push_back(found == sizeOf.end() ? unknown : found->second);
+    }
+    return sizes;
+}
+
 }  // namespace
 
 FrameLayout LayOutSignals(const std::vector<std::string>& names, const std::vector<std::uint32_t>& offsets,
@@ -86,12 +99,7 @@ FrameLayout LayOutFrame(const LinNetwork& network, const LinFrame& frame)
     std::unordered_map<std::string, int> sizeOf;
     for (const auto& signal : network.signals)
         sizeOf.emplace(signal->name, signal->size);
-    std::vector<int> sizes;
-    for (const std::string& name : frame.signalNames) {
-        const auto found = sizeOf.find(name);
-        sizes.push_back(found == sizeOf.end() ? 0 : found->second);
-    }
-    return LayOutSignals(frame.signalNames, frame.offsets, sizes, frame.length);
+    return LayOutSignals(frame.signalNames, frame.offsets, SizesOf(frame.signalNames, sizeOf, 0), frame.length);
 }
 
 FrameLayout LayOutDiagnosticFrame(const LinNetwork& network, const DiagnosticFrame& frame)
@@ -99,13 +107,9 @@ FrameLayout LayOutDiagnosticFrame(const LinNetwork& network, const DiagnosticFra
     std::unordered_map<std::string, int> sizeOf;
     for (const DiagnosticSignal& signal : network.diagnosticSignals)
         sizeOf.emplace(signal.name, signal.size);
-    std::vector<int> sizes;
-    for (const std::string& name : frame.signalNames) {
-        const auto found = sizeOf.find(name);
-        // Without a Diagnostic_signals section every diagnostic signal is one byte.
-        sizes.push_back(found == sizeOf.end() ? kBitsPerByte : found->second);
-    }
-    return LayOutSignals(frame.signalNames, frame.offsets, sizes, kMaxFrameBytes);
+    // Without a Diagnostic_signals section every diagnostic signal is one byte.
+    return LayOutSignals(frame.signalNames, frame.offsets, SizesOf(frame.signalNames, sizeOf, kBitsPerByte),
+                         kMaxFrameBytes);
 }
 
 std::vector<std::string> LayoutText(const FrameLayout& layout)
