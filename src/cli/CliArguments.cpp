@@ -11,43 +11,68 @@ CliRequest Refused(const std::string& problem)
     return request;
 }
 
-CliRequest Done(CliRequest::Action action, std::string file = {}, std::string output = {})
+CliRequest Done(CliRequest::Action action)
 {
     CliRequest request;
     request.action = action;
-    request.file = std::move(file);
-    request.output = std::move(output);
     return request;
 }
 
-// The rest of a check or format command line: one FILE and, where allowed, -o OUT.
-CliRequest ParseCommand(const std::string& command, const std::vector<std::string>& arguments, bool takesOutput)
+// What each command takes besides its files.
+struct CommandForm {
+    const char* name;
+    CliRequest::Action action;
+    std::size_t fileCount;
+    bool takesOutput;  // -o OUT
+    bool takesJson;    // --json
+    bool needsJson;
+};
+
+const CommandForm kCommands[] = {
+    {"check", CliRequest::Action::Check, 1, false, false, false},
+    {"format", CliRequest::Action::Format, 1, true, false, false},
+    {"diff", CliRequest::Action::Diff, 2, false, true, false},
+    {"export", CliRequest::Action::Export, 1, false, true, true},
+};
+
+// The rest of a command line: the command's files and its options.
+CliRequest ParseCommand(const CommandForm& command, const std::vector<std::string>& arguments)
 {
-    std::string file;
-    std::string output;
+    const std::string name = command.name;
+    std::vector<std::string> files;
+    CliRequest request;
     bool outputSeen = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (takesOutput && argument == "-o") {
+        if (command.takesOutput && argument == "-o") {
             if (outputSeen)
                 return Refused("-o given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refused("-o needs a file name");
-            output = arguments[++i];
+            request.output = arguments[++i];
             outputSeen = true;
+        } else if (command.takesJson && argument == "--json") {
+            request.json = true;
         } else if (IsOption(argument)) {
-            return Refused("unknown option " + argument + " for " + command);
-        } else if (!file.empty()) {
-            return Refused("more than one FILE for " + command);
+            return Refused("unknown option " + argument + " for " + name);
+        } else if (files.size() == command.fileCount) {
+            return Refused(std::string(command.fileCount == 1 ? "more than one FILE" : "more than two FILEs") +
+                           " for " + name);
         } else if (argument.empty()) {
-            return Refused("empty FILE for " + command);
+            return Refused("empty FILE for " + name);
         } else {
-            file = argument;
+            files.push_back(argument);
         }
     }
-    if (file.empty())
-        return Refused("missing FILE for " + command);
-    return Done(takesOutput ? CliRequest::Action::Format : CliRequest::Action::Check, file, output);
+    if (files.size() < command.fileCount)
+        return Refused("missing FILE for " + name);
+    if (command.needsJson && !request.json)
+        return Refused(name + " needs --json");
+    request.action = command.action;
+    request.file = files.front();
+    if (files.size() > 1)
+        request.newFile = files[1];
+    return request;
 }
 
 }  // namespace
@@ -62,8 +87,9 @@ CliRequest ParseArguments(const std::vector<std::string>& arguments)
             return Refused(first + " takes no arguments");
         return Done(first == "--help" ? CliRequest::Action::Help : CliRequest::Action::Version);
     }
-    if (first == "check" || first == "format")
-        return ParseCommand(first, arguments, first == "format");
+    for (const CommandForm& command : kCommands)
+        if (first == command.name)
+            return ParseCommand(command, arguments);
     if (IsOption(first))
         return Refused("unknown option " + first);
     return Refused("unknown command " + first);

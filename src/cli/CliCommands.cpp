@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/JsonDocuments.h"
 #include "model/LinNetwork.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"
@@ -28,6 +29,15 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
     return std::move(loaded.network);
 }
 
+// Standard output must take all of it; scripts act on the exit status.
+int Flushed(std::ostream& out, std::ostream& err, int status)
+{
+    if (out.flush())
+        return status;
+    Fail(err, "cannot write to standard output");
+    return kExitFailure;
+}
+
 std::string WithoutFinalSeparator(std::string path)
 {
     if (path.size() >= kPathSeparator.size() &&
@@ -41,6 +51,7 @@ std::string WithoutFinalSeparator(std::string path)
 std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
+           "       " + kProgram + " diff [--json] OLD NEW\n" + "       " + kProgram + " export --json FILE\n" +
            "       " + kProgram +
            " --help | --version\n"
            "\n"
@@ -50,6 +61,12 @@ std::string UsageText()
            "format  Reads FILE and writes it in the editor's layout: to standard\n"
            "        output with LF line ends, or with -o to OUT as the editor saves.\n"
            "        Records the text cannot hold are named on standard error.\n"
+           "diff    Reads OLD and NEW and lists what differs by meaning, in the tree's\n"
+           "        order: \"Frames / F1: length 2 -> 4\". Layout, comments, number\n"
+           "        bases and the order of sections never count. With --json, the\n"
+           "        same as a JSON array. Exit status 0 when equal, 1 when not.\n"
+           "export  Reads FILE and prints the network and the load's messages as one\n"
+           "        JSON document (layout in docs/json-schema.md).\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -69,6 +86,10 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunCheck(request.file, out, err);
     case CliRequest::Action::Format:
         return RunFormat(request.file, request.output, out, err);
+    case CliRequest::Action::Diff:
+        return RunDiff(request.file, request.newFile, request.json, out, err);
+    case CliRequest::Action::Export:
+        return RunExport(request.file, out, err);
     case CliRequest::Action::UsageError:
         break;
     }
@@ -107,11 +128,36 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
         return kExitSuccess;
     }
     out << ToLfLineEnds(network->BuildLdfText());
-    if (!out.flush()) {
-        Fail(err, "cannot write to standard output");
+    return Flushed(out, err, kExitSuccess);
+}
+
+int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto older = LoadPrepared(oldFile, err, outline);
+    if (!older)
         return kExitFailure;
+    const auto newer = LoadPrepared(newFile, err, outline);
+    if (!newer)
+        return kExitFailure;
+    const std::vector<Difference> differences = CompareNetworks(*older, *newer);
+    if (json) {
+        out << JsonText(DifferencesDocument(differences));
+    } else {
+        for (const Difference& difference : differences)
+            out << difference.Text() << "\n";
     }
-    return kExitSuccess;
+    return Flushed(out, err, differences.empty() ? kExitSuccess : kExitFindings);
+}
+
+int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    out << JsonText(NetworkDocument(*network, file));
+    return Flushed(out, err, kExitSuccess);
 }
 
 std::vector<std::string> CheckReport(const MessageLog& messages, const TreeOutline& outline)
