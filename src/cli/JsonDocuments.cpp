@@ -6,13 +6,36 @@ using nlohmann::ordered_json;
 
 namespace {
 
-// File texts are 8-bit and read as Latin-1, as the editor shows them; JSON
-// strings are UTF-8.
-std::string Utf8(const std::string& latin1)
+// Strict enough for the choice below: lead bytes and their continuation
+// bytes, no overlong two-byte forms.
+bool IsUtf8(const std::string& text)
 {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80                   ? 1
+                                   : byte >= 0xC2 && byte < 0xE0 ? 2
+                                   : byte >= 0xE0 && byte < 0xF0 ? 3
+                                   : byte >= 0xF0 && byte < 0xF5 ? 4
+                                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// File texts are 8-bit. As the editor shows them, a text that is UTF-8 stays
+// so and any other is Latin-1; JSON strings are UTF-8.
+std::string Utf8(const std::string& bytes)
+{
+    if (IsUtf8(bytes))
+        return bytes;
     std::string text;
-    text.reserve(latin1.size());
-    for (const char c : latin1) {
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
             text += c;
@@ -24,12 +47,12 @@ std::string Utf8(const std::string& latin1)
     return text;
 }
 
-ordered_json Utf8(const std::vector<std::string>& latin1)
+ordered_json Utf8(const std::vector<std::string>& texts)
 {
-    ordered_json texts = ordered_json::array();
-    for (const std::string& text : latin1)
-        texts.push_back(Utf8(text));
-    return texts;
+    ordered_json strings = ordered_json::array();
+    for (const std::string& text : texts)
+        strings.push_back(Utf8(text));
+    return strings;
 }
 
 }  // namespace

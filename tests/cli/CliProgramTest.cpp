@@ -172,4 +172,21 @@ TEST(CliProgram, ExportHoldsEveryEntityOfTheNetwork)
     EXPECT_TRUE(document.at("frames").at(0).at("id").is_number_integer());
 }
 
+TEST(CliProgram, ExportTextsAreUtf8WhetherTheFileIsUtf8OrLatin1)
+{
+    ScratchFolder folder;
+    for (const std::string degrees : {"\xB0", "\xC2\xB0"}) {
+        SCOPED_TRACE(degrees);
+        const std::string file = folder / "units.ldf";
+        WriteFileBytes(file, "LIN_description_file;\nSignal_encoding_types { T { physical_value, 0, 9, 1, 0, \"" +
+                                 degrees + "C\"; } }\n");
+        const ProgramRun run = RunProgram("export --json " + Quoted(file));
+        ASSERT_EQ(0, run.status) << run.err;
+        const auto document = nlohmann::json::parse(run.out);
+        EXPECT_EQ("\xC2\xB0"
+                  "C",
+                  document.at("encoding_types").at(0).at("physical_ranges").at(0).at("text"));
+    }
+}
+
 }  // namespace
