@@ -3,8 +3,9 @@
 # Run as a user, it asks sudo for the installation only.
 set -euo pipefail
 
+# nlohmann-json3-dev: the command-line tool writes JSON with it.
 # clang and its runtime libraries build the fuzz target.
-packages=(cmake g++ make libgtest-dev clang libclang-rt-dev)
+packages=(cmake g++ make libgtest-dev nlohmann-json3-dev clang libclang-rt-dev)
 if [ "${DUVAZADI_BUILD_GUI:-ON}" != "OFF" ]; then
     packages+=(qt6-base-dev)
 fi

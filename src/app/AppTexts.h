@@ -17,6 +17,7 @@ inline constexpr const char* OpenItem = "&Open...";
 inline constexpr const char* SaveItem = "&Save";
 inline constexpr const char* SaveAsItem = "Save &As...";
 inline constexpr const char* LastFileItem = "Last File";
+inline constexpr const char* CompareItem = "Compare with...";
 inline constexpr const char* ExitItem = "E&xit";
 inline constexpr const char* EditMenu = "&Edit";
 inline constexpr const char* UndoItem = "&Undo";
@@ -36,6 +37,8 @@ inline constexpr const char* NewPrompt = "Creates a new document. \nNew";
 inline constexpr const char* OpenPrompt = "Opens an existing document. \nOpen";
 inline constexpr const char* SavePrompt = "Saves the document.\nSave";
 inline constexpr const char* SaveAsPrompt = "Saves the document with new name.\nSave as";
+inline constexpr const char* ComparePrompt =
+    "Shows what differs between the open network and another file.\nCompare with";
 inline constexpr const char* RecentFilePrompt = "Opens the document.";
 inline constexpr const char* ExitPrompt = "Exits the application; Will ask you if you want to save document.\nExit";
 inline constexpr const char* AboutPrompt = "Displays the program information and copyright\nInfo";
@@ -54,6 +57,11 @@ inline constexpr const char* CloseButton = "Close";
 inline constexpr const char* CloseTip = "Close window";
 inline constexpr const char* MessageListTip = "Errors with line number will be selected";
 inline constexpr const char* FileTextTip = "Read file";
+
+// Compare with dialog.
+inline constexpr const char* CompareCaption = "Compare with: ";
+inline constexpr const char* NoDifferences = "No differences";
+inline constexpr const char* DifferenceListTip = "The item of the chosen difference will be selected in the tree";
 
 // About box.
 inline constexpr const char* AboutCaption = "About Duvazadi";

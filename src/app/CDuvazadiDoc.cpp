@@ -38,6 +38,20 @@ void CDuvazadiDoc::NewDocument()
     Q_EMIT networkReplaced();
 }
 
+CDuvazadiDoc::Comparison CDuvazadiDoc::CompareWith(const QString& path) const
+{
+    Comparison comparison;
+    LoadResult loaded = LinNetwork::Load(LocalPath(path));
+    if (!loaded) {
+        comparison.error = QString::fromStdString(loaded.error);
+        return comparison;
+    }
+    PrepareTreeOutline(*loaded.network);
+    if (m_network)
+        comparison.differences = CompareNetworks(*m_network, *loaded.network);
+    return comparison;
+}
+
 QString CDuvazadiDoc::Open(const QString& path)
 {
     LoadResult loaded = LinNetwork::Load(LocalPath(path));

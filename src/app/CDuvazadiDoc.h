@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TextCodec.h"
+#include "compare/NetworkDiff.h"
 #include "editing/UndoHistory.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class LinNetwork;
 
@@ -52,6 +54,15 @@ public:
     bool Redo();
 
     LinNetwork* Network() const { return m_network.get(); }
+
+    // The differences from the open network to the network of the file at
+    // path, read and prepared as the tree prepares it; the reason instead
+    // when the file cannot be read.
+    struct Comparison {
+        std::vector<Difference> differences;
+        QString error;
+    };
+    Comparison CompareWith(const QString& path) const;
     const TextCodec& Codec() const { return m_codec; }
     QString FilePath() const { return m_filePath; }
     // The file name, or "Unbenannt" for a document never saved.

@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/AppTexts.h"
 #include "app/CDuvazadiDoc.h"
+#include "app/CompareDialog.h"
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "model/LinNetwork.h"
@@ -275,6 +276,9 @@ void CMainFrame::CreateActions()
     m_saveAsAction = makeAction(ui::SaveAsItem, QStringLiteral("actionSaveAs"), ui::SaveAsPrompt);
     connect(m_saveAsAction, &QAction::triggered, this, &CMainFrame::SaveDocumentAs);
 
+    m_compareAction = makeAction(ui::CompareItem, QStringLiteral("actionCompare"), ui::ComparePrompt);
+    connect(m_compareAction, &QAction::triggered, this, &CMainFrame::CompareWithFile);
+
     m_lastFilePlaceholder = new QAction(QLatin1String(ui::LastFileItem), this);
     m_lastFilePlaceholder->setEnabled(false);
     for (int i = 0; i < RecentFiles::kMaxEntries; ++i) {
@@ -328,6 +332,8 @@ void CMainFrame::CreateMenus()
     QMenu* file = menuBar()->addMenu(QLatin1String(ui::FileMenu));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addActions({m_newAction, m_openAction, m_saveAction, m_saveAsAction});
+    file->addSeparator();
+    file->addAction(m_compareAction);
     file->addSeparator();
     file->addAction(m_lastFilePlaceholder);
     for (QAction* action : m_recentActions)
@@ -550,6 +556,22 @@ QMessageBox::StandardButton CMainFrame::Ask(QMessageBox::Icon icon, const QStrin
     if (QAbstractButton* save = box.button(QMessageBox::Save); save && saveText)
         save->setText(QLatin1String(saveText));
     return static_cast<QMessageBox::StandardButton>(m_modals.dialog(box));
+}
+
+void CMainFrame::CompareWithFile()
+{
+    const QString path = m_chooseOpenPath(this, m_document->FilePath());
+    if (path.isEmpty())
+        return;
+    const CDuvazadiDoc::Comparison comparison = m_document->CompareWith(path);
+    if (!comparison.error.isEmpty()) {
+        Ask(QMessageBox::Critical, comparison.error, QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    CompareDialog dialog(
+        comparison.differences, path, m_document->Codec(),
+        [this](const std::vector<std::string>& treePath) { m_navigation->SelectPath(treePath); }, this);
+    m_modals.dialog(dialog);
 }
 
 void CMainFrame::ShowErrorsDialog()

@@ -95,6 +95,7 @@ private:
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton, const char* saveText = nullptr);
     void ShowErrorsDialog();
+    void CompareWithFile();
 
     CDuvazadiDoc* m_document;
     NavView* m_navigation = nullptr;
@@ -110,6 +111,7 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
+    QAction* m_compareAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;

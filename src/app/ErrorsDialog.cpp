@@ -1,6 +1,7 @@
 #include "app/ErrorsDialog.h"
 
 #include "app/AppTexts.h"
+#include "app/CloseButton.h"
 #include "app/TextCodec.h"
 #include "model/LinNetwork.h"
 
@@ -48,11 +49,7 @@ ErrorsDialog::ErrorsDialog(const LinNetwork& network, const TextCodec& codec, QW
     }
     connect(m_messages, &QListWidget::currentRowChanged, this, &ErrorsDialog::OnMessageChosen);
 
-    auto* closeButton = new QPushButton(QLatin1String(ui::CloseButton), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setToolTip(QLatin1String(ui::CloseTip));
-    closeButton->setDefault(true);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* closeButton = MakeCloseButton(*this);
 
     auto* group = new QGroupBox(QLatin1String(ui::ErrorsHintsGroup), this);
     auto* groupLayout = new QVBoxLayout(group);

@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
@@ -11,41 +13,53 @@ CliRequest Refused(const std::string& problem)
     return request;
 }
 
-CliRequest Done(CliRequest::Action action, std::string file = {}, std::string output = {})
+CliRequest Done(CliRequest::Action action)
 {
     CliRequest request;
     request.action = action;
-    request.file = std::move(file);
-    request.output = std::move(output);
     return request;
 }
 
 // What follows each command's name: its positional arguments in order and
-// whether it takes -o OUT.
+// the options it takes.
 struct CommandSyntax {
     const char* name;
     CliRequest::Action action;
     std::vector<const char*> positionals;
-    bool takesOutput;
+    bool takesOutput;  // -o OUT
+    bool takesJson;    // --json
+    bool needsJson;
 };
 
 const std::vector<CommandSyntax>& Commands()
 {
     static const std::vector<CommandSyntax> commands = {
-        {"check", CliRequest::Action::Check, {"FILE"}, false},
-        {"format", CliRequest::Action::Format, {"FILE"}, true},
-        {"timing", CliRequest::Action::Timing, {"FILE"}, false},
-        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false},
+        {"check", CliRequest::Action::Check, {"FILE"}, false, false, false},
+        {"format", CliRequest::Action::Format, {"FILE"}, true, false, false},
+        {"timing", CliRequest::Action::Timing, {"FILE"}, false, false, false},
+        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false, false, false},
+        {"diff", CliRequest::Action::Diff, {"FILE", "FILE"}, false, true, false},
+        {"export", CliRequest::Action::Export, {"FILE"}, false, true, true},
     };
     return commands;
 }
 
-// The rest of a command line: its positionals and, where allowed, -o OUT.
+// "more than one FRAME", or "more than two FILEs" where the last two
+// positionals share their name.
+std::string TooMany(const CommandSyntax& command)
+{
+    const std::string last = command.positionals.back();
+    const auto alike = std::count_if(command.positionals.begin(), command.positionals.end(),
+                                     [&](const char* positional) { return last == positional; });
+    return alike > 1 ? "more than two " + last + "s" : "more than one " + last;
+}
+
+// The rest of a command line: its positionals and the options it takes.
 CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::string>& arguments)
 {
     const std::string name = command.name;
     std::vector<std::string> positionals;
-    std::string output;
+    CliRequest request = Done(command.action);
     bool outputSeen = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -54,12 +68,14 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
                 return Refused("-o given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refused("-o needs a file name");
-            output = arguments[++i];
+            request.output = arguments[++i];
             outputSeen = true;
+        } else if (command.takesJson && argument == "--json") {
+            request.json = true;
         } else if (IsOption(argument)) {
             return Refused("unknown option " + argument + " for " + name);
         } else if (positionals.size() == command.positionals.size()) {
-            return Refused(std::string("more than one ") + command.positionals.back() + " for " + name);
+            return Refused(TooMany(command) + " for " + name);
         } else if (argument.empty()) {
             return Refused(std::string("empty ") + command.positionals[positionals.size()] + " for " + name);
         } else {
@@ -68,9 +84,11 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
     }
     if (positionals.size() < command.positionals.size())
         return Refused(std::string("missing ") + command.positionals[positionals.size()] + " for " + name);
-    CliRequest request = Done(command.action, positionals.front(), output);
+    if (command.needsJson && !request.json)
+        return Refused(name + " needs --json");
+    request.file = positionals.front();
     if (positionals.size() > 1)
-        request.frame = positionals[1];
+        (command.action == CliRequest::Action::Layout ? request.frame : request.newFile) = positionals[1];
     return request;
 }
 

@@ -5,16 +5,19 @@
 
 // What a command line asks the tool to do.
 struct CliRequest {
-    enum class Action { Help, Version, Check, Format, Timing, Layout, UsageError };
+    enum class Action { Help, Version, Check, Format, Timing, Layout, Diff, Export, UsageError };
 
     Action action = Action::UsageError;
-    std::string file;
+    std::string file;     // diff: the older file
+    std::string newFile;  // diff: the newer file
     std::string output;   // format -o OUT; empty: standard output
     std::string frame;    // layout FRAME
+    bool json = false;    // diff --json, export --json
     std::string problem;  // why the command line was refused (UsageError)
 };
 
 // Reads the arguments that follow the program name:
 //   check FILE | format FILE [-o OUT] | timing FILE | layout FILE FRAME
+//   | diff [--json] OLD NEW | export --json FILE
 //   | --help | --version
 CliRequest ParseArguments(const std::vector<std::string>& arguments);

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/JsonDocuments.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "validation/FrameLayout.h"
@@ -31,6 +32,15 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
     return std::move(loaded.network);
 }
 
+// Standard output must take all of it; scripts act on the exit status.
+int Flushed(std::ostream& out, std::ostream& err, int status)
+{
+    if (out.flush())
+        return status;
+    Fail(err, "cannot write to standard output");
+    return kExitFailure;
+}
+
 std::string WithoutFinalSeparator(std::string path)
 {
     if (path.size() >= kPathSeparator.size() &&
@@ -45,6 +55,7 @@ std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
            "       " + kProgram + " timing FILE\n" + "       " + kProgram + " layout FILE FRAME\n" + "       " +
+           kProgram + " diff [--json] OLD NEW\n" + "       " + kProgram + " export --json FILE\n" + "       " +
            kProgram +
            " --help | --version\n"
            "\n"
@@ -59,6 +70,12 @@ std::string UsageText()
            "layout  Reads FILE and prints the bits of FRAME (MasterReq and SlaveResp\n"
            "        too), byte 0 first, bit 0 at the right, a letter per signal;\n"
            "        '!' marks an overlap, 'x' a bit beyond the frame's length.\n"
+           "diff    Reads OLD and NEW and lists what differs by meaning, in the tree's\n"
+           "        order: \"Frames / F1: length 2 -> 4\". Layout, comments, number\n"
+           "        bases and the order of sections never count. With --json, the\n"
+           "        same as a JSON array. Exit status 0 when equal, 1 when not.\n"
+           "export  Reads FILE and prints the network and the load's messages as one\n"
+           "        JSON document (layout in docs/json-schema.md).\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -82,6 +99,10 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunTiming(request.file, out, err);
     case CliRequest::Action::Layout:
         return RunLayout(request.file, request.frame, out, err);
+    case CliRequest::Action::Diff:
+        return RunDiff(request.file, request.newFile, request.json, out, err);
+    case CliRequest::Action::Export:
+        return RunExport(request.file, out, err);
     case CliRequest::Action::UsageError:
         break;
     }
@@ -120,11 +141,36 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
         return kExitSuccess;
     }
     out << ToLfLineEnds(network->BuildLdfText());
-    if (!out.flush()) {
-        Fail(err, "cannot write to standard output");
+    return Flushed(out, err, kExitSuccess);
+}
+
+int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto older = LoadPrepared(oldFile, err, outline);
+    if (!older)
         return kExitFailure;
+    const auto newer = LoadPrepared(newFile, err, outline);
+    if (!newer)
+        return kExitFailure;
+    const std::vector<Difference> differences = CompareNetworks(*older, *newer);
+    if (json) {
+        out << JsonText(DifferencesDocument(differences));
+    } else {
+        for (const Difference& difference : differences)
+            out << difference.Text() << "\n";
     }
-    return kExitSuccess;
+    return Flushed(out, err, differences.empty() ? kExitSuccess : kExitFindings);
+}
+
+int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    out << JsonText(NetworkDocument(*network, file));
+    return Flushed(out, err, kExitSuccess);
 }
 
 int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
@@ -135,7 +181,7 @@ int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
         return kExitFailure;
     for (const std::string& line : TimingReport(*network))
         out << line << "\n";
-    return kExitSuccess;
+    return Flushed(out, err, kExitSuccess);
 }
 
 int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err)
@@ -157,7 +203,7 @@ int RunLayout(const std::string& file, const std::string& frameName, std::ostrea
     out << frameName << ": length " << layout.length << "\n";
     for (const std::string& line : LayoutText(layout))
         out << line << "\n";
-    return kExitSuccess;
+    return Flushed(out, err, kExitSuccess);
 }
 
 std::vector<std::string> CheckReport(const MessageLog& messages, const TreeOutline& outline)

@@ -11,7 +11,7 @@ struct TreeOutline;
 
 // Exit statuses: scripts rely on them.
 constexpr int kExitSuccess = 0;   // done; check found nothing
-constexpr int kExitFindings = 1;  // check printed messages or red items
+constexpr int kExitFindings = 1;  // check printed messages or red items; diff found differences
 constexpr int kExitFailure = 2;   // usage error, unreadable FILE, OUT not written
 
 // The text of --help; a usage error shows it after the problem.
@@ -32,6 +32,11 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
 int RunTiming(const std::string& file, std::ostream& out, std::ostream& err);
 // layout FILE FRAME: the bit grid of the frame (or MasterReq, SlaveResp).
 int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err);
+// diff [--json] OLD NEW: the differences by meaning, one line each or as a
+// JSON array.
+int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err);
+// export --json FILE: the prepared network and the load's messages as JSON.
+int RunExport(const std::string& file, std::ostream& out, std::ostream& err);
 
 // The lines check prints: every message as the Errors / Hints dialog lists
 // it, then "<path>: <reasons>" for each red item in tree order.

@@ -4,6 +4,7 @@
 #include "model/SignalRecords.h"
 #include "reader/TextScanner.h"
 
+#include <algorithm>
 #include <cctype>
 
 bool NodeAttributes::SetProtocol(const std::string& text)
@@ -73,6 +74,15 @@ void LinSignal::AddInitByte(const std::string& text)
         ++fillCount;
     }
     initValues.push_back(static_cast<std::uint16_t>(ParseInt(text)));
+}
+
+std::vector<std::uint16_t> LinSignal::InitialValueInEffect() const
+{
+    constexpr int kMaxArrayBytes = 8;
+    if (!initValues.empty())
+        return initValues;
+    return std::vector<std::uint16_t>(
+        isByteArray ? static_cast<std::size_t>(std::clamp(size / 8, 1, kMaxArrayBytes)) : 1u, 0);
 }
 
 bool SignalGroup::AddParameter(const std::string& text)

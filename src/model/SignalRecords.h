@@ -19,6 +19,9 @@ struct LinSignal {
     void AddParameter(const std::string& text);
     // Appends one byte of a byte-array initial value.
     void AddInitByte(const std::string& text);
+    // The initial value a network without one has: 0 for a scalar, and for
+    // a byte array one zero byte per 8 bits of size (1 to 8 bytes).
+    std::vector<std::uint16_t> InitialValueInEffect() const;
 
     std::string name;
     int size = 0;

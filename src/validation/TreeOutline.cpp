@@ -113,6 +113,22 @@ std::string TreeOutline::PathOf(int item) const
     return path;
 }
 
+int TreeOutline::FindPath(const std::vector<std::string>& captions) const
+{
+    int found = -1;
+    for (const std::string& caption : captions) {
+        // Children follow their parent, so the search goes on from there.
+        int child = -1;
+        for (std::size_t i = static_cast<std::size_t>(found + 1); i < items.size() && child < 0; ++i)
+            if (items[i].parent == found && items[i].text == caption)
+                child = static_cast<int>(i);
+        if (child < 0)
+            break;
+        found = child;
+    }
+    return found;
+}
+
 TreeOutline PrepareTreeOutline(LinNetwork& network)
 {
     namespace text = outline_text;

@@ -107,6 +107,10 @@ struct TreeOutline {
     // The position line text of an item: "Signals / S1 / "; empty for an
     // index outside the outline.
     std::string PathOf(int item) const;
+    // The item under these captions ({"Signals", "S1"}); when there is none,
+    // the deepest item along the way (the entity's category). -1 when not
+    // even the first caption is a top-level item.
+    int FindPath(const std::vector<std::string>& captions) const;
 };
 
 // Everything a rebuild of the tree does to and with the network: the

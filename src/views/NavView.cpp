@@ -201,6 +201,18 @@ void NavView::SelectEntity(const EntityRef& entity)
         Reveal(item);
 }
 
+bool NavView::SelectPath(const std::vector<std::string>& captions)
+{
+    QTreeWidgetItem* item = ItemOf(m_outline.FindPath(captions));
+    if (!item)
+        return false;
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    setCurrentItem(item);
+    scrollToItem(item);
+    return true;
+}
+
 void NavView::InitialUpdate()
 {
     Build();

@@ -46,6 +46,10 @@ public:
     // New and Open start from there.
     void ResetExpansion();
 
+    // Selects and shows the item under these captions, or the nearest item
+    // above it (TreeOutline::FindPath); false when there is none.
+    bool SelectPath(const std::vector<std::string>& captions);
+
     // Carries out a command of the context menu (TreeCommandId) on the
     // selected item. Add selects the new item and opens its sheet.
     void RunCommand(int command);

@@ -8,6 +8,7 @@
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
+#include "model/StandardDiagnostics.h"
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
 
@@ -16,11 +17,6 @@
 #include <cstdint>
 
 namespace {
-
-// The diagnostic frames and their signals are written in this fixed layout.
-constexpr int kDiagnosticBytes = 8;
-// A byte array has at most this many bytes.
-constexpr int kMaxArrayBytes = 8;
 
 std::string Int(int value) { return std::to_string(value); }
 
@@ -56,12 +52,11 @@ bool IsWritableVersion(float version) { return std::isfinite(version) && !std::s
 // first word. Words are 16 bits and print unsigned (-1 was stored as 65535).
 std::string InitialValue(const LinSignal& signal)
 {
+    // The reader needs at least one byte of an array.
+    const std::vector<std::uint16_t> value = signal.InitialValueInEffect();
     if (!signal.isByteArray)
-        return Int(signal.initValues.empty() ? 0 : signal.initValues.front());
-    std::vector<std::uint16_t> bytes = signal.initValues;
-    if (bytes.empty())  // the reader needs at least one byte: every byte starts at 0
-        bytes.assign(static_cast<std::size_t>(std::clamp(signal.size / 8, 1, kMaxArrayBytes)), 0);
-    return "{ " + JoinNumbers(bytes, ", ") + " }";
+        return Int(value.front());
+    return "{ " + JoinNumbers(value, ", ") + " }";
 }
 
 // The names the text will hold. Signals and frames without a publisher are
@@ -299,12 +294,8 @@ private:
     {
         m_text += std::string(kw::DiagnosticSignals) + " {";
         // Names were read as words, so every one is writable.
-        for (const DiagnosticSignal& signal : m_net.diagnosticSignals)
+        for (const DiagnosticSignal& signal : DiagnosticSignalsInEffect(m_net))
             m_text += "\n\t" + signal.name + " : " + Int(signal.size) + ", " + Int(signal.initValue) + ";";
-        if (m_net.diagnosticSignals.empty())
-            for (const char* frame : {kw::MasterReq, kw::SlaveResp})
-                for (int i = 0; i < kDiagnosticBytes; ++i)
-                    m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
         m_text += "\n}\n\n";
     }
 
@@ -374,6 +365,14 @@ private:
     void DiagnosticFrame(const char* name, int id, const ::DiagnosticFrame& frame)
     {
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
+        if (!SignalPlacements(frame))
+            SignalPlacements(StandardDiagnosticFrame(name));
+        m_text += "\n\t}";
+    }
+
+    // The frame's signals with a writable name; false when there was none.
+    bool SignalPlacements(const ::DiagnosticFrame& frame)
+    {
         bool placed = false;
         for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
             if (!IsWritableName(frame.signalNames[i]))
@@ -382,10 +381,7 @@ private:
                       Int(i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0) + ";";
             placed = true;
         }
-        if (!placed)
-            for (int i = 0; i < kDiagnosticBytes; ++i)
-                m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
-        m_text += "\n\t}";
+        return placed;
     }
 
     void NodeAttributesBlock()

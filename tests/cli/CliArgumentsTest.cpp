@@ -33,6 +33,19 @@ TEST(ParseArguments, AcceptsTheFourForms)
     }
 }
 
+TEST(ParseArguments, DiffTakesTwoFilesAndExportJson)
+{
+    const CliRequest diff = ParseArguments({"diff", "old.ldf", "--json", "new.ldf"});
+    EXPECT_EQ(Action::Diff, diff.action) << diff.problem;
+    EXPECT_EQ("old.ldf", diff.file);
+    EXPECT_EQ("new.ldf", diff.newFile);
+    EXPECT_TRUE(diff.json);
+    EXPECT_FALSE(ParseArguments({"diff", "old.ldf", "new.ldf"}).json);
+    const CliRequest exported = ParseArguments({"export", "--json", "a.ldf"});
+    EXPECT_EQ(Action::Export, exported.action) << exported.problem;
+    EXPECT_EQ("a.ldf", exported.file);
+}
+
 TEST(ParseArguments, RefusesWithTheReason)
 {
     const struct {
@@ -54,6 +67,11 @@ TEST(ParseArguments, RefusesWithTheReason)
         {{"timing"}, "missing FILE for timing"},
         {{"layout", "a.ldf"}, "missing FRAME for layout"},
         {{"layout", "a.ldf", "F1", "F2"}, "more than one FRAME for layout"},
+        {{"diff", "a.ldf"}, "missing FILE for diff"},
+        {{"diff", "a.ldf", "b.ldf", "c.ldf"}, "more than two FILEs for diff"},
+        {{"diff", "-o", "c.ldf", "a.ldf", "b.ldf"}, "unknown option -o for diff"},
+        {{"export", "a.ldf"}, "export needs --json"},
+        {{"check", "--json", "a.ldf"}, "unknown option --json for check"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));

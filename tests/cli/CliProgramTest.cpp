@@ -3,8 +3,11 @@
 
 #include "TestFiles.h"
 #include "cli/CliCommands.h"
+#include "model/LinNetwork.h"
+#include "validation/TreeOutline.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 #include <sys/wait.h>
@@ -101,6 +104,89 @@ TEST(CliProgram, FormatToStandardOutputSucceeds)
     EXPECT_EQ(0u, run.out.find("/* \n")) << run.out;
     EXPECT_EQ(std::string::npos, run.out.find('\r'));
     EXPECT_EQ("", run.err);
+}
+
+TEST(CliProgram, DiffExitsWithZeroOneOrTwoAndPrintsJsonOnRequest)
+{
+    const std::string older = Fixture("diff/old.ldf");
+    const std::string newer = Fixture("diff/new.ldf");
+    const ProgramRun same = RunProgram("diff " + older + " " + older);
+    EXPECT_EQ(0, same.status);
+    EXPECT_EQ("", same.out);
+    const ProgramRun text = RunProgram("diff " + older + " " + newer);
+    EXPECT_EQ(1, text.status);
+    EXPECT_EQ(ReadFileBytes(TestDataDir() + "/diff/old-to-new.diff"), text.out);
+    const ProgramRun json = RunProgram("diff --json " + older + " " + newer);
+    EXPECT_EQ(1, json.status);
+    const auto differences = nlohmann::json::parse(json.out);
+    ASSERT_TRUE(differences.is_array());
+    std::string texts;
+    for (const auto& difference : differences)
+        texts += difference.at("text").get<std::string>() + "\n";
+    EXPECT_EQ(text.out, texts);
+    EXPECT_EQ(nlohmann::json({"Frames", "LSM_Frm1"}), differences[7].at("path"));
+    EXPECT_EQ(2, differences[7].at("old"));
+    EXPECT_EQ(4, differences[7].at("new"));
+    EXPECT_EQ(2, RunProgram("diff " + older + " /nonexistent/none.ldf").status);
+}
+
+TEST(CliProgram, ExportHoldsEveryEntityOfTheNetwork)
+{
+    const std::string file = CorpusDir() + "/ldfparser/lin22.ldf";
+    if (ReadFileBytes(file).empty())
+        GTEST_SKIP() << "no corpus beside the checkout";
+    const ProgramRun run = RunProgram("export --json " + Quoted(file));
+    ASSERT_EQ(0, run.status) << run.err;
+    const auto document = nlohmann::json::parse(run.out);
+    EXPECT_EQ("duvazadi-network", document.at("schema"));
+    EXPECT_EQ(1, document.at("schema_version"));
+    LoadResult loaded = LinNetwork::Load(file);
+    ASSERT_TRUE(loaded);
+    PrepareTreeOutline(*loaded.network);
+    const LinNetwork& network = *loaded.network;
+    EXPECT_EQ(network.messages.Size(), document.at("messages").size());
+    EXPECT_EQ(network.masterName, document.at("master").at("name"));
+    const auto names = [&](const char* key) {
+        std::vector<std::string> list;
+        for (const auto& entity : document.at(key))
+            list.push_back(entity.at("name"));
+        return list;
+    };
+    const auto namesOf = [](const auto& records) {
+        std::vector<std::string> list;
+        for (const auto& record : records)
+            list.push_back(RecordName(*record));
+        return list;
+    };
+    EXPECT_EQ(namesOf(network.slaves), names("nodes"));
+    EXPECT_EQ(namesOf(network.compositeConfigurations), names("composition"));
+    EXPECT_EQ(namesOf(network.frames), names("frames"));
+    EXPECT_EQ(namesOf(network.eventTriggeredFrames), names("event_triggered_frames"));
+    EXPECT_EQ(namesOf(network.sporadicFrames), names("sporadic_frames"));
+    EXPECT_EQ(namesOf(network.encodingTypes), names("encoding_types"));
+    EXPECT_EQ(namesOf(network.signalRepresentations), names("representations"));
+    EXPECT_EQ(namesOf(network.signals), names("signals"));
+    EXPECT_EQ(namesOf(network.scheduleTables), names("schedule_tables"));
+    EXPECT_EQ(namesOf(network.signalGroups), names("signal_groups"));
+    EXPECT_EQ(network.dynamicFrameIds.size(), document.at("dynamic_frames").at("ids").size());
+    EXPECT_TRUE(document.at("frames").at(0).at("id").is_number_integer());
+}
+
+TEST(CliProgram, ExportTextsAreUtf8WhetherTheFileIsUtf8OrLatin1)
+{
+    ScratchFolder folder;
+    for (const std::string degrees : {"\xB0", "\xC2\xB0"}) {
+        SCOPED_TRACE(degrees);
+        const std::string file = folder / "units.ldf";
+        WriteFileBytes(file, "LIN_description_file;\nSignal_encoding_types { T { physical_value, 0, 9, 1, 0, \"" +
+                                 degrees + "C\"; } }\n");
+        const ProgramRun run = RunProgram("export --json " + Quoted(file));
+        ASSERT_EQ(0, run.status) << run.err;
+        const auto document = nlohmann::json::parse(run.out);
+        EXPECT_EQ("\xC2\xB0"
+                  "C",
+                  document.at("encoding_types").at(0).at("physical_ranges").at(0).at("text"));
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QListWidget>
 #include <QSplitter>
 #include <QTest>
 
@@ -261,6 +262,37 @@ private Q_SLOTS:
         QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("x.ldf")));
         QVERIFY(editor.frame->isWindowModified());
         QCOMPARE(editor.frame->Document().FilePath(), QString());
+    }
+
+    void compareWithListsTheDifferencesAndEachSelectsItsItem()
+    {
+        const QString dir = QStringLiteral(DUVAZADI_TEST_DATA "/diff/");
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(dir + QStringLiteral("old.ldf")));
+        editor.frame->SetFileChoosers([&](QWidget*, const QString&) { return dir + QStringLiteral("new.ldf"); },
+                                      [](QWidget*, const QString&) { return QString(); });
+        editor.dialogs.names.clear();
+        QStringList shown;
+        QStringList selected;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("differenceList"));
+            QVERIFY(list);
+            for (int row = 0; row < list->count(); ++row)
+                shown << list->item(row)->text();
+            // A changed frame selects the frame; a slave only the other file has, the slaves' category.
+            for (const QString& line :
+                 {QStringLiteral("Frames / LSM_Frm1: length 2 -> 4"), QStringLiteral("Nodes / DSM: added")}) {
+                list->setCurrentRow(static_cast<int>(shown.indexOf(line)));
+                selected << NavView::PathText(editor.Tree().currentItem());
+            }
+        };
+        editor.frame->findChild<QAction*>(QStringLiteral("actionCompare"))->trigger();
+        QCOMPARE(editor.dialogs.names, QStringList{"compareDialog"});
+        QCOMPARE(editor.dialogs.texts.last(), QStringLiteral("Compare with: new.ldf"));
+        QFile golden(dir + QStringLiteral("old-to-new.diff"));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(shown, QString::fromLatin1(golden.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+        QCOMPARE(selected, (QStringList{"Frames / LSM_Frm1 / ", "Nodes / "}));
     }
 
     void panesStartAtTheirProportions()

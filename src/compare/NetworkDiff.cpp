@@ -1,0 +1,215 @@
+#include "compare/NetworkDiff.h"
+
+#include <unordered_map>
+
+namespace {
+
+const std::size_t kNoPartner = static_cast<std::size_t>(-1);
+
+std::string KeyOf(const FieldValue& value)
+{
+    return value.type == FieldValue::Type::Record ? value.Key() : value.Show();
+}
+
+// Pairs the items of two lists by key, the n-th item with a key in one list
+// with the n-th in the other: for each newer item the index of its older
+// partner, or kNoPartner.
+std::vector<std::size_t> MatchByKey(const std::vector<FieldValue>& older, const std::vector<FieldValue>& newer)
+{
+    std::unordered_map<std::string, std::vector<std::size_t>> olderByKey;
+    for (std::size_t i = older.size(); i-- > 0;)
+        olderByKey[KeyOf(older[i])].push_back(i);  // reversed, so the back is the first
+    std::vector<std::size_t> partners(newer.size(), kNoPartner);
+    for (std::size_t i = 0; i < newer.size(); ++i) {
+        const auto found = olderByKey.find(KeyOf(newer[i]));
+        if (found == olderByKey.end() || found->second.empty())
+            continue;
+        partners[i] = found->second.back();
+        found->second.pop_back();
+    }
+    return partners;
+}
+
+std::vector<bool> Partnered(std::size_t olderCount, const std::vector<std::size_t>& partners)
+{
+    std::vector<bool> partnered(olderCount, false);
+    for (const std::size_t partner : partners)
+        if (partner != kNoPartner)
+            partnered[partner] = true;
+    return partnered;
+}
+
+bool AllTexts(const std::vector<FieldValue>& items)
+{
+    for (const FieldValue& item : items)
+        if (item.type != FieldValue::Type::Text)
+            return false;
+    return true;
+}
+
+bool AllRecords(const std::vector<FieldValue>& items)
+{
+    for (const FieldValue& item : items)
+        if (item.type != FieldValue::Type::Record)
+            return false;
+    return true;
+}
+
+std::string Joined(const std::string& prefix, const std::string& word)
+{
+    if (prefix.empty() || word.empty())
+        return prefix + word;
+    return prefix + " " + word;
+}
+
+class DiffWriter {
+public:
+    explicit DiffWriter(std::vector<Difference>& out) : m_out(out) {}
+
+    void Entities(const std::vector<std::string>& path, const FieldValue& older, const FieldValue& newer)
+    {
+        const std::vector<std::size_t> partners = MatchByKey(older.items, newer.items);
+        for (std::size_t i = 0; i < newer.items.size(); ++i) {
+            const std::vector<std::string> entity = EntityPath(path, newer.items[i]);
+            if (partners[i] == kNoPartner)
+                Add(entity, {}, {}, Difference::Change::Added, {}, newer.items[i]);
+            else
+                Record(entity, {}, older.items[partners[i]], newer.items[i]);
+        }
+        const std::vector<bool> partnered = Partnered(older.items.size(), partners);
+        for (std::size_t i = 0; i < older.items.size(); ++i)
+            if (!partnered[i])
+                Add(EntityPath(path, older.items[i]), {}, {}, Difference::Change::Removed, older.items[i], {});
+    }
+
+    // The fields of two records of the same kind, one by one.
+    void Record(const std::vector<std::string>& path, const std::string& prefix, const FieldValue& older,
+                const FieldValue& newer)
+    {
+        for (std::size_t i = 0; i < older.fields.size() && i < newer.fields.size(); ++i)
+            Value(path, Joined(prefix, newer.fields[i].label), older.fields[i].value, newer.fields[i].value);
+    }
+
+private:
+    static std::vector<std::string> EntityPath(std::vector<std::string> path, const FieldValue& entity)
+    {
+        path.push_back(entity.Key());
+        return path;
+    }
+
+    void Value(const std::vector<std::string>& path, const std::string& field, const FieldValue& older,
+               const FieldValue& newer)
+    {
+        if (older == newer)
+            return;
+        if (older.type == FieldValue::Type::List && newer.type == FieldValue::Type::List) {
+            if (newer.keyed && older.keyed)
+                return KeyedItems(path, field, older.items, newer.items);
+            if (AllRecords(older.items) && AllRecords(newer.items))
+                return Positions(path, field, older.items, newer.items);
+            if (AllTexts(older.items) && AllTexts(newer.items))
+                return Texts(path, field, older, newer);
+        }
+        Add(path, field, {}, Difference::Change::Changed, older, newer);
+    }
+
+    void KeyedItems(const std::vector<std::string>& path, const std::string& field,
+                    const std::vector<FieldValue>& older, const std::vector<FieldValue>& newer)
+    {
+        const std::vector<std::size_t> partners = MatchByKey(older, newer);
+        for (std::size_t i = 0; i < newer.size(); ++i) {
+            if (partners[i] == kNoPartner)
+                Add(path, field, newer[i].Key(), Difference::Change::Added, {}, newer[i]);
+            else
+                Record(path, Joined(field, newer[i].Key()), older[partners[i]], newer[i]);
+        }
+        const std::vector<bool> partnered = Partnered(older.size(), partners);
+        for (std::size_t i = 0; i < older.size(); ++i)
+            if (!partnered[i])
+                Add(path, field, older[i].Key(), Difference::Change::Removed, older[i], {});
+    }
+
+    // Items without a name (schedule entries): the n-th with the n-th, counted from 1.
+    void Positions(const std::vector<std::string>& path, const std::string& field, const std::vector<FieldValue>& older,
+                   const std::vector<FieldValue>& newer)
+    {
+        for (std::size_t i = 0; i < older.size() || i < newer.size(); ++i) {
+            const std::string position = std::to_string(i + 1);
+            if (i >= older.size())
+                Add(path, field, position, Difference::Change::Added, {}, newer[i]);
+            else if (i >= newer.size())
+                Add(path, field, position, Difference::Change::Removed, older[i], {});
+            else
+                Record(path, Joined(field, position), older[i], newer[i]);
+        }
+    }
+
+    // Names in a list (subscribers): each one added or removed; when only
+    // their order changed, the order.
+    void Texts(const std::vector<std::string>& path, const std::string& field, const FieldValue& older,
+               const FieldValue& newer)
+    {
+        const std::size_t before = m_out.size();
+        const std::vector<std::size_t> partners = MatchByKey(older.items, newer.items);
+        for (std::size_t i = 0; i < newer.items.size(); ++i)
+            if (partners[i] == kNoPartner)
+                Add(path, field, newer.items[i].text, Difference::Change::Added, {}, newer.items[i]);
+        const std::vector<bool> partnered = Partnered(older.items.size(), partners);
+        for (std::size_t i = 0; i < older.items.size(); ++i)
+            if (!partnered[i])
+                Add(path, field, older.items[i].text, Difference::Change::Removed, older.items[i], {});
+        if (m_out.size() == before)
+            Add(path, Joined(field, "order"), {}, Difference::Change::Changed, older, newer);
+    }
+
+    void Add(const std::vector<std::string>& path, const std::string& field, const std::string& item,
+             Difference::Change change, const FieldValue& older, const FieldValue& newer)
+    {
+        m_out.push_back({path, field, item, change, older, newer});
+    }
+
+    std::vector<Difference>& m_out;
+};
+
+}  // namespace
+
+const char* ChangeName(Difference::Change change)
+{
+    switch (change) {
+    case Difference::Change::Added:
+        return "added";
+    case Difference::Change::Removed:
+        return "removed";
+    case Difference::Change::Changed:
+        break;
+    }
+    return "changed";
+}
+
+std::string Difference::Text() const
+{
+    std::string text;
+    for (const std::string& caption : path)
+        text += (text.empty() ? "" : " / ") + caption;
+    const std::string what = Joined(field, item);
+    text += what.empty() ? ":" : ": " + what;
+    if (change == Change::Changed)
+        return text + " " + oldValue.Show() + " -> " + newValue.Show();
+    return text + " " + ChangeName(change);
+}
+
+std::vector<Difference> CompareNetworks(const NetworkContent& older, const NetworkContent& newer)
+{
+    const std::vector<NetworkSection> olderSections = DescribeNetwork(older);
+    const std::vector<NetworkSection> newerSections = DescribeNetwork(newer);
+    std::vector<Difference> differences;
+    DiffWriter writer(differences);
+    for (std::size_t i = 0; i < olderSections.size() && i < newerSections.size(); ++i) {
+        const NetworkSection& section = newerSections[i];
+        if (section.single)
+            writer.Record(section.path, {}, olderSections[i].content, section.content);
+        else
+            writer.Entities(section.path, olderSections[i].content, section.content);
+    }
+    return differences;
+}

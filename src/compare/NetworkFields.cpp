@@ -1,0 +1,460 @@
+#include "compare/NetworkFields.h"
+
+#include "model/StandardDiagnostics.h"
+#include "reader/ScheduleCommands.h"
+#include "validation/TreeOutline.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <unordered_map>
+
+namespace {
+
+template <typename Record> struct FieldSpec {
+    const char* name;
+    const char* label;
+    FieldValue (*get)(const Record&);
+};
+
+template <typename Record> using FieldSpecs = std::vector<FieldSpec<Record>>;
+
+template <typename Record> FieldValue Describe(const Record& record, const FieldSpecs<Record>& specs)
+{
+    FieldValue value;
+    value.type = FieldValue::Type::Record;
+    value.fields.reserve(specs.size());
+    for (const FieldSpec<Record>& spec : specs)
+        value.fields.push_back({spec.name, spec.label, spec.get(record)});
+    return value;
+}
+
+template <typename Record> const Record& Deref(const Record& record) { return record; }
+template <typename Record> const Record& Deref(const std::unique_ptr<Record>& record) { return *record; }
+
+template <typename List, typename Record>
+std::vector<FieldValue> DescribeEach(const List& list, const FieldSpecs<Record>& specs)
+{
+    std::vector<FieldValue> records;
+    records.reserve(list.size());
+    for (const auto& record : list)
+        records.push_back(Describe<Record>(Deref(record), specs));
+    return records;
+}
+
+FieldValue List(std::vector<FieldValue> items)
+{
+    FieldValue value;
+    value.type = FieldValue::Type::List;
+    value.items = std::move(items);
+    return value;
+}
+
+template <typename Number> FieldValue Numbers(const std::vector<Number>& numbers)
+{
+    std::vector<FieldValue> items;
+    items.reserve(numbers.size());
+    for (const Number number : numbers)
+        items.push_back(FieldValue::Integer(static_cast<long long>(number)));
+    return List(std::move(items));
+}
+
+// -1 marks a number the file did not give.
+FieldValue Given(int value) { return value < 0 ? FieldValue() : FieldValue::Integer(value); }
+FieldValue Given(float value) { return value < 0.0f ? FieldValue() : FieldValue::Real(value); }
+FieldValue GivenText(const std::string& text) { return text.empty() ? FieldValue() : FieldValue::Text(text); }
+
+struct SignalAt {
+    const std::string& name;
+    std::uint32_t offset;
+};
+
+const FieldSpecs<SignalAt> kSignalAtFields = {
+    {"signal", "signal", [](const SignalAt& r) { return FieldValue::Text(r.name); }},
+    {"offset", "offset", [](const SignalAt& r) { return FieldValue::Integer(r.offset); }},
+};
+
+// Signals with their offsets, as frames and signal groups hold them.
+FieldValue SignalsAt(const std::vector<std::string>& names, const std::vector<std::uint32_t>& offsets)
+{
+    std::vector<FieldValue> records;
+    records.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        records.push_back(Describe(SignalAt{names[i], i < offsets.size() ? offsets[i] : 0u}, kSignalAtFields));
+    return FieldValue::KeyedList(std::move(records));
+}
+
+struct Header {
+    const NetworkContent& network;
+};
+
+const FieldSpecs<Header> kHeaderFields = {
+    {"protocol_version", "protocol version", [](const Header& r) { return Given(r.network.protocolVersion); }},
+    {"language_version", "language version", [](const Header& r) { return Given(r.network.languageVersion); }},
+    {"speed_kbps", "speed", [](const Header& r) { return Given(r.network.speedKbps); }},
+    {"unknown_statements", "unknown statement",
+     [](const Header& r) {
+         std::vector<std::string> texts;
+         for (const KeptStatement& statement : r.network.keptStatements)
+             texts.push_back(statement.text);
+         return FieldValue::Texts(texts);
+     }},
+};
+
+const FieldSpecs<Header> kMasterFields = {
+    {"name", "name", [](const Header& r) { return FieldValue::Text(r.network.masterName); }},
+    {"time_base_ms", "time base", [](const Header& r) { return Given(r.network.timeBaseMs); }},
+    {"jitter_ms", "jitter", [](const Header& r) { return Given(r.network.jitterMs); }},
+};
+
+const FieldSpecs<ConfigurableFrame> kConfigurableFrameFields = {
+    {"frame", "frame", [](const ConfigurableFrame& r) { return FieldValue::Text(r.frameName); }},
+    {"message_id", "message id", [](const ConfigurableFrame& r) { return FieldValue::Integer(r.messageId); }},
+};
+
+// A slave with its attributes and its diagnostic address.
+struct Slave {
+    const LinNode& node;
+    const NodeAttributes& attributes;
+    int diagnosticAddress;
+};
+
+const FieldSpecs<Slave> kSlaveFields = {
+    {"name", "name", [](const Slave& r) { return FieldValue::Text(r.node.name); }},
+    {"protocol", "protocol", [](const Slave& r) { return FieldValue::Text(r.attributes.protocol); }},
+    {"configured_nad", "configured NAD",
+     [](const Slave& r) { return FieldValue::Integer(r.attributes.configuredNad); }},
+    {"supplier_id", "supplier id", [](const Slave& r) { return FieldValue::Integer(r.attributes.supplierId); }},
+    {"function_id", "function id", [](const Slave& r) { return FieldValue::Integer(r.attributes.functionId); }},
+    {"variant", "variant", [](const Slave& r) { return FieldValue::Integer(r.attributes.variant); }},
+    {"response_error", "response error", [](const Slave& r) { return GivenText(r.attributes.responseErrorSignal); }},
+    {"p2_min_ms", "P2 min", [](const Slave& r) { return FieldValue::Integer(r.attributes.p2MinMs); }},
+    {"st_min_ms", "ST min", [](const Slave& r) { return FieldValue::Integer(r.attributes.stMinMs); }},
+    {"configurable_frames", "configurable frame",
+     [](const Slave& r) {
+         return FieldValue::KeyedList(DescribeEach(r.attributes.configurableFrames, kConfigurableFrameFields));
+     }},
+    {"diagnostic_address", "diagnostic address", [](const Slave& r) { return Given(r.diagnosticAddress); }},
+};
+
+const FieldSpecs<CompositeNode> kCompositeNodeFields = {
+    {"name", "name", [](const CompositeNode& r) { return FieldValue::Text(r.name); }},
+    {"logical_nodes", "logical node", [](const CompositeNode& r) { return FieldValue::Texts(r.logicalNodes); }},
+};
+
+const FieldSpecs<CompositeConfiguration> kConfigurationFields = {
+    {"name", "name", [](const CompositeConfiguration& r) { return FieldValue::Text(r.name); }},
+    {"composite_nodes", "composite node",
+     [](const CompositeConfiguration& r) {
+         return FieldValue::KeyedList(DescribeEach(r.compositeNodes, kCompositeNodeFields));
+     }},
+};
+
+const FieldSpecs<DiagnosticFrame> kDiagnosticFrameFields = {
+    {"signals", "signal", [](const DiagnosticFrame& r) { return SignalsAt(r.signalNames, r.offsets); }},
+};
+
+const FieldSpecs<LinFrame> kFrameFields = {
+    {"name", "name", [](const LinFrame& r) { return FieldValue::Text(r.name); }},
+    {"id", "id", [](const LinFrame& r) { return FieldValue::Integer(r.frameId); }},
+    {"publisher", "publisher", [](const LinFrame& r) { return FieldValue::Text(r.publisher); }},
+    {"length", "length", [](const LinFrame& r) { return r.length > 0 ? FieldValue::Integer(r.length) : FieldValue(); }},
+    {"signals", "signal", [](const LinFrame& r) { return SignalsAt(r.signalNames, r.offsets); }},
+};
+
+const FieldSpecs<EventTriggeredFrame> kEventTriggeredFrameFields = {
+    {"name", "name", [](const EventTriggeredFrame& r) { return FieldValue::Text(r.name); }},
+    {"id", "id", [](const EventTriggeredFrame& r) { return Given(r.frameId); }},
+    {"collision_table", "collision table", [](const EventTriggeredFrame& r) { return GivenText(r.collisionTable); }},
+    {"frames", "frame", [](const EventTriggeredFrame& r) { return FieldValue::Texts(r.frameNames); }},
+};
+
+const FieldSpecs<SporadicFrame> kSporadicFrameFields = {
+    {"name", "name", [](const SporadicFrame& r) { return FieldValue::Text(r.name); }},
+    {"frames", "frame", [](const SporadicFrame& r) { return FieldValue::Texts(r.frameNames); }},
+};
+
+const FieldSpecs<NetworkContent> kDynamicFrameFields = {
+    {"ids", "ids", [](const NetworkContent& r) { return Numbers(r.dynamicFrameIds); }},
+};
+
+const FieldSpecs<EncodingValue> kLogicalValueFields = {
+    {"value", "value", [](const EncodingValue& r) { return FieldValue::Integer(r.value); }},
+    {"text", "text", [](const EncodingValue& r) { return FieldValue::Text(r.text); }},
+};
+
+const FieldSpecs<PhysicalRange> kPhysicalRangeFields = {
+    {"min", "min", [](const PhysicalRange& r) { return FieldValue::Integer(r.min); }},
+    {"max", "max", [](const PhysicalRange& r) { return FieldValue::Integer(r.max); }},
+    {"scale", "scale", [](const PhysicalRange& r) { return FieldValue::Real(r.scale); }},
+    {"offset", "offset", [](const PhysicalRange& r) { return FieldValue::Real(r.offset); }},
+    {"text", "text", [](const PhysicalRange& r) { return FieldValue::Text(r.text); }},
+};
+
+const FieldSpecs<EncodingType> kEncodingTypeFields = {
+    {"name", "name", [](const EncodingType& r) { return FieldValue::Text(r.name); }},
+    {"logical_values", "logical value",
+     [](const EncodingType& r) { return FieldValue::KeyedList(DescribeEach(r.logicalValues, kLogicalValueFields)); }},
+    {"physical_ranges", "physical range",
+     [](const EncodingType& r) { return List(DescribeEach(r.physicalRanges, kPhysicalRangeFields)); }},
+    {"bcd", "BCD", [](const EncodingType& r) { return FieldValue::Flag(r.bcdCount > 0); }},
+    {"ascii", "ASCII", [](const EncodingType& r) { return FieldValue::Flag(r.asciiCount > 0); }},
+};
+
+const FieldSpecs<SignalRepresentation> kRepresentationFields = {
+    {"name", "name", [](const SignalRepresentation& r) { return FieldValue::Text(r.encodingName); }},
+    {"signals", "signal", [](const SignalRepresentation& r) { return FieldValue::Texts(r.signalNames); }},
+};
+
+FieldValue InitialValue(const LinSignal& signal)
+{
+    const std::vector<std::uint16_t> value = signal.InitialValueInEffect();
+    return signal.isByteArray ? Numbers(value) : FieldValue::Integer(value.front());
+}
+
+const FieldSpecs<LinSignal> kSignalFields = {
+    {"name", "name", [](const LinSignal& r) { return FieldValue::Text(r.name); }},
+    {"size", "size", [](const LinSignal& r) { return FieldValue::Integer(r.size); }},
+    {"initial_value", "initial value", InitialValue},
+    {"publisher", "publisher", [](const LinSignal& r) { return FieldValue::Text(r.publisher); }},
+    {"subscribers", "subscriber", [](const LinSignal& r) { return FieldValue::Texts(r.subscribers); }},
+};
+
+const FieldSpecs<SignalGroup> kSignalGroupFields = {
+    {"name", "name", [](const SignalGroup& r) { return FieldValue::Text(r.name); }},
+    {"size", "size", [](const SignalGroup& r) { return Given(r.groupSize); }},
+    {"signals", "signal", [](const SignalGroup& r) { return SignalsAt(r.signalNames, r.offsets); }},
+};
+
+const FieldSpecs<DiagnosticSignal> kDiagnosticSignalFields = {
+    {"name", "name", [](const DiagnosticSignal& r) { return FieldValue::Text(r.name); }},
+    {"size", "size", [](const DiagnosticSignal& r) { return FieldValue::Integer(r.size); }},
+    {"initial_value", "initial value", [](const DiagnosticSignal& r) { return FieldValue::Integer(r.initValue); }},
+};
+
+// The command of a schedule entry and the values it carries; a frame slot is
+// the command "frame".
+FieldValue EntryCommand(const ScheduleEntry& entry)
+{
+    if (entry.kind == kFrameSlot)
+        return FieldValue::Text("frame");
+    const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
+    return command ? FieldValue::Text(command->keyword) : FieldValue();
+}
+
+FieldValue EntryArguments(const ScheduleEntry& entry)
+{
+    std::vector<FieldValue> values;
+    if (const FrameSlotCommand* slot = entry.FrameSlot())
+        values.push_back(FieldValue::Text(slot->frameName));
+    if (const FrameIdCommand* frameId = entry.FrameId()) {
+        values.push_back(FieldValue::Text(frameId->nodeName));
+        values.push_back(FieldValue::Text(frameId->frameName));
+    }
+    if (const AssignNadCommand* nad = entry.AssignNad())
+        for (const int value : {nad->initialNad, nad->newNad, nad->supplierId, nad->functionId})
+            values.push_back(FieldValue::Integer(value));
+    if (const FreeFormatCommand* freeFormat = entry.FreeFormat())
+        for (const int value : freeFormat->data)
+            values.push_back(FieldValue::Integer(value));
+    return List(std::move(values));
+}
+
+const FieldSpecs<ScheduleEntry> kScheduleEntryFields = {
+    {"command", "command", EntryCommand},
+    {"arguments", "arguments", EntryArguments},
+    {"delay_ms", "delay", [](const ScheduleEntry& r) { return FieldValue::Integer(r.delayMs); }},
+};
+
+const FieldSpecs<ScheduleTable> kScheduleTableFields = {
+    {"name", "name", [](const ScheduleTable& r) { return FieldValue::Text(r.name); }},
+    {"entries", "entry", [](const ScheduleTable& r) { return List(DescribeEach(r.entries, kScheduleEntryFields)); }},
+};
+
+std::vector<FieldValue> DescribeSlaves(const NetworkContent& network)
+{
+    static const NodeAttributes kNoAttributes;
+    std::unordered_map<std::string, const NodeAttributes*> attributes;
+    for (const auto& record : network.nodeAttributes)
+        attributes.emplace(record->nodeName, record.get());
+    std::unordered_map<std::string, int> addresses;
+    for (const auto& record : network.diagnosticAddresses)
+        addresses.emplace(record->nodeName, record->address);
+    std::vector<FieldValue> slaves;
+    slaves.reserve(network.slaves.size());
+    for (const auto& slave : network.slaves) {
+        const auto found = attributes.find(slave->name);
+        const auto address = addresses.find(slave->name);
+        slaves.push_back(Describe(Slave{*slave, found == attributes.end() ? kNoAttributes : *found->second,
+                                        address == addresses.end() ? -1 : address->second},
+                                  kSlaveFields));
+    }
+    return slaves;
+}
+
+NetworkSection Single(const char* key, std::vector<std::string> path, FieldValue record)
+{
+    return {key, std::move(path), true, std::move(record)};
+}
+
+NetworkSection Entities(const char* key, std::vector<std::string> path, std::vector<FieldValue> records)
+{
+    return {key, std::move(path), false, List(std::move(records))};
+}
+
+}  // namespace
+
+FieldValue FieldValue::Integer(long long value)
+{
+    FieldValue v;
+    v.type = Type::Integer;
+    v.integer = value;
+    return v;
+}
+
+FieldValue FieldValue::Real(double value)
+{
+    FieldValue v;
+    v.type = Type::Real;
+    v.real = value;
+    return v;
+}
+
+FieldValue FieldValue::Real(float value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return Real(std::strtod(std::string(buffer, result.ptr).c_str(), nullptr));
+}
+
+FieldValue FieldValue::Text(std::string value)
+{
+    FieldValue v;
+    v.type = Type::Text;
+    v.text = std::move(value);
+    return v;
+}
+
+FieldValue FieldValue::Flag(bool value)
+{
+    FieldValue v;
+    v.type = Type::Flag;
+    v.flag = value;
+    return v;
+}
+
+FieldValue FieldValue::Texts(const std::vector<std::string>& values)
+{
+    std::vector<FieldValue> items;
+    items.reserve(values.size());
+    for (const std::string& value : values)
+        items.push_back(Text(value));
+    return List(std::move(items));
+}
+
+FieldValue FieldValue::KeyedList(std::vector<FieldValue> records)
+{
+    FieldValue v = List(std::move(records));
+    v.keyed = true;
+    return v;
+}
+
+std::string FieldValue::Show() const
+{
+    switch (type) {
+    case Type::None:
+        return "none";
+    case Type::Integer:
+        return std::to_string(integer);
+    case Type::Real: {
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, real);
+        return std::string(buffer, result.ptr);
+    }
+    case Type::Text:
+        return text;
+    case Type::Flag:
+        return flag ? "on" : "off";
+    case Type::List: {
+        std::string shown = "[";
+        for (std::size_t i = 0; i < items.size(); ++i)
+            shown += (i ? ", " : "") + items[i].Show();
+        return shown + "]";
+    }
+    case Type::Record: {
+        std::string shown = "{";
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            shown += (i ? ", " : "") + fields[i].label + " " + fields[i].value.Show();
+        return shown + "}";
+    }
+    }
+    return {};
+}
+
+std::string FieldValue::Key() const
+{
+    return type == Type::Record && !fields.empty() ? fields.front().value.Show() : std::string();
+}
+
+bool operator==(const FieldValue& a, const FieldValue& b)
+{
+    if (a.type != b.type)
+        return false;
+    switch (a.type) {
+    case FieldValue::Type::None:
+        return true;
+    case FieldValue::Type::Integer:
+        return a.integer == b.integer;
+    case FieldValue::Type::Real:
+        return a.real == b.real;
+    case FieldValue::Type::Text:
+        return a.text == b.text;
+    case FieldValue::Type::Flag:
+        return a.flag == b.flag;
+    case FieldValue::Type::List:
+        return a.items == b.items;
+    case FieldValue::Type::Record:
+        if (a.fields.size() != b.fields.size())
+            return false;
+        for (std::size_t i = 0; i < a.fields.size(); ++i)
+            if (a.fields[i].name != b.fields[i].name || a.fields[i].value != b.fields[i].value)
+                return false;
+        return true;
+    }
+    return false;
+}
+
+std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network)
+{
+    namespace text = outline_text;
+    const Header header{network};
+    std::vector<NetworkSection> sections;
+    sections.push_back(Single("network", {text::Network}, Describe(header, kHeaderFields)));
+    sections.push_back(Single("master", {text::Nodes, text::Master}, Describe(header, kMasterFields)));
+    sections.push_back(Entities("nodes", {text::Nodes}, DescribeSlaves(network)));
+    sections.push_back(Entities("composition", {text::NodeComposition},
+                                DescribeEach(network.compositeConfigurations, kConfigurationFields)));
+    sections.push_back(
+        Single("master_request", {text::Frames, text::MasterReq},
+               Describe(DiagnosticFrameInEffect(network.masterRequest, kw::MasterReq), kDiagnosticFrameFields)));
+    sections.push_back(
+        Single("slave_response", {text::Frames, text::SlaveRes},
+               Describe(DiagnosticFrameInEffect(network.slaveResponse, kw::SlaveResp), kDiagnosticFrameFields)));
+    sections.push_back(Entities("frames", {text::Frames}, DescribeEach(network.frames, kFrameFields)));
+    sections.push_back(Entities("event_triggered_frames", {text::EventTriggeredFrames},
+                                DescribeEach(network.eventTriggeredFrames, kEventTriggeredFrameFields)));
+    sections.push_back(Entities("sporadic_frames", {text::SporadicFrames},
+                                DescribeEach(network.sporadicFrames, kSporadicFrameFields)));
+    sections.push_back(Single("dynamic_frames", {text::DynamicFrames}, Describe(network, kDynamicFrameFields)));
+    sections.push_back(Entities("encoding_types", {text::Signals, text::EncodingTypes},
+                                DescribeEach(network.encodingTypes, kEncodingTypeFields)));
+    sections.push_back(Entities("representations", {text::Signals, text::Representation},
+                                DescribeEach(network.signalRepresentations, kRepresentationFields)));
+    sections.push_back(Entities("signals", {text::Signals}, DescribeEach(network.signals, kSignalFields)));
+    sections.push_back(
+        Entities("schedule_tables", {text::Schedules}, DescribeEach(network.scheduleTables, kScheduleTableFields)));
+    sections.push_back(
+        Entities("signal_groups", {"Signal Groups"}, DescribeEach(network.signalGroups, kSignalGroupFields)));
+    sections.push_back(Entities("diagnostic_signals", {"Diagnostic Signals"},
+                                DescribeEach(DiagnosticSignalsInEffect(network), kDiagnosticSignalFields)));
+    return sections;
+}
