@@ -42,8 +42,12 @@ std::vector<std::string> EncodingValueLines(const EncodingType& type)
 
 EncodingTypeForm EncodingTypeForm::Read(const LinNetwork& network, int type)
 {
-    const EncodingType* record = network.encodingTypes.RecordAt(type);
-    return record ? EncodingTypeForm{record->name, *record} : EncodingTypeForm{};
+    EncodingTypeForm form;
+    if (const EncodingType* record = network.encodingTypes.RecordAt(type)) {
+        form.name = record->name;
+        form.values = *record;
+    }
+    return form;
 }
 
 void EncodingTypeForm::AddValue(EncodingValueKind kind)
