@@ -1,5 +1,8 @@
 #include "sheets/SheetRegistry.h"
 
+#include "sheets/CompConfigSheet.h"
+#include "sheets/CompFuncSheet.h"
+#include "sheets/EncValSheet.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
@@ -24,6 +27,9 @@ const std::map<SheetId, SheetFactory>& Registry()
         {SheetId::NetworkSheet, &Make<NetworkSheet>},
         {SheetId::MasterSheet, &Make<MasterSheet>},
         {SheetId::NAttSheet, &Make<NAttSheet>},
+        {SheetId::EncValSheet, &Make<EncValSheet>},
+        {SheetId::CompConfigSheet, &Make<CompConfigSheet>},
+        {SheetId::CompFuncSheet, &Make<CompFuncSheet>},
     };
     return registry;
 }

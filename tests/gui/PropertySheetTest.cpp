@@ -1,6 +1,7 @@
 #include "GuiTestRegistry.h"
 #include "controls/CheckTree.h"
 #include "controls/ChoiceBox.h"
+#include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
@@ -249,6 +250,52 @@ private Q_SLOTS:
         QVERIFY(sheet);
         QCOMPARE(sheet->Tabs()->count(), 4);
         QCOMPARE(sheet->Tabs()->tabText(3), QStringLiteral("Configurable frames"));
+    }
+
+    void compositeNodeSheetsOfferTheSlavesAndRenameWithinTheirConfiguration()
+    {
+        auto network = MakeRichNetwork();
+        auto sheet = CreateSheet(SheetRequest{SheetId::CompFuncSheet, "Properties", 0, 1}, *network, NewDocumentCodec(),
+                                 nullptr);
+        QVERIFY(sheet);
+        QCOMPARE(sheet->Tabs()->tabText(1), QStringLiteral("Functional Nodes"));
+        auto* nodes = Find<CheckTree>(*sheet, "functionalNodes");
+        QCOMPARE(nodes->topLevelItemCount(), 3);
+        QCOMPARE(nodes->topLevelItem(2)->text(0), QStringLiteral("Door"));
+        nodes->topLevelItem(2)->setCheckState(0, Qt::Checked);
+        Replace(Find<QLineEdit>(*sheet, "name"), QStringLiteral("CompA"));
+        sheet->Commit();
+        const CompositeNode& compB = *network->compositeConfigurations[0]->compositeNodes[1];
+        QCOMPARE(compB.name, std::string("CompA0"));
+        QCOMPARE(compB.logicalNodes, std::vector<std::string>{"Door"});
+
+        auto config = CreateSheet(SheetRequest{SheetId::CompConfigSheet, "Configuration", 0}, *network,
+                                  NewDocumentCodec(), nullptr);
+        QCOMPARE(config->Tabs()->tabText(0), QStringLiteral("Properties"));
+        Replace(Find<QLineEdit>(*config, "name"), QStringLiteral("Body"));
+        config->Commit();
+        QCOMPARE(network->compositeConfigurations[0]->name, std::string("Body"));
+    }
+
+    void encodingValueSheetsShowTheirKindsPageAndStoreScaleAsTyped()
+    {
+        auto network = MakeRichNetwork();
+        auto logical = CreateSheet(SheetRequest{SheetId::EncValSheet, "Encoding type", 1, 0}, *network,
+                                   NewDocumentCodec(), nullptr);
+        QCOMPARE(logical->Tabs()->count(), 1);
+        QCOMPARE(logical->Tabs()->tabText(0), QStringLiteral("Logical properties"));
+        QCOMPARE(Find<QLineEdit>(*logical, "text")->text(), QStringLiteral("Off"));
+
+        auto physical = CreateSheet(SheetRequest{SheetId::EncValSheet, "Encoding type", 1, 1}, *network,
+                                    NewDocumentCodec(), nullptr);
+        QCOMPARE(physical->Tabs()->tabText(0), QStringLiteral("Physical properties"));
+        auto* scale = Find<QLineEdit>(*physical, "scale");
+        QCOMPARE(scale->text(), QStringLiteral("1.25"));
+        ShowPageOf(*physical, scale);
+        Replace(scale, QStringLiteral("0.0625197"));  // the ninth character is refused
+        QCOMPARE(scale->text(), QStringLiteral("0.062519"));
+        physical->Commit();
+        QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->scale, 0.062519f);
     }
 };
 
