@@ -14,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -264,6 +265,36 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names.size(), opened);
     }
 
+    void everyGroupingRecordOpensItsSheetFromTheTreeAndTheList()
+    {
+        struct Way {
+            QStringList item;
+            int row;  // -1: double-click the tree item, else this row of its list
+            QString sheet;
+            QString caption;
+        };
+        const Way ways[] = {
+            {{"Node Composition", "Cfg1"}, -1, "CompConfigSheet", "Configuration"},
+            {{"Node Composition"}, 0, "CompConfigSheet", "Configuration"},
+            {{"Node Composition", "Cfg1", "CompB"}, -1, "CompFuncSheet", "Properties"},
+            {{"Node Composition", "Cfg1"}, 1, "CompFuncSheet", "Configuration"},
+            {{"Signals", "Encoding Types", "Mixed"}, 1, "EncValSheet", "Encoding type"},
+            {{"Signals", "Encoding Types", "Mixed"}, 2, "", ""},  // a BCD value has no sheet
+        };
+        for (const Way& way : ways) {
+            RichEditor editor;
+            if (way.row < 0) {
+                editor.DoubleClick(editor.Tree(), editor.Item(way.item));
+            } else {
+                editor.Select(way.item);
+                editor.DoubleClick(editor.List(), editor.Row(way.row));
+            }
+            const QStringList expected = way.sheet.isEmpty() ? QStringList{} : QStringList{way.sheet};
+            QCOMPARE(editor.dialogs.names, expected);
+            QCOMPARE(editor.dialogs.texts, way.caption.isEmpty() ? QStringList{} : QStringList{way.caption});
+        }
+    }
+
     void headerClickReordersTheNetworkAndTheTree()
     {
         RichEditor editor;
@@ -297,9 +328,14 @@ private Q_SLOTS:
         editor.ClickHeader(0);
         QCOMPARE(editor.Column(0), (QStringList{"Physical", "Logical", "BCD"}));
         QCOMPARE(DumpNetwork(*editor.Network()), before);
+        QString page;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            page = static_cast<PropertySheet&>(dialog).Tabs()->tabText(0);
+        };
         editor.DoubleClick(editor.List(), editor.Row(0));
-        // No encoding value sheet yet: nothing opens, nothing breaks.
-        QVERIFY(editor.dialogs.names.isEmpty());
+        // The sorted row opens the sheet of its own value.
+        QCOMPARE(editor.dialogs.names, QStringList{"EncValSheet"});
+        QCOMPARE(page, QStringLiteral("Physical properties"));
         QCOMPARE(editor.List().SelectedRow(), 1);
     }
 
