@@ -2,11 +2,15 @@
 
 #include "sheets/CompConfigSheet.h"
 #include "sheets/CompFuncSheet.h"
+#include "sheets/DynFrmSheet.h"
+#include "sheets/ETFrameSheet.h"
 #include "sheets/EncValSheet.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
 #include "sheets/PropertySheet.h"
+#include "sheets/SigEncSheet.h"
+#include "sheets/SporadicFrmSheet.h"
 
 #include <map>
 
@@ -27,7 +31,11 @@ const std::map<SheetId, SheetFactory>& Registry()
         {SheetId::NetworkSheet, &Make<NetworkSheet>},
         {SheetId::MasterSheet, &Make<MasterSheet>},
         {SheetId::NAttSheet, &Make<NAttSheet>},
+        {SheetId::SigEncSheet, &Make<SigEncSheet>},
         {SheetId::EncValSheet, &Make<EncValSheet>},
+        {SheetId::ETFrameSheet, &Make<ETFrameSheet>},
+        {SheetId::SporadicFrmSheet, &Make<SporadicFrmSheet>},
+        {SheetId::DynFrmSheet, &Make<DynFrmSheet>},
         {SheetId::CompConfigSheet, &Make<CompConfigSheet>},
         {SheetId::CompFuncSheet, &Make<CompFuncSheet>},
     };

@@ -278,6 +278,14 @@ private Q_SLOTS:
             {{"Node Composition"}, 0, "CompConfigSheet", "Configuration"},
             {{"Node Composition", "Cfg1", "CompB"}, -1, "CompFuncSheet", "Properties"},
             {{"Node Composition", "Cfg1"}, 1, "CompFuncSheet", "Configuration"},
+            {{"Event Triggered Frames", "EventAll"}, -1, "ETFrameSheet", "Event Triggered Frame"},
+            {{"Event Triggered Frames"}, 0, "ETFrameSheet", "Event Triggered Frame"},
+            {{"Sporadic Frames", "SpoMotor"}, -1, "SporadicFrmSheet", "Sporadic Frame"},
+            {{"Sporadic Frames"}, 0, "SporadicFrmSheet", "Sporadic Frame"},
+            {{"Dynamic Frames"}, -1, "DynFrmSheet", "Dynamic Frames"},
+            {{"Dynamic Frames"}, 0, "DynFrmSheet", "Dynamic Frames"},
+            {{"Signals", "Encoding Types", "Speed"}, -1, "SigEncSheet", "Encoding Type"},
+            {{"Signals", "Encoding Types"}, 0, "SigEncSheet", "Signal Encoding"},
             {{"Signals", "Encoding Types", "Mixed"}, 1, "EncValSheet", "Encoding type"},
             {{"Signals", "Encoding Types", "Mixed"}, 2, "", ""},  // a BCD value has no sheet
         };
