@@ -5,8 +5,10 @@
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/CDuvazadiDoc.h"
+#include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
+#include "sheets/GroupedFramesPage.h"
 #include "sheets/PropertySheet.h"
 #include "views/DataView.h"
 
@@ -14,6 +16,9 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +102,26 @@ std::function<void(QDialog&)> CommitWithName(const QString& name)
         if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("name")))
             field->setText(name);
         static_cast<PropertySheet&>(dialog).Commit();
+    };
+}
+
+// Confirms a sheet after typing a name and giving the record some content:
+// every check tree's first item checked, the first frame the chooser offers.
+std::function<void(QDialog&)> FillWithName(const QString& name)
+{
+    return [name](QDialog& dialog) {
+        for (CheckTree* tree : dialog.findChildren<CheckTree*>())
+            tree->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        if (auto* frames = dialog.findChild<GroupedFramesPage*>()) {
+            frames->SetMenuRunner([](QMenu& menu, const QPoint&) -> QAction* {
+                for (QAction* action : menu.actions())
+                    if (action->isEnabled() && action->data().isValid())
+                        return action;
+                return nullptr;
+            });
+            frames->findChild<QPushButton*>(QStringLiteral("add"))->click();
+        }
+        CommitWithName(name)(dialog);
     };
 }
 
@@ -301,6 +326,44 @@ private Q_SLOTS:
             QCOMPARE(editor.dialogs.names, expected);
             QCOMPARE(editor.dialogs.texts, way.caption.isEmpty() ? QStringList{} : QStringList{way.caption});
         }
+    }
+
+    void addedGroupingRecordsOpenTheirSheetsAndSurviveSaveAndOpen()
+    {
+        struct Added {
+            QStringList parent;
+            QString sheet;
+            QString name;
+        };
+        const Added added[] = {
+            {{"Event Triggered Frames"}, "ETFrameSheet", "EventNew"},
+            {{"Sporadic Frames"}, "SporadicFrmSheet", "SporadicNew"},
+            {{"Signals", "Encoding Types"}, "SigEncSheet", "EncodingNew"},
+            {{"Node Composition"}, "CompConfigSheet", "CfgNew"},
+            {{"Node Composition", "Cfg1"}, "CompFuncSheet", "CompNew"},
+        };
+        RichEditor editor;
+        for (const Added& record : added) {
+            editor.Select(record.parent);
+            editor.dialogs.inspect = FillWithName(record.name);
+            editor.dialogs.answers = {QDialog::Accepted};
+            editor.Tree().RunCommand(kCommandAdd);
+            QCOMPARE(editor.dialogs.names.last(), record.sheet);
+            QVERIFY(editor.Item(record.parent + QStringList{record.name}));
+        }
+
+        // The rich network holds records the file cannot; the new ones it can.
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("grouping.ldf"));
+        editor.chosenSavePaths << path;
+        editor.dialogs.inspect = nullptr;
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(!editor.dialogs.texts.last().contains(QStringLiteral("New")));
+        QVERIFY(editor.frame->OpenDocument(path));
+        editor.Tree().expandAll();
+        for (const Added& record : added)
+            QVERIFY(editor.Item(record.parent + QStringList{record.name}));
     }
 
     void headerClickReordersTheNetworkAndTheTree()
