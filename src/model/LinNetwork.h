@@ -121,6 +121,7 @@ public:
     void ParseEventTriggeredFrames(int& pos, const std::string& text);
     void ParseSporadicFrames(int& pos, const std::string& text);
     void ParseDiagnosticFrames(int& pos, const std::string& text);
+    void ParseDiagnosticSignals(int& pos, const std::string& text);
     void ParseScheduleTables(int& pos, const std::string& text);
 
 private:

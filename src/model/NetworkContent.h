@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FrameRecords.h"
+#include "model/KeptStatement.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 
@@ -25,6 +26,7 @@ struct NetworkContent {
     OwnedList<DiagnosticAddress> diagnosticAddresses;
     OwnedList<SporadicFrame> sporadicFrames;
     OwnedList<EventTriggeredFrame> eventTriggeredFrames;
+    std::vector<DiagnosticSignal> diagnosticSignals;  // as read; empty when the file had none
     DiagnosticFrame masterRequest;
     DiagnosticFrame slaveResponse;
     OwnedList<LinSignal> signals;
@@ -37,4 +39,5 @@ struct NetworkContent {
     OwnedList<NodeAttributes> nodeAttributes;
     OwnedList<CompositeConfiguration> compositeConfigurations;
     std::string headerComment;
+    std::vector<KeptStatement> keptStatements;
 };

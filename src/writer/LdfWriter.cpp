@@ -145,31 +145,76 @@ private:
 
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network), m_written(network) {}
+    explicit LdfTextBuilder(const LinNetwork& network)
+        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size())
+    {
+    }
 
     std::string Build()
     {
         // A network read from a file is written back about as long as it was.
         m_text.reserve(m_net.fileText.size());
         HeaderComment();
+        KeptAfter("");
         HeaderStatements();
         Nodes();
+        KeptAfter(kw::Nodes);
+        DiagnosticAddresses();
+        KeptAfter(kw::DiagnosticAddresses);
         Composite();
+        KeptAfter(kw::Composite);
         Signals();
+        KeptAfter(kw::Signals);
         DiagnosticSignals();
+        KeptAfter(kw::DiagnosticSignals);
         DynamicFrames();
+        KeptAfter(kw::DynamicFrames);
         Frames();
+        KeptAfter(kw::Frames);
         SporadicFrames();
+        KeptAfter(kw::SporadicFrames);
         EventTriggeredFrames();
+        KeptAfter(kw::EventTriggeredFrames);
         DiagnosticFrames();
+        KeptAfter(kw::DiagnosticFrames);
         NodeAttributesBlock();
+        KeptAfter(kw::NodeAttributes);
         ScheduleTables();
+        KeptAfter(kw::ScheduleTables);
+        SignalGroups();
+        KeptAfter(kw::SignalGroups);
         EncodingTypes();
+        KeptAfter(kw::SignalEncodingTypes);
         Representations();
+        KeptAfter(kw::SignalRepresentation);
+        KeptNotYetWritten();
         return std::move(m_text);
     }
 
 private:
+    // The statements the reader kept unread, each where it stood: after the
+    // section or statement of the keyword that came before it in the file.
+    void KeptAfter(const std::string& keyword)
+    {
+        for (std::size_t i = 0; i < m_net.keptStatements.size(); ++i)
+            if (!m_keptWritten[i] && m_net.keptStatements[i].afterKeyword == keyword)
+                WriteKept(i);
+    }
+
+    // Those after sections the writer leaves out go at the end.
+    void KeptNotYetWritten()
+    {
+        for (std::size_t i = 0; i < m_keptWritten.size(); ++i)
+            if (!m_keptWritten[i])
+                WriteKept(i);
+    }
+
+    void WriteKept(std::size_t index)
+    {
+        m_text += m_net.keptStatements[index].text + "\n\n";
+        m_keptWritten[index] = true;
+    }
+
     void HeaderComment()
     {
         m_text += std::string("/* ") + kw::Signature + "\n" + m_net.headerComment + "\n*/\n" + "\n\n";
@@ -178,9 +223,13 @@ private:
     void HeaderStatements()
     {
         m_text += std::string(kw::DescriptionFile) + ";\n";
+        KeptAfter(kw::DescriptionFile);
         Version(kw::ProtocolVersion, m_net.protocolVersion, "\n");
+        KeptAfter(kw::ProtocolVersion);
         Version(kw::LanguageVersion, m_net.languageVersion, "\n\n");
+        KeptAfter(kw::LanguageVersion);
         m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n\n";
+        KeptAfter(kw::Speed);
     }
 
     void Version(const char* keyword, float version, const char* after)
@@ -200,6 +249,17 @@ private:
             m_text += std::string("\t") + kw::Slaves + ": " + Join(names, ", ") + ";\n";
         }
         m_text += "}\n\n";
+    }
+
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void DiagnosticAddresses()
+    {
+        std::string addresses;
+        for (const auto& address : m_net.diagnosticAddresses)
+            if (IsWritableName(address->nodeName))
+                addresses += "\t" + address->nodeName + ": " + Int(address->address) + ";\n";
+        if (!addresses.empty())
+            m_text += std::string(kw::DiagnosticAddresses) + " {\n" + addresses + "}\n\n";
     }
 
     // The section is left out when it would hold no configuration.
@@ -234,12 +294,17 @@ private:
         m_text += "}\n\n";
     }
 
+    // The signals the file gave, else the standard one-byte signals.
     void DiagnosticSignals()
     {
         m_text += std::string(kw::DiagnosticSignals) + " {";
-        for (const char* frame : {kw::MasterReq, kw::SlaveResp})
-            for (int i = 0; i < kDiagnosticBytes; ++i)
-                m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
+        // Names were read as words, so every one is writable.
+        for (const DiagnosticSignal& signal : m_net.diagnosticSignals)
+            m_text += "\n\t" + signal.name + " : " + Int(signal.size) + ", " + Int(signal.initValue) + ";";
+        if (m_net.diagnosticSignals.empty())
+            for (const char* frame : {kw::MasterReq, kw::SlaveResp})
+                for (int i = 0; i < kDiagnosticBytes; ++i)
+                    m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
         m_text += "\n}\n\n";
     }
 
@@ -285,7 +350,10 @@ private:
         for (const auto& frame : m_net.eventTriggeredFrames) {
             if (!m_written.Writes(*frame))
                 continue;
-            m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
+            m_text += "\n\t" + frame->name + ": ";
+            if (!frame->collisionTable.empty())
+                m_text += frame->collisionTable + ", ";
+            m_text += Int(frame->frameId);
             for (const std::string& name : m_written.Frames(frame->frameNames))
                 m_text += ", " + name;
             m_text += ";";
@@ -296,16 +364,27 @@ private:
     void DiagnosticFrames()
     {
         m_text += std::string(kw::DiagnosticFrames) + " {";
-        DiagnosticFrame(kw::MasterReq, kw::MasterReqId);
-        DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId);
+        DiagnosticFrame(kw::MasterReq, kw::MasterReqId, m_net.masterRequest);
+        DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId, m_net.slaveResponse);
         m_text += "\n}\n\n";
     }
 
-    void DiagnosticFrame(const char* name, int id)
+    // The signals the file placed in the frame, else its eight standard
+    // one-byte signals.
+    void DiagnosticFrame(const char* name, int id, const ::DiagnosticFrame& frame)
     {
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
-        for (int i = 0; i < kDiagnosticBytes; ++i)
-            m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
+        bool placed = false;
+        for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
+            if (!IsWritableName(frame.signalNames[i]))
+                continue;
+            m_text += "\n\t\t" + frame.signalNames[i] + ", " +
+                      Int(i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0) + ";";
+            placed = true;
+        }
+        if (!placed)
+            for (int i = 0; i < kDiagnosticBytes; ++i)
+                m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
         m_text += "\n\t}";
     }
 
@@ -402,6 +481,23 @@ private:
         }
     }
 
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void SignalGroups()
+    {
+        std::string groups;
+        for (const auto& group : m_net.signalGroups) {
+            if (!IsWritableName(group->name))
+                continue;
+            groups += "\t" + group->name + ": " + Int(group->groupSize) + " {\n";
+            for (std::size_t i = 0; i < group->signalNames.size() && i < group->offsets.size(); ++i)
+                if (IsWritableName(group->signalNames[i]))
+                    groups += "\t\t" + group->signalNames[i] + ", " + Int(static_cast<int>(group->offsets[i])) + ";\n";
+            groups += "\t}\n";
+        }
+        if (!groups.empty())
+            m_text += std::string(kw::SignalGroups) + " {\n" + groups + "}\n\n";
+    }
+
     void EncodingTypes()
     {
         m_text += std::string(kw::SignalEncodingTypes) + " {\n";
@@ -439,6 +535,7 @@ private:
     const LinNetwork& m_net;
     const WrittenNames m_written;
     std::string m_text;
+    std::vector<bool> m_keptWritten;
 };
 
 // Shown to users verbatim; keep the spelling.
@@ -446,7 +543,6 @@ const char* const kCommentName = "its name would begin a comment";
 const char* const kNoPublisher = "no publisher";
 const char* const kNoLogicalNodes = "no logical nodes";
 const char* const kNoWrittenFrame = "none of its frames is written";
-const char* const kNeverWritten = "the file is written without them";
 const char* const kNoSlave = "no slave of that name";
 const char* const kSecondAttributes = "the slave's first attributes are written instead";
 const char* const kEntryNamesUnwritten = "names no frame or node that is written";
@@ -466,7 +562,8 @@ public:
             if (!m_written.IsSignal(signal->name))
                 Add("Signal " + signal->name, signal->publisher.empty() ? kNoPublisher : kCommentName);
         for (const auto& group : m_net.signalGroups)
-            Add("Signal group " + group->name, kNeverWritten);
+            if (!IsWritableName(group->name))
+                Add("Signal group " + group->name, kCommentName);
         for (const auto& frame : m_net.frames)
             if (!m_written.IsFrame(frame->name))
                 Add("Frame " + frame->name, frame->publisher.empty() ? kNoPublisher : kCommentName);
@@ -474,7 +571,8 @@ public:
         FramesOfFrames("Event-triggered frame ", m_net.eventTriggeredFrames);
         Attributes();
         for (const auto& address : m_net.diagnosticAddresses)
-            Add("Diagnostic address of " + address->nodeName, kNeverWritten);
+            if (!IsWritableName(address->nodeName))
+                Add("Diagnostic address of " + address->nodeName, kCommentName);
         ScheduleTables();
         for (const auto& type : m_net.encodingTypes)
             if (!m_written.IsEncoding(type->name))

@@ -45,3 +45,5 @@ std::string ToLfLineEnds(const std::string& text);
 // the same 32-bit float, else the shortest plain decimal (no exponent) that
 // does. Independent of the C locale.
 std::string FormatLdfFloat(float value);
+// The same for a number kept at double precision.
+std::string FormatLdfFloat(double value);

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string Exact(float value)
+template <typename Number> std::string Exact(Number value)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -46,6 +46,8 @@ public:
         Add("speedKbps", Exact(n.speedKbps));
         Add("master", n.masterName + ", " + std::to_string(n.timeBaseMs) + " ms, " + Exact(n.jitterMs) + " ms");
         Add("headerComment", n.headerComment);
+        for (const KeptStatement& statement : n.keptStatements)
+            Add("keptStatement[" + statement.afterKeyword + "]", statement.text);
         Add("dynamicFrameIds", List(n.dynamicFrameIds));
     }
 
@@ -105,7 +107,10 @@ public:
             Add("frame[" + f->name + "]", std::to_string(f->frameId) + ", " + f->publisher + ", " +
                                               std::to_string(f->length) + " " + Placed(f->signalNames, f->offsets));
         for (const auto& f : n.eventTriggeredFrames)
-            Add("eventTriggeredFrame[" + f->name + "]", std::to_string(f->frameId) + " " + List(f->frameNames));
+            Add("eventTriggeredFrame[" + f->name + "]",
+                f->collisionTable + " " + std::to_string(f->frameId) + " " + List(f->frameNames));
+        for (const DiagnosticSignal& s : n.diagnosticSignals)
+            Add("diagnosticSignal[" + s.name + "]", std::to_string(s.size) + ", " + std::to_string(s.initValue));
         for (const auto& f : n.sporadicFrames)
             Add("sporadicFrame[" + f->name + "]", List(f->frameNames));
         Add("masterRequest", Placed(n.masterRequest.signalNames, n.masterRequest.offsets));

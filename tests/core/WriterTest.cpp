@@ -86,7 +86,7 @@ std::unique_ptr<LinNetwork> RichNetwork()
     event.frameId = 58;
     event.frameNames = {"Status"};
     Append(n->eventTriggeredFrames, "EmptyEvent").frameId = 59;
-    n->masterRequest.AddSignal("NotWritten", "0");
+    n->masterRequest.AddSignal("Not//Written", "0");
 
     // Attributes in another order than the slaves, and one for a non-slave.
     NodeAttributes& seat = Append(n->nodeAttributes, "Seat");
@@ -132,8 +132,8 @@ std::unique_ptr<LinNetwork> RichNetwork()
     EncodingType& voltage = Append(n->encodingTypes, "Voltage");
     voltage.AddLogicalValue(0, "off");
     voltage.AddLogicalValue(1, "");
-    voltage.AddPhysicalRange(1, 1000, 0.001f, -32.766f, "V");
-    voltage.AddPhysicalRange(1001, 2000, 0.5f, 0.0f, "");
+    voltage.AddPhysicalRange(1, 1000, 0.001, -32.766, "V");
+    voltage.AddPhysicalRange(1001, 2000, 0.5, 0.0, "");
     voltage.bcdCount = 1;
     voltage.asciiCount = 1;
     Append(n->encodingTypes, "EmptyEncoding");
@@ -161,7 +161,7 @@ TEST(LdfWriter, LeavesOutStatementsTheReaderCannotTakeBack)
 {
     const std::string text = RichNetwork()->BuildLdfText();
     for (const char* name : {"EmptyComposite", "NoPublisher", "NoPublisherFrame", "EmptySporadic", "EmptyEvent",
-                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "NotWritten"})
+                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "Not//Written"})
         EXPECT_FALSE(Contains(text, name)) << name;
     EXPECT_TRUE(Contains(text, "\tconfiguration EmptyConfiguration {\n\t}\n"));
     EXPECT_TRUE(Contains(text, "\tEmptyBytes: 24, { 0, 0, 0 }, Gateway, Seat;\n"));
