@@ -15,12 +15,12 @@ constexpr NumberField kIntegerField{INT_MAX, false};
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The two-decimal text of scale and offset, in the lines and in the fields.
-std::string TwoDecimals(float value) { return FormatFixed(value, 2); }
+std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
 
 // A decimal field's value; the stored one when the field shows it unchanged.
-float DecimalOf(const std::string& text, float stored)
+double DecimalOf(const std::string& text, double stored)
 {
-    return text == TwoDecimals(stored) ? stored : static_cast<float>(ParseDouble(text));
+    return text == TwoDecimals(stored) ? stored : ParseDouble(text);
 }
 
 std::size_t CountOf(int count) { return count > 0 ? static_cast<std::size_t>(count) : 0; }
@@ -57,7 +57,7 @@ void EncodingTypeForm::AddValue(EncodingValueKind kind)
         values.AddLogicalValue(0, {});
         break;
     case EncodingValueKind::Physical:
-        values.AddPhysicalRange(0, 0, 0.0f, 0.0f, {});
+        values.AddPhysicalRange(0, 0, 0.0, 0.0, {});
         break;
     case EncodingValueKind::Bcd:
         ++values.bcdCount;

@@ -98,13 +98,13 @@ TEST(EncodingForms, TheCopyIsWrittenOnlyOnCommitAndTheNameFollowsItsMentions)
 TEST(EncodingForms, ScaleAndOffsetAreStoredAsTypedAndKeptWhenUntouched)
 {
     auto n = MakeRichNetwork();
-    n->encodingTypes[1]->physicalRanges[0]->offset = 0.126f;
+    n->encodingTypes[1]->physicalRanges[0]->offset = 0.126;
     std::optional<EncodingValueForm> form = EncodingValueForm::Read(*n, 1, 1);
     ASSERT_TRUE(form && form->physical);
     EXPECT_EQ(form->scale, "1.25");
     EXPECT_EQ(form->offset, "0.13");
     form->Commit(*n, 1, 1);
-    EXPECT_EQ(n->encodingTypes[1]->physicalRanges[0]->offset, 0.126f);
+    EXPECT_EQ(n->encodingTypes[1]->physicalRanges[0]->offset, 0.126);
 
     form->min = "7";
     form->scale = "0.0625";
@@ -114,8 +114,8 @@ TEST(EncodingForms, ScaleAndOffsetAreStoredAsTypedAndKeptWhenUntouched)
     const PhysicalRange& range = *n->encodingTypes[1]->physicalRanges[0];
     EXPECT_EQ(range.min, 7);
     EXPECT_EQ(range.max, 254);
-    EXPECT_FLOAT_EQ(range.scale, 0.0625f);
-    EXPECT_FLOAT_EQ(range.offset, 0.0f);
+    EXPECT_EQ(range.scale, 0.0625);
+    EXPECT_EQ(range.offset, 0.0);
     EXPECT_EQ(range.text, "km/h");
 
     form = EncodingValueForm::Read(*n, 1, 0);

@@ -339,7 +339,7 @@ private Q_SLOTS:
         Replace(scale, QStringLiteral("0.0625197"));  // the ninth character is refused
         QCOMPARE(scale->text(), QStringLiteral("0.062519"));
         physical->Commit();
-        QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->scale, 0.062519f);
+        QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->scale, 0.062519);
     }
 
     void encodingTypeSheetsAddAndDeleteValuesOnACopy()
