@@ -3,19 +3,15 @@
 #include "controls/CheckTree.h"
 #include "sheets/PageHelpers.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 CompFuncNP2::CompFuncNP2(const TextCodec& codec, QWidget* parent)
     : QWidget(parent), m_codec(codec), m_nodes(Named(new CheckTree(this), "functionalNodes"))
 {
-    auto* group = new QGroupBox(tr("Check all supported nodes"), this);
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(m_nodes);
-    groupLayout->addWidget(m_nodes->MakeUncheckAllButton(this), 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(
+        GroupWithButtons(tr("Check all supported nodes"), m_nodes, {m_nodes->MakeUncheckAllButton(this)}, this));
 }
 
 void CompFuncNP2::Show(const CompositeNodeForm& form)

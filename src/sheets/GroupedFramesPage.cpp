@@ -19,13 +19,7 @@ GroupedFramesPage::GroupedFramesPage(const LinNetwork& network, const TextCodec&
 
 void GroupedFramesPage::Show(const std::vector<std::string>& frames) { m_frames->SetItems(ToQtList(frames, m_codec)); }
 
-std::vector<std::string> GroupedFramesPage::Frames() const
-{
-    std::vector<std::string> frames;
-    for (const QString& frame : m_frames->Items())
-        frames.push_back(m_codec.FromQt(frame));
-    return frames;
-}
+std::vector<std::string> GroupedFramesPage::Frames() const { return FromQtList(m_frames->Items(), m_codec); }
 
 void GroupedFramesPage::ChooseFrameToAdd()
 {

@@ -5,11 +5,17 @@
 #include "sheets/DynFrmSheet.h"
 #include "sheets/ETFrameSheet.h"
 #include "sheets/EncValSheet.h"
+#include "sheets/FrameOffSheet.h"
+#include "sheets/FrameSheet.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
 #include "sheets/PropertySheet.h"
+#include "sheets/ScheduleNameSheet.h"
+#include "sheets/ScheduleSheet.h"
 #include "sheets/SigEncSheet.h"
+#include "sheets/SignalRepSheet.h"
+#include "sheets/SignalSheet.h"
 #include "sheets/SporadicFrmSheet.h"
 
 #include <map>
@@ -31,6 +37,12 @@ const std::map<SheetId, SheetFactory>& Registry()
         {SheetId::NetworkSheet, &Make<NetworkSheet>},
         {SheetId::MasterSheet, &Make<MasterSheet>},
         {SheetId::NAttSheet, &Make<NAttSheet>},
+        {SheetId::SignalSheet, &Make<SignalSheet>},
+        {SheetId::SignalRepSheet, &Make<SignalRepSheet>},
+        {SheetId::FrameSheet, &Make<FrameSheet>},
+        {SheetId::FrameOffSheet, &Make<FrameOffSheet>},
+        {SheetId::ScheduleNameSheet, &Make<ScheduleNameSheet>},
+        {SheetId::ScheduleSheet, &Make<ScheduleSheet>},
         {SheetId::SigEncSheet, &Make<SigEncSheet>},
         {SheetId::EncValSheet, &Make<EncValSheet>},
         {SheetId::ETFrameSheet, &Make<ETFrameSheet>},
