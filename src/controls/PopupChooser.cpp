@@ -13,9 +13,13 @@ std::unique_ptr<TitledPopupMenu> MakeChoiceMenu(const ChoiceMenu& choices, const
     for (const ChoiceGroup& group : choices.groups) {
         if (group.entries.empty())
             continue;
-        menu->AddHeading(codec.ToQt(group.heading));
-        for (const std::string& entry : group.entries)
-            menu->addAction(codec.ToQt(entry))->setData(command++);
+        if (!group.heading.empty())
+            menu->AddHeading(codec.ToQt(group.heading));
+        for (const std::string& entry : group.entries) {
+            QAction* action = menu->addAction(codec.ToQt(entry));
+            action->setData(command++);
+            action->setEnabled(group.greyed.count(entry) == 0);
+        }
     }
     return menu;
 }
@@ -24,7 +28,7 @@ int ChooseFromMenu(const ChoiceMenu& choices, const TextCodec& codec, QWidget* p
 {
     const std::unique_ptr<TitledPopupMenu> menu = MakeChoiceMenu(choices, codec, parent);
     const QAction* chosen = run(*menu, QCursor::pos());
-    if (!chosen || !chosen->data().isValid())
+    if (!chosen || !chosen->isEnabled() || !chosen->data().isValid())
         return -1;
     return chosen->data().toInt() - ChoiceMenu::kFirstCommand;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 // The row an Add/Delete list selects after it deleted deletedRow and holds
@@ -9,11 +10,13 @@
 int RowAfterDelete(int deletedRow, int rowsLeft);
 
 // The entries of an Add chooser: a title, then groups of entries, each under
-// its heading. A group without entries is left out, heading and all. The
-// entries are numbered in order over all groups, from 0.
+// its heading (none when empty). A group without entries is left out,
+// heading and all. The entries are numbered in order over all groups, from
+// 0; greyed ones are shown but cannot be chosen.
 struct ChoiceGroup {
     std::string heading;
     std::vector<std::string> entries;
+    std::unordered_set<std::string> greyed = {};
 };
 
 struct ChoiceMenu {

@@ -1,5 +1,10 @@
 #include "sheets/SheetRegistry.h"
 
+#include "sheets/CompConfigSheet.h"
+#include "sheets/CompFuncSheet.h"
+#include "sheets/DynFrmSheet.h"
+#include "sheets/ETFrameSheet.h"
+#include "sheets/EncValSheet.h"
 #include "sheets/FrameOffSheet.h"
 #include "sheets/FrameSheet.h"
 #include "sheets/MasterSheet.h"
@@ -8,8 +13,10 @@
 #include "sheets/PropertySheet.h"
 #include "sheets/ScheduleNameSheet.h"
 #include "sheets/ScheduleSheet.h"
+#include "sheets/SigEncSheet.h"
 #include "sheets/SignalRepSheet.h"
 #include "sheets/SignalSheet.h"
+#include "sheets/SporadicFrmSheet.h"
 
 #include <map>
 
@@ -27,11 +34,22 @@ std::unique_ptr<PropertySheet> Make(const SheetRequest& request, LinNetwork& net
 const std::map<SheetId, SheetFactory>& Registry()
 {
     static const std::map<SheetId, SheetFactory> registry = {
-        {SheetId::NetworkSheet, &Make<NetworkSheet>},     {SheetId::MasterSheet, &Make<MasterSheet>},
-        {SheetId::NAttSheet, &Make<NAttSheet>},           {SheetId::SignalSheet, &Make<SignalSheet>},
-        {SheetId::SignalRepSheet, &Make<SignalRepSheet>}, {SheetId::FrameSheet, &Make<FrameSheet>},
-        {SheetId::FrameOffSheet, &Make<FrameOffSheet>},   {SheetId::ScheduleNameSheet, &Make<ScheduleNameSheet>},
+        {SheetId::NetworkSheet, &Make<NetworkSheet>},
+        {SheetId::MasterSheet, &Make<MasterSheet>},
+        {SheetId::NAttSheet, &Make<NAttSheet>},
+        {SheetId::SignalSheet, &Make<SignalSheet>},
+        {SheetId::SignalRepSheet, &Make<SignalRepSheet>},
+        {SheetId::FrameSheet, &Make<FrameSheet>},
+        {SheetId::FrameOffSheet, &Make<FrameOffSheet>},
+        {SheetId::ScheduleNameSheet, &Make<ScheduleNameSheet>},
         {SheetId::ScheduleSheet, &Make<ScheduleSheet>},
+        {SheetId::SigEncSheet, &Make<SigEncSheet>},
+        {SheetId::EncValSheet, &Make<EncValSheet>},
+        {SheetId::ETFrameSheet, &Make<ETFrameSheet>},
+        {SheetId::SporadicFrmSheet, &Make<SporadicFrmSheet>},
+        {SheetId::DynFrmSheet, &Make<DynFrmSheet>},
+        {SheetId::CompConfigSheet, &Make<CompConfigSheet>},
+        {SheetId::CompFuncSheet, &Make<CompFuncSheet>},
     };
     return registry;
 }

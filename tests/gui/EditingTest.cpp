@@ -5,8 +5,10 @@
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "app/CDuvazadiDoc.h"
+#include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
+#include "sheets/GroupedFramesPage.h"
 #include "sheets/PropertySheet.h"
 #include "views/DataView.h"
 
@@ -14,6 +16,10 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,6 +102,26 @@ std::function<void(QDialog&)> CommitWithName(const QString& name)
         if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("name")))
             field->setText(name);
         static_cast<PropertySheet&>(dialog).Commit();
+    };
+}
+
+// Confirms a sheet after typing a name and giving the record some content:
+// every check tree's first item checked, the first frame the chooser offers.
+std::function<void(QDialog&)> FillWithName(const QString& name)
+{
+    return [name](QDialog& dialog) {
+        for (CheckTree* tree : dialog.findChildren<CheckTree*>())
+            tree->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        if (auto* frames = dialog.findChild<GroupedFramesPage*>()) {
+            frames->SetMenuRunner([](QMenu& menu, const QPoint&) -> QAction* {
+                for (QAction* action : menu.actions())
+                    if (action->isEnabled() && action->data().isValid())
+                        return action;
+                return nullptr;
+            });
+            frames->findChild<QPushButton*>(QStringLiteral("add"))->click();
+        }
+        CommitWithName(name)(dialog);
     };
 }
 
@@ -292,6 +318,82 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names.size(), int(std::size(cases)));
     }
 
+    void everyGroupingRecordOpensItsSheetFromTheTreeAndTheList()
+    {
+        struct Way {
+            QStringList item;
+            int row;  // -1: double-click the tree item, else this row of its list
+            QString sheet;
+            QString caption;
+        };
+        const Way ways[] = {
+            {{"Node Composition", "Cfg1"}, -1, "CompConfigSheet", "Configuration"},
+            {{"Node Composition"}, 0, "CompConfigSheet", "Configuration"},
+            {{"Node Composition", "Cfg1", "CompB"}, -1, "CompFuncSheet", "Properties"},
+            {{"Node Composition", "Cfg1"}, 1, "CompFuncSheet", "Configuration"},
+            {{"Event Triggered Frames", "EventAll"}, -1, "ETFrameSheet", "Event Triggered Frame"},
+            {{"Event Triggered Frames"}, 0, "ETFrameSheet", "Event Triggered Frame"},
+            {{"Sporadic Frames", "SpoMotor"}, -1, "SporadicFrmSheet", "Sporadic Frame"},
+            {{"Sporadic Frames"}, 0, "SporadicFrmSheet", "Sporadic Frame"},
+            {{"Dynamic Frames"}, -1, "DynFrmSheet", "Dynamic Frames"},
+            {{"Dynamic Frames"}, 0, "DynFrmSheet", "Dynamic Frames"},
+            {{"Signals", "Encoding Types", "Speed"}, -1, "SigEncSheet", "Encoding Type"},
+            {{"Signals", "Encoding Types"}, 0, "SigEncSheet", "Signal Encoding"},
+            {{"Signals", "Encoding Types", "Mixed"}, 1, "EncValSheet", "Encoding type"},
+            {{"Signals", "Encoding Types", "Mixed"}, 2, "", ""},  // a BCD value has no sheet
+        };
+        for (const Way& way : ways) {
+            RichEditor editor;
+            if (way.row < 0) {
+                editor.DoubleClick(editor.Tree(), editor.Item(way.item));
+            } else {
+                editor.Select(way.item);
+                editor.DoubleClick(editor.List(), editor.Row(way.row));
+            }
+            const QStringList expected = way.sheet.isEmpty() ? QStringList{} : QStringList{way.sheet};
+            QCOMPARE(editor.dialogs.names, expected);
+            QCOMPARE(editor.dialogs.texts, way.caption.isEmpty() ? QStringList{} : QStringList{way.caption});
+        }
+    }
+
+    void addedGroupingRecordsOpenTheirSheetsAndSurviveSaveAndOpen()
+    {
+        struct Added {
+            QStringList parent;
+            QString sheet;
+            QString name;
+        };
+        const Added added[] = {
+            {{"Event Triggered Frames"}, "ETFrameSheet", "EventNew"},
+            {{"Sporadic Frames"}, "SporadicFrmSheet", "SporadicNew"},
+            {{"Signals", "Encoding Types"}, "SigEncSheet", "EncodingNew"},
+            {{"Node Composition"}, "CompConfigSheet", "CfgNew"},
+            {{"Node Composition", "Cfg1"}, "CompFuncSheet", "CompNew"},
+        };
+        RichEditor editor;
+        for (const Added& record : added) {
+            editor.Select(record.parent);
+            editor.dialogs.inspect = FillWithName(record.name);
+            editor.dialogs.answers = {QDialog::Accepted};
+            editor.Tree().RunCommand(kCommandAdd);
+            QCOMPARE(editor.dialogs.names.last(), record.sheet);
+            QVERIFY(editor.Item(record.parent + QStringList{record.name}));
+        }
+
+        // The rich network holds records the file cannot; the new ones it can.
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("grouping.ldf"));
+        editor.chosenSavePaths << path;
+        editor.dialogs.inspect = nullptr;
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(!editor.dialogs.texts.last().contains(QStringLiteral("New")));
+        QVERIFY(editor.frame->OpenDocument(path));
+        editor.Tree().expandAll();
+        for (const Added& record : added)
+            QVERIFY(editor.Item(record.parent + QStringList{record.name}));
+    }
+
     void headerClickReordersTheNetworkAndTheTree()
     {
         RichEditor editor;
@@ -325,9 +427,14 @@ private Q_SLOTS:
         editor.ClickHeader(0);
         QCOMPARE(editor.Column(0), (QStringList{"Physical", "Logical", "BCD"}));
         QCOMPARE(DumpNetwork(*editor.Network()), before);
+        QString page;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            page = static_cast<PropertySheet&>(dialog).Tabs()->tabText(0);
+        };
         editor.DoubleClick(editor.List(), editor.Row(0));
-        // No encoding value sheet yet: nothing opens, nothing breaks.
-        QVERIFY(editor.dialogs.names.isEmpty());
+        // The sorted row opens the sheet of its own value.
+        QCOMPARE(editor.dialogs.names, QStringList{"EncValSheet"});
+        QCOMPARE(page, QStringLiteral("Physical properties"));
         QCOMPARE(editor.List().SelectedRow(), 1);
     }
 

@@ -2,14 +2,23 @@
 #include "SheetTestHelpers.h"
 #include "controls/CheckTree.h"
 #include "controls/ChoiceBox.h"
+#include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
+#include "sheets/DynFrmSheet.h"
+#include "sheets/ETFrameSheet.h"
+#include "sheets/GroupedFramesPage.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
 #include "sheets/SheetRegistry.h"
+#include "sheets/SigEnc2.h"
+#include "sheets/SigEncSheet.h"
+#include "sheets/SporadicFrmSheet.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -35,6 +44,42 @@ std::unique_ptr<LinNetwork> MakeNetwork()
 }
 
 SheetRequest SlaveSheet(int slave) { return SheetRequest{SheetId::NAttSheet, "Attributes", slave}; }
+
+QStringList ListTexts(QWidget& sheet, const char* name)
+{
+    QStringList texts;
+    auto* list = Find<QWidget>(sheet, name)->findChild<QListWidget*>();
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+void ClickButton(QWidget& sheet, const char* list, const char* button)
+{
+    Find<QWidget>(sheet, list)->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+// Stands in for a chooser: records its entries ("-" before a greyed one)
+// and chooses the one with the given text.
+struct ChooserStandIn {
+    QStringList entries;
+
+    MenuRunner Choose(const QString& text)
+    {
+        return [this, text](QMenu& menu, const QPoint&) -> QAction* {
+            QAction* chosen = nullptr;
+            entries.clear();
+            for (QAction* action : menu.actions()) {
+                if (!action->data().isValid())
+                    continue;
+                entries << (action->isEnabled() ? QString() : QStringLiteral("-")) + action->text();
+                if (action->text() == text && action->isEnabled())
+                    chosen = action;
+            }
+            return chosen;
+        };
+    }
+};
 
 }  // namespace
 
@@ -216,6 +261,136 @@ private Q_SLOTS:
         QVERIFY(sheet);
         QCOMPARE(sheet->Tabs()->count(), 4);
         QCOMPARE(sheet->Tabs()->tabText(3), QStringLiteral("Configurable frames"));
+    }
+
+    void compositeNodeSheetsOfferTheSlavesAndRenameWithinTheirConfiguration()
+    {
+        auto network = MakeRichNetwork();
+        auto sheet = CreateSheet(SheetRequest{SheetId::CompFuncSheet, "Properties", 0, 1}, *network, NewDocumentCodec(),
+                                 nullptr);
+        QVERIFY(sheet);
+        QCOMPARE(sheet->Tabs()->tabText(1), QStringLiteral("Functional Nodes"));
+        auto* nodes = Find<CheckTree>(*sheet, "functionalNodes");
+        QCOMPARE(nodes->topLevelItemCount(), 3);
+        QCOMPARE(nodes->topLevelItem(2)->text(0), QStringLiteral("Door"));
+        nodes->topLevelItem(2)->setCheckState(0, Qt::Checked);
+        Replace(Find<QLineEdit>(*sheet, "name"), QStringLiteral("CompA"));
+        sheet->Commit();
+        const CompositeNode& compB = *network->compositeConfigurations[0]->compositeNodes[1];
+        QCOMPARE(compB.name, std::string("CompA0"));
+        QCOMPARE(compB.logicalNodes, std::vector<std::string>{"Door"});
+
+        auto config = CreateSheet(SheetRequest{SheetId::CompConfigSheet, "Configuration", 0}, *network,
+                                  NewDocumentCodec(), nullptr);
+        QCOMPARE(config->Tabs()->tabText(0), QStringLiteral("Properties"));
+        Replace(Find<QLineEdit>(*config, "name"), QStringLiteral("Body"));
+        config->Commit();
+        QCOMPARE(network->compositeConfigurations[0]->name, std::string("Body"));
+    }
+
+    void encodingValueSheetsShowTheirKindsPageAndStoreScaleAsTyped()
+    {
+        auto network = MakeRichNetwork();
+        auto logical = CreateSheet(SheetRequest{SheetId::EncValSheet, "Encoding type", 1, 0}, *network,
+                                   NewDocumentCodec(), nullptr);
+        QCOMPARE(logical->Tabs()->count(), 1);
+        QCOMPARE(logical->Tabs()->tabText(0), QStringLiteral("Logical properties"));
+        QCOMPARE(Find<QLineEdit>(*logical, "text")->text(), QStringLiteral("Off"));
+
+        auto physical = CreateSheet(SheetRequest{SheetId::EncValSheet, "Encoding type", 1, 1}, *network,
+                                    NewDocumentCodec(), nullptr);
+        QCOMPARE(physical->Tabs()->tabText(0), QStringLiteral("Physical properties"));
+        auto* scale = Find<QLineEdit>(*physical, "scale");
+        QCOMPARE(scale->text(), QStringLiteral("1.25"));
+        ShowPageOf(*physical, scale);
+        Replace(scale, QStringLiteral("0.0625197"));  // the ninth character is refused
+        QCOMPARE(scale->text(), QStringLiteral("0.062519"));
+        physical->Commit();
+        QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->scale, 0.062519);
+    }
+
+    void encodingTypeSheetsAddAndDeleteValuesOnACopy()
+    {
+        auto network = MakeRichNetwork();
+        const std::string before = DumpNetwork(*network);
+        ChooserStandIn chooser;
+        {
+            SigEncSheet sheet(SheetRequest{SheetId::SigEncSheet, "Encoding Type", 1}, *network, NewDocumentCodec());
+            sheet.findChild<SigEnc2*>()->SetMenuRunner(chooser.Choose(QStringLiteral("BCD")));
+            ClickButton(sheet, "values", "add");
+            QCOMPARE(chooser.entries, (QStringList{"Logical", "Physical", "BCD", "ASCII"}));
+            QCOMPARE(ListTexts(sheet, "values"),
+                     (QStringList{"Logical value (0, \"Off\")", "Physical value (1, 254, 1.25, 0.00, \"%\")",
+                                  "bcd_value", "bcd_value"}));
+            sheet.reject();
+        }
+        QCOMPARE(DumpNetwork(*network), before);
+
+        SigEncSheet sheet(SheetRequest{SheetId::SigEncSheet, "Encoding Type", 1}, *network, NewDocumentCodec());
+        sheet.findChild<SigEnc2*>()->SetMenuRunner(chooser.Choose(QStringLiteral("Logical")));
+        ClickButton(sheet, "values", "add");
+        auto* list = Find<QWidget>(sheet, "values")->findChild<QListWidget*>();
+        list->setCurrentRow(3);  // the BCD value, now the fourth line
+        ClickButton(sheet, "values", "delete");
+        QCOMPARE(list->currentRow(), 2);
+        sheet.Commit();
+        const EncodingType& mixed = *network->encodingTypes[1];
+        QCOMPARE(mixed.bcdCount, 0);
+        QCOMPARE(mixed.logicalValues.size(), std::size_t(2));
+    }
+
+    void frameGroupSheetsOfferFreeIdsAndGreyListedFrames()
+    {
+        auto network = MakeRichNetwork();
+        ETFrameSheet sheet(SheetRequest{SheetId::ETFrameSheet, "Event Triggered Frame", 0}, *network,
+                           NewDocumentCodec());
+        auto* frameId = Find<ChoiceBox>(sheet, "frameId");
+        QCOMPARE(frameId->count(), 57);
+        QCOMPARE(frameId->Selected(), QStringLiteral("58"));
+        QCOMPARE(ListTexts(sheet, "frames"), (QStringList{"MotorState", "DoorState"}));
+        ChooserStandIn chooser;
+        sheet.findChild<GroupedFramesPage*>()->SetMenuRunner(chooser.Choose(QStringLiteral("MotorCmd")));
+        ClickButton(sheet, "frames", "add");
+        QCOMPARE(chooser.entries, (QStringList{"MotorCmd", "-MotorState", "-DoorState"}));
+        frameId->Select(QStringLiteral("5"));
+        sheet.Commit();
+        const EventTriggeredFrame& eventAll = *network->eventTriggeredFrames[0];
+        QCOMPARE(eventAll.frameNames, (std::vector<std::string>{"MotorState", "DoorState", "MotorCmd"}));
+        QCOMPARE(eventAll.frameId, 5);
+
+        SporadicFrmSheet sporadic(SheetRequest{SheetId::SporadicFrmSheet, "Sporadic Frame", 0}, *network,
+                                  NewDocumentCodec());
+        QCOMPARE(sporadic.Tabs()->tabText(1), QStringLiteral("Frames"));
+        Find<QWidget>(sporadic, "frames")->findChild<QListWidget*>()->setCurrentRow(0);
+        ClickButton(sporadic, "frames", "delete");
+        Replace(Find<QLineEdit>(sporadic, "name"), QStringLiteral("MotorCmd"));
+        sporadic.Commit();
+        QCOMPARE(network->sporadicFrames[0]->name, std::string("MotorCmd0"));
+        QCOMPARE(network->sporadicFrames[0]->frameNames, std::vector<std::string>{"DoorState"});
+    }
+
+    void dynamicIdsAreStoredAsAddedAndShownAscending()
+    {
+        auto network = MakeRichNetwork();
+        {
+            DynFrmSheet sheet(SheetRequest{SheetId::DynFrmSheet, "Dynamic Frames"}, *network, NewDocumentCodec());
+            auto* free = Find<ChoiceBox>(sheet, "freeIds");
+            QCOMPARE(free->count(), 58);
+            ClickButton(sheet, "dynamicIds", "add");  // nothing chosen: nothing added
+            for (const char* id : {"40", "12"}) {
+                free->Select(QString::fromLatin1(id));
+                ClickButton(sheet, "dynamicIds", "add");
+            }
+            Find<QWidget>(sheet, "dynamicIds")->findChild<QListWidget*>()->setCurrentRow(0);
+            ClickButton(sheet, "dynamicIds", "delete");
+            QCOMPARE(ListTexts(sheet, "dynamicIds"), (QStringList{"51", "40", "12"}));
+            QCOMPARE(free->count(), 57);
+            QCOMPARE(free->itemText(48), QStringLiteral("50"));
+            sheet.Commit();
+        }
+        QCOMPARE(network->dynamicFrameIds, (std::vector<unsigned>{51, 40, 12}));
+        DynFrmSheet sheet(SheetRequest{SheetId::DynFrmSheet, "Dynamic Frames"}, *network, NewDocumentCodec());
+        QCOMPARE(ListTexts(sheet, "dynamicIds"), (QStringList{"12", "40", "51"}));
     }
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/TextCodec.h"
+#include "editing/FrameGroupForms.h"
+
+#include <QWidget>
+
+class ChoiceBox;
+class NameEdit;
+
+// The "General" page of an event-triggered frame: its name and its id,
+// chosen from the ids on offer.
+class ETFrameP1 : public QWidget {
+    Q_OBJECT
+
+public:
+    ETFrameP1(const TextCodec& codec, QWidget* parent = nullptr);
+
+    void Show(const EventTriggeredFrameForm& form, const std::vector<std::string>& idChoices);
+    void ReadInto(EventTriggeredFrameForm& form) const;
+
+private:
+    const TextCodec& m_codec;
+    NameEdit* m_name;
+    ChoiceBox* m_frameId;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/DialogRunner.h"
+#include "app/TextCodec.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class AddDeleteList;
+class LinNetwork;
+
+// The "Frames" page of an event-triggered or sporadic frame: the
+// unconditional frames it stands for, added through the "Add Frame" chooser
+// (frames already listed are greyed there) and deleted from the list.
+class GroupedFramesPage : public QWidget {
+    Q_OBJECT
+
+public:
+    GroupedFramesPage(const LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
+
+    // How the chooser runs; tests pick its entry themselves.
+    void SetMenuRunner(const MenuRunner& run) { m_runMenu = run; }
+    void Show(const std::vector<std::string>& frames);
+    std::vector<std::string> Frames() const;
+
+private:
+    void ChooseFrameToAdd();
+
+    const LinNetwork& m_network;
+    const TextCodec& m_codec;
+    AddDeleteList* m_frames;
+    MenuRunner m_runMenu = ExecMenu;
+};
