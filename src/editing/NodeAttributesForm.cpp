@@ -4,6 +4,7 @@
 #include "model/LinVersion.h"
 #include "model/UniqueNames.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -54,8 +55,8 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     form.protocol = SelectedIf(ProtocolChoices(), a.protocol);
     form.configuredNad = a.configuredNad >= 1 && a.configuredNad <= kLastNad ? std::to_string(a.configuredNad) : "";
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
-    form.p2Min = std::to_string(a.p2MinMs);
-    form.stMin = std::to_string(a.stMinMs);
+    form.p2Min = FormatLdfNumber(a.p2MinMs);
+    form.stMin = FormatLdfNumber(a.stMinMs);
     form.supplierId = Unsigned(a.supplierId);
     form.functionId = Unsigned(a.functionId);
     form.variant = Unsigned(a.variant);
@@ -72,6 +73,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
         ConfigurableFrameChoice& choice = form.frames[found->second];
         choice.checked = true;
         choice.messageId = configurable->messageId;
+        choice.hasMessageId = configurable->hasMessageId;
     }
     return form;
 }
@@ -91,13 +93,16 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     a.protocol = protocol.empty() ? lin::kStandardVersionText : protocol;
     a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
     a.responseErrorSignal = responseErrorSignal;
-    a.p2MinMs = ParseInt(p2Min);
-    a.stMinMs = ParseInt(stMin);
+    a.p2MinMs = ParseDouble(p2Min);
+    a.stMinMs = ParseDouble(stMin);
     a.configurableFrames.clear();
-    for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i)
-        if (frames[i].checked)
-            a.configurableFrames.Append(
-                std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId));
+    for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i) {
+        if (!frames[i].checked)
+            continue;
+        auto frame = std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId);
+        frame->hasMessageId = frames[i].hasMessageId;
+        a.configurableFrames.Append(std::move(frame));
+    }
 }
 
 int MessageIdOf(const std::string& text)

@@ -7,11 +7,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class LinNetwork;
 class ListIndexes;
+
+// The byte-order statement of the header, kept only when the file has one.
+enum class SignalByteOrder { NotGiven, BigEndian, LittleEndian };
 
 // Outcome of reading a file: the network, or the reason it could not be read.
 struct LoadResult {
@@ -61,6 +65,10 @@ public:
     bool IsRepresentationFree(const std::string& encodingName) const;
     bool IsNodeAttributesFree(const std::string& nodeName) const;
     static bool IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames);
+
+    // True when the file's language version is beyond LIN 2.0: the forms
+    // LIN 2.1 adds to existing statements are read only then.
+    bool HasLin21Syntax() const;
 
     // Nodes.
     bool IsSlave(const std::string& name) const;
@@ -125,10 +133,22 @@ public:
     bool descriptionFileSeen = false;
     float protocolVersion = -1.0f;
     float languageVersion = -1.0f;
+    // The versions as the file gives them ("2.1", "J2602_1_1.0"); the numbers
+    // above are derived from them. Empty for a network not read from a file.
+    std::string protocolVersionText;
+    std::string languageVersionText;
     float speedKbps = -1.0f;
+    std::optional<std::string> channelName;
+    std::optional<std::string> fileRevision;
+    SignalByteOrder byteOrder = SignalByteOrder::NotGiven;
     std::string masterName;
     int timeBaseMs = -1;
     float jitterMs = -1.0f;
+    // J2602 master: header length in bit times and response tolerance in %.
+    int maxHeaderBits = -1;
+    double masterTolerancePercent = -1;
+    // The file names master and slaves Commander and Responders.
+    bool commanderWords = false;
     OwnedList<LinNode> slaves;
     OwnedList<DiagnosticAddress> diagnosticAddresses;
     OwnedList<SporadicFrame> sporadicFrames;

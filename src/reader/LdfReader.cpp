@@ -3,11 +3,13 @@
 // parser. It walks the whole text once and never stops early.
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/Keywords.h"
 #include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
 #include "reader/UnreadText.h"
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,6 +18,17 @@ namespace {
 const char* const kErrorInKeyword = "Error in key word";
 const char* const kSpeedSyntax = "Syntax LIN_speed=xx.xx kbps; wrong";
 const char* const kDynamicIdRange = "Frame id out of range (0-59 u. 62)";
+
+// The text between the quotes of a value that stands in quotes (blanks
+// around it aside); empty otherwise.
+std::string QuotedContent(const std::string& value)
+{
+    const std::size_t first = value.find_first_not_of(" \t");
+    const std::size_t last = value.find_last_not_of(" \t");
+    if (first == std::string::npos || last - first < 1 || value[first] != '"' || value[last] != '"')
+        return {};
+    return value.substr(first + 1, last - first - 1);
+}
 
 using SectionParser = void (LinNetwork::*)(int&, const std::string&);
 
@@ -30,6 +43,10 @@ const DriverKeyword kDriverKeywords[] = {
     {kw::ProtocolVersion, nullptr},
     {kw::LanguageVersion, nullptr},
     {kw::Speed, nullptr},
+    {kw::ChannelName, nullptr},
+    {kw::FileRevision, nullptr},
+    {kw::BigEndian, nullptr},
+    {kw::LittleEndian, nullptr},
     {kw::Nodes, &LinNetwork::ParseNodes},
     {kw::DiagnosticAddresses, &LinNetwork::ParseDiagnosticAddresses},
     {kw::EventTriggeredFrames, &LinNetwork::ParseEventTriggeredFrames},
@@ -114,11 +131,19 @@ private:
         if (word == kw::DescriptionFile)
             ReadDescriptionFile();
         else if (word == kw::ProtocolVersion)
-            ReadVersion(m_net.protocolVersion);
+            ReadVersion(m_net.protocolVersion, m_net.protocolVersionText);
         else if (word == kw::LanguageVersion)
-            ReadVersion(m_net.languageVersion);
+            ReadVersion(m_net.languageVersion, m_net.languageVersionText);
         else if (word == kw::Speed)
             ReadSpeed();
+        else if (word == kw::ChannelName)
+            ReadQuotedText(m_net.channelName);
+        else if (word == kw::FileRevision)
+            ReadQuotedText(m_net.fileRevision);
+        else if (word == kw::BigEndian)
+            ReadByteOrder(SignalByteOrder::BigEndian);
+        else if (word == kw::LittleEndian)
+            ReadByteOrder(SignalByteOrder::LittleEndian);
         else if (word == kw::DiagnosticSignals)
             SkipDiagnosticSignals();
         else if (word == kw::DynamicFrames)
@@ -127,16 +152,64 @@ private:
             ReadBlock(word, keyword.parser);
     }
 
-    void ReadDescriptionFile()
+    // A statement of one keyword; false, and reported, when more follows it.
+    bool ReadBareKeyword()
     {
         if (m_net.ReadTokenUntilSemicolon(m_pos).empty())
-            m_net.descriptionFileSeen = true;
-        else
-            m_net.AddMessage(kErrorInKeyword, m_pos);
+            return true;
+        m_net.AddMessage(kErrorInKeyword, m_pos);
+        return false;
     }
 
-    void ReadVersion(float& field)
+    void ReadDescriptionFile()
     {
+        if (ReadBareKeyword())
+            m_net.descriptionFileSeen = true;
+    }
+
+    void ReadByteOrder(SignalByteOrder order)
+    {
+        if (ReadBareKeyword())
+            m_net.byteOrder = order;
+    }
+
+    // "= <quoted text>;" on one line; the text without its quotes.
+    std::optional<std::string> ReadQuotedValue()
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            m_net.AddMessage(msg::AssignmentFalse, m_pos);
+            return std::nullopt;
+        }
+        std::string value = m_net.ReadRawUntilSemicolon(m_pos);
+        if (value.empty()) {
+            m_net.AddMessage(msg::NoLineEnd, m_pos);
+            return std::nullopt;
+        }
+        if (!m_net.StripQuotes(value, m_pos))
+            return std::nullopt;
+        return value;
+    }
+
+    void ReadQuotedText(std::optional<std::string>& field)
+    {
+        if (std::optional<std::string> value = ReadQuotedValue())
+            field = std::move(value);
+    }
+
+    // A version named by its standard is taken as it stands; every other one
+    // must be a quoted number.
+    void ReadVersion(float& field, std::string& text)
+    {
+        int ahead = m_pos;
+        if (m_net.ExpectEquals(ahead)) {
+            const std::string named = QuotedContent(m_net.ReadRawUntilSemicolon(ahead));
+            if (lin::IsNamedVersion(named)) {
+                m_pos = ahead;
+                text = named;
+                field = static_cast<float>(lin::VersionNumber(named));
+                return;
+            }
+        }
         if (!m_net.ExpectEquals(m_pos)) {
             m_net.AddMessage(msg::AssignmentFalse, m_pos);
             return;
@@ -148,6 +221,7 @@ private:
         }
         m_net.CheckContiguous(m_pos - 1, value);
         field = m_net.ParseQuotedFloat(value, m_pos);
+        text = QuotedContent(value);
     }
 
     void ReadSpeed()

@@ -36,6 +36,13 @@ int HexDigit(char c)
 
 }  // namespace
 
+bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
+
+bool EndsWith(const std::string& text, std::string_view tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
@@ -84,6 +91,11 @@ double ParseDouble(const std::string& text)
     if (result.ec != std::errc())
         return 0.0;
     return value;
+}
+
+double ParseTime(const std::string& text)
+{
+    return text.find_first_of("xX") != std::string::npos ? ParseInt(text) : ParseDouble(text);
 }
 
 std::string TextScanner::FileName() const

@@ -3,6 +3,7 @@
 #include "model/MessageLog.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a number the way the LDF reader and the sheets do: hexadecimal when
@@ -15,6 +16,13 @@ int ParseInt(const std::string& text);
 // to the first character that cannot continue it, whatever the locale. 0.0
 // when nothing is readable.
 double ParseDouble(const std::string& text);
+
+bool StartsWith(const std::string& text, std::string_view head);
+bool EndsWith(const std::string& text, std::string_view tail);
+
+// A time or delay: hexadecimal by the rule of ParseInt, else decimal with
+// its fraction (ParseDouble).
+double ParseTime(const std::string& text);
 
 // Character classes of the reader.
 bool IsBlank(char c);

@@ -37,3 +37,10 @@ std::string FormatLdfFloat(float value)
         text = FixedText(value, decimals);
     return text;
 }
+
+std::string FormatLdfNumber(double value)
+{
+    char buffer[400];  // room for the longest double in fixed notation
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string();
+}

@@ -48,9 +48,18 @@ std::string JoinNumbers(const std::vector<Number>& numbers, const char* separato
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+std::string Number(double value) { return FormatLdfNumber(value); }
+
 // A version is written quoted, where the reader takes digits and full stops
 // only; a version that was not given (-1) is left out and stays not given.
 bool IsWritableVersion(float version) { return std::isfinite(version) && !std::signbit(version); }
+
+// A version beyond LIN 2.0 is written as the file gave it, while its number
+// still stands for it; every other one as its number.
+std::string VersionText(const std::string& text, float version)
+{
+    return lin::ShowsVersionText(text, version) ? text : FormatLdfFloat(version);
+}
 
 // The initial value of a signal: a brace list for a byte array, else the
 // first word. Words are 16 bits and print unsigned (-1 was stored as 65535).
@@ -157,26 +166,39 @@ private:
     void HeaderStatements()
     {
         m_text += std::string(kw::DescriptionFile) + ";\n";
-        Version(kw::ProtocolVersion, m_net.protocolVersion, "\n");
-        Version(kw::LanguageVersion, m_net.languageVersion, "\n\n");
-        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n\n";
+        Version(kw::ProtocolVersion, m_net.protocolVersion, m_net.protocolVersionText, "\n");
+        Version(kw::LanguageVersion, m_net.languageVersion, m_net.languageVersionText, "\n\n");
+        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n";
+        if (m_net.channelName)
+            m_text += std::string(kw::ChannelName) + " = " + Quoted(*m_net.channelName) + ";\n";
+        if (m_net.fileRevision)
+            m_text += std::string(kw::FileRevision) + " = " + Quoted(*m_net.fileRevision) + ";\n";
+        if (m_net.byteOrder != SignalByteOrder::NotGiven)
+            m_text +=
+                std::string(m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian) + ";\n";
+        m_text += "\n";
     }
 
-    void Version(const char* keyword, float version, const char* after)
+    void Version(const char* keyword, float version, const std::string& text, const char* after)
     {
         if (IsWritableVersion(version))
-            m_text += std::string(keyword) + " = " + Quoted(FormatLdfFloat(version)) + ";" + after;
+            m_text += std::string(keyword) + " = " + Quoted(VersionText(text, version)) + ";" + after;
     }
 
     void Nodes()
     {
-        m_text += std::string(kw::Nodes) + " {\n\t" + kw::Master + ": " + m_net.masterName + ", " +
-                  Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms;\n";
+        const bool commander = m_net.commanderWords;
+        m_text += std::string(kw::Nodes) + " {\n\t" + (commander ? kw::Commander : kw::Master) + ": " +
+                  m_net.masterName + ", " + Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms";
+        if (m_net.maxHeaderBits >= 0 && m_net.masterTolerancePercent >= 0)
+            m_text += ", " + Int(m_net.maxHeaderBits) + " " + kw::Bits + ", " + Number(m_net.masterTolerancePercent) +
+                      " " + kw::Percent;
+        m_text += ";\n";
         if (!m_net.slaves.empty()) {
             std::vector<std::string> names;
             for (const auto& slave : m_net.slaves)
                 names.push_back(slave->name);
-            m_text += std::string("\t") + kw::Slaves + ": " + Join(names, ", ") + ";\n";
+            m_text += std::string("\t") + (commander ? kw::Responders : kw::Slaves) + ": " + Join(names, ", ") + ";\n";
         }
         m_text += "}\n\n";
     }
@@ -304,24 +326,54 @@ private:
     {
         m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
                   ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
+        if (attributes.initialNad >= 0)
+            Statement(kw::InitialNad, Int(attributes.initialNad));
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
-            m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
-                      Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
+            std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
+            // LIN 2.1 leaves the variant out.
+            if (attributes.productIdCount != 2)
+                productId += ", " + Int(attributes.variant);
+            Statement(kw::ProductId, productId);
             if (m_written.IsSignal(attributes.responseErrorSignal))
-                m_text += std::string("\t\t") + kw::ResponseError + " = " + attributes.responseErrorSignal + ";\n";
-            if (attributes.p2MinMs != -1)
-                m_text += std::string("\t\t") + kw::P2Min + " = " + Int(attributes.p2MinMs) + " ms;\n";
-            if (attributes.stMinMs != -1)
-                m_text += std::string("\t\t") + kw::StMin + " = " + Int(attributes.stMinMs) + " ms;\n";
-            std::string configurable;
-            for (const auto& frame : attributes.configurableFrames)
-                if (m_written.IsFrame(frame->frameName))
-                    configurable += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
-            if (!configurable.empty())
-                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
+                Statement(kw::ResponseError, attributes.responseErrorSignal);
+            const std::vector<std::string> faultSignals = m_written.Signals(attributes.faultStateSignals);
+            if (!faultSignals.empty())
+                Statement(kw::FaultStateSignals, Join(faultSignals, ", "));
+            Time(kw::P2Min, attributes.p2MinMs, kw::Ms);
+            Time(kw::StMin, attributes.stMinMs, kw::Ms);
+            Time(kw::NAsTimeout, attributes.nAsTimeoutMs, kw::Ms);
+            Time(kw::NCrTimeout, attributes.nCrTimeoutMs, kw::Ms);
+            ConfigurableFrames(attributes);
         }
+        Time(kw::ResponseTolerance, attributes.responseTolerancePercent, kw::Percent);
+        Time(kw::WakeupTime, attributes.wakeupTimeMs, kw::Ms);
+        Time(kw::PowerOnTime, attributes.powerOnTimeMs, kw::Ms);
         m_text += "\n\t}\n";
+    }
+
+    void Statement(const char* keyword, const std::string& value)
+    {
+        m_text += std::string("\t\t") + keyword + " = " + value + ";\n";
+    }
+
+    // A time (or share) the file did not give (-1) is left out.
+    void Time(const char* keyword, double value, const char* unit)
+    {
+        if (value != -1)
+            Statement(keyword, Number(value) + " " + unit);
+    }
+
+    // Each frame as read: with its message id, or (LIN 2.1) by name alone.
+    void ConfigurableFrames(const NodeAttributes& attributes)
+    {
+        std::string configurable;
+        for (const auto& frame : attributes.configurableFrames)
+            if (m_written.IsFrame(frame->frameName))
+                configurable += "\n\t\t\t" + frame->frameName +
+                                (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
+        if (!configurable.empty())
+            m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
     }
 
     void ScheduleTables()
@@ -341,7 +393,7 @@ private:
     // One slot line; an unknown kind, or a payload of the wrong type, writes nothing.
     void Entry(const ScheduleEntry& entry)
     {
-        const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
+        const std::string delay = std::string(kw::Delay) + " " + Number(entry.delayMs) + " " + kw::Ms + ";\n";
         if (entry.kind == kFrameSlot) {
             if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
                 m_text += "\t\t" + slot->frameName + " " + delay;
@@ -373,10 +425,28 @@ private:
         }
         case kAssignNad: {
             const AssignNadCommand* command = entry.AssignNad();
-            if (command)
+            if (command && !command->nodeName.empty())
+                arguments = {command->nodeName};
+            else if (command)
                 arguments = {Int(command->initialNad), Int(command->newNad), Int(command->supplierId),
                              Int(command->functionId)};
             return command != nullptr;
+        }
+        case kAssignFrameIdRange:
+        case kConditionalChangeNad:
+        case kDataDump:
+        case kSaveConfiguration: {
+            const NodeCommand* command = entry.Node();
+            const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
+            const std::size_t count = (spec->namesNode ? 1 : 0) + (command ? command->values.size() : 0);
+            if (!command || (spec->namesNode && command->nodeName.empty()) ||
+                !spec->TakesArguments(static_cast<int>(count), true))
+                return false;
+            if (spec->namesNode)
+                arguments.push_back(command->nodeName);
+            for (int value : command->values)
+                arguments.push_back(Int(value));
+            return true;
         }
         case kFreeFormat: {
             const FreeFormatCommand* command = entry.FreeFormat();

@@ -32,3 +32,7 @@ std::string ToLfLineEnds(const std::string& text);
 // the same 32-bit float, else the shortest plain decimal (no exponent) that
 // does. Independent of the C locale.
 std::string FormatLdfFloat(float value);
+
+// A number as the shortest plain decimal (no exponent) that reads back as the
+// same double: "50" for 50, "12.5" for 12.5. Independent of the C locale.
+std::string FormatLdfNumber(double value);

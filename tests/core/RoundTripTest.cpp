@@ -42,10 +42,14 @@ void KeepWrittenAttributes(LinNetwork& n)
             NodeAttributes defaults(attributes.nodeName);
             defaults.protocol = attributes.protocol;
             defaults.configuredNad = attributes.configuredNad;
+            defaults.initialNad = attributes.initialNad;
+            defaults.responseTolerancePercent = attributes.responseTolerancePercent;
+            defaults.wakeupTimeMs = attributes.wakeupTimeMs;
+            defaults.powerOnTimeMs = attributes.powerOnTimeMs;
             attributes = defaults;
         }
-        attributes.p2MinMs = std::max(attributes.p2MinMs, 0);
-        attributes.stMinMs = std::max(attributes.stMinMs, 0);
+        attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
+        attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
     }
 }
 

@@ -18,7 +18,7 @@ TEST(NetworkForm, SelectsStoredValuesAndWritesStandardOnesForNoSelection)
     EXPECT_EQ(form.speed, "19.2");
 
     n->speedKbps = 15.0f;
-    n->languageVersion = 2.1f;
+    n->languageVersion = 2.3f;
     form = NetworkForm::Read(*n);
     EXPECT_EQ(form.speed, "");
     EXPECT_EQ(form.languageVersion, "");
