@@ -32,7 +32,7 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
     return network;
 }
 
-bool LinNetwork::HasLin21Syntax() const { return !lin::IsLin20OrOlder(languageVersionText); }
+bool LinNetwork::HasLin21Syntax() const { return lin::ShowsVersionText(languageVersionText, languageVersion); }
 
 LoadResult LinNetwork::Load(const std::string& path)
 {

@@ -109,8 +109,9 @@ template <typename GoneSlot> void ForgetFrameSlots(LinNetwork& network, GoneSlot
 template <typename GoneFrame, typename GoneSlot>
 void ForgetFrames(LinNetwork& network, GoneFrame goneFrame, GoneSlot goneSlot, Dangling dangling)
 {
+    // A configurable frame may be event-triggered (LIN 2.1).
     for (auto& attributes : network.nodeAttributes)
-        EraseIf(attributes->configurableFrames, [&](const auto& c) { return goneFrame(c->frameName); });
+        EraseIf(attributes->configurableFrames, [&](const auto& c) { return goneSlot(c->frameName); });
     for (auto& frame : network.eventTriggeredFrames)
         EraseIf(frame->frameNames, goneFrame);
     for (auto& frame : network.sporadicFrames)

@@ -19,17 +19,6 @@ const char* const kErrorInKeyword = "Error in key word";
 const char* const kSpeedSyntax = "Syntax LIN_speed=xx.xx kbps; wrong";
 const char* const kDynamicIdRange = "Frame id out of range (0-59 u. 62)";
 
-// The text between the quotes of a value that stands in quotes (blanks
-// around it aside); empty otherwise.
-std::string QuotedContent(const std::string& value)
-{
-    const std::size_t first = value.find_first_not_of(" \t");
-    const std::size_t last = value.find_last_not_of(" \t");
-    if (first == std::string::npos || last - first < 1 || value[first] != '"' || value[last] != '"')
-        return {};
-    return value.substr(first + 1, last - first - 1);
-}
-
 using SectionParser = void (LinNetwork::*)(int&, const std::string&);
 
 struct DriverKeyword {
@@ -200,15 +189,11 @@ private:
     // must be a quoted number.
     void ReadVersion(float& field, std::string& text)
     {
-        int ahead = m_pos;
-        if (m_net.ExpectEquals(ahead)) {
-            const std::string named = QuotedContent(m_net.ReadRawUntilSemicolon(ahead));
-            if (lin::IsNamedVersion(named)) {
-                m_pos = ahead;
-                text = named;
-                field = static_cast<float>(lin::VersionNumber(named));
-                return;
-            }
+        const std::string named = m_net.ReadNamedVersion(m_pos);
+        if (!named.empty()) {
+            text = named;
+            field = static_cast<float>(lin::VersionNumber(named));
+            return;
         }
         if (!m_net.ExpectEquals(m_pos)) {
             m_net.AddMessage(msg::AssignmentFalse, m_pos);
@@ -221,7 +206,8 @@ private:
         }
         m_net.CheckContiguous(m_pos - 1, value);
         field = m_net.ParseQuotedFloat(value, m_pos);
-        text = QuotedContent(value);
+        const bool quoted = value.size() >= 3 && value.front() == '"' && value.back() == '"';
+        text = quoted ? value.substr(1, value.size() - 2) : std::string();
     }
 
     void ReadSpeed()

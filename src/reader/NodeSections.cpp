@@ -164,6 +164,10 @@ private:
 
     void ReadProtocol()
     {
+        if (const std::string named = m_net.ReadNamedVersion(m_pos); !named.empty()) {
+            m_attributes.SetProtocol(named);
+            return;
+        }
         std::string value = ReadAssignedValue();
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;

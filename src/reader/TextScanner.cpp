@@ -1,5 +1,6 @@
 #include "reader/TextScanner.h"
 
+#include "model/LinVersion.h"
 #include "reader/SectionLoop.h"
 
 #include <algorithm>
@@ -381,6 +382,25 @@ bool TextScanner::CheckContiguous(int position, const std::string& word)
         return true;
     AddMessage(msg::NotContiguous, end);
     return false;
+}
+
+std::string TextScanner::ReadNamedVersion(int& pos)
+{
+    int ahead = pos;
+    if (!ExpectEquals(ahead))
+        return {};
+    std::string value = ReadRawUntilSemicolon(ahead);
+    const std::size_t first = value.find_first_not_of(" \t");
+    const std::size_t last = value.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    value = value.substr(first, last - first + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    if (!lin::IsNamedVersion(value))
+        return {};
+    pos = ahead;
+    return value;
 }
 
 float TextScanner::ParseQuotedFloat(const std::string& value, int position)

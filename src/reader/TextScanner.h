@@ -72,6 +72,10 @@ public:
     int CountCommasUntil(int pos, char terminator) const;
     bool CheckContiguous(int position, const std::string& word);
     float ParseQuotedFloat(const std::string& value, int position);
+    // "= <version>;" where the version is named by its standard (ISO 17987,
+    // J2602), quoted or not: the version, with the position on the ';'.
+    // Otherwise empty, and the position stays.
+    std::string ReadNamedVersion(int& pos);
     bool StripQuotes(std::string& value, int position);
 
     std::string filePath;

@@ -244,8 +244,12 @@ private:
         m_text += "\n}\n\n";
     }
 
+    // LIN 2.1 has no dynamic frames: a file of its syntax gets the block only
+    // when it holds ids.
     void DynamicFrames()
     {
+        if (m_net.HasLin21Syntax() && m_net.dynamicFrameIds.empty())
+            return;
         m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
     }
 
@@ -369,7 +373,7 @@ private:
     {
         std::string configurable;
         for (const auto& frame : attributes.configurableFrames)
-            if (m_written.IsFrame(frame->frameName))
+            if (m_written.IsSlotFrame(frame->frameName))
                 configurable += "\n\t\t\t" + frame->frameName +
                                 (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
         if (!configurable.empty())
@@ -485,7 +489,8 @@ private:
 
     void Representations()
     {
-        m_text += std::string(kw::SignalRepresentations) + " {\n";
+        // LIN 2.1 tools know the singular keyword only.
+        m_text += std::string(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations) + " {\n";
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
             if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())

@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -38,7 +39,7 @@ void KeepWrittenAttributes(LinNetwork& n)
             continue;
         NodeAttributes& attributes = n.nodeAttributes.Append(std::move(found->second));
         firstByNode.erase(found);
-        if (ParseInt(attributes.protocol) < 2) {
+        if (!lin::HasLin2Attributes(attributes.protocol)) {
             NodeAttributes defaults(attributes.nodeName);
             defaults.protocol = attributes.protocol;
             defaults.configuredNad = attributes.configuredNad;

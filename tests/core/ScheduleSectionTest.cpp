@@ -149,6 +149,8 @@ TEST(ScheduleTablesSection, CommandsThatCannotBeReadAreLeftOut)
         {"UnassignFrameId { A, F, G } delay 10 ms;", "No line end recognized"},
         {"AssignNAD { 1, 2, 3, } delay 10 ms;", "No line end recognized"},
         {"AssignFrameId delay 10 ms;", "Assignment false"},
+        {"DataDump { A } delay 10 ms;", "Number of arguments false"},
+        {"AssignFrameIdRange { A, 0, 1 } delay 10 ms;", "No line end recognized"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.slot);
