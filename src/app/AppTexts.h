@@ -24,10 +24,12 @@ inline constexpr const char* RedoItem = "&Redo";
 inline constexpr const char* ViewMenu = "&View";
 inline constexpr const char* FileToolbarItem = "&File Toolbar";
 inline constexpr const char* StatusToolbarItem = "&Status Toolbar";
+inline constexpr const char* ErrorsHintsItem = "&Errors / Hints...";
 inline constexpr const char* HelpMenu = "&?";
 inline constexpr const char* HelpItem = "&Help";
 inline constexpr const char* AboutItem = "&About Duvazadi";
 inline constexpr const char* ToolbarTitle = "File";
+inline constexpr const char* SaveAnywayButton = "Save anyway";
 
 // Status-bar prompt, then after the line feed the tooltip.
 inline constexpr const char* NewPrompt = "Creates a new document. \nNew";
@@ -41,6 +43,8 @@ inline constexpr const char* UndoPrompt = "Undoes the last change.\nUndo";
 inline constexpr const char* RedoPrompt = "Redoes the last undone change.\nRedo";
 inline constexpr const char* ToolbarPrompt = "Shows the file tool bar.\n Show/Hide tool bar";
 inline constexpr const char* StatusBarPrompt = "Show the status bar\nShow/Hide status bar";
+inline constexpr const char* ErrorsHintsPrompt =
+    "Shows the errors and hints of the file as it was opened.\nErrors / Hints";
 
 // Errors / Hints dialog.
 inline constexpr const char* FileCaption = "File: ";

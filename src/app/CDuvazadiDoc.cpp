@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "model/LinNetwork.h"
 #include "reader/UnreadText.h"
+#include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
 #include <QFile>
@@ -32,8 +33,8 @@ void CDuvazadiDoc::NewDocument()
     m_codec = TextCodec::ForFileText({});
     m_unreadReason.clear();
     SetFilePath({});
-    SetModified(false);
     ClearHistory();
+    SetModified(false);
     Q_EMIT networkReplaced();
 }
 
@@ -47,10 +48,12 @@ QString CDuvazadiDoc::Open(const QString& path)
     const Message* unread = FindUnreadTextMessage(m_network->messages);
     m_unreadReason = unread ? m_codec.ToQt(FormatMessage(*unread)) : QString();
     SetFilePath(path);
-    // An opened document counts as changed from the start: the load may
-    // have repaired it, and leaving it should offer to save the repair.
-    SetModified(true);
     ClearHistory();
+    // What the load reported or the tree's preparation repairs is worth
+    // saving; a file that needed nothing stays unmodified.
+    const std::string written = m_network->BuildLdfText();
+    PrepareTreeOutline(*m_network);
+    SetModified(m_network->messages.Size() > 0 || m_network->BuildLdfText() != written);
     Q_EMIT networkReplaced();
     return {};
 }
@@ -76,12 +79,17 @@ void CDuvazadiDoc::NetworkChanged()
 
 bool CDuvazadiDoc::Edit(const std::function<bool(LinNetwork&)>& change)
 {
-    return m_network && StepTaken(m_history.Perform(*m_network, [&] { return change(*m_network); }));
+    if (!m_network || !m_history.Perform(*m_network, [&] { return change(*m_network); }))
+        return false;
+    // A new step drops the steps undone, and a saved state among them.
+    if (m_savedPosition && *m_savedPosition > m_position)
+        m_savedPosition.reset();
+    return StepTaken(1);
 }
 
-bool CDuvazadiDoc::Undo() { return m_network && StepTaken(m_history.Undo(*m_network)); }
+bool CDuvazadiDoc::Undo() { return m_network && m_history.Undo(*m_network) && StepTaken(-1); }
 
-bool CDuvazadiDoc::Redo() { return m_network && StepTaken(m_history.Redo(*m_network)); }
+bool CDuvazadiDoc::Redo() { return m_network && m_history.Redo(*m_network) && StepTaken(1); }
 
 QString CDuvazadiDoc::DisplayName() const
 {
@@ -90,25 +98,35 @@ QString CDuvazadiDoc::DisplayName() const
 
 void CDuvazadiDoc::SetModified(bool modified)
 {
+    if (modified)
+        m_savedPosition.reset();
+    else
+        m_savedPosition = m_position;
+    ShowModified(modified);
+}
+
+void CDuvazadiDoc::ShowModified(bool modified)
+{
     if (modified == m_modified)
         return;
     m_modified = modified;
     Q_EMIT modifiedChanged(modified);
 }
 
-// After an edit, an undo or a redo: the views and the Edit menu follow.
-bool CDuvazadiDoc::StepTaken(bool taken)
+// After an edit, an undo or a redo: the flag, the views and the Edit menu follow.
+bool CDuvazadiDoc::StepTaken(int step)
 {
-    if (taken) {
-        NetworkChanged();
-        Q_EMIT historyChanged();
-    }
-    return taken;
+    m_position += step;
+    ShowModified(m_savedPosition != m_position);
+    Q_EMIT networkChanged();
+    Q_EMIT historyChanged();
+    return true;
 }
 
 void CDuvazadiDoc::ClearHistory()
 {
     m_history.Clear();
+    m_position = 0;
     Q_EMIT historyChanged();
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class LinNetwork;
 
@@ -23,17 +24,18 @@ public:
 
     // Replaces the network by the network of a new document.
     void NewDocument();
-    // Loads the file and, on success, replaces the network and sets the
-    // modified flag. Returns the reason when the file cannot be read; the
-    // current network then stays.
+    // Loads the file and, on success, replaces the network. The document
+    // counts as unmodified only when the load reported nothing and preparing
+    // the tree changes nothing that would be written. Returns the reason
+    // when the file cannot be read; the current network then stays.
     QString Open(const QString& path);
     // Writes the network as LDF to the path and makes it the document's file.
     // Returns the reason on failure; the file and the flag then stay as they
     // were.
     QString Save(const QString& path);
 
-    // Every edit of the network ends here: sets the modified flag and tells
-    // the views.
+    // A change of the network outside the undo history: sets the modified
+    // flag and tells the views.
     void NetworkChanged();
 
     // Runs an edit of the network as one undoable step: when the edit
@@ -44,7 +46,8 @@ public:
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     // Restore the network before the last step (after the last undone
-    // step); both count as a change. False when there is nothing to restore.
+    // step). The document is unmodified exactly when this returns to the
+    // state last saved. False when there is nothing to restore.
     bool Undo();
     bool Redo();
 
@@ -54,6 +57,7 @@ public:
     // The file name, or "Unbenannt" for a document never saved.
     QString DisplayName() const;
     bool IsModified() const { return m_modified; }
+    // False makes the network as it stands the saved state.
     void SetModified(bool modified);
     // Why the last Open did not read the file to its end (the reader's
     // message); empty when it did, or once the document has been saved.
@@ -71,7 +75,8 @@ Q_SIGNALS:
 
 private:
     void SetFilePath(const QString& path);
-    bool StepTaken(bool taken);
+    bool StepTaken(int step);
+    void ShowModified(bool modified);
     void ClearHistory();
 
     std::unique_ptr<LinNetwork> m_network;
@@ -80,4 +85,9 @@ private:
     QString m_filePath;
     QString m_unreadReason;
     bool m_modified = false;
+    // Steps taken in the undo history since the network was made or read,
+    // undone ones subtracted, and that count when it was last saved (none
+    // when no undo or redo can return to the saved state).
+    int m_position = 0;
+    std::optional<int> m_savedPosition = 0;
 };

@@ -9,6 +9,7 @@
 #include "views/DataView.h"
 #include "views/NavView.h"
 #include "views/TreePosition.h"
+#include "writer/LdfWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -301,6 +302,10 @@ void CMainFrame::CreateActions()
     m_statusBarAction->setChecked(true);
     connect(m_statusBarAction, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
 
+    m_errorsAction = makeAction(ui::ErrorsHintsItem, QStringLiteral("actionErrorsHints"), ui::ErrorsHintsPrompt);
+    m_errorsAction->setEnabled(false);
+    connect(m_errorsAction, &QAction::triggered, this, &CMainFrame::ShowErrorsDialog);
+
     m_helpAction = makeAction(ui::HelpItem, QStringLiteral("actionHelp"), "");
     m_helpAction->setShortcut(QKeySequence::HelpContents);
     connect(m_helpAction, &QAction::triggered, this, &CMainFrame::ShowHelp);
@@ -334,6 +339,8 @@ void CMainFrame::CreateMenus()
     QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addActions({m_toolBarAction, m_statusBarAction});
+    view->addSeparator();
+    view->addAction(m_errorsAction);
 
     QMenu* help = menuBar()->addMenu(QLatin1String(ui::HelpMenu));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -402,6 +409,8 @@ void CMainFrame::ConnectDocument()
 
 void CMainFrame::OnNetworkReplaced()
 {
+    // The report of the last load; a new network has none.
+    m_errorsAction->setEnabled(!m_document->FilePath().isEmpty());
     m_data->Clear();
     m_navigation->ResetExpansion();
     m_navigation->InitialUpdate();
@@ -462,6 +471,8 @@ void CMainFrame::FocusNextPane(int step)
 
 bool CMainFrame::SaveTo(const QString& path)
 {
+    if (!MaySaveLeavingOut())
+        return false;
     const QString error = m_document->Save(path);
     if (!error.isEmpty()) {
         Ask(QMessageBox::Critical, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), error),
@@ -470,6 +481,25 @@ bool CMainFrame::SaveTo(const QString& path)
     }
     RememberRecent(path);
     return true;
+}
+
+// The user decides whether records the file cannot hold may be lost.
+bool CMainFrame::MaySaveLeavingOut()
+{
+    constexpr std::size_t kListedRecords = 20;
+    const LinNetwork* network = m_document->Network();
+    const std::vector<LeftOutRecord> leftOut = network ? RecordsLeftOut(*network) : std::vector<LeftOutRecord>();
+    if (leftOut.empty())
+        return true;
+    QStringList lines;
+    for (std::size_t i = 0; i < leftOut.size() && i < kListedRecords; ++i)
+        lines << m_document->Codec().ToQt(FormatLeftOut(leftOut[i]));
+    if (leftOut.size() > kListedRecords)
+        lines << tr("and %n more", nullptr, static_cast<int>(leftOut.size() - kListedRecords));
+    const QString text = tr("The file cannot hold these records; they will not be written:\n\n%1\n\nSave anyway?")
+                             .arg(lines.join(QLatin1Char('\n')));
+    return Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
+               ui::SaveAnywayButton) == QMessageBox::Save;
 }
 
 CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
@@ -492,13 +522,15 @@ CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
 
 QMessageBox::StandardButton CMainFrame::Ask(QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons,
-                                            QMessageBox::StandardButton defaultButton)
+                                            QMessageBox::StandardButton defaultButton, const char* saveText)
 {
     QMessageBox box(icon, QLatin1String(ui::AppTitle), text, buttons, this);
     box.setObjectName(QStringLiteral("questionBox"));
     box.setDefaultButton(defaultButton);
     if (QAbstractButton* saveAs = box.button(QMessageBox::Apply))
         saveAs->setText(QLatin1String(ui::SaveAsItem));
+    if (QAbstractButton* save = box.button(QMessageBox::Save); save && saveText)
+        save->setText(QLatin1String(saveText));
     return static_cast<QMessageBox::StandardButton>(m_modals.dialog(box));
 }
 

@@ -87,9 +87,11 @@ private:
     void StoreRecent();
     void FocusNextPane(int step);
     bool SaveTo(const QString& path);
+    bool MaySaveLeavingOut();
     UnreadTextChoice AskAboutUnreadText(bool offerSaveAs);
+    // A message box; saveText, when given, names the Save button.
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton);
+                                    QMessageBox::StandardButton defaultButton, const char* saveText = nullptr);
     void ShowErrorsDialog();
 
     CDuvazadiDoc* m_document;
@@ -110,6 +112,7 @@ private:
     QAction* m_redoAction = nullptr;
     QAction* m_toolBarAction = nullptr;
     QAction* m_statusBarAction = nullptr;
+    QAction* m_errorsAction = nullptr;
     QAction* m_helpAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_lastFilePlaceholder = nullptr;

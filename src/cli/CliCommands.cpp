@@ -49,6 +49,7 @@ std::string UsageText()
            "        Exit status 0 when nothing was listed, 1 when something was.\n"
            "format  Reads FILE and writes it in the editor's layout: to standard\n"
            "        output with LF line ends, or with -o to OUT as the editor saves.\n"
+           "        Records the text cannot hold are named on standard error.\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -94,6 +95,9 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
     const auto network = LoadPrepared(file, err, outline);
     if (!network)
         return kExitFailure;
+    // As the editor asks before saving, the records the text loses are named.
+    for (const LeftOutRecord& leftOut : RecordsLeftOut(*network))
+        err << kProgram << ": not written: " << FormatLeftOut(leftOut) << "\n";
     if (!output.empty()) {
         const SaveResult saved = SaveLdf(*network, output);
         if (!saved) {

@@ -2,22 +2,31 @@
 
 #include "editing/EntryRules.h"
 
-#include <QRegularExpressionValidator>
-
 NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textEdited, this, &NameEdit::Sanitize);
+    connect(this, &QLineEdit::textChanged, this, &NameEdit::Remember);
 }
 
 void NameEdit::Sanitize(const QString& edited)
 {
-    const QString name = QString::fromStdString(FilterNameText(edited.toStdString()));
-    if (name == edited)
+    const NameFieldText name = FilterNameEdit(m_before.toStdString(), edited.toStdString());
+    const QString text = QString::fromStdString(name.text);
+    if (text == edited)
         return;
-    // Dropped characters lie before the caret, so it moves back by as many.
-    const int caret = cursorPosition() - static_cast<int>(edited.size() - name.size());
-    setText(name);
-    setCursorPosition(std::max(caret, 0));
+    // The line edit announces the edit as changed after this returns.
+    m_replacedEdit = edited;
+    setText(text);
+    setCursorPosition(static_cast<int>(QString::fromStdString(name.text.substr(0, name.caret)).size()));
+}
+
+void NameEdit::Remember(const QString& text)
+{
+    if (!m_replacedEdit.isNull() && text == m_replacedEdit) {
+        m_replacedEdit = QString();
+        return;
+    }
+    m_before = text;
 }
 
 DecimalValidator::DecimalValidator(int maxLength, QObject* parent) : QValidator(parent), m_maxLength(maxLength) {}
@@ -38,9 +47,16 @@ DecimalEdit::DecimalEdit(QWidget* parent, int maxLength) : QLineEdit(parent)
     setValidator(new DecimalValidator(maxLength, this));
 }
 
-DigitsEdit::DigitsEdit(QWidget* parent) : QLineEdit(parent)
+NumberValidator::NumberValidator(bool hexAllowed, QObject* parent) : QValidator(parent), m_hexAllowed(hexAllowed) {}
+
+QValidator::State NumberValidator::validate(QString& input, int&) const
 {
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    return AcceptNumberText(input.toStdString(), m_hexAllowed) ? Acceptable : Invalid;
+}
+
+DigitsEdit::DigitsEdit(QWidget* parent, bool hexAllowed) : QLineEdit(parent)
+{
+    setValidator(new NumberValidator(hexAllowed, this));
 }
 
 ReadOnlyEdit::ReadOnlyEdit(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }

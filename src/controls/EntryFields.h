@@ -15,6 +15,10 @@ public:
 
 private:
     void Sanitize(const QString& edited);
+    void Remember(const QString& text);
+
+    QString m_before;        // the text before the user's next edit
+    QString m_replacedEdit;  // an edit Sanitize replaced, still to be announced as changed
 };
 
 // A decimal number of at most maxLength characters; a change that would
@@ -36,12 +40,22 @@ public:
     explicit DecimalEdit(QWidget* parent = nullptr, int maxLength = kDefaultLength);
 };
 
-// Digits 0 to 9 only; no sign can be typed.
+// Digits 0 to 9 only, or with hexAllowed also "0x" and hex digits; no sign
+// can be typed, and a paste holding anything else is refused whole.
+class NumberValidator : public QValidator {
+public:
+    NumberValidator(bool hexAllowed, QObject* parent);
+    State validate(QString& input, int& pos) const override;
+
+private:
+    bool m_hexAllowed;
+};
+
 class DigitsEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit DigitsEdit(QWidget* parent = nullptr);
+    explicit DigitsEdit(QWidget* parent = nullptr, bool hexAllowed = false);
 };
 
 // Shows a text the user cannot change.

@@ -34,7 +34,7 @@ using Cells = std::vector<std::string>;
 
 std::string Int(int value) { return std::to_string(value); }
 std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
-std::string Number(double value) { return FormatLdfNumber(value); }
+std::string Number(double value) { return FormatShortestNumber(value); }
 
 std::string Join(const std::vector<std::string>& texts, const char* separator)
 {
@@ -108,7 +108,7 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::EventTriggeredFrames);
     for (const auto& frame : n.eventTriggeredFrames)
-        table.Add({frame->name, Int(frame->frameId)});
+        table.Add({frame->name, Int(frame->frameId), frame->collisionTable});
     return table.Take();
 }
 
@@ -435,7 +435,7 @@ const std::vector<DataLayout>& DataLayouts()
 {
     static const std::vector<DataLayout> layouts = {
         {layoutkey::Network, {{"Entity", 150}, {"Value", kFillWidth}}},
-        {layoutkey::EventTriggeredFrames, {{"Name", 150}, {"Frame ID", kFillWidth}}},
+        {layoutkey::EventTriggeredFrames, {{"Name", 150}, {"Frame ID", 100}, {"Collision Table", kFillWidth}}},
         {layoutkey::EventTriggeredFrame,
          {{"Frames", 150}, {"Length", 50}, {"Publisher", 100}, {"Offset 0-7", kFillWidth}}},
         {layoutkey::DynamicFrames, {{"Supported frame ID's", kFillWidth}}},
@@ -483,6 +483,21 @@ const DataLayout* FindDataLayout(const std::string& key)
     return nullptr;
 }
 
+bool ListShowsMaster(const TreeItemRef& selected)
+{
+    switch (ClassifyItem(selected)) {
+    case TreeItemKind::Master:
+        return true;
+    case TreeItemKind::Slave:
+    case TreeItemKind::Signal:
+    case TreeItemKind::Frame:
+    case TreeItemKind::ScheduleTable:
+        return selected.depth == 1 && selected.itemText == outline_text::Master;
+    default:
+        return false;
+    }
+}
+
 DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
 {
     LinNetwork& n = network;
@@ -516,14 +531,11 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     default:
         break;
     }
-    // Tried in this order, so that any entity named "Master" directly under a
-    // category (a slave, signal, frame or schedule table) shows the master.
-    const bool namedMaster = selected.depth == 1 && selected.itemText == outline_text::Master;
-    if (kind == TreeItemKind::Slave && !namedMaster)
+    if (ListShowsMaster(selected))
+        return MasterTable(n);
+    if (kind == TreeItemKind::Slave)
         return RecordTable(layoutkey::NodeAttributes, n.slaves.RecordAt(entity->index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
-    if (kind == TreeItemKind::Master || namedMaster)
-        return MasterTable(n);
     switch (kind) {
     case TreeItemKind::Signal:
         return RecordTable(

@@ -70,6 +70,11 @@ const std::vector<DataLayout>& DataLayouts();
 // The layout with that key, or null.
 const DataLayout* FindDataLayout(const std::string& key);
 
+// Whether the list for the selected item shows the master: for the master,
+// and for any slave, signal, frame or schedule table named "Master"
+// directly under its category. Its row then stands for the master.
+bool ListShowsMaster(const TreeItemRef& selected);
+
 // The list for the selected item. Showing may change the network the way
 // the list always has: a frame without a length gets the default length of
 // its id, and a slave without attributes gets default ones.

@@ -5,15 +5,47 @@
 
 // What the editor's entry fields accept, without widgets.
 
-// A name field holds an LDF identifier: only ASCII letters, digits and
-// underscores are kept, and a leading digit becomes "_" ("1abc" -> "_abc").
-std::string FilterNameText(const std::string& text);
+// A name field after the user typed or pasted into it, with the caret.
+struct NameFieldText {
+    std::string text;
+    std::size_t caret = 0;
+};
+
+// A name field holds an LDF identifier. Of what an edit inserted (the text
+// between what before and after share at both ends) only ASCII letters,
+// digits and underscores are kept, and a digit typed first becomes "_"
+// ("1abc" -> "_abc"); the characters that were there stay as they were
+// ("Tür-1" + "x" is "Tür-1x"). An edit that leaves a digit first puts "_"
+// before it. Texts are UTF-8.
+NameFieldText FilterNameEdit(const std::string& before, const std::string& after);
 
 // The decimal fields accept a text only when the whole of it is one decimal
 // number ("2.5", "-1", "1e3", ".5", "3.") no longer than maxLength; a
 // trailing comma counts as a point. Returns the text to keep, or nothing
 // when the change is refused (blanks, an empty text or a lone sign included).
 std::optional<std::string> AcceptDecimalText(std::string text, std::size_t maxLength);
+
+// A whole-number field: the largest value it stores, and whether it takes
+// hexadecimal "0x.." as the file does.
+struct NumberField {
+    int max = 0;
+    bool hexAllowed = false;
+};
+
+// Whether a number field may hold the text: digits only, or, where hex is
+// allowed, "0x" followed by hex digits ("0x" alone, so that it can be typed).
+bool AcceptNumberText(const std::string& text, bool hexAllowed);
+
+// The value a number field stores: empty text is 0, values beyond the field's
+// largest saturate at it, and a text the field refuses gives nothing rather
+// than a number made of some of its characters ("12.5" is not 125).
+std::optional<int> NumberFieldValue(const std::string& text, const NumberField& field);
+
+// Writes the field's value into target; a refused text leaves it as it was.
+void StoreNumber(int& target, const std::string& text, const NumberField& field);
+// The same for a time kept with its fraction: a time the field shows with a
+// fraction (12.5) is a text the field refuses, so it stays as it was.
+void StoreNumber(double& target, const std::string& text, const NumberField& field);
 
 struct IntegerRange {
     int min = 0;

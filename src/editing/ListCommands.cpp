@@ -1,5 +1,6 @@
 #include "editing/ListCommands.h"
 
+#include "editing/DataRows.h"
 #include "editing/EntityEdits.h"
 #include "editing/SheetRequests.h"
 #include "model/LinNetwork.h"
@@ -79,6 +80,8 @@ SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
 MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
 {
     const bool hasRow = row >= 0;
+    if (ListShowsMaster(treeSelection))
+        return DetailListMenu(menutitle::Master, hasRow);
     switch (ClassifyItem(treeSelection)) {
     case TreeItemKind::Network:
         return Menu(hasRow ? menutitle::Network : menutitle::Fallback, false, false, true);
@@ -141,6 +144,9 @@ SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& tre
     const LinNetwork& n = network;
     const int index = treeSelection.siblingIndex;
     const std::optional<EntityRef> entity = EntityOf(treeSelection);
+    // The row opens what it shows.
+    if (ListShowsMaster(treeSelection))
+        return Request(SheetId::MasterSheet, sheetcaption::Master);
     switch (ClassifyItem(treeSelection)) {
     case TreeItemKind::SignalsCategory:
         return RequestFor(n.signals, row, SheetId::SignalSheet, sheetcaption::Signals);
@@ -162,8 +168,6 @@ SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& tre
         if (row == 0)
             return Request(SheetId::MasterSheet, sheetcaption::Master);
         return RequestFor(n.slaves, row - 1, SheetId::NAttSheet, sheetcaption::Attributes);
-    case TreeItemKind::Master:
-        return Request(SheetId::MasterSheet, sheetcaption::Master);
     case TreeItemKind::Slave:
         return RequestFor(n.slaves, entity->index, SheetId::NAttSheet, sheetcaption::Attributes);
     case TreeItemKind::CompositionCategory:

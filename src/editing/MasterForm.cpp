@@ -2,6 +2,7 @@
 
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
+#include "model/Rename.h"
 #include "reader/Keywords.h"
 #include "reader/TextScanner.h"
 
@@ -12,7 +13,7 @@ MasterForm MasterForm::Read(const LinNetwork& network)
 
 void MasterForm::Commit(LinNetwork& network) const
 {
-    network.masterName = name.empty() ? std::string(kw::Master) : name;
-    network.timeBaseMs = ParseInt(timeBase);
+    RenameMaster(network, name.empty() ? std::string(kw::Master) : name);
+    StoreNumber(network.timeBaseMs, timeBase, kTimeBaseField);
     network.jitterMs = static_cast<float>(ParseDouble(jitter));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editing/EntryRules.h"
+
+#include <climits>
 #include <string>
 
 class LinNetwork;
@@ -10,8 +13,11 @@ struct MasterForm {
     std::string timeBase;  // ms, decimal
     std::string jitter;    // ms, two decimals
 
+    static constexpr NumberField kTimeBaseField{INT_MAX, false};
+
     static MasterForm Read(const LinNetwork& network);
-    // An empty name writes "Master"; empty numbers write 0. The name is not
-    // checked against the slaves.
+    // An empty name writes "Master"; empty numbers write 0. A new name
+    // replaces every mention of the old one; it is not checked against the
+    // slaves.
     void Commit(LinNetwork& network) const;
 };

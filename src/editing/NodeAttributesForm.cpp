@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/Rename.h"
 #include "model/UniqueNames.h"
 #include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
@@ -14,7 +15,6 @@ namespace {
 // Stored when no NAD is selected.
 constexpr int kNoNadSelected = 128;
 constexpr int kLastNad = 127;
-constexpr int kMaxMessageId = 65535;
 
 std::string SelectedIf(const std::vector<std::string>& choices, const std::string& value)
 {
@@ -55,8 +55,8 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     form.protocol = SelectedIf(ProtocolChoices(), a.protocol);
     form.configuredNad = a.configuredNad >= 1 && a.configuredNad <= kLastNad ? std::to_string(a.configuredNad) : "";
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
-    form.p2Min = FormatLdfNumber(a.p2MinMs);
-    form.stMin = FormatLdfNumber(a.stMinMs);
+    form.p2Min = FormatShortestNumber(a.p2MinMs);
+    form.stMin = FormatShortestNumber(a.stMinMs);
     form.supplierId = Unsigned(a.supplierId);
     form.functionId = Unsigned(a.functionId);
     form.variant = Unsigned(a.variant);
@@ -83,18 +83,21 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     if (slaveIndex < 0 || static_cast<std::size_t>(slaveIndex) >= network.slaves.size())
         return;
     network.RemoveOrphanNodeAttributes();
-    const std::string uniqueName = MakeUniqueSlaveName(network, name, slaveIndex);
-    network.slaves[static_cast<std::size_t>(slaveIndex)]->name = uniqueName;
-    // Attributes under a former name stay until the next clean-up drops them.
+    const auto index = static_cast<std::size_t>(slaveIndex);
+    // An emptied name field keeps the name the slave had.
+    const std::string uniqueName =
+        MakeUniqueSlaveName(network, name.empty() ? network.slaves[index]->name : name, slaveIndex);
+    // Whatever named the slave, its attributes included, follows the new name.
+    RenameSlave(network, index, uniqueName);
     NodeAttributes& a = network.AttributesOf(uniqueName);
-    a.supplierId = ParseInt(supplierId);
-    a.functionId = ParseInt(functionId);
-    a.variant = ParseInt(variant);
+    StoreNumber(a.supplierId, supplierId, kSupplierIdField);
+    StoreNumber(a.functionId, functionId, kFunctionIdField);
+    StoreNumber(a.variant, variant, kVariantField);
     a.protocol = protocol.empty() ? lin::kStandardVersionText : protocol;
     a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
     a.responseErrorSignal = responseErrorSignal;
-    a.p2MinMs = ParseDouble(p2Min);
-    a.stMinMs = ParseDouble(stMin);
+    StoreNumber(a.p2MinMs, p2Min, kMillisecondsField);
+    StoreNumber(a.stMinMs, stMin, kMillisecondsField);
     a.configurableFrames.clear();
     for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i) {
         if (!frames[i].checked)
@@ -105,14 +108,7 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     }
 }
 
-int MessageIdOf(const std::string& text)
+std::optional<int> MessageIdOf(const std::string& text)
 {
-    // Digits only reach this field; many of them would wrap in 32 bits.
-    long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        value = std::min<long long>(value * 10 + (c - '0'), kMaxMessageId + 1LL);
-    }
-    return static_cast<int>(std::min<long long>(value, kMaxMessageId));
+    return NumberFieldValue(text, NodeAttributesForm::kMessageIdField);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editing/EntryRules.h"
+
+#include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +38,14 @@ struct NodeAttributesForm {
     std::string variant;
     std::vector<ConfigurableFrameChoice> frames;  // one per unconditional frame, in network order
 
+    // What the number fields store: the ids within the file's ranges (their
+    // wildcards 0x7FFF and 0xFFFF included) and in hex as the file gives them.
+    static constexpr NumberField kSupplierIdField{0x7FFF, true};
+    static constexpr NumberField kFunctionIdField{0xFFFF, true};
+    static constexpr NumberField kVariantField{0xFF, true};
+    static constexpr NumberField kMessageIdField{0xFFFF, true};
+    static constexpr NumberField kMillisecondsField{INT_MAX, false};
+
     static const std::vector<std::string>& ProtocolChoices();
     static std::vector<std::string> NadChoices();  // "1" to "127"
     static std::vector<std::string> SignalChoices(const LinNetwork& network);
@@ -44,10 +56,12 @@ struct NodeAttributesForm {
     static NodeAttributesForm Read(LinNetwork& network, int slaveIndex);
 
     // Drops attributes of nodes that are no longer slaves, renames the slave
-    // (unique among the slaves, never the master's name) and writes its
+    // with every mention of it (unique among the slaves, never the master's
+    // name; an empty name keeps the one it had) and writes its
     // attributes. Nothing happens for an index that names no slave.
     void Commit(LinNetwork& network, int slaveIndex) const;
 };
 
-// The message id of a field's text; values above 65535 count as 65535.
-int MessageIdOf(const std::string& text);
+// The message id of a field's text; values above 65535 count as 65535, and
+// a text the field refuses gives nothing.
+std::optional<int> MessageIdOf(const std::string& text);

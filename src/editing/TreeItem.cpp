@@ -11,6 +11,21 @@ constexpr int kFixedSignalItems = 2;  // "Encoding Types", "Representation"
 constexpr int kEncodingTypesIndex = 0;
 constexpr int kRepresentationIndex = 1;
 
+// The fixed children that precede the entities of a kind.
+int FixedItemsBefore(TreeItemKind kind)
+{
+    switch (kind) {
+    case TreeItemKind::Slave:
+        return kFixedSlaveItems;
+    case TreeItemKind::Frame:
+        return kFixedFrameItems;
+    case TreeItemKind::Signal:
+        return kFixedSignalItems;
+    default:
+        return 0;
+    }
+}
+
 int TopIndexOf(const std::string& text)
 {
     const auto& texts = TopLevelTexts();
@@ -142,6 +157,8 @@ std::vector<int> TreePathOf(const TreeItemRef& item)
 
 TreeItemKind ClassifyItem(const TreeItemRef& item)
 {
+    if (item.kind != TreeItemKind::None)
+        return item.kind;
     if (item.siblingIndex < 0)
         return TreeItemKind::None;
     switch (item.depth) {
@@ -158,29 +175,14 @@ TreeItemKind ClassifyItem(const TreeItemRef& item)
 
 std::optional<EntityRef> EntityOf(const TreeItemRef& item)
 {
-    const int index = item.siblingIndex;
-    switch (ClassifyItem(item)) {
-    case TreeItemKind::Slave:
-        return EntityRef{EntityKind::Slave, index - kFixedSlaveItems};
-    case TreeItemKind::Configuration:
-        return EntityRef{EntityKind::Configuration, index};
-    case TreeItemKind::CompositeNode:
-        return EntityRef{EntityKind::CompositeNode, index, item.parentSiblingIndex};
-    case TreeItemKind::Frame:
-        return EntityRef{EntityKind::Frame, index - kFixedFrameItems};
-    case TreeItemKind::EventTriggeredFrame:
-        return EntityRef{EntityKind::EventTriggeredFrame, index};
-    case TreeItemKind::SporadicFrame:
-        return EntityRef{EntityKind::SporadicFrame, index};
-    case TreeItemKind::Signal:
-        return EntityRef{EntityKind::Signal, index - kFixedSignalItems};
-    case TreeItemKind::EncodingType:
-        return EntityRef{EntityKind::EncodingType, index};
-    case TreeItemKind::ScheduleTable:
-        return EntityRef{EntityKind::ScheduleTable, index};
-    default:
+    if (item.kind != TreeItemKind::None)
+        return item.record;
+    const TreeItemKind kind = ClassifyItem(item);
+    const std::optional<EntityKind> entity = EntityKindOf(kind);
+    if (!entity)
         return std::nullopt;
-    }
+    const int parent = kind == TreeItemKind::CompositeNode ? item.parentSiblingIndex : -1;
+    return EntityRef{*entity, item.siblingIndex - FixedItemsBefore(kind), parent};
 }
 
 TreeItemRef TreeItemOf(const EntityRef& entity)

@@ -7,10 +7,11 @@
 #include <vector>
 
 // How the editor names the items of the navigation tree and the entities
-// behind them. Tree items map to records by position only: the top-level
-// text, the depth and the index among siblings (a slave is child k of
-// "Nodes" for slave k - 1, because "Master" comes first; frames and signals
-// follow two fixed children).
+// behind them. An item of the tree carries what the rebuild laid out for it
+// (its kind and record). A reference made from a position alone is mapped by
+// the top-level text, the depth and the index among siblings (a slave is
+// child k of "Nodes" for slave k - 1, because "Master" comes first; frames
+// and signals follow two fixed children).
 
 // The top-level items in tree order.
 const std::vector<std::string>& TopLevelTexts();
@@ -23,6 +24,9 @@ struct TreeItemRef {
     std::string itemText;
     int siblingIndex = 0;
     int parentSiblingIndex = -1;  // depth 2 only
+    // As the outline gave them; None when only the position is known.
+    TreeItemKind kind = TreeItemKind::None;
+    std::optional<EntityRef> record;
 
     bool IsValid() const { return depth >= 0; }
 };
@@ -36,53 +40,7 @@ TreeItemRef GrandchildItemRef(const std::string& topText, int parentSiblingIndex
 // [top, child, grandchild]. Empty for an item outside the fixed layout.
 std::vector<int> TreePathOf(const TreeItemRef& item);
 
-enum class TreeItemKind {
-    None,
-    Network,
-    NodesCategory,
-    Master,
-    Slave,
-    CompositionCategory,
-    Configuration,
-    CompositeNode,
-    FramesCategory,
-    DiagnosticFrame,  // MasterReq or SlaveRes
-    Frame,
-    EventTriggeredCategory,
-    EventTriggeredFrame,
-    SporadicCategory,
-    SporadicFrame,
-    DynamicFrames,
-    SignalsCategory,
-    EncodingTypesCategory,
-    RepresentationCategory,
-    Signal,
-    EncodingType,
-    Representation,  // an item under "Representation"
-    SchedulesCategory,
-    ScheduleTable,
-};
-
 TreeItemKind ClassifyItem(const TreeItemRef& item);
-
-// The records that Add creates and Delete removes.
-enum class EntityKind {
-    Slave,
-    Configuration,
-    CompositeNode,
-    Frame,
-    EventTriggeredFrame,
-    SporadicFrame,
-    Signal,
-    EncodingType,
-    ScheduleTable,
-};
-
-struct EntityRef {
-    EntityKind kind = EntityKind::Signal;
-    int index = 0;    // in the record's list
-    int parent = -1;  // the configuration of a composite node
-};
 
 // The entity an item shows; none for fixed items.
 std::optional<EntityRef> EntityOf(const TreeItemRef& item);

@@ -2,11 +2,13 @@
 
 #include "model/LinNetwork.h"
 
+#include <utility>
+
 UndoHistory::UndoHistory(std::size_t capacity) : m_capacity(capacity == 0 ? 1 : capacity) {}
 
 bool UndoHistory::Perform(LinNetwork& network, const std::function<bool()>& edit)
 {
-    auto before = std::make_unique<LinNetwork>(network);
+    NetworkContent before = network.Content();
     if (!edit())
         return false;
     PushUndo(std::move(before));
@@ -18,8 +20,8 @@ bool UndoHistory::Undo(LinNetwork& network)
 {
     if (m_undo.empty())
         return false;
-    m_redo.push_back(std::make_unique<LinNetwork>(network));
-    network = *m_undo.back();
+    m_redo.push_back(network.Content());
+    network.RestoreContent(std::move(m_undo.back()));
     m_undo.pop_back();
     return true;
 }
@@ -28,8 +30,8 @@ bool UndoHistory::Redo(LinNetwork& network)
 {
     if (m_redo.empty())
         return false;
-    PushUndo(std::make_unique<LinNetwork>(network));
-    network = *m_redo.back();
+    PushUndo(network.Content());
+    network.RestoreContent(std::move(m_redo.back()));
     m_redo.pop_back();
     return true;
 }
@@ -40,7 +42,7 @@ void UndoHistory::Clear()
     m_redo.clear();
 }
 
-void UndoHistory::PushUndo(std::unique_ptr<LinNetwork> before)
+void UndoHistory::PushUndo(NetworkContent before)
 {
     m_undo.push_back(std::move(before));
     if (m_undo.size() > m_capacity)

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "model/NetworkContent.h"
+
 #include <cstddef>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class LinNetwork;
 
-// Undo and Redo for the editor: each step is a whole copy of the network as
-// it was before the change, so restoring it is exact whatever the change
-// touched. The network object itself stays the same; its contents are
-// replaced.
+// Undo and Redo for the editor: each step is a whole copy of the network's
+// content as it was before the change, so restoring it is exact whatever the
+// change touched. The file text and the reader's messages are no part of a
+// step. The network object itself stays the same; its content is replaced.
 class UndoHistory {
 public:
     explicit UndoHistory(std::size_t capacity = 100);
 
-    // Runs an edit; when it reports a change, the network as it was before
+    // Runs an edit; when it reports a change, the content as it was before
     // becomes one undo step. Returns what the edit returned.
     bool Perform(LinNetwork& network, const std::function<bool()>& edit);
 
@@ -32,9 +33,9 @@ public:
     void Clear();
 
 private:
-    void PushUndo(std::unique_ptr<LinNetwork> before);
+    void PushUndo(NetworkContent before);
 
     std::size_t m_capacity;
-    std::deque<std::unique_ptr<LinNetwork>> m_undo;
-    std::vector<std::unique_ptr<LinNetwork>> m_redo;
+    std::deque<NetworkContent> m_undo;
+    std::vector<NetworkContent> m_redo;
 };

@@ -39,6 +39,7 @@ struct EventTriggeredFrame {
     bool AddParameter(const std::string& text);
 
     std::string name;
+    std::string collisionTable;  // the schedule table that resolves collisions; empty when none
     int frameId = -1;
     int fillCount = 0;
     std::vector<std::string> frameNames;
@@ -52,6 +53,13 @@ struct SporadicFrame {
 
     std::string name;
     std::vector<std::string> frameNames;
+};
+
+// One line of the Diagnostic_signals section: "<name> : <size>, <initial value>;".
+struct DiagnosticSignal {
+    std::string name;
+    int size = 0;
+    int initValue = 0;
 };
 
 // MasterReq (id 60) or SlaveResp (id 61); names and ids are fixed, not stored.

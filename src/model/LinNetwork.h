@@ -1,21 +1,16 @@
 #pragma once
 
-#include "model/FrameRecords.h"
-#include "model/NodeRecords.h"
-#include "model/SignalRecords.h"
+#include "model/NetworkContent.h"
 #include "reader/TextScanner.h"
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class LinNetwork;
 class ListIndexes;
-
-// The byte-order statement of the header, kept only when the file has one.
-enum class SignalByteOrder { NotGiven, BigEndian, LittleEndian };
 
 // Outcome of reading a file: the network, or the reason it could not be read.
 struct LoadResult {
@@ -25,12 +20,10 @@ struct LoadResult {
     explicit operator bool() const { return network != nullptr; }
 };
 
-// The in-memory LIN network: header values, the master, one ordered owning
-// list per kind of entity, the two diagnostic frames and the header comment.
-// It also carries the reader's state (path, text, messages), because reading
-// and repairing are operations of the network itself. A header value of -1
-// (or -1.0) means the file did not give it.
-class LinNetwork : public TextScanner {
+// The in-memory LIN network: its content, and the reader's state (path,
+// text, messages), because reading and repairing are operations of the
+// network itself.
+class LinNetwork : public TextScanner, public NetworkContent {
 public:
     // An empty network as the reader starts from; see CreateDefault and Load.
     LinNetwork();
@@ -107,6 +100,10 @@ public:
     LinFrame* FindFrame(const std::string& name) const;
     int FrameLength(const std::string& frameName) const;
 
+    // The content alone, and its replacement; the reader's state stays.
+    const NetworkContent& Content() const { return *this; }
+    void RestoreContent(NetworkContent content) { NetworkContent::operator=(std::move(content)); }
+
     // The whole LDF text of the network, lines ending in LF (writer).
     std::string BuildLdfText() const;
 
@@ -128,43 +125,8 @@ public:
     void ParseEventTriggeredFrames(int& pos, const std::string& text);
     void ParseSporadicFrames(int& pos, const std::string& text);
     void ParseDiagnosticFrames(int& pos, const std::string& text);
+    void ParseDiagnosticSignals(int& pos, const std::string& text);
     void ParseScheduleTables(int& pos, const std::string& text);
-
-    bool descriptionFileSeen = false;
-    float protocolVersion = -1.0f;
-    float languageVersion = -1.0f;
-    // The versions as the file gives them ("2.1", "J2602_1_1.0"); the numbers
-    // above are derived from them. Empty for a network not read from a file.
-    std::string protocolVersionText;
-    std::string languageVersionText;
-    float speedKbps = -1.0f;
-    std::optional<std::string> channelName;
-    std::optional<std::string> fileRevision;
-    SignalByteOrder byteOrder = SignalByteOrder::NotGiven;
-    std::string masterName;
-    int timeBaseMs = -1;
-    float jitterMs = -1.0f;
-    // J2602 master: header length in bit times and response tolerance in %.
-    int maxHeaderBits = -1;
-    double masterTolerancePercent = -1;
-    // The file names master and slaves Commander and Responders.
-    bool commanderWords = false;
-    OwnedList<LinNode> slaves;
-    OwnedList<DiagnosticAddress> diagnosticAddresses;
-    OwnedList<SporadicFrame> sporadicFrames;
-    OwnedList<EventTriggeredFrame> eventTriggeredFrames;
-    DiagnosticFrame masterRequest;
-    DiagnosticFrame slaveResponse;
-    OwnedList<LinSignal> signals;
-    OwnedList<SignalGroup> signalGroups;
-    std::vector<unsigned> dynamicFrameIds;
-    OwnedList<LinFrame> frames;
-    OwnedList<ScheduleTable> scheduleTables;
-    OwnedList<EncodingType> encodingTypes;
-    OwnedList<SignalRepresentation> signalRepresentations;
-    OwnedList<NodeAttributes> nodeAttributes;
-    OwnedList<CompositeConfiguration> compositeConfigurations;
-    std::string headerComment;
 
 private:
     std::shared_ptr<ListIndexes> m_listIndexes;

@@ -103,7 +103,7 @@ void EncodingType::AddLogicalValue(int value, const std::string& text)
     logicalValues.Append(std::make_unique<EncodingValue>(value, text));
 }
 
-void EncodingType::AddPhysicalRange(int min, int max, float scale, float offset, const std::string& text)
+void EncodingType::AddPhysicalRange(int min, int max, double scale, double offset, const std::string& text)
 {
     physicalRanges.Append(std::make_unique<PhysicalRange>(min, max, scale, offset, text));
 }

@@ -57,7 +57,7 @@ struct EncodingValue {
 };
 
 struct PhysicalRange {
-    PhysicalRange(int lo = 0, int hi = 0, float s = 0.0f, float o = 0.0f, std::string t = {})
+    PhysicalRange(int lo = 0, int hi = 0, double s = 0.0, double o = 0.0, std::string t = {})
         : min(lo), max(hi), scale(s), offset(o), text(std::move(t))
     {
     }
@@ -67,8 +67,8 @@ struct PhysicalRange {
 
     int min = 0;
     int max = 0;
-    float scale = 0.0f;
-    float offset = 0.0f;
+    double scale = 0.0;  // as read, at full precision
+    double offset = 0.0;
     std::string text;
 };
 
@@ -79,7 +79,7 @@ struct EncodingType {
     EncodingType& operator=(const EncodingType&) = default;
 
     void AddLogicalValue(int value, const std::string& text);
-    void AddPhysicalRange(int min, int max, float scale, float offset, const std::string& text);
+    void AddPhysicalRange(int min, int max, double scale, double offset, const std::string& text);
     // Null when the index is not below the count.
     const EncodingValue* GetLogicalValue(int index) const;
     const PhysicalRange* GetPhysicalRange(int index) const;

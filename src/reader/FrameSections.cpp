@@ -7,6 +7,7 @@
 #include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,8 @@ const char* const kFrameAlreadyDefined = "Frame already defined";
 const char* const kEventFrameAlreadyHere = "Event tr. Frm already here";
 const char* const kMasterReqIdFalse = "ID false, '60' expected";
 const char* const kSlaveRespIdFalse = "ID false, '61' expected";
+
+bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 
 // The name that opens a "<name> : ..." statement, with the position on the
 // colon. Blanks inside it are reported but do not stop the statement.
@@ -121,6 +124,29 @@ const DiagnosticFrameSlot kDiagnosticFrameSlots[] = {
     {kw::SlaveResp, kw::SlaveRespId, kSlaveRespIdFalse, &LinNetwork::slaveResponse},
 };
 
+// A frame id written as decimal digits or as 0x and hex digits.
+bool IsNumberText(const std::string& text)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    const char* const allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    return !digits.empty() && digits.find_first_not_of(allowed) == std::string::npos;
+}
+
+// The words and signs of a Diagnostic_signals block, blanks and comments
+// left out; one sign per punctuation character.
+std::vector<std::string> BlockTokens(const TextScanner& scanner, int from, int to)
+{
+    std::vector<std::string> tokens;
+    for (int pos = scanner.SkipSeparatorsAndComments(from); pos < to; pos = scanner.SkipSeparatorsAndComments(pos)) {
+        const std::size_t wordEnd = scanner.fileText.find_first_of(" \t\r\n/{}:,;", static_cast<std::size_t>(pos));
+        const int end = std::min(to, wordEnd == std::string::npos ? to : std::max(static_cast<int>(wordEnd), pos + 1));
+        tokens.push_back(scanner.fileText.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(end - pos)));
+        pos = end;
+    }
+    return tokens;
+}
+
 const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
 {
     for (const DiagnosticFrameSlot& slot : kDiagnosticFrameSlots)
@@ -165,7 +191,14 @@ void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
             AddMessage(msg::FalseParameters, pos);
             return;
         }
-        ReadValueList(*this, pos, commas, [&](const std::string& value) { frame->AddParameter(value); });
+        // "<name> : <collision table>, <id>, <frame>, ...": a table name
+        // starts with a letter or an underscore, an id never does.
+        ReadValueList(*this, pos, commas, [&](const std::string& value) {
+            if (frame->fillCount == 0 && frame->collisionTable.empty() && IsNameStart(value.front()))
+                frame->collisionTable = value;
+            else
+                frame->AddParameter(value);
+        });
         if (!frameNames.Insert(frame->name)) {
             AddMessage(kEventFrameAlreadyHere, pos);
             return;
@@ -203,10 +236,9 @@ void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
         }
         const std::string id = ReadUntilOpenBrace(pos);
         const bool idReadable = IsWholeToken(*this, pos, id);
-        if (!idReadable || id != std::to_string(slot->id)) {
+        if (!idReadable || !IsNumberText(id) || ParseInt(id) != slot->id) {
             AddMessage(idReadable ? slot->idFalse : msg::FalseParameters, pos);
-            // Real files often write the id in hex (0x3C). Passing over the
-            // refused block keeps its '}' from ending the section, so the
+            // Passing over the refused block keeps its '}' from ending the section, so the
             // rest of the file is still read.
             PassOverBlock(fileText, pos);
             return;
@@ -216,4 +248,21 @@ void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
         frame = DiagnosticFrame();
         ReadSignalPlacements(*this, pos, frame);
     });
+}
+
+void LinNetwork::ParseDiagnosticSignals(int& pos, const std::string&)
+{
+    const int open = pos;
+    if (!PassOverBlock(fileText, pos))
+        return;
+    // "<name> : <size>, <initial value>;" and nothing else up to the ';'.
+    const std::vector<std::string> tokens = BlockTokens(*this, open + 1, pos);
+    for (std::size_t i = 0; i + 5 < tokens.size(); ++i) {
+        const bool wellFormed = tokens[i + 1] == ":" && IsNumberText(tokens[i + 2]) && tokens[i + 3] == "," &&
+                                IsNumberText(tokens[i + 4]) && tokens[i + 5] == ";" && IsValidNameChars(tokens[i]);
+        if (wellFormed) {
+            diagnosticSignals.push_back({tokens[i], ParseInt(tokens[i + 2]), ParseInt(tokens[i + 4])});
+            i += 5;
+        }
+    }
 }

@@ -8,7 +8,9 @@
 #include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
 #include "reader/UnreadText.h"
+#include "writer/LdfWriter.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -18,6 +20,8 @@ namespace {
 const char* const kErrorInKeyword = "Error in key word";
 const char* const kSpeedSyntax = "Syntax LIN_speed=xx.xx kbps; wrong";
 const char* const kDynamicIdRange = "Frame id out of range (0-59 u. 62)";
+const char* const kStatementKept = "Warning: statement not known, kept as written:";
+const char* const kSectionGoesOn = "Warning: '}' inside the section, reading of the section goes on";
 
 using SectionParser = void (LinNetwork::*)(int&, const std::string&);
 
@@ -40,7 +44,7 @@ const DriverKeyword kDriverKeywords[] = {
     {kw::DiagnosticAddresses, &LinNetwork::ParseDiagnosticAddresses},
     {kw::EventTriggeredFrames, &LinNetwork::ParseEventTriggeredFrames},
     {kw::DiagnosticFrames, &LinNetwork::ParseDiagnosticFrames},
-    {kw::DiagnosticSignals, nullptr},
+    {kw::DiagnosticSignals, &LinNetwork::ParseDiagnosticSignals},
     {kw::Signals, &LinNetwork::ParseSignals},
     {kw::DynamicFrames, nullptr},
     {kw::Frames, &LinNetwork::ParseFrames},
@@ -52,6 +56,20 @@ const DriverKeyword kDriverKeywords[] = {
     {kw::NodeAttributes, &LinNetwork::ParseNodeAttributes},
     {kw::Composite, &LinNetwork::ParseComposite},
 };
+
+// The longest keyword: a longer pending word can match none.
+constexpr std::size_t LongestKeyword()
+{
+    std::size_t longest = 0;
+    for (const DriverKeyword& keyword : kDriverKeywords)
+        longest = std::max(longest, std::char_traits<char>::length(keyword.word));
+    return longest;
+}
+
+bool IsWordChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
 
 class ReaderDriver {
 public:
@@ -65,15 +83,18 @@ public:
         for (m_pos = 0; m_pos < length; ++m_pos) {
             if (m_net.SkipCommentAt(m_pos) || m_pos >= length)
                 continue;
-            accumulator += m_text[static_cast<std::size_t>(m_pos)];
-            for (const DriverKeyword& keyword : kDriverKeywords) {
-                if (accumulator == keyword.word) {
-                    accumulator.clear();
-                    m_net.CheckContiguous(m_pos, keyword.word);
-                    Handle(keyword);
-                    break;
-                }
+            const char c = m_text[static_cast<std::size_t>(m_pos)];
+            if (accumulator.empty()) {
+                m_wordStart = m_pos;
+                m_accumulatorIsWord = IsWordChar(c) && !(c >= '0' && c <= '9');
+            } else {
+                m_accumulatorIsWord = m_accumulatorIsWord && IsWordChar(c);
             }
+            accumulator += c;
+            if (accumulator.size() <= LongestKeyword() && MatchKeyword(accumulator))
+                accumulator.clear();
+            else if (m_accumulatorIsWord && !IsWordChar(At(m_pos + 1)) && KeepUnknownStatement(accumulator))
+                accumulator.clear();
         }
         if (!accumulator.empty())
             m_net.AddPlainMessage(msg::GarbageAtEnd, accumulator.substr(0, 20));
@@ -83,6 +104,39 @@ private:
     char At(int pos) const { return pos >= 0 && pos < Length() ? m_text[static_cast<std::size_t>(pos)] : '\0'; }
     int Length() const { return static_cast<int>(m_text.size()); }
     bool AtEnd() const { return m_pos >= Length(); }
+
+    bool MatchKeyword(const std::string& accumulator)
+    {
+        for (const DriverKeyword& keyword : kDriverKeywords) {
+            if (accumulator == keyword.word) {
+                m_net.CheckContiguous(m_pos, keyword.word);
+                m_lastKeyword = keyword.word;
+                Handle(keyword);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A word that no keyword matches, followed by "= ...;" or by a balanced
+    // "{ ... }", is a statement of a kind the reader does not know: it is
+    // kept as written and reading goes on after it. Anything else stays in
+    // the accumulator and ends the read as garbage.
+    bool KeepUnknownStatement(const std::string& word)
+    {
+        const int next = m_net.SkipSeparatorsAndComments(m_pos + 1);
+        if (At(next) != '=' && At(next) != '{')
+            return false;
+        const int end = m_net.FindStatementEnd(next);
+        if (end < 0)
+            return false;
+        const auto start = static_cast<std::size_t>(m_wordStart);
+        m_net.keptStatements.push_back(
+            {m_lastKeyword, ToLfLineEnds(m_text.substr(start, static_cast<std::size_t>(end) + 1 - start))});
+        m_net.AddMessage(std::string(kStatementKept) + " " + word, m_wordStart);
+        m_pos = end;
+        return true;
+    }
 
     // The comment the writer puts atop every file: "/* " and the signature,
     // then the free text up to "*/", one CR LF separated line per line.
@@ -134,7 +188,7 @@ private:
         else if (word == kw::LittleEndian)
             ReadByteOrder(SignalByteOrder::LittleEndian);
         else if (word == kw::DiagnosticSignals)
-            SkipDiagnosticSignals();
+            ReadDiagnosticSignals();
         else if (word == kw::DynamicFrames)
             ReadDynamicFrames();
         else
@@ -231,20 +285,32 @@ private:
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
+        const int sectionEnd = m_net.FindStatementEnd(m_pos - 1);
         (m_net.*parser)(m_pos, m_text);
+        // A parser stops on the first '}' it cannot place, which may close a
+        // statement inside the section; the rest of the section is read as a
+        // further block of it, so a statement the parser does not know costs
+        // that statement only, not the rest of the file.
+        while (m_pos < sectionEnd && At(m_pos) == '}') {
+            m_net.AddMessage(kSectionGoesOn, m_pos);
+            ++m_pos;
+            (m_net.*parser)(m_pos, m_text);
+        }
         if (AtEnd() || At(m_pos) != '}')
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
 
-    // The diagnostic signals are not stored; the writer regenerates them.
-    void SkipDiagnosticSignals()
+    // The block may hold anything between balanced braces; its well-formed
+    // lines are kept, the rest is passed over without a message.
+    void ReadDiagnosticSignals()
     {
         if (!m_net.SkipToBlockStart(m_pos)) {
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
         --m_pos;  // back onto the '{' that SkipToBlockStart stepped past
-        if (!PassOverBlock(m_text, m_pos))
+        m_net.ParseDiagnosticSignals(m_pos, m_text);
+        if (AtEnd())
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
     }
 
@@ -283,6 +349,9 @@ private:
     LinNetwork& m_net;
     const std::string& m_text;
     int m_pos = 0;
+    int m_wordStart = 0;               // where the accumulator's first character stands
+    bool m_accumulatorIsWord = false;  // a name so far: letters, digits, underscores
+    std::string m_lastKeyword;
 };
 
 }  // namespace

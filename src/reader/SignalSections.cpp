@@ -250,7 +250,7 @@ private:
     void ReadValueLine(EncodingType& type, const std::string& keyword)
     {
         if (IsKeyword(keyword, kw::LogicalValue))
-            ReadValueAndText([&](const std::string& value, const std::string& text) {
+            ReadValueAndText(TextForm::Quoted, [&](const std::string& value, const std::string& text) {
                 type.AddLogicalValue(ParseInt(value), text);
             });
         else if (IsKeyword(keyword, kw::PhysicalValue))
@@ -269,7 +269,8 @@ private:
             Report(msg::WrongKeyword);
     }
 
-    // physical_value, <min>, <max>, <scale>, <offset> [, "<text>"];
+    // physical_value, <min>, <max>, <scale>, <offset> [, "<text>"]; the
+    // unit text may also stand without quotes.
     void ReadPhysicalRange(EncodingType& type)
     {
         const std::string min = m_net.ReadTokenUntilComma(m_pos, false);
@@ -279,20 +280,24 @@ private:
             Report(msg::FalseParameters);
             return;
         }
-        ReadValueAndText([&](const std::string& offset, const std::string& text) {
-            type.AddPhysicalRange(ParseInt(min), ParseInt(max), static_cast<float>(ParseDouble(scale)),
-                                  static_cast<float>(ParseDouble(offset)), text);
-        });
+        const auto add = [&](const std::string& offset, const std::string& text) {
+            type.AddPhysicalRange(ParseInt(min), ParseInt(max), ParseDouble(scale), ParseDouble(offset), text);
+        };
+        ReadValueAndText(TextForm::UnitText, add);
     }
+
+    enum class TextForm { Quoted, UnitText };
 
     // The end of a value line after the comma the position rests on:
     // "<value>, "<text>";" or "<value>;". add(value, text) takes it when
-    // both could be read; the text is empty in the second form.
-    template <typename Add> void ReadValueAndText(Add add)
+    // both could be read; the text is empty in the second form. Commas and
+    // semicolons inside the quoted text are part of it.
+    template <typename Add> void ReadValueAndText(TextForm form, Add add)
     {
-        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        int stop = m_pos;
+        const int commas = m_net.CountCommasOutsideQuotes(m_pos, stop);
         if (commas == 1) {
-            const std::string value = m_net.ReadTokenUntilSemicolon(m_pos);
+            const std::string value = ReadValue(form, ';');
             if (IsWholeToken(m_net, m_pos, value))
                 add(value, std::string());
             else
@@ -301,17 +306,43 @@ private:
         }
         if (commas != 2) {
             Report(msg::NoLineEnd);
+            if (commas < 0)  // the rest up to the stop cannot end the line
+                m_pos = CharAt(m_net, stop) == '}' ? stop - 1 : stop;
             return;
         }
-        const std::string value = m_net.ReadTokenUntilComma(m_pos, true);
+        const std::string value = ReadValue(form, ',');
         const bool valueRead = IsWholeToken(m_net, m_pos, value);
         if (!valueRead)
             Report(msg::NoArgument);
         std::string text = m_net.ReadRawUntilSemicolon(m_pos);
         if (text.empty())
             Report(msg::NoLineEnd);
-        else if (m_net.StripQuotes(text, m_pos) && valueRead)
+        else if ((IsUnitText(form, text) || m_net.StripQuotes(text, m_pos)) && valueRead)
             add(value, text);
+    }
+
+    // A logical value is a number; an offset may carry an exponent sign.
+    std::string ReadValue(TextForm form, char end)
+    {
+        const bool namesOnly = form == TextForm::Quoted;
+        return end == ';' ? m_net.ReadTokenUntilSemicolon(m_pos, namesOnly)
+                          : m_net.ReadTokenUntilComma(m_pos, namesOnly);
+    }
+
+    // An unquoted unit, such as V, is taken as the text it names.
+    static bool IsUnitText(TextForm form, std::string& text)
+    {
+        if (form != TextForm::UnitText)
+            return false;
+        const std::size_t first = text.find_first_not_of(" \t");
+        const std::size_t last = text.find_last_not_of(" \t");
+        if (first == std::string::npos)
+            return false;
+        const std::string unit = text.substr(first, last - first + 1);
+        if (unit.find_first_of("\" \t") != std::string::npos || !IsValidNameChars(unit))
+            return false;
+        text = unit;
+        return true;
     }
 
     UniqueNameList<EncodingType> m_types;

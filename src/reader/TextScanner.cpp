@@ -24,6 +24,8 @@ bool IsNameChar(char c)
 
 bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
 
+}  // namespace
+
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -34,8 +36,6 @@ int HexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-}  // namespace
 
 bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
 
@@ -247,6 +247,13 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
                 return {};
             continue;
         }
+        // A comment inside a statement separates like a blank; the LF that
+        // ends a line comment is left for the line end test.
+        if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
+            pos =
+                commentEnd < length && text[static_cast<std::size_t>(commentEnd)] == '\n' ? commentEnd - 1 : commentEnd;
+            continue;
+        }
         collected += c;
     }
     pos = length;
@@ -258,7 +265,10 @@ std::string TextScanner::ReadTokenUntilComma(int& pos, bool namesOnly)
     return ReadTokenUntil(*this, pos, ',', namesOnly);
 }
 
-std::string TextScanner::ReadTokenUntilSemicolon(int& pos) { return ReadTokenUntil(*this, pos, ';', true); }
+std::string TextScanner::ReadTokenUntilSemicolon(int& pos, bool namesOnly)
+{
+    return ReadTokenUntil(*this, pos, ';', namesOnly);
+}
 
 std::string TextScanner::ReadTokenUntilCloseBrace(int& pos) { return ReadTokenUntil(*this, pos, '}', true); }
 
@@ -317,9 +327,12 @@ std::string TextScanner::ReadCompactUntilSemicolon(int& pos)
 std::string TextScanner::ReadRawUntilSemicolon(int& pos)
 {
     std::string collected;
+    bool quoted = false;
     for (++pos; InText(pos); ++pos) {
         const char c = At(pos);
-        if (c == ';')
+        if (c == '"')
+            quoted = !quoted;
+        if (c == ';' && !quoted)
             return collected;
         if (IsLineEnd(c))
             return {};
@@ -369,6 +382,75 @@ int TextScanner::CountCommasUntil(int pos, char terminator) const
     }
     scan.from = pos;
     return scan.terminated ? scan.commas : -1;
+}
+
+int TextScanner::SkipSeparatorsAndComments(int pos) const
+{
+    for (pos = std::max(pos, 0); InText(pos); ++pos) {
+        if (IsSeparator(At(pos)))
+            continue;
+        const int commentEnd = CommentEnd(pos);
+        if (commentEnd < 0)
+            return pos;
+        pos = commentEnd;
+    }
+    return TextLength();
+}
+
+int TextScanner::CommentEnd(int pos) const
+{
+    if (At(pos) != '/' || (At(pos + 1) != '/' && At(pos + 1) != '*'))
+        return -1;
+    const std::string closing = At(pos + 1) == '/' ? "\n" : "*/";
+    const std::size_t close = fileText.find(closing, static_cast<std::size_t>(pos) + 2);
+    if (close == std::string::npos)
+        return TextLength();
+    return static_cast<int>(close + closing.size()) - 1;
+}
+
+int TextScanner::FindStatementEnd(int pos) const
+{
+    const bool block = At(pos) == '{';
+    int depth = 0;
+    for (; InText(pos); ++pos) {
+        const char c = At(pos);
+        if (c == '"') {
+            const std::size_t close = fileText.find('"', static_cast<std::size_t>(pos) + 1);
+            if (close == std::string::npos)
+                return -1;
+            pos = static_cast<int>(close);
+        } else if (CommentEnd(pos) >= 0) {
+            pos = CommentEnd(pos);
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth < 0)
+                return -1;
+            if (block && depth == 0)
+                return pos;
+        } else if (c == ';' && !block && depth == 0) {
+            return pos;
+        }
+    }
+    return -1;
+}
+
+int TextScanner::CountCommasOutsideQuotes(int pos, int& stop) const
+{
+    int commas = 0;
+    bool quoted = false;
+    for (stop = std::max(pos, 0); InText(stop); ++stop) {
+        const char c = At(stop);
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted ? IsLineEnd(c) : c == '}')
+            return -1;
+        else if (!quoted && c == ';')
+            return commas;
+        else if (!quoted && c == ',')
+            ++commas;
+    }
+    return -1;
 }
 
 bool TextScanner::CheckContiguous(int position, const std::string& word)

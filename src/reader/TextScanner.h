@@ -24,6 +24,9 @@ bool EndsWith(const std::string& text, std::string_view tail);
 // its fraction (ParseDouble).
 double ParseTime(const std::string& text);
 
+// The value of a hexadecimal digit; -1 for any other character.
+int HexDigit(char c);
+
 // Character classes of the reader.
 bool IsBlank(char c);
 bool IsLineEnd(char c);
@@ -64,12 +67,31 @@ public:
     bool ExpectColon(int& pos);
     std::string ReadUntilOpenBrace(int& pos);
     std::string ReadTokenUntilComma(int& pos, bool namesOnly);
-    std::string ReadTokenUntilSemicolon(int& pos);
+    std::string ReadTokenUntilSemicolon(int& pos, bool namesOnly = true);
     std::string ReadTokenUntilCloseBrace(int& pos);
     std::string ReadValueWithUnit(int& pos, const std::string& unit);
     std::string ReadCompactUntilSemicolon(int& pos);
+    // The text up to the first ';' outside quoted texts, blanks kept; empty
+    // when a line end comes first.
     std::string ReadRawUntilSemicolon(int& pos);
     int CountCommasUntil(int pos, char terminator) const;
+    // Commas outside quoted texts from pos up to the first ';' outside them.
+    // -1 when a '}' outside quotes, a line end inside quotes or the end of
+    // the text comes first; stop is then on that character (so a caller that
+    // moves there never scans the same text twice).
+    int CountCommasOutsideQuotes(int pos, int& stop) const;
+    // On a comment's opening slash: the position of its last character (the
+    // LF of a line comment, the closing slash of a block comment), the text
+    // length when it is not closed. -1 when no comment starts there.
+    int CommentEnd(int pos) const;
+    // The first position at or after pos that is neither a separator nor
+    // inside a complete comment; the text length when there is none.
+    int SkipSeparatorsAndComments(int pos) const;
+    // From the '=' or '{' at the position that follows a statement's word:
+    // the position of the ';' (after '=') or of the balancing '}' (after '{')
+    // that ends the statement. -1 when the text ends first or a '}' closes
+    // more than was opened. Quoted texts and comments are passed over whole.
+    int FindStatementEnd(int pos) const;
     bool CheckContiguous(int position, const std::string& word);
     float ParseQuotedFloat(const std::string& value, int position);
     // "= <version>;" where the version is named by its standard (ISO 17987,

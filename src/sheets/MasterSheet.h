@@ -9,7 +9,7 @@ class MasterSheet : public PropertySheet {
     Q_OBJECT
 
 public:
-    MasterSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
+    MasterSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
 
 protected:
     void WriteModel() override;

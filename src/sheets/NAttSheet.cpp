@@ -6,8 +6,8 @@
 #include "sheets/NodeAttP3.h"
 #include "sheets/NodeGenP.h"
 
-NAttSheet::NAttSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
-    : PropertySheet(request, network, parent), m_general(new NodeGenP(Codec(), this)),
+NAttSheet::NAttSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent)
+    : PropertySheet(request, network, codec, parent), m_general(new NodeGenP(Codec(), this)),
       m_diagnostic(new NAttPage1(network, Codec(), this)), m_productId(new NodeAttP2(this)),
       m_frames(new NodeAttP3(Codec(), this))
 {

@@ -14,7 +14,7 @@ class NAttSheet : public PropertySheet {
 
 public:
     // The request's index is the slave's.
-    NAttSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
+    NAttSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
 
 protected:
     void WriteModel() override;

@@ -2,8 +2,8 @@
 
 #include "sheets/NetworkProp.h"
 
-NetworkSheet::NetworkSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
-    : PropertySheet(request, network, parent), m_page(new NetworkProp(this))
+NetworkSheet::NetworkSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent)
+    : PropertySheet(request, network, codec, parent), m_page(new NetworkProp(this))
 {
     AddPage(m_page, tr("Network"));
     m_page->Show(NetworkForm::Read(network));

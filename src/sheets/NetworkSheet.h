@@ -9,7 +9,7 @@ class NetworkSheet : public PropertySheet {
     Q_OBJECT
 
 public:
-    NetworkSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent = nullptr);
+    NetworkSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
 
 protected:
     void WriteModel() override;

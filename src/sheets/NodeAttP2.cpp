@@ -7,10 +7,13 @@
 #include <QLabel>
 
 NodeAttP2::NodeAttP2(QWidget* parent)
-    : QWidget(parent), m_supplierId(Named(new DigitsEdit(this), "supplierId")),
-      m_functionId(Named(new DigitsEdit(this), "functionId")), m_variant(Named(new DigitsEdit(this), "variant"))
+    : QWidget(parent),
+      m_supplierId(Named(new DigitsEdit(this, NodeAttributesForm::kSupplierIdField.hexAllowed), "supplierId")),
+      m_functionId(Named(new DigitsEdit(this, NodeAttributesForm::kFunctionIdField.hexAllowed), "functionId")),
+      m_variant(Named(new DigitsEdit(this, NodeAttributesForm::kVariantField.hexAllowed), "variant"))
 {
-    // The ranges are information only; nothing enforces them.
+    // The labels show the ranges without the wildcards; the stored values
+    // saturate at the file's limits, wildcards included.
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Range:"), this), 0, 2);
     const struct {

@@ -12,7 +12,7 @@ NodeAttP3::NodeAttP3(const TextCodec& codec, QWidget* parent)
     : QWidget(parent), m_codec(codec), m_frames(Named(new CheckTree(this), "frames")),
       m_uncheckAll(m_frames->MakeUncheckAllButton(this)),
       m_messageIdGroup(Named(new QGroupBox(tr("Message ID"), this), "messageIdGroup")),
-      m_messageId(Named(new DigitsEdit(m_messageIdGroup), "messageId"))
+      m_messageId(Named(new DigitsEdit(m_messageIdGroup, NodeAttributesForm::kMessageIdField.hexAllowed), "messageId"))
 {
     auto* framesGroup = new QGroupBox(tr("Check all supported frames and set MID"), this);
     auto* framesLayout = new QVBoxLayout(framesGroup);
@@ -70,7 +70,10 @@ void NodeAttP3::TakeMessageId(const QString& text)
     if (row < 0 || static_cast<std::size_t>(row) >= m_choices.size())
         return;
     // The field keeps what was typed; the item shows the id as stored.
+    const std::optional<int> messageId = MessageIdOf(text.toStdString());
+    if (!messageId)
+        return;
     ConfigurableFrameChoice& choice = m_choices[static_cast<std::size_t>(row)];
-    choice.messageId = MessageIdOf(text.toStdString());
+    choice.messageId = *messageId;
     item->setText(0, ItemText(choice));
 }

@@ -25,9 +25,8 @@ bool IsEnterKey(const QEvent* event)
 
 }  // namespace
 
-PropertySheet::PropertySheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
-    : QDialog(parent), m_request(request), m_network(network), m_codec(TextCodec::ForFileText(network.fileText)),
-      m_tabs(new QTabWidget(this))
+PropertySheet::PropertySheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent)
+    : QDialog(parent), m_request(request), m_network(network), m_codec(codec), m_tabs(new QTabWidget(this))
 {
     setWindowTitle(QString::fromStdString(request.caption));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -18,7 +18,7 @@ class PropertySheet : public QDialog {
     Q_OBJECT
 
 public:
-    PropertySheet(const SheetRequest& request, LinNetwork& network, QWidget* parent);
+    PropertySheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent);
     ~PropertySheet() override;
 
     QTabWidget* Tabs() const { return m_tabs; }

@@ -9,12 +9,13 @@
 
 namespace {
 
-using SheetFactory = std::unique_ptr<PropertySheet> (*)(const SheetRequest&, LinNetwork&, QWidget*);
+using SheetFactory = std::unique_ptr<PropertySheet> (*)(const SheetRequest&, LinNetwork&, const TextCodec&, QWidget*);
 
 template <typename Sheet>
-std::unique_ptr<PropertySheet> Make(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+std::unique_ptr<PropertySheet> Make(const SheetRequest& request, LinNetwork& network, const TextCodec& codec,
+                                    QWidget* parent)
 {
-    return std::make_unique<Sheet>(request, network, parent);
+    return std::make_unique<Sheet>(request, network, codec, parent);
 }
 
 const std::map<SheetId, SheetFactory>& Registry()
@@ -31,19 +32,21 @@ const std::map<SheetId, SheetFactory>& Registry()
 
 int RunModal(QDialog& dialog) { return dialog.exec(); }
 
-std::unique_ptr<PropertySheet> CreateSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent)
+std::unique_ptr<PropertySheet> CreateSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec,
+                                           QWidget* parent)
 {
     const auto found = Registry().find(request.sheet);
     if (found == Registry().end())
         return nullptr;
-    std::unique_ptr<PropertySheet> sheet = found->second(request, network, parent);
+    std::unique_ptr<PropertySheet> sheet = found->second(request, network, codec, parent);
     // Named after its class, so that tests and screenshots can tell sheets apart.
     sheet->setObjectName(QString::fromLatin1(sheet->metaObject()->className()));
     return sheet;
 }
 
-bool RunSheet(const SheetRequest& request, LinNetwork& network, QWidget* parent, const SheetRunner& run)
+bool RunSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent,
+              const SheetRunner& run)
 {
-    std::unique_ptr<PropertySheet> sheet = CreateSheet(request, network, parent);
+    std::unique_ptr<PropertySheet> sheet = CreateSheet(request, network, codec, parent);
     return sheet && run(*sheet) == QDialog::Accepted;
 }

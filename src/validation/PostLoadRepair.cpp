@@ -40,6 +40,7 @@ const char* const kSporadicNamedLikeEventTriggered = "Name of Sp. Frm identical 
 const char* const kAssociatedFrameMissing = "Ev. Tr. Frm.: Frame not here: ";
 const char* const kEventTriggeredNamedLikeSporadic = "E. T. Frame identical with Sp. Frame";
 const char* const kEventTriggeredIdInvalid = "Ev. Tr. Frm. - ID invalid (0..63):";
+const char* const kCollisionTableMissing = "Ev. Tr. Frm.: Collision table not here:";
 const char* const kMasterRequestSignalCount = "Dia. Fr. Def.: 8 signals required";
 const char* const kSlaveResponseSignalCount = "Dia. Fr. Def.: 8 Signals required";
 const char* const kDiagnosticOffsetsIdentical = "Dia. Fr. Def.: Offsets identical";
@@ -247,6 +248,10 @@ private:
                 Named(kEventTriggeredIdInvalid, frame->name);
         for (const auto& frame : m_net.eventTriggeredFrames)
             ReportMissingAssociatedFrames(frame->frameNames);
+        const NameIndex tableNames(m_net.scheduleTables);
+        for (const auto& frame : m_net.eventTriggeredFrames)
+            if (!frame->collisionTable.empty() && !tableNames.Contains(frame->collisionTable))
+                Named(kCollisionTableMissing, frame->collisionTable);
     }
 
     // A sporadic or event-triggered frame named like an unconditional frame,

@@ -39,6 +39,7 @@ const char* const kPublisherNotDefined = "Publisher not defined";
 const char* const kSignalOutOfFrame = "Signal/Offset out of range";
 const char* const kSignalsOverlap = "Overlapped signals";
 const char* const kFrameLengthsDiffer = "Length of frames different";
+const char* const kNoCollisionTable = "Collision table not a schedule table";
 const char* const kScheduleNotUnique = "Schedule not unique";
 const char* const kDelayNoDivider = "Delay no divider of Time Base";
 const char* const kNodeNotFound = "Node name not found";
@@ -261,6 +262,8 @@ void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& 
                         [&](const std::string& name) { return lengthOf(name) != firstLength; }))
             Fail(item, kFrameLengthsDiffer);
     }
+    if (!frame.collisionTable.empty() && m_lookups->ScheduleTables().Count(frame.collisionTable) == 0)
+        Fail(item, kNoCollisionTable);
     Finish(item);
 }
 

@@ -17,29 +17,42 @@ public:
         m_childCounts.reserve(items);
     }
 
-    int Category(const char* text, int parent = -1) { return Add(text, parent, OutlineItem::Kind::Category); }
+    int Category(const char* text, TreeItemKind itemKind, int parent = -1)
+    {
+        return Add(text, parent, OutlineItem::Kind::Category, itemKind);
+    }
 
-    int Entity(const std::string& text, int parent) { return Add(text, parent, OutlineItem::Kind::Entity); }
+    // The item of the record at index in its list; outer is the index of
+    // the record that holds the list, if any.
+    int Entity(const std::string& text, int parent, TreeItemKind itemKind, int index, int outer = -1)
+    {
+        const int item = Add(text, parent, OutlineItem::Kind::Entity, itemKind);
+        if (const std::optional<EntityKind> entity = EntityKindOf(itemKind))
+            m_outline.items[static_cast<std::size_t>(item)].record = EntityRef{*entity, index, outer};
+        return item;
+    }
 
     // One entity item per record, in list order; their indexes in the outline.
-    template <typename Record> std::vector<int> Entities(const OwnedList<Record>& list, int parent)
+    template <typename Record>
+    std::vector<int> Entities(const OwnedList<Record>& list, int parent, TreeItemKind itemKind, int outer = -1)
     {
         std::vector<int> indexes;
         indexes.reserve(list.size());
         for (const auto& record : list)
-            indexes.push_back(Entity(RecordName(*record), parent));
+            indexes.push_back(Entity(RecordName(*record), parent, itemKind, static_cast<int>(indexes.size()), outer));
         return indexes;
     }
 
     TreeOutline Take() { return std::move(m_outline); }
 
 private:
-    int Add(const std::string& text, int parent, OutlineItem::Kind kind)
+    int Add(const std::string& text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
     {
         OutlineItem item;
         item.text = text;
         item.parent = parent;
         item.kind = kind;
+        item.itemKind = itemKind;
         if (parent >= 0) {
             item.depth = m_outline.items[static_cast<std::size_t>(parent)].depth + 1;
             item.siblingIndex = m_childCounts[static_cast<std::size_t>(parent)]++;
@@ -57,6 +70,32 @@ private:
 };
 
 }  // namespace
+
+std::optional<EntityKind> EntityKindOf(TreeItemKind item)
+{
+    switch (item) {
+    case TreeItemKind::Slave:
+        return EntityKind::Slave;
+    case TreeItemKind::Configuration:
+        return EntityKind::Configuration;
+    case TreeItemKind::CompositeNode:
+        return EntityKind::CompositeNode;
+    case TreeItemKind::Frame:
+        return EntityKind::Frame;
+    case TreeItemKind::EventTriggeredFrame:
+        return EntityKind::EventTriggeredFrame;
+    case TreeItemKind::SporadicFrame:
+        return EntityKind::SporadicFrame;
+    case TreeItemKind::Signal:
+        return EntityKind::Signal;
+    case TreeItemKind::EncodingType:
+        return EntityKind::EncodingType;
+    case TreeItemKind::ScheduleTable:
+        return EntityKind::ScheduleTable;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::string TreeOutline::PathOf(int item) const
 {
@@ -80,29 +119,41 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     tree.Reserve(16 + network.slaves.size() + network.compositeConfigurations.size() + network.frames.size() +
                  network.eventTriggeredFrames.size() + network.sporadicFrames.size() +
                  2 * network.encodingTypes.size() + network.signals.size() + network.scheduleTables.size());
-    const int networkItem = tree.Category(text::Network);
-    const int nodesItem = tree.Category(text::Nodes);
-    const int masterItem = tree.Category(text::Master, nodesItem);
-    const std::vector<int> slaveItems = tree.Entities(network.slaves, nodesItem);
-    const int compositionItem = tree.Category(text::NodeComposition);
-    for (const auto& configuration : network.compositeConfigurations)
-        tree.Entities(configuration->compositeNodes, tree.Entity(configuration->name, compositionItem));
-    const int framesItem = tree.Category(text::Frames);
-    tree.Category(text::MasterReq, framesItem);
-    tree.Category(text::SlaveRes, framesItem);
-    const std::vector<int> frameItems = tree.Entities(network.frames, framesItem);
-    const std::vector<int> eventTriggeredItems =
-        tree.Entities(network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames));
-    tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames));
-    tree.Category(text::DynamicFrames);
-    const int signalsItem = tree.Category(text::Signals);
-    const std::vector<int> encodingItems =
-        tree.Entities(network.encodingTypes, tree.Category(text::EncodingTypes, signalsItem));
+    const int networkItem = tree.Category(text::Network, TreeItemKind::Network);
+    const int nodesItem = tree.Category(text::Nodes, TreeItemKind::NodesCategory);
+    const int masterItem = tree.Category(text::Master, TreeItemKind::Master, nodesItem);
+    const std::vector<int> slaveItems = tree.Entities(network.slaves, nodesItem, TreeItemKind::Slave);
+    const int compositionItem = tree.Category(text::NodeComposition, TreeItemKind::CompositionCategory);
+    for (std::size_t i = 0; i < network.compositeConfigurations.size(); ++i) {
+        const CompositeConfiguration& configuration = *network.compositeConfigurations[i];
+        const int index = static_cast<int>(i);
+        tree.Entities(configuration.compositeNodes,
+                      tree.Entity(configuration.name, compositionItem, TreeItemKind::Configuration, index),
+                      TreeItemKind::CompositeNode, index);
+    }
+    const int framesItem = tree.Category(text::Frames, TreeItemKind::FramesCategory);
+    tree.Category(text::MasterReq, TreeItemKind::DiagnosticFrame, framesItem);
+    tree.Category(text::SlaveRes, TreeItemKind::DiagnosticFrame, framesItem);
+    const std::vector<int> frameItems = tree.Entities(network.frames, framesItem, TreeItemKind::Frame);
+    const std::vector<int> eventTriggeredItems = tree.Entities(
+        network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),
+        TreeItemKind::EventTriggeredFrame);
+    tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames, TreeItemKind::SporadicCategory),
+                  TreeItemKind::SporadicFrame);
+    tree.Category(text::DynamicFrames, TreeItemKind::DynamicFrames);
+    const int signalsItem = tree.Category(text::Signals, TreeItemKind::SignalsCategory);
+    const std::vector<int> encodingItems = tree.Entities(
+        network.encodingTypes, tree.Category(text::EncodingTypes, TreeItemKind::EncodingTypesCategory, signalsItem),
+        TreeItemKind::EncodingType);
     // After the alignment below the representations are the encoding types,
     // one to one and in the same order, so they show the types' names.
-    tree.Entities(network.encodingTypes, tree.Category(text::Representation, signalsItem));
-    const std::vector<int> signalItems = tree.Entities(network.signals, signalsItem);
-    const std::vector<int> tableItems = tree.Entities(network.scheduleTables, tree.Category(text::Schedules));
+    tree.Entities(network.encodingTypes,
+                  tree.Category(text::Representation, TreeItemKind::RepresentationCategory, signalsItem),
+                  TreeItemKind::Representation);
+    const std::vector<int> signalItems = tree.Entities(network.signals, signalsItem, TreeItemKind::Signal);
+    const std::vector<int> tableItems =
+        tree.Entities(network.scheduleTables, tree.Category(text::Schedules, TreeItemKind::SchedulesCategory),
+                      TreeItemKind::ScheduleTable);
 
     MarkRecorder marks;
     TreeChecker checker(network, marks);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,59 @@ inline constexpr const char* Schedules = "Schedules";
 
 }  // namespace outline_text
 
+// What an item of the navigation tree is.
+enum class TreeItemKind {
+    None,
+    Network,
+    NodesCategory,
+    Master,
+    Slave,
+    CompositionCategory,
+    Configuration,
+    CompositeNode,
+    FramesCategory,
+    DiagnosticFrame,  // MasterReq or SlaveRes
+    Frame,
+    EventTriggeredCategory,
+    EventTriggeredFrame,
+    SporadicCategory,
+    SporadicFrame,
+    DynamicFrames,
+    SignalsCategory,
+    EncodingTypesCategory,
+    RepresentationCategory,
+    Signal,
+    EncodingType,
+    Representation,  // an item under "Representation"
+    SchedulesCategory,
+    ScheduleTable,
+};
+
+// The records that Add creates and Delete removes.
+enum class EntityKind {
+    Slave,
+    Configuration,
+    CompositeNode,
+    Frame,
+    EventTriggeredFrame,
+    SporadicFrame,
+    Signal,
+    EncodingType,
+    ScheduleTable,
+};
+
+// The record an item shows: its list, its index there and, for a record
+// nested in another, the index of the outer record.
+struct EntityRef {
+    EntityKind kind = EntityKind::Signal;
+    int index = 0;    // in the record's list
+    int parent = -1;  // the configuration of a composite node
+};
+
+// The kind of record the items of a kind show; none for fixed items and for
+// the representations, which follow the encoding types.
+std::optional<EntityKind> EntityKindOf(TreeItemKind item);
+
 // One row of the navigation tree as the rebuild lays it out.
 struct OutlineItem {
     enum class Kind {
@@ -38,8 +92,10 @@ struct OutlineItem {
     int parent = -1;       // index of the parent item in the outline, -1 at the top
     int siblingIndex = 0;  // number of previous siblings
     Kind kind = Kind::Category;
-    int colour = -1;       // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
-    std::string messages;  // reasons of a red item as the status bar shows them
+    TreeItemKind itemKind = TreeItemKind::None;
+    std::optional<EntityRef> record;  // none for fixed items
+    int colour = -1;                  // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
+    std::string messages;             // reasons of a red item as the status bar shows them
 };
 
 // The items of the tree in top-to-bottom order (every item expanded).

@@ -2,6 +2,7 @@
 
 #include "controls/TitledPopupMenu.h"
 
+#include <QKeyEvent>
 #include <QTreeWidget>
 
 namespace {
@@ -12,6 +13,10 @@ const char* const kDelete = "Delete";
 const char* const kProperties = "Properties";
 const char* const kExpandAll = "Expand all";
 const char* const kCollapseAll = "Collapse all";
+
+// Beside OwnTreeView's handle role.
+constexpr int kItemKindRole = Qt::UserRole + 2;
+constexpr int kRecordRole = Qt::UserRole + 3;  // kind, index, parent; unset for fixed items
 
 void AddCommand(QMenu& menu, const char* text, int command, bool enabled)
 {
@@ -47,6 +52,22 @@ std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWi
     return MakeEditMenu(state, parent);
 }
 
+int CommandOfKey(const QKeyEvent& key, const MenuState& state)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return 0;
+    switch (key.key()) {
+    case Qt::Key_Delete:
+        return state.remove ? kCommandDelete : 0;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        return state.properties ? kCommandProperties : 0;
+    default:
+        return 0;
+    }
+}
+
 int CommandOf(const QAction* chosen) { return chosen ? chosen->data().toInt() : 0; }
 
 QAction* FindCommand(const TitledPopupMenu& menu, int command)
@@ -57,6 +78,14 @@ QAction* FindCommand(const TitledPopupMenu& menu, int command)
         if (CommandOf(action) == command)
             return action;
     return nullptr;
+}
+
+void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry)
+{
+    item.setData(0, kItemKindRole, static_cast<int>(entry.itemKind));
+    if (entry.record)
+        item.setData(0, kRecordRole,
+                     QVariantList{static_cast<int>(entry.record->kind), entry.record->index, entry.record->parent});
 }
 
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
@@ -78,6 +107,10 @@ TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
                               : item->treeWidget()->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
     if (parent && parent->parent())
         ref.parentSiblingIndex = parent->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(parent));
+    ref.kind = static_cast<TreeItemKind>(item->data(0, kItemKindRole).toInt());
+    const QVariantList record = item->data(0, kRecordRole).toList();
+    if (record.size() == 3)
+        ref.record = EntityRef{static_cast<EntityKind>(record[0].toInt()), record[1].toInt(), record[2].toInt()};
     return ref;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -21,11 +22,17 @@ std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWi
 // Title, separator, Add, Delete, separator, Properties.
 std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent);
 
+// The command a key gives where the menu would offer it: Delete deletes,
+// Enter, Return and F2 open Properties; 0 for any other key.
+int CommandOfKey(const QKeyEvent& key, const MenuState& state);
+
 // The command of a chosen entry; 0 for none.
 int CommandOf(const QAction* chosen);
 // The menu entry with that command, or null.
 QAction* FindCommand(const TitledPopupMenu& menu, int command);
 
+// Keeps what the outline says an item is with the tree item.
+void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry);
 // The identity of a tree item of the navigation tree, and back.
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item);
 QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref);

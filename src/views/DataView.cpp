@@ -8,6 +8,7 @@
 #include "views/NavView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -52,6 +53,15 @@ void DataView::Fill(QTreeWidgetItem* navItem)
     LinNetwork* network = m_document.Network();
     m_table = network && m_shown.IsValid() ? FillDataTable(*network, m_shown) : DataTable{};
     ShowTable();
+}
+
+void DataView::keyPressEvent(QKeyEvent* event)
+{
+    if (const int command = CommandOfKey(*event, ListMenuFor(m_shown, SelectedRow()))) {
+        RunCommand(command);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void DataView::RunCommand(int command)

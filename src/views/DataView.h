@@ -38,6 +38,9 @@ public:
     int SelectedRow() const;
 
 protected:
+    // Delete, Enter and F2 run the menu's commands where the menu offers them.
+    void keyPressEvent(QKeyEvent* event) override;
+
     CDuvazadiDoc& m_document;
     NavView& m_navigation;
 

@@ -10,6 +10,7 @@
 #include "views/ContextMenus.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -75,22 +76,20 @@ void NavView::Build()
     m_suppressSelection = true;
     setUpdatesEnabled(false);
     ClearItems();
+    m_outline = {};
     if (LinNetwork* network = m_document.Network()) {
-        const TreeOutline outline = PrepareTreeOutline(*network);
+        m_outline = PrepareTreeOutline(*network);
         const TextCodec& codec = m_document.Codec();
-        for (const OutlineItem& entry : outline.items) {
+        for (const OutlineItem& entry : m_outline.items) {
             QTreeWidgetItem* parentItem = ItemOf(entry.parent);
             auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
             item->setText(0, codec.ToQt(entry.text));
+            SetOutlineData(*item, entry);
             if (entry.kind == OutlineItem::Kind::Entity)
                 item->setIcon(0, m_entityIcon);
             else
-                item->setIcon(0, entry.text == outline_text::Schedules ? m_schedulesIcon : m_categoryIcon);
-            const int handle = RegisterItem(item);
-            if (entry.colour != kNoColour)
-                SetItemColor(handle, entry.colour);
-            if (!entry.messages.empty())
-                AddItemMessage(handle, entry.messages);
+                item->setIcon(0, entry.itemKind == TreeItemKind::SchedulesCategory ? m_schedulesIcon : m_categoryIcon);
+            ShowColour(RegisterItem(item), entry.colour);
         }
     }
     setUpdatesEnabled(true);
@@ -202,6 +201,15 @@ void NavView::OnContextMenu(const QPoint& pos)
     RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
 }
 
+void NavView::keyPressEvent(QKeyEvent* event)
+{
+    if (const int command = CommandOfKey(*event, TreeMenuFor(TreeItemRefOf(currentItem())))) {
+        RunCommand(command);
+        return;
+    }
+    OwnTreeView::keyPressEvent(event);
+}
+
 void NavView::RunCommand(int command)
 {
     switch (command) {
@@ -229,7 +237,8 @@ bool NavView::OpenSheet(const SheetRequest& request)
 {
     if (!request)
         return false;
-    return m_document.Edit([&](LinNetwork& network) { return RunSheet(request, network, this, m_modals.dialog); });
+    return m_document.Edit(
+        [&](LinNetwork& network) { return RunSheet(request, network, m_document.Codec(), this, m_modals.dialog); });
 }
 
 void NavView::AddForCurrentItem()
@@ -276,6 +285,24 @@ void NavView::CollapseEveryItem()
         top = top->parent();
     if (top != currentItem())
         setCurrentItem(top);
+}
+
+const OutlineItem* NavView::OutlineEntryOf(int item) const
+{
+    const bool known = item >= 0 && static_cast<std::size_t>(item) < m_outline.items.size();
+    return known ? &m_outline.items[static_cast<std::size_t>(item)] : nullptr;
+}
+
+int NavView::GetItemColor(int item) const
+{
+    const OutlineItem* entry = OutlineEntryOf(item);
+    return entry ? entry->colour : ItemMarks::kNoColour;
+}
+
+std::string NavView::GetItemMessages(int item) const
+{
+    const OutlineItem* entry = OutlineEntryOf(item);
+    return entry ? entry->messages : std::string();
 }
 
 void NavView::AnnounceItem(QTreeWidgetItem* item)

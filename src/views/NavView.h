@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/DialogRunner.h"
+#include "validation/ItemMarks.h"
+#include "validation/TreeOutline.h"
 #include "views/OwnTreeView.h"
 
 #include <QIcon>
 
+#include <string>
 #include <vector>
 
 class CDuvazadiDoc;
@@ -16,12 +19,11 @@ struct SheetRequest;
 // shows the result). Every rebuild keeps the expanded categories, the row of
 // the selection and the scroll position.
 //
-// Commands find the record behind an item by its place: Depth, TopText,
-// SiblingIndex (slaves = index - 1, frames and signals = index - 2, other
-// lists = index). The right button opens the context menu of the item
-// (Add, Delete, Properties, Expand all, Collapse all), a double-click its
-// sheet. Every change is one undoable step of the document, after which the
-// tree rebuilds.
+// Each item keeps the kind and record the outline gave it, and its mark
+// (colour and reasons) is the outline's. The right button opens the context
+// menu of the item (Add, Delete, Properties, Expand all, Collapse all), a
+// double-click its sheet. Every change is one undoable step of the
+// document, after which the tree rebuilds.
 class NavView : public OwnTreeView {
     Q_OBJECT
 
@@ -64,12 +66,21 @@ public:
     // left out).
     std::vector<QTreeWidgetItem*> VisibleItems() const;
 
+    // The mark the last rebuild gave the item with this handle: its
+    // ItemMarks colour, and the reasons of a red item.
+    int GetItemColor(int item) const;
+    std::string GetItemMessages(int item) const;
+
 Q_SIGNALS:
     // The status-bar text of the selected item: its reasons, or "Ready".
     void statusTextChanged(const QString& text);
     void positionChanged(const QString& path);
     // The data list shows this item now (null: show nothing).
     void itemShown(QTreeWidgetItem* item);
+
+protected:
+    // Delete, Enter and F2 run the menu's commands where the menu offers them.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
@@ -82,12 +93,14 @@ private:
     void SelectQuietly(QTreeWidgetItem* item);
     std::vector<std::vector<int>> ExpandedPaths() const;
     void ExpandPaths(const std::vector<std::vector<int>>& paths);
+    const OutlineItem* OutlineEntryOf(int item) const;
 
     CDuvazadiDoc& m_document;
     const ModalRunners& m_modals;
     QIcon m_categoryIcon;
     QIcon m_schedulesIcon;
     QIcon m_entityIcon;
+    TreeOutline m_outline;  // of the last rebuild; its indexes are the handles
     bool m_suppressSelection = false;
     bool m_shownBefore = false;
 };

@@ -1,5 +1,7 @@
 #include "views/OwnTreeView.h"
 
+#include "validation/ItemMarks.h"
+
 namespace {
 
 constexpr int kHandleRole = Qt::UserRole + 1;
@@ -11,35 +13,6 @@ QColor FromColourValue(int colour) { return QColor(colour & 0xFF, (colour >> 8) 
 }  // namespace
 
 OwnTreeView::OwnTreeView(QWidget* parent) : QTreeWidget(parent) {}
-
-void OwnTreeView::SetItemColor(int item, int colour)
-{
-    StyleOf(item).colour = colour;
-    ApplyColour(item, colour);
-}
-
-void OwnTreeView::AddItemMessage(int item, const std::string& text) { StyleOf(item).messages.push_back(text); }
-
-std::string OwnTreeView::GetItemMessages(int item) const
-{
-    const auto found = m_styles.find(item);
-    if (found == m_styles.end() || found->second.colour != kRed)
-        return {};
-    return JoinItemMessages(found->second.messages);
-}
-
-int OwnTreeView::GetItemColor(int item) const
-{
-    const auto found = m_styles.find(item);
-    return found == m_styles.end() ? kNoColour : found->second.colour;
-}
-
-void OwnTreeView::ClearItemStyles()
-{
-    for (const auto& [item, style] : m_styles)
-        ApplyColour(item, kNoColour);
-    m_styles.clear();
-}
 
 int OwnTreeView::HandleOf(const QTreeWidgetItem* item) const
 {
@@ -55,7 +28,6 @@ QTreeWidgetItem* OwnTreeView::ItemOf(int handle) const
 
 void OwnTreeView::ClearItems()
 {
-    m_styles.clear();
     m_items.clear();
     clear();
 }
@@ -68,18 +40,16 @@ int OwnTreeView::RegisterItem(QTreeWidgetItem* item)
     return handle;
 }
 
-OwnTreeView::ItemStyle& OwnTreeView::StyleOf(int item) { return m_styles[item]; }
-
 // The item delegate draws the foreground brush only for items that are not
 // selected; selected items keep the selection colours. Black, the colour of
 // an item that passed its check, is drawn in the palette's text colour so
 // that it stays readable on a dark theme.
-void OwnTreeView::ApplyColour(int item, int colour)
+void OwnTreeView::ShowColour(int item, int colour)
 {
     QTreeWidgetItem* treeItem = ItemOf(item);
     if (!treeItem)
         return;
-    if (colour == kNoColour || colour == kBlack)
+    if (colour == ItemMarks::kNoColour || colour == ItemMarks::kBlack)
         treeItem->setData(0, Qt::ForegroundRole, QVariant());
     else
         treeItem->setForeground(0, FromColourValue(colour));

@@ -48,7 +48,7 @@ std::string JoinNumbers(const std::vector<Number>& numbers, const char* separato
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-std::string Number(double value) { return FormatLdfNumber(value); }
+std::string Number(double value) { return FormatShortestNumber(value); }
 
 // A version is written quoted, where the reader takes digits and full stops
 // only; a version that was not given (-1) is left out and stays not given.
@@ -112,6 +112,44 @@ public:
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
 
+    // A schedule entry is written when the file can hold what it names.
+    bool Writes(const ScheduleEntry& entry) const
+    {
+        switch (entry.kind) {
+        case kFrameSlot:
+            return entry.FrameSlot() && IsSlotFrame(entry.FrameSlot()->frameName);
+        case kMasterReq:
+        case kSlaveResp:
+            return true;
+        case kAssignFrameId:
+        case kUnassignFrameId:
+            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
+        case kAssignNad:
+            return entry.AssignNad() != nullptr;
+        case kFreeFormat:
+            return entry.FreeFormat() != nullptr;
+        case kAssignFrameIdRange:
+        case kConditionalChangeNad:
+        case kDataDump:
+        case kSaveConfiguration:
+            return WritesNodeCommand(entry);
+        default:
+            return false;
+        }
+    }
+
+    // A LIN 2.1 command is written when its block reads back: its slave
+    // named where it needs one, and a count of values it takes.
+    static bool WritesNodeCommand(const ScheduleEntry& entry)
+    {
+        const NodeCommand* command = entry.Node();
+        const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
+        if (!command || !spec || (spec->namesNode && command->nodeName.empty()))
+            return false;
+        const int count = static_cast<int>(command->values.size()) + (spec->namesNode ? 1 : 0);
+        return spec->TakesArguments(count, true);
+    }
+
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
     std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
 
@@ -133,31 +171,76 @@ private:
 
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network) : m_net(network), m_written(network) {}
+    explicit LdfTextBuilder(const LinNetwork& network)
+        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size())
+    {
+    }
 
     std::string Build()
     {
         // A network read from a file is written back about as long as it was.
         m_text.reserve(m_net.fileText.size());
         HeaderComment();
+        KeptAfter("");
         HeaderStatements();
         Nodes();
+        KeptAfter(kw::Nodes);
+        DiagnosticAddresses();
+        KeptAfter(kw::DiagnosticAddresses);
         Composite();
+        KeptAfter(kw::Composite);
         Signals();
+        KeptAfter(kw::Signals);
         DiagnosticSignals();
+        KeptAfter(kw::DiagnosticSignals);
         DynamicFrames();
+        KeptAfter(kw::DynamicFrames);
         Frames();
+        KeptAfter(kw::Frames);
         SporadicFrames();
+        KeptAfter(kw::SporadicFrames);
         EventTriggeredFrames();
+        KeptAfter(kw::EventTriggeredFrames);
         DiagnosticFrames();
+        KeptAfter(kw::DiagnosticFrames);
         NodeAttributesBlock();
+        KeptAfter(kw::NodeAttributes);
         ScheduleTables();
+        KeptAfter(kw::ScheduleTables);
+        SignalGroups();
+        KeptAfter(kw::SignalGroups);
         EncodingTypes();
+        KeptAfter(kw::SignalEncodingTypes);
         Representations();
+        KeptAfter(kw::SignalRepresentation);
+        KeptNotYetWritten();
         return std::move(m_text);
     }
 
 private:
+    // The statements the reader kept unread, each where it stood: after the
+    // section or statement of the keyword that came before it in the file.
+    void KeptAfter(const std::string& keyword)
+    {
+        for (std::size_t i = 0; i < m_net.keptStatements.size(); ++i)
+            if (!m_keptWritten[i] && m_net.keptStatements[i].afterKeyword == keyword)
+                WriteKept(i);
+    }
+
+    // Those after sections the writer leaves out go at the end.
+    void KeptNotYetWritten()
+    {
+        for (std::size_t i = 0; i < m_keptWritten.size(); ++i)
+            if (!m_keptWritten[i])
+                WriteKept(i);
+    }
+
+    void WriteKept(std::size_t index)
+    {
+        m_text += m_net.keptStatements[index].text + "\n\n";
+        m_keptWritten[index] = true;
+    }
+
     void HeaderComment()
     {
         m_text += std::string("/* ") + kw::Signature + "\n" + m_net.headerComment + "\n*/\n" + "\n\n";
@@ -166,8 +249,11 @@ private:
     void HeaderStatements()
     {
         m_text += std::string(kw::DescriptionFile) + ";\n";
+        KeptAfter(kw::DescriptionFile);
         Version(kw::ProtocolVersion, m_net.protocolVersion, m_net.protocolVersionText, "\n");
+        KeptAfter(kw::ProtocolVersion);
         Version(kw::LanguageVersion, m_net.languageVersion, m_net.languageVersionText, "\n\n");
+        KeptAfter(kw::LanguageVersion);
         m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n";
         if (m_net.channelName)
             m_text += std::string(kw::ChannelName) + " = " + Quoted(*m_net.channelName) + ";\n";
@@ -177,6 +263,9 @@ private:
             m_text +=
                 std::string(m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian) + ";\n";
         m_text += "\n";
+        // Statements kept after any of these follow the whole group.
+        for (const char* keyword : {kw::Speed, kw::ChannelName, kw::FileRevision, kw::BigEndian, kw::LittleEndian})
+            KeptAfter(keyword);
     }
 
     void Version(const char* keyword, float version, const std::string& text, const char* after)
@@ -201,6 +290,17 @@ private:
             m_text += std::string("\t") + (commander ? kw::Responders : kw::Slaves) + ": " + Join(names, ", ") + ";\n";
         }
         m_text += "}\n\n";
+    }
+
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void DiagnosticAddresses()
+    {
+        std::string addresses;
+        for (const auto& address : m_net.diagnosticAddresses)
+            if (IsWritableName(address->nodeName))
+                addresses += "\t" + address->nodeName + ": " + Int(address->address) + ";\n";
+        if (!addresses.empty())
+            m_text += std::string(kw::DiagnosticAddresses) + " {\n" + addresses + "}\n\n";
     }
 
     // The section is left out when it would hold no configuration.
@@ -235,12 +335,17 @@ private:
         m_text += "}\n\n";
     }
 
+    // The signals the file gave, else the standard one-byte signals.
     void DiagnosticSignals()
     {
         m_text += std::string(kw::DiagnosticSignals) + " {";
-        for (const char* frame : {kw::MasterReq, kw::SlaveResp})
-            for (int i = 0; i < kDiagnosticBytes; ++i)
-                m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
+        // Names were read as words, so every one is writable.
+        for (const DiagnosticSignal& signal : m_net.diagnosticSignals)
+            m_text += "\n\t" + signal.name + " : " + Int(signal.size) + ", " + Int(signal.initValue) + ";";
+        if (m_net.diagnosticSignals.empty())
+            for (const char* frame : {kw::MasterReq, kw::SlaveResp})
+                for (int i = 0; i < kDiagnosticBytes; ++i)
+                    m_text += "\n\t" + kw::DiagnosticSignalName(frame, i) + " : 8, 0;";
         m_text += "\n}\n\n";
     }
 
@@ -290,7 +395,10 @@ private:
         for (const auto& frame : m_net.eventTriggeredFrames) {
             if (!m_written.Writes(*frame))
                 continue;
-            m_text += "\n\t" + frame->name + ": " + Int(frame->frameId);
+            m_text += "\n\t" + frame->name + ": ";
+            if (!frame->collisionTable.empty())
+                m_text += frame->collisionTable + ", ";
+            m_text += Int(frame->frameId);
             for (const std::string& name : m_written.Frames(frame->frameNames))
                 m_text += ", " + name;
             m_text += ";";
@@ -301,16 +409,27 @@ private:
     void DiagnosticFrames()
     {
         m_text += std::string(kw::DiagnosticFrames) + " {";
-        DiagnosticFrame(kw::MasterReq, kw::MasterReqId);
-        DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId);
+        DiagnosticFrame(kw::MasterReq, kw::MasterReqId, m_net.masterRequest);
+        DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId, m_net.slaveResponse);
         m_text += "\n}\n\n";
     }
 
-    void DiagnosticFrame(const char* name, int id)
+    // The signals the file placed in the frame, else its eight standard
+    // one-byte signals.
+    void DiagnosticFrame(const char* name, int id, const ::DiagnosticFrame& frame)
     {
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
-        for (int i = 0; i < kDiagnosticBytes; ++i)
-            m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
+        bool placed = false;
+        for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
+            if (!IsWritableName(frame.signalNames[i]))
+                continue;
+            m_text += "\n\t\t" + frame.signalNames[i] + ", " +
+                      Int(i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0) + ";";
+            placed = true;
+        }
+        if (!placed)
+            for (int i = 0; i < kDiagnosticBytes; ++i)
+                m_text += "\n\t\t" + kw::DiagnosticSignalName(name, i) + ", " + Int(8 * i) + ";";
         m_text += "\n\t}";
     }
 
@@ -394,74 +513,78 @@ private:
         m_text += "}\n\n";
     }
 
-    // One slot line; an unknown kind, or a payload of the wrong type, writes nothing.
+    // One slot line; an entry the file cannot hold writes nothing.
     void Entry(const ScheduleEntry& entry)
     {
+        if (!m_written.Writes(entry))
+            return;
         const std::string delay = std::string(kw::Delay) + " " + Number(entry.delayMs) + " " + kw::Ms + ";\n";
         if (entry.kind == kFrameSlot) {
-            if (const FrameSlotCommand* slot = entry.FrameSlot(); slot && m_written.IsSlotFrame(slot->frameName))
-                m_text += "\t\t" + slot->frameName + " " + delay;
+            m_text += "\t\t" + entry.FrameSlot()->frameName + " " + delay;
             return;
         }
         const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
-        std::vector<std::string> arguments;
-        if (!command || !CommandArguments(entry, arguments))
+        if (!command)
             return;
+        const std::vector<std::string> arguments = CommandArguments(entry);
         m_text += std::string("\t\t") + command->keyword;
         if (!arguments.empty())
             m_text += " { " + Join(arguments, ", ") + " }";
         m_text += " " + delay;
     }
 
-    // The values of a command's block, in file order; false when the command
-    // is left out: a payload of the wrong type, or a frame-id command without
-    // its node or frame.
-    bool CommandArguments(const ScheduleEntry& entry, std::vector<std::string>& arguments) const
+    // The values of a command's block, in file order, for an entry the file
+    // holds (its payload is of its kind).
+    static std::vector<std::string> CommandArguments(const ScheduleEntry& entry)
     {
         switch (entry.kind) {
         case kAssignFrameId:
-        case kUnassignFrameId: {
-            const FrameIdCommand* command = entry.FrameId();
-            if (!command || command->nodeName.empty() || !m_written.IsFrame(command->frameName))
-                return false;
-            arguments = {command->nodeName, command->frameName};
-            return true;
-        }
+        case kUnassignFrameId:
+            return {entry.FrameId()->nodeName, entry.FrameId()->frameName};
         case kAssignNad: {
-            const AssignNadCommand* command = entry.AssignNad();
-            if (command && !command->nodeName.empty())
-                arguments = {command->nodeName};
-            else if (command)
-                arguments = {Int(command->initialNad), Int(command->newNad), Int(command->supplierId),
-                             Int(command->functionId)};
-            return command != nullptr;
+            const AssignNadCommand& command = *entry.AssignNad();
+            if (!command.nodeName.empty())
+                return {command.nodeName};
+            return {Int(command.initialNad), Int(command.newNad), Int(command.supplierId), Int(command.functionId)};
         }
         case kAssignFrameIdRange:
         case kConditionalChangeNad:
         case kDataDump:
         case kSaveConfiguration: {
-            const NodeCommand* command = entry.Node();
-            const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
-            const std::size_t count = (spec->namesNode ? 1 : 0) + (command ? command->values.size() : 0);
-            if (!command || (spec->namesNode && command->nodeName.empty()) ||
-                !spec->TakesArguments(static_cast<int>(count), true))
-                return false;
-            if (spec->namesNode)
-                arguments.push_back(command->nodeName);
-            for (int value : command->values)
+            const NodeCommand& command = *entry.Node();
+            std::vector<std::string> arguments;
+            if (!command.nodeName.empty())
+                arguments.push_back(command.nodeName);
+            for (int value : command.values)
                 arguments.push_back(Int(value));
-            return true;
+            return arguments;
         }
         case kFreeFormat: {
-            const FreeFormatCommand* command = entry.FreeFormat();
-            if (command)
-                for (int value : command->data)
-                    arguments.push_back(Int(value));
-            return command != nullptr;
+            std::vector<std::string> arguments;
+            for (int value : entry.FreeFormat()->data)
+                arguments.push_back(Int(value));
+            return arguments;
         }
         default:
-            return true;
+            return {};
         }
+    }
+
+    // Only files of LIN 1.3 have this section; left out when empty.
+    void SignalGroups()
+    {
+        std::string groups;
+        for (const auto& group : m_net.signalGroups) {
+            if (!IsWritableName(group->name))
+                continue;
+            groups += "\t" + group->name + ": " + Int(group->groupSize) + " {\n";
+            for (std::size_t i = 0; i < group->signalNames.size() && i < group->offsets.size(); ++i)
+                if (IsWritableName(group->signalNames[i]))
+                    groups += "\t\t" + group->signalNames[i] + ", " + Int(static_cast<int>(group->offsets[i])) + ";\n";
+            groups += "\t}\n";
+        }
+        if (!groups.empty())
+            m_text += std::string(kw::SignalGroups) + " {\n" + groups + "}\n\n";
     }
 
     void EncodingTypes()
@@ -502,9 +625,125 @@ private:
     const LinNetwork& m_net;
     const WrittenNames m_written;
     std::string m_text;
+    std::vector<bool> m_keptWritten;
+};
+
+// Shown to users verbatim; keep the spelling.
+const char* const kCommentName = "its name would begin a comment";
+const char* const kNoPublisher = "no publisher";
+const char* const kNoLogicalNodes = "no logical nodes";
+const char* const kNoWrittenFrame = "none of its frames is written";
+const char* const kNoSlave = "no slave of that name";
+const char* const kSecondAttributes = "the slave's first attributes are written instead";
+const char* const kEntryNamesUnwritten = "names no frame or node that is written";
+const char* const kNoEncoding = "its encoding type is not written";
+const char* const kNoWrittenSignal = "none of its signals is written";
+
+// Collects the records left out, section by section, with the writer's own
+// decisions (WrittenNames), so that the list and the text always agree.
+class LeftOutFinder {
+public:
+    explicit LeftOutFinder(const LinNetwork& network) : m_net(network), m_written(network) {}
+
+    std::vector<LeftOutRecord> Find()
+    {
+        Composite();
+        for (const auto& signal : m_net.signals)
+            if (!m_written.IsSignal(signal->name))
+                Add("Signal " + signal->name, signal->publisher.empty() ? kNoPublisher : kCommentName);
+        for (const auto& group : m_net.signalGroups)
+            if (!IsWritableName(group->name))
+                Add("Signal group " + group->name, kCommentName);
+        for (const auto& frame : m_net.frames)
+            if (!m_written.IsFrame(frame->name))
+                Add("Frame " + frame->name, frame->publisher.empty() ? kNoPublisher : kCommentName);
+        FramesOfFrames("Sporadic frame ", m_net.sporadicFrames);
+        FramesOfFrames("Event-triggered frame ", m_net.eventTriggeredFrames);
+        Attributes();
+        for (const auto& address : m_net.diagnosticAddresses)
+            if (!IsWritableName(address->nodeName))
+                Add("Diagnostic address of " + address->nodeName, kCommentName);
+        ScheduleTables();
+        for (const auto& type : m_net.encodingTypes)
+            if (!m_written.IsEncoding(type->name))
+                Add("Encoding type " + type->name, kCommentName);
+        Representations();
+        return std::move(m_left);
+    }
+
+private:
+    void Add(std::string record, const char* reason) { m_left.push_back({std::move(record), reason}); }
+
+    // A representation without signals holds nothing to lose.
+    void Representations()
+    {
+        for (const auto& representation : m_net.signalRepresentations) {
+            if (representation->signalNames.empty())
+                continue;
+            if (!m_written.IsEncoding(representation->encodingName))
+                Add("Representation " + representation->encodingName, kNoEncoding);
+            else if (m_written.Signals(representation->signalNames).empty())
+                Add("Representation " + representation->encodingName, kNoWrittenSignal);
+        }
+    }
+
+    void Composite()
+    {
+        for (const auto& configuration : m_net.compositeConfigurations) {
+            if (!IsWritableName(configuration->name)) {
+                Add("Configuration " + configuration->name, kCommentName);
+                continue;
+            }
+            for (const auto& node : configuration->compositeNodes)
+                if (node->logicalNodes.empty())
+                    Add("Composite node " + configuration->name + " / " + node->name, kNoLogicalNodes);
+        }
+    }
+
+    template <typename Frame> void FramesOfFrames(const std::string& kind, const OwnedList<Frame>& frames)
+    {
+        for (const auto& frame : frames)
+            if (!m_written.Writes(*frame))
+                Add(kind + frame->name, IsWritableName(frame->name) ? kNoWrittenFrame : kCommentName);
+    }
+
+    void Attributes()
+    {
+        const NameIndex slaves(m_net.slaves);
+        const NameIndex attributesByNode(m_net.nodeAttributes);
+        for (std::size_t i = 0; i < m_net.nodeAttributes.size(); ++i) {
+            const std::string& node = m_net.nodeAttributes[i]->nodeName;
+            if (!slaves.Contains(node))
+                Add("Node attributes of " + node, kNoSlave);
+            else if (attributesByNode.FirstPosition(node) != static_cast<int>(i))
+                Add("Node attributes of " + node, kSecondAttributes);
+        }
+    }
+
+    void ScheduleTables()
+    {
+        for (const auto& table : m_net.scheduleTables) {
+            if (!IsWritableName(table->name)) {
+                Add("Schedule table " + table->name, kCommentName);
+                continue;
+            }
+            for (std::size_t i = 0; i < table->entries.size(); ++i)
+                if (!m_written.Writes(*table->entries[i]))
+                    Add("Schedule table " + table->name + ", entry " + Int(static_cast<int>(i) + 1),
+                        kEntryNamesUnwritten);
+        }
+    }
+
+    const LinNetwork& m_net;
+    const WrittenNames m_written;
+    std::vector<LeftOutRecord> m_left;
 };
 
 }  // namespace
+
+std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network) { return LeftOutFinder(network).Find(); }
+
+std::string FormatLeftOut(const LeftOutRecord& leftOut) { return leftOut.record + ": " + leftOut.reason; }
 
 bool IsWritableName(const std::string& name)
 {

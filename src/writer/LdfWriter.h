@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class LinNetwork;
 
@@ -17,6 +18,18 @@ struct SaveResult {
 // previous file as it was (and no temporary file behind).
 SaveResult SaveLdf(const LinNetwork& network, const std::string& path);
 
+// A record of the network that the written text leaves out, and why.
+struct LeftOutRecord {
+    std::string record;  // its kind and name: "Signal Speed"
+    std::string reason;  // "no publisher"
+};
+
+// Every record of the network that BuildLdfText leaves out, in the order of
+// the sections it would be written in. Saving loses these.
+std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network);
+// "Signal Speed: no publisher"
+std::string FormatLeftOut(const LeftOutRecord& leftOut);
+
 // False for a name that holds "//" or "/*": written, it would begin a
 // comment. The reader can take such a name across a line break ("E/" and
 // "/2" make "E//2"); the writer leaves its record out.
@@ -32,7 +45,9 @@ std::string ToLfLineEnds(const std::string& text);
 // the same 32-bit float, else the shortest plain decimal (no exponent) that
 // does. Independent of the C locale.
 std::string FormatLdfFloat(float value);
+// The same for a number kept at double precision.
+std::string FormatLdfFloat(double value);
 
 // A number as the shortest plain decimal (no exponent) that reads back as the
 // same double: "50" for 50, "12.5" for 12.5. Independent of the C locale.
-std::string FormatLdfNumber(double value);
+std::string FormatShortestNumber(double value);

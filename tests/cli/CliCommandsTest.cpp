@@ -109,6 +109,19 @@ TEST(RunFormat, WritesTheFixedLayoutWithLfLineEnds)
     EXPECT_EQ(expected, run.out) << FirstTextDifference(expected, run.out);
 }
 
+TEST(RunFormat, NamesTheRecordsTheTextLeavesOutOnStandardError)
+{
+    ScratchFolder folder;
+    for (const std::string& output : {std::string(), folder / "out.ldf"}) {
+        const CommandRun run = Format(Fixture("fuzz-signal-without-publisher.ldf"), output);
+        EXPECT_EQ(kExitSuccess, run.status);
+        EXPECT_EQ("duvazadi-cli: not written: Signal Orphan: no publisher\n"
+                  "duvazadi-cli: not written: Representation E2: none of its signals is written\n",
+                  run.err);
+    }
+    EXPECT_EQ("", Format(Fixture("cli-check.ldf")).err);
+}
+
 TEST(RunFormat, OutputFileIsTheStandardOutputTextWithCrLf)
 {
     ScratchFolder folder;

@@ -191,7 +191,7 @@ TEST(DiagnosticFramesSection, ASecondBlockReplacesTheFirst)
 TEST(DiagnosticFramesSection, ARefusedIdKeepsTheFrameAndTheRestOfTheFileIsRead)
 {
     auto net = Load(std::string(kDiagnosticFrames) + "Diagnostic_frames {\n"
-                                                     " MasterReq : 0x3C { X, 0; { nested } }\n"
+                                                     " MasterReq : 0x3E { X, 0; { nested } }\n"
                                                      " SlaveResp : 6 1 { X, 0; }\n"
                                                      " MasterReq : { X, 0; }\n"
                                                      "}\n"
@@ -209,7 +209,7 @@ TEST(DiagnosticFramesSection, ARefusedIdKeepsTheFrameAndTheRestOfTheFileIsRead)
 
 TEST(DiagnosticFramesSection, ARefusedBlockThatNeverClosesEndsTheText)
 {
-    auto net = Load("Diagnostic_frames {\n MasterReq : 0x3C { X, 0; { }\n");
+    auto net = Load("Diagnostic_frames {\n MasterReq : 0x3E { X, 0; { }\n");
     EXPECT_TRUE(net->masterRequest.signalNames.empty());
     EXPECT_EQ((Strings{"Z: 2 ID false, '60' expected", "Z: 3 Bracket '}' not here"}), LineMessages(*net));
 }

@@ -116,6 +116,27 @@ std::vector<LongLineCase> LongLineCases()
              ASSERT_EQ(1u, n.encodingTypes[0]->logicalValues.size());
              EXPECT_EQ(LongName(), n.encodingTypes[0]->logicalValues[0]->text);
          }},
+        {"a_statement_not_known",
+         [] { return kHeader + "Vendor_text = \"" + LongName() + "\";\nSignals { X: 8, 0, M, S; }\n"; },
+         [](const LinNetwork& n) {
+             ASSERT_EQ(1u, n.keptStatements.size());
+             EXPECT_EQ(1u, n.signals.size());
+         }},
+        {"value_lines_without_semicolon",
+         [] {
+             return kHeader + "Signal_encoding_types { E { " + Repeated("logical_value, 1, \"x\" ", kLineLength / 22) +
+                    "} }\nSignals { X: 8, 0, M, S; }\n";
+         },
+         [](const LinNetwork& n) {
+             ASSERT_EQ(1u, n.encodingTypes.size());
+             EXPECT_EQ(1u, n.signals.size());
+         }},
+        {"inner_braces_of_a_section",
+         [] { return kHeader + "Frames { " + Repeated("{ } ", kLineLength / 4) + "}\nSignals { X: 8, 0, M, S; }\n"; },
+         [](const LinNetwork& n) { EXPECT_EQ(1u, n.signals.size()); }},
+        {"diagnostic_signals",
+         [] { return kHeader + "Diagnostic_signals { " + Repeated("D: 8, 0; ", kLineLength / 9) + "}\n"; },
+         [](const LinNetwork& n) { EXPECT_EQ(static_cast<std::size_t>(kLineLength / 9), n.diagnosticSignals.size()); }},
     };
 }
 

@@ -57,6 +57,8 @@ public:
         Add("masterJ2602", std::to_string(n.maxHeaderBits) + " bits, " + Exact(n.masterTolerancePercent) + " %");
         Add("commanderWords", n.commanderWords);
         Add("headerComment", n.headerComment);
+        for (const KeptStatement& statement : n.keptStatements)
+            Add("keptStatement[" + statement.afterKeyword + "]", statement.text);
         Add("dynamicFrameIds", List(n.dynamicFrameIds));
     }
 
@@ -121,7 +123,10 @@ public:
             Add("frame[" + f->name + "]", std::to_string(f->frameId) + ", " + f->publisher + ", " +
                                               std::to_string(f->length) + " " + Placed(f->signalNames, f->offsets));
         for (const auto& f : n.eventTriggeredFrames)
-            Add("eventTriggeredFrame[" + f->name + "]", std::to_string(f->frameId) + " " + List(f->frameNames));
+            Add("eventTriggeredFrame[" + f->name + "]",
+                f->collisionTable + " " + std::to_string(f->frameId) + " " + List(f->frameNames));
+        for (const DiagnosticSignal& s : n.diagnosticSignals)
+            Add("diagnosticSignal[" + s.name + "]", std::to_string(s.size) + ", " + std::to_string(s.initValue));
         for (const auto& f : n.sporadicFrames)
             Add("sporadicFrame[" + f->name + "]", List(f->frameNames));
         Add("masterRequest", Placed(n.masterRequest.signalNames, n.masterRequest.offsets));

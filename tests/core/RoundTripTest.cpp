@@ -18,9 +18,16 @@
 
 namespace {
 
-void SetFixedDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
+// A diagnostic frame without writable signals is written in the fixed layout.
+void KeepDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
 {
-    frame = DiagnosticFrame();
+    DiagnosticFrame written;
+    for (std::size_t i = 0; i < frame.signalNames.size(); ++i)
+        if (IsWritableName(frame.signalNames[i]))
+            written.AddSignal(frame.signalNames[i], std::to_string(static_cast<std::int32_t>(frame.offsets[i])));
+    frame = written;
+    if (!frame.signalNames.empty())
+        return;
     for (int i = 0; i < 8; ++i)
         frame.AddSignal(name + "B" + std::to_string(i), std::to_string(8 * i));
 }
@@ -58,10 +65,14 @@ void KeepWrittenAttributes(LinNetwork& n)
 LinNetwork KeptBySaving(const LinNetwork& prepared)
 {
     LinNetwork kept(prepared);
-    kept.signalGroups.clear();
-    kept.diagnosticAddresses.clear();
-    SetFixedDiagnosticLayout(kept.masterRequest, "MasterReq");
-    SetFixedDiagnosticLayout(kept.slaveResponse, "SlaveResp");
+    EraseIf(kept.diagnosticAddresses, [](const auto& a) { return !IsWritableName(a->nodeName); });
+    EraseIf(kept.signalGroups, [](const auto& g) { return !IsWritableName(g->name); });
+    if (kept.diagnosticSignals.empty())  // the writer gives the standard ones
+        for (const char* frame : {"MasterReq", "SlaveResp"})
+            for (int i = 0; i < 8; ++i)
+                kept.diagnosticSignals.push_back({frame + ("B" + std::to_string(i)), 8, 0});
+    KeepDiagnosticLayout(kept.masterRequest, "MasterReq");
+    KeepDiagnosticLayout(kept.slaveResponse, "SlaveResp");
     const auto unwritten = [](const auto& record) { return !IsWritableName(RecordName(*record)); };
     EraseIf(kept.signals, [&](const auto& s) { return s->publisher.empty() || unwritten(s); });
     EraseIf(kept.frames, [&](const auto& f) { return f->publisher.empty() || unwritten(f); });

@@ -150,7 +150,7 @@ TEST(EncodingTypesSection, AddsNoValueWhoseNumberOrTextIsBroken)
     auto network = LinNetwork::LoadFromText(kNetwork + "Signal_encoding_types { E1 {\n"
                                                        "  logical_value, 3, off;\n"
                                                        "  logical_value, , \"none\";\n"
-                                                       "  physical_value, 0, 10, 1, +2, \"m\";\n"
+                                                       "  physical_value, 0, 10, 1, 2 5, \"m\";\n"
                                                        "} }\n");
     ASSERT_EQ(1u, network->encodingTypes.size());
     EXPECT_TRUE(network->encodingTypes[0]->logicalValues.empty());

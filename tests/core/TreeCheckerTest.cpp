@@ -278,6 +278,14 @@ TEST_F(TreeCheckerTest, EventTriggeredFramesNeedFramesOfOneLength)
     marks.Clear();
     TreeChecker(network, marks).CheckEventTriggeredFrame(kItem, mixed);
     EXPECT_EQ("255 Length of frames different", Marks());
+
+    network.scheduleTables.Append(std::make_unique<ScheduleTable>("Resolver"));
+    for (const char* table : {"Resolver", "Gone"}) {
+        same.collisionTable = table;
+        marks.Clear();
+        TreeChecker(network, marks).CheckEventTriggeredFrame(kItem, same);
+        EXPECT_EQ(same.collisionTable == "Gone" ? "255 Collision table not a schedule table" : "0 ", Marks());
+    }
 }
 
 TEST_F(TreeCheckerTest, ScheduleTableCheck)

@@ -155,6 +155,66 @@ TEST(TreeOutline, RichNetworkIsLaidOutInTreeOrderAndMarkedByItsChecks)
     EXPECT_EQ("Signals / Encoding Types / Enc2 / ", outline.PathOf(23));
 }
 
+// What every item is, whatever it is called: "kind list index outer" per
+// item with a record, "kind" for fixed items.
+Lines KindsAndRecords(const TreeOutline& outline)
+{
+    Lines lines;
+    for (const OutlineItem& item : outline.items) {
+        std::string line = std::to_string(static_cast<int>(item.itemKind));
+        if (item.record)
+            line += " " + std::to_string(static_cast<int>(item.record->kind)) + " " +
+                    std::to_string(item.record->index) + " " + std::to_string(item.record->parent);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(TreeOutline, ItemsKnowWhatTheyShowWhateverTheyAreCalled)
+{
+    auto network = RichNetwork();
+    const Lines laidOut = KindsAndRecords(PrepareTreeOutline(*network));
+    network->slaves[0]->name = outline_text::Master;
+    network->compositeConfigurations[0]->compositeNodes[1]->name = outline_text::NodeComposition;
+    network->frames[0]->name = outline_text::MasterReq;
+    network->signals[0]->name = outline_text::Representation;
+    const TreeOutline outline = PrepareTreeOutline(*network);
+    EXPECT_EQ(laidOut, KindsAndRecords(outline));
+
+    struct Expected {
+        int item;
+        TreeItemKind kind;
+        std::optional<EntityKind> record;
+        int index;
+        int outer;
+    };
+    const Expected expected[] = {
+        {2, TreeItemKind::Master, std::nullopt, 0, -1},
+        {3, TreeItemKind::Slave, EntityKind::Slave, 0, -1},
+        {7, TreeItemKind::Configuration, EntityKind::Configuration, 0, -1},
+        {9, TreeItemKind::CompositeNode, EntityKind::CompositeNode, 1, 0},
+        {11, TreeItemKind::DiagnosticFrame, std::nullopt, 0, -1},
+        {13, TreeItemKind::Frame, EntityKind::Frame, 0, -1},
+        {16, TreeItemKind::EventTriggeredFrame, EntityKind::EventTriggeredFrame, 0, -1},
+        {18, TreeItemKind::SporadicFrame, EntityKind::SporadicFrame, 0, -1},
+        {23, TreeItemKind::EncodingType, EntityKind::EncodingType, 1, -1},
+        {26, TreeItemKind::Representation, std::nullopt, 0, -1},
+        {27, TreeItemKind::Signal, EntityKind::Signal, 0, -1},
+        {30, TreeItemKind::ScheduleTable, EntityKind::ScheduleTable, 0, -1},
+    };
+    for (const Expected& e : expected) {
+        const OutlineItem& item = outline.items[static_cast<std::size_t>(e.item)];
+        SCOPED_TRACE(outline.PathOf(e.item));
+        EXPECT_EQ(e.kind, item.itemKind);
+        ASSERT_EQ(e.record.has_value(), item.record.has_value());
+        if (item.record) {
+            EXPECT_EQ(*e.record, item.record->kind);
+            EXPECT_EQ(e.index, item.record->index);
+            EXPECT_EQ(e.outer, item.record->parent);
+        }
+    }
+}
+
 TEST(TreeOutline, RebuildCleansUpAndCompletesTheNetwork)
 {
     auto network = RichNetwork();

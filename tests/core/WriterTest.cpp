@@ -86,7 +86,7 @@ std::unique_ptr<LinNetwork> RichNetwork()
     event.frameId = 58;
     event.frameNames = {"Status"};
     Append(n->eventTriggeredFrames, "EmptyEvent").frameId = 59;
-    n->masterRequest.AddSignal("NotWritten", "0");
+    n->masterRequest.AddSignal("Not//Written", "0");
 
     // Attributes in another order than the slaves, and one for a non-slave.
     NodeAttributes& seat = Append(n->nodeAttributes, "Seat");
@@ -132,8 +132,8 @@ std::unique_ptr<LinNetwork> RichNetwork()
     EncodingType& voltage = Append(n->encodingTypes, "Voltage");
     voltage.AddLogicalValue(0, "off");
     voltage.AddLogicalValue(1, "");
-    voltage.AddPhysicalRange(1, 1000, 0.001f, -32.766f, "V");
-    voltage.AddPhysicalRange(1001, 2000, 0.5f, 0.0f, "");
+    voltage.AddPhysicalRange(1, 1000, 0.001, -32.766, "V");
+    voltage.AddPhysicalRange(1001, 2000, 0.5, 0.0, "");
     voltage.bcdCount = 1;
     voltage.asciiCount = 1;
     Append(n->encodingTypes, "EmptyEncoding");
@@ -161,10 +161,35 @@ TEST(LdfWriter, LeavesOutStatementsTheReaderCannotTakeBack)
 {
     const std::string text = RichNetwork()->BuildLdfText();
     for (const char* name : {"EmptyComposite", "NoPublisher", "NoPublisherFrame", "EmptySporadic", "EmptyEvent",
-                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "NotWritten"})
+                             "NotASlave", "EmptyEncoding:", "{ , Status }", "{ DoorLeft,  }", "Not//Written"})
         EXPECT_FALSE(Contains(text, name)) << name;
     EXPECT_TRUE(Contains(text, "\tconfiguration EmptyConfiguration {\n\t}\n"));
     EXPECT_TRUE(Contains(text, "\tEmptyBytes: 24, { 0, 0, 0 }, Gateway, Seat;\n"));
+}
+
+std::vector<std::string> LeftOutLines(const LinNetwork& network)
+{
+    std::vector<std::string> lines;
+    for (const LeftOutRecord& leftOut : RecordsLeftOut(network))
+        lines.push_back(FormatLeftOut(leftOut));
+    return lines;
+}
+
+TEST(LdfWriter, ListsEveryRecordItLeavesOutWithTheReason)
+{
+    EXPECT_TRUE(LeftOutLines(*LinNetwork::CreateDefault()).empty());
+    const std::vector<std::string> expected = {
+        "Composite node Doors / EmptyComposite: no logical nodes",
+        "Signal NoPublisher: no publisher",
+        "Frame NoPublisherFrame: no publisher",
+        "Sporadic frame EmptySporadic: none of its frames is written",
+        "Event-triggered frame EmptyEvent: none of its frames is written",
+        "Node attributes of NotASlave: no slave of that name",
+        "Schedule table Normal, entry 6: names no frame or node that is written",
+        "Schedule table Normal, entry 7: names no frame or node that is written",
+        "Schedule table Normal, entry 10: names no frame or node that is written",
+    };
+    EXPECT_EQ(LeftOutLines(*RichNetwork()), expected);
 }
 
 TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
@@ -178,6 +203,12 @@ TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
     const std::string text = network->BuildLdfText();
     for (const char* part : {"composite", "C//1", "E/*2", "T//3"})
         EXPECT_FALSE(Contains(text, part)) << part;
+    EXPECT_EQ(LeftOutLines(*network), (std::vector<std::string>{
+                                          "Configuration C//1: its name would begin a comment",
+                                          "Schedule table T//3: its name would begin a comment",
+                                          "Encoding type E/*2: its name would begin a comment",
+                                          "Representation E/*2: its encoding type is not written",
+                                      }));
     EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
 }
 

@@ -43,7 +43,7 @@ TEST(DataFill, CategoriesListTheirEntities)
     const Case cases[] = {
         {TopItemRef(Nodes), "Nodes", {{"Master", "Master"}, {"Motor", "Slave"}, {"Light", "Slave"}, {"Door", "Slave"}}},
         {TopItemRef(DynamicFrames), "Dynamic Frames", {{"50"}, {"51"}}},
-        {TopItemRef(EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58"}}},
+        {TopItemRef(EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58", ""}}},
         {TopItemRef(SporadicFrames), "Sporadic Frames", {{"SpoMotor"}}},
         {TopItemRef(NodeComposition), "Node Composition", {{"Cfg1"}}},
         {ChildItemRef(NodeComposition, 0), "Composite_nodes", {{"CompA"}, {"CompB"}}},
@@ -225,15 +225,18 @@ TEST(DataFill, ShowsWhatLin21AndJ2602FilesAdd)
                     {"ConditionalChangeNAD", "10", "1  2  3  4  5  6"}}));
 }
 
+// The master's name takes precedence in the list; other fixed captions do not.
 TEST(DataFill, AnEntityNamedMasterShowsTheMaster)
 {
     auto n = MakeRichNetwork();
     n->slaves[0]->name = "Master";
     n->signals[0]->name = "Master";
     n->eventTriggeredFrames[0]->name = "Master";
+    n->frames[0]->name = "MasterReq";
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(Nodes, 1, "Master")).layout, "Master");
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(Signals, 2, "Master")).layout, "Master");
     EXPECT_EQ(FillDataTable(*n, ChildItemRef(EventTriggeredFrames, 0, "Master")).layout, "ETFramesSub");
+    EXPECT_EQ(FillDataTable(*n, ChildItemRef(Frames, 2, "MasterReq")).layout, "Frame_Signal");
 }
 
 TEST(DataFill, OtherItemsAndVanishedPositionsShowNothing)

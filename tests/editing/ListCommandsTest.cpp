@@ -28,6 +28,7 @@ TEST(ListMenu, TitlesAndEntriesDependOnTheTreeItemAndTheRow)
         {TopItemRef(DynamicFrames), 0, "Dynamic Frames", false, false, true},
         {ChildItemRef(Nodes, 0, Master), 0, "Master", false, false, true},
         {ChildItemRef(Nodes, 1), 0, "Node", false, false, true},
+        {ChildItemRef(Nodes, 1, Master), 0, "Master", false, false, true},  // a slave named so
         {ChildItemRef(Frames, 0, MasterReq), 3, "Frame", true, false, false},
         {ChildItemRef(Signals, 1, Representation), 0, "Representation", false, false, true},
         {GrandchildItemRef(Signals, 1, 0), -1, "Encoding Type", false, false, false},
@@ -82,6 +83,9 @@ TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
         {TopItemRef(Nodes), 3, SheetId::NAttSheet, "Attributes", 2, -1},
         {TopItemRef(Nodes), 4, SheetId::None, "", -1, -1},
         {ChildItemRef(Nodes, 2), 5, SheetId::NAttSheet, "Attributes", 1, -1},
+        // Items named "Master" list the master, and their row opens it.
+        {ChildItemRef(Nodes, 2, Master), 0, SheetId::MasterSheet, "Master", -1, -1},
+        {ChildItemRef(Signals, 3, Master), 0, SheetId::MasterSheet, "Master", -1, -1},
         {TopItemRef(Network), -1, SheetId::NetworkSheet, "Properties", -1, -1},
         {ChildItemRef(NodeComposition, 0), 1, SheetId::CompFuncSheet, "Configuration", 0, 1},
         {ChildItemRef(NodeComposition, 0), 2, SheetId::None, "", -1, -1},

@@ -111,10 +111,10 @@ std::unique_ptr<LinNetwork> MakeRichNetwork()
         std::make_unique<ScheduleEntry>(20, kAssignFrameId, std::make_unique<FrameIdCommand>("Light", "MotorCmd")));
 
     auto& speed = n->encodingTypes.Append(std::make_unique<EncodingType>("Speed"));
-    speed.AddPhysicalRange(0, 255, 0.5f, -10.0f, "rpm");
+    speed.AddPhysicalRange(0, 255, 0.5, -10.0, "rpm");
     auto& mixed = n->encodingTypes.Append(std::make_unique<EncodingType>("Mixed"));
     mixed.AddLogicalValue(0, "Off");
-    mixed.AddPhysicalRange(1, 254, 1.25f, 0.0f, "%");
+    mixed.AddPhysicalRange(1, 254, 1.25, 0.0, "%");
     mixed.bcdCount = 1;
     auto& text = n->encodingTypes.Append(std::make_unique<EncodingType>("Text"));
     text.asciiCount = 2;

@@ -4,7 +4,11 @@
 #include "editing/NodeAttributesForm.h"
 #include "model/LinVersion.h"
 
+#include "editing/UndoHistory.h"
+
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace {
 
@@ -91,7 +95,7 @@ TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
     form.p2Min = "20";
     form.stMin = "30";
     form.frames[0].checked = false;
-    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("70000")};
+    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("70000").value_or(0)};
     form.Commit(*n, 0);
 
     EXPECT_EQ(n->slaves[0]->name, "Light0");
@@ -111,8 +115,8 @@ TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
     EXPECT_EQ(a->configurableFrames[0]->messageId, 2);
     EXPECT_EQ(a->configurableFrames[1]->frameName, "DoorState");
     EXPECT_EQ(a->configurableFrames[1]->messageId, 65535);
-    // The attributes under the former name stay until the next clean-up.
-    EXPECT_NE(n->FindNodeAttributes("Motor"), nullptr);
+    // The attributes follow the slave to its new name.
+    EXPECT_EQ(n->FindNodeAttributes("Motor"), nullptr);
 }
 
 TEST(NodeAttributesForm, ASlaveNamedLikeTheMasterGetsAnUnderscore)
@@ -132,6 +136,34 @@ TEST(NodeAttributesForm, ASlaveNamedLikeTheMasterGetsAnUnderscore)
     form = NodeAttributesForm::Read(*n, 0);
     form.Commit(*n, 0);
     EXPECT_EQ(n->slaves[0]->name, "Motor");
+}
+
+TEST(NodeAttributesForm, RenamingFollowsEveryMentionInOneUndoStep)
+{
+    auto n = MakeRichNetwork();
+    const std::string before = DumpNetwork(*n);
+    const std::string written = n->BuildLdfText();
+    UndoHistory history;
+    ASSERT_TRUE(history.Perform(*n, [&] {
+        NodeAttributesForm form = NodeAttributesForm::Read(*n, 0);
+        form.name = "Engine";
+        form.Commit(*n, 0);
+        return true;
+    }));
+    EXPECT_EQ(n->BuildLdfText(), std::regex_replace(written, std::regex("\\bMotor\\b"), "Engine"));
+
+    ASSERT_TRUE(history.Undo(*n));
+    EXPECT_EQ(DumpNetwork(*n), before);
+}
+
+TEST(MasterForm, RenamingFollowsEveryMention)
+{
+    auto n = MakeRichNetwork();
+    MasterForm master = MasterForm::Read(*n);
+    master.name = "Gateway";
+    master.Commit(*n);
+    EXPECT_EQ(n->FindSignal("MotorError")->subscribers, std::vector<std::string>{"Gateway"});
+    EXPECT_EQ(n->FindFrame("MotorCmd")->publisher, "Gateway");
 }
 
 TEST(NodeAttributesForm, ProtocolAndMessageIdRules)

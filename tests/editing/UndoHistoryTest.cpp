@@ -42,6 +42,28 @@ TEST(UndoHistory, UndoAndRedoRestoreTheNetworkExactly)
     EXPECT_EQ(n.get(), object);
 }
 
+// A step holds the content only: undoing an edit leaves the file text and
+// the reader's messages as they are now.
+TEST(UndoHistory, StepsRestoreTheContentButNotTheReaderState)
+{
+    auto n = LinNetwork::LoadFromText("LIN_description_file;\nLIN_speed = 19.2 kbps;\n", "read.ldf");
+    ASSERT_TRUE(n);
+    ASSERT_GT(n->messages.Size(), 0u);
+    UndoHistory history;
+    ASSERT_TRUE(history.Perform(*n, [&] {
+        n->speedKbps = 10.0f;
+        n->fileText.clear();
+        n->messages = MessageLog();
+        return true;
+    }));
+    ASSERT_TRUE(history.Undo(*n));
+    EXPECT_EQ(n->speedKbps, 19.2f);
+    EXPECT_TRUE(n->fileText.empty());
+    EXPECT_EQ(n->messages.Size(), 0u);
+    ASSERT_TRUE(history.Redo(*n));
+    EXPECT_EQ(n->speedKbps, 10.0f);
+}
+
 TEST(UndoHistory, UnchangedEditsMakeNoStepAndNewStepsDropRedo)
 {
     auto n = MakeRichNetwork();

@@ -203,6 +203,31 @@ private Q_SLOTS:
         QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Door"}));
     }
 
+    void keysRunTheMenuCommandsWhereTheMenuOffersThem()
+    {
+        RichEditor editor;
+        editor.Select({"Signals", "LightLevel"});
+        QTest::keyClick(&editor.Tree(), Qt::Key_Delete);
+        QCOMPARE(editor.Network()->FindSignal("LightLevel"), nullptr);
+        QVERIFY(editor.dialogs.names.isEmpty());
+
+        editor.Select({"Nodes"});
+        editor.List().setCurrentItem(editor.Row(0));
+        QTest::keyClick(&editor.List(), Qt::Key_Delete);  // the master's row: no Delete in its menu
+        QCOMPARE(editor.Network()->slaves.size(), 3u);
+        editor.List().setCurrentItem(editor.Row(2));
+        QTest::keyClick(&editor.List(), Qt::Key_Delete);
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Door"}));
+
+        editor.List().setCurrentItem(editor.Row(1));
+        QTest::keyClick(&editor.List(), Qt::Key_Return);
+        editor.Select({"Nodes", "Master"});
+        QTest::keyClick(&editor.Tree(), Qt::Key_F2);
+        editor.Select({"Frames", "MasterReq"});  // no Properties in its menu
+        QTest::keyClick(&editor.Tree(), Qt::Key_Enter);
+        QCOMPARE(editor.dialogs.names, (QStringList{"NAttSheet", "MasterSheet"}));
+    }
+
     void doubleClickOpensTheSheetOfTheItemOrRow()
     {
         RichEditor editor;

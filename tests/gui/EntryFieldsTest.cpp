@@ -22,9 +22,14 @@ private Q_SLOTS:
         QTest::keyClicks(&name, QStringLiteral("7"));
         QCOMPARE(name.text(), QStringLiteral("_abcdef"));
 
-        // What the sheet puts in is shown as it is.
+        // What the sheet puts in is shown as it is, and stays when the user types.
         name.setText(QStringLiteral("Node-1"));
         QCOMPARE(name.text(), QStringLiteral("Node-1"));
+        name.setText(QString::fromUtf8("T\xC3\xBCr-1"));
+        name.end(false);
+        QTest::keyClicks(&name, QStringLiteral("x-"));
+        QCOMPARE(name.text(), QString::fromUtf8("T\xC3\xBCr-1x"));
+        QCOMPARE(name.cursorPosition(), 6);
     }
 
     void decimalFieldsRefuseWhatIsNoNumber()
@@ -51,6 +56,13 @@ private Q_SLOTS:
         DigitsEdit digits;
         QTest::keyClicks(&digits, QStringLiteral("-12a3"));
         QCOMPARE(digits.text(), QStringLiteral("123"));
+        QTest::keyClicks(&digits, QStringLiteral("x"));
+        QCOMPARE(digits.text(), QStringLiteral("123"));
+        digits.insert(QStringLiteral("12.5"));  // a paste is refused whole
+        QCOMPARE(digits.text(), QStringLiteral("123"));
+        DigitsEdit id(nullptr, true);
+        QTest::keyClicks(&id, QStringLiteral("0x1g2"));
+        QCOMPARE(id.text(), QStringLiteral("0x12"));
         ReadOnlyEdit shown;
         shown.setText(QStringLiteral("Motor"));
         QTest::keyClicks(&shown, QStringLiteral("x"));

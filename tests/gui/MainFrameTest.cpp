@@ -8,6 +8,8 @@
 #include "model/LinNetwork.h"
 #include "views/TreePosition.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QFile>
 #include <QSplitter>
 #include <QTest>
@@ -115,6 +117,91 @@ private Q_SLOTS:
         editor.chosenSavePaths = {folder.filePath(QStringLiteral("new.ldf"))};
         QVERIFY(editor.frame->close());
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("new.ldf"))));
+    }
+
+    void modifiedFlagTellsWhetherTheFileWouldChange()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("clean.ldf"));
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.chosenSavePaths = {path};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(editor.frame->OpenDocument(path));
+        CDuvazadiDoc& document = editor.frame->Document();
+        QVERIFY(!document.IsModified());
+
+        // Undo back to the state saved clears the flag, redo away sets it.
+        const auto addSlave = [](LinNetwork& network) {
+            network.slaves.Append(std::make_unique<LinNode>("Door"));
+            return true;
+        };
+        QVERIFY(document.Edit(addSlave));
+        QVERIFY(document.IsModified());
+        QVERIFY(document.Undo());
+        QVERIFY(!document.IsModified());
+        QVERIFY(document.Redo());
+        QVERIFY(editor.frame->isWindowModified());
+        editor.chosenSavePaths = {path};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(document.Undo());
+        QVERIFY(document.IsModified());
+        QVERIFY(document.Redo());
+        QVERIFY(!document.IsModified());
+        // A new step after undoing past the save never returns to it.
+        QVERIFY(document.Undo());
+        QVERIFY(document.Edit(addSlave));
+        QVERIFY(document.Undo());
+        QVERIFY(document.IsModified());
+
+        // A file the load reports on, or the preparation changes, opens modified.
+        QByteArray unpublished = ReadFile(path);
+        unpublished.replace("Signals {", "Signals {\r\n\tLost: 8, 0, Nobody;");
+        const QString repaired = WriteFile(folder, QStringLiteral("repaired.ldf"), unpublished);
+        editor.dialogs.answers = {QMessageBox::Discard};
+        QVERIFY(editor.frame->OpenDocument(repaired));
+        QVERIFY(editor.frame->isWindowModified());
+    }
+
+    void saveNamesTheRecordsItWouldLeaveOut()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lossy.ldf"));
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        editor.frame->Document().Network()->signals.Append(std::make_unique<LinSignal>("Added"));
+        editor.chosenSavePaths = {path, path};
+        QVERIFY(!editor.frame->SaveDocumentAs());
+        QCOMPARE(editor.dialogs.names, QStringList{"questionBox"});
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("\nSignal Added: no publisher\n")));
+        QVERIFY(!QFile::exists(path));
+
+        editor.dialogs.inspect = [](QDialog& dialog) {
+            const auto& box = static_cast<QMessageBox&>(dialog);
+            QCOMPARE(box.button(QMessageBox::Save)->text(), QStringLiteral("Save anyway"));
+            QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+        };
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        QVERIFY(QFile::exists(path));
+    }
+
+    void errorsHintsOfTheLastLoadReopenFromTheViewMenu()
+    {
+        QTemporaryDir folder;
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        auto* action = editor.frame->findChild<QAction*>(QStringLiteral("actionErrorsHints"));
+        QVERIFY(action && !action->isEnabled());
+        QVERIFY(editor.frame->OpenDocument(WriteFile(folder, QStringLiteral("body.ldf"), kSmallFile)));
+        editor.dialogs.names.clear();
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(editor.dialogs.names, QStringList{"errorsDialog"});
+        QCOMPARE(editor.dialogs.texts.last(), QStringLiteral("File: body.ldf"));
+        editor.dialogs.answers = {QMessageBox::Discard};
+        editor.frame->NewDocument();
+        QVERIFY(!action->isEnabled());
     }
 
     void saveThenReopenGivesTheSameTree()

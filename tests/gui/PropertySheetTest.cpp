@@ -33,6 +33,14 @@ std::unique_ptr<LinNetwork> MakeNetwork()
     return network;
 }
 
+// The codec of the editor's documents made in memory; the sheets take it
+// from the document instead of looking at the network's file text.
+const TextCodec& NewDocumentCodec()
+{
+    static const TextCodec codec = TextCodec::ForFileText({});
+    return codec;
+}
+
 SheetRequest SlaveSheet(int slave) { return SheetRequest{SheetId::NAttSheet, "Attributes", slave}; }
 
 template <typename Control> Control* Find(QWidget& sheet, const char* name)
@@ -70,7 +78,7 @@ private Q_SLOTS:
     void enterInATreeCommitsTheWholeSheet()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(1), *network);
+        NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
         QCOMPARE(sheet.windowTitle(), QStringLiteral("Attributes"));
         auto* frames = Find<CheckTree>(sheet, "frames");
         ShowPageOf(sheet, frames);
@@ -85,7 +93,7 @@ private Q_SLOTS:
     void enterOnAPageButtonCommitsInsteadOfPressingIt()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(1), *network);
+        NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
         auto* uncheckAll = Find<QPushButton>(sheet, "uncheckAll");
         ShowPageOf(sheet, uncheckAll);
         QTest::keyClick(uncheckAll, Qt::Key_Return);
@@ -96,7 +104,7 @@ private Q_SLOTS:
     void enterInANameFieldCommits()
     {
         auto network = MakeNetwork();
-        MasterSheet sheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network);
+        MasterSheet sheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network, NewDocumentCodec());
         auto* name = Find<QLineEdit>(sheet, "name");
         ShowPageOf(sheet, name);
         Replace(name, QStringLiteral("1Boss"));
@@ -106,10 +114,19 @@ private Q_SLOTS:
         QCOMPARE(network->masterName, std::string("_Boss"));
     }
 
+    void namesShowInTheCodecTheSheetIsGiven()
+    {
+        auto network = MakeNetwork();
+        network->masterName = "B\xE9";
+        const TextCodec latin1 = TextCodec::ForFileText("\xE9");
+        MasterSheet sheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network, latin1);
+        QCOMPARE(Find<QLineEdit>(sheet, "name")->text(), QString::fromLatin1("B\xE9"));
+    }
+
     void cancelLeavesTheNetworkButTheNewAttributes()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(2), *network);
+        NAttSheet sheet(SlaveSheet(2), *network, NewDocumentCodec());
         auto* name = Find<QLineEdit>(sheet, "name");
         ShowPageOf(sheet, name);
         QTest::keyClicks(name, QStringLiteral("X"));
@@ -125,13 +142,13 @@ private Q_SLOTS:
     {
         auto network = MakeNetwork();
         {
-            NAttSheet sheet(SlaveSheet(1), *network);
+            NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
             Replace(Find<QLineEdit>(sheet, "name"), QStringLiteral("Light"));
             sheet.Commit();
         }
         QCOMPARE(network->slaves[1]->name, std::string("Light0"));
         {
-            NAttSheet sheet(SlaveSheet(2), *network);
+            NAttSheet sheet(SlaveSheet(2), *network, NewDocumentCodec());
             Replace(Find<QLineEdit>(sheet, "name"), QStringLiteral("Master"));
             sheet.Commit();
         }
@@ -141,7 +158,7 @@ private Q_SLOTS:
     void messageIdsAreCappedAndShownInTheTree()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(1), *network);
+        NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
         auto* frames = Find<CheckTree>(sheet, "frames");
         auto* messageId = Find<QLineEdit>(sheet, "messageId");
         QCOMPARE(frames->topLevelItem(0)->text(0), QStringLiteral("MotorCmd (65535)"));
@@ -172,7 +189,7 @@ private Q_SLOTS:
     void uncheckAllEmptiesTheConfigurableFrames()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(1), *network);
+        NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
         Find<QPushButton>(sheet, "uncheckAll")->click();
         sheet.Commit();
         QVERIFY(network->FindNodeAttributes("Motor")->configurableFrames.empty());
@@ -181,7 +198,7 @@ private Q_SLOTS:
     void protocolOneDisablesTheLin2ControlsButTheyAreStillWritten()
     {
         auto network = MakeNetwork();
-        NAttSheet sheet(SlaveSheet(1), *network);
+        NAttSheet sheet(SlaveSheet(1), *network, NewDocumentCodec());
         auto* protocol = Find<ChoiceBox>(sheet, "protocol");
         auto* supplier = Find<QLineEdit>(sheet, "supplierId");
         QVERIFY(supplier->isEnabled());
@@ -203,7 +220,7 @@ private Q_SLOTS:
     {
         auto network = MakeNetwork();
         network->speedKbps = 15.0f;
-        NetworkSheet sheet(SheetRequest{SheetId::NetworkSheet, "Properties"}, *network);
+        NetworkSheet sheet(SheetRequest{SheetId::NetworkSheet, "Properties"}, *network, NewDocumentCodec());
         QCOMPARE(sheet.Tabs()->tabText(0), QStringLiteral("Network"));
         QCOMPARE(Find<ChoiceBox>(sheet, "protocolVersion")->Selected(), QStringLiteral("2.0"));
         QCOMPARE(Find<ChoiceBox>(sheet, "speed")->Selected(), QString());
@@ -223,11 +240,12 @@ private Q_SLOTS:
             sheet->Commit();
             return sheet->result();
         };
-        QVERIFY(RunSheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network, nullptr, confirm));
-        QVERIFY(!RunSheet(SheetRequest{SheetId::SignalSheet, "Signals", 0}, *network, nullptr, confirm));
-        QVERIFY(!RunSheet(SheetRequest{}, *network, nullptr, confirm));
+        QVERIFY(RunSheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network, NewDocumentCodec(), nullptr, confirm));
+        QVERIFY(!RunSheet(SheetRequest{SheetId::SignalSheet, "Signals", 0}, *network, NewDocumentCodec(), nullptr,
+                          confirm));
+        QVERIFY(!RunSheet(SheetRequest{}, *network, NewDocumentCodec(), nullptr, confirm));
         QCOMPARE(runs, 1);
-        auto sheet = CreateSheet(SlaveSheet(0), *network, nullptr);
+        auto sheet = CreateSheet(SlaveSheet(0), *network, NewDocumentCodec(), nullptr);
         QVERIFY(sheet);
         QCOMPARE(sheet->Tabs()->count(), 4);
         QCOMPARE(sheet->Tabs()->tabText(3), QStringLiteral("Configurable frames"));

@@ -6,6 +6,7 @@
 #include "GuiTestRegistry.h"
 #include "app/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
+#include "views/ContextMenus.h"
 #include "views/TreePosition.h"
 
 #include <QScrollBar>
@@ -129,6 +130,25 @@ private Q_SLOTS:
         QCOMPARE(editor.Tree().TopText(), QStringLiteral("Node Composition"));
         QCOMPARE(editor.Tree().SiblingIndex(rear), 1);
         QCOMPARE(NavView::ParentText(rear), QStringLiteral("Cfg1"));
+    }
+
+    void itemsKnowWhatTheyShowWhateverTheyAreCalled()
+    {
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        LinNetwork& network = *editor.frame->Document().Network();
+        network.slaves[0]->name = "Master";
+        editor.frame->Document().NetworkChanged();
+
+        QTreeWidgetItem* nodes = editor.Item({"Nodes"});
+        QVERIFY(nodes && nodes->childCount() == 2);
+        QCOMPARE(nodes->child(1)->text(0), QStringLiteral("Master"));
+        QVERIFY(TreeItemRefOf(nodes->child(0)).kind == TreeItemKind::Master);
+        QVERIFY(!TreeItemRefOf(nodes->child(0)).record);
+        const TreeItemRef slave = TreeItemRefOf(nodes->child(1));
+        QVERIFY(slave.kind == TreeItemKind::Slave);
+        QVERIFY(slave.record && slave.record->kind == EntityKind::Slave);
+        QCOMPARE(slave.record->index, 0);
     }
 
     void schedulesNeverShowsTheOpenFolder()
