@@ -93,7 +93,12 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     StoreNumber(a.supplierId, supplierId, kSupplierIdField);
     StoreNumber(a.functionId, functionId, kFunctionIdField);
     StoreNumber(a.variant, variant, kVariantField);
-    a.protocol = protocol.empty() ? lin::kStandardVersionText : protocol;
+    // A version named by its standard is no choice of the list: with nothing
+    // chosen, it stays.
+    if (!protocol.empty())
+        a.protocol = protocol;
+    else if (!lin::IsNamedVersion(a.protocol))
+        a.protocol = lin::kStandardVersionText;
     a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
     a.responseErrorSignal = responseErrorSignal;
     StoreNumber(a.p2MinMs, p2Min, kMillisecondsField);
