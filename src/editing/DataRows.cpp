@@ -303,10 +303,9 @@ DataTable FramesTable(LinNetwork& n)
     return table.Take();
 }
 
-DataTable DiagnosticFrameTable(int index)
+DataTable DiagnosticFrameTable(const char* frame)
 {
     TableBuilder table(layoutkey::FrameSignals);
-    const char* const frame = index == 0 ? kw::MasterReq : kw::SlaveResp;
     for (int byte = 0; byte < 8; ++byte)
         table.Add({kw::DiagnosticSignalName(frame, byte), std::string(), Int(byte * 8)});
     return table.Take();
@@ -485,7 +484,7 @@ const DataLayout* FindDataLayout(const std::string& key)
 
 bool ListShowsMaster(const TreeItemRef& selected)
 {
-    switch (ClassifyItem(selected)) {
+    switch (selected.kind) {
     case TreeItemKind::Master:
         return true;
     case TreeItemKind::Slave:
@@ -501,9 +500,9 @@ bool ListShowsMaster(const TreeItemRef& selected)
 DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
 {
     LinNetwork& n = network;
-    const TreeItemKind kind = ClassifyItem(selected);
-    const int index = selected.siblingIndex;
-    const std::optional<EntityRef> entity = EntityOf(selected);
+    const TreeItemKind kind = selected.kind;
+    const int index = selected.record ? selected.record->index : -1;
+    const int parent = selected.record ? selected.record->parent : -1;
     switch (kind) {
     case TreeItemKind::NodesCategory:
         return NodesTable(n);
@@ -525,7 +524,7 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     case TreeItemKind::Configuration:
         return CompositeNodesTable(n, index);
     case TreeItemKind::CompositeNode:
-        return FunctionalNodesTable(n, selected.parentSiblingIndex, index);
+        return FunctionalNodesTable(n, parent, index);
     case TreeItemKind::Network:
         return NetworkTable(n);
     default:
@@ -534,21 +533,23 @@ DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
     if (ListShowsMaster(selected))
         return MasterTable(n);
     if (kind == TreeItemKind::Slave)
-        return RecordTable(layoutkey::NodeAttributes, n.slaves.RecordAt(entity->index),
+        return RecordTable(layoutkey::NodeAttributes, n.slaves.RecordAt(index),
                            [&](TableBuilder& table, const LinNode& slave) { AddNodeAttributeRows(table, n, slave); });
     switch (kind) {
     case TreeItemKind::Signal:
-        return RecordTable(
-            layoutkey::Signal, n.signals.RecordAt(entity->index),
-            [&](TableBuilder& table, const LinSignal& s) { table.Add(SignalCells(s, EncodingsBySignal(n))); });
+        return RecordTable(layoutkey::Signal, n.signals.RecordAt(index), [&](TableBuilder& table, const LinSignal& s) {
+            table.Add(SignalCells(s, EncodingsBySignal(n)));
+        });
     case TreeItemKind::SignalsCategory:
         return SignalsTable(n);
     case TreeItemKind::FramesCategory:
         return FramesTable(n);
-    case TreeItemKind::DiagnosticFrame:
-        return DiagnosticFrameTable(index);
+    case TreeItemKind::MasterRequestFrame:
+        return DiagnosticFrameTable(kw::MasterReq);
+    case TreeItemKind::SlaveResponseFrame:
+        return DiagnosticFrameTable(kw::SlaveResp);
     case TreeItemKind::Frame:
-        return RecordTable(layoutkey::FrameSignals, n.frames.RecordAt(entity->index),
+        return RecordTable(layoutkey::FrameSignals, n.frames.RecordAt(index),
                            [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
     case TreeItemKind::ScheduleTable:
         return RecordTable(layoutkey::ScheduleEntries, n.scheduleTables.RecordAt(index), AddScheduleEntryRows);

@@ -78,6 +78,8 @@ std::optional<EntityRef> AddEntity(LinNetwork& network, EntityKind kind, int par
     case EntityKind::ScheduleTable:
         return AppendTo(n.scheduleTables, std::make_unique<ScheduleTable>(MakeUniqueName(n.scheduleTables, kNewName)),
                         kind);
+    case EntityKind::Representation:
+        break;
     }
     return std::nullopt;
 }
@@ -107,6 +109,8 @@ bool RemoveEntity(LinNetwork& network, const EntityRef& entity)
         return RemoveAt(n.encodingTypes, entity.index);
     case EntityKind::ScheduleTable:
         return RemoveAt(n.scheduleTables, entity.index);
+    case EntityKind::Representation:
+        break;
     }
     return false;
 }

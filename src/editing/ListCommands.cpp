@@ -23,7 +23,7 @@ std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
 {
     if (row < 0)
         return std::nullopt;
-    switch (ClassifyItem(treeSelection)) {
+    switch (treeSelection.kind) {
     case TreeItemKind::SchedulesCategory:
         return EntityRef{EntityKind::ScheduleTable, row};
     case TreeItemKind::SignalsCategory:
@@ -82,7 +82,7 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
     const bool hasRow = row >= 0;
     if (ListShowsMaster(treeSelection))
         return DetailListMenu(menutitle::Master, hasRow);
-    switch (ClassifyItem(treeSelection)) {
+    switch (treeSelection.kind) {
     case TreeItemKind::Network:
         return Menu(hasRow ? menutitle::Network : menutitle::Fallback, false, false, true);
     case TreeItemKind::NodesCategory:
@@ -110,7 +110,8 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
     case TreeItemKind::Configuration:
     case TreeItemKind::CompositeNode:
         return DetailListMenu(menutitle::CompositeNode, hasRow);
-    case TreeItemKind::DiagnosticFrame:
+    case TreeItemKind::MasterRequestFrame:
+    case TreeItemKind::SlaveResponseFrame:
         return Menu(menutitle::Frame, true, false, false);
     case TreeItemKind::Frame:
         return DetailListMenu(menutitle::Frame, hasRow);
@@ -142,16 +143,16 @@ bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int ro
 SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row)
 {
     const LinNetwork& n = network;
-    const int index = treeSelection.siblingIndex;
-    const std::optional<EntityRef> entity = EntityOf(treeSelection);
+    const int index = treeSelection.record ? treeSelection.record->index : -1;
+    const int parent = treeSelection.record ? treeSelection.record->parent : -1;
     // The row opens what it shows.
     if (ListShowsMaster(treeSelection))
         return Request(SheetId::MasterSheet, sheetcaption::Master);
-    switch (ClassifyItem(treeSelection)) {
+    switch (treeSelection.kind) {
     case TreeItemKind::SignalsCategory:
         return RequestFor(n.signals, row, SheetId::SignalSheet, sheetcaption::Signals);
     case TreeItemKind::Signal:
-        return RequestFor(n.signals, entity->index, SheetId::SignalSheet, sheetcaption::Signals);
+        return RequestFor(n.signals, index, SheetId::SignalSheet, sheetcaption::Signals);
     case TreeItemKind::DynamicFrames:
         return Request(SheetId::DynFrmSheet, sheetcaption::DynamicFrames);
     case TreeItemKind::SporadicCategory:
@@ -169,13 +170,13 @@ SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& tre
             return Request(SheetId::MasterSheet, sheetcaption::Master);
         return RequestFor(n.slaves, row - 1, SheetId::NAttSheet, sheetcaption::Attributes);
     case TreeItemKind::Slave:
-        return RequestFor(n.slaves, entity->index, SheetId::NAttSheet, sheetcaption::Attributes);
+        return RequestFor(n.slaves, index, SheetId::NAttSheet, sheetcaption::Attributes);
     case TreeItemKind::CompositionCategory:
         return RequestFor(n.compositeConfigurations, row, SheetId::CompConfigSheet, sheetcaption::Configuration);
     case TreeItemKind::Configuration:
         return CompositeNodeRequest(n, index, row, sheetcaption::Configuration);
     case TreeItemKind::CompositeNode:
-        return CompositeNodeRequest(n, treeSelection.parentSiblingIndex, index, sheetcaption::Configuration);
+        return CompositeNodeRequest(n, parent, index, sheetcaption::Configuration);
     case TreeItemKind::SchedulesCategory:
         return RequestFor(n.scheduleTables, row, SheetId::ScheduleNameSheet, sheetcaption::Schedule);
     case TreeItemKind::EncodingType:
@@ -191,7 +192,7 @@ SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& tre
     case TreeItemKind::FramesCategory:
         return row >= 2 ? RequestFor(n.frames, row - 2, SheetId::FrameSheet, sheetcaption::Frame) : SheetRequest{};
     case TreeItemKind::Frame:
-        return FrameSignalRequest(n, entity->index, row);
+        return FrameSignalRequest(n, index, row);
     default:
         return {};
     }

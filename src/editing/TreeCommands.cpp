@@ -15,7 +15,7 @@ MenuState Menu(const char* title, bool add, bool remove, bool properties)
 // composite node.
 std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
 {
-    switch (ClassifyItem(item)) {
+    switch (item.kind) {
     case TreeItemKind::SignalsCategory:
     case TreeItemKind::Signal:
         return EntityRef{EntityKind::Signal};
@@ -26,9 +26,9 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
     case TreeItemKind::CompositionCategory:
         return EntityRef{EntityKind::Configuration};
     case TreeItemKind::Configuration:
-        return EntityRef{EntityKind::CompositeNode, 0, item.siblingIndex};
+        return EntityRef{EntityKind::CompositeNode, 0, item.record ? item.record->index : -1};
     case TreeItemKind::CompositeNode:
-        return EntityRef{EntityKind::CompositeNode, 0, item.parentSiblingIndex};
+        return EntityRef{EntityKind::CompositeNode, 0, item.record ? item.record->parent : -1};
     case TreeItemKind::EventTriggeredCategory:
     case TreeItemKind::EventTriggeredFrame:
         return EntityRef{EntityKind::EventTriggeredFrame};
@@ -36,7 +36,8 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
     case TreeItemKind::SporadicFrame:
         return EntityRef{EntityKind::SporadicFrame};
     case TreeItemKind::FramesCategory:
-    case TreeItemKind::DiagnosticFrame:
+    case TreeItemKind::MasterRequestFrame:
+    case TreeItemKind::SlaveResponseFrame:
     case TreeItemKind::Frame:
         return EntityRef{EntityKind::Frame};
     case TreeItemKind::EncodingTypesCategory:
@@ -54,7 +55,7 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
 
 MenuState TreeMenuFor(const TreeItemRef& item)
 {
-    switch (ClassifyItem(item)) {
+    switch (item.kind) {
     case TreeItemKind::Network:
         return Menu(menutitle::Network, false, false, true);
     case TreeItemKind::NodesCategory:
@@ -69,7 +70,8 @@ MenuState TreeMenuFor(const TreeItemRef& item)
     case TreeItemKind::CompositeNode:
         return Menu(menutitle::CompositeNode, true, true, true);
     case TreeItemKind::FramesCategory:
-    case TreeItemKind::DiagnosticFrame:
+    case TreeItemKind::MasterRequestFrame:
+    case TreeItemKind::SlaveResponseFrame:
         return Menu(menutitle::Frame, true, false, false);
     case TreeItemKind::Frame:
         return Menu(menutitle::Frame, true, true, true);
@@ -113,33 +115,29 @@ std::optional<TreeItemRef> AddForTreeItem(LinNetwork& network, const TreeItemRef
     const std::optional<EntityRef> added = AddEntity(network, wanted->kind, wanted->parent);
     if (!added)
         return std::nullopt;
-    return TreeItemOf(*added);
+    const TreeOutline rebuilt = OutlineOf(network);
+    return TreeItemAt(rebuilt, FindOutlineItem(rebuilt, *added));
 }
 
 bool DeleteTreeItem(LinNetwork& network, const TreeItemRef& item)
 {
-    const std::optional<EntityRef> entity = EntityOf(item);
-    return entity && RemoveEntity(network, *entity);
+    return item.record && RemoveEntity(network, *item.record);
 }
 
 SheetRequest TreePropertiesFor(const LinNetwork& network, const TreeItemRef& item)
 {
     const LinNetwork& n = network;
-    const TreeItemKind kind = ClassifyItem(item);
-    switch (kind) {
+    switch (item.kind) {
     case TreeItemKind::Network:
         return Request(SheetId::NetworkSheet, sheetcaption::Properties);
     case TreeItemKind::Master:
         return Request(SheetId::MasterSheet, sheetcaption::Master);
     case TreeItemKind::DynamicFrames:
         return Request(SheetId::DynFrmSheet, sheetcaption::DynamicFrames);
-    case TreeItemKind::Representation:
-        return RequestFor(n.signalRepresentations, item.siblingIndex, SheetId::SignalRepSheet,
-                          sheetcaption::Representation);
     default:
         break;
     }
-    const std::optional<EntityRef> entity = EntityOf(item);
+    const std::optional<EntityRef>& entity = item.record;
     if (!entity)
         return {};
     const int index = entity->index;
@@ -162,6 +160,8 @@ SheetRequest TreePropertiesFor(const LinNetwork& network, const TreeItemRef& ite
         return RequestFor(n.encodingTypes, index, SheetId::SigEncSheet, sheetcaption::EncodingType);
     case EntityKind::ScheduleTable:
         return RequestFor(n.scheduleTables, index, SheetId::ScheduleNameSheet, sheetcaption::Schedule);
+    case EntityKind::Representation:
+        return RequestFor(n.signalRepresentations, index, SheetId::SignalRepSheet, sheetcaption::Representation);
     }
     return {};
 }

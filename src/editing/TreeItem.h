@@ -6,43 +6,34 @@
 #include <string>
 #include <vector>
 
+class LinNetwork;
+
 // How the editor names the items of the navigation tree and the entities
-// behind them. An item of the tree carries what the rebuild laid out for it
-// (its kind and record). A reference made from a position alone is mapped by
-// the top-level text, the depth and the index among siblings (a slave is
-// child k of "Nodes" for slave k - 1, because "Master" comes first; frames
-// and signals follow two fixed children).
+// behind them. Every reference comes from an outline: the item keeps what
+// the rebuild laid out for it (its kind and record) and where it stands.
 
 // The top-level items in tree order.
 const std::vector<std::string>& TopLevelTexts();
 
-// Identity of one tree item. The item text only serves to recognise fixed
-// items; entities are found by position.
+// Identity of one tree item.
 struct TreeItemRef {
-    int depth = -1;  // -1: no item
-    std::string topText;
-    std::string itemText;
-    int siblingIndex = 0;
-    int parentSiblingIndex = -1;  // depth 2 only
-    // As the outline gave them; None when only the position is known.
     TreeItemKind kind = TreeItemKind::None;
-    std::optional<EntityRef> record;
+    std::optional<EntityRef> record;  // none for fixed items
+    int depth = -1;                   // -1: no item
+    std::string itemText;
+    // Sibling indexes from the top level down: [top], [top, child] or
+    // [top, child, grandchild].
+    std::vector<int> path;
 
     bool IsValid() const { return depth >= 0; }
 };
 
-TreeItemRef TopItemRef(const std::string& text);
-TreeItemRef ChildItemRef(const std::string& topText, int siblingIndex, const std::string& text = {});
-TreeItemRef GrandchildItemRef(const std::string& topText, int parentSiblingIndex, int siblingIndex,
-                              const std::string& text = {});
+// The outline a rebuild of the tree lays out for the network; the network
+// itself stays as it is.
+TreeOutline OutlineOf(const LinNetwork& network);
 
-// Sibling indexes from the top level down: [top], [top, child] or
-// [top, child, grandchild]. Empty for an item outside the fixed layout.
-std::vector<int> TreePathOf(const TreeItemRef& item);
+// The reference of an outline item; an empty one for an index outside.
+TreeItemRef TreeItemAt(const TreeOutline& outline, int item);
 
-TreeItemKind ClassifyItem(const TreeItemRef& item);
-
-// The entity an item shows; none for fixed items.
-std::optional<EntityRef> EntityOf(const TreeItemRef& item);
-// The tree item that shows an entity.
-TreeItemRef TreeItemOf(const EntityRef& entity);
+// The index of the item that shows a record; -1 when none does.
+int FindOutlineItem(const TreeOutline& outline, const EntityRef& record);

@@ -92,6 +92,8 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
         return EntityKind::EncodingType;
     case TreeItemKind::ScheduleTable:
         return EntityKind::ScheduleTable;
+    case TreeItemKind::Representation:
+        return EntityKind::Representation;
     default:
         return std::nullopt;
     }
@@ -132,8 +134,8 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
                       TreeItemKind::CompositeNode, index);
     }
     const int framesItem = tree.Category(text::Frames, TreeItemKind::FramesCategory);
-    tree.Category(text::MasterReq, TreeItemKind::DiagnosticFrame, framesItem);
-    tree.Category(text::SlaveRes, TreeItemKind::DiagnosticFrame, framesItem);
+    tree.Category(text::MasterReq, TreeItemKind::MasterRequestFrame, framesItem);
+    tree.Category(text::SlaveRes, TreeItemKind::SlaveResponseFrame, framesItem);
     const std::vector<int> frameItems = tree.Entities(network.frames, framesItem, TreeItemKind::Frame);
     const std::vector<int> eventTriggeredItems = tree.Entities(
         network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),

@@ -38,7 +38,8 @@ enum class TreeItemKind {
     Configuration,
     CompositeNode,
     FramesCategory,
-    DiagnosticFrame,  // MasterReq or SlaveRes
+    MasterRequestFrame,
+    SlaveResponseFrame,
     Frame,
     EventTriggeredCategory,
     EventTriggeredFrame,
@@ -55,7 +56,8 @@ enum class TreeItemKind {
     ScheduleTable,
 };
 
-// The records that Add creates and Delete removes.
+// The records that items show. Add creates and Delete removes every kind but
+// the representations, which follow the encoding types.
 enum class EntityKind {
     Slave,
     Configuration,
@@ -66,6 +68,7 @@ enum class EntityKind {
     Signal,
     EncodingType,
     ScheduleTable,
+    Representation,
 };
 
 // The record an item shows: its list, its index there and, for a record
@@ -76,8 +79,7 @@ struct EntityRef {
     int parent = -1;  // the configuration of a composite node
 };
 
-// The kind of record the items of a kind show; none for fixed items and for
-// the representations, which follow the encoding types.
+// The kind of record the items of a kind show; none for fixed items.
 std::optional<EntityKind> EntityKindOf(TreeItemKind item);
 
 // One row of the navigation tree as the rebuild lays it out.

@@ -93,30 +93,24 @@ TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
     TreeItemRef ref;
     if (!item)
         return ref;
-    const QTreeWidgetItem* top = item;
-    int depth = 0;
-    while (top->parent()) {
-        top = top->parent();
-        ++depth;
-    }
-    const QTreeWidgetItem* parent = item->parent();
-    ref.depth = depth;
-    ref.topText = top->text(0).toStdString();
-    ref.itemText = item->text(0).toStdString();
-    ref.siblingIndex = parent ? parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))
-                              : item->treeWidget()->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
-    if (parent && parent->parent())
-        ref.parentSiblingIndex = parent->parent()->indexOfChild(const_cast<QTreeWidgetItem*>(parent));
     ref.kind = static_cast<TreeItemKind>(item->data(0, kItemKindRole).toInt());
     const QVariantList record = item->data(0, kRecordRole).toList();
     if (record.size() == 3)
         ref.record = EntityRef{static_cast<EntityKind>(record[0].toInt()), record[1].toInt(), record[2].toInt()};
+    ref.itemText = item->text(0).toStdString();
+    for (const QTreeWidgetItem* current = item; current; current = current->parent()) {
+        const QTreeWidgetItem* parent = current->parent();
+        auto* child = const_cast<QTreeWidgetItem*>(current);
+        ref.path.insert(ref.path.begin(),
+                        parent ? parent->indexOfChild(child) : item->treeWidget()->indexOfTopLevelItem(child));
+    }
+    ref.depth = static_cast<int>(ref.path.size()) - 1;
     return ref;
 }
 
 QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref)
 {
-    const std::vector<int> path = TreePathOf(ref);
+    const std::vector<int>& path = ref.path;
     if (path.empty())
         return nullptr;
     QTreeWidgetItem* item = tree.topLevelItem(path.front());

@@ -41,21 +41,21 @@ TEST(DataFill, CategoriesListTheirEntities)
         Rows rows;
     };
     const Case cases[] = {
-        {TopItemRef(Nodes), "Nodes", {{"Master", "Master"}, {"Motor", "Slave"}, {"Light", "Slave"}, {"Door", "Slave"}}},
-        {TopItemRef(DynamicFrames), "Dynamic Frames", {{"50"}, {"51"}}},
-        {TopItemRef(EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58", ""}}},
-        {TopItemRef(SporadicFrames), "Sporadic Frames", {{"SpoMotor"}}},
-        {TopItemRef(NodeComposition), "Node Composition", {{"Cfg1"}}},
-        {ChildItemRef(NodeComposition, 0), "Composite_nodes", {{"CompA"}, {"CompB"}}},
-        {GrandchildItemRef(NodeComposition, 0, 0), "Functional_nodes", {{"Motor"}, {"Light"}}},
-        {TopItemRef(Network),
+        {ItemAt(*n, Nodes), "Nodes", {{"Master", "Master"}, {"Motor", "Slave"}, {"Light", "Slave"}, {"Door", "Slave"}}},
+        {ItemAt(*n, DynamicFrames), "Dynamic Frames", {{"50"}, {"51"}}},
+        {ItemAt(*n, EventTriggeredFrames), "Event Triggered Frames", {{"EventAll", "58", ""}}},
+        {ItemAt(*n, SporadicFrames), "Sporadic Frames", {{"SpoMotor"}}},
+        {ItemAt(*n, NodeComposition), "Node Composition", {{"Cfg1"}}},
+        {ItemAt(*n, NodeComposition, {0}), "Composite_nodes", {{"CompA"}, {"CompB"}}},
+        {ItemAt(*n, NodeComposition, {0, 0}), "Functional_nodes", {{"Motor"}, {"Light"}}},
+        {ItemAt(*n, Network),
          "Network",
          {{"LIN protocol version", "2.00"}, {"LIN language version", "2.00"}, {"LIN speed", "19.20"}}},
-        {TopItemRef(Schedules), "Schedules", {{"Normal", "55"}, {"Diag", "90"}}},
-        {ChildItemRef(Signals, 1, Representation), "Representation_All", {{"Speed"}, {"Mixed"}, {"Text"}}},
-        {ChildItemRef(Signals, 0, EncodingTypes), "Encodings_All", {{"Speed"}, {"Mixed"}, {"Text"}}},
-        {GrandchildItemRef(Signals, 1, 1), "Representation", {{"LightLevel"}, {"DoorOpen"}}},
-        {ChildItemRef(Nodes, 0, Master), "Master", {{"Master", "10", "0.10"}}},
+        {ItemAt(*n, Schedules), "Schedules", {{"Normal", "55"}, {"Diag", "90"}}},
+        {ItemAt(*n, Signals, {1}), "Representation_All", {{"Speed"}, {"Mixed"}, {"Text"}}},
+        {ItemAt(*n, Signals, {0}), "Encodings_All", {{"Speed"}, {"Mixed"}, {"Text"}}},
+        {ItemAt(*n, Signals, {1, 1}), "Representation", {{"LightLevel"}, {"DoorOpen"}}},
+        {ItemAt(*n, Nodes, {0}), "Master", {{"Master", "10", "0.10"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout);
@@ -69,7 +69,7 @@ TEST(DataFill, SignalsShowInitRepresentationAndSubscribers)
 {
     auto n = MakeRichNetwork();
     n->signals[0]->initValues = {static_cast<std::uint16_t>(-1)};
-    const DataTable table = FillDataTable(*n, TopItemRef(Signals));
+    const DataTable table = FillDataTable(*n, ItemAt(*n, Signals));
     EXPECT_EQ(Captions(table),
               (std::vector<std::string>{"Name", "Size", "Init", "Representation", "Publisher", "Subscriber"}));
     EXPECT_EQ(table.columns[5].width, kFillWidth);
@@ -81,7 +81,7 @@ TEST(DataFill, SignalsShowInitRepresentationAndSubscribers)
     };
     EXPECT_EQ(CellsOf(table), expected);
 
-    const DataTable one = FillDataTable(*n, ChildItemRef(Signals, 4, "LightLevel"));
+    const DataTable one = FillDataTable(*n, ItemAt(*n, Signals, {4}));
     EXPECT_EQ(one.layout, "UniqueSignal");
     EXPECT_EQ(CellsOf(one), (Rows{expected[2]}));
 }
@@ -89,7 +89,7 @@ TEST(DataFill, SignalsShowInitRepresentationAndSubscribers)
 TEST(DataFill, FramesStoreTheDefaultLengthTheyShow)
 {
     auto n = MakeRichNetwork();
-    const DataTable table = FillDataTable(*n, TopItemRef(Frames));
+    const DataTable table = FillDataTable(*n, ItemAt(*n, Frames));
     const Rows expected = {
         {"MasterReq", "60", "8", "Master"}, {"SlaveResp", "61", "8", "All slaves"}, {"MotorCmd", "16", "2", "Master"},
         {"MotorState", "32", "4", "Motor"}, {"DoorState", "48", "1", "Door"},
@@ -101,28 +101,28 @@ TEST(DataFill, FramesStoreTheDefaultLengthTheyShow)
 TEST(DataFill, FrameItemsListTheirSignals)
 {
     auto n = MakeRichNetwork();
-    const DataTable state = FillDataTable(*n, ChildItemRef(Frames, 3, "MotorState"));
+    const DataTable state = FillDataTable(*n, ItemAt(*n, Frames, {3}));
     EXPECT_EQ(state.layout, "Frame_Signal");
     EXPECT_EQ(CellsOf(state), (Rows{{"MotorError", "1", "0"}, {"LightLevel", "16", "8"}, {"Gone", "", "24"}}));
 
-    const DataTable request = FillDataTable(*n, ChildItemRef(Frames, 0, MasterReq));
+    const DataTable request = FillDataTable(*n, ItemAt(*n, Frames, {0}));
     EXPECT_EQ(Column(request, 0).front(), "MasterReqB0");
     EXPECT_EQ(Column(request, 0).back(), "MasterReqB7");
     EXPECT_EQ(Column(request, 2), (std::vector<std::string>{"0", "8", "16", "24", "32", "40", "48", "56"}));
     EXPECT_EQ(Column(request, 1), std::vector<std::string>(8, ""));
-    const DataTable response = FillDataTable(*n, ChildItemRef(Frames, 1, SlaveRes));
+    const DataTable response = FillDataTable(*n, ItemAt(*n, Frames, {1}));
     EXPECT_EQ(Column(response, 0)[3], "SlaveRespB3");
 }
 
 TEST(DataFill, EventTriggeredAndSporadicFramesDescribeTheirFrames)
 {
     auto n = MakeRichNetwork();
-    const DataTable eventTriggered = FillDataTable(*n, ChildItemRef(EventTriggeredFrames, 0));
+    const DataTable eventTriggered = FillDataTable(*n, ItemAt(*n, EventTriggeredFrames, {0}));
     EXPECT_EQ(eventTriggered.layout, "ETFramesSub");
     EXPECT_EQ(CellsOf(eventTriggered), (Rows{{"MotorState", "4", "Motor", "Signal assigned"},
                                              {"DoorState", "1", "Door", "No signal assigned"},
                                              {"Gone"}}));
-    const DataTable sporadic = FillDataTable(*n, ChildItemRef(SporadicFrames, 0));
+    const DataTable sporadic = FillDataTable(*n, ItemAt(*n, SporadicFrames, {0}));
     EXPECT_EQ(sporadic.layout, "SpFrmSub");
     EXPECT_EQ(CellsOf(sporadic), (Rows{{"MotorCmd", "Master", "No"}, {"DoorState", "Door", "EventAll"}, {"Gone"}}));
 }
@@ -130,7 +130,7 @@ TEST(DataFill, EventTriggeredAndSporadicFramesDescribeTheirFrames)
 TEST(DataFill, ScheduleEntriesKeepTheirPositionAsSource)
 {
     auto n = MakeRichNetwork();
-    const DataTable table = FillDataTable(*n, ChildItemRef(Schedules, 1));
+    const DataTable table = FillDataTable(*n, ItemAt(*n, Schedules, {1}));
     EXPECT_EQ(table.layout, "Schedule_Frames");
     const Rows expected = {
         {"MasterReq", "10", "-"},
@@ -149,21 +149,21 @@ TEST(DataFill, ScheduleEntriesKeepTheirPositionAsSource)
 TEST(DataFill, EncodingValuesInTheirFixedOrder)
 {
     auto n = MakeRichNetwork();
-    const DataTable mixed = FillDataTable(*n, GrandchildItemRef(Signals, 0, 1));
+    const DataTable mixed = FillDataTable(*n, ItemAt(*n, Signals, {0, 1}));
     EXPECT_EQ(mixed.layout, "Encoding Types");
     EXPECT_EQ(CellsOf(mixed), (Rows{{"Logical", "0", "-", "-", "-", "Off"},
                                     {"Physical", "1", "254", "1.25", "0.00", "%"},
                                     {"BCD", "-", "-", "-", "-", "-"}}));
-    const DataTable speed = FillDataTable(*n, GrandchildItemRef(Signals, 0, 0));
+    const DataTable speed = FillDataTable(*n, ItemAt(*n, Signals, {0, 0}));
     EXPECT_EQ(CellsOf(speed), (Rows{{"Physical", "0", "255", "0.50", "-10.00", "rpm"}}));
-    const DataTable text = FillDataTable(*n, GrandchildItemRef(Signals, 0, 2));
+    const DataTable text = FillDataTable(*n, ItemAt(*n, Signals, {0, 2}));
     EXPECT_EQ(Column(text, 0), (std::vector<std::string>{"ASCII", "ASCII"}));
 }
 
 TEST(DataFill, SlaveAttributesDependOnTheProtocol)
 {
     auto n = MakeRichNetwork();
-    const DataTable motor = FillDataTable(*n, ChildItemRef(Nodes, 1, "Motor"));
+    const DataTable motor = FillDataTable(*n, ItemAt(*n, Nodes, {1}));
     EXPECT_EQ(motor.layout, "NodeAtt");
     EXPECT_EQ(CellsOf(motor), (Rows{{"LIN Protocol", "2.0"},
                                     {"Configured NAD", "5"},
@@ -174,11 +174,11 @@ TEST(DataFill, SlaveAttributesDependOnTheProtocol)
                                     {"Configurable frames", "MotorCmd = 1"},
                                     {"", "MotorState = 2"}}));
 
-    const DataTable light = FillDataTable(*n, ChildItemRef(Nodes, 2, "Light"));
+    const DataTable light = FillDataTable(*n, ItemAt(*n, Nodes, {2}));
     EXPECT_EQ(CellsOf(light), (Rows{{"LIN Protocol", "1.3"}, {"Configured NAD", "6"}}));
 
     // A slave without attributes gets default ones.
-    const DataTable door = FillDataTable(*n, ChildItemRef(Nodes, 3, "Door"));
+    const DataTable door = FillDataTable(*n, ItemAt(*n, Nodes, {3}));
     ASSERT_NE(n->FindNodeAttributes("Door"), nullptr);
     EXPECT_EQ(door.rows[1].cells[1], "127");
     EXPECT_EQ(door.rows[6].cells, (std::vector<std::string>{"Configurable frames", ""}));
@@ -233,22 +233,22 @@ TEST(DataFill, AnEntityNamedMasterShowsTheMaster)
     n->signals[0]->name = "Master";
     n->eventTriggeredFrames[0]->name = "Master";
     n->frames[0]->name = "MasterReq";
-    EXPECT_EQ(FillDataTable(*n, ChildItemRef(Nodes, 1, "Master")).layout, "Master");
-    EXPECT_EQ(FillDataTable(*n, ChildItemRef(Signals, 2, "Master")).layout, "Master");
-    EXPECT_EQ(FillDataTable(*n, ChildItemRef(EventTriggeredFrames, 0, "Master")).layout, "ETFramesSub");
-    EXPECT_EQ(FillDataTable(*n, ChildItemRef(Frames, 2, "MasterReq")).layout, "Frame_Signal");
+    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Nodes, {1})).layout, "Master");
+    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Signals, {2})).layout, "Master");
+    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, EventTriggeredFrames, {0})).layout, "ETFramesSub");
+    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Frames, {2})).layout, "Frame_Signal");
 }
 
 TEST(DataFill, OtherItemsAndVanishedPositionsShowNothing)
 {
     auto n = MakeRichNetwork();
     EXPECT_TRUE(FillDataTable(*n, TreeItemRef{}).columns.empty());
-    EXPECT_TRUE(FillDataTable(*n, TopItemRef("Elsewhere")).layout.empty());
-    const DataTable gone = FillDataTable(*n, ChildItemRef(Frames, 9, "Gone"));
+    EXPECT_TRUE(FillDataTable(*n, ItemAt(*n, "Elsewhere")).layout.empty());
+    const DataTable gone = FillDataTable(*n, ItemShowing(*n, {EntityKind::Frame, 7}));
     EXPECT_EQ(gone.layout, "Frame_Signal");
     EXPECT_TRUE(gone.rows.empty());
-    EXPECT_TRUE(FillDataTable(*n, ChildItemRef(Nodes, 9, "Gone")).rows.empty());
-    EXPECT_TRUE(FillDataTable(*n, GrandchildItemRef(NodeComposition, 4, 0)).rows.empty());
+    EXPECT_TRUE(FillDataTable(*n, ItemShowing(*n, {EntityKind::Slave, 8})).rows.empty());
+    EXPECT_TRUE(FillDataTable(*n, ItemShowing(*n, {EntityKind::CompositeNode, 0, 4})).rows.empty());
 }
 
 std::vector<std::string> SignalNames(const LinNetwork& n)
@@ -266,7 +266,7 @@ TEST(DataSort, FirstClickDescendsThenAscendsIgnoringCase)
         n->signals.Append(std::make_unique<LinSignal>(name));
     ColumnSortFlags flags;
 
-    DataTable table = FillDataTable(*n, TopItemRef(Signals));
+    DataTable table = FillDataTable(*n, ItemAt(*n, Signals));
     SortOutcome outcome = SortDataTable(*n, table, 0, flags);
     EXPECT_TRUE(outcome.sorted);
     EXPECT_TRUE(outcome.networkReordered);
@@ -274,7 +274,7 @@ TEST(DataSort, FirstClickDescendsThenAscendsIgnoringCase)
     EXPECT_EQ(Column(table, 0), descending);
     EXPECT_EQ(SignalNames(*n), descending);
 
-    table = FillDataTable(*n, TopItemRef(Signals));
+    table = FillDataTable(*n, ItemAt(*n, Signals));
     SortDataTable(*n, table, 0, flags);
     const std::vector<std::string> ascending = {"Alpha", "ALPHA2", "beta", "Delta", "gamma"};
     EXPECT_EQ(Column(table, 0), ascending);
@@ -294,7 +294,7 @@ TEST(DataSort, EmptyCellsCountAsABlankAndEqualTextsKeepTheExchangeOrder)
     n->signals.Append(std::make_unique<LinSignal>("c")).publisher = "S1";
     n->signals.Append(std::make_unique<LinSignal>("d")).publisher = "S2";
     ColumnSortFlags flags;
-    DataTable table = FillDataTable(*n, TopItemRef(Signals));
+    DataTable table = FillDataTable(*n, ItemAt(*n, Signals));
     SortDataTable(*n, table, 4, flags);
     EXPECT_EQ(Column(table, 4), (std::vector<std::string>{"S2", "S2", "S1", ""}));
     EXPECT_EQ(SignalNames(*n), (std::vector<std::string>{"a", "d", "c", "b"}));
@@ -304,7 +304,7 @@ TEST(DataSort, FixedTopRowsStayInPlace)
 {
     auto n = MakeRichNetwork();
     ColumnSortFlags flags;
-    DataTable nodes = FillDataTable(*n, TopItemRef(Nodes));
+    DataTable nodes = FillDataTable(*n, ItemAt(*n, Nodes));
     SortDataTable(*n, nodes, 0, flags);  // descending
     EXPECT_EQ(Column(nodes, 0), (std::vector<std::string>{"Master", "Motor", "Light", "Door"}));
     SortDataTable(*n, nodes, 0, flags);  // ascending
@@ -312,7 +312,7 @@ TEST(DataSort, FixedTopRowsStayInPlace)
     EXPECT_EQ(n->slaves[0]->name, "Door");
     EXPECT_EQ(n->slaves[2]->name, "Motor");
 
-    DataTable frames = FillDataTable(*n, TopItemRef(Frames));
+    DataTable frames = FillDataTable(*n, ItemAt(*n, Frames));
     SortDataTable(*n, frames, 1, flags);
     EXPECT_EQ(Column(frames, 0),
               (std::vector<std::string>{"MasterReq", "SlaveResp", "DoorState", "MotorState", "MotorCmd"}));
@@ -330,7 +330,7 @@ TEST(DataSort, EachSortableListFollowsItsRows)
     ColumnSortFlags flags;
     for (const char* top : {Schedules, NodeComposition, EventTriggeredFrames, SporadicFrames}) {
         SCOPED_TRACE(top);
-        DataTable table = FillDataTable(*n, TopItemRef(top));
+        DataTable table = FillDataTable(*n, ItemAt(*n, top));
         EXPECT_TRUE(SortDataTable(*n, table, 0, flags).networkReordered);
     }
     EXPECT_EQ(n->scheduleTables[0]->name, "Diag");
@@ -344,7 +344,7 @@ TEST(DataSort, EncodingValuesSortOnlyAsShown)
     auto n = MakeRichNetwork();
     const std::string before = DumpNetwork(*n);
     ColumnSortFlags flags;
-    DataTable table = FillDataTable(*n, GrandchildItemRef(Signals, 0, 1));
+    DataTable table = FillDataTable(*n, ItemAt(*n, Signals, {0, 1}));
     const SortOutcome outcome = SortDataTable(*n, table, 0, flags);
     EXPECT_TRUE(outcome.sorted);
     EXPECT_FALSE(outcome.networkReordered);
@@ -360,14 +360,14 @@ TEST(DataSort, OtherLayoutsAndMissingColumnsDoNothing)
     auto n = MakeRichNetwork();
     const std::string before = DumpNetwork(*n);
     ColumnSortFlags flags;
-    DataTable network = FillDataTable(*n, TopItemRef(Network));
+    DataTable network = FillDataTable(*n, ItemAt(*n, Network));
     EXPECT_FALSE(SortDataTable(*n, network, 0, flags).sorted);
-    DataTable signals = FillDataTable(*n, TopItemRef(Signals));
+    DataTable signals = FillDataTable(*n, ItemAt(*n, Signals));
     EXPECT_FALSE(SortDataTable(*n, signals, 6, flags).sorted);
     EXPECT_FALSE(SortDataTable(*n, signals, -1, flags).sorted);
     EXPECT_EQ(DumpNetwork(*n), before);
     // A click that did not sort does not turn the direction either.
-    DataTable again = FillDataTable(*n, TopItemRef(Signals));
+    DataTable again = FillDataTable(*n, ItemAt(*n, Signals));
     SortDataTable(*n, again, 0, flags);
     EXPECT_EQ(Column(again, 0).front(), "MotorSpeed");
 }

@@ -1,5 +1,6 @@
 #include "NetworkFixtures.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -197,4 +198,35 @@ std::string DumpNetwork(const LinNetwork& n)
     for (const auto& r : n.signalRepresentations)
         out << "representation " << r->encodingName << ' ' << List(r->signalNames) << '\n';
     return out.str();
+}
+
+TreeItemRef ItemAt(const LinNetwork& network, const std::string& top, const std::vector<int>& below)
+{
+    const TreeOutline outline = OutlineOf(network);
+    std::vector<int> path = below;
+    const auto& tops = TopLevelTexts();
+    path.insert(path.begin(), static_cast<int>(std::find(tops.begin(), tops.end(), top) - tops.begin()));
+    for (int i = 0; i < static_cast<int>(outline.items.size()); ++i) {
+        const TreeItemRef item = TreeItemAt(outline, i);
+        if (item.path == path)
+            return item;
+    }
+    return {};
+}
+
+TreeItemRef ItemShowing(const LinNetwork& network, const EntityRef& record)
+{
+    const TreeOutline outline = OutlineOf(network);
+    const int shown = FindOutlineItem(outline, record);
+    if (shown >= 0)
+        return TreeItemAt(outline, shown);
+    for (int i = 0; i < static_cast<int>(outline.items.size()); ++i) {
+        const std::optional<EntityRef>& other = outline.items[static_cast<std::size_t>(i)].record;
+        if (other && other->kind == record.kind) {
+            TreeItemRef stale = TreeItemAt(outline, i);
+            stale.record = record;
+            return stale;
+        }
+    }
+    return {};
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "editing/TreeItem.h"
 #include "model/LinNetwork.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // A network with some of everything, built in code so that the tests do not
 // depend on the reader:
@@ -17,3 +19,12 @@ std::unique_ptr<LinNetwork> MakeRichNetwork();
 
 // Every field of the network as text, for exact comparisons.
 std::string DumpNetwork(const LinNetwork& network);
+
+// The item of the network's tree as the tree hands it to the commands: the
+// top-level item with that caption, then sibling indexes downwards. An empty
+// reference when the tree has no such item.
+TreeItemRef ItemAt(const LinNetwork& network, const std::string& top, const std::vector<int>& below = {});
+
+// The item that shows a record. For a record that is not there, the reference
+// a tree built before would still hand over: that kind of item and the record.
+TreeItemRef ItemShowing(const LinNetwork& network, const EntityRef& record);

@@ -7,9 +7,9 @@ namespace {
 
 using namespace outline_text;
 
-TreeItemRef Slave(int k) { return ChildItemRef(Nodes, k + 1); }
-TreeItemRef SignalItem(int k) { return ChildItemRef(Signals, k + 2); }
-TreeItemRef FrameItem(int k) { return ChildItemRef(Frames, k + 2); }
+TreeItemRef Slave(const LinNetwork& n, int k) { return ItemShowing(n, {EntityKind::Slave, k}); }
+TreeItemRef SignalItem(const LinNetwork& n, int k) { return ItemShowing(n, {EntityKind::Signal, k}); }
+TreeItemRef FrameItem(const LinNetwork& n, int k) { return ItemShowing(n, {EntityKind::Frame, k}); }
 
 std::vector<std::string> SignalNames(const LinNetwork& n)
 {
@@ -21,41 +21,41 @@ std::vector<std::string> SignalNames(const LinNetwork& n)
 
 TEST(TreeMenu, TitlesAndEnabledEntriesFollowTheItem)
 {
+    auto n = MakeRichNetwork();
     struct Row {
         TreeItemRef item;
         const char* title;
         bool add, remove, properties;
     };
     const Row rows[] = {
-        {TopItemRef(Network), "Network", false, false, true},
-        {TopItemRef(Nodes), "Node", true, false, false},
-        {ChildItemRef(Nodes, 0, Master), "Node", true, false, true},
-        {Slave(0), "Node", true, true, true},
-        {TopItemRef(NodeComposition), "Configuration", true, false, false},
-        {ChildItemRef(NodeComposition, 0), "Composite Node", true, true, true},
-        {GrandchildItemRef(NodeComposition, 0, 1), "Composite Node", true, true, true},
-        {TopItemRef(Frames), "Frame", true, false, false},
-        {ChildItemRef(Frames, 1, SlaveRes), "Frame", true, false, false},
-        {FrameItem(0), "Frame", true, true, true},
-        {TopItemRef(EventTriggeredFrames), "E. T. Frame", true, false, false},
-        {ChildItemRef(EventTriggeredFrames, 0), "E. T. Frame", true, true, true},
-        {TopItemRef(SporadicFrames), "Sporadic Frame", true, false, false},
-        {ChildItemRef(SporadicFrames, 0), "Sporadic Frame", true, true, true},
-        {TopItemRef(DynamicFrames), "Dynamic Frames", false, false, true},
-        {TopItemRef(Signals), "Signal", true, false, false},
-        {SignalItem(0), "Signal", true, true, true},
-        {ChildItemRef(Signals, 0, EncodingTypes), "Encoding Type", true, false, false},
-        {GrandchildItemRef(Signals, 0, 2), "Encoding Type", true, true, true},
-        {ChildItemRef(Signals, 1, Representation), "Representation", false, false, false},
-        {GrandchildItemRef(Signals, 1, 0), "Encoding Type", false, false, true},
-        {TopItemRef(Schedules), "Schedule", true, false, false},
-        {ChildItemRef(Schedules, 0), "Schedule", true, true, true},
+        {ItemAt(*n, Network), "Network", false, false, true},
+        {ItemAt(*n, Nodes), "Node", true, false, false},
+        {ItemAt(*n, Nodes, {0}), "Node", true, false, true},
+        {Slave(*n, 0), "Node", true, true, true},
+        {ItemAt(*n, NodeComposition), "Configuration", true, false, false},
+        {ItemAt(*n, NodeComposition, {0}), "Composite Node", true, true, true},
+        {ItemAt(*n, NodeComposition, {0, 1}), "Composite Node", true, true, true},
+        {ItemAt(*n, Frames), "Frame", true, false, false},
+        {ItemAt(*n, Frames, {1}), "Frame", true, false, false},
+        {FrameItem(*n, 0), "Frame", true, true, true},
+        {ItemAt(*n, EventTriggeredFrames), "E. T. Frame", true, false, false},
+        {ItemAt(*n, EventTriggeredFrames, {0}), "E. T. Frame", true, true, true},
+        {ItemAt(*n, SporadicFrames), "Sporadic Frame", true, false, false},
+        {ItemAt(*n, SporadicFrames, {0}), "Sporadic Frame", true, true, true},
+        {ItemAt(*n, DynamicFrames), "Dynamic Frames", false, false, true},
+        {ItemAt(*n, Signals), "Signal", true, false, false},
+        {SignalItem(*n, 0), "Signal", true, true, true},
+        {ItemAt(*n, Signals, {0}), "Encoding Type", true, false, false},
+        {ItemAt(*n, Signals, {0, 2}), "Encoding Type", true, true, true},
+        {ItemAt(*n, Signals, {1}), "Representation", false, false, false},
+        {ItemAt(*n, Signals, {1, 0}), "Encoding Type", false, false, true},
+        {ItemAt(*n, Schedules), "Schedule", true, false, false},
+        {ItemAt(*n, Schedules, {0}), "Schedule", true, true, true},
         {TreeItemRef{}, "Duvazadi", false, false, false},
-        {TopItemRef("Elsewhere"), "Duvazadi", false, false, false},
+        {ItemAt(*n, "Elsewhere"), "Duvazadi", false, false, false},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.item.topText + " / " + std::to_string(row.item.depth) + " / " +
-                     std::to_string(row.item.siblingIndex));
+        SCOPED_TRACE(row.item.itemText + " / " + std::to_string(row.item.depth));
         const MenuState menu = TreeMenuFor(row.item);
         EXPECT_EQ(menu.title, row.title);
         EXPECT_EQ(menu.add, row.add);
@@ -70,10 +70,10 @@ TEST(TreeAdd, SignalTakesTheNextFreeNameAndOpensItsSheet)
     n->signals.Append(std::make_unique<LinSignal>("Unknown"));
     n->signals.Append(std::make_unique<LinSignal>("Unknown0"));
 
-    const auto added = AddForTreeItem(*n, SignalItem(0));
+    const auto added = AddForTreeItem(*n, SignalItem(*n, 0));
     ASSERT_TRUE(added);
     EXPECT_EQ(SignalNames(*n), (std::vector<std::string>{"Unknown", "Unknown0", "Unknown1"}));
-    EXPECT_EQ(TreePathOf(*added), (std::vector<int>{7, 4}));
+    EXPECT_EQ(added->path, (std::vector<int>{7, 4}));
 
     const SheetRequest sheet = TreePropertiesFor(*n, *added);
     EXPECT_EQ(sheet.sheet, SheetId::SignalSheet);
@@ -86,10 +86,10 @@ TEST(TreeAdd, SlaveAvoidsTheMastersNameAndGetsAttributes)
     auto n = LinNetwork::CreateDefault();
     n->masterName = "Unknown";
 
-    const auto first = AddForTreeItem(*n, ChildItemRef(Nodes, 0, Master));
+    const auto first = AddForTreeItem(*n, ItemAt(*n, Nodes, {0}));
     ASSERT_TRUE(first);
     EXPECT_EQ(n->slaves.back()->name, "Unknown_");
-    const auto second = AddForTreeItem(*n, TopItemRef(Nodes));
+    const auto second = AddForTreeItem(*n, ItemAt(*n, Nodes));
     ASSERT_TRUE(second);
     EXPECT_EQ(n->slaves.back()->name, "Unknown_0");
 
@@ -107,48 +107,48 @@ TEST(TreeAdd, FrameLikeNamesAreUniqueAcrossTheThreeFrameLists)
     auto n = LinNetwork::CreateDefault();
     n->eventTriggeredFrames.Append(std::make_unique<EventTriggeredFrame>("Unknown"));
 
-    ASSERT_TRUE(AddForTreeItem(*n, ChildItemRef(Frames, 0, MasterReq)));
+    ASSERT_TRUE(AddForTreeItem(*n, ItemAt(*n, Frames, {0})));
     EXPECT_EQ(n->frames.back()->name, "Unknown0");
 
     // Sporadic: own list first (free), then event-triggered (Unknown taken),
     // then frames (Unknown0 taken).
-    ASSERT_TRUE(AddForTreeItem(*n, TopItemRef(SporadicFrames)));
+    ASSERT_TRUE(AddForTreeItem(*n, ItemAt(*n, SporadicFrames)));
     EXPECT_EQ(n->sporadicFrames.back()->name, "Unknown00");
 
     // Each list is checked once, in turn: Unknown0 is free among the
     // sporadic frames, then taken among the frames.
-    const auto eventTriggered = AddForTreeItem(*n, TopItemRef(EventTriggeredFrames));
+    const auto eventTriggered = AddForTreeItem(*n, ItemAt(*n, EventTriggeredFrames));
     ASSERT_TRUE(eventTriggered);
     EXPECT_EQ(n->eventTriggeredFrames.back()->name, "Unknown00");
     EXPECT_EQ(n->eventTriggeredFrames.back()->frameId, 0);
-    EXPECT_EQ(TreePathOf(*eventTriggered), (std::vector<int>{4, 1}));
+    EXPECT_EQ(eventTriggered->path, (std::vector<int>{4, 1}));
 }
 
 TEST(TreeAdd, CompositeNodesGoIntoTheirConfiguration)
 {
     auto n = MakeRichNetwork();
-    const auto underConfiguration = AddForTreeItem(*n, ChildItemRef(NodeComposition, 0));
+    const auto underConfiguration = AddForTreeItem(*n, ItemAt(*n, NodeComposition, {0}));
     ASSERT_TRUE(underConfiguration);
-    const auto underNode = AddForTreeItem(*n, GrandchildItemRef(NodeComposition, 0, 1));
+    const auto underNode = AddForTreeItem(*n, ItemAt(*n, NodeComposition, {0, 1}));
     ASSERT_TRUE(underNode);
     const auto& nodes = n->compositeConfigurations[0]->compositeNodes;
     ASSERT_EQ(nodes.size(), 4u);
     EXPECT_EQ(nodes[2]->name, "Unknown");
     EXPECT_EQ(nodes[3]->name, "Unknown0");
-    EXPECT_EQ(TreePathOf(*underNode), (std::vector<int>{2, 0, 3}));
+    EXPECT_EQ(underNode->path, (std::vector<int>{2, 0, 3}));
 
-    EXPECT_FALSE(AddForTreeItem(*n, GrandchildItemRef(NodeComposition, 5, 0)));
-    EXPECT_FALSE(AddForTreeItem(*n, ChildItemRef(Signals, 1, Representation)));
-    EXPECT_FALSE(AddForTreeItem(*n, TopItemRef(Network)));
+    EXPECT_FALSE(AddForTreeItem(*n, ItemShowing(*n, {EntityKind::CompositeNode, 0, 5})));
+    EXPECT_FALSE(AddForTreeItem(*n, ItemAt(*n, Signals, {1})));
+    EXPECT_FALSE(AddForTreeItem(*n, ItemAt(*n, Network)));
     EXPECT_EQ(nodes.size(), 4u);
 }
 
 TEST(TreeAdd, EveryOtherKindLandsInItsList)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(AddForTreeItem(*n, TopItemRef(NodeComposition)));
-    ASSERT_TRUE(AddForTreeItem(*n, GrandchildItemRef(Signals, 0, 1)));
-    ASSERT_TRUE(AddForTreeItem(*n, ChildItemRef(Schedules, 1)));
+    ASSERT_TRUE(AddForTreeItem(*n, ItemAt(*n, NodeComposition)));
+    ASSERT_TRUE(AddForTreeItem(*n, ItemAt(*n, Signals, {0, 1})));
+    ASSERT_TRUE(AddForTreeItem(*n, ItemAt(*n, Schedules, {1})));
     EXPECT_EQ(n->compositeConfigurations.back()->name, "Unknown");
     EXPECT_EQ(n->encodingTypes.back()->name, "Unknown");
     EXPECT_EQ(n->scheduleTables.back()->name, "Unknown");
@@ -158,7 +158,7 @@ TEST(TreeAdd, EveryOtherKindLandsInItsList)
 TEST(TreeDelete, SlaveLeavesNoReferenceBehind)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, Slave(0)));  // Motor
+    ASSERT_TRUE(DeleteTreeItem(*n, Slave(*n, 0)));  // Motor
 
     ASSERT_EQ(n->slaves.size(), 2u);
     EXPECT_EQ(n->frames[1]->publisher, "");  // MotorState
@@ -181,7 +181,7 @@ TEST(TreeDelete, SlaveLeavesNoReferenceBehind)
 TEST(TreeDelete, FrameLeavesNoReferenceBehind)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, FrameItem(1)));  // MotorState
+    ASSERT_TRUE(DeleteTreeItem(*n, FrameItem(*n, 1)));  // MotorState
 
     ASSERT_EQ(n->frames.size(), 2u);
     EXPECT_EQ(n->frames[1]->name, "DoorState");
@@ -202,7 +202,7 @@ TEST(TreeDelete, SignalLeavesNoReferenceBehind)
     auto n = MakeRichNetwork();
     n->frames[0]->signalNames = {"MotorError", "MotorSpeed", "MotorError"};
     n->frames[0]->offsets = {0, 8, 16};
-    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(1)));  // MotorError
+    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(*n, 1)));  // MotorError
 
     EXPECT_EQ(SignalNames(*n), (std::vector<std::string>{"MotorSpeed", "LightLevel", "DoorOpen"}));
     EXPECT_EQ(n->frames[0]->signalNames, (std::vector<std::string>{"MotorSpeed"}));
@@ -211,16 +211,16 @@ TEST(TreeDelete, SignalLeavesNoReferenceBehind)
     EXPECT_EQ(n->frames[1]->offsets, (std::vector<std::uint32_t>{8, 24}));
     EXPECT_EQ(n->nodeAttributes[0]->responseErrorSignal, "");
 
-    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(2)));  // DoorOpen
+    ASSERT_TRUE(DeleteTreeItem(*n, SignalItem(*n, 2)));  // DoorOpen
     EXPECT_EQ(n->signalRepresentations[1]->signalNames, (std::vector<std::string>{"LightLevel"}));
 }
 
 TEST(TreeDelete, EventTriggeredAndSporadicFramesLeaveTheirSlots)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, ChildItemRef(EventTriggeredFrames, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, EventTriggeredFrames, {0})));
     EXPECT_TRUE(n->eventTriggeredFrames.empty());
-    ASSERT_TRUE(DeleteTreeItem(*n, ChildItemRef(SporadicFrames, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, SporadicFrames, {0})));
     EXPECT_TRUE(n->sporadicFrames.empty());
     const auto& normal = n->scheduleTables[0]->entries;
     ASSERT_EQ(normal.size(), 2u);
@@ -230,15 +230,15 @@ TEST(TreeDelete, EventTriggeredAndSporadicFramesLeaveTheirSlots)
 TEST(TreeDelete, RecordsWithoutReferencesGoAlone)
 {
     auto n = MakeRichNetwork();
-    ASSERT_TRUE(DeleteTreeItem(*n, GrandchildItemRef(NodeComposition, 0, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, NodeComposition, {0, 0})));
     ASSERT_EQ(n->compositeConfigurations[0]->compositeNodes.size(), 1u);
     EXPECT_EQ(n->compositeConfigurations[0]->compositeNodes[0]->name, "CompB");
-    ASSERT_TRUE(DeleteTreeItem(*n, ChildItemRef(NodeComposition, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, NodeComposition, {0})));
     EXPECT_TRUE(n->compositeConfigurations.empty());
-    ASSERT_TRUE(DeleteTreeItem(*n, GrandchildItemRef(Signals, 0, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, Signals, {0, 0})));
     EXPECT_EQ(n->encodingTypes[0]->name, "Mixed");
     EXPECT_EQ(n->signalRepresentations.size(), 3u);  // the rebuild aligns them
-    ASSERT_TRUE(DeleteTreeItem(*n, ChildItemRef(Schedules, 0)));
+    ASSERT_TRUE(DeleteTreeItem(*n, ItemAt(*n, Schedules, {0})));
     ASSERT_EQ(n->scheduleTables.size(), 1u);
     EXPECT_EQ(n->scheduleTables[0]->name, "Diag");
 }
@@ -248,29 +248,29 @@ TEST(TreeDelete, FixedItemsAndVanishedPositionsDeleteNothing)
     auto n = MakeRichNetwork();
     const std::string before = DumpNetwork(*n);
     const TreeItemRef untouchable[] = {
-        ChildItemRef(Nodes, 0, Master),
-        ChildItemRef(Frames, 0, MasterReq),
-        ChildItemRef(Frames, 1, SlaveRes),
-        TopItemRef(Signals),
-        TopItemRef(Nodes),
-        ChildItemRef(Signals, 1, Representation),
-        GrandchildItemRef(Signals, 1, 0),
-        TopItemRef(Network),
-        TopItemRef(DynamicFrames),
+        ItemAt(*n, Nodes, {0}),
+        ItemAt(*n, Frames, {0}),
+        ItemAt(*n, Frames, {1}),
+        ItemAt(*n, Signals),
+        ItemAt(*n, Nodes),
+        ItemAt(*n, Signals, {1}),
+        ItemAt(*n, Signals, {1, 0}),
+        ItemAt(*n, Network),
+        ItemAt(*n, DynamicFrames),
         // Positions past the end of their lists.
-        Slave(3),
-        FrameItem(3),
-        SignalItem(4),
-        ChildItemRef(Schedules, 2),
-        ChildItemRef(NodeComposition, 1),
-        GrandchildItemRef(NodeComposition, 0, 2),
-        GrandchildItemRef(NodeComposition, 3, 0),
-        GrandchildItemRef(Signals, 0, 3),
-        ChildItemRef(EventTriggeredFrames, 1),
-        ChildItemRef(SporadicFrames, -1),
+        Slave(*n, 3),
+        FrameItem(*n, 3),
+        SignalItem(*n, 4),
+        ItemShowing(*n, {EntityKind::ScheduleTable, 2}),
+        ItemShowing(*n, {EntityKind::Configuration, 1}),
+        ItemShowing(*n, {EntityKind::CompositeNode, 2, 0}),
+        ItemShowing(*n, {EntityKind::CompositeNode, 0, 3}),
+        ItemShowing(*n, {EntityKind::EncodingType, 3}),
+        ItemShowing(*n, {EntityKind::EventTriggeredFrame, 1}),
+        ItemShowing(*n, {EntityKind::SporadicFrame, -1}),
     };
     for (const TreeItemRef& item : untouchable) {
-        SCOPED_TRACE(item.topText + " " + std::to_string(item.siblingIndex));
+        SCOPED_TRACE(item.itemText + " " + std::to_string(item.depth));
         EXPECT_FALSE(DeleteTreeItem(*n, item));
     }
     EXPECT_EQ(DumpNetwork(*n), before);
@@ -286,36 +286,44 @@ TEST(TreeProperties, EachItemOpensItsSheetOnlyForAnExistingRecord)
         int index, second;
     };
     const Row rows[] = {
-        {TopItemRef(Network), SheetId::NetworkSheet, "Properties", -1, -1},
-        {ChildItemRef(Nodes, 0, Master), SheetId::MasterSheet, "Master", -1, -1},
-        {Slave(2), SheetId::NAttSheet, "Attributes", 2, -1},
-        {TopItemRef(DynamicFrames), SheetId::DynFrmSheet, "Dynamic Frames", -1, -1},
-        {ChildItemRef(SporadicFrames, 0), SheetId::SporadicFrmSheet, "Sporadic Frame", 0, -1},
-        {ChildItemRef(EventTriggeredFrames, 0), SheetId::ETFrameSheet, "Event Triggered Frame", 0, -1},
-        {ChildItemRef(NodeComposition, 0), SheetId::CompConfigSheet, "Configuration", 0, -1},
-        {GrandchildItemRef(NodeComposition, 0, 1), SheetId::CompFuncSheet, "Properties", 0, 1},
-        {GrandchildItemRef(Signals, 1, 2), SheetId::SignalRepSheet, "Representation", 2, -1},
-        {FrameItem(2), SheetId::FrameSheet, "Frame", 2, -1},
-        {SignalItem(3), SheetId::SignalSheet, "Signals", 3, -1},
-        {ChildItemRef(Schedules, 1), SheetId::ScheduleNameSheet, "Schedule", 1, -1},
-        {GrandchildItemRef(Signals, 0, 1), SheetId::SigEncSheet, "Encoding Type", 1, -1},
-        {ChildItemRef(Frames, 0, MasterReq), SheetId::None, "", -1, -1},
-        {TopItemRef(Signals), SheetId::None, "", -1, -1},
-        {ChildItemRef(Signals, 1, Representation), SheetId::None, "", -1, -1},
-        {Slave(3), SheetId::None, "", -1, -1},
-        {FrameItem(3), SheetId::None, "", -1, -1},
-        {GrandchildItemRef(NodeComposition, 0, 2), SheetId::None, "", -1, -1},
-        {GrandchildItemRef(Signals, 1, 3), SheetId::None, "", -1, -1},
+        {ItemAt(*n, Network), SheetId::NetworkSheet, "Properties", -1, -1},
+        {ItemAt(*n, Nodes, {0}), SheetId::MasterSheet, "Master", -1, -1},
+        {Slave(*n, 2), SheetId::NAttSheet, "Attributes", 2, -1},
+        {ItemAt(*n, DynamicFrames), SheetId::DynFrmSheet, "Dynamic Frames", -1, -1},
+        {ItemAt(*n, SporadicFrames, {0}), SheetId::SporadicFrmSheet, "Sporadic Frame", 0, -1},
+        {ItemAt(*n, EventTriggeredFrames, {0}), SheetId::ETFrameSheet, "Event Triggered Frame", 0, -1},
+        {ItemAt(*n, NodeComposition, {0}), SheetId::CompConfigSheet, "Configuration", 0, -1},
+        {ItemAt(*n, NodeComposition, {0, 1}), SheetId::CompFuncSheet, "Properties", 0, 1},
+        {ItemAt(*n, Signals, {1, 2}), SheetId::SignalRepSheet, "Representation", 2, -1},
+        {FrameItem(*n, 2), SheetId::FrameSheet, "Frame", 2, -1},
+        {SignalItem(*n, 3), SheetId::SignalSheet, "Signals", 3, -1},
+        {ItemAt(*n, Schedules, {1}), SheetId::ScheduleNameSheet, "Schedule", 1, -1},
+        {ItemAt(*n, Signals, {0, 1}), SheetId::SigEncSheet, "Encoding Type", 1, -1},
+        {ItemAt(*n, Frames, {0}), SheetId::None, "", -1, -1},
+        {ItemAt(*n, Signals), SheetId::None, "", -1, -1},
+        {ItemAt(*n, Signals, {1}), SheetId::None, "", -1, -1},
+        {Slave(*n, 3), SheetId::None, "", -1, -1},
+        {FrameItem(*n, 3), SheetId::None, "", -1, -1},
+        {ItemShowing(*n, {EntityKind::CompositeNode, 2, 0}), SheetId::None, "", -1, -1},
+        {ItemShowing(*n, {EntityKind::Representation, 3}), SheetId::None, "", -1, -1},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.item.topText + " " + std::to_string(row.item.depth) + " " +
-                     std::to_string(row.item.siblingIndex));
+        SCOPED_TRACE(row.item.itemText + " " + std::to_string(row.item.depth));
         const SheetRequest request = TreePropertiesFor(*n, row.item);
         EXPECT_EQ(request.sheet, row.sheet);
         EXPECT_EQ(request.caption, row.caption);
         EXPECT_EQ(request.index, row.index);
         EXPECT_EQ(request.second, row.second);
     }
+}
+
+TEST(TreeProperties, ASlaveNamedMasterOpensItsOwnSheet)
+{
+    auto n = MakeRichNetwork();
+    n->slaves[1]->name = Master;
+    const SheetRequest request = TreePropertiesFor(*n, Slave(*n, 1));
+    EXPECT_EQ(request.sheet, SheetId::NAttSheet);
+    EXPECT_EQ(request.index, 1);
 }
 
 }  // namespace

@@ -16,12 +16,12 @@ TEST(UndoHistory, UndoAndRedoRestoreTheNetworkExactly)
     UndoHistory history;
     const std::string original = DumpNetwork(*n);
 
-    ASSERT_TRUE(history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Frames, 3)); }));
+    ASSERT_TRUE(history.Perform(*n, [&] { return DeleteTreeItem(*n, ItemAt(*n, Frames, {3})); }));
     const std::string afterDelete = DumpNetwork(*n);
-    ASSERT_TRUE(history.Perform(*n, [&] { return AddForTreeItem(*n, TopItemRef(Signals)).has_value(); }));
+    ASSERT_TRUE(history.Perform(*n, [&] { return AddForTreeItem(*n, ItemAt(*n, Signals)).has_value(); }));
     ColumnSortFlags flags;
     ASSERT_TRUE(history.Perform(*n, [&] {
-        DataTable table = FillDataTable(*n, TopItemRef(Signals));
+        DataTable table = FillDataTable(*n, ItemAt(*n, Signals));
         return SortDataTable(*n, table, 0, flags).networkReordered;
     }));
     const std::string afterSort = DumpNetwork(*n);
@@ -68,13 +68,13 @@ TEST(UndoHistory, UnchangedEditsMakeNoStepAndNewStepsDropRedo)
 {
     auto n = MakeRichNetwork();
     UndoHistory history;
-    EXPECT_FALSE(history.Perform(*n, [&] { return DeleteTreeItem(*n, TopItemRef(Signals)); }));
+    EXPECT_FALSE(history.Perform(*n, [&] { return DeleteTreeItem(*n, ItemAt(*n, Signals)); }));
     EXPECT_FALSE(history.CanUndo());
 
-    history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Schedules, 0)); });
+    history.Perform(*n, [&] { return DeleteTreeItem(*n, ItemAt(*n, Schedules, {0})); });
     history.Undo(*n);
     EXPECT_TRUE(history.CanRedo());
-    history.Perform(*n, [&] { return DeleteTreeItem(*n, ChildItemRef(Schedules, 1)); });
+    history.Perform(*n, [&] { return DeleteTreeItem(*n, ItemAt(*n, Schedules, {1})); });
     EXPECT_FALSE(history.CanRedo());
     history.Clear();
     EXPECT_FALSE(history.CanUndo());
@@ -85,7 +85,7 @@ TEST(UndoHistory, KeepsOnlyTheNewestSteps)
     auto n = LinNetwork::CreateDefault();
     UndoHistory history(2);
     for (int i = 0; i < 3; ++i)
-        history.Perform(*n, [&] { return AddForTreeItem(*n, TopItemRef(Signals)).has_value(); });
+        history.Perform(*n, [&] { return AddForTreeItem(*n, ItemAt(*n, Signals)).has_value(); });
     EXPECT_TRUE(history.Undo(*n));
     EXPECT_TRUE(history.Undo(*n));
     EXPECT_FALSE(history.Undo(*n));

@@ -23,6 +23,15 @@ bool IsEnabled(const TitledPopupMenu& menu, int command)
     return action && action->isEnabled();
 }
 
+// An item as the tree hands it over; the menus look at its kind only.
+TreeItemRef ItemOfKind(TreeItemKind kind)
+{
+    TreeItemRef item;
+    item.kind = kind;
+    item.depth = 0;
+    return item;
+}
+
 }  // namespace
 
 class TitledPopupMenuTest : public QObject {
@@ -31,7 +40,7 @@ class TitledPopupMenuTest : public QObject {
 private Q_SLOTS:
     void treeMenuShowsTheTitleAndTheEnabledCommands()
     {
-        const TreeItemRef masterReq = ChildItemRef(outline_text::Frames, 0, outline_text::MasterReq);
+        const TreeItemRef masterReq = ItemOfKind(TreeItemKind::MasterRequestFrame);
         auto menu = MakeTreeContextMenu(TreeMenuFor(masterReq), nullptr);
         QCOMPARE(EntryTexts(*menu),
                  (QStringList{"Frame", "-", "Add", "Delete", "-", "Properties", "-", "Expand all", "Collapse all"}));
@@ -45,7 +54,7 @@ private Q_SLOTS:
         QVERIFY(IsEnabled(*menu, kCommandExpandAll));
         QVERIFY(IsEnabled(*menu, kCommandCollapseAll));
 
-        auto slave = MakeTreeContextMenu(TreeMenuFor(ChildItemRef(outline_text::Nodes, 1, "Slave1")), nullptr);
+        auto slave = MakeTreeContextMenu(TreeMenuFor(ItemOfKind(TreeItemKind::Slave)), nullptr);
         QCOMPARE(slave->TitleStrip()->Text(), QStringLiteral("Node"));
         QVERIFY(IsEnabled(*slave, kCommandDelete));
         QVERIFY(IsEnabled(*slave, kCommandProperties));
@@ -53,7 +62,7 @@ private Q_SLOTS:
 
     void listMenuHasNoExpandEntries()
     {
-        auto menu = MakeListContextMenu(ListMenuFor(TopItemRef(outline_text::Nodes), 0), nullptr);
+        auto menu = MakeListContextMenu(ListMenuFor(ItemOfKind(TreeItemKind::NodesCategory), 0), nullptr);
         QCOMPARE(EntryTexts(*menu), (QStringList{"Node", "-", "Add", "Delete", "-", "Properties"}));
         QVERIFY(IsEnabled(*menu, kCommandAdd));
         QVERIFY(!IsEnabled(*menu, kCommandDelete));
@@ -62,7 +71,7 @@ private Q_SLOTS:
 
     void theTitleIsNeverSelected()
     {
-        auto menu = MakeTreeContextMenu(TreeMenuFor(TopItemRef(outline_text::Signals)), nullptr);
+        auto menu = MakeTreeContextMenu(TreeMenuFor(ItemOfKind(TreeItemKind::SignalsCategory)), nullptr);
         menu->popup(QPoint(100, 100));
         QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
         QTest::keyClick(menu.get(), Qt::Key_Down);
@@ -110,15 +119,24 @@ private Q_SLOTS:
         auto* configuration = new QTreeWidgetItem(composition, QStringList{"Cfg"});
         new QTreeWidgetItem(configuration, QStringList{"A"});
         auto* node = new QTreeWidgetItem(configuration, QStringList{"B"});
+        OutlineItem laidOut;
+        laidOut.itemKind = TreeItemKind::CompositeNode;
+        laidOut.record = EntityRef{EntityKind::CompositeNode, 1, 0};
+        SetOutlineData(*node, laidOut);
 
         const TreeItemRef ref = TreeItemRefOf(node);
         QCOMPARE(ref.depth, 2);
-        QCOMPARE(ref.topText, std::string("Node Composition"));
         QCOMPARE(ref.itemText, std::string("B"));
-        QCOMPARE(ref.siblingIndex, 1);
-        QCOMPARE(ref.parentSiblingIndex, 0);
+        QCOMPARE(ref.path, (std::vector<int>{2, 0, 1}));
+        QCOMPARE(tree.topLevelItem(ref.path.front())->text(0), QStringLiteral("Node Composition"));
+        QVERIFY(ref.kind == TreeItemKind::CompositeNode);
+        QVERIFY(ref.record && ref.record->kind == EntityKind::CompositeNode);
+        QCOMPARE(ref.record->index, 1);
+        QCOMPARE(ref.record->parent, 0);
         QCOMPARE(FindTreeItem(tree, ref), node);
-        QCOMPARE(FindTreeItem(tree, GrandchildItemRef(outline_text::NodeComposition, 0, 2)), nullptr);
+        TreeItemRef missing = ref;
+        missing.path.back() = 2;
+        QCOMPARE(FindTreeItem(tree, missing), nullptr);
         QCOMPARE(TreeItemRefOf(tree.topLevelItem(7)).itemText, std::string("Signals"));
         QVERIFY(!TreeItemRefOf(nullptr).IsValid());
     }
