@@ -201,25 +201,24 @@ TEST(DataFill, ShowsWhatLin21AndJ2602FilesAdd)
                                       "Schedule_tables { T { AssignNAD { LSM } delay 12.5 ms;"
                                       " DataDump { LSM, 1, 2, 3, 4, 5 } delay 10 ms;"
                                       " ConditionalChangeNAD { 1, 2, 3, 4, 5, 6 } delay 10 ms; } }\n");
-    EXPECT_EQ(CellsOf(FillDataTable(*n, TopItemRef(Network))), (Rows{{"LIN protocol version", "J2602_1_1.0"},
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Network))), (Rows{{"LIN protocol version", "J2602_1_1.0"},
                                                                      {"LIN language version", "2.1"},
                                                                      {"LIN speed", "19.20"},
                                                                      {"Channel name", "DB"},
                                                                      {"Max. header length", "24 bits"},
                                                                      {"Master response tolerance", "30 %"}}));
-    EXPECT_EQ(CellsOf(FillDataTable(*n, ChildItemRef(Nodes, 1, "LSM"))),
-              (Rows{{"LIN Protocol", "2.1"},
-                    {"Configured NAD", "2"},
-                    {"Initial NAD", "1"},
-                    {"Wake-up time", "50 ms"},
-                    {"Product ID", "Supplier: 3, Function: 4"},
-                    {"Response error", ""},
-                    {"Fault state signals", "Err"},
-                    {"P2 min", "12.5 ms"},
-                    {"ST min", "0 ms"},
-                    {"N_As timeout", "1000 ms"},
-                    {"Configurable frames", "F"}}));
-    EXPECT_EQ(CellsOf(FillDataTable(*n, ChildItemRef(Schedules, 0))),
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Nodes, {1}))), (Rows{{"LIN Protocol", "2.1"},
+                                                                        {"Configured NAD", "2"},
+                                                                        {"Initial NAD", "1"},
+                                                                        {"Wake-up time", "50 ms"},
+                                                                        {"Product ID", "Supplier: 3, Function: 4"},
+                                                                        {"Response error", ""},
+                                                                        {"Fault state signals", "Err"},
+                                                                        {"P2 min", "12.5 ms"},
+                                                                        {"ST min", "0 ms"},
+                                                                        {"N_As timeout", "1000 ms"},
+                                                                        {"Configurable frames", "F"}}));
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Schedules, {0}))),
               (Rows{{"AssignNAD", "12.5", "Node name: LSM"},
                     {"DataDump", "10", "Node name: LSM, 1  2  3  4  5"},
                     {"ConditionalChangeNAD", "10", "1  2  3  4  5  6"}}));
