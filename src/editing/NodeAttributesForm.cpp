@@ -1,5 +1,6 @@
 #include "editing/NodeAttributesForm.h"
 
+#include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
@@ -29,20 +30,11 @@ std::string ConfigurableFrameChoice::ItemText() const { return frameName + " (" 
 
 const std::vector<std::string>& NodeAttributesForm::ProtocolChoices() { return lin::SupportedVersions(); }
 
-std::vector<std::string> NodeAttributesForm::NadChoices()
-{
-    std::vector<std::string> choices;
-    for (int nad = 1; nad <= kLastNad; ++nad)
-        choices.push_back(std::to_string(nad));
-    return choices;
-}
+std::vector<std::string> NodeAttributesForm::NadChoices() { return NumberChoices(1, kLastNad); }
 
 std::vector<std::string> NodeAttributesForm::SignalChoices(const LinNetwork& network)
 {
-    std::vector<std::string> names;
-    for (const auto& signal : network.signals)
-        names.push_back(signal->name);
-    return names;
+    return RecordNames(network.signals);
 }
 
 NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)

@@ -13,3 +13,11 @@ std::string FormatFixed(double value, int decimals)
         return {};
     return std::string(buffer.data(), result.ptr);
 }
+
+std::vector<std::string> NumberChoices(int first, int last, int step)
+{
+    std::vector<std::string> choices;
+    for (int value = first; step > 0 && value <= last; value += step)
+        choices.push_back(std::to_string(value));
+    return choices;
+}

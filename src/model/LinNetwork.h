@@ -159,12 +159,18 @@ template <typename Record> bool IsNameFree(const OwnedList<Record>& list, const 
 // base, base0, base1, ... (-1 or any index outside the list ignores nothing).
 std::string MakeUniqueName(const std::vector<std::string>& names, const std::string& base, int ignore = -1);
 
-template <typename Record>
-std::string MakeUniqueName(const OwnedList<Record>& list, const std::string& base, int ignore = -1)
+// The names of the records, in list order.
+template <typename Record> std::vector<std::string> RecordNames(const OwnedList<Record>& list)
 {
     std::vector<std::string> names;
     names.reserve(list.size());
     for (const auto& record : list)
         names.push_back(RecordName(*record));
-    return MakeUniqueName(names, base, ignore);
+    return names;
+}
+
+template <typename Record>
+std::string MakeUniqueName(const OwnedList<Record>& list, const std::string& base, int ignore = -1)
+{
+    return MakeUniqueName(RecordNames(list), base, ignore);
 }

@@ -58,11 +58,14 @@ const DriverKeyword kDriverKeywords[] = {
 };
 
 // The longest keyword: a longer pending word can match none.
-constexpr std::size_t LongestKeyword()
+std::size_t LongestKeyword()
 {
-    std::size_t longest = 0;
-    for (const DriverKeyword& keyword : kDriverKeywords)
-        longest = std::max(longest, std::char_traits<char>::length(keyword.word));
+    static const std::size_t longest = [] {
+        std::size_t length = 0;
+        for (const DriverKeyword& keyword : kDriverKeywords)
+            length = std::max(length, std::char_traits<char>::length(keyword.word));
+        return length;
+    }();
     return longest;
 }
 

@@ -2,9 +2,11 @@
 
 #include "app/TextCodec.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStringList>
+#include <QVBoxLayout>
 
 #include <string>
 #include <vector>
@@ -44,4 +46,30 @@ inline QLayout* WithUnit(QWidget* field, const QString& unit, QWidget* parent)
     row->addWidget(field);
     row->addWidget(new QLabel(unit, parent));
     return row;
+}
+
+// Texts of the file, such as names, back from a list of the page.
+inline std::vector<std::string> FromQtList(const QStringList& texts, const TextCodec& codec)
+{
+    std::vector<std::string> list;
+    list.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts)
+        list.push_back(codec.FromQt(text));
+    return list;
+}
+
+// A titled group around a control and a row of buttons below it (the check
+// trees with their "Uncheck all").
+inline QGroupBox* GroupWithButtons(const QString& title, QWidget* control, const QList<QWidget*>& buttons,
+                                   QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(control);
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : buttons)
+        row->addWidget(button);
+    row->addStretch();
+    layout->addLayout(row);
+    return group;
 }

@@ -1,9 +1,15 @@
 #include "sheets/SheetRegistry.h"
 
+#include "sheets/FrameOffSheet.h"
+#include "sheets/FrameSheet.h"
 #include "sheets/MasterSheet.h"
 #include "sheets/NAttSheet.h"
 #include "sheets/NetworkSheet.h"
 #include "sheets/PropertySheet.h"
+#include "sheets/ScheduleNameSheet.h"
+#include "sheets/ScheduleSheet.h"
+#include "sheets/SignalRepSheet.h"
+#include "sheets/SignalSheet.h"
 
 #include <map>
 
@@ -21,9 +27,11 @@ std::unique_ptr<PropertySheet> Make(const SheetRequest& request, LinNetwork& net
 const std::map<SheetId, SheetFactory>& Registry()
 {
     static const std::map<SheetId, SheetFactory> registry = {
-        {SheetId::NetworkSheet, &Make<NetworkSheet>},
-        {SheetId::MasterSheet, &Make<MasterSheet>},
-        {SheetId::NAttSheet, &Make<NAttSheet>},
+        {SheetId::NetworkSheet, &Make<NetworkSheet>},     {SheetId::MasterSheet, &Make<MasterSheet>},
+        {SheetId::NAttSheet, &Make<NAttSheet>},           {SheetId::SignalSheet, &Make<SignalSheet>},
+        {SheetId::SignalRepSheet, &Make<SignalRepSheet>}, {SheetId::FrameSheet, &Make<FrameSheet>},
+        {SheetId::FrameOffSheet, &Make<FrameOffSheet>},   {SheetId::ScheduleNameSheet, &Make<ScheduleNameSheet>},
+        {SheetId::ScheduleSheet, &Make<ScheduleSheet>},
     };
     return registry;
 }

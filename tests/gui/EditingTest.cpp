@@ -264,6 +264,34 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names.size(), opened);
     }
 
+    void doubleClickOpensTheSheetsOfSignalsFramesAndSchedules()
+    {
+        RichEditor editor;
+        const struct {
+            QStringList item;
+            int row;  // -1: the tree item itself
+            const char* sheet;
+        } cases[] = {
+            {{"Signals", "MotorSpeed"}, -1, "SignalSheet"},
+            {{"Signals"}, 1, "SignalSheet"},
+            {{"Signals", "Representation", "Speed"}, -1, "SignalRepSheet"},
+            {{"Frames", "MotorCmd"}, -1, "FrameSheet"},
+            {{"Frames", "MotorCmd"}, 0, "FrameOffSheet"},
+            {{"Schedules", "Normal"}, -1, "ScheduleNameSheet"},
+            {{"Schedules", "Diag"}, 4, "ScheduleSheet"},
+        };
+        for (const auto& c : cases) {
+            if (c.row < 0) {
+                editor.DoubleClick(editor.Tree(), editor.Item(c.item));
+            } else {
+                editor.Select(c.item);
+                editor.DoubleClick(editor.List(), editor.Row(c.row));
+            }
+            QCOMPARE(editor.dialogs.names.last(), QString::fromLatin1(c.sheet));
+        }
+        QCOMPARE(editor.dialogs.names.size(), int(std::size(cases)));
+    }
+
     void headerClickReordersTheNetworkAndTheTree()
     {
         RichEditor editor;

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "editing/ListChoices.h"
+#include "model/FrameRecords.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class LinNetwork;
+
+// The text a schedule entry is shown with: its frame, or its command.
+std::string EntryText(const ScheduleEntry& entry);
+
+// What the schedule table sheet shows and writes: the name and a working
+// copy of the entries. Adding and removing entries changes the copy only, so
+// a cancelled sheet leaves the stored table as it was.
+struct ScheduleTableForm {
+    std::string name;
+    OwnedList<ScheduleEntry> entries;
+
+    // "Add Frame": the diagnostic commands, then the unconditional,
+    // event-triggered and sporadic frames under their headings.
+    static ChoiceMenu AddChoices(const LinNetwork& network);
+    // Appends a new entry (delay 0) for the chosen entry of AddChoices;
+    // false for a number that names none.
+    bool AddChosen(const LinNetwork& network, int choice);
+    void Remove(int row);
+    std::vector<std::string> EntryTexts() const;
+
+    static ScheduleTableForm Read(const LinNetwork& network, int index);
+    // Renames the table (unique among the tables; an empty name keeps the old
+    // one) and gives it the working entries.
+    void Commit(LinNetwork& network, int index) const;
+};
+
+// What the schedule entry sheet shows and writes. Lists are given by the
+// selected entry, empty when none is selected.
+struct ScheduleEntryForm {
+    int kind = kFrameSlot;
+    std::string typeName;
+    std::string time;  // ms
+    std::string minimumTime;
+    std::string node;    // AssignFrameId, UnassignFrameId, AssignNAD
+    std::string frame;   // AssignFrameId, UnassignFrameId
+    std::string oldNad;  // AssignNAD: the entry's initial NAD, then the node's attributes
+    std::string newNad;
+    std::string supplierId;
+    std::string functionId;
+    std::array<std::string, 8> data;  // FreeFormat
+
+    // The time base that stands in for a network without one.
+    static constexpr int kSubstituteTimeBase = 10;
+    static constexpr int kMaxTime = 10000;
+
+    // "Minimum time:   " and the time the entry's frame takes on the bus at
+    // the network's speed, plus jitter ("undefined" for a frame of unknown
+    // length or a network without a speed).
+    static std::string MinimumTimeLine(const LinNetwork& network, const ScheduleEntry& entry);
+    static std::vector<std::string> SlaveChoices(const LinNetwork& network);
+    // The configurable frames of the node's attributes; none without them.
+    static std::vector<std::string> FrameChoices(const LinNetwork& network, const std::string& node);
+    static std::vector<std::string> ByteChoices();  // "0" to "255"
+    // The time after one click of the spin control (step 1 up, -1 down): on
+    // the time base's grid, at least one time base, at most kMaxTime. A
+    // network without a time base gets the substitute.
+    static int SpinTime(LinNetwork& network, int time, int step);
+
+    // AssignNAD: shows the node's attributes, which the node is given (with
+    // the defaults) when it has none; they stay even if the sheet is
+    // cancelled.
+    void ChooseNadNode(LinNetwork& network, const std::string& nodeName);
+
+    // Empty when the table or its entry does not exist.
+    static ScheduleEntryForm Read(LinNetwork& network, int table, int entry);
+    // The delay is the typed time when that is a multiple of the time base,
+    // else one time base. AssignNAD without a node keeps its numbers, and
+    // FreeFormat bytes without a selection keep theirs.
+    void Commit(LinNetwork& network, int table, int entry) const;
+};
