@@ -6,6 +6,7 @@
 #include "model/Rename.h"
 #include "reader/ScheduleCommands.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <climits>
 
@@ -208,7 +209,7 @@ ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int en
     ScheduleEntryForm form;
     form.kind = record->kind;
     form.typeName = EntryText(*record);
-    form.time = std::to_string(record->delayMs);
+    form.time = FormatShortestNumber(record->delayMs);
     form.minimumTime = MinimumTimeLine(network, *record);
     if (const FrameIdCommand* command = record->FrameId()) {
         form.node = command->nodeName;
@@ -249,6 +250,8 @@ void ScheduleEntryForm::Commit(LinNetwork& network, int table, int entry) const
     case kAssignNad:
         if (!node.empty()) {
             AssignNadCommand& command = PayloadOf(*record, &ScheduleEntry::AssignNad);
+            if (!command.nodeName.empty())  // the LIN 2.1 form names the slave alone
+                command.nodeName = node;
             command.initialNad = oldNad.empty() ? kUnsetNad : ParseInt(oldNad);
             command.newNad = ParseInt(newNad);
             command.supplierId = ParseInt(supplierId);
