@@ -6,8 +6,10 @@
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "model/LinNetwork.h"
+#include "views/ContextMenus.h"
 #include "views/DataView.h"
 #include "views/NavView.h"
+#include "views/PicturePane.h"
 #include "views/TreePosition.h"
 #include "writer/LdfWriter.h"
 
@@ -27,6 +29,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -380,7 +383,15 @@ void CMainFrame::CreatePanes()
     m_rightSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));
     m_position = new TreePosition(m_rightSplitter);
-    m_data = new DataView(*m_document, *m_navigation, m_modals, m_rightSplitter);
+    // The pictures sit below the list and take only the height they need.
+    auto* dataPane = new QWidget(m_rightSplitter);
+    dataPane->setObjectName(QStringLiteral("dataPane"));
+    auto* dataColumn = new QVBoxLayout(dataPane);
+    dataColumn->setContentsMargins(0, 0, 0, 0);
+    m_data = new DataView(*m_document, *m_navigation, m_modals, dataPane);
+    m_pictures = new PicturePane(dataPane);
+    dataColumn->addWidget(m_data, 1);
+    dataColumn->addWidget(m_pictures, 0);
     m_mainSplitter->setStretchFactor(0, 0);
     m_mainSplitter->setStretchFactor(1, 1);
     m_mainSplitter->setChildrenCollapsible(false);
@@ -393,6 +404,13 @@ void CMainFrame::CreatePanes()
     connect(m_navigation, &NavView::itemShown, m_data, [this](QTreeWidgetItem* item) {
         m_data->Clear();
         m_data->Fill(item);
+        m_pictures->ShowItem(m_document->Network(), TreeItemRefOf(item));
+    });
+    // The list of an event-triggered or sporadic frame chooses the member drawn.
+    connect(m_data, &QTreeWidget::currentItemChanged, m_pictures, [this](QTreeWidgetItem* row) {
+        if (row)
+            m_pictures->ShowItem(m_document->Network(), TreeItemRefOf(m_navigation->currentItem()),
+                                 m_document->Codec().FromQt(row->text(0)));
     });
     m_panesReady = true;
 }

@@ -13,6 +13,7 @@
 class CDuvazadiDoc;
 class DataView;
 class NavView;
+class PicturePane;
 class QLabel;
 class QSplitter;
 class TreePosition;
@@ -59,6 +60,7 @@ public:
     NavView& Navigation() const { return *m_navigation; }
     DataView& Data() const { return *m_data; }
     TreePosition& Position() const { return *m_position; }
+    PicturePane& Pictures() const { return *m_pictures; }
     QString StatusText() const;
     const RecentFiles& Recent() const { return m_recent; }
 
@@ -98,6 +100,7 @@ private:
     NavView* m_navigation = nullptr;
     DataView* m_data = nullptr;
     TreePosition* m_position = nullptr;
+    PicturePane* m_pictures = nullptr;
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_rightSplitter = nullptr;
     QLabel* m_statusMessage = nullptr;

@@ -20,15 +20,36 @@ CliRequest Done(CliRequest::Action action, std::string file = {}, std::string ou
     return request;
 }
 
-// The rest of a check or format command line: one FILE and, where allowed, -o OUT.
-CliRequest ParseCommand(const std::string& command, const std::vector<std::string>& arguments, bool takesOutput)
+// What follows each command's name: its positional arguments in order and
+// whether it takes -o OUT.
+struct CommandSyntax {
+    const char* name;
+    CliRequest::Action action;
+    std::vector<const char*> positionals;
+    bool takesOutput;
+};
+
+const std::vector<CommandSyntax>& Commands()
 {
-    std::string file;
+    static const std::vector<CommandSyntax> commands = {
+        {"check", CliRequest::Action::Check, {"FILE"}, false},
+        {"format", CliRequest::Action::Format, {"FILE"}, true},
+        {"timing", CliRequest::Action::Timing, {"FILE"}, false},
+        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false},
+    };
+    return commands;
+}
+
+// The rest of a command line: its positionals and, where allowed, -o OUT.
+CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::string>& arguments)
+{
+    const std::string name = command.name;
+    std::vector<std::string> positionals;
     std::string output;
     bool outputSeen = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (takesOutput && argument == "-o") {
+        if (command.takesOutput && argument == "-o") {
             if (outputSeen)
                 return Refused("-o given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
@@ -36,18 +57,21 @@ CliRequest ParseCommand(const std::string& command, const std::vector<std::strin
             output = arguments[++i];
             outputSeen = true;
         } else if (IsOption(argument)) {
-            return Refused("unknown option " + argument + " for " + command);
-        } else if (!file.empty()) {
-            return Refused("more than one FILE for " + command);
+            return Refused("unknown option " + argument + " for " + name);
+        } else if (positionals.size() == command.positionals.size()) {
+            return Refused(std::string("more than one ") + command.positionals.back() + " for " + name);
         } else if (argument.empty()) {
-            return Refused("empty FILE for " + command);
+            return Refused(std::string("empty ") + command.positionals[positionals.size()] + " for " + name);
         } else {
-            file = argument;
+            positionals.push_back(argument);
         }
     }
-    if (file.empty())
-        return Refused("missing FILE for " + command);
-    return Done(takesOutput ? CliRequest::Action::Format : CliRequest::Action::Check, file, output);
+    if (positionals.size() < command.positionals.size())
+        return Refused(std::string("missing ") + command.positionals[positionals.size()] + " for " + name);
+    CliRequest request = Done(command.action, positionals.front(), output);
+    if (positionals.size() > 1)
+        request.frame = positionals[1];
+    return request;
 }
 
 }  // namespace
@@ -62,8 +86,9 @@ CliRequest ParseArguments(const std::vector<std::string>& arguments)
             return Refused(first + " takes no arguments");
         return Done(first == "--help" ? CliRequest::Action::Help : CliRequest::Action::Version);
     }
-    if (first == "check" || first == "format")
-        return ParseCommand(first, arguments, first == "format");
+    for (const CommandSyntax& command : Commands())
+        if (first == command.name)
+            return ParseCommand(command, arguments);
     if (IsOption(first))
         return Refused("unknown option " + first);
     return Refused("unknown command " + first);

@@ -1,7 +1,10 @@
 #include "cli/CliCommands.h"
 
 #include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+#include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
+#include "validation/ScheduleTiming.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -41,7 +44,8 @@ std::string WithoutFinalSeparator(std::string path)
 std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
-           "       " + kProgram +
+           "       " + kProgram + " timing FILE\n" + "       " + kProgram + " layout FILE FRAME\n" + "       " +
+           kProgram +
            " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
@@ -50,6 +54,11 @@ std::string UsageText()
            "format  Reads FILE and writes it in the editor's layout: to standard\n"
            "        output with LF line ends, or with -o to OUT as the editor saves.\n"
            "        Records the text cannot hold are named on standard error.\n"
+           "timing  Reads FILE and prints per schedule table its cycle time and bus\n"
+           "        load, and per entry its frame time and the headroom of its slot.\n"
+           "layout  Reads FILE and prints the bits of FRAME (MasterReq and SlaveResp\n"
+           "        too), byte 0 first, bit 0 at the right, a letter per signal;\n"
+           "        '!' marks an overlap, 'x' a bit beyond the frame's length.\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -69,6 +78,10 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunCheck(request.file, out, err);
     case CliRequest::Action::Format:
         return RunFormat(request.file, request.output, out, err);
+    case CliRequest::Action::Timing:
+        return RunTiming(request.file, out, err);
+    case CliRequest::Action::Layout:
+        return RunLayout(request.file, request.frame, out, err);
     case CliRequest::Action::UsageError:
         break;
     }
@@ -111,6 +124,39 @@ int RunFormat(const std::string& file, const std::string& output, std::ostream& 
         Fail(err, "cannot write to standard output");
         return kExitFailure;
     }
+    return kExitSuccess;
+}
+
+int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    for (const std::string& line : TimingReport(*network))
+        out << line << "\n";
+    return kExitSuccess;
+}
+
+int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err)
+{
+    TreeOutline outline;
+    const auto network = LoadPrepared(file, err, outline);
+    if (!network)
+        return kExitFailure;
+    FrameLayout layout;
+    if (frameName == kw::MasterReq || frameName == kw::SlaveResp) {
+        layout = LayOutDiagnosticFrame(*network,
+                                       frameName == kw::MasterReq ? network->masterRequest : network->slaveResponse);
+    } else if (const LinFrame* frame = network->FindFrame(frameName)) {
+        layout = LayOutFrame(*network, *frame);
+    } else {
+        Fail(err, "no frame " + frameName + " in " + file);
+        return kExitFailure;
+    }
+    out << frameName << ": length " << layout.length << "\n";
+    for (const std::string& line : LayoutText(layout))
+        out << line << "\n";
     return kExitSuccess;
 }
 

@@ -26,6 +26,12 @@ int RunCheck(const std::string& file, std::ostream& out, std::ostream& err);
 // format FILE [-o OUT]: the prepared network as LDF text, to out with LF
 // line ends, or saved to OUT as the editor saves.
 int RunFormat(const std::string& file, const std::string& output, std::ostream& out, std::ostream& err);
+// timing FILE: per schedule table its cycle and bus load, per entry its
+// frame time and headroom (prepared as the tree prepares it, so frames
+// without a length take the default of their id).
+int RunTiming(const std::string& file, std::ostream& out, std::ostream& err);
+// layout FILE FRAME: the bit grid of the frame (or MasterReq, SlaveResp).
+int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err);
 
 // The lines check prints: every message as the Errors / Hints dialog lists
 // it, then "<path>: <reasons>" for each red item in tree order.

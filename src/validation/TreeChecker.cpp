@@ -4,6 +4,7 @@
 #include "model/NameIndex.h"
 #include "validation/CheckRules.h"
 #include "validation/ItemMarks.h"
+#include "validation/ScheduleTiming.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -45,6 +46,7 @@ const char* const kDelayNoDivider = "Delay no divider of Time Base";
 const char* const kNodeNotFound = "Node name not found";
 const char* const kFrameNotFound = "Frame not found";
 const char* const kMinAboveMax = "Min > Max";
+const char* const kDelayBelowFrameTime = "Delay shorter than frame time";
 
 // The records of one list by name: the first of each name and how many share it.
 template <typename Record> class RecordLookup {
@@ -102,6 +104,13 @@ struct TreeChecker::Lookups {
     const RecordLookup<LinFrame>& Frames() { return BuiltOnce(frames, net.frames); }
     const RecordLookup<ScheduleTable>& ScheduleTables() { return BuiltOnce(scheduleTables, net.scheduleTables); }
 
+    const ScheduleTiming& Timing()
+    {
+        if (!timing)
+            timing.emplace(net);
+        return *timing;
+    }
+
     // How many attributes of the network have each configured NAD.
     const std::unordered_map<int, int>& NadCounts()
     {
@@ -129,6 +138,7 @@ private:
     std::optional<RecordLookup<LinFrame>> frames;
     std::optional<RecordLookup<ScheduleTable>> scheduleTables;
     std::optional<std::unordered_map<int, int>> nadCounts;
+    std::optional<ScheduleTiming> timing;
 };
 
 TreeChecker::TreeChecker(LinNetwork& network, ItemMarks& marks)
@@ -277,6 +287,13 @@ void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)
             return entry->delayMs <= 0 || !IsWholeMultipleOfTimeBase(entry->delayMs, timeBase);
         }))
         Fail(item, kDelayNoDivider);
+    // A delay of 0 or less is the divider rule's finding alone.
+    const ScheduleTiming& timing = m_lookups->Timing();
+    if (std::any_of(table.entries.begin(), table.entries.end(), [&](const auto& entry) {
+            const EntryTiming figures = timing.TimeEntry(*entry);
+            return figures.known && figures.delayMs > 0.0 && figures.delayMs < figures.maximumMs;
+        }))
+        Fail(item, kDelayBelowFrameTime);
 
     const auto& slaves = m_lookups->Slaves();
     const auto& frames = m_lookups->Frames();

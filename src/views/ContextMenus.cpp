@@ -13,6 +13,11 @@ const char* const kDelete = "Delete";
 const char* const kProperties = "Properties";
 const char* const kExpandAll = "Expand all";
 const char* const kCollapseAll = "Collapse all";
+const char* const kWhereUsed = "Where used";
+
+// The entries of "Where used" carry their usage's index from here on, above
+// every command id.
+constexpr int kFirstUsage = 100000;
 
 // Beside OwnTreeView's handle role.
 constexpr int kItemKindRole = Qt::UserRole + 2;
@@ -38,12 +43,20 @@ std::unique_ptr<TitledPopupMenu> MakeEditMenu(const MenuState& state, QWidget* p
 
 }  // namespace
 
-std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent)
+std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent,
+                                                     const std::vector<Usage>* usages)
 {
     auto menu = MakeEditMenu(state, parent);
     menu->addSeparator();
     AddCommand(*menu, kExpandAll, kCommandExpandAll, true);
     AddCommand(*menu, kCollapseAll, kCommandCollapseAll, true);
+    if (usages) {
+        menu->addSeparator();
+        QMenu* whereUsed = menu->addMenu(QString::fromLatin1(kWhereUsed));
+        whereUsed->setEnabled(!usages->empty());
+        for (std::size_t i = 0; i < usages->size(); ++i)
+            whereUsed->addAction(QString::fromStdString((*usages)[i].text))->setData(kFirstUsage + static_cast<int>(i));
+    }
     return menu;
 }
 
@@ -68,7 +81,17 @@ int CommandOfKey(const QKeyEvent& key, const MenuState& state)
     }
 }
 
-int CommandOf(const QAction* chosen) { return chosen ? chosen->data().toInt() : 0; }
+int CommandOf(const QAction* chosen)
+{
+    const int command = chosen ? chosen->data().toInt() : 0;
+    return command < kFirstUsage ? command : 0;
+}
+
+int UsageOf(const QAction* chosen)
+{
+    const int data = chosen ? chosen->data().toInt() : 0;
+    return data >= kFirstUsage ? data - kFirstUsage : -1;
+}
 
 QAction* FindCommand(const TitledPopupMenu& menu, int command)
 {

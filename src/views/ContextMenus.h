@@ -2,8 +2,10 @@
 
 #include "editing/TreeCommands.h"
 #include "editing/TreeItem.h"
+#include "editing/WhereUsed.h"
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -17,8 +19,10 @@ class TitledPopupMenu;
 // menu with exec() at the pointer and pass CommandOf(chosen) on.
 
 // Title, separator, Add, Delete, separator, Properties, separator,
-// Expand all, Collapse all.
-std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent);
+// Expand all, Collapse all; for an entity then "Where used" with one entry
+// per usage (disabled when there is none).
+std::unique_ptr<TitledPopupMenu> MakeTreeContextMenu(const MenuState& state, QWidget* parent,
+                                                     const std::vector<Usage>* usages = nullptr);
 // Title, separator, Add, Delete, separator, Properties.
 std::unique_ptr<TitledPopupMenu> MakeListContextMenu(const MenuState& state, QWidget* parent);
 
@@ -28,6 +32,8 @@ int CommandOfKey(const QKeyEvent& key, const MenuState& state);
 
 // The command of a chosen entry; 0 for none.
 int CommandOf(const QAction* chosen);
+// The usage a chosen entry of "Where used" stands for; -1 for any other entry.
+int UsageOf(const QAction* chosen);
 // The menu entry with that command, or null.
 QAction* FindCommand(const TitledPopupMenu& menu, int command);
 

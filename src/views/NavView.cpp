@@ -4,6 +4,8 @@
 #include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
 #include "editing/TreeCommands.h"
+#include "editing/TreeFilter.h"
+#include "editing/WhereUsed.h"
 #include "model/LinNetwork.h"
 #include "sheets/SheetRegistry.h"
 #include "validation/TreeOutline.h"
@@ -11,6 +13,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -63,6 +66,13 @@ NavView::NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* pa
     connect(this, &QTreeWidget::currentItemChanged, this, &NavView::OnCurrentItemChanged);
     connect(this, &QWidget::customContextMenuRequested, this, &NavView::OnContextMenu);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &NavView::OpenSheetOf);
+
+    m_filterEdit = new QLineEdit(this);
+    m_filterEdit->setObjectName(QStringLiteral("treeFilter"));
+    m_filterEdit->setClearButtonEnabled(true);
+    m_filterEdit->hide();
+    m_filterEdit->installEventFilter(this);
+    connect(m_filterEdit, &QLineEdit::textChanged, this, &NavView::ApplyFilter);
 }
 
 void NavView::Build()
@@ -100,6 +110,95 @@ void NavView::Build()
         setCurrentItem(visible[std::min<std::size_t>(static_cast<std::size_t>(selectedRow), visible.size() - 1)]);
     verticalScrollBar()->setValue(scrollPosition);
     m_suppressSelection = false;
+    if (!FilterText().isEmpty())
+        ApplyFilter();
+}
+
+QString NavView::FilterText() const { return m_filterEdit->isVisible() ? m_filterEdit->text() : QString(); }
+
+void NavView::SetFilterText(const QString& text)
+{
+    if (text.isEmpty()) {
+        CloseFilter();
+        return;
+    }
+    OpenFilter();
+    m_filterEdit->setText(text);
+    ApplyFilter();
+}
+
+void NavView::OpenFilter()
+{
+    if (m_filterEdit->isVisible())
+        return;
+    m_expandedBeforeFilter = ExpandedPaths();
+    m_filterEdit->show();
+    updateGeometries();
+}
+
+void NavView::updateGeometries()
+{
+    OwnTreeView::updateGeometries();
+    // The find line takes room above the items rather than covering the
+    // first; the header is hidden, so its margin is free.
+    if (!m_filterEdit || !m_filterEdit->isVisible())
+        return;
+    const int height = m_filterEdit->sizeHint().height();
+    m_filterEdit->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), height);
+    setViewportMargins(0, height, 0, 0);
+}
+
+void NavView::ApplyFilter()
+{
+    const std::vector<bool> kept = ItemsMatchingFilter(m_outline, m_document.Codec().FromQt(m_filterEdit->text()));
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (QTreeWidgetItem* item = ItemOf(static_cast<int>(i))) {
+            item->setHidden(!kept[i]);
+            item->setExpanded(kept[i] && !m_filterEdit->text().isEmpty());
+        }
+    }
+    if (currentItem() && !currentItem()->isHidden())
+        scrollToItem(currentItem());
+    else
+        scrollToTop();
+}
+
+void NavView::CloseFilter()
+{
+    if (!m_filterEdit->isVisible())
+        return;
+    m_filterEdit->hide();
+    updateGeometries();
+    m_filterEdit->clear();  // shows every item, all collapsed
+    ExpandPaths(m_expandedBeforeFilter);
+    if (QTreeWidgetItem* item = currentItem())
+        Reveal(item);
+    setFocus();
+}
+
+bool NavView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_filterEdit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        CloseFilter();
+        return true;
+    }
+    return OwnTreeView::eventFilter(watched, event);
+}
+
+void NavView::Reveal(QTreeWidgetItem* item)
+{
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
+void NavView::SelectEntity(const EntityRef& entity)
+{
+    CloseFilter();
+    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_outline, entity)))
+        Reveal(item);
 }
 
 void NavView::InitialUpdate()
@@ -197,12 +296,30 @@ void NavView::OnContextMenu(const QPoint& pos)
 {
     if (QTreeWidgetItem* item = itemAt(pos))
         setCurrentItem(item);
-    const auto menu = MakeTreeContextMenu(TreeMenuFor(TreeItemRefOf(currentItem())), this);
-    RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
+    const TreeItemRef selected = TreeItemRefOf(currentItem());
+    std::optional<std::vector<Usage>> usages;
+    if (selected.record && m_document.Network())
+        usages = WhereUsed(*m_document.Network(), *selected.record);
+    const auto menu = MakeTreeContextMenu(TreeMenuFor(selected), this, usages ? &*usages : nullptr);
+    QAction* chosen = m_modals.menu(*menu, viewport()->mapToGlobal(pos));
+    const int usage = UsageOf(chosen);
+    if (usages && usage >= 0 && static_cast<std::size_t>(usage) < usages->size())
+        SelectEntity((*usages)[static_cast<std::size_t>(usage)].record);
+    else
+        RunCommand(CommandOf(chosen));
 }
 
 void NavView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Find)) {
+        OpenFilter();
+        m_filterEdit->setFocus();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_filterEdit->isVisible()) {
+        CloseFilter();
+        return;
+    }
     if (const int command = CommandOfKey(*event, TreeMenuFor(TreeItemRefOf(currentItem())))) {
         RunCommand(command);
         return;
@@ -252,10 +369,7 @@ void NavView::AddForCurrentItem()
     QTreeWidgetItem* item = changed ? FindTreeItem(*this, *added) : nullptr;
     if (!item)
         return;
-    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
-    setCurrentItem(item);
-    scrollToItem(item);
+    Reveal(item);
     // Cancelling the sheet keeps the new entity with its generated name.
     OpenSheetOf(item);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CDuvazadiDoc;
+class QLineEdit;
 struct SheetRequest;
 
 // The navigation tree: the fixed categories with the network's entities
@@ -21,8 +22,10 @@ struct SheetRequest;
 //
 // Each item keeps the kind and record the outline gave it, and its mark
 // (colour and reasons) is the outline's. The right button opens the context
-// menu of the item (Add, Delete, Properties, Expand all, Collapse all), a
-// double-click its sheet. Every change is one undoable step of the
+// menu of the item (Add, Delete, Properties, Expand all, Collapse all, and
+// for an entity "Where used"), a double-click its sheet. Ctrl+F opens a find
+// line over the tree that keeps only the items whose name contains its text
+// (with their ancestors); Escape closes it and restores the tree. Every change is one undoable step of the
 // document, after which the tree rebuilds.
 class NavView : public OwnTreeView {
     Q_OBJECT
@@ -50,6 +53,13 @@ public:
     // undoable step. True when confirmed. Nothing opens for an empty
     // request.
     bool OpenSheet(const SheetRequest& request);
+
+    // Selects the item of the entity, closing the find line first.
+    void SelectEntity(const EntityRef& entity);
+    // Opens the find line with this text (empty: closes it and restores the
+    // tree as it was before).
+    void SetFilterText(const QString& text);
+    QString FilterText() const;
 
     // Of the selected item: its number of ancestors (-1 when none is
     // selected) and the text of its top-level ancestor.
@@ -81,10 +91,17 @@ Q_SIGNALS:
 protected:
     // Delete, Enter and F2 run the menu's commands where the menu offers them.
     void keyPressEvent(QKeyEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnContextMenu(const QPoint& pos);
+    // Expands the item's ancestors, selects it and scrolls to it.
+    void Reveal(QTreeWidgetItem* item);
+    void OpenFilter();
+    void ApplyFilter();
+    void CloseFilter();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void AddForCurrentItem();
     void DeleteCurrentItem();
     void OpenSheetOf(QTreeWidgetItem* item);
@@ -103,4 +120,6 @@ private:
     TreeOutline m_outline;  // of the last rebuild; its indexes are the handles
     bool m_suppressSelection = false;
     bool m_shownBefore = false;
+    QLineEdit* m_filterEdit = nullptr;
+    std::vector<std::vector<int>> m_expandedBeforeFilter;
 };

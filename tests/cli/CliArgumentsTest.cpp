@@ -21,6 +21,8 @@ TEST(ParseArguments, AcceptsTheFourForms)
         {{"format", "a.ldf", "-o", "b.ldf"}, Action::Format, "a.ldf", "b.ldf"},
         {{"format", "-o", "b.ldf", "a.ldf"}, Action::Format, "a.ldf", "b.ldf"},
         {{"check", "-"}, Action::Check, "-", ""},
+        {{"timing", "a.ldf"}, Action::Timing, "a.ldf", ""},
+        {{"layout", "a.ldf", "F1"}, Action::Layout, "a.ldf", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));
@@ -49,6 +51,9 @@ TEST(ParseArguments, RefusesWithTheReason)
         {{"format", "a.ldf", "-o"}, "-o needs a file name"},
         {{"format", "a.ldf", "-o", "b.ldf", "-o", "c.ldf"}, "-o given twice"},
         {{"format", "-o", "b.ldf"}, "missing FILE for format"},
+        {{"timing"}, "missing FILE for timing"},
+        {{"layout", "a.ldf"}, "missing FRAME for layout"},
+        {{"layout", "a.ldf", "F1", "F2"}, "more than one FRAME for layout"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));

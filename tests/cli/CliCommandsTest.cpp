@@ -51,6 +51,16 @@ CommandRun Format(const std::string& file, const std::string& output = {})
     return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, out, err); });
 }
 
+CommandRun Timing(const std::string& file)
+{
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunTiming(file, out, err); });
+}
+
+CommandRun Layout(const std::string& file, const std::string& frame)
+{
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunLayout(file, frame, out, err); });
+}
+
 OutlineItem Item(const std::string& text, int depth, int parent, int colour, const std::string& messages = {})
 {
     OutlineItem item;
@@ -99,6 +109,34 @@ TEST(RunCheck, UnreadableFileGivesTheReasonOnly)
     EXPECT_EQ(kExitFailure, run.status);
     EXPECT_EQ("", run.out);
     EXPECT_EQ("duvazadi-cli: Cannot open the file " + missing + "\n", run.err);
+}
+
+TEST(RunTiming, PrintsTableFiguresThenEntries)
+{
+    // One byte at 19.2 kbit/s: 54 bit times, 2.81 ms; at most 3.94 ms.
+    const CommandRun run = Timing(Fixture("cli-check.ldf"));
+    EXPECT_EQ(kExitSuccess, run.status);
+    EXPECT_EQ("T1: cycle 15.00 ms, bus load 18.75 % nominal, 26.25 % maximum\n"
+              "  F1: delay 15.00 ms, length 1, frame 2.81 ms nominal, 3.94 ms maximum, headroom 10.96 ms\n",
+              run.out);
+    EXPECT_EQ(kExitFailure, Timing(Fixture("no-such-file.ldf")).status);
+}
+
+TEST(RunLayout, PrintsTheGridWithOverlapAndBitsPastTheEnd)
+{
+    const CommandRun run = Layout(Fixture("cli-check.ldf"), "F1");
+    EXPECT_EQ(kExitSuccess, run.status);
+    EXPECT_EQ("F1: length 1\n"
+              "byte  7 6 5 4 3 2 1 0\n"
+              "   0  ! ! ! ! A A A A\n"
+              "   1  x x x x B B B B\n"
+              "A = S1: bits 0-7, overlaps\n"
+              "B = S2: bits 4-11, overlaps, past the end\n",
+              run.out);
+    EXPECT_EQ(kExitSuccess, Layout(Fixture("cli-check.ldf"), "MasterReq").status);
+    const CommandRun missing = Layout(Fixture("cli-check.ldf"), "F9");
+    EXPECT_EQ(kExitFailure, missing.status);
+    EXPECT_NE(std::string::npos, missing.err.find("no frame F9"));
 }
 
 TEST(RunFormat, WritesTheFixedLayoutWithLfLineEnds)

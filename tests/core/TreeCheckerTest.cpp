@@ -322,6 +322,20 @@ TEST_F(TreeCheckerTest, TimeBaseOfZeroFailsEveryDelayWithoutDividing)
     EXPECT_EQ("255 Delay no divider of Time Base", Marks());
 }
 
+TEST_F(TreeCheckerTest, DelayShorterThanMaximumFrameTimeIsRed)
+{
+    AddFrame("F8", 0x30, 8);  // 9.04 ms at most at 19.2 kbit/s
+    network.timeBaseMs = 5;
+    for (int delay : {5, 10}) {
+        ScheduleTable& table = AddTable("T" + std::to_string(delay));
+        table.entries.Append(
+            std::make_unique<ScheduleEntry>(delay, kFrameSlot, std::make_unique<FrameSlotCommand>("F8")));
+        marks.Clear();
+        TreeChecker(network, marks).CheckScheduleTable(kItem, table);
+        EXPECT_EQ(delay == 5 ? "255 Delay shorter than frame time" : "0 ", Marks());
+    }
+}
+
 TEST_F(TreeCheckerTest, EncodingTypeNeedsMinNotAboveMax)
 {
     EncodingType type("E");

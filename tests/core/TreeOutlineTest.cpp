@@ -149,7 +149,7 @@ TEST(TreeOutline, RichNetworkIsLaidOutInTreeOrderAndMarkedByItsChecks)
                      "  Sig1 * 0",
                      "  Sig2 * 255 No subscriber",
                      "Schedules -1",
-                     "  T1 * 255 Node name not found"}),
+                     "  T1 * 255 Node name not found; Delay shorter than frame time"}),
               Describe(outline));
     EXPECT_EQ("Node Composition / Cfg / CN2 / ", outline.PathOf(9));
     EXPECT_EQ("Signals / Encoding Types / Enc2 / ", outline.PathOf(23));

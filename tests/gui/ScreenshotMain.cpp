@@ -1,11 +1,11 @@
 // Renders the editor window offscreen with a file open and every category
 // expanded, and saves it as a PNG:
-//   gui_screenshot FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]
+//   gui_screenshot FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT]
 // Without --select the first red item is selected. PATH names a tree item by
 // its texts ("Nodes/Light"); --row selects a row of the data list; --menu
 // draws the context menu of the tree's item or of the list's row over the
 // window; --sheet saves the sheet that Properties opens instead, every page
-// of it side by side.
+// of it side by side; --find types TEXT into the tree's find line.
 
 #include "TreeItemPath.h"
 #include "app/CMainFrame.h"
@@ -34,6 +34,7 @@ struct Options {
     int row = -1;
     QString menu;  // "tree", "list" or empty
     bool sheet = false;
+    QString find;
 };
 
 bool ParseOptions(int argc, char* argv[], Options& options)
@@ -55,6 +56,8 @@ bool ParseOptions(int argc, char* argv[], Options& options)
             options.menu = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--sheet") == 0)
             options.sheet = true;
+        else if (std::strcmp(argv[i], "--find") == 0 && hasValue)
+            options.find = QString::fromLocal8Bit(argv[++i]);
         else
             return false;
     }
@@ -106,7 +109,8 @@ int main(int argc, char* argv[])
 {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet]\n",
+        std::fprintf(stderr,
+                     "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT]\n",
                      argv[0]);
         return 2;
     }
@@ -144,6 +148,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     list.setCurrentItem(row);
+    if (!options.find.isEmpty())
+        tree.SetFilterText(options.find);
     QApplication::processEvents();
 
     bool saved = false;

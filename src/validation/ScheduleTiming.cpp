@@ -1,0 +1,146 @@
+#include "validation/ScheduleTiming.h"
+
+#include "model/LinNetwork.h"
+#include "reader/ScheduleCommands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kHeaderBits = 34;
+constexpr int kBitsPerByte = 10;     // start bit, 8 data bits, stop bit
+constexpr int kDiagnosticBytes = 8;  // MasterReq and SlaveResp
+
+// The first index of each name of the list.
+template <typename Record> std::unordered_map<std::string, int> FirstIndexes(const OwnedList<Record>& list)
+{
+    std::unordered_map<std::string, int> indexes;
+    indexes.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        indexes.emplace(RecordName(*list[i]), static_cast<int>(i));
+    return indexes;
+}
+
+template <typename Record>
+const Record* Lookup(const std::unordered_map<std::string, int>& indexes, const OwnedList<Record>& list,
+                     const std::string& name)
+{
+    const auto found = indexes.find(name);
+    return found == indexes.end() ? nullptr : list[static_cast<std::size_t>(found->second)].get();
+}
+
+std::string EntryText(const ScheduleEntry& entry)
+{
+    if (const FrameSlotCommand* slot = entry.FrameSlot())
+        return slot->frameName;
+    const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
+    return command ? command->keyword : std::string();
+}
+
+double Percent(double part, double whole) { return whole > 0.0 ? 100.0 * part / whole : 0.0; }
+
+}  // namespace
+
+int NominalFrameBits(int dataBytes) { return kHeaderBits + kBitsPerByte * (dataBytes + 1); }
+
+ScheduleTiming::ScheduleTiming(const LinNetwork& network)
+    : m_net(network), m_frames(FirstIndexes(network.frames)),
+      m_eventTriggered(FirstIndexes(network.eventTriggeredFrames)), m_sporadic(FirstIndexes(network.sporadicFrames))
+{
+}
+
+int ScheduleTiming::FrameBytes(const std::string& frameName) const
+{
+    const LinFrame* frame = Lookup(m_frames, m_net.frames, frameName);
+    return frame && frame->length > 0 ? frame->length : -1;
+}
+
+int ScheduleTiming::LongestOf(const std::vector<std::string>& frameNames) const
+{
+    int longest = -1;
+    for (const std::string& name : frameNames)
+        longest = std::max(longest, FrameBytes(name));
+    return longest;
+}
+
+int ScheduleTiming::DataBytes(const ScheduleEntry& entry) const
+{
+    const FrameSlotCommand* slot = entry.FrameSlot();
+    if (!slot)
+        return FindScheduleCommand(entry.kind) ? kDiagnosticBytes : -1;
+    const int bytes = FrameBytes(slot->frameName);
+    if (bytes > 0)
+        return bytes;
+    if (const EventTriggeredFrame* event = Lookup(m_eventTriggered, m_net.eventTriggeredFrames, slot->frameName))
+        return LongestOf(event->frameNames);
+    if (const SporadicFrame* sporadic = Lookup(m_sporadic, m_net.sporadicFrames, slot->frameName))
+        return LongestOf(sporadic->frameNames);
+    return -1;
+}
+
+EntryTiming ScheduleTiming::TimeEntry(const ScheduleEntry& entry) const
+{
+    EntryTiming timing;
+    timing.text = EntryText(entry);
+    // A delay may be held as an integer or a fraction of a millisecond.
+    timing.delayMs = static_cast<double>(entry.delayMs);
+    timing.dataBytes = DataBytes(entry);
+    const double bitsPerMs = static_cast<double>(m_net.speedKbps);  // kbit/s are bits per millisecond
+    if (timing.dataBytes < 0 || !(bitsPerMs > 0.0))
+        return timing;
+    timing.known = true;
+    timing.nominalMs = NominalFrameBits(timing.dataBytes) / bitsPerMs;
+    timing.maximumMs = kMaximumFrameFactor * timing.nominalMs;
+    const double jitterMs = std::max(0.0, static_cast<double>(m_net.jitterMs));
+    timing.headroomMs = timing.delayMs - timing.maximumMs - jitterMs;
+    return timing;
+}
+
+TableTiming ScheduleTiming::TimeTable(const ScheduleTable& table) const
+{
+    TableTiming timing;
+    timing.name = table.name;
+    double nominalBusy = 0.0;
+    double maximumBusy = 0.0;
+    for (const auto& entry : table.entries) {
+        timing.entries.push_back(TimeEntry(*entry));
+        const EntryTiming& added = timing.entries.back();
+        timing.cycleMs += added.delayMs;
+        nominalBusy += added.nominalMs;
+        maximumBusy += added.maximumMs;
+    }
+    timing.nominalLoadPercent = Percent(nominalBusy, timing.cycleMs);
+    timing.maximumLoadPercent = Percent(maximumBusy, timing.cycleMs);
+    return timing;
+}
+
+std::string FormatMs(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+std::vector<std::string> TimingReport(const LinNetwork& network)
+{
+    const ScheduleTiming timing(network);
+    std::vector<std::string> lines;
+    for (const auto& table : network.scheduleTables) {
+        const TableTiming figures = timing.TimeTable(*table);
+        lines.push_back(figures.name + ": cycle " + FormatMs(figures.cycleMs) + " ms, bus load " +
+                        FormatMs(figures.nominalLoadPercent) + " % nominal, " + FormatMs(figures.maximumLoadPercent) +
+                        " % maximum");
+        for (const EntryTiming& entry : figures.entries) {
+            std::string line = "  " + entry.text + ": delay " + FormatMs(entry.delayMs) + " ms";
+            if (entry.known)
+                line += ", length " + std::to_string(entry.dataBytes) + ", frame " + FormatMs(entry.nominalMs) +
+                        " ms nominal, " + FormatMs(entry.maximumMs) + " ms maximum, headroom " +
+                        FormatMs(entry.headroomMs) + " ms";
+            else
+                line += ", frame time unknown";
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}

@@ -1,0 +1,96 @@
+#include "views/FrameLayoutView.h"
+
+#include "views/PictureColours.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kBits = 8;
+constexpr int kCellWidth = 56;
+constexpr int kCellHeight = 26;
+constexpr int kMargin = 6;
+constexpr int kLabelWidth = 50;  // "Byte 0"
+constexpr int kHeaderHeight = 18;
+
+}  // namespace
+
+FrameLayoutView::FrameLayoutView(QWidget* parent) : QWidget(parent)
+{
+    picture::PrepareCanvas(*this, QStringLiteral("frameLayoutView"));
+}
+
+void FrameLayoutView::SetLayout(FrameLayout layout)
+{
+    m_layout = std::move(layout);
+    updateGeometry();
+    update();
+}
+
+QRect FrameLayoutView::CellRect(int byte, int bit) const
+{
+    return QRect(kMargin + kLabelWidth + (kBits - 1 - bit) * kCellWidth, kMargin + kHeaderHeight + byte * kCellHeight,
+                 kCellWidth, kCellHeight);
+}
+
+QSize FrameLayoutView::sizeHint() const
+{
+    return QSize(2 * kMargin + kLabelWidth + kBits * kCellWidth,
+                 2 * kMargin + kHeaderHeight + std::max(m_layout.rows, 1) * kCellHeight);
+}
+
+void FrameLayoutView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    for (int bit = 0; bit < kBits; ++bit) {
+        const QRect cell = CellRect(0, bit);
+        painter.drawText(QRect(cell.left(), kMargin, cell.width(), kHeaderHeight), Qt::AlignCenter,
+                         QString::number(bit));
+    }
+    for (int byte = 0; byte < m_layout.rows; ++byte) {
+        const QRect first = CellRect(byte, kBits - 1);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(kMargin, first.top(), kLabelWidth, kCellHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                         tr("Byte %1").arg(byte));
+        for (int bit = kBits - 1; bit >= 0; --bit) {
+            const LayoutCell& cell = m_layout.Cell(byte, bit);
+            const QColor fill = m_layout.IsRed(cell) ? picture::CheckRed()
+                                : cell.band >= 0     ? picture::BandColour(cell.band)
+                                                     : picture::FreeColour();
+            painter.fillRect(CellRect(byte, bit), fill);
+            painter.setPen(picture::GridColour());
+            painter.drawRect(CellRect(byte, bit).adjusted(0, 0, -1, -1));
+        }
+        // Each run of a band's bits in this row carries the signal's name.
+        for (int bit = kBits - 1; bit >= 0;) {
+            const int band = m_layout.Cell(byte, bit).band;
+            int low = bit;
+            while (low > 0 && m_layout.Cell(byte, low - 1).band == band)
+                --low;
+            if (band >= 0) {
+                const QRect run = CellRect(byte, bit).united(CellRect(byte, low)).adjusted(2, 0, -2, 0);
+                painter.setPen(Qt::black);
+                const QString name = QString::fromStdString(m_layout.bands[static_cast<std::size_t>(band)].signal);
+                painter.drawText(run, Qt::AlignCenter,
+                                 painter.fontMetrics().elidedText(name, Qt::ElideRight, run.width()));
+            }
+            bit = low - 1;
+        }
+    }
+}
+
+void FrameLayoutView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    for (int byte = 0; byte < m_layout.rows; ++byte) {
+        for (int bit = 0; bit < kBits; ++bit) {
+            const int band = m_layout.Cell(byte, bit).band;
+            if (band >= 0 && CellRect(byte, bit).contains(event->position().toPoint())) {
+                Q_EMIT bandActivated(m_layout.bands[static_cast<std::size_t>(band)].position);
+                return;
+            }
+        }
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "validation/FrameLayout.h"
+
+#include <QWidget>
+
+// The bytes and bits of the selected frame: one row per byte (byte 0 on
+// top), bit 7 on the left and bit 0 on the right, each signal a labelled
+// band in its own colour. Bits beyond the frame's length and bits of two
+// signals are red. A double-click on a band asks for that signal's offset
+// sheet.
+class FrameLayoutView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FrameLayoutView(QWidget* parent = nullptr);
+
+    void SetLayout(FrameLayout layout);
+    const FrameLayout& Layout() const { return m_layout; }
+    // The rectangle of a bit's cell in widget coordinates.
+    QRect CellRect(int byte, int bit) const;
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // The band's signal at this position in the frame's signal list.
+    void bandActivated(int signalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    FrameLayout m_layout;
+};
