@@ -7,6 +7,7 @@
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
 #include "validation/CheckRules.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <functional>
@@ -33,6 +34,7 @@ using Cells = std::vector<std::string>;
 
 std::string Int(int value) { return std::to_string(value); }
 std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
+std::string Number(double value) { return FormatShortestNumber(value); }
 
 std::string Join(const std::vector<std::string>& texts, const char* separator)
 {
@@ -184,18 +186,40 @@ DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
     return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : std::vector<std::string>{});
 }
 
+std::string VersionCell(const std::string& text, float number)
+{
+    return lin::ShowsVersionText(text, number) ? text : TwoDecimals(number);
+}
+
 DataTable NetworkTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::Network);
-    table.Add({"LIN protocol version", TwoDecimals(n.protocolVersion)});
-    table.Add({"LIN language version", TwoDecimals(n.languageVersion)});
+    table.Add({"LIN protocol version", VersionCell(n.protocolVersionText, n.protocolVersion)});
+    table.Add({"LIN language version", VersionCell(n.languageVersionText, n.languageVersion)});
     table.Add({"LIN speed", TwoDecimals(n.speedKbps)});
+    if (n.channelName)
+        table.Add({"Channel name", *n.channelName});
+    if (n.fileRevision)
+        table.Add({"LDF file revision", *n.fileRevision});
+    if (n.byteOrder != SignalByteOrder::NotGiven)
+        table.Add({"Signal byte order", n.byteOrder == SignalByteOrder::BigEndian ? "Big endian" : "Little endian"});
+    if (n.maxHeaderBits >= 0)
+        table.Add({"Max. header length", Int(n.maxHeaderBits) + " bits"});
+    if (n.masterTolerancePercent >= 0)
+        table.Add({"Master response tolerance", Number(n.masterTolerancePercent) + " %"});
     return table.Take();
 }
 
 std::string ConfigurableFrameText(const ConfigurableFrame& frame)
 {
-    return frame.frameName + " = " + Int(frame.messageId);
+    return frame.hasMessageId ? frame.frameName + " = " + Int(frame.messageId) : frame.frameName;
+}
+
+// A row for a value the file gave; -1 means it did not.
+void AddGivenRow(TableBuilder& table, const char* caption, double value, const char* unit)
+{
+    if (value != -1)
+        table.Add({caption, Number(value) + " " + unit});
 }
 
 void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
@@ -203,13 +227,24 @@ void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& sla
     const NodeAttributes& a = n.AttributesOf(slave.name);
     table.Add({"LIN Protocol", a.protocol});
     table.Add({"Configured NAD", Int(a.configuredNad)});
+    if (a.initialNad >= 0)
+        table.Add({"Initial NAD", Int(a.initialNad)});
+    AddGivenRow(table, "Response tolerance", a.responseTolerancePercent, "%");
+    AddGivenRow(table, "Wake-up time", a.wakeupTimeMs, "ms");
+    AddGivenRow(table, "Power-on time", a.powerOnTimeMs, "ms");
     if (!lin::HasLin2Attributes(a.protocol))
         return;
-    table.Add({"Product ID",
-               "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId) + ", Variant: " + Int(a.variant)});
+    std::string productId = "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId);
+    if (a.productIdCount != 2)
+        productId += ", Variant: " + Int(a.variant);
+    table.Add({"Product ID", productId});
     table.Add({"Response error", a.responseErrorSignal});
-    table.Add({"P2 min", Int(a.p2MinMs) + " ms"});
-    table.Add({"ST min", Int(a.stMinMs) + " ms"});
+    if (!a.faultStateSignals.empty())
+        table.Add({"Fault state signals", Join(a.faultStateSignals, ", ")});
+    table.Add({"P2 min", Number(a.p2MinMs) + " ms"});
+    table.Add({"ST min", Number(a.stMinMs) + " ms"});
+    AddGivenRow(table, "N_As timeout", a.nAsTimeoutMs, "ms");
+    AddGivenRow(table, "N_Cr timeout", a.nCrTimeoutMs, "ms");
     const auto& frames = a.configurableFrames;
     table.Add({"Configurable frames", frames.empty() ? std::string() : ConfigurableFrameText(*frames.front())});
     for (std::size_t i = 1; i < frames.size(); ++i)
@@ -287,6 +322,15 @@ void AddFrameSignalRows(TableBuilder& table, const LinNetwork& n, const LinFrame
     }
 }
 
+// The values of a command block as the list shows them.
+template <typename Numbers> std::string SpacedNumbers(const Numbers& numbers)
+{
+    std::vector<std::string> texts;
+    for (int value : numbers)
+        texts.push_back(Int(value));
+    return Join(texts, "  ");
+}
+
 // The attributes column of a schedule command.
 std::string CommandAttributes(const ScheduleEntry& entry)
 {
@@ -300,16 +344,23 @@ std::string CommandAttributes(const ScheduleEntry& entry)
     case kAssignNad: {
         const AssignNadCommand none;
         const AssignNadCommand& c = entry.AssignNad() ? *entry.AssignNad() : none;
+        if (!c.nodeName.empty())
+            return "Node name: " + c.nodeName;
         return "Old NAD: " + Int(c.initialNad) + ", New NAD: " + Int(c.newNad) + ", Supplier: " + Int(c.supplierId) +
                ", Function: " + Int(c.functionId);
     }
     case kFreeFormat: {
         const FreeFormatCommand none;
-        const FreeFormatCommand& c = entry.FreeFormat() ? *entry.FreeFormat() : none;
-        std::vector<std::string> data;
-        for (int value : c.data)
-            data.push_back(Int(value));
-        return Join(data, "  ");
+        return SpacedNumbers(entry.FreeFormat() ? entry.FreeFormat()->data : none.data);
+    }
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration: {
+        const NodeCommand none;
+        const NodeCommand& c = entry.Node() ? *entry.Node() : none;
+        const std::string data = SpacedNumbers(c.values);
+        return c.nodeName.empty() ? data : "Node name: " + c.nodeName + (data.empty() ? "" : ", " + data);
     }
     default:
         return kNoValue;
@@ -340,7 +391,7 @@ void AddScheduleEntryRows(TableBuilder& table, const ScheduleTable& schedule)
         std::string first;
         std::string attributes;
         if (ScheduleEntryCells(entry, first, attributes))
-            table.AddWithSource({first, Int(entry.delayMs), attributes}, static_cast<int>(i));
+            table.AddWithSource({first, Number(entry.delayMs), attributes}, static_cast<int>(i));
     }
 }
 
@@ -348,10 +399,10 @@ DataTable SchedulesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::Schedules);
     for (const auto& schedule : n.scheduleTables) {
-        long long total = 0;
+        double total = 0;
         for (const auto& entry : schedule->entries)
             total += entry->delayMs;
-        table.Add({schedule->name, std::to_string(total)});
+        table.Add({schedule->name, Number(total)});
     }
     return table.Take();
 }

@@ -131,6 +131,12 @@ void StoreNumber(int& target, const std::string& text, const NumberField& field)
         target = *value;
 }
 
+void StoreNumber(double& target, const std::string& text, const NumberField& field)
+{
+    if (const std::optional<int> value = NumberFieldValue(text, field))
+        target = *value;
+}
+
 IntegerEntry CheckIntegerEntry(const std::string& text, const std::optional<IntegerRange>& range)
 {
     std::size_t begin = 0;

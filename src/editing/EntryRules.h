@@ -43,6 +43,9 @@ std::optional<int> NumberFieldValue(const std::string& text, const NumberField& 
 
 // Writes the field's value into target; a refused text leaves it as it was.
 void StoreNumber(int& target, const std::string& text, const NumberField& field);
+// The same for a time kept with its fraction: a time the field shows with a
+// fraction (12.5) is a text the field refuses, so it stays as it was.
+void StoreNumber(double& target, const std::string& text, const NumberField& field);
 
 struct IntegerRange {
     int min = 0;

@@ -21,6 +21,17 @@ float ValueOf(const std::string& choice, const char* standard)
     return static_cast<float>(ParseDouble(choice.empty() ? standard : choice));
 }
 
+// A version the user changed takes the chosen text; an unchanged one keeps
+// the text the file gave (a J2602 version shows as the 2.0 it stands for).
+void CommitVersion(float& version, std::string& text, const std::string& choice)
+{
+    const float chosen = ValueOf(choice, lin::kStandardVersionText);
+    if (chosen == version)
+        return;
+    version = chosen;
+    text = choice.empty() ? lin::kStandardVersionText : choice;
+}
+
 }  // namespace
 
 const std::vector<std::string>& NetworkForm::VersionChoices() { return lin::SupportedVersions(); }
@@ -42,7 +53,7 @@ NetworkForm NetworkForm::Read(const LinNetwork& network)
 
 void NetworkForm::Commit(LinNetwork& network) const
 {
-    network.protocolVersion = ValueOf(protocolVersion, lin::kStandardVersionText);
-    network.languageVersion = ValueOf(languageVersion, lin::kStandardVersionText);
+    CommitVersion(network.protocolVersion, network.protocolVersionText, protocolVersion);
+    CommitVersion(network.languageVersion, network.languageVersionText, languageVersion);
     network.speedKbps = ValueOf(speed, lin::kStandardSpeedText);
 }

@@ -6,6 +6,7 @@
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -46,8 +47,8 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     form.protocol = SelectedIf(ProtocolChoices(), a.protocol);
     form.configuredNad = a.configuredNad >= 1 && a.configuredNad <= kLastNad ? std::to_string(a.configuredNad) : "";
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
-    form.p2Min = std::to_string(a.p2MinMs);
-    form.stMin = std::to_string(a.stMinMs);
+    form.p2Min = FormatShortestNumber(a.p2MinMs);
+    form.stMin = FormatShortestNumber(a.stMinMs);
     form.supplierId = Unsigned(a.supplierId);
     form.functionId = Unsigned(a.functionId);
     form.variant = Unsigned(a.variant);
@@ -64,6 +65,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
         ConfigurableFrameChoice& choice = form.frames[found->second];
         choice.checked = true;
         choice.messageId = configurable->messageId;
+        choice.hasMessageId = configurable->hasMessageId;
     }
     return form;
 }
@@ -83,16 +85,24 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     StoreNumber(a.supplierId, supplierId, kSupplierIdField);
     StoreNumber(a.functionId, functionId, kFunctionIdField);
     StoreNumber(a.variant, variant, kVariantField);
-    a.protocol = protocol.empty() ? lin::kStandardVersionText : protocol;
+    // A version named by its standard is no choice of the list: with nothing
+    // chosen, it stays.
+    if (!protocol.empty())
+        a.protocol = protocol;
+    else if (!lin::IsNamedVersion(a.protocol))
+        a.protocol = lin::kStandardVersionText;
     a.configuredNad = configuredNad.empty() ? kNoNadSelected : ParseInt(configuredNad);
     a.responseErrorSignal = responseErrorSignal;
     StoreNumber(a.p2MinMs, p2Min, kMillisecondsField);
     StoreNumber(a.stMinMs, stMin, kMillisecondsField);
     a.configurableFrames.clear();
-    for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i)
-        if (frames[i].checked)
-            a.configurableFrames.Append(
-                std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId));
+    for (std::size_t i = 0; i < frames.size() && i < network.frames.size(); ++i) {
+        if (!frames[i].checked)
+            continue;
+        auto frame = std::make_unique<ConfigurableFrame>(network.frames[i]->name, frames[i].messageId);
+        frame->hasMessageId = frames[i].hasMessageId;
+        a.configurableFrames.Append(std::move(frame));
+    }
 }
 
 std::optional<int> MessageIdOf(const std::string& text)

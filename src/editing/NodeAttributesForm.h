@@ -17,6 +17,7 @@ struct ConfigurableFrameChoice {
     std::string frameName;
     bool checked = false;
     int messageId = kNotSet;
+    bool hasMessageId = true;  // false: listed by name alone (LIN 2.1)
 
     // "name (id)", the text of the frame's tree item.
     std::string ItemText() const;

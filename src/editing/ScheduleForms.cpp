@@ -6,6 +6,7 @@
 #include "model/Rename.h"
 #include "reader/ScheduleCommands.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <climits>
 
@@ -58,6 +59,17 @@ template <typename Command> Command& PayloadOf(ScheduleEntry& entry, Command* (S
     return *(entry.*typed)();
 }
 
+// The commands a sheet can add: those of LIN 2.0. The LIN 2.1 configuration
+// commands are kept as the file gives them but have no sheet yet.
+std::vector<const ScheduleCommandSpec*> OfferedCommands()
+{
+    std::vector<const ScheduleCommandSpec*> offered;
+    for (const ScheduleCommandSpec& command : kScheduleCommands)
+        if (command.kind <= kFreeFormat)
+            offered.push_back(&command);
+    return offered;
+}
+
 std::vector<std::string> FrameNamesOfEveryKind(const LinNetwork& network)
 {
     std::vector<std::string> names = RecordNames(network.frames);
@@ -78,8 +90,8 @@ std::string EntryText(const ScheduleEntry& entry)
 ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
 {
     ChoiceGroup commands{kDiagnosticFrames, {}};
-    for (const ScheduleCommandSpec& command : kScheduleCommands)
-        commands.entries.push_back(command.keyword);
+    for (const ScheduleCommandSpec* command : OfferedCommands())
+        commands.entries.push_back(command->keyword);
     return ChoiceMenu{kAddFrame,
                       {commands,
                        {kNormalFrames, RecordNames(network.frames)},
@@ -89,11 +101,12 @@ ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
 
 bool ScheduleTableForm::AddChosen(const LinNetwork& network, int choice)
 {
-    constexpr int commandCount = static_cast<int>(std::size(kScheduleCommands));
+    const std::vector<const ScheduleCommandSpec*> commands = OfferedCommands();
+    const int commandCount = static_cast<int>(commands.size());
     if (choice < 0)
         return false;
     if (choice < commandCount) {
-        const int kind = kScheduleCommands[choice].kind;
+        const int kind = commands[static_cast<std::size_t>(choice)]->kind;
         entries.Append(std::make_unique<ScheduleEntry>(0, kind, NewCommand(kind)));
         return true;
     }
@@ -196,7 +209,7 @@ ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int en
     ScheduleEntryForm form;
     form.kind = record->kind;
     form.typeName = EntryText(*record);
-    form.time = std::to_string(record->delayMs);
+    form.time = FormatShortestNumber(record->delayMs);
     form.minimumTime = MinimumTimeLine(network, *record);
     if (const FrameIdCommand* command = record->FrameId()) {
         form.node = command->nodeName;
@@ -237,6 +250,8 @@ void ScheduleEntryForm::Commit(LinNetwork& network, int table, int entry) const
     case kAssignNad:
         if (!node.empty()) {
             AssignNadCommand& command = PayloadOf(*record, &ScheduleEntry::AssignNad);
+            if (!command.nodeName.empty())  // the LIN 2.1 form names the slave alone
+                command.nodeName = node;
             command.initialNad = oldNad.empty() ? kUnsetNad : ParseInt(oldNad);
             command.newNad = ParseInt(newNad);
             command.supplierId = ParseInt(supplierId);

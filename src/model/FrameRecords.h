@@ -83,6 +83,10 @@ enum ScheduleEntryKind {
     kUnassignFrameId = 4,
     kAssignNad = 5,
     kFreeFormat = 6,
+    kAssignFrameIdRange = 7,
+    kConditionalChangeNad = 8,
+    kDataDump = 9,
+    kSaveConfiguration = 10,
 };
 
 // Parameters of a schedule entry; one payload type per kind.
@@ -112,8 +116,11 @@ struct FrameIdCommand : ScheduleCommand {
     std::string frameName;
 };
 
+// AssignNAD: LIN 2.1 names the slave, whose attributes give the values;
+// LIN 2.0 gives the four numbers (nodeName empty).
 struct AssignNadCommand : ScheduleCommand {
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<AssignNadCommand>(*this); }
+    std::string nodeName;
     int initialNad = 0;
     int newNad = 0;
     int supplierId = 0;
@@ -125,8 +132,19 @@ struct FreeFormatCommand : ScheduleCommand {
     std::array<int, 8> data{};  // data1 .. data8
 };
 
+// The LIN 2.1 configuration commands: the slave addressed, then the numbers
+// of the block in file order. AssignFrameIdRange: the index of the first
+// configurable frame and none or four PIDs; DataDump: five user bytes;
+// SaveConfiguration: none; ConditionalChangeNAD, which names no slave: NAD,
+// identifier, byte, mask, invert and new NAD.
+struct NodeCommand : ScheduleCommand {
+    std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<NodeCommand>(*this); }
+    std::string nodeName;
+    std::vector<int> values;
+};
+
 struct ScheduleEntry {
-    ScheduleEntry(int delay, int entryKind, std::unique_ptr<ScheduleCommand> payload);
+    ScheduleEntry(double delay, int entryKind, std::unique_ptr<ScheduleCommand> payload);
     virtual ~ScheduleEntry() = default;
     ScheduleEntry(const ScheduleEntry& other);
     ScheduleEntry& operator=(const ScheduleEntry& other);
@@ -136,8 +154,9 @@ struct ScheduleEntry {
     FrameIdCommand* FrameId() const;  // AssignFrameId and UnassignFrameId
     AssignNadCommand* AssignNad() const;
     FreeFormatCommand* FreeFormat() const;
+    NodeCommand* Node() const;  // the LIN 2.1 configuration commands
 
-    int delayMs = 0;
+    double delayMs = 0;
     int kind = kFrameSlot;
     std::unique_ptr<ScheduleCommand> command;
 };

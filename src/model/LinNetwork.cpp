@@ -32,6 +32,8 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
     return network;
 }
 
+bool LinNetwork::HasLin21Syntax() const { return lin::ShowsVersionText(languageVersionText, languageVersion); }
+
 LoadResult LinNetwork::Load(const std::string& path)
 {
     LoadResult result;

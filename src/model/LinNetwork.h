@@ -59,6 +59,10 @@ public:
     bool IsNodeAttributesFree(const std::string& nodeName) const;
     static bool IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames);
 
+    // True when the file's language version is beyond LIN 2.0: the forms
+    // LIN 2.1 adds to existing statements are read only then.
+    bool HasLin21Syntax() const;
+
     // Nodes.
     bool IsSlave(const std::string& name) const;
     bool IsNode(const std::string& name) const;  // the master or a slave

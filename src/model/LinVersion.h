@@ -5,7 +5,8 @@
 
 // What the editor knows of the LIN versions: the versions it offers, the
 // standard header of a network and what a version brings. A version is kept
-// as the text the file gives ("2.0"); its number is derived from that text.
+// as the text the file gives ("2.0", "2.1", "ISO17987:2016", "J2602_1_1.0");
+// its number is derived from that text.
 namespace lin {
 
 // The protocol and language versions offered, oldest first.
@@ -21,11 +22,34 @@ inline constexpr float kStandardSpeedKbps = 19.2f;
 inline constexpr int kStandardTimeBaseMs = 10;
 inline constexpr float kStandardJitterMs = 0.1f;
 
+// ISO 17987 versions: "ISO17987:" and the edition year.
+inline constexpr const char* kIsoVersionPrefix = "ISO17987:";
+// SAE J2602 versions: "J2602_<part>_<major>.<minor>".
+inline constexpr const char* kJ2602VersionPrefix = "J2602_";
+
+// True for a version named by its standard (ISO 17987, J2602) rather than by
+// a LIN number.
+bool IsNamedVersion(const std::string& text);
+
+// The LIN version number a version text stands for: the number itself, 2.2
+// for ISO 17987 and J2602 editions from 2.0 on (they build on LIN 2.2A), 2.0
+// for the J2602 editions before. 0 for a text that is none of these.
+double VersionNumber(const std::string& text);
+
 // The major number of a version text: 2 for "2.0", 0 for a text without digits.
 int MajorVersion(const std::string& text);
 
 // The LIN 2 node attributes (NAD, product id, response error, P2/ST min,
 // configurable frames) apply from protocol 2 on ("2.0", not "1.3").
 bool HasLin2Attributes(const std::string& protocol);
+
+// True for a version the LIN 2.0 format already knew: a number up to 2.0.
+// Everything written for such a version keeps the LIN 2.0 layout.
+bool IsLin20OrOlder(const std::string& text);
+
+// True when a header version beyond LIN 2.0 is shown and written as the text
+// the file gave: while that text still stands for the number (an edit of the
+// number makes the number count).
+bool ShowsVersionText(const std::string& text, float number);
 
 }  // namespace lin

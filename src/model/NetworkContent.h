@@ -5,8 +5,12 @@
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 
+#include <optional>
 #include <string>
 #include <vector>
+
+// The byte-order statement of the header, kept only when the file has one.
+enum class SignalByteOrder { NotGiven, BigEndian, LittleEndian };
 
 // What a LIN network is, without how it was read: the header values, the
 // master, one ordered owning list per kind of entity, the two diagnostic
@@ -18,10 +22,22 @@ struct NetworkContent {
     bool descriptionFileSeen = false;
     float protocolVersion = -1.0f;
     float languageVersion = -1.0f;
+    // The versions as the file gives them ("2.1", "J2602_1_1.0"); the numbers
+    // above are derived from them. Empty for a network not read from a file.
+    std::string protocolVersionText;
+    std::string languageVersionText;
     float speedKbps = -1.0f;
+    std::optional<std::string> channelName;
+    std::optional<std::string> fileRevision;
+    SignalByteOrder byteOrder = SignalByteOrder::NotGiven;
     std::string masterName;
     int timeBaseMs = -1;
     float jitterMs = -1.0f;
+    // J2602 master: header length in bit times and response tolerance in %.
+    int maxHeaderBits = -1;
+    double masterTolerancePercent = -1;
+    // The file names master and slaves Commander and Responders.
+    bool commanderWords = false;
     OwnedList<LinNode> slaves;
     OwnedList<DiagnosticAddress> diagnosticAddresses;
     OwnedList<SporadicFrame> sporadicFrames;

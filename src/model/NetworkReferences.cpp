@@ -30,6 +30,19 @@ void ForgetInFrameIdCommands(LinNetwork& network, std::string FrameIdCommand::*f
     }
 }
 
+// The commands that name a slave besides the frame-id ones go with it; the
+// purge keeps them as read, and the checks leave them to the user.
+template <typename GoneSlave> void ForgetNodeCommands(LinNetwork& network, GoneSlave goneSlave)
+{
+    for (auto& table : network.scheduleTables)
+        EraseIf(table->entries, [&](const auto& entry) {
+            const NodeCommand* command = entry->Node();
+            const AssignNadCommand* assignNad = entry->AssignNad();
+            return (command && !command->nodeName.empty() && goneSlave(command->nodeName)) ||
+                   (assignNad && !assignNad->nodeName.empty() && goneSlave(assignNad->nodeName));
+        });
+}
+
 // Publishers and subscribers may be the master; logical nodes and the
 // nodes of frame-id commands are slaves.
 template <typename GoneNode, typename GoneSlave>
@@ -47,6 +60,8 @@ void ForgetNodes(LinNetwork& network, GoneNode goneNode, GoneSlave goneSlave, Da
         EraseIf(signal->subscribers, goneNode);
     }
     ForgetInFrameIdCommands(network, &FrameIdCommand::nodeName, goneSlave, dangling);
+    if (dangling == Dangling::RemoveCommand)
+        ForgetNodeCommands(network, goneSlave);
 }
 
 // Removes the names (and their offsets) that are gone.
@@ -72,9 +87,11 @@ template <typename Gone> void ForgetSignals(LinNetwork& network, Gone gone)
 {
     for (auto& frame : network.frames)
         RemovePlacedSignals(frame->signalNames, frame->offsets, gone);
-    for (auto& attributes : network.nodeAttributes)
+    for (auto& attributes : network.nodeAttributes) {
         if (gone(attributes->responseErrorSignal))
             attributes->responseErrorSignal.clear();
+        EraseIf(attributes->faultStateSignals, gone);
+    }
     for (auto& representation : network.signalRepresentations)
         EraseIf(representation->signalNames, gone);
 }
@@ -92,8 +109,9 @@ template <typename GoneSlot> void ForgetFrameSlots(LinNetwork& network, GoneSlot
 template <typename GoneFrame, typename GoneSlot>
 void ForgetFrames(LinNetwork& network, GoneFrame goneFrame, GoneSlot goneSlot, Dangling dangling)
 {
+    // A configurable frame may be event-triggered (LIN 2.1).
     for (auto& attributes : network.nodeAttributes)
-        EraseIf(attributes->configurableFrames, [&](const auto& c) { return goneFrame(c->frameName); });
+        EraseIf(attributes->configurableFrames, [&](const auto& c) { return goneSlot(c->frameName); });
     for (auto& frame : network.eventTriggeredFrames)
         EraseIf(frame->frameNames, goneFrame);
     for (auto& frame : network.sporadicFrames)

@@ -19,6 +19,8 @@ struct LinNode {
     std::string name;
 };
 
+// A frame a slave lets the master configure: with its LIN 2.0 message id,
+// or (LIN 2.1 on) by name alone, its position giving its index.
 struct ConfigurableFrame {
     ConfigurableFrame(std::string frame = {}, int id = 0) : frameName(std::move(frame)), messageId(id) {}
     virtual ~ConfigurableFrame() = default;
@@ -27,6 +29,7 @@ struct ConfigurableFrame {
 
     std::string frameName;
     int messageId = 0;
+    bool hasMessageId = true;
 };
 
 struct NodeAttributes {
@@ -40,6 +43,7 @@ struct NodeAttributes {
     // Fills product_id one value at a time; false once all three are consumed.
     bool AddProductValue(int value);
 
+    // A value of -1 means the file did not give it (from initialNad on).
     std::string nodeName;
     std::string protocol = lin::kStandardVersionText;
     int configuredNad = 127;
@@ -47,10 +51,18 @@ struct NodeAttributes {
     int functionId = 0xFFFF;
     int variant = 0;
     std::string responseErrorSignal;
-    int p2MinMs = 0;
-    int stMinMs = 0;
+    double p2MinMs = 0;
+    double stMinMs = 0;
     int productIdCount = 0;
     OwnedList<ConfigurableFrame> configurableFrames;
+    int initialNad = -1;
+    std::vector<std::string> faultStateSignals;
+    double nAsTimeoutMs = -1;
+    double nCrTimeoutMs = -1;
+    // J2602 only.
+    double responseTolerancePercent = -1;
+    double wakeupTimeMs = -1;
+    double powerOnTimeMs = -1;
 };
 
 struct CompositeNode {

@@ -177,7 +177,7 @@ bool DiagnosticFrame::AddSignal(const std::string& signalName, const std::string
     return true;
 }
 
-ScheduleEntry::ScheduleEntry(int delay, int entryKind, std::unique_ptr<ScheduleCommand> payload)
+ScheduleEntry::ScheduleEntry(double delay, int entryKind, std::unique_ptr<ScheduleCommand> payload)
     : delayMs(delay), kind(entryKind), command(std::move(payload))
 {
     if (!command)
@@ -218,4 +218,10 @@ AssignNadCommand* ScheduleEntry::AssignNad() const
 FreeFormatCommand* ScheduleEntry::FreeFormat() const
 {
     return kind == kFreeFormat ? dynamic_cast<FreeFormatCommand*>(command.get()) : nullptr;
+}
+
+NodeCommand* ScheduleEntry::Node() const
+{
+    return kind >= kAssignFrameIdRange && kind <= kSaveConfiguration ? dynamic_cast<NodeCommand*>(command.get())
+                                                                     : nullptr;
 }

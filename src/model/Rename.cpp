@@ -36,9 +36,14 @@ void RenameNodeMentions(LinNetwork& n, const std::string& from, const std::strin
         for (const auto& node : configuration->compositeNodes)
             Replace(node->logicalNodes, from, to);
     for (const auto& table : n.scheduleTables)
-        for (const auto& entry : table->entries)
+        for (const auto& entry : table->entries) {
             if (FrameIdCommand* command = entry->FrameId())
                 Replace(command->nodeName, from, to);
+            if (NodeCommand* command = entry->Node())
+                Replace(command->nodeName, from, to);
+            if (AssignNadCommand* command = entry->AssignNad())
+                Replace(command->nodeName, from, to);
+        }
 }
 
 void RenameSignalMentions(LinNetwork& n, const std::string& from, const std::string& to)
@@ -51,8 +56,10 @@ void RenameSignalMentions(LinNetwork& n, const std::string& from, const std::str
         Replace(group->signalNames, from, to);
     for (const auto& representation : n.signalRepresentations)
         Replace(representation->signalNames, from, to);
-    for (const auto& attributes : n.nodeAttributes)
+    for (const auto& attributes : n.nodeAttributes) {
         Replace(attributes->responseErrorSignal, from, to);
+        Replace(attributes->faultStateSignals, from, to);
+    }
 }
 
 void RenameFrameMentions(LinNetwork& n, const std::string& from, const std::string& to)

@@ -3,6 +3,7 @@
 // parser. It walks the whole text once and never stops early.
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/Keywords.h"
 #include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
@@ -10,6 +11,7 @@
 #include "writer/LdfWriter.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -34,6 +36,10 @@ const DriverKeyword kDriverKeywords[] = {
     {kw::ProtocolVersion, nullptr},
     {kw::LanguageVersion, nullptr},
     {kw::Speed, nullptr},
+    {kw::ChannelName, nullptr},
+    {kw::FileRevision, nullptr},
+    {kw::BigEndian, nullptr},
+    {kw::LittleEndian, nullptr},
     {kw::Nodes, &LinNetwork::ParseNodes},
     {kw::DiagnosticAddresses, &LinNetwork::ParseDiagnosticAddresses},
     {kw::EventTriggeredFrames, &LinNetwork::ParseEventTriggeredFrames},
@@ -171,11 +177,19 @@ private:
         if (word == kw::DescriptionFile)
             ReadDescriptionFile();
         else if (word == kw::ProtocolVersion)
-            ReadVersion(m_net.protocolVersion);
+            ReadVersion(m_net.protocolVersion, m_net.protocolVersionText);
         else if (word == kw::LanguageVersion)
-            ReadVersion(m_net.languageVersion);
+            ReadVersion(m_net.languageVersion, m_net.languageVersionText);
         else if (word == kw::Speed)
             ReadSpeed();
+        else if (word == kw::ChannelName)
+            ReadQuotedText(m_net.channelName);
+        else if (word == kw::FileRevision)
+            ReadQuotedText(m_net.fileRevision);
+        else if (word == kw::BigEndian)
+            ReadByteOrder(SignalByteOrder::BigEndian);
+        else if (word == kw::LittleEndian)
+            ReadByteOrder(SignalByteOrder::LittleEndian);
         else if (word == kw::DiagnosticSignals)
             ReadDiagnosticSignals();
         else if (word == kw::DynamicFrames)
@@ -184,16 +198,60 @@ private:
             ReadBlock(word, keyword.parser);
     }
 
-    void ReadDescriptionFile()
+    // A statement of one keyword; false, and reported, when more follows it.
+    bool ReadBareKeyword()
     {
         if (m_net.ReadTokenUntilSemicolon(m_pos).empty())
-            m_net.descriptionFileSeen = true;
-        else
-            m_net.AddMessage(kErrorInKeyword, m_pos);
+            return true;
+        m_net.AddMessage(kErrorInKeyword, m_pos);
+        return false;
     }
 
-    void ReadVersion(float& field)
+    void ReadDescriptionFile()
     {
+        if (ReadBareKeyword())
+            m_net.descriptionFileSeen = true;
+    }
+
+    void ReadByteOrder(SignalByteOrder order)
+    {
+        if (ReadBareKeyword())
+            m_net.byteOrder = order;
+    }
+
+    // "= <quoted text>;" on one line; the text without its quotes.
+    std::optional<std::string> ReadQuotedValue()
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            m_net.AddMessage(msg::AssignmentFalse, m_pos);
+            return std::nullopt;
+        }
+        std::string value = m_net.ReadRawUntilSemicolon(m_pos);
+        if (value.empty()) {
+            m_net.AddMessage(msg::NoLineEnd, m_pos);
+            return std::nullopt;
+        }
+        if (!m_net.StripQuotes(value, m_pos))
+            return std::nullopt;
+        return value;
+    }
+
+    void ReadQuotedText(std::optional<std::string>& field)
+    {
+        if (std::optional<std::string> value = ReadQuotedValue())
+            field = std::move(value);
+    }
+
+    // A version named by its standard is taken as it stands; every other one
+    // must be a quoted number.
+    void ReadVersion(float& field, std::string& text)
+    {
+        const std::string named = m_net.ReadNamedVersion(m_pos);
+        if (!named.empty()) {
+            text = named;
+            field = static_cast<float>(lin::VersionNumber(named));
+            return;
+        }
         if (!m_net.ExpectEquals(m_pos)) {
             m_net.AddMessage(msg::AssignmentFalse, m_pos);
             return;
@@ -205,6 +263,8 @@ private:
         }
         m_net.CheckContiguous(m_pos - 1, value);
         field = m_net.ParseQuotedFloat(value, m_pos);
+        const bool quoted = value.size() >= 3 && value.front() == '"' && value.back() == '"';
+        text = quoted ? value.substr(1, value.size() - 2) : std::string();
     }
 
     void ReadSpeed()

@@ -4,6 +4,7 @@
 // closes it (or at the end of the text).
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
@@ -45,18 +46,19 @@ public:
     {
         RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
             m_pending += c;
-            if (m_pending == kw::Master)
+            if (m_pending == kw::Master || m_pending == kw::Commander)
                 ReadMaster();
-            else if (m_pending == kw::Slaves)
+            else if (m_pending == kw::Slaves || m_pending == kw::Responders)
                 ReadSlaves();
         });
     }
 
 private:
     // The keyword just read and its colon; false when the colon is missing.
-    bool BeginStatement(const char* keyword)
+    bool BeginStatement()
     {
-        m_net.CheckContiguous(m_pos, keyword);
+        m_net.CheckContiguous(m_pos, m_pending);
+        m_net.commanderWords = m_pending == kw::Commander || m_pending == kw::Responders;
         m_pending.clear();
         if (m_net.ExpectColon(m_pos))
             return true;
@@ -64,11 +66,13 @@ private:
         return false;
     }
 
-    // Master: <name>, <time base> ms, <jitter> ms;
+    // Master: <name>, <time base> ms, <jitter> ms[, <n> bits, <n> %];
+    // the last pair is J2602's.
     void ReadMaster()
     {
-        if (!BeginStatement(kw::Master))
+        if (!BeginStatement())
             return;
+        const bool j2602 = m_net.CountCommasUntil(m_pos, ';') == 4;
         m_net.masterName = m_net.ReadTokenUntilComma(m_pos, true);
         if (!IsWholeToken(m_net, m_pos, m_net.masterName)) {
             Report(msg::FalseParameters);
@@ -81,23 +85,38 @@ private:
             CheckMsUnit(timeBase);
             m_net.timeBaseMs = ParseInt(timeBase);
         }
-        const std::string jitter = m_net.ReadTokenUntilSemicolon(m_pos);
+        const std::string jitter =
+            j2602 ? m_net.ReadTokenUntilComma(m_pos, true) : m_net.ReadTokenUntilSemicolon(m_pos);
         if (!jitter.empty()) {
             CheckMsUnit(jitter);
             m_net.jitterMs = static_cast<float>(ParseDouble(jitter));
         }
+        if (j2602)
+            ReadJ2602Master();
+    }
+
+    void ReadJ2602Master()
+    {
+        const std::string bits = m_net.ReadTokenUntilComma(m_pos, true);
+        const std::string tolerance = m_net.ReadValueWithUnit(m_pos, kw::Percent);
+        if (!EndsWith(bits, kw::Bits) || tolerance.empty()) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        m_net.maxHeaderBits = ParseInt(bits);
+        m_net.masterTolerancePercent = ParseDouble(tolerance);
     }
 
     void CheckMsUnit(const std::string& value)
     {
-        if (value.size() < 2 || value.compare(value.size() - 2, 2, kw::Ms) != 0)
+        if (!EndsWith(value, kw::Ms))
             Report(kMsMissing);
     }
 
     // Slaves: <name>, <name>, ... ;
     void ReadSlaves()
     {
-        if (!BeginStatement(kw::Slaves))
+        if (!BeginStatement())
             return;
         const int commas = m_net.CountCommasUntil(m_pos, ';');
         if (commas < 0) {
@@ -145,6 +164,10 @@ private:
 
     void ReadProtocol()
     {
+        if (const std::string named = m_net.ReadNamedVersion(m_pos); !named.empty()) {
+            m_attributes.SetProtocol(named);
+            return;
+        }
         std::string value = ReadAssignedValue();
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;
@@ -154,11 +177,16 @@ private:
         }
         if (value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        if (!m_attributes.SetProtocol(WithOneDecimal(ParseDouble(value))))
+        if (!lin::IsNamedVersion(value))
+            value = WithOneDecimal(ParseDouble(value));
+        if (!m_attributes.SetProtocol(value))
             Report(kProtocolUndefined);
     }
 
-    void ReadConfiguredNad()
+    void ReadConfiguredNad() { ReadNad(m_attributes.configuredNad); }
+    void ReadInitialNad() { ReadNad(m_attributes.initialNad); }
+
+    void ReadNad(int& field)
     {
         const std::string value = ReadAssignedValue();
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
@@ -167,24 +195,43 @@ private:
         if (nad < 1 || nad > 127)
             Report(kNadOutOfRange);
         else
-            m_attributes.configuredNad = nad;
+            field = nad;
     }
 
-    // product_id = <supplier>, <function>, <variant>;
+    // product_id = <supplier>, <function>[, <variant>]; the variant is
+    // optional from LIN 2.1 on.
     void ReadProductId()
     {
         if (!m_net.ExpectEquals(m_pos)) {
             Report(msg::NoDoublePoint);
             return;
         }
-        if (m_net.CountCommasUntil(m_pos, ';') != 2) {
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas != 2 && !(commas == 1 && m_net.HasLin21Syntax())) {
             Report(kThreeArguments);
             return;
         }
-        ReadCountedList(m_net, m_pos, 2, ';', msg::NoLineEnd, [this](const std::string& value) {
+        ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& value) {
             if (!m_attributes.AddProductValue(ParseInt(value)))
                 Report(kProductValueFalse);
         });
+    }
+
+    // fault_state_signals = <signal>, ...;
+    void ReadFaultStateSignals()
+    {
+        if (!m_net.ExpectEquals(m_pos)) {
+            Report(msg::AssignmentFalse);
+            return;
+        }
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas < 0) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        m_attributes.faultStateSignals.clear();
+        ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd,
+                        [this](const std::string& name) { m_attributes.faultStateSignals.push_back(name); });
     }
 
     void ReadResponseError()
@@ -194,30 +241,36 @@ private:
             m_attributes.responseErrorSignal = value;
     }
 
-    void ReadP2Min() { ReadTime(m_attributes.p2MinMs); }
-    void ReadStMin() { ReadTime(m_attributes.stMinMs); }
+    void ReadP2Min() { ReadTime(m_attributes.p2MinMs, kw::Ms); }
+    void ReadStMin() { ReadTime(m_attributes.stMinMs, kw::Ms); }
+    void ReadNAsTimeout() { ReadTime(m_attributes.nAsTimeoutMs, kw::Ms); }
+    void ReadNCrTimeout() { ReadTime(m_attributes.nCrTimeoutMs, kw::Ms); }
+    void ReadResponseTolerance() { ReadTime(m_attributes.responseTolerancePercent, kw::Percent); }
+    void ReadWakeupTime() { ReadTime(m_attributes.wakeupTimeMs, kw::Ms); }
+    void ReadPowerOnTime() { ReadTime(m_attributes.powerOnTimeMs, kw::Ms); }
 
-    // "= <n> ms;"
-    void ReadTime(int& field)
+    // "= <n> <unit>;", the number as read, fraction included.
+    void ReadTime(double& field, const char* unit)
     {
         if (!m_net.ExpectEquals(m_pos)) {
             Report(msg::AssignmentFalse);
             return;
         }
-        const std::string value = m_net.ReadValueWithUnit(m_pos, kw::Ms);
+        const std::string value = m_net.ReadValueWithUnit(m_pos, unit);
         if (value.empty()) {
             Report(msg::NoLineEnd);
             return;
         }
-        m_net.CheckContiguous(m_pos - 1, kw::Ms);
-        const int time = ParseInt(value);
-        if (time < 0)
+        m_net.CheckContiguous(m_pos - 1, unit);
+        const double time = ParseTime(value);
+        if (!(time >= 0))
             Report(kTimeIllegal);
         else
             field = time;
     }
 
-    // configurable_frames { <frame> = <message id>; ... }
+    // configurable_frames { <frame> = <message id>; ... } or, from LIN 2.1
+    // on, { <frame>; ... }.
     void ReadConfigurableFrames()
     {
         if (!m_net.SkipToBlockStart(m_pos)) {
@@ -225,25 +278,46 @@ private:
             return;
         }
         std::string pending;
-        RunDelimitedLoop(m_net, m_pos, pending, '=', [&] {
-            if (!IsWholeToken(m_net, m_pos, pending)) {
-                Report(msg::FalseParameters);
-                return;
-            }
-            const std::string frameName = TakePending(pending);
-            const std::string id = m_net.ReadTokenUntilSemicolon(m_pos);
-            if (id.empty()) {
-                Report(msg::NoLineEnd);
-                return;
-            }
-            const int messageId = ParseInt(id);
-            if (messageId < 0 || messageId > 0xFFFE)
-                Report(kMessageIdOutOfRange);
+        RunSectionLoop(m_net, m_pos, pending, [&](char c) {
+            if (c == '=')
+                ReadConfigurableFrameWithId(pending);
+            else if (c == ';' && m_net.HasLin21Syntax())
+                ReadConfigurableFrameName(pending);
             else
-                m_attributes.configurableFrames.Append(std::make_unique<ConfigurableFrame>(frameName, messageId));
+                pending += c;
         });
         if (CharAt(m_net, m_pos) != '}')
             Report(msg::CloseBracketMissing);
+    }
+
+    void ReadConfigurableFrameWithId(std::string& pending)
+    {
+        if (!IsWholeToken(m_net, m_pos, pending)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        const std::string frameName = TakePending(pending);
+        const std::string id = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (id.empty()) {
+            Report(msg::NoLineEnd);
+            return;
+        }
+        const int messageId = ParseInt(id);
+        if (messageId < 0 || messageId > 0xFFFE)
+            Report(kMessageIdOutOfRange);
+        else
+            m_attributes.configurableFrames.Append(std::make_unique<ConfigurableFrame>(frameName, messageId));
+    }
+
+    void ReadConfigurableFrameName(std::string& pending)
+    {
+        if (!IsWholeToken(m_net, m_pos, pending)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        auto frame = std::make_unique<ConfigurableFrame>(TakePending(pending));
+        frame->hasMessageId = false;
+        m_attributes.configurableFrames.Append(std::move(frame));
     }
 
     NodeAttributes& m_attributes;
@@ -257,6 +331,13 @@ const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
     {kw::P2Min, &AttributeBodyParser::ReadP2Min},
     {kw::StMin, &AttributeBodyParser::ReadStMin},
     {kw::ConfigurableFrames, &AttributeBodyParser::ReadConfigurableFrames},
+    {kw::InitialNad, &AttributeBodyParser::ReadInitialNad},
+    {kw::FaultStateSignals, &AttributeBodyParser::ReadFaultStateSignals},
+    {kw::NAsTimeout, &AttributeBodyParser::ReadNAsTimeout},
+    {kw::NCrTimeout, &AttributeBodyParser::ReadNCrTimeout},
+    {kw::ResponseTolerance, &AttributeBodyParser::ReadResponseTolerance},
+    {kw::WakeupTime, &AttributeBodyParser::ReadWakeupTime},
+    {kw::PowerOnTime, &AttributeBodyParser::ReadPowerOnTime},
 };
 
 void AttributeBodyParser::Run()

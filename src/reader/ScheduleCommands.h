@@ -10,13 +10,29 @@
 struct ScheduleCommandSpec {
     const char* keyword;
     ScheduleEntryKind kind;
-    int argumentCount;  // values inside "{ ... }"; 0: the command has no block
+    int argumentCount;       // values inside "{ ... }"; 0: the command has no block
+    int lin21ArgumentCount;  // the count of the form LIN 2.1 adds, 0 when there is none
+    bool namesNode;          // the first value names a slave
+
+    bool TakesArguments(int count, bool lin21) const
+    {
+        return count == argumentCount || (lin21 && lin21ArgumentCount > 0 && count == lin21ArgumentCount);
+    }
 };
 
+// AssignNAD names its slave from LIN 2.1 on; LIN 2.0 gives four numbers.
+// AssignFrameIdRange may add four PIDs.
 inline constexpr ScheduleCommandSpec kScheduleCommands[] = {
-    {kw::MasterReq, kMasterReq, 0},         {kw::SlaveResp, kSlaveResp, 0},
-    {kw::AssignFrameId, kAssignFrameId, 2}, {kw::UnassignFrameId, kUnassignFrameId, 2},
-    {kw::AssignNad, kAssignNad, 4},         {kw::FreeFormat, kFreeFormat, 8},
+    {kw::MasterReq, kMasterReq, 0, 0, false},
+    {kw::SlaveResp, kSlaveResp, 0, 0, false},
+    {kw::AssignFrameId, kAssignFrameId, 2, 0, true},
+    {kw::UnassignFrameId, kUnassignFrameId, 2, 0, true},
+    {kw::AssignNad, kAssignNad, 4, 1, false},
+    {kw::FreeFormat, kFreeFormat, 8, 0, false},
+    {kw::AssignFrameIdRange, kAssignFrameIdRange, 2, 6, true},
+    {kw::ConditionalChangeNad, kConditionalChangeNad, 6, 0, false},
+    {kw::DataDump, kDataDump, 6, 0, true},
+    {kw::SaveConfiguration, kSaveConfiguration, 1, 0, true},
 };
 
 // The command of an entry kind; null for a frame slot or an unknown kind.

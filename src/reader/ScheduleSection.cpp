@@ -1,5 +1,5 @@
 // Parser of the Schedule_tables section: named tables whose slots are frames
-// or one of the six diagnostic and configuration commands, each with a delay.
+// or one of the diagnostic and configuration commands, each with a delay.
 // Names and values are taken as read; later checks judge them.
 
 #include "model/LinNetwork.h"
@@ -24,24 +24,21 @@ const char* const kDelayValueMissing = "No delay parameter found";
 
 constexpr std::string_view kDelay = kw::Delay;
 
-bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
-
-bool EndsWith(const std::string& text, std::string_view tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The payload of a command from the values of its block, in file order.
-std::unique_ptr<ScheduleCommand> MakePayload(ScheduleEntryKind kind, const std::vector<std::string>& values)
+std::unique_ptr<ScheduleCommand> MakePayload(const ScheduleCommandSpec& command, const std::vector<std::string>& values)
 {
     auto number = [&](std::size_t i) { return i < values.size() ? ParseInt(values[i]) : 0; };
     auto text = [&](std::size_t i) { return i < values.size() ? values[i] : std::string(); };
-    switch (kind) {
+    switch (command.kind) {
     case kAssignFrameId:
     case kUnassignFrameId:
         return std::make_unique<FrameIdCommand>(text(0), text(1));
     case kAssignNad: {
         auto payload = std::make_unique<AssignNadCommand>();
+        if (values.size() == 1) {
+            payload->nodeName = text(0);
+            return payload;
+        }
         payload->initialNad = number(0);
         payload->newNad = number(1);
         payload->supplierId = number(2);
@@ -54,9 +51,35 @@ std::unique_ptr<ScheduleCommand> MakePayload(ScheduleEntryKind kind, const std::
             payload->data[i] = number(i);
         return payload;
     }
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration: {
+        auto payload = std::make_unique<NodeCommand>();
+        const std::size_t first = command.namesNode ? 1 : 0;
+        if (command.namesNode)
+            payload->nodeName = text(0);
+        for (std::size_t i = first; i < values.size(); ++i)
+            payload->values.push_back(number(i));
+        return payload;
+    }
     default:
         return std::make_unique<ScheduleCommand>();
     }
+}
+
+// True when the keyword just read is only the head of a longer one that the
+// text goes on with (AssignFrameId in AssignFrameIdRange).
+bool BeginsLongerKeyword(const std::string& text, int pos, const ScheduleCommandSpec& read)
+{
+    const std::string_view word = read.keyword;
+    for (const ScheduleCommandSpec& command : kScheduleCommands) {
+        const std::string_view other = command.keyword;
+        if (other.size() > word.size() && other.substr(0, word.size()) == word &&
+            text.compare(static_cast<std::size_t>(pos) + 1, other.size() - word.size(), other.substr(word.size())) == 0)
+            return true;
+    }
+    return false;
 }
 
 // Reads the slots of one table, from just after its '{' up to its '}'.
@@ -78,7 +101,7 @@ public:
                 return;
             }
             for (const ScheduleCommandSpec& command : kScheduleCommands) {
-                if (m_pending == command.keyword) {
+                if (m_pending == command.keyword && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
                     ReadCommand(command);
                     return;
                 }
@@ -109,7 +132,7 @@ private:
             m_net.AddMessage(msg::NotContiguous, m_pos);
             return;
         }
-        Append(ParseInt(delay), kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
+        Append(ParseTime(delay), kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
     }
 
     // A command, with the position on the last letter of its keyword.
@@ -118,23 +141,24 @@ private:
         m_net.CheckContiguous(m_pos, command.keyword);
         ClearPending();
         std::vector<std::string> values;
-        if (command.argumentCount > 0 && !ReadParameterBlock(command.argumentCount, values))
+        if (command.argumentCount > 0 && !ReadParameterBlock(command, values))
             return;
-        int delay = 0;
+        double delay = 0;
         if (ReadCommandDelay(delay))
-            Append(delay, command.kind, MakePayload(command.kind, values));
+            Append(delay, command.kind, MakePayload(command, values));
     }
 
     // "{ <v1>, ..., <vn> }"; false when the command must be left out. A value
     // before the last that cannot be read is reported and kept empty.
-    bool ReadParameterBlock(int count, std::vector<std::string>& values)
+    bool ReadParameterBlock(const ScheduleCommandSpec& command, std::vector<std::string>& values)
     {
         if (!m_net.SkipToBlockStart(m_pos)) {
             m_net.AddMessage(msg::AssignmentFalse, m_pos);
             return false;
         }
         const int commas = m_net.CountCommasUntil(m_pos, '}');
-        if (commas != count - 1) {
+        const int count = commas + 1;
+        if (commas < 0 || !command.TakesArguments(count, m_net.HasLin21Syntax())) {
             m_net.AddMessage(commas == 0 ? kArgumentCountFalse : msg::NoLineEnd, m_pos);
             return false;
         }
@@ -159,7 +183,7 @@ private:
     }
 
     // "delay <n> ms;" after a command, on one line; blanks do not count.
-    bool ReadCommandDelay(int& delay)
+    bool ReadCommandDelay(double& delay)
     {
         const std::string text = m_net.ReadCompactUntilSemicolon(m_pos);
         const char* problem = nullptr;
@@ -177,7 +201,7 @@ private:
             m_net.AddMessage(problem, m_pos);
             return false;
         }
-        delay = ParseInt(text.substr(head, text.size() - head - tail));
+        delay = ParseTime(text.substr(head, text.size() - head - tail));
         return true;
     }
 
@@ -187,7 +211,7 @@ private:
         m_delayPending = false;
     }
 
-    void Append(int delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
+    void Append(double delay, ScheduleEntryKind kind, std::unique_ptr<ScheduleCommand> payload)
     {
         m_table.entries.Append(std::make_unique<ScheduleEntry>(delay, kind, std::move(payload)));
     }

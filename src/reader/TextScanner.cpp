@@ -1,5 +1,6 @@
 #include "reader/TextScanner.h"
 
+#include "model/LinVersion.h"
 #include "reader/SectionLoop.h"
 
 #include <algorithm>
@@ -34,6 +35,13 @@ int HexDigit(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
+}
+
+bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
+
+bool EndsWith(const std::string& text, std::string_view tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -84,6 +92,11 @@ double ParseDouble(const std::string& text)
     if (result.ec != std::errc())
         return 0.0;
     return value;
+}
+
+double ParseTime(const std::string& text)
+{
+    return text.find_first_of("xX") != std::string::npos ? ParseInt(text) : ParseDouble(text);
 }
 
 std::string TextScanner::FileName() const
@@ -451,6 +464,25 @@ bool TextScanner::CheckContiguous(int position, const std::string& word)
         return true;
     AddMessage(msg::NotContiguous, end);
     return false;
+}
+
+std::string TextScanner::ReadNamedVersion(int& pos)
+{
+    int ahead = pos;
+    if (!ExpectEquals(ahead))
+        return {};
+    std::string value = ReadRawUntilSemicolon(ahead);
+    const std::size_t first = value.find_first_not_of(" \t");
+    const std::size_t last = value.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    value = value.substr(first, last - first + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    if (!lin::IsNamedVersion(value))
+        return {};
+    pos = ahead;
+    return value;
 }
 
 float TextScanner::ParseQuotedFloat(const std::string& value, int position)

@@ -3,6 +3,7 @@
 #include "model/MessageLog.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a number the way the LDF reader and the sheets do: hexadecimal when
@@ -15,6 +16,13 @@ int ParseInt(const std::string& text);
 // to the first character that cannot continue it, whatever the locale. 0.0
 // when nothing is readable.
 double ParseDouble(const std::string& text);
+
+bool StartsWith(const std::string& text, std::string_view head);
+bool EndsWith(const std::string& text, std::string_view tail);
+
+// A time or delay: hexadecimal by the rule of ParseInt, else decimal with
+// its fraction (ParseDouble).
+double ParseTime(const std::string& text);
 
 // The value of a hexadecimal digit; -1 for any other character.
 int HexDigit(char c);
@@ -86,6 +94,10 @@ public:
     int FindStatementEnd(int pos) const;
     bool CheckContiguous(int position, const std::string& word);
     float ParseQuotedFloat(const std::string& value, int position);
+    // "= <version>;" where the version is named by its standard (ISO 17987,
+    // J2602), quoted or not: the version, with the position on the ';'.
+    // Otherwise empty, and the position stays.
+    std::string ReadNamedVersion(int& pos);
     bool StripQuotes(std::string& value, int position);
 
     std::string filePath;

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <cmath>
+
 // Rules that the post-load repair, the tree checks and the editor share.
 
 // Written so that a value that is not a number counts as out of range too.
 inline bool InRange(float value, float lowest, float highest) { return lowest <= value && value <= highest; }
 
-// A schedule delay must be a whole multiple of the master's time base. A
-// time base of 0 or less fits no delay (and is never divided by).
-inline bool IsWholeMultipleOfTimeBase(int delayMs, int timeBaseMs)
+// A schedule delay must be a whole multiple of the master's time base,
+// exactly: 12.5 ms is no multiple of 5 ms. A time base of 0 or less fits no
+// delay (and is never divided by).
+inline bool IsWholeMultipleOfTimeBase(double delayMs, int timeBaseMs)
 {
-    return timeBaseMs > 0 && delayMs % timeBaseMs == 0;
+    return timeBaseMs > 0 && std::fmod(delayMs, timeBaseMs) == 0;
 }
 
 // The length a frame without one takes from its id: 2 bytes up to id 31, 4

@@ -191,9 +191,10 @@ void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
     if (sameNad != nadCounts.end() && sameNad->second > 1)
         Fail(item, kNadNotUnique);
 
+    // A frame listed by name alone (LIN 2.1) has no message id to compare.
     std::unordered_set<int> messageIds;
     for (const auto& frame : attributes.configurableFrames) {
-        if (!messageIds.insert(frame->messageId).second) {
+        if (frame->hasMessageId && !messageIds.insert(frame->messageId).second) {
             Fail(item, kMessageIdsNotUnique);
             break;
         }

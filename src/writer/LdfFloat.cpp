@@ -45,3 +45,5 @@ template <typename Number> std::string FormatLdfNumber(Number value)
 std::string FormatLdfFloat(float value) { return FormatLdfNumber(value); }
 
 std::string FormatLdfFloat(double value) { return FormatLdfNumber(value); }
+
+std::string FormatShortestNumber(double value) { return FixedText(value, -1); }

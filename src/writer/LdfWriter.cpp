@@ -44,9 +44,18 @@ std::string JoinNumbers(const std::vector<Number>& numbers, const char* separato
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+std::string Number(double value) { return FormatShortestNumber(value); }
+
 // A version is written quoted, where the reader takes digits and full stops
 // only; a version that was not given (-1) is left out and stays not given.
 bool IsWritableVersion(float version) { return std::isfinite(version) && !std::signbit(version); }
+
+// A version beyond LIN 2.0 is written as the file gave it, while its number
+// still stands for it; every other one as its number.
+std::string VersionText(const std::string& text, float version)
+{
+    return lin::ShowsVersionText(text, version) ? text : FormatLdfFloat(version);
+}
 
 // The initial value of a signal: a brace list for a byte array, else the
 // first word. Words are 16 bits and print unsigned (-1 was stored as 65535).
@@ -114,9 +123,26 @@ public:
             return entry.AssignNad() != nullptr;
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
+        case kAssignFrameIdRange:
+        case kConditionalChangeNad:
+        case kDataDump:
+        case kSaveConfiguration:
+            return WritesNodeCommand(entry);
         default:
             return false;
         }
+    }
+
+    // A LIN 2.1 command is written when its block reads back: its slave
+    // named where it needs one, and a count of values it takes.
+    static bool WritesNodeCommand(const ScheduleEntry& entry)
+    {
+        const NodeCommand* command = entry.Node();
+        const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
+        if (!command || !spec || (spec->namesNode && command->nodeName.empty()))
+            return false;
+        const int count = static_cast<int>(command->values.size()) + (spec->namesNode ? 1 : 0);
+        return spec->TakesArguments(count, true);
     }
 
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
@@ -219,29 +245,44 @@ private:
     {
         m_text += std::string(kw::DescriptionFile) + ";\n";
         KeptAfter(kw::DescriptionFile);
-        Version(kw::ProtocolVersion, m_net.protocolVersion, "\n");
+        Version(kw::ProtocolVersion, m_net.protocolVersion, m_net.protocolVersionText, "\n");
         KeptAfter(kw::ProtocolVersion);
-        Version(kw::LanguageVersion, m_net.languageVersion, "\n\n");
+        Version(kw::LanguageVersion, m_net.languageVersion, m_net.languageVersionText, "\n\n");
         KeptAfter(kw::LanguageVersion);
-        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n\n";
-        KeptAfter(kw::Speed);
+        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n";
+        if (m_net.channelName)
+            m_text += std::string(kw::ChannelName) + " = " + Quoted(*m_net.channelName) + ";\n";
+        if (m_net.fileRevision)
+            m_text += std::string(kw::FileRevision) + " = " + Quoted(*m_net.fileRevision) + ";\n";
+        if (m_net.byteOrder != SignalByteOrder::NotGiven)
+            m_text +=
+                std::string(m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian) + ";\n";
+        m_text += "\n";
+        // Statements kept after any of these follow the whole group.
+        for (const char* keyword : {kw::Speed, kw::ChannelName, kw::FileRevision, kw::BigEndian, kw::LittleEndian})
+            KeptAfter(keyword);
     }
 
-    void Version(const char* keyword, float version, const char* after)
+    void Version(const char* keyword, float version, const std::string& text, const char* after)
     {
         if (IsWritableVersion(version))
-            m_text += std::string(keyword) + " = " + Quoted(FormatLdfFloat(version)) + ";" + after;
+            m_text += std::string(keyword) + " = " + Quoted(VersionText(text, version)) + ";" + after;
     }
 
     void Nodes()
     {
-        m_text += std::string(kw::Nodes) + " {\n\t" + kw::Master + ": " + m_net.masterName + ", " +
-                  Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms;\n";
+        const bool commander = m_net.commanderWords;
+        m_text += std::string(kw::Nodes) + " {\n\t" + (commander ? kw::Commander : kw::Master) + ": " +
+                  m_net.masterName + ", " + Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms";
+        if (m_net.maxHeaderBits >= 0 && m_net.masterTolerancePercent >= 0)
+            m_text += ", " + Int(m_net.maxHeaderBits) + " " + kw::Bits + ", " + Number(m_net.masterTolerancePercent) +
+                      " " + kw::Percent;
+        m_text += ";\n";
         if (!m_net.slaves.empty()) {
             std::vector<std::string> names;
             for (const auto& slave : m_net.slaves)
                 names.push_back(slave->name);
-            m_text += std::string("\t") + kw::Slaves + ": " + Join(names, ", ") + ";\n";
+            m_text += std::string("\t") + (commander ? kw::Responders : kw::Slaves) + ": " + Join(names, ", ") + ";\n";
         }
         m_text += "}\n\n";
     }
@@ -299,8 +340,12 @@ private:
         m_text += "\n}\n\n";
     }
 
+    // LIN 2.1 has no dynamic frames: a file of its syntax gets the block only
+    // when it holds ids.
     void DynamicFrames()
     {
+        if (m_net.HasLin21Syntax() && m_net.dynamicFrameIds.empty())
+            return;
         m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
     }
 
@@ -400,24 +445,54 @@ private:
     {
         m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
                   ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
+        if (attributes.initialNad >= 0)
+            Statement(kw::InitialNad, Int(attributes.initialNad));
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
-            m_text += std::string("\t\t") + kw::ProductId + " = " + Int(attributes.supplierId) + ", " +
-                      Int(attributes.functionId) + ", " + Int(attributes.variant) + ";\n";
+            std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
+            // LIN 2.1 leaves the variant out.
+            if (attributes.productIdCount != 2)
+                productId += ", " + Int(attributes.variant);
+            Statement(kw::ProductId, productId);
             if (m_written.IsSignal(attributes.responseErrorSignal))
-                m_text += std::string("\t\t") + kw::ResponseError + " = " + attributes.responseErrorSignal + ";\n";
-            if (attributes.p2MinMs != -1)
-                m_text += std::string("\t\t") + kw::P2Min + " = " + Int(attributes.p2MinMs) + " ms;\n";
-            if (attributes.stMinMs != -1)
-                m_text += std::string("\t\t") + kw::StMin + " = " + Int(attributes.stMinMs) + " ms;\n";
-            std::string configurable;
-            for (const auto& frame : attributes.configurableFrames)
-                if (m_written.IsFrame(frame->frameName))
-                    configurable += "\n\t\t\t" + frame->frameName + " = " + Int(frame->messageId) + ";";
-            if (!configurable.empty())
-                m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
+                Statement(kw::ResponseError, attributes.responseErrorSignal);
+            const std::vector<std::string> faultSignals = m_written.Signals(attributes.faultStateSignals);
+            if (!faultSignals.empty())
+                Statement(kw::FaultStateSignals, Join(faultSignals, ", "));
+            Time(kw::P2Min, attributes.p2MinMs, kw::Ms);
+            Time(kw::StMin, attributes.stMinMs, kw::Ms);
+            Time(kw::NAsTimeout, attributes.nAsTimeoutMs, kw::Ms);
+            Time(kw::NCrTimeout, attributes.nCrTimeoutMs, kw::Ms);
+            ConfigurableFrames(attributes);
         }
+        Time(kw::ResponseTolerance, attributes.responseTolerancePercent, kw::Percent);
+        Time(kw::WakeupTime, attributes.wakeupTimeMs, kw::Ms);
+        Time(kw::PowerOnTime, attributes.powerOnTimeMs, kw::Ms);
         m_text += "\n\t}\n";
+    }
+
+    void Statement(const char* keyword, const std::string& value)
+    {
+        m_text += std::string("\t\t") + keyword + " = " + value + ";\n";
+    }
+
+    // A time (or share) the file did not give (-1) is left out.
+    void Time(const char* keyword, double value, const char* unit)
+    {
+        if (value != -1)
+            Statement(keyword, Number(value) + " " + unit);
+    }
+
+    // Each frame as read: with its message id, or (LIN 2.1) by name alone.
+    void ConfigurableFrames(const NodeAttributes& attributes)
+    {
+        std::string configurable;
+        for (const auto& frame : attributes.configurableFrames)
+            if (m_written.IsSlotFrame(frame->frameName))
+                configurable += "\n\t\t\t" + frame->frameName +
+                                (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
+        if (!configurable.empty())
+            m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
     }
 
     void ScheduleTables()
@@ -439,7 +514,7 @@ private:
     {
         if (!m_written.Writes(entry))
             return;
-        const std::string delay = std::string(kw::Delay) + " " + Int(entry.delayMs) + " " + kw::Ms + ";\n";
+        const std::string delay = std::string(kw::Delay) + " " + Number(entry.delayMs) + " " + kw::Ms + ";\n";
         if (entry.kind == kFrameSlot) {
             m_text += "\t\t" + entry.FrameSlot()->frameName + " " + delay;
             return;
@@ -464,7 +539,21 @@ private:
             return {entry.FrameId()->nodeName, entry.FrameId()->frameName};
         case kAssignNad: {
             const AssignNadCommand& command = *entry.AssignNad();
+            if (!command.nodeName.empty())
+                return {command.nodeName};
             return {Int(command.initialNad), Int(command.newNad), Int(command.supplierId), Int(command.functionId)};
+        }
+        case kAssignFrameIdRange:
+        case kConditionalChangeNad:
+        case kDataDump:
+        case kSaveConfiguration: {
+            const NodeCommand& command = *entry.Node();
+            std::vector<std::string> arguments;
+            if (!command.nodeName.empty())
+                arguments.push_back(command.nodeName);
+            for (int value : command.values)
+                arguments.push_back(Int(value));
+            return arguments;
         }
         case kFreeFormat: {
             std::vector<std::string> arguments;
@@ -519,7 +608,8 @@ private:
 
     void Representations()
     {
-        m_text += std::string(kw::SignalRepresentations) + " {\n";
+        // LIN 2.1 tools know the singular keyword only.
+        m_text += std::string(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations) + " {\n";
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
             if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())

@@ -47,3 +47,7 @@ std::string ToLfLineEnds(const std::string& text);
 std::string FormatLdfFloat(float value);
 // The same for a number kept at double precision.
 std::string FormatLdfFloat(double value);
+
+// A number as the shortest plain decimal (no exponent) that reads back as the
+// same double: "50" for 50, "12.5" for 12.5. Independent of the C locale.
+std::string FormatShortestNumber(double value);

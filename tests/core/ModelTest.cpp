@@ -233,9 +233,41 @@ TEST(LinVersion, OnlyTheOfferedVersionsAreTaken)
     NodeAttributes attributes;
     for (const std::string& version : lin::SupportedVersions())
         EXPECT_TRUE(attributes.SetProtocol(version)) << version;
-    EXPECT_FALSE(attributes.SetProtocol("2.1"));
+    EXPECT_FALSE(attributes.SetProtocol("2.3"));
+    EXPECT_FALSE(attributes.SetProtocol("J2602_1.0"));
+    EXPECT_TRUE(attributes.SetProtocol("J2602_1_1.0"));
     EXPECT_EQ(2, lin::MajorVersion("2.0"));
     EXPECT_TRUE(lin::HasLin2Attributes(lin::kStandardVersionText));
+}
+
+TEST(LinVersion, NamedVersionsStandForTheLinVersionTheyBuildOn)
+{
+    struct Row {
+        const char* text;
+        double number;
+        bool lin20OrOlder;
+    };
+    const Row rows[] = {
+        {"1.3", 1.3, true},
+        {"2.0", 2.0, true},
+        {"2.1", 2.1, false},
+        {"2.2", 2.2, false},
+        {"ISO17987:2016", 2.2, false},
+        {"J2602_1_1.0", 2.0, false},
+        {"J2602_3_2.0", 2.2, false},
+        {"ISO17987:", 0, true},
+        {"J2602_1_x", 0, true},
+        {"2.0abc", 0, true},
+        {"", 0, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_DOUBLE_EQ(row.number, lin::VersionNumber(row.text));
+        EXPECT_EQ(row.lin20OrOlder, lin::IsLin20OrOlder(row.text));
+    }
+    EXPECT_TRUE(lin::ShowsVersionText("J2602_1_1.0", 2.0f));
+    EXPECT_FALSE(lin::ShowsVersionText("2.1", 2.2f));  // the number was edited
+    EXPECT_FALSE(lin::ShowsVersionText("2.0", 2.0f));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "NetworkDump.h"
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 
 #include <charconv>
 #include <sstream>
@@ -43,8 +44,18 @@ public:
         Add("descriptionFileSeen", n.descriptionFileSeen);
         Add("protocolVersion", Exact(n.protocolVersion));
         Add("languageVersion", Exact(n.languageVersion));
+        // A version up to LIN 2.0 is kept as its number only.
+        Add("protocolVersionText",
+            lin::ShowsVersionText(n.protocolVersionText, n.protocolVersion) ? n.protocolVersionText : "");
+        Add("languageVersionText",
+            lin::ShowsVersionText(n.languageVersionText, n.languageVersion) ? n.languageVersionText : "");
         Add("speedKbps", Exact(n.speedKbps));
+        Add("channelName", n.channelName ? "\"" + *n.channelName + "\"" : "none");
+        Add("fileRevision", n.fileRevision ? "\"" + *n.fileRevision + "\"" : "none");
+        Add("byteOrder", static_cast<int>(n.byteOrder));
         Add("master", n.masterName + ", " + std::to_string(n.timeBaseMs) + " ms, " + Exact(n.jitterMs) + " ms");
+        Add("masterJ2602", std::to_string(n.maxHeaderBits) + " bits, " + Exact(n.masterTolerancePercent) + " %");
+        Add("commanderWords", n.commanderWords);
         Add("headerComment", n.headerComment);
         for (const KeptStatement& statement : n.keptStatements)
             Add("keptStatement[" + statement.afterKeyword + "]", statement.text);
@@ -59,13 +70,18 @@ public:
             const std::string at = "nodeAttributes[" + a->nodeName + "]";
             Add(at + ".protocol", a->protocol);
             Add(at + ".configuredNad", a->configuredNad);
+            Add(at + ".initialNad", a->initialNad);
             Add(at + ".productId", std::to_string(a->supplierId) + ", " + std::to_string(a->functionId) + ", " +
-                                       std::to_string(a->variant));
+                                       std::to_string(a->variant) + (a->productIdCount == 2 ? " (no variant)" : ""));
             Add(at + ".responseErrorSignal", a->responseErrorSignal);
-            Add(at + ".p2MinMs", a->p2MinMs);
-            Add(at + ".stMinMs", a->stMinMs);
+            Add(at + ".faultStateSignals", List(a->faultStateSignals));
+            Add(at + ".times", Exact(a->p2MinMs) + " " + Exact(a->stMinMs) + " " + Exact(a->nAsTimeoutMs) + " " +
+                                   Exact(a->nCrTimeoutMs));
+            Add(at + ".j2602",
+                Exact(a->responseTolerancePercent) + " % " + Exact(a->wakeupTimeMs) + " " + Exact(a->powerOnTimeMs));
             for (const auto& frame : a->configurableFrames)
-                Add(at + ".configurableFrame", frame->frameName + " = " + std::to_string(frame->messageId));
+                Add(at + ".configurableFrame",
+                    frame->frameName + (frame->hasMessageId ? " = " + std::to_string(frame->messageId) : ""));
         }
         for (const auto& configuration : n.compositeConfigurations)
             for (const auto& node : configuration->compositeNodes)
@@ -129,14 +145,17 @@ public:
 private:
     static std::string Entry(const ScheduleEntry& e)
     {
-        std::string text = "kind " + std::to_string(e.kind) + " delay " + std::to_string(e.delayMs);
+        std::string text = "kind " + std::to_string(e.kind) + " delay " + Exact(e.delayMs);
         if (const FrameSlotCommand* slot = e.FrameSlot())
             text += " frame " + slot->frameName;
         if (const FrameIdCommand* command = e.FrameId())
             text += " { " + command->nodeName + ", " + command->frameName + " }";
+        if (const NodeCommand* command = e.Node())
+            text += " { " + command->nodeName + " " + List(command->values) + " }";
         if (const AssignNadCommand* command = e.AssignNad())
-            text += " { " + std::to_string(command->initialNad) + ", " + std::to_string(command->newNad) + ", " +
-                    std::to_string(command->supplierId) + ", " + std::to_string(command->functionId) + " }";
+            text += " { " + command->nodeName + " " + std::to_string(command->initialNad) + ", " +
+                    std::to_string(command->newNad) + ", " + std::to_string(command->supplierId) + ", " +
+                    std::to_string(command->functionId) + " }";
         if (const FreeFormatCommand* command = e.FreeFormat())
             text += " " + List(std::vector<int>(command->data.begin(), command->data.end()));
         return text;

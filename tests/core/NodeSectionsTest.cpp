@@ -96,7 +96,7 @@ TEST(NodeAttributesSection, ReformatsTheProtocolWithOneDecimal)
     };
     // Three characters, quotes included, are enough: "2" is taken as 2.0.
     const Row rows[] = {{"2.00", "2.0"}, {"\"2\"", "2.0"}, {"1.30", "1.3"},   {"\"1.25\"", "1.2"},
-                        {"2", "1.2"},    {"2.1", "1.2"},   {"\"abc\"", "1.2"}};
+                        {"2", "1.2"},    {"2.1", "2.1"},   {"\"abc\"", "1.2"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.written);
         auto network = LinNetwork::LoadFromText(

@@ -90,4 +90,24 @@ TEST(Rename, ASavedSlaveKeepsEveryReferenceOfTheExample)
     EXPECT_EQ(written, ToLfLineEnds(std::regex_replace(before, std::regex("\\bDoorPsg\\b"), "DoorPsgX")));
 }
 
+// The LIN 2.1 mentions: commands that name a slave, fault state signals.
+TEST(Rename, Lin21MentionsFollowTheRecord)
+{
+    auto n = LinNetwork::LoadFromText(ReadFileBytes(TestDataDir() + "/lin21-node-attributes.ldf"));
+    ScheduleTable& table = *n->scheduleTables[0];
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kSaveConfiguration, std::make_unique<NodeCommand>()));
+    table.entries.back()->Node()->nodeName = "LSM";
+    auto assignNad = std::make_unique<AssignNadCommand>();
+    assignNad->nodeName = "LSM";
+    table.entries.Append(std::make_unique<ScheduleEntry>(10, kAssignNad, std::move(assignNad)));
+    ASSERT_TRUE(RenameSlave(*n, 0, "Lamp_Module"));
+    ASSERT_TRUE(RenameSignal(*n, 2, "InternalError"));
+    const std::string text = n->BuildLdfText();
+    EXPECT_EQ(0u, CountWord(text, "LSM"));
+    EXPECT_EQ(0u, CountWord(text, "IntError"));
+    EXPECT_NE(std::string::npos, text.find("SaveConfiguration { Lamp_Module }"));
+    EXPECT_NE(std::string::npos, text.find("AssignNAD { Lamp_Module }"));
+    EXPECT_NE(std::string::npos, text.find("fault_state_signals = InternalError;"));
+}
+
 }  // namespace

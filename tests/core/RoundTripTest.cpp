@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -45,14 +46,18 @@ void KeepWrittenAttributes(LinNetwork& n)
             continue;
         NodeAttributes& attributes = n.nodeAttributes.Append(std::move(found->second));
         firstByNode.erase(found);
-        if (ParseInt(attributes.protocol) < 2) {
+        if (!lin::HasLin2Attributes(attributes.protocol)) {
             NodeAttributes defaults(attributes.nodeName);
             defaults.protocol = attributes.protocol;
             defaults.configuredNad = attributes.configuredNad;
+            defaults.initialNad = attributes.initialNad;
+            defaults.responseTolerancePercent = attributes.responseTolerancePercent;
+            defaults.wakeupTimeMs = attributes.wakeupTimeMs;
+            defaults.powerOnTimeMs = attributes.powerOnTimeMs;
             attributes = defaults;
         }
-        attributes.p2MinMs = std::max(attributes.p2MinMs, 0);
-        attributes.stMinMs = std::max(attributes.stMinMs, 0);
+        attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
+        attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
     }
 }
 

@@ -36,7 +36,7 @@ TEST(ScheduleTablesSection, ReadsFrameSlotsAndTheCommandsWithoutBlock)
     EXPECT_EQ("T1", table.name);
     ASSERT_EQ(6u, table.entries.size());
     const int kinds[] = {kFrameSlot, kMasterReq, kSlaveResp, kFrameSlot, kFrameSlot, kFrameSlot};
-    const int delays[] = {10, 20, 30, 40, 12, 10};
+    const double delays[] = {10, 20, 30, 40, 12.5, 10};
     const char* frames[] = {"F1", nullptr, nullptr, "F2", "F3", "F4"};
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
         SCOPED_TRACE(i);
@@ -143,12 +143,14 @@ TEST(ScheduleTablesSection, CommandsThatCannotBeReadAreLeftOut)
         {"AssignFrameId { A, F } delay 10 ms", "No line end recognized"},
         {"AssignNAD { 1, 2, 3, 4 } delay 10 s;", "ms keyword not found"},
         {"FreeFormat { 1, 2, 3, 4, 5, 6, 7, 8 } 10 ms;", "Delay keyword not found"},
-        {"AssignNAD { 1 } delay 10 ms;", "Number of arguments false"},
+        {"AssignNAD { 1 } delay 10 ms;", "Number of arguments false"},  // a LIN 2.0 file gives four numbers
         {"AssignFrameId { A } delay 10 ms;", "Number of arguments false"},
         {"FreeFormat { 1, 2 } delay 10 ms;", "No line end recognized"},
         {"UnassignFrameId { A, F, G } delay 10 ms;", "No line end recognized"},
         {"AssignNAD { 1, 2, 3, } delay 10 ms;", "No line end recognized"},
         {"AssignFrameId delay 10 ms;", "Assignment false"},
+        {"DataDump { A } delay 10 ms;", "Number of arguments false"},
+        {"AssignFrameIdRange { A, 0, 1 } delay 10 ms;", "No line end recognized"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.slot);

@@ -184,6 +184,46 @@ TEST(DataFill, SlaveAttributesDependOnTheProtocol)
     EXPECT_EQ(door.rows[6].cells, (std::vector<std::string>{"Configurable frames", ""}));
 }
 
+TEST(DataFill, ShowsWhatLin21AndJ2602FilesAdd)
+{
+    auto n = LinNetwork::LoadFromText("LIN_description_file;\n"
+                                      "LIN_protocol_version = \"J2602_1_1.0\";\n"
+                                      "LIN_language_version = \"2.1\";\n"
+                                      "LIN_speed = 19.2 kbps;\n"
+                                      "Channel_name = \"DB\";\n"
+                                      "Nodes { Master: CEM, 5 ms, 0.1 ms, 24 bits, 30 %; Slaves: LSM; }\n"
+                                      "Signals { Err: 1, 0, LSM, CEM; }\n"
+                                      "Frames { F: 1, LSM, 1 { Err, 0; } }\n"
+                                      "Node_attributes { LSM { LIN_protocol = \"2.1\"; configured_NAD = 2;"
+                                      " initial_NAD = 1; product_id = 3, 4; fault_state_signals = Err;"
+                                      " P2_min = 12.5 ms; N_As_timeout = 1000 ms; wakeup_time = 50 ms;"
+                                      " configurable_frames { F; } } }\n"
+                                      "Schedule_tables { T { AssignNAD { LSM } delay 12.5 ms;"
+                                      " DataDump { LSM, 1, 2, 3, 4, 5 } delay 10 ms;"
+                                      " ConditionalChangeNAD { 1, 2, 3, 4, 5, 6 } delay 10 ms; } }\n");
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Network))), (Rows{{"LIN protocol version", "J2602_1_1.0"},
+                                                                     {"LIN language version", "2.1"},
+                                                                     {"LIN speed", "19.20"},
+                                                                     {"Channel name", "DB"},
+                                                                     {"Max. header length", "24 bits"},
+                                                                     {"Master response tolerance", "30 %"}}));
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Nodes, {1}))), (Rows{{"LIN Protocol", "2.1"},
+                                                                        {"Configured NAD", "2"},
+                                                                        {"Initial NAD", "1"},
+                                                                        {"Wake-up time", "50 ms"},
+                                                                        {"Product ID", "Supplier: 3, Function: 4"},
+                                                                        {"Response error", ""},
+                                                                        {"Fault state signals", "Err"},
+                                                                        {"P2 min", "12.5 ms"},
+                                                                        {"ST min", "0 ms"},
+                                                                        {"N_As timeout", "1000 ms"},
+                                                                        {"Configurable frames", "F"}}));
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Schedules, {0}))),
+              (Rows{{"AssignNAD", "12.5", "Node name: LSM"},
+                    {"DataDump", "10", "Node name: LSM, 1  2  3  4  5"},
+                    {"ConditionalChangeNAD", "10", "1  2  3  4  5  6"}}));
+}
+
 // The master's name takes precedence in the list; other fixed captions do not.
 TEST(DataFill, AnEntityNamedMasterShowsTheMaster)
 {

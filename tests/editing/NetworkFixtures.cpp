@@ -107,7 +107,7 @@ std::unique_ptr<LinNetwork> MakeRichNetwork()
     auto free = std::make_unique<FreeFormatCommand>();
     free->data = {1, 2, 3, 4, 5, 6, 7, 8};
     diag.entries.Append(std::make_unique<ScheduleEntry>(10, kFreeFormat, std::move(free)));
-    diag.entries.Append(std::make_unique<ScheduleEntry>(5, 9, nullptr));
+    diag.entries.Append(std::make_unique<ScheduleEntry>(5, 99, nullptr));
     diag.entries.Append(
         std::make_unique<ScheduleEntry>(20, kAssignFrameId, std::make_unique<FrameIdCommand>("Light", "MotorCmd")));
 

@@ -173,7 +173,14 @@ TEST(ScheduleEntryForm, DelayIsAMultipleOfTheTimeBase)
         EXPECT_EQ(n->scheduleTables[kNormal]->entries[0]->delayMs, c.stored) << c.timeBase << " " << c.typed;
     }
 
+    // An unchanged delay reads back as it was shown.
     n->timeBaseMs = 10;
+    n->scheduleTables[kNormal]->entries[0]->delayMs = 20;
+    ScheduleEntryForm unchanged = ScheduleEntryForm::Read(*n, kNormal, 0);
+    EXPECT_EQ(unchanged.time, "20");
+    unchanged.Commit(*n, kNormal, 0);
+    EXPECT_EQ(n->scheduleTables[kNormal]->entries[0]->delayMs, 20);
+
     EXPECT_EQ(ScheduleEntryForm::SpinTime(*n, 9990, 1), 10000);
     EXPECT_EQ(ScheduleEntryForm::SpinTime(*n, 10, -1), 10);
     EXPECT_EQ(ScheduleEntryForm::SpinTime(*n, 25, 1), 30);

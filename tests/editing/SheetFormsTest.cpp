@@ -22,7 +22,7 @@ TEST(NetworkForm, SelectsStoredValuesAndWritesStandardOnesForNoSelection)
     EXPECT_EQ(form.speed, "19.2");
 
     n->speedKbps = 15.0f;
-    n->languageVersion = 2.1f;
+    n->languageVersion = 2.3f;
     form = NetworkForm::Read(*n);
     EXPECT_EQ(form.speed, "");
     EXPECT_EQ(form.languageVersion, "");
@@ -78,6 +78,21 @@ TEST(NodeAttributesForm, ReadingGivesDefaultAttributesThatStay)
     EXPECT_FALSE(motor.frames[2].checked);
 
     EXPECT_TRUE(NodeAttributesForm::Read(*n, 3).name.empty());
+}
+
+TEST(NodeAttributesForm, AnUnchangedCommitKeepsWhatLin21AndJ2602Add)
+{
+    auto n = LinNetwork::LoadFromText("LIN_description_file;\nLIN_language_version = \"2.1\";\n"
+                                      "Nodes { Master: M, 10 ms, 0.1 ms; Slaves: S; }\n"
+                                      "Signals { X: 1, 0, S, M; }\nFrames { F: 1, S, 1 { X, 0; } }\n"
+                                      "Node_attributes { S { LIN_protocol = \"J2602_1_1.0\"; configured_NAD = 2;"
+                                      " P2_min = 12.5 ms; configurable_frames { F; } } }\n");
+    NodeAttributesForm::Read(*n, 0).Commit(*n, 0);
+    const NodeAttributes& a = n->AttributesOf("S");
+    EXPECT_EQ(a.protocol, "J2602_1_1.0");
+    EXPECT_EQ(a.p2MinMs, 12.5);
+    ASSERT_EQ(a.configurableFrames.size(), 1u);
+    EXPECT_FALSE(a.configurableFrames[0]->hasMessageId);
 }
 
 TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
