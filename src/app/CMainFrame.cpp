@@ -6,6 +6,7 @@
 #include "app/CompareDialog.h"
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
+#include "editing/ListCommands.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
 #include "views/DataView.h"
@@ -411,6 +412,11 @@ void CMainFrame::CreatePanes()
         m_data->Clear();
         m_data->Fill(item);
         m_pictures->ShowItem(m_document->Network(), TreeItemRefOf(item));
+    });
+    // A double-click on a band of the frame layout opens that signal's offset sheet.
+    connect(m_pictures, &PicturePane::signalOffsetRequested, this, [this](const QString& frameName, int position) {
+        if (const LinNetwork* network = m_document->Network())
+            m_navigation->OpenSheet(FrameSignalRequest(*network, m_document->Codec().FromQt(frameName), position));
     });
     // The list of an event-triggered or sporadic frame chooses the member drawn.
     connect(m_data, &QTreeWidget::currentItemChanged, m_pictures, [this](QTreeWidgetItem* row) {

@@ -67,6 +67,8 @@ SheetRequest ScheduleEntryRequest(const LinNetwork& network, int table, int row)
     return Request(SheetId::ScheduleSheet, sheetcaption::FrameProperties, table, row);
 }
 
+}  // namespace
+
 SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
 {
     const LinFrame* owner = network.frames.RecordAt(frame);
@@ -75,7 +77,13 @@ SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row)
     return Request(SheetId::FrameOffSheet, sheetcaption::Offset, frame, row);
 }
 
-}  // namespace
+SheetRequest FrameSignalRequest(const LinNetwork& network, const std::string& frameName, int position)
+{
+    for (std::size_t i = 0; i < network.frames.size(); ++i)
+        if (network.frames[i]->name == frameName)
+            return FrameSignalRequest(network, static_cast<int>(i), position);
+    return {};
+}
 
 MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
 {

@@ -4,6 +4,8 @@
 #include "editing/TreeCommands.h"
 #include "editing/TreeItem.h"
 
+#include <string>
+
 class LinNetwork;
 
 // The commands of the data list's context menu and its double-click. What
@@ -20,3 +22,9 @@ bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int ro
 // The sheet for the row (or for the tree's item where the row does not
 // matter); empty when there is none or its record no longer exists.
 SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row);
+
+// The offset sheet of the signal at position row of a frame (by index or by
+// name); no request for a frame or position that does not exist, nor for
+// the diagnostic frames, which have no such sheet.
+SheetRequest FrameSignalRequest(const LinNetwork& network, int frame, int row);
+SheetRequest FrameSignalRequest(const LinNetwork& network, const std::string& frameName, int position);

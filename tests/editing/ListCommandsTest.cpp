@@ -124,4 +124,16 @@ TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
     }
 }
 
+// The frame layout's bands name their frame and signal position.
+TEST(ListProperties, AFramesSignalByNameOpensItsOffsetSheet)
+{
+    auto n = MakeRichNetwork();
+    const SheetRequest request = FrameSignalRequest(*n, "MotorState", 1);
+    EXPECT_EQ(request.sheet, SheetId::FrameOffSheet);
+    EXPECT_EQ(request.index, 1);
+    EXPECT_EQ(request.second, 1);
+    EXPECT_FALSE(FrameSignalRequest(*n, "MotorState", 9));
+    EXPECT_FALSE(FrameSignalRequest(*n, "MasterReq", 0));
+}
+
 }  // namespace
