@@ -1,11 +1,13 @@
 #include "compare/NetworkFields.h"
 
+#include "model/LinVersion.h"
 #include "model/StandardDiagnostics.h"
 #include "reader/ScheduleCommands.h"
 #include "validation/TreeOutline.h"
 
 #include <charconv>
 #include <cstdlib>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -61,7 +63,28 @@ template <typename Number> FieldValue Numbers(const std::vector<Number>& numbers
 // -1 marks a number the file did not give.
 FieldValue Given(int value) { return value < 0 ? FieldValue() : FieldValue::Integer(value); }
 FieldValue Given(float value) { return value < 0.0f ? FieldValue() : FieldValue::Real(value); }
+FieldValue Given(double value) { return value < 0.0 ? FieldValue() : FieldValue::Real(value); }
 FieldValue GivenText(const std::string& text) { return text.empty() ? FieldValue() : FieldValue::Text(text); }
+FieldValue GivenText(const std::optional<std::string>& text) { return text ? FieldValue::Text(*text) : FieldValue(); }
+
+// A version named by its standard; a LIN number says all in the version field.
+FieldValue VersionName(const std::string& text)
+{
+    return lin::IsNamedVersion(text) ? FieldValue::Text(text) : FieldValue();
+}
+
+FieldValue ByteOrder(SignalByteOrder order)
+{
+    switch (order) {
+    case SignalByteOrder::BigEndian:
+        return FieldValue::Text("big_endian");
+    case SignalByteOrder::LittleEndian:
+        return FieldValue::Text("little_endian");
+    case SignalByteOrder::NotGiven:
+        break;
+    }
+    return FieldValue();
+}
 
 struct SignalAt {
     const std::string& name;
@@ -91,6 +114,15 @@ const FieldSpecs<Header> kHeaderFields = {
     {"protocol_version", "protocol version", [](const Header& r) { return Given(r.network.protocolVersion); }},
     {"language_version", "language version", [](const Header& r) { return Given(r.network.languageVersion); }},
     {"speed_kbps", "speed", [](const Header& r) { return Given(r.network.speedKbps); }},
+    {"protocol_version_name", "protocol version name",
+     [](const Header& r) { return VersionName(r.network.protocolVersionText); }},
+    {"language_version_name", "language version name",
+     [](const Header& r) { return VersionName(r.network.languageVersionText); }},
+    {"channel_name", "channel name", [](const Header& r) { return GivenText(r.network.channelName); }},
+    {"file_revision", "file revision", [](const Header& r) { return GivenText(r.network.fileRevision); }},
+    {"byte_order", "byte order", [](const Header& r) { return ByteOrder(r.network.byteOrder); }},
+    {"commander_words", "Commander/Responder words",
+     [](const Header& r) { return FieldValue::Flag(r.network.commanderWords); }},
     {"unknown_statements", "unknown statement",
      [](const Header& r) {
          std::vector<std::string> texts;
@@ -104,11 +136,14 @@ const FieldSpecs<Header> kMasterFields = {
     {"name", "name", [](const Header& r) { return FieldValue::Text(r.network.masterName); }},
     {"time_base_ms", "time base", [](const Header& r) { return Given(r.network.timeBaseMs); }},
     {"jitter_ms", "jitter", [](const Header& r) { return Given(r.network.jitterMs); }},
+    {"max_header_bits", "header length", [](const Header& r) { return Given(r.network.maxHeaderBits); }},
+    {"tolerance_percent", "tolerance", [](const Header& r) { return Given(r.network.masterTolerancePercent); }},
 };
 
 const FieldSpecs<ConfigurableFrame> kConfigurableFrameFields = {
     {"frame", "frame", [](const ConfigurableFrame& r) { return FieldValue::Text(r.frameName); }},
-    {"message_id", "message id", [](const ConfigurableFrame& r) { return FieldValue::Integer(r.messageId); }},
+    {"message_id", "message id",
+     [](const ConfigurableFrame& r) { return r.hasMessageId ? FieldValue::Integer(r.messageId) : FieldValue(); }},
 };
 
 // A slave with its attributes and its diagnostic address.
@@ -127,8 +162,17 @@ const FieldSpecs<Slave> kSlaveFields = {
     {"function_id", "function id", [](const Slave& r) { return FieldValue::Integer(r.attributes.functionId); }},
     {"variant", "variant", [](const Slave& r) { return FieldValue::Integer(r.attributes.variant); }},
     {"response_error", "response error", [](const Slave& r) { return GivenText(r.attributes.responseErrorSignal); }},
-    {"p2_min_ms", "P2 min", [](const Slave& r) { return FieldValue::Integer(r.attributes.p2MinMs); }},
-    {"st_min_ms", "ST min", [](const Slave& r) { return FieldValue::Integer(r.attributes.stMinMs); }},
+    {"p2_min_ms", "P2 min", [](const Slave& r) { return FieldValue::Real(r.attributes.p2MinMs); }},
+    {"st_min_ms", "ST min", [](const Slave& r) { return FieldValue::Real(r.attributes.stMinMs); }},
+    {"initial_nad", "initial NAD", [](const Slave& r) { return Given(r.attributes.initialNad); }},
+    {"fault_state_signals", "fault state signal",
+     [](const Slave& r) { return FieldValue::Texts(r.attributes.faultStateSignals); }},
+    {"n_as_timeout_ms", "N_As timeout", [](const Slave& r) { return Given(r.attributes.nAsTimeoutMs); }},
+    {"n_cr_timeout_ms", "N_Cr timeout", [](const Slave& r) { return Given(r.attributes.nCrTimeoutMs); }},
+    {"response_tolerance_percent", "response tolerance",
+     [](const Slave& r) { return Given(r.attributes.responseTolerancePercent); }},
+    {"wakeup_time_ms", "wakeup time", [](const Slave& r) { return Given(r.attributes.wakeupTimeMs); }},
+    {"poweron_time_ms", "power-on time", [](const Slave& r) { return Given(r.attributes.powerOnTimeMs); }},
     {"configurable_frames", "configurable frame",
      [](const Slave& r) {
          return FieldValue::KeyedList(DescribeEach(r.attributes.configurableFrames, kConfigurableFrameFields));
@@ -250,9 +294,19 @@ FieldValue EntryArguments(const ScheduleEntry& entry)
         values.push_back(FieldValue::Text(frameId->nodeName));
         values.push_back(FieldValue::Text(frameId->frameName));
     }
-    if (const AssignNadCommand* nad = entry.AssignNad())
-        for (const int value : {nad->initialNad, nad->newNad, nad->supplierId, nad->functionId})
+    if (const AssignNadCommand* nad = entry.AssignNad()) {
+        if (!nad->nodeName.empty())
+            values.push_back(FieldValue::Text(nad->nodeName));
+        else
+            for (const int value : {nad->initialNad, nad->newNad, nad->supplierId, nad->functionId})
+                values.push_back(FieldValue::Integer(value));
+    }
+    if (const NodeCommand* node = entry.Node()) {
+        if (!node->nodeName.empty())
+            values.push_back(FieldValue::Text(node->nodeName));
+        for (const int value : node->values)
             values.push_back(FieldValue::Integer(value));
+    }
     if (const FreeFormatCommand* freeFormat = entry.FreeFormat())
         for (const int value : freeFormat->data)
             values.push_back(FieldValue::Integer(value));
@@ -262,7 +316,7 @@ FieldValue EntryArguments(const ScheduleEntry& entry)
 const FieldSpecs<ScheduleEntry> kScheduleEntryFields = {
     {"command", "command", EntryCommand},
     {"arguments", "arguments", EntryArguments},
-    {"delay_ms", "delay", [](const ScheduleEntry& r) { return FieldValue::Integer(r.delayMs); }},
+    {"delay_ms", "delay", [](const ScheduleEntry& r) { return FieldValue::Real(r.delayMs); }},
 };
 
 const FieldSpecs<ScheduleTable> kScheduleTableFields = {
