@@ -192,7 +192,10 @@ private:
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;
         const int nad = ParseInt(value);
-        if (nad < 1 || nad > 127)
+        // LIN 2.1 files are kept whatever byte they give (0xFF marks an
+        // unassigned node in some); LIN 2.0 knows slave addresses only.
+        const bool inRange = m_net.HasLin21Syntax() ? nad >= 0 && nad <= 0xFF : nad >= 1 && nad <= 127;
+        if (!inRange)
             Report(kNadOutOfRange);
         else
             field = nad;
