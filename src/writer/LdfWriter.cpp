@@ -450,8 +450,8 @@ private:
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
             std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
-            // LIN 2.1 leaves the variant out.
-            if (attributes.productIdCount != 2)
+            // LIN 2.1 may leave the variant out; LIN 2.0 text needs all three values.
+            if (attributes.productIdCount != 2 || !m_net.HasLin21Syntax())
                 productId += ", " + Int(attributes.variant);
             Statement(kw::ProductId, productId);
             if (m_written.IsSignal(attributes.responseErrorSignal))

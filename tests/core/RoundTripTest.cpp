@@ -58,6 +58,9 @@ void KeepWrittenAttributes(LinNetwork& n)
         }
         attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
         attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
+        // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
+        if (!n.HasLin21Syntax() && attributes.productIdCount == 2)
+            attributes.productIdCount = 3;
     }
 }
 
