@@ -258,8 +258,10 @@ void LinNetwork::ParseDiagnosticSignals(int& pos, const std::string&)
     // "<name> : <size>, <initial value>;" and nothing else up to the ';'.
     const std::vector<std::string> tokens = BlockTokens(*this, open + 1, pos);
     for (std::size_t i = 0; i + 5 < tokens.size(); ++i) {
+        // Digits too many for a number read as negative: such a line is no signal either.
         const bool wellFormed = tokens[i + 1] == ":" && IsNumberText(tokens[i + 2]) && tokens[i + 3] == "," &&
-                                IsNumberText(tokens[i + 4]) && tokens[i + 5] == ";" && IsValidNameChars(tokens[i]);
+                                IsNumberText(tokens[i + 4]) && tokens[i + 5] == ";" && IsValidNameChars(tokens[i]) &&
+                                ParseInt(tokens[i + 2]) >= 0 && ParseInt(tokens[i + 4]) >= 0;
         if (wellFormed) {
             diagnosticSignals.push_back({tokens[i], ParseInt(tokens[i + 2]), ParseInt(tokens[i + 4])});
             i += 5;

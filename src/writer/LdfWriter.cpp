@@ -483,12 +483,12 @@ private:
             Statement(keyword, Number(value) + " " + unit);
     }
 
-    // Each frame as read: with its message id, or (LIN 2.1) by name alone.
+    // Each frame as read: with its message id, or (LIN 2.1 text only) by name alone.
     void ConfigurableFrames(const NodeAttributes& attributes)
     {
         std::string configurable;
         for (const auto& frame : attributes.configurableFrames)
-            if (m_written.IsSlotFrame(frame->frameName))
+            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.HasLin21Syntax()))
                 configurable += "\n\t\t\t" + frame->frameName +
                                 (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
         if (!configurable.empty())
@@ -630,6 +630,7 @@ const char* const kNoPublisher = "no publisher";
 const char* const kNoLogicalNodes = "no logical nodes";
 const char* const kNoWrittenFrame = "none of its frames is written";
 const char* const kNoSlave = "no slave of that name";
+const char* const kNoMessageId = "named without a message id, which only LIN 2.1 text allows";
 const char* const kSecondAttributes = "the slave's first attributes are written instead";
 const char* const kEntryNamesUnwritten = "names no frame or node that is written";
 const char* const kNoEncoding = "its encoding type is not written";
@@ -713,6 +714,10 @@ private:
                 Add("Node attributes of " + node, kNoSlave);
             else if (attributesByNode.FirstPosition(node) != static_cast<int>(i))
                 Add("Node attributes of " + node, kSecondAttributes);
+            else if (!m_net.HasLin21Syntax())
+                for (const auto& frame : m_net.nodeAttributes[i]->configurableFrames)
+                    if (!frame->hasMessageId)
+                        Add("Configurable frame " + frame->frameName + " of " + node, kNoMessageId);
         }
     }
 

@@ -61,6 +61,9 @@ void KeepWrittenAttributes(LinNetwork& n)
         // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
         if (!n.HasLin21Syntax() && attributes.productIdCount == 2)
             attributes.productIdCount = 3;
+        // A frame named alone is written only in LIN 2.1 text.
+        if (!n.HasLin21Syntax())
+            EraseIf(attributes.configurableFrames, [](const auto& frame) { return !frame->hasMessageId; });
     }
 }
 
