@@ -414,10 +414,11 @@ int TextScanner::FindStatementEnd(int pos) const
     int depth = 0;
     for (; InText(pos); ++pos) {
         const char c = At(pos);
-        if (c == '"') {
-            const std::size_t close = fileText.find('"', static_cast<std::size_t>(pos) + 1);
-            if (close == std::string::npos)
-                return -1;
+        // A quoted text ends on its own line; a quote without a partner there
+        // is a character of a name, as the section readers take it.
+        const std::size_t close =
+            c == '"' ? fileText.find_first_of("\"\r\n", static_cast<std::size_t>(pos) + 1) : std::string::npos;
+        if (close != std::string::npos && fileText[close] == '"') {
             pos = static_cast<int>(close);
         } else if (CommentEnd(pos) >= 0) {
             pos = CommentEnd(pos);
