@@ -75,7 +75,7 @@ std::string InitialValue(const LinSignal& signal)
 // from this one.
 class WrittenNames {
 public:
-    explicit WrittenNames(const LinNetwork& network)
+    explicit WrittenNames(const LinNetwork& network) : m_lin21(network.HasLin21Syntax())
     {
         for (const auto& signal : network.signals)
             if (!signal->publisher.empty() && IsWritableName(signal->name))
@@ -120,7 +120,7 @@ public:
         case kUnassignFrameId:
             return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
         case kAssignNad:
-            return entry.AssignNad() != nullptr;
+            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_lin21);
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
         case kAssignFrameIdRange:
@@ -134,15 +134,15 @@ public:
     }
 
     // A LIN 2.1 command is written when its block reads back: its slave
-    // named where it needs one, and a count of values it takes.
-    static bool WritesNodeCommand(const ScheduleEntry& entry)
+    // named where it needs one, and a count of values the text's version takes.
+    bool WritesNodeCommand(const ScheduleEntry& entry) const
     {
         const NodeCommand* command = entry.Node();
         const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
         if (!command || !spec || (spec->namesNode && command->nodeName.empty()))
             return false;
         const int count = static_cast<int>(command->values.size()) + (spec->namesNode ? 1 : 0);
-        return spec->TakesArguments(count, true);
+        return spec->TakesArguments(count, m_lin21);
     }
 
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
@@ -162,6 +162,7 @@ private:
     NameIndex m_frames;
     NameIndex m_slotFrames;
     NameIndex m_encodings;
+    bool m_lin21;  // the text takes the LIN 2.1 forms of the commands
 };
 
 class LdfTextBuilder {

@@ -93,9 +93,11 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
     for (auto& configuration : kept.compositeConfigurations)
         EraseIf(configuration->compositeNodes, [](const auto& c) { return c->logicalNodes.empty(); });
     for (auto& table : kept.scheduleTables)
-        EraseIf(table->entries, [](const auto& e) {
+        EraseIf(table->entries, [&](const auto& e) {
             const FrameIdCommand* command = e->FrameId();
-            return command && (command->nodeName.empty() || command->frameName.empty());
+            // LIN 2.0 text has no AssignNAD naming its slave.
+            const bool namedNad = e->AssignNad() && !e->AssignNad()->nodeName.empty() && !kept.HasLin21Syntax();
+            return namedNad || (command && (command->nodeName.empty() || command->frameName.empty()));
         });
     for (auto& signal : kept.signals)
         if (!signal->isByteArray)
