@@ -108,7 +108,8 @@ bool RemoveEntity(LinNetwork& network, const EntityRef& entity)
     case EntityKind::EncodingType:
         return RemoveAt(n.encodingTypes, entity.index);
     case EntityKind::ScheduleTable:
-        return RemoveAt(n.scheduleTables, entity.index);
+        return RemoveAt(n.scheduleTables, entity.index,
+                        [&](const std::string& name) { n.RemoveScheduleTableReferences(name); });
     case EntityKind::Representation:
         break;
     }

@@ -87,6 +87,8 @@ public:
     void RemoveFrameReferences(const std::string& name);
     // Event-triggered and sporadic frames are named only by frame slots.
     void RemoveFrameSlots(const std::string& name);
+    // An event-triggered frame whose collision table goes resolves none.
+    void RemoveScheduleTableReferences(const std::string& name);
 
     // Signals.
     LinSignal* FindSignal(const std::string& name) const;

@@ -166,3 +166,10 @@ void LinNetwork::RemoveFrameReferences(const std::string& name)
 }
 
 void LinNetwork::RemoveFrameSlots(const std::string& name) { ForgetFrameSlots(*this, Is(name)); }
+
+void LinNetwork::RemoveScheduleTableReferences(const std::string& name)
+{
+    for (auto& frame : eventTriggeredFrames)
+        if (frame->collisionTable == name)
+            frame->collisionTable.clear();
+}

@@ -80,6 +80,13 @@ void RenameFrameMentions(LinNetwork& n, const std::string& from, const std::stri
             Replace(configurable->frameName, from, to);
 }
 
+// An event-triggered frame names the table that resolves its collisions.
+void RenameScheduleTableMentions(LinNetwork& n, const std::string& from, const std::string& to)
+{
+    for (const auto& frame : n.eventTriggeredFrames)
+        Replace(frame->collisionTable, from, to);
+}
+
 void RenameEncodingMentions(LinNetwork& n, const std::string& from, const std::string& to)
 {
     for (const auto& representation : n.signalRepresentations)
@@ -135,7 +142,7 @@ bool RenameSporadicFrame(LinNetwork& network, std::size_t index, const std::stri
 
 bool RenameScheduleTable(LinNetwork& network, std::size_t index, const std::string& name)
 {
-    return RenameIn(network, network.scheduleTables, index, name, nullptr);
+    return RenameIn(network, network.scheduleTables, index, name, RenameScheduleTableMentions);
 }
 
 bool RenameEncodingType(LinNetwork& network, std::size_t index, const std::string& name)
