@@ -8,6 +8,13 @@
 #include <algorithm>
 #include <unordered_set>
 
+namespace {
+
+// Shown to users verbatim; keep the spelling.
+const char* const kNoCollisionTable = "none";
+
+}  // namespace
+
 std::vector<std::string> ListedFrames(const LinNetwork& network, const std::vector<std::string>& frameNames)
 {
     std::vector<std::string> listed;
@@ -45,6 +52,18 @@ std::vector<std::string> EventTriggeredFrameForm::FrameIdChoices(const LinNetwor
     return choices;
 }
 
+std::vector<std::string> EventTriggeredFrameForm::CollisionTableChoices(const LinNetwork& network, int ownIndex)
+{
+    std::vector<std::string> tables{kNoCollisionTable};
+    for (const auto& table : network.scheduleTables)
+        tables.push_back(table->name);
+    const EventTriggeredFrame* record = network.eventTriggeredFrames.RecordAt(ownIndex);
+    if (record && !record->collisionTable.empty() &&
+        std::find(tables.begin() + 1, tables.end(), record->collisionTable) == tables.end())
+        tables.push_back(record->collisionTable);
+    return tables;
+}
+
 EventTriggeredFrameForm EventTriggeredFrameForm::Read(const LinNetwork& network, int index)
 {
     const EventTriggeredFrame* record = network.eventTriggeredFrames.RecordAt(index);
@@ -53,7 +72,7 @@ EventTriggeredFrameForm EventTriggeredFrameForm::Read(const LinNetwork& network,
     const std::vector<std::string> ids = FrameIdChoices(network, index);
     const std::string own = std::to_string(record->frameId);
     const bool offered = std::find(ids.begin(), ids.end(), own) != ids.end();
-    return EventTriggeredFrameForm{record->name, offered ? own : std::string(),
+    return EventTriggeredFrameForm{record->name, offered ? own : std::string(), record->collisionTable,
                                    ListedFrames(network, record->frameNames)};
 }
 
@@ -67,6 +86,7 @@ void EventTriggeredFrameForm::Commit(LinNetwork& network, int index) const
                              network.sporadicFrames, network.frames);
     if (!frameId.empty())
         record->frameId = ParseInt(frameId);
+    record->collisionTable = collisionTable;
     record->frameNames = ListedFrames(network, frames);
     RenameEventTriggeredFrame(network, static_cast<std::size_t>(index), unique);
 }

@@ -22,12 +22,18 @@ std::vector<FrameChoice> AddFrameChoices(const LinNetwork& network, const std::v
 // What the event-triggered frame sheet shows and writes.
 struct EventTriggeredFrameForm {
     std::string name;
-    std::string frameId;  // the selected entry of the id list; empty when none
+    std::string frameId;         // the selected entry of the id list; empty when none
+    std::string collisionTable;  // the schedule table that resolves collisions; empty: none (LIN 2.0)
     std::vector<std::string> frames;
 
     // The ids 0 to 59 that no unconditional frame and no other event-triggered
     // frame uses; a used id stays on offer when it is a dynamic frame id.
     static std::vector<std::string> FrameIdChoices(const LinNetwork& network, int ownIndex);
+    // "none" (the first entry, whatever a table is called), then the schedule
+    // tables that may resolve the frame's collisions; a table the frame
+    // names that does not exist stays on offer, so that an unchanged sheet
+    // keeps it.
+    static std::vector<std::string> CollisionTableChoices(const LinNetwork& network, int ownIndex);
 
     // The frame's own id is selected only when it is on offer. An index that
     // names no event-triggered frame gives an empty form.

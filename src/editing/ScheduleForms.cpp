@@ -1,14 +1,17 @@
 #include "editing/ScheduleForms.h"
 
+#include "editing/EntryRules.h"
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
 #include "reader/ScheduleCommands.h"
 #include "reader/TextScanner.h"
+#include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 
-#include <climits>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,25 +27,68 @@ const char* const kUndefined = "undefined";
 constexpr int kLastByte = 255;
 constexpr int kCommandBytes = 8;  // a diagnostic frame's length
 constexpr int kUnsetNad = 127;
-constexpr NumberField kTimeField{INT_MAX, false};
+constexpr int kKeepPid = 0xFF;  // AssignFrameIdRange: the frame's PID stays
+
+const CommandValue kFrameIdRangeValues[] = {{"Start index", 0, kLastByte, 0, false},
+                                            {"PID 1", 0, kLastByte, kKeepPid, true},
+                                            {"PID 2", 0, kLastByte, kKeepPid, true},
+                                            {"PID 3", 0, kLastByte, kKeepPid, true},
+                                            {"PID 4", 0, kLastByte, kKeepPid, true}};
+const CommandValue kConditionalChangeNadValues[] = {{"NAD", 0, kLastByte, kUnsetNad, false},
+                                                    {"Identifier", 0, 31, 0, false},
+                                                    {"Byte", 1, 5, 1, false},
+                                                    {"Mask", 0, kLastByte, kLastByte, false},
+                                                    {"Invert", 0, kLastByte, 0, false},
+                                                    {"New NAD", 0, kLastByte, kUnsetNad, false}};
+const CommandValue kDataDumpValues[] = {{"D1", 0, kLastByte, kLastByte, false},
+                                        {"D2", 0, kLastByte, kLastByte, false},
+                                        {"D3", 0, kLastByte, kLastByte, false},
+                                        {"D4", 0, kLastByte, kLastByte, false},
+                                        {"D5", 0, kLastByte, kLastByte, false}};
 
 int TimeBase(const LinNetwork& network)
 {
     return network.timeBaseMs > 0 ? network.timeBaseMs : ScheduleEntryForm::kSubstituteTimeBase;
 }
 
-// The payload of a new entry of the kind: empty names, zero NADs, bytes 255.
-std::unique_ptr<ScheduleCommand> NewCommand(int kind)
+std::optional<double> TimeValue(const std::string& text)
 {
+    if (!AcceptDecimalText(text, text.size()))
+        return std::nullopt;
+    return ParseDouble(text);
+}
+
+// The payload of a new entry of the kind: zero NADs, bytes 255, and the
+// initial numbers of the LIN 2.1 commands. A command that names a slave
+// names the first one; in a LIN 2.1 text AssignNAD too names its slave.
+std::unique_ptr<ScheduleCommand> NewCommand(const LinNetwork& network, int kind)
+{
+    const std::string firstSlave = network.slaves.empty() ? std::string() : network.slaves.front()->name;
     switch (kind) {
     case kAssignFrameId:
     case kUnassignFrameId:
         return std::make_unique<FrameIdCommand>();
-    case kAssignNad:
-        return std::make_unique<AssignNadCommand>();
+    case kAssignNad: {
+        auto command = std::make_unique<AssignNadCommand>();
+        if (network.HasLin21Syntax())
+            command->nodeName = firstSlave;
+        return command;
+    }
     case kFreeFormat: {
         auto command = std::make_unique<FreeFormatCommand>();
         command->data.fill(kLastByte);
+        return command;
+    }
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration: {
+        auto command = std::make_unique<NodeCommand>();
+        if (FindScheduleCommand(kind)->namesNode)
+            command->nodeName = firstSlave;
+        for (const CommandValue& value : ScheduleEntryForm::CommandValues(network, kind))
+            if (!value.optional)
+                command->values.push_back(value.initial);
         return command;
     }
     default:
@@ -52,22 +98,51 @@ std::unique_ptr<ScheduleCommand> NewCommand(int kind)
 
 // The entry's payload of the kind it says it is; a payload of another type
 // is replaced by a new one.
-template <typename Command> Command& PayloadOf(ScheduleEntry& entry, Command* (ScheduleEntry::*typed)() const)
+template <typename Command>
+Command& PayloadOf(const LinNetwork& network, ScheduleEntry& entry, Command* (ScheduleEntry::*typed)() const)
 {
     if (!(entry.*typed)())
-        entry.command = NewCommand(entry.kind);
+        entry.command = NewCommand(network, entry.kind);
     return *(entry.*typed)();
 }
 
-// The commands a sheet can add: those of LIN 2.0. The LIN 2.1 configuration
-// commands are kept as the file gives them but have no sheet yet.
-std::vector<const ScheduleCommandSpec*> OfferedCommands()
+// The commands a sheet can add: the LIN 2.1 configuration commands only
+// where the text's version has them.
+std::vector<const ScheduleCommandSpec*> OfferedCommands(const LinNetwork& network)
 {
     std::vector<const ScheduleCommandSpec*> offered;
     for (const ScheduleCommandSpec& command : kScheduleCommands)
-        if (command.kind <= kFreeFormat)
+        if (command.kind <= kFreeFormat || network.HasLin21Syntax())
             offered.push_back(&command);
     return offered;
+}
+
+// The numbers of a LIN 2.1 command from the texts of its fields. A text
+// shown as stored keeps the stored number, even one beyond the field's
+// range; an empty text keeps it too. The optional numbers are left out when
+// all their fields are empty; one left empty among them takes its initial.
+std::vector<int> CommittedValues(const std::vector<int>& stored, const std::vector<std::string>& texts,
+                                 const std::vector<CommandValue>& fields)
+{
+    std::vector<int> values;
+    const auto text = [&](std::size_t i) { return i < texts.size() ? texts[i] : std::string(); };
+    bool optionalGiven = false;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        optionalGiven = optionalGiven || (fields[i].optional && !text(i).empty());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const CommandValue& field = fields[i];
+        if (field.optional && !optionalGiven)
+            break;
+        const bool isStored = i < stored.size();
+        const std::optional<int> typed = NumberFieldValue(text(i), NumberField{field.max, true});
+        if (isStored && (text(i).empty() || text(i) == std::to_string(stored[i]) || !typed))
+            values.push_back(stored[i]);
+        else if (typed && !text(i).empty())
+            values.push_back(std::max(*typed, field.min));
+        else
+            values.push_back(field.initial);
+    }
+    return values;
 }
 
 std::vector<std::string> FrameNamesOfEveryKind(const LinNetwork& network)
@@ -90,7 +165,7 @@ std::string EntryText(const ScheduleEntry& entry)
 ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
 {
     ChoiceGroup commands{kDiagnosticFrames, {}};
-    for (const ScheduleCommandSpec* command : OfferedCommands())
+    for (const ScheduleCommandSpec* command : OfferedCommands(network))
         commands.entries.push_back(command->keyword);
     return ChoiceMenu{kAddFrame,
                       {commands,
@@ -101,13 +176,13 @@ ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
 
 bool ScheduleTableForm::AddChosen(const LinNetwork& network, int choice)
 {
-    const std::vector<const ScheduleCommandSpec*> commands = OfferedCommands();
+    const std::vector<const ScheduleCommandSpec*> commands = OfferedCommands(network);
     const int commandCount = static_cast<int>(commands.size());
     if (choice < 0)
         return false;
     if (choice < commandCount) {
         const int kind = commands[static_cast<std::size_t>(choice)]->kind;
-        entries.Append(std::make_unique<ScheduleEntry>(0, kind, NewCommand(kind)));
+        entries.Append(std::make_unique<ScheduleEntry>(0, kind, NewCommand(network, kind)));
         return true;
     }
     const std::vector<std::string> frames = FrameNamesOfEveryKind(network);
@@ -177,18 +252,49 @@ std::vector<std::string> ScheduleEntryForm::FrameChoices(const LinNetwork& netwo
 
 std::vector<std::string> ScheduleEntryForm::ByteChoices() { return NumberChoices(0, kLastByte); }
 
-int ScheduleEntryForm::SpinTime(LinNetwork& network, int time, int step)
+std::vector<CommandValue> ScheduleEntryForm::CommandValues(const LinNetwork& network, int kind)
+{
+    const auto taken = [&](const auto& values) {
+        std::vector<CommandValue> fields;
+        for (const CommandValue& value : values)
+            if (!value.optional || network.HasLin21Syntax())
+                fields.push_back(value);
+        return fields;
+    };
+    switch (kind) {
+    case kAssignFrameIdRange:
+        return taken(kFrameIdRangeValues);
+    case kConditionalChangeNad:
+        return taken(kConditionalChangeNadValues);
+    case kDataDump:
+        return taken(kDataDumpValues);
+    default:
+        return {};
+    }
+}
+
+bool ScheduleEntryForm::ChoosesSlave() const
+{
+    const ScheduleCommandSpec* command = FindScheduleCommand(kind);
+    return nadOfNode || (command && command->namesNode);
+}
+
+double ScheduleEntryForm::SpinTime(LinNetwork& network, double time, int step)
 {
     if (network.timeBaseMs <= 0)
         network.timeBaseMs = kSubstituteTimeBase;
-    const long long base = network.timeBaseMs;
-    long long steps = time / base;
-    if (time % base != 0 && time < 0)
-        --steps;
-    const long long moved = (steps + (step < 0 ? -1 : 1)) * base;
+    const double base = network.timeBaseMs;
+    const double moved = (std::floor(time / base) + (step < 0 ? -1 : 1)) * base;
     if (moved > kMaxTime - 1)
         return kMaxTime;
-    return static_cast<int>(moved < base ? base : moved);
+    return std::max(moved, base);
+}
+
+std::optional<std::string> ScheduleEntryForm::SpinTimeText(LinNetwork& network, const std::string& time, int step)
+{
+    if (const std::optional<double> value = TimeValue(time))
+        return FormatShortestNumber(SpinTime(network, *value, step));
+    return std::nullopt;
 }
 
 void ScheduleEntryForm::ChooseNadNode(LinNetwork& network, const std::string& nodeName)
@@ -214,7 +320,10 @@ ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int en
     if (const FrameIdCommand* command = record->FrameId()) {
         form.node = command->nodeName;
         form.frame = command->frameName;
-    } else if (const AssignNadCommand* nad = record->AssignNad()) {
+    } else if (const AssignNadCommand* nad = record->AssignNad(); nad && !nad->nodeName.empty()) {
+        form.nadOfNode = true;
+        form.node = nad->nodeName;
+    } else if (nad) {
         form.oldNad = std::to_string(nad->initialNad);
         for (const auto& attributes : network.nodeAttributes)
             if (attributes->configuredNad == nad->newNad && attributes->supplierId == nad->supplierId &&
@@ -225,6 +334,10 @@ ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int en
     } else if (const FreeFormatCommand* bytes = record->FreeFormat()) {
         for (std::size_t i = 0; i < bytes->data.size(); ++i)
             form.data[i] = std::to_string(bytes->data[i]);
+    } else if (const NodeCommand* nodeCommand = record->Node()) {
+        form.node = nodeCommand->nodeName;
+        for (const int value : nodeCommand->values)
+            form.values.push_back(std::to_string(value));
     }
     return form;
 }
@@ -235,23 +348,27 @@ void ScheduleEntryForm::Commit(LinNetwork& network, int table, int entry) const
     ScheduleEntry* record = schedule ? schedule->entries.RecordAt(entry) : nullptr;
     if (!record)
         return;
-    const int base = TimeBase(network);
-    const int typed = NumberFieldValue(time, kTimeField).value_or(0);
-    record->delayMs = typed != 0 && typed % base == 0 ? typed : base;
+    if (time != FormatShortestNumber(record->delayMs)) {
+        const int base = TimeBase(network);
+        const double typed = TimeValue(time).value_or(0);
+        record->delayMs = typed > 0 && IsWholeMultipleOfTimeBase(typed, base) ? typed : base;
+    }
 
     switch (record->kind) {
     case kAssignFrameId:
     case kUnassignFrameId: {
-        FrameIdCommand& command = PayloadOf(*record, &ScheduleEntry::FrameId);
+        FrameIdCommand& command = PayloadOf(network, *record, &ScheduleEntry::FrameId);
         command.nodeName = node;
         command.frameName = node.empty() ? std::string() : frame;
         break;
     }
     case kAssignNad:
         if (!node.empty()) {
-            AssignNadCommand& command = PayloadOf(*record, &ScheduleEntry::AssignNad);
-            if (!command.nodeName.empty())  // the LIN 2.1 form names the slave alone
+            AssignNadCommand& command = PayloadOf(network, *record, &ScheduleEntry::AssignNad);
+            if (!command.nodeName.empty()) {  // the LIN 2.1 form names the slave alone
                 command.nodeName = node;
+                break;
+            }
             command.initialNad = oldNad.empty() ? kUnsetNad : ParseInt(oldNad);
             command.newNad = ParseInt(newNad);
             command.supplierId = ParseInt(supplierId);
@@ -259,10 +376,20 @@ void ScheduleEntryForm::Commit(LinNetwork& network, int table, int entry) const
         }
         break;
     case kFreeFormat: {
-        FreeFormatCommand& command = PayloadOf(*record, &ScheduleEntry::FreeFormat);
+        FreeFormatCommand& command = PayloadOf(network, *record, &ScheduleEntry::FreeFormat);
         for (std::size_t i = 0; i < data.size(); ++i)
             if (!data[i].empty())
                 command.data[i] = ParseInt(data[i]);
+        break;
+    }
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration: {
+        NodeCommand& command = PayloadOf(network, *record, &ScheduleEntry::Node);
+        if (FindScheduleCommand(record->kind)->namesNode && !node.empty())
+            command.nodeName = node;
+        command.values = CommittedValues(command.values, values, CommandValues(network, record->kind));
         break;
     }
     default:

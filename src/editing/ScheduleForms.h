@@ -4,6 +4,7 @@
 #include "model/FrameRecords.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,20 +35,31 @@ struct ScheduleTableForm {
     void Commit(LinNetwork& network, int index) const;
 };
 
+// One number of a LIN 2.1 configuration command as its page edits it.
+struct CommandValue {
+    const char* caption;
+    int min;
+    int max;
+    int initial;    // of a new command, and of an optional number left empty
+    bool optional;  // the optional numbers go together: all of them or none
+};
+
 // What the schedule entry sheet shows and writes. Lists are given by the
 // selected entry, empty when none is selected.
 struct ScheduleEntryForm {
     int kind = kFrameSlot;
     std::string typeName;
-    std::string time;  // ms
+    std::string time;  // ms, with a fraction where it has one
     std::string minimumTime;
-    std::string node;    // AssignFrameId, UnassignFrameId, AssignNAD
-    std::string frame;   // AssignFrameId, UnassignFrameId
-    std::string oldNad;  // AssignNAD: the entry's initial NAD, then the node's attributes
+    std::string node;        // every command that names a slave
+    std::string frame;       // AssignFrameId, UnassignFrameId
+    bool nadOfNode = false;  // AssignNAD { node }: the slave alone (LIN 2.1)
+    std::string oldNad;      // AssignNAD: the entry's initial NAD, then the node's attributes
     std::string newNad;
     std::string supplierId;
     std::string functionId;
     std::array<std::string, 8> data;  // FreeFormat
+    std::vector<std::string> values;  // the other LIN 2.1 commands, as CommandValues gives them
 
     // The time base that stands in for a network without one.
     static constexpr int kSubstituteTimeBase = 10;
@@ -61,10 +73,19 @@ struct ScheduleEntryForm {
     // The configurable frames of the node's attributes; none without them.
     static std::vector<std::string> FrameChoices(const LinNetwork& network, const std::string& node);
     static std::vector<std::string> ByteChoices();  // "0" to "255"
+    // The numbers the LIN 2.1 command of the kind takes besides its slave,
+    // the optional ones only where the text's version takes them; none for
+    // other kinds.
+    static std::vector<CommandValue> CommandValues(const LinNetwork& network, int kind);
+    // Whether the entry's page chooses a slave besides its numbers.
+    bool ChoosesSlave() const;
     // The time after one click of the spin control (step 1 up, -1 down): on
     // the time base's grid, at least one time base, at most kMaxTime. A
     // network without a time base gets the substitute.
-    static int SpinTime(LinNetwork& network, int time, int step);
+    static double SpinTime(LinNetwork& network, double time, int step);
+    // The same for the text of the time field; nothing for a text that is no
+    // decimal number.
+    static std::optional<std::string> SpinTimeText(LinNetwork& network, const std::string& time, int step);
 
     // AssignNAD: shows the node's attributes, which the node is given (with
     // the defaults) when it has none; they stay even if the sheet is
@@ -73,8 +94,11 @@ struct ScheduleEntryForm {
 
     // Empty when the table or its entry does not exist.
     static ScheduleEntryForm Read(LinNetwork& network, int table, int entry);
-    // The delay is the typed time when that is a multiple of the time base,
-    // else one time base. AssignNAD without a node keeps its numbers, and
-    // FreeFormat bytes without a selection keep theirs.
+    // A time shown as it is stored keeps the stored delay. Another is the
+    // delay when it is a multiple of the time base, else one time base.
+    // A command without a chosen slave keeps its slave; AssignNAD without a
+    // node keeps its numbers, and FreeFormat bytes without a selection keep
+    // theirs, as do the numbers of the other commands left empty or shown
+    // as stored.
     void Commit(LinNetwork& network, int table, int entry) const;
 };

@@ -8,19 +8,21 @@
 class ChoiceBox;
 class NameEdit;
 
-// The "General" page of an event-triggered frame: its name and its id,
-// chosen from the ids on offer.
+// The "General" page of an event-triggered frame: its name, its id chosen
+// from the ids on offer, and the schedule table that resolves collisions.
 class ETFrameP1 : public QWidget {
     Q_OBJECT
 
 public:
     ETFrameP1(const TextCodec& codec, QWidget* parent = nullptr);
 
-    void Show(const EventTriggeredFrameForm& form, const std::vector<std::string>& idChoices);
+    void Show(const EventTriggeredFrameForm& form, const std::vector<std::string>& idChoices,
+              const std::vector<std::string>& tableChoices);
     void ReadInto(EventTriggeredFrameForm& form) const;
 
 private:
     const TextCodec& m_codec;
     NameEdit* m_name;
     ChoiceBox* m_frameId;
+    ChoiceBox* m_collisionTable;  // its first entry stands for none
 };

@@ -11,7 +11,8 @@ ETFrameSheet::ETFrameSheet(const SheetRequest& request, LinNetwork& network, con
     AddPage(m_general, tr("General"));
     AddPage(m_frames, tr("Frames"));
     const EventTriggeredFrameForm form = EventTriggeredFrameForm::Read(network, request.index);
-    m_general->Show(form, EventTriggeredFrameForm::FrameIdChoices(network, request.index));
+    m_general->Show(form, EventTriggeredFrameForm::FrameIdChoices(network, request.index),
+                    EventTriggeredFrameForm::CollisionTableChoices(network, request.index));
     m_frames->Show(form.frames);
 }
 

@@ -1,6 +1,5 @@
 #include "sheets/ScheduleP0.h"
 
-#include "controls/CheckedIntegerEntry.h"
 #include "controls/EntryFields.h"
 #include "sheets/PageHelpers.h"
 
@@ -8,6 +7,8 @@
 #include <QToolButton>
 
 namespace {
+
+constexpr int kTimeLength = 9;  // "9999.9999"
 
 QToolButton* SpinArrow(Qt::ArrowType arrow, const char* objectName, QWidget* parent)
 {
@@ -21,9 +22,8 @@ QToolButton* SpinArrow(Qt::ArrowType arrow, const char* objectName, QWidget* par
 
 ScheduleP0::ScheduleP0(LinNetwork& network, const TextCodec& codec, QWidget* parent)
     : ScheduleEntryPage(parent), m_network(network), m_codec(codec),
-      m_typeName(Named(new ReadOnlyEdit(this), "typeName")), m_time(Named(new DigitsEdit(this), "time")),
-      m_minimumTime(Named(new QLabel(this), "minimumTime")),
-      m_timeEntry(std::make_unique<CheckedIntegerEntry>(*m_time, std::nullopt))
+      m_typeName(Named(new ReadOnlyEdit(this), "typeName")), m_time(Named(new DecimalEdit(this, kTimeLength), "time")),
+      m_minimumTime(Named(new QLabel(this), "minimumTime"))
 {
     QToolButton* up = SpinArrow(Qt::UpArrow, "spinUp", this);
     QToolButton* down = SpinArrow(Qt::DownArrow, "spinDown", this);
@@ -42,8 +42,6 @@ ScheduleP0::ScheduleP0(LinNetwork& network, const TextCodec& codec, QWidget* par
     connect(down, &QToolButton::clicked, this, [this] { Spin(-1); });
 }
 
-ScheduleP0::~ScheduleP0() = default;
-
 void ScheduleP0::Show(const ScheduleEntryForm& form)
 {
     m_typeName->setText(m_codec.ToQt(form.typeName));
@@ -55,6 +53,7 @@ void ScheduleP0::ReadInto(ScheduleEntryForm& form) const { form.time = m_time->t
 
 void ScheduleP0::Spin(int step)
 {
-    if (const std::optional<int> time = m_timeEntry->Read())
-        m_time->setText(QString::number(ScheduleEntryForm::SpinTime(m_network, *time, step)));
+    if (const std::optional<std::string> time =
+            ScheduleEntryForm::SpinTimeText(m_network, m_time->text().toStdString(), step))
+        m_time->setText(QString::fromStdString(*time));
 }

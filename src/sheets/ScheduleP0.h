@@ -3,10 +3,7 @@
 #include "app/TextCodec.h"
 #include "sheets/ScheduleEntryPage.h"
 
-#include <memory>
-
-class CheckedIntegerEntry;
-class DigitsEdit;
+class DecimalEdit;
 class QLabel;
 class QLineEdit;
 
@@ -19,7 +16,6 @@ class ScheduleP0 : public ScheduleEntryPage {
 public:
     // The spin control gives a network without time base the substitute one.
     ScheduleP0(LinNetwork& network, const TextCodec& codec, QWidget* parent = nullptr);
-    ~ScheduleP0() override;
 
     void Show(const ScheduleEntryForm& form) override;
     void ReadInto(ScheduleEntryForm& form) const override;
@@ -30,7 +26,6 @@ private:
     LinNetwork& m_network;
     const TextCodec& m_codec;
     QLineEdit* m_typeName;
-    DigitsEdit* m_time;
+    DecimalEdit* m_time;
     QLabel* m_minimumTime;
-    std::unique_ptr<CheckedIntegerEntry> m_timeEntry;
 };

@@ -3,21 +3,30 @@
 #include "sheets/ScheduleANAD.h"
 #include "sheets/ScheduleAttri.h"
 #include "sheets/ScheduleFreeText.h"
+#include "sheets/ScheduleNodeValues.h"
 #include "sheets/ScheduleP0.h"
 
 namespace {
 
 // The page of the entry's parameters; none for frames, MasterReq and SlaveResp.
-ScheduleEntryPage* PropertiesPage(int kind, LinNetwork& network, const TextCodec& codec, QWidget* parent)
+ScheduleEntryPage* PropertiesPage(const ScheduleEntryForm& form, LinNetwork& network, const TextCodec& codec,
+                                  QWidget* parent)
 {
-    switch (kind) {
+    switch (form.kind) {
     case kAssignFrameId:
     case kUnassignFrameId:
         return new ScheduleAttri(network, codec, parent);
     case kAssignNad:
+        if (form.nadOfNode)
+            return new ScheduleNodeValues(form, network, codec, parent);
         return new ScheduleANAD(network, codec, parent);
     case kFreeFormat:
         return new ScheduleFreeText(parent);
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration:
+        return new ScheduleNodeValues(form, network, codec, parent);
     default:
         return nullptr;
     }
@@ -31,7 +40,7 @@ ScheduleSheet::ScheduleSheet(const SheetRequest& request, LinNetwork& network, c
     const ScheduleEntryForm form = ScheduleEntryForm::Read(network, request.index, request.second);
     m_pages.push_back(new ScheduleP0(network, Codec(), this));
     AddPage(m_pages.back(), tr("General"));
-    if (ScheduleEntryPage* properties = PropertiesPage(form.kind, network, Codec(), this)) {
+    if (ScheduleEntryPage* properties = PropertiesPage(form, network, Codec(), this)) {
         m_pages.push_back(properties);
         AddPage(properties, tr("Properties"));
     }

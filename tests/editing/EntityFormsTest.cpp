@@ -1,7 +1,9 @@
 #include "NetworkFixtures.h"
 #include "editing/CompositionForms.h"
 #include "editing/EncodingForms.h"
+#include "editing/EntityEdits.h"
 #include "editing/FrameGroupForms.h"
+#include "editing/ScheduleForms.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +162,31 @@ TEST(FrameGroupForms, EventTriggeredFramesListEachFrameOnceAndKeepAnIdNotOnOffer
     form.Commit(*n, 0);
     EXPECT_EQ(eventAll.frameId, 12);
     EXPECT_EQ(eventAll.name, "MotorCmd0");
+}
+
+TEST(FrameGroupForms, TheCollisionTableIsATableOrNoneAndFollowsTheTable)
+{
+    auto n = MakeRichNetwork();
+    EventTriggeredFrame& eventAll = *n->eventTriggeredFrames[0];
+    EXPECT_EQ(EventTriggeredFrameForm::CollisionTableChoices(*n, 0), (Names{"none", "Normal", "Diag"}));
+    EventTriggeredFrameForm form = EventTriggeredFrameForm::Read(*n, 0);
+    EXPECT_EQ(form.collisionTable, "");
+    form.collisionTable = "Diag";
+    form.Commit(*n, 0);
+    EXPECT_EQ(eventAll.collisionTable, "Diag");
+
+    ScheduleTableForm table = ScheduleTableForm::Read(*n, 1);
+    table.name = "Resolver";
+    table.Commit(*n, 1);
+    EXPECT_EQ(eventAll.collisionTable, "Resolver");
+    ASSERT_TRUE(RemoveEntity(*n, EntityRef{EntityKind::ScheduleTable, 1}));
+    EXPECT_EQ(eventAll.collisionTable, "");
+
+    // A table that is gone stays on offer, so that an unchanged sheet keeps it.
+    eventAll.collisionTable = "Gone";
+    EXPECT_EQ(EventTriggeredFrameForm::CollisionTableChoices(*n, 0), (Names{"none", "Normal", "Gone"}));
+    EventTriggeredFrameForm::Read(*n, 0).Commit(*n, 0);
+    EXPECT_EQ(eventAll.collisionTable, "Gone");
 }
 
 TEST(FrameGroupForms, SporadicNamesAreUniqueAcrossFrameKindsAndTheChooserGreysListedFrames)

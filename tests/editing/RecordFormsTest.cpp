@@ -1,7 +1,10 @@
 #include "NetworkFixtures.h"
+#include "TestFiles.h"
 #include "editing/FrameForms.h"
+#include "editing/FrameGroupForms.h"
 #include "editing/ScheduleForms.h"
 #include "editing/SignalForms.h"
+#include "validation/TreeOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -189,6 +192,113 @@ TEST(ScheduleEntryForm, DelayIsAMultipleOfTheTimeBase)
     EXPECT_EQ(ScheduleEntryForm::SpinTime(*n, 0, 1), 10);
     EXPECT_EQ(n->timeBaseMs, 10);
 }
+
+std::unique_ptr<LinNetwork> LoadFixture(const std::string& name)
+{
+    return LinNetwork::LoadFromText(ReadFileBytes(TestDataDir() + "/" + name));
+}
+
+constexpr int kConfiguration = 0, kFractions = 1;
+
+TEST(ScheduleEntryForm, DelaysKeepTheirFractionUnlessRetyped)
+{
+    auto n = LoadFixture("lin21-schedules.ldf");  // time base 5 ms
+    const ScheduleEntry& entry = *n->scheduleTables[kFractions]->entries[1];
+    ScheduleEntryForm form = ScheduleEntryForm::Read(*n, kFractions, 1);
+    EXPECT_EQ(form.time, "12.5");
+    form.Commit(*n, kFractions, 1);
+    EXPECT_EQ(entry.delayMs, 12.5);
+    EXPECT_EQ(ScheduleEntryForm::SpinTimeText(*n, "12.5", 1), "15");
+    EXPECT_EQ(ScheduleEntryForm::SpinTimeText(*n, "12.5", -1), "5");
+    EXPECT_EQ(ScheduleEntryForm::SpinTimeText(*n, "1e", 1), std::nullopt);
+    for (const auto& [typed, stored] : {std::pair{"15.0", 15.0}, {"12.50", 5.0}, {"-10", 5.0}, {"1e1", 10.0}}) {
+        form.time = typed;
+        form.Commit(*n, kFractions, 1);
+        EXPECT_EQ(entry.delayMs, stored) << typed;
+    }
+}
+
+// The LIN 2.1 commands of the fixture, each given a slave (empty: none
+// chosen) and the texts of its number fields.
+TEST(ScheduleEntryForm, Lin21CommandsTakeTheirSlaveAndNumbers)
+{
+    auto n = LoadFixture("lin21-schedules.ldf");
+    const struct {
+        int entry;
+        const char* node;
+        Strings values;
+        const char* written;
+    } cases[] = {
+        {0, "RSM", {}, "AssignNAD { RSM }"},
+        {2, "RSM", {"3", "", "0x41", "", ""}, "AssignFrameIdRange { RSM, 3, 255, 65, 255, 255 }"},
+        {3, "", {"1", "", "", "", ""}, "AssignFrameIdRange { LSM, 1 }"},
+        {5, "RSM", {"0x7F", "40", "0", "", "1", "2"}, "ConditionalChangeNAD { 127, 31, 1, 1, 1, 2 }"},
+        {6, "RSM", {"9", "", "3", "4", "300"}, "DataDump { RSM, 9, 2, 3, 4, 255 }"},
+        {7, "Gone", {}, "SaveConfiguration { Gone }"},
+    };
+    for (const auto& c : cases) {
+        ScheduleEntryForm form = ScheduleEntryForm::Read(*n, kConfiguration, c.entry);
+        EXPECT_TRUE(form.ChoosesSlave() || form.kind == kConditionalChangeNad) << c.written;
+        EXPECT_EQ(form.values.size(), ScheduleEntryForm::CommandValues(*n, form.kind).size() - (c.entry == 2 ? 4 : 0));
+        form.node = c.node;
+        form.values = c.values;
+        form.Commit(*n, kConfiguration, c.entry);
+        EXPECT_NE(n->BuildLdfText().find(std::string(c.written) + " delay 15 ms;"), std::string::npos) << c.written;
+    }
+    // The four-number AssignNAD keeps its own page and numbers.
+    EXPECT_FALSE(ScheduleEntryForm::Read(*n, kConfiguration, 1).nadOfNode);
+}
+
+TEST(ScheduleTableForm, OffersTheLin21CommandsWhereTheVersionHasThem)
+{
+    auto n = LoadFixture("lin21-schedules.ldf");
+    ScheduleTableForm form = ScheduleTableForm::Read(*n, kFractions);
+    const Strings commands = ScheduleTableForm::AddChoices(*n).groups[0].entries;
+    EXPECT_EQ(commands.size(), 10u);
+    for (int choice = 4; choice < static_cast<int>(commands.size()); ++choice)
+        ASSERT_TRUE(form.AddChosen(*n, choice)) << choice;
+    form.Commit(*n, kFractions);
+    const std::string text = n->BuildLdfText();
+    for (const char* added :
+         {"AssignNAD { LSM } delay 0 ms;", "FreeFormat { 255, 255, 255, 255, 255, 255, 255, 255 }",
+          "AssignFrameIdRange { LSM, 0 } delay 0 ms;", "ConditionalChangeNAD { 127, 0, 1, 255, 0, 127 } delay 0 ms;",
+          "DataDump { LSM, 255, 255, 255, 255, 255 } delay 0 ms;", "SaveConfiguration { LSM } delay 0 ms;"})
+        EXPECT_NE(text.find(added), std::string::npos) << added;
+
+    // LIN 2.0 texts take AssignFrameIdRange without PIDs.
+    EXPECT_EQ(ScheduleEntryForm::CommandValues(*MakeRichNetwork(), kAssignFrameIdRange).size(), 1u);
+}
+
+// An unchanged sheet changes nothing: every event-triggered frame, schedule
+// table and schedule entry read and committed as it is.
+class UnchangedSheets : public testing::TestWithParam<std::string> {};
+
+TEST_P(UnchangedSheets, KeepTheWrittenText)
+{
+    LoadResult loaded = LinNetwork::Load(GetParam());
+    ASSERT_TRUE(loaded) << loaded.error;
+    LinNetwork& n = *loaded.network;
+    PrepareTreeOutline(n);
+    const std::string before = n.BuildLdfText();
+    for (int i = 0; i < static_cast<int>(n.eventTriggeredFrames.size()); ++i)
+        EventTriggeredFrameForm::Read(n, i).Commit(n, i);
+    for (int table = 0; table < static_cast<int>(n.scheduleTables.size()); ++table) {
+        ScheduleTableForm::Read(n, table).Commit(n, table);
+        for (int entry = 0; entry < static_cast<int>(n.scheduleTables[table]->entries.size()); ++entry)
+            ScheduleEntryForm::Read(n, table, entry).Commit(n, table, entry);
+    }
+    EXPECT_EQ(FirstTextDifference(before, n.BuildLdfText()), "");
+}
+
+std::vector<std::string> UnchangedSheetFiles()
+{
+    std::vector<std::string> files = LdfFilesIn(CorpusDir());
+    for (const char* fixture : {"/lin21-schedules.ldf", "/event-triggered-frames-collision.ldf"})
+        files.push_back(TestDataDir() + fixture);
+    return files;
+}
+
+INSTANTIATE_TEST_SUITE_P(CorpusAndFixtures, UnchangedSheets, testing::ValuesIn(UnchangedSheetFiles()));
 
 TEST(ScheduleEntryForm, MinimumTimeNeedsAKnownLengthAndASpeed)
 {

@@ -5,11 +5,13 @@
 #include "controls/AddDeleteList.h"
 #include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
+#include "sheets/ETFrameSheet.h"
 #include "sheets/ScheduleFrameP1.h"
 #include "sheets/SheetRegistry.h"
 #include "views/DataView.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -207,6 +209,39 @@ private Q_SLOTS:
         Choose(Find<ChoiceBox>(*freeFormat, "D8"), QStringLiteral("255"));
         freeFormat->Commit();
         QCOMPARE(network->scheduleTables[kDiag]->entries[5]->FreeFormat()->data[7], 255);
+    }
+
+    void lin21PagesChooseTheSlaveTheNumbersAndTheCollisionTable()
+    {
+        QFile file(QStringLiteral(DUVAZADI_TEST_DATA "/lin21-schedules.ldf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        auto network = LinNetwork::LoadFromText(file.readAll().toStdString());
+        constexpr int kConfiguration = 0, kDataDump = 6, kFractions = 1;
+
+        auto dataDump = Open(*network, SheetId::ScheduleSheet, kConfiguration, kDataDump);
+        QCOMPARE(TabTexts(*dataDump), (QStringList{"General", "Properties"}));
+        Choose(Find<ChoiceBox>(*dataDump, "node"), QStringLiteral("RSM"));
+        QCOMPARE(Find<QLineEdit>(*dataDump, "value5")->text(), QStringLiteral("5"));
+        Replace(Find<QLineEdit>(*dataDump, "value1"), QStringLiteral("0x10"));
+        dataDump->Commit();
+        const NodeCommand& command = *network->scheduleTables[kConfiguration]->entries[kDataDump]->Node();
+        QCOMPARE(command.nodeName, std::string("RSM"));
+        QCOMPARE(command.values, (std::vector<int>{16, 2, 3, 4, 5}));
+
+        auto fraction = Open(*network, SheetId::ScheduleSheet, kFractions, 1);
+        auto* time = Find<QLineEdit>(*fraction, "time");
+        QCOMPARE(time->text(), QStringLiteral("12.5"));
+        Find<QToolButton>(*fraction, "spinUp")->click();
+        QCOMPARE(time->text(), QStringLiteral("15"));
+
+        network->eventTriggeredFrames.Append(std::make_unique<EventTriggeredFrame>("Event"));
+        ETFrameSheet eventSheet(SheetRequest{SheetId::ETFrameSheet, "Event Triggered Frame", 0}, *network,
+                                NewDocumentCodec());
+        auto* table = Find<ChoiceBox>(eventSheet, "collisionTable");
+        QCOMPARE(table->Selected(), QStringLiteral("none"));
+        Choose(table, QStringLiteral("Normal"));
+        eventSheet.Commit();
+        QCOMPARE(network->eventTriggeredFrames[0]->collisionTable, std::string("Normal"));
     }
 
     void aSignalInANewFrameInANewTableSurvivesSaveAndOpen()
