@@ -20,8 +20,9 @@ struct ScheduleTableForm {
     std::string name;
     OwnedList<ScheduleEntry> entries;
 
-    // "Add Frame": the diagnostic commands, then the unconditional,
-    // event-triggered and sporadic frames under their headings.
+    // "Add Frame": the diagnostic commands (the LIN 2.1 ones where the
+    // text's version has them), then the unconditional, event-triggered and
+    // sporadic frames under their headings.
     static ChoiceMenu AddChoices(const LinNetwork& network);
     // Appends a new entry (delay 0) for the chosen entry of AddChoices;
     // false for a number that names none.
@@ -96,9 +97,9 @@ struct ScheduleEntryForm {
     static ScheduleEntryForm Read(LinNetwork& network, int table, int entry);
     // A time shown as it is stored keeps the stored delay. Another is the
     // delay when it is a multiple of the time base, else one time base.
-    // A command without a chosen slave keeps its slave; AssignNAD without a
-    // node keeps its numbers, and FreeFormat bytes without a selection keep
-    // theirs, as do the numbers of the other commands left empty or shown
-    // as stored.
+    // AssignNAD without a node keeps its numbers, and FreeFormat bytes
+    // without a selection keep theirs. The other LIN 2.1 commands keep their
+    // slave when none is chosen, and the numbers left empty or shown as
+    // stored.
     void Commit(LinNetwork& network, int table, int entry) const;
 };
