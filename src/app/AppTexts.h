@@ -7,6 +7,8 @@ namespace ui {
 inline constexpr const char* AppTitle = "Duvazadi";
 inline constexpr const char* Untitled = "Unbenannt";
 inline constexpr const char* FileFilter = "Lin Description File (*.LDF)";
+// Save As writes the file in the version of the type chosen: "LIN 2.1".
+inline constexpr const char* VersionFileFilter = "Lin Description File, %1 (*.LDF)";
 inline constexpr const char* DefaultSuffix = "ldf";
 inline constexpr const char* Ready = "Ready";
 

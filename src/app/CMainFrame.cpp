@@ -7,6 +7,7 @@
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "editing/ListCommands.h"
+#include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
 #include "views/DataView.h"
@@ -73,14 +74,29 @@ QString ChooseOpenPath(QWidget* parent, const QString& suggestedPath)
     return QFileDialog::getOpenFileName(parent, QString(), QFileInfo(suggestedPath).path(), FileFilter());
 }
 
-QString ChooseSavePath(QWidget* parent, const QString& suggestedPath)
+// The file type chooses the version: the first keeps the network's own,
+// each further one writes a version of its own.
+QString VersionFilter(lin::Dialect dialect)
 {
-    QFileDialog dialog(parent, QString(), suggestedPath, FileFilter());
+    return QString::fromLatin1(ui::VersionFileFilter).arg(QString::fromStdString(lin::DialectCaption(dialect)));
+}
+
+CMainFrame::SaveChoice ChooseSavePath(QWidget* parent, const QString& suggestedPath)
+{
+    QStringList filters = {QLatin1String(ui::FileFilter)};
+    for (lin::Dialect dialect : lin::Dialects())
+        filters << VersionFilter(dialect);
+    QFileDialog dialog(parent, QString(), suggestedPath);
+    dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(ui::DefaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    CMainFrame::SaveChoice choice(dialog.selectedFiles().constFirst());
+    for (lin::Dialect dialect : lin::Dialects())
+        if (dialog.selectedNameFilter() == VersionFilter(dialect))
+            choice.dialect = dialect;
+    return choice;
 }
 
 }  // namespace
@@ -110,7 +126,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::SetFileChoosers(FileChooser open, FileChooser save)
+void CMainFrame::SetFileChoosers(FileChooser open, SaveChooser save)
 {
     m_chooseOpenPath = std::move(open);
     m_chooseSavePath = std::move(save);
@@ -161,14 +177,22 @@ bool CMainFrame::SaveDocumentAs()
     const QString suggested = m_document->FilePath().isEmpty()
                                   ? QDir::current().filePath(m_document->DisplayName() + QLatin1String(kLdfSuffix))
                                   : m_document->FilePath();
-    const QString path = m_chooseSavePath(this, suggested);
-    if (path.isEmpty())
+    const SaveChoice choice = m_chooseSavePath(this, suggested);
+    if (choice.path.isEmpty())
         return false;
     const bool overwritesUnreadText =
-        !m_document->UnreadTextReason().isEmpty() && QFileInfo(path) == QFileInfo(m_document->FilePath());
+        !m_document->UnreadTextReason().isEmpty() && QFileInfo(choice.path) == QFileInfo(m_document->FilePath());
     if (overwritesUnreadText && AskAboutUnreadText(false) != UnreadTextChoice::Overwrite)
         return false;
-    return SaveTo(path);
+    const std::optional<bool> converted = choice.dialect ? ConvertForSaving(*choice.dialect) : false;
+    if (!converted)
+        return false;
+    if (SaveTo(choice.path))
+        return true;
+    // A file not written in the version keeps the network as it was.
+    if (*converted)
+        m_document->Undo();
+    return false;
 }
 
 bool CMainFrame::MaySaveChanges()
@@ -516,20 +540,50 @@ bool CMainFrame::SaveTo(const QString& path)
 // The user decides whether records the file cannot hold may be lost.
 bool CMainFrame::MaySaveLeavingOut()
 {
-    constexpr std::size_t kListedRecords = 20;
     const LinNetwork* network = m_document->Network();
-    const std::vector<LeftOutRecord> leftOut = network ? RecordsLeftOut(*network) : std::vector<LeftOutRecord>();
+    std::vector<std::string> leftOut;
+    if (network)
+        for (const LeftOutRecord& record : RecordsLeftOut(*network))
+            leftOut.push_back(FormatLeftOut(record));
     if (leftOut.empty())
         return true;
-    QStringList lines;
-    for (std::size_t i = 0; i < leftOut.size() && i < kListedRecords; ++i)
-        lines << m_document->Codec().ToQt(FormatLeftOut(leftOut[i]));
-    if (leftOut.size() > kListedRecords)
-        lines << tr("and %n more", nullptr, static_cast<int>(leftOut.size() - kListedRecords));
     const QString text = tr("The file cannot hold these records; they will not be written:\n\n%1\n\nSave anyway?")
-                             .arg(lines.join(QLatin1Char('\n')));
+                             .arg(ListedLines(leftOut));
     return Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
                ui::SaveAnywayButton) == QMessageBox::Save;
+}
+
+std::optional<bool> CMainFrame::ConvertForSaving(lin::Dialect dialect)
+{
+    const LinNetwork* network = m_document->Network();
+    if (!network)
+        return false;
+    std::vector<std::string> losses;
+    for (const ConversionLoss& loss : ConversionLosses(*network, dialect))
+        losses.push_back(FormatLoss(loss));
+    if (!losses.empty()) {
+        const QString text = tr("A %1 file cannot hold these; they will be lost:\n\n%2\n\nSave anyway?")
+                                 .arg(QString::fromStdString(lin::DialectCaption(dialect)), ListedLines(losses));
+        if (Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
+                ui::SaveAnywayButton) != QMessageBox::Save)
+            return std::nullopt;
+    }
+    return m_document->Edit([dialect](LinNetwork& edited) {
+        const std::string before = edited.BuildLdfText();
+        ConvertToDialect(edited, dialect);
+        return edited.BuildLdfText() != before;
+    });
+}
+
+QString CMainFrame::ListedLines(const std::vector<std::string>& lines) const
+{
+    constexpr std::size_t kListed = 20;
+    QStringList listed;
+    for (std::size_t i = 0; i < lines.size() && i < kListed; ++i)
+        listed << m_document->Codec().ToQt(lines[i]);
+    if (lines.size() > kListed)
+        listed << tr("and %n more", nullptr, static_cast<int>(lines.size() - kListed));
+    return listed.join(QLatin1Char('\n'));
 }
 
 CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)

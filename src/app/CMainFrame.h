@@ -3,11 +3,13 @@
 #include "app/DialogRunner.h"
 #include "app/RecentFiles.h"
 #include "controls/WebLinkLabel.h"
+#include "model/LinDialect.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CDuvazadiDoc;
@@ -28,6 +30,17 @@ class CMainFrame : public QMainWindow {
 public:
     // Asks for a file name; empty when the user cancels. Tests replace it.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+    // What Save As asks for: the file, and the LDF version to write it in
+    // (none: the version the network has).
+    struct SaveChoice {
+        SaveChoice(QString chosenPath = QString(), std::optional<lin::Dialect> chosenDialect = std::nullopt)
+            : path(std::move(chosenPath)), dialect(chosenDialect)
+        {
+        }
+        QString path;
+        std::optional<lin::Dialect> dialect;
+    };
+    using SaveChooser = std::function<SaveChoice(QWidget* parent, const QString& suggestedPath)>;
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -37,7 +50,7 @@ public:
     void SetDialogRunner(DialogRunner runner) { m_modals.dialog = std::move(runner); }
     void SetMenuRunner(MenuRunner runner) { m_modals.menu = std::move(runner); }
     void SetUrlOpener(WebLinkLabel::UrlOpener opener) { m_urlOpener = std::move(opener); }
-    void SetFileChoosers(FileChooser open, FileChooser save);
+    void SetFileChoosers(FileChooser open, SaveChooser save);
 
     // The File commands. Each returns whether it was carried out.
     bool NewDocument();
@@ -90,6 +103,12 @@ private:
     void FocusNextPane(int step);
     bool SaveTo(const QString& path);
     bool MaySaveLeavingOut();
+    // Turns the network into what a file of the version holds, as one undo
+    // step, once the user agreed to lose what that version cannot hold.
+    // Tells whether the network changed; nullopt when the user cancelled.
+    std::optional<bool> ConvertForSaving(lin::Dialect dialect);
+    // The lines of a list shown in a question, the first twenty of them.
+    QString ListedLines(const std::vector<std::string>& lines) const;
     UnreadTextChoice AskAboutUnreadText(bool offerSaveAs);
     // A message box; saveText, when given, names the Save button.
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
@@ -127,5 +146,5 @@ private:
     ModalRunners m_modals;
     WebLinkLabel::UrlOpener m_urlOpener;
     FileChooser m_chooseOpenPath;
-    FileChooser m_chooseSavePath;
+    SaveChooser m_chooseSavePath;
 };

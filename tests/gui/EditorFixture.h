@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 
 // A main window whose modal dialogs, popup menus, file choosers and link
 // opener are stand-ins, so that nothing blocks and nothing is started
@@ -17,6 +18,8 @@ struct EditorFixture {
     DialogRecorder dialogs;
     MenuRecorder menus;
     QStringList chosenSavePaths;
+    // The version Save As is asked to write; none keeps the network's own.
+    std::optional<lin::Dialect> saveDialect;
     int savePathRequests = 0;
     std::unique_ptr<CMainFrame> frame;
 
@@ -28,7 +31,9 @@ struct EditorFixture {
         frame->SetFileChoosers([](QWidget*, const QString&) { return QString(); },
                                [this](QWidget*, const QString&) {
                                    ++savePathRequests;
-                                   return chosenSavePaths.isEmpty() ? QString() : chosenSavePaths.takeFirst();
+                                   return CMainFrame::SaveChoice(
+                                       chosenSavePaths.isEmpty() ? QString() : chosenSavePaths.takeFirst(),
+                                       saveDialect);
                                });
     }
 

@@ -20,6 +20,12 @@ namespace {
 const QByteArray kSmallFile = "LIN_description_file;\r\nLIN_protocol_version = \"2.0\";\r\n"
                               "LIN_language_version = \"2.0\";\r\nLIN_speed = 19.2 kbps;\r\n";
 
+const QByteArray kLin21File = "LIN_description_file;\nLIN_protocol_version = \"2.1\";\n"
+                              "LIN_language_version = \"2.1\";\nLIN_speed = 19.2 kbps;\n"
+                              "Nodes { Master: CEM, 5 ms, 0.1 ms; Slaves: LSM; }\n"
+                              "Node_attributes { LSM { LIN_protocol = \"2.1\"; configured_NAD = 0x20;\n"
+                              "initial_NAD = 0x01; product_id = 0x4A4F, 0x4841, 1; } }\n";
+
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
@@ -185,6 +191,33 @@ private Q_SLOTS:
         editor.dialogs.answers = {QMessageBox::Save};
         QVERIFY(editor.frame->SaveDocumentAs());
         QVERIFY(QFile::exists(path));
+    }
+
+    void saveAsAnotherVersionAsksAboutWhatItCannotHoldAndConverts()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("as20.ldf"));
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(WriteFile(folder, QStringLiteral("lin21.ldf"), kLin21File)));
+        editor.dialogs.names.clear();
+        editor.saveDialect = lin::Dialect::Lin20;
+        editor.chosenSavePaths = {path, path};
+        QVERIFY(!editor.frame->SaveDocumentAs());
+        QCOMPARE(editor.dialogs.names, QStringList{"questionBox"});
+        QVERIFY(editor.dialogs.texts.last().startsWith(QStringLiteral("A LIN 2.0 file cannot hold these")));
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("Node attributes of LSM")));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(editor.frame->Document().Network()->languageVersionText, std::string("2.1"));
+
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocumentAs());
+        const QByteArray written = ReadFile(path);
+        QVERIFY(written.contains("LIN_language_version = \"2.0"));
+        QVERIFY(!written.contains("initial_NAD"));
+        QVERIFY(!editor.frame->Document().IsModified());
+        // The conversion is one step of the history.
+        QVERIFY(editor.frame->Document().Undo());
+        QCOMPARE(editor.frame->Document().Network()->languageVersionText, std::string("2.1"));
     }
 
     void errorsHintsOfTheLastLoadReopenFromTheViewMenu()

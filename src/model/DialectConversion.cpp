@@ -1,0 +1,317 @@
+#include "model/DialectConversion.h"
+
+#include "model/EraseIf.h"
+#include "model/LinVersion.h"
+#include "model/NameIndex.h"
+#include "reader/Keywords.h"
+#include "reader/ScheduleCommands.h"
+#include "validation/CheckRules.h"
+
+#include <utility>
+
+namespace {
+
+using lin::Dialect;
+
+// What a dialect holds beyond the statements every LIN 2 file has.
+struct DialectFeatures {
+    // Channel_name, the LIN 2.1 node attributes and configuration commands,
+    // collision-resolving tables, composite nodes; frames always have a length.
+    bool lin21 = false;
+    bool isoHeader = false;      // LDF_file_revision and the byte-order flag
+    bool j2602 = false;          // the master's header length and tolerance, the node timings
+    bool lin13Sections = false;  // dynamic_frames and Diagnostic_addresses
+};
+
+DialectFeatures FeaturesOf(Dialect dialect)
+{
+    DialectFeatures features;
+    features.lin21 = dialect == Dialect::Lin21 || dialect == Dialect::Lin22 || dialect == Dialect::Iso17987;
+    features.isoHeader = dialect == Dialect::Iso17987;
+    features.j2602 = dialect == Dialect::J2602;
+    features.lin13Sections = dialect == Dialect::Lin20;
+    return features;
+}
+
+// The configuration commands LIN 2.1 adds.
+bool IsLin21Command(int kind)
+{
+    switch (kind) {
+    case kAssignFrameIdRange:
+    case kConditionalChangeNad:
+    case kDataDump:
+    case kSaveConfiguration:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The first word of a kept statement: its keyword.
+std::string StatementKeyword(const std::string& text)
+{
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos)
+        return {};
+    const std::size_t end = text.find_first_of(" \t\r\n={;", start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// Rewrites one network into the target dialect and lists what it cannot hold.
+class DialectConverter {
+public:
+    DialectConverter(NetworkContent& network, Dialect target)
+        : m_net(network), m_target(target), m_features(FeaturesOf(target)),
+          m_notIn(" is not in " + lin::DialectCaption(target))
+    {
+    }
+
+    std::vector<ConversionLoss> Run()
+    {
+        Header();
+        Master();
+        Lin13Sections();
+        Composite();
+        Frames();
+        EventTriggeredFrames();
+        Attributes();
+        ScheduleTables();
+        KeptStatements();
+        return std::move(m_losses);
+    }
+
+private:
+    void Lose(std::string record, const std::string& what) { m_losses.push_back({std::move(record), what + m_notIn}); }
+
+    void Header()
+    {
+        m_net.protocolVersionText = lin::DialectProtocolVersion(m_target);
+        m_net.languageVersionText = lin::DialectLanguageVersion(m_target);
+        m_net.protocolVersion = static_cast<float>(lin::VersionNumber(m_net.protocolVersionText));
+        m_net.languageVersion = static_cast<float>(lin::VersionNumber(m_net.languageVersionText));
+        if (m_net.channelName && !m_features.lin21) {
+            Lose("Header", kw::ChannelName);
+            m_net.channelName.reset();
+        }
+        if (m_net.fileRevision && !m_features.isoHeader) {
+            Lose("Header", kw::FileRevision);
+            m_net.fileRevision.reset();
+        }
+        if (m_net.byteOrder != SignalByteOrder::NotGiven && !m_features.isoHeader) {
+            Lose("Header", m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian);
+            m_net.byteOrder = SignalByteOrder::NotGiven;
+        }
+    }
+
+    void Master()
+    {
+        m_net.commanderWords = false;
+        if ((m_net.maxHeaderBits >= 0 || m_net.masterTolerancePercent >= 0) && !m_features.j2602) {
+            Lose(std::string(kw::Master) + " " + m_net.masterName, "the pair of header length and response tolerance");
+            m_net.maxHeaderBits = -1;
+            m_net.masterTolerancePercent = -1;
+        }
+    }
+
+    void Lin13Sections()
+    {
+        if (m_features.lin13Sections)
+            return;
+        if (!m_net.dynamicFrameIds.empty())
+            Lose("Dynamic frames", kw::DynamicFrames);
+        m_net.dynamicFrameIds.clear();
+        for (const auto& address : m_net.diagnosticAddresses)
+            Lose("Diagnostic address of " + address->nodeName, kw::DiagnosticAddresses);
+        m_net.diagnosticAddresses.clear();
+    }
+
+    void Composite()
+    {
+        if (m_features.lin21)
+            return;
+        for (const auto& configuration : m_net.compositeConfigurations)
+            Lose("Configuration " + configuration->name, kw::Composite);
+        m_net.compositeConfigurations.clear();
+    }
+
+    // LIN 2.1 tools need every frame's length: the one its id implies.
+    void Frames()
+    {
+        if (!m_features.lin21)
+            return;
+        for (const auto& frame : m_net.frames)
+            if (frame->length == 0)
+                frame->length = DefaultFrameLength(frame->frameId);
+    }
+
+    void EventTriggeredFrames()
+    {
+        if (m_features.lin21)
+            return;
+        for (const auto& frame : m_net.eventTriggeredFrames) {
+            if (frame->collisionTable.empty())
+                continue;
+            Lose("Event-triggered frame " + frame->name, "a collision-resolving schedule table");
+            frame->collisionTable.clear();
+        }
+    }
+
+    void Attributes()
+    {
+        const double highestProtocol = lin::VersionNumber(lin::DialectNodeProtocol(m_target));
+        for (const auto& attributes : m_net.nodeAttributes) {
+            if (lin::VersionNumber(attributes->protocol) > highestProtocol)
+                attributes->protocol = lin::DialectNodeProtocol(m_target);
+            if (!m_features.lin21)
+                DropLin21Attributes(*attributes);
+            if (!m_features.j2602)
+                DropJ2602Attributes(*attributes);
+        }
+    }
+
+    void DropLin21Attributes(NodeAttributes& attributes)
+    {
+        const std::string record = "Node attributes of " + attributes.nodeName;
+        // The variant the two-value form leaves out is written as 0.
+        if (attributes.productIdCount == 2)
+            attributes.productIdCount = 3;
+        DropValue(record, kw::InitialNad, attributes.initialNad);
+        if (!attributes.faultStateSignals.empty())
+            Lose(record, kw::FaultStateSignals);
+        attributes.faultStateSignals.clear();
+        DropValue(record, kw::NAsTimeout, attributes.nAsTimeoutMs);
+        DropValue(record, kw::NCrTimeout, attributes.nCrTimeoutMs);
+        EraseIf(attributes.configurableFrames, [&](const std::unique_ptr<ConfigurableFrame>& frame) {
+            if (frame->hasMessageId)
+                return false;
+            Lose("Configurable frame " + frame->frameName + " of " + attributes.nodeName,
+                 "a configurable frame without its message id");
+            return true;
+        });
+    }
+
+    void DropJ2602Attributes(NodeAttributes& attributes)
+    {
+        const std::string record = "Node attributes of " + attributes.nodeName;
+        DropValue(record, kw::ResponseTolerance, attributes.responseTolerancePercent);
+        DropValue(record, kw::WakeupTime, attributes.wakeupTimeMs);
+        DropValue(record, kw::PowerOnTime, attributes.powerOnTimeMs);
+    }
+
+    // A value of -1 was not given and is no loss.
+    template <typename Value> void DropValue(const std::string& record, const char* keyword, Value& value)
+    {
+        if (value != -1)
+            Lose(record, keyword);
+        value = -1;
+    }
+
+    void ScheduleTables()
+    {
+        const NameIndex attributesByNode(m_net.nodeAttributes);
+        for (const auto& table : m_net.scheduleTables) {
+            int position = 0;
+            EraseIf(table->entries, [&](const std::unique_ptr<ScheduleEntry>& entry) {
+                const std::string record = "Schedule table " + table->name + ", entry " + std::to_string(++position);
+                return !ConvertEntry(*entry, record, attributesByNode);
+            });
+        }
+    }
+
+    // False when the target cannot hold the entry (a loss listed).
+    bool ConvertEntry(ScheduleEntry& entry, const std::string& record, const NameIndex& attributesByNode)
+    {
+        if (IsLin21Command(entry.kind) && !m_features.lin21) {
+            const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
+            Lose(record, spec ? spec->keyword : "the command");
+            return false;
+        }
+        AssignNadCommand* assignNad = entry.AssignNad();
+        if (!assignNad)
+            return true;
+        if (m_features.lin21 && assignNad->nodeName.empty())
+            return NameAssignedSlave(*assignNad, record);
+        if (!m_features.lin21 && !assignNad->nodeName.empty())
+            return SpellOutAssignNad(*assignNad, record, attributesByNode);
+        return true;
+    }
+
+    // LIN 2.1 names the slave whose attributes give the four numbers.
+    bool NameAssignedSlave(AssignNadCommand& command, const std::string& record)
+    {
+        const NodeAttributes* match = nullptr;
+        for (const auto& attributes : m_net.nodeAttributes) {
+            if (!Matches(*attributes, command))
+                continue;
+            if (match) {
+                match = nullptr;
+                break;
+            }
+            match = attributes.get();
+        }
+        if (!match) {
+            Lose(record, "AssignNAD with numbers that fit no single slave");
+            return false;
+        }
+        command.nodeName = match->nodeName;
+        return true;
+    }
+
+    static int InitialNadOf(const NodeAttributes& attributes)
+    {
+        return attributes.initialNad >= 0 ? attributes.initialNad : attributes.configuredNad;
+    }
+
+    static bool Matches(const NodeAttributes& attributes, const AssignNadCommand& command)
+    {
+        return InitialNadOf(attributes) == command.initialNad && attributes.configuredNad == command.newNad &&
+               attributes.supplierId == command.supplierId && attributes.functionId == command.functionId;
+    }
+
+    // Before LIN 2.1, AssignNAD gives the slave's numbers.
+    bool SpellOutAssignNad(AssignNadCommand& command, const std::string& record, const NameIndex& attributesByNode)
+    {
+        const int position = attributesByNode.FirstPosition(command.nodeName);
+        if (position < 0) {
+            Lose(record, "AssignNAD of a slave without node attributes");
+            return false;
+        }
+        const NodeAttributes& attributes = *m_net.nodeAttributes[static_cast<std::size_t>(position)];
+        command.initialNad = InitialNadOf(attributes);
+        command.newNad = attributes.configuredNad;
+        command.supplierId = attributes.supplierId;
+        command.functionId = attributes.functionId;
+        command.nodeName.clear();
+        return true;
+    }
+
+    void KeptStatements()
+    {
+        for (const KeptStatement& statement : m_net.keptStatements)
+            Lose("Statement " + StatementKeyword(statement.text), "a statement this editor does not read");
+        m_net.keptStatements.clear();
+    }
+
+    NetworkContent& m_net;
+    const Dialect m_target;
+    const DialectFeatures m_features;
+    const std::string m_notIn;
+    std::vector<ConversionLoss> m_losses;
+};
+
+}  // namespace
+
+std::string FormatLoss(const ConversionLoss& loss) { return loss.record + ": " + loss.reason; }
+
+std::vector<ConversionLoss> ConversionLosses(const NetworkContent& network, Dialect target)
+{
+    NetworkContent copy = network;
+    return ConvertToDialect(copy, target);
+}
+
+std::vector<ConversionLoss> ConvertToDialect(NetworkContent& network, Dialect target)
+{
+    if (lin::DialectOf(network) == target)
+        return {};
+    return DialectConverter(network, target).Run();
+}
