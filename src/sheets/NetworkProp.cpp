@@ -48,7 +48,7 @@ NetworkProp::NetworkProp(const TextCodec& codec, QWidget* parent)
       m_protocolVersion(MakeChoices("protocolVersion", NetworkForm::ProtocolChoices(), this)),
       m_languageVersion(MakeChoices("languageVersion", NetworkForm::LanguageChoices(), this)),
       m_speed(MakeChoices("speed", NetworkForm::SpeedChoices(), this)),
-      m_lin21Header(Named(new QGroupBox(tr("After LIN 2.0"), this), "lin21Header")),
+      m_lin21Header(Named(new QGroupBox(tr("LIN 2.1 and ISO 17987"), this), "lin21Header")),
       m_channelNameGiven(Named(new QCheckBox(tr("Channel name"), m_lin21Header), "channelNameGiven")),
       m_fileRevisionGiven(Named(new QCheckBox(tr("LDF file revision"), m_lin21Header), "fileRevisionGiven")),
       m_byteOrder(Named(new ChoiceBox(m_lin21Header), "byteOrder"))
