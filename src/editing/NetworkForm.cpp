@@ -1,40 +1,76 @@
 #include "editing/NetworkForm.h"
 
+#include "editing/EntryRules.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 
 namespace {
 
-// The choice that shows the value, or the empty text.
-std::string ChoiceOf(const std::vector<std::string>& choices, float value)
+// Longer than any speed a user types ("10.41666").
+constexpr std::size_t kMaxSpeedLength = 16;
+
+// One decimal where that is the exact value ("19.2"), else as many as it takes
+// ("10.417").
+std::string NumberText(float value)
 {
-    const std::string text = FormatFixed(value, 1);
-    return std::find(choices.begin(), choices.end(), text) != choices.end() ? text : std::string();
+    const std::string oneDecimal = FormatFixed(value, 1);
+    return static_cast<float>(ParseDouble(oneDecimal)) == value ? oneDecimal : FormatLdfFloat(value);
 }
 
-float ValueOf(const std::string& choice, const char* standard)
+std::string ShownVersion(const std::string& text, float number)
 {
-    return static_cast<float>(ParseDouble(choice.empty() ? standard : choice));
+    if (number < 0)
+        return {};
+    if (!text.empty() && static_cast<float>(lin::VersionNumber(text)) == number)
+        return text;
+    return NumberText(number);
 }
 
-// A version the user changed takes the chosen text; an unchanged one keeps
-// the text the file gave (a J2602 version shows as the 2.0 it stands for).
-void CommitVersion(float& version, std::string& text, const std::string& choice)
+std::string ShownSpeed(float kbps) { return kbps < 0 ? std::string() : NumberText(kbps); }
+
+void CommitVersion(float& number, std::string& text, const std::string& typed)
 {
-    const float chosen = ValueOf(choice, lin::kStandardVersionText);
-    if (chosen == version)
+    if (typed.empty()) {
+        number = lin::kStandardVersion;
+        text = lin::kStandardVersionText;
+    } else if (typed != ShownVersion(text, number) && lin::VersionNumber(typed) > 0) {
+        number = static_cast<float>(lin::VersionNumber(typed));
+        text = typed;
+    }
+}
+
+void CommitSpeed(float& kbps, const std::string& typed)
+{
+    if (typed.empty()) {
+        kbps = lin::kStandardSpeedKbps;
         return;
-    version = chosen;
-    text = choice.empty() ? lin::kStandardVersionText : choice;
+    }
+    if (typed == ShownSpeed(kbps) || !AcceptDecimalText(typed, kMaxSpeedLength))
+        return;
+    const auto value = static_cast<float>(ParseDouble(typed));
+    if (value >= lin::kMinSpeedKbps && value <= lin::kMaxSpeedKbps)
+        kbps = value;
+}
+
+std::optional<std::string> QuotableText(const std::optional<std::string>& text)
+{
+    if (!text)
+        return std::nullopt;
+    std::string kept = *text;
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [](char c) { return c == '"' || IsLineEnd(c); }), kept.end());
+    return kept;
 }
 
 }  // namespace
 
-const std::vector<std::string>& NetworkForm::VersionChoices() { return lin::SupportedVersions(); }
+const std::vector<std::string>& NetworkForm::ProtocolChoices() { return lin::HeaderProtocolVersions(); }
+
+const std::vector<std::string>& NetworkForm::LanguageChoices() { return lin::HeaderLanguageVersions(); }
 
 const std::vector<std::string>& NetworkForm::SpeedChoices()
 {
@@ -42,12 +78,22 @@ const std::vector<std::string>& NetworkForm::SpeedChoices()
     return choices;
 }
 
+const std::vector<std::string>& NetworkForm::ByteOrderChoices()
+{
+    static const std::vector<std::string> choices = {"Not given", "Big endian", "Little endian"};
+    return choices;
+}
+
 NetworkForm NetworkForm::Read(const LinNetwork& network)
 {
     NetworkForm form;
-    form.protocolVersion = ChoiceOf(VersionChoices(), network.protocolVersion);
-    form.languageVersion = ChoiceOf(VersionChoices(), network.languageVersion);
-    form.speed = ChoiceOf(SpeedChoices(), network.speedKbps);
+    form.protocolVersion = ShownVersion(network.protocolVersionText, network.protocolVersion);
+    form.languageVersion = ShownVersion(network.languageVersionText, network.languageVersion);
+    form.speed = ShownSpeed(network.speedKbps);
+    form.channelName = network.channelName;
+    form.fileRevision = network.fileRevision;
+    form.byteOrder = network.byteOrder;
+    form.hadLin21Header = form.channelName || form.fileRevision || form.byteOrder != SignalByteOrder::NotGiven;
     return form;
 }
 
@@ -55,5 +101,10 @@ void NetworkForm::Commit(LinNetwork& network) const
 {
     CommitVersion(network.protocolVersion, network.protocolVersionText, protocolVersion);
     CommitVersion(network.languageVersion, network.languageVersionText, languageVersion);
-    network.speedKbps = ValueOf(speed, lin::kStandardSpeedText);
+    CommitSpeed(network.speedKbps, speed);
+    network.channelName = QuotableText(channelName);
+    network.fileRevision = QuotableText(fileRevision);
+    network.byteOrder = byteOrder;
 }
+
+bool NetworkForm::OffersLin21Header() const { return hadLin21Header || !lin::IsLin20OrOlder(languageVersion); }

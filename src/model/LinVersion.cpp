@@ -52,13 +52,41 @@ const std::vector<std::string>& SupportedVersions()
     return versions;
 }
 
+namespace {
+
+std::vector<std::string> HeaderVersions(const char* j2602Part)
+{
+    std::vector<std::string> versions = SupportedVersions();
+    for (const char* year : {"2015", "2016"})
+        versions.push_back(kIsoVersionPrefix + std::string(year));
+    for (const char* edition : {"1.0", "2.0"})
+        versions.push_back(kJ2602VersionPrefix + std::string(j2602Part) + "_" + edition);
+    return versions;
+}
+
+}  // namespace
+
+const std::vector<std::string>& HeaderProtocolVersions()
+{
+    static const std::vector<std::string> versions = HeaderVersions("1");
+    return versions;
+}
+
+const std::vector<std::string>& HeaderLanguageVersions()
+{
+    static const std::vector<std::string> versions = HeaderVersions("3");
+    return versions;
+}
+
 bool IsSupportedVersion(const std::string& text)
 {
     const auto& versions = SupportedVersions();
     return std::find(versions.begin(), versions.end(), text) != versions.end() || IsNamedVersion(text);
 }
 
-bool IsNamedVersion(const std::string& text) { return IsIsoVersion(text) || J2602Edition(text) >= 0; }
+bool IsNamedVersion(const std::string& text) { return IsIsoVersion(text) || IsJ2602Version(text); }
+
+bool IsJ2602Version(const std::string& text) { return J2602Edition(text) >= 0; }
 
 double VersionNumber(const std::string& text)
 {

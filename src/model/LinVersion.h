@@ -13,6 +13,12 @@ namespace lin {
 const std::vector<std::string>& SupportedVersions();
 bool IsSupportedVersion(const std::string& text);
 
+// The versions a network header offers, oldest first: the supported LIN
+// numbers, the ISO 17987 editions and the J2602 editions of the part that
+// names that line (J2602-1 the protocol, J2602-3 the language).
+const std::vector<std::string>& HeaderProtocolVersions();
+const std::vector<std::string>& HeaderLanguageVersions();
+
 // The standard header: a new network has it, and the post-load repair
 // restores it where a file gives no or a wrong value.
 inline constexpr const char* kStandardVersionText = "2.0";
@@ -22,6 +28,15 @@ inline constexpr float kStandardSpeedKbps = 19.2f;
 inline constexpr int kStandardTimeBaseMs = 10;
 inline constexpr float kStandardJitterMs = 0.1f;
 
+// The bit rates a LIN bus runs at.
+inline constexpr float kMinSpeedKbps = 1.0f;
+inline constexpr float kMaxSpeedKbps = 20.0f;
+
+// What a J2602 master states when it gives its header length and response
+// tolerance: 1.4 times the nominal 34 bit times, and 40 %.
+inline constexpr int kJ2602MaxHeaderBits = 48;
+inline constexpr double kJ2602MasterTolerancePercent = 40;
+
 // ISO 17987 versions: "ISO17987:" and the edition year.
 inline constexpr const char* kIsoVersionPrefix = "ISO17987:";
 // SAE J2602 versions: "J2602_<part>_<major>.<minor>".
@@ -30,6 +45,9 @@ inline constexpr const char* kJ2602VersionPrefix = "J2602_";
 // True for a version named by its standard (ISO 17987, J2602) rather than by
 // a LIN number.
 bool IsNamedVersion(const std::string& text);
+
+// True for a SAE J2602 version of any part and edition.
+bool IsJ2602Version(const std::string& text);
 
 // The LIN version number a version text stands for: the number itself, 2.2
 // for ISO 17987 and J2602 editions from 2.0 on (they build on LIN 2.2A), 2.0

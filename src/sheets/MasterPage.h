@@ -8,8 +8,11 @@
 class DecimalEdit;
 class DigitsEdit;
 class NameEdit;
+class QGroupBox;
 
-// The "Properties" page of the master: name, time base and jitter.
+// The "Properties" page of the master: name, time base and jitter, and the
+// J2602 header length and response tolerance, offered for a J2602 network or
+// while the master gives them.
 class MasterPage : public QWidget {
     Q_OBJECT
 
@@ -24,4 +27,8 @@ private:
     NameEdit* m_name;
     DigitsEdit* m_timeBase;
     DecimalEdit* m_jitter;
+    QGroupBox* m_j2602;
+    DigitsEdit* m_maxHeaderBits;
+    DecimalEdit* m_tolerancePercent;
+    bool m_j2602Offered = false;
 };

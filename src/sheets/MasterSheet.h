@@ -4,7 +4,7 @@
 
 class MasterPage;
 
-// Edits the master: its name, time base and jitter.
+// Edits the master: its name, time base and jitter, and the J2602 pair.
 class MasterSheet : public PropertySheet {
     Q_OBJECT
 

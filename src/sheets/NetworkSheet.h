@@ -4,7 +4,8 @@
 
 class NetworkProp;
 
-// Edits the header of the network: versions and bit rate.
+// Edits the header of the network: versions, bit rate and the statements
+// that came after LIN 2.0.
 class NetworkSheet : public PropertySheet {
     Q_OBJECT
 

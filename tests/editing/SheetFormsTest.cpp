@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(NetworkForm, SelectsStoredValuesAndWritesStandardOnesForNoSelection)
+TEST(NetworkForm, ShowsStoredValuesAndWritesStandardOnesForEmptyFields)
 {
     auto n = LinNetwork::CreateDefault();
     n->protocolVersion = 1.3f;
@@ -23,6 +23,12 @@ TEST(NetworkForm, SelectsStoredValuesAndWritesStandardOnesForNoSelection)
 
     n->speedKbps = 15.0f;
     n->languageVersion = 2.3f;
+    form = NetworkForm::Read(*n);
+    EXPECT_EQ(form.speed, "15.0");
+    EXPECT_EQ(form.languageVersion, "2.3");
+
+    n->speedKbps = -1.0f;
+    n->languageVersion = -1.0f;
     form = NetworkForm::Read(*n);
     EXPECT_EQ(form.speed, "");
     EXPECT_EQ(form.languageVersion, "");

@@ -2,6 +2,7 @@
 #include "SheetTestHelpers.h"
 #include "controls/CheckTree.h"
 #include "controls/ChoiceBox.h"
+#include "controls/TypedChoiceBox.h"
 #include "editing/NetworkFixtures.h"
 #include "model/LinNetwork.h"
 #include "sheets/DynFrmSheet.h"
@@ -15,6 +16,7 @@
 #include "sheets/SigEncSheet.h"
 #include "sheets/SporadicFrmSheet.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -228,16 +230,63 @@ private Q_SLOTS:
         QCOMPARE(motor->supplierId, 42);
     }
 
-    void networkSheetSelectsStoredValuesOnly()
+    void networkSheetShowsStoredValues()
     {
         auto network = MakeNetwork();
-        network->speedKbps = 15.0f;
+        network->speedKbps = -1.0f;
         NetworkSheet sheet(SheetRequest{SheetId::NetworkSheet, "Properties"}, *network, NewDocumentCodec());
         QCOMPARE(sheet.Tabs()->tabText(0), QStringLiteral("Network"));
-        QCOMPARE(Find<ChoiceBox>(sheet, "protocolVersion")->Selected(), QStringLiteral("2.0"));
-        QCOMPARE(Find<ChoiceBox>(sheet, "speed")->Selected(), QString());
+        QCOMPARE(Find<TypedChoiceBox>(sheet, "protocolVersion")->currentText(), QStringLiteral("2.0"));
+        QCOMPARE(Find<TypedChoiceBox>(sheet, "protocolVersion")->currentIndex(), 2);
+        QCOMPARE(Find<TypedChoiceBox>(sheet, "speed")->Text(), QString());
         sheet.Commit();
         QCOMPARE(network->speedKbps, 19.2f);
+    }
+
+    void networkSheetTakesTypedValuesAndTheLaterHeader()
+    {
+        auto network = MakeNetwork();
+        NetworkSheet sheet(SheetRequest{SheetId::NetworkSheet, "Properties"}, *network, NewDocumentCodec());
+        auto* header = Find<QGroupBox>(sheet, "lin21Header");
+        QVERIFY(!header->isEnabled());
+        auto* language = Find<TypedChoiceBox>(sheet, "languageVersion");
+        ShowPageOf(sheet, language);
+        Replace(language->lineEdit(), QStringLiteral("ISO17987:2016"));
+        QVERIFY(header->isEnabled());
+        Replace(Find<TypedChoiceBox>(sheet, "speed")->lineEdit(), QStringLiteral("10.417"));
+        auto* channel = Find<QLineEdit>(sheet, "channelName");
+        QVERIFY(!channel->isEnabled());
+        QTest::mouseClick(Find<QCheckBox>(sheet, "channelNameGiven"), Qt::LeftButton);
+        QVERIFY(channel->isEnabled());
+        Choose(Find<ChoiceBox>(sheet, "byteOrder"), QStringLiteral("Big endian"));
+        QTest::keyClick(channel, Qt::Key_Return);
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        QCOMPARE(network->languageVersionText, std::string("ISO17987:2016"));
+        QCOMPARE(network->speedKbps, 10.417f);
+        QCOMPARE(network->channelName, std::optional<std::string>(""));
+        QVERIFY(network->byteOrder == SignalByteOrder::BigEndian);
+    }
+
+    void masterSheetGivesTheJ2602PairForJ2602Networks()
+    {
+        auto network = MakeNetwork();
+        {
+            MasterSheet plain(SheetRequest{SheetId::MasterSheet, "Master"}, *network, NewDocumentCodec());
+            QVERIFY(!Find<QGroupBox>(plain, "j2602")->isEnabled());
+        }
+        network->protocolVersionText = "J2602_1_1.0";
+        MasterSheet sheet(SheetRequest{SheetId::MasterSheet, "Master"}, *network, NewDocumentCodec());
+        auto* pair = Find<QGroupBox>(sheet, "j2602");
+        QVERIFY(pair->isEnabled());
+        QVERIFY(!pair->isChecked());
+        pair->setChecked(true);
+        auto* tolerance = Find<QLineEdit>(sheet, "tolerancePercent");
+        ShowPageOf(sheet, tolerance);
+        Replace(tolerance, QStringLiteral("12.5"));
+        QTest::keyClick(tolerance, Qt::Key_Return);
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        QCOMPARE(network->maxHeaderBits, 48);
+        QCOMPARE(network->masterTolerancePercent, 12.5);
     }
 
     void theRegistryOpensKnownSheetsThroughTheRunner()
