@@ -46,6 +46,7 @@ NAttPage1::NAttPage1(const LinNetwork& network, const TextCodec& codec, QWidget*
     layout->addLayout(m_fields);
     layout->addWidget(responseGroup);
     layout->addWidget(m_faultGroup);
+    layout->addStretch();
 }
 
 void NAttPage1::Show(const NodeAttributesForm& form)
