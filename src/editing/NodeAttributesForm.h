@@ -47,7 +47,7 @@ struct NodeAttributesForm {
     std::optional<std::string> wakeupTime;
     std::optional<std::string> powerOnTime;
     // One per unconditional frame, in network order, then the entries of the
-    // slave's list that name no other frame. The checked ones are the
+    // slave's list that name no unconditional frame or one listed before. The checked ones are the
     // slave's list in the order they stand here: reading puts them in the
     // places the checked frames take, in the order of the list.
     std::vector<ConfigurableFrameChoice> frames;
@@ -59,7 +59,8 @@ struct NodeAttributesForm {
     static constexpr NumberField kVariantField{0xFF, true};
     static constexpr NumberField kMessageIdField{0xFFFF, true};
     static constexpr NumberField kInitialNadField{0xFF, true};
-    // Times and percentages take fractions and saturate at its largest value.
+    // Times and percentages keep their fractions; larger ones than this
+    // field's largest value saturate at it.
     static constexpr NumberField kMillisecondsField{INT_MAX, false};
     // Characters a time or percentage field takes ("0.00056785558246").
     static constexpr int kDecimalLength = 20;
