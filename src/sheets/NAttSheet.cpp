@@ -21,9 +21,9 @@ NAttSheet::NAttSheet(const SheetRequest& request, LinNetwork& network, const Tex
     m_diagnostic->Show(form);
     m_productId->Show(form);
     m_frames->Show(form);
-    SetLin2Enabled(lin::HasLin2Attributes(form.protocol));
+    ShowControlsOf(form.protocol);
     connect(m_diagnostic, &NAttPage1::ProtocolChosen, this,
-            [this](const QString& protocol) { SetLin2Enabled(lin::HasLin2Attributes(protocol.toStdString())); });
+            [this](const QString& protocol) { ShowControlsOf(protocol.toStdString()); });
 }
 
 void NAttSheet::WriteModel()
@@ -36,9 +36,14 @@ void NAttSheet::WriteModel()
     form.Commit(Network(), Request().index);
 }
 
-void NAttSheet::SetLin2Enabled(bool enabled)
+void NAttSheet::ShowControlsOf(const std::string& protocol)
 {
-    m_diagnostic->SetLin2Enabled(enabled);
-    m_productId->SetLin2Enabled(enabled);
-    m_frames->SetLin2Enabled(enabled);
+    const bool lin2 = lin::HasLin2Attributes(protocol);
+    const bool lin21 = NodeAttributesForm::HasLin21Attributes(protocol);
+    m_diagnostic->SetLin21Shown(lin21);
+    m_frames->SetLin21Shown(lin21);
+    m_diagnostic->SetLin2Enabled(lin2);
+    m_productId->SetLin2Enabled(lin2);
+    m_frames->SetLin2Enabled(lin2);
+    m_general->SetJ2602Shown(NodeAttributesForm::HasJ2602Attributes(Network(), protocol));
 }

@@ -8,7 +8,9 @@ class NodeAttP3;
 class NodeGenP;
 
 // Edits a slave: its name and its node attributes. Opening it gives the
-// slave default attributes when it has none; they stay even on Cancel.
+// slave default attributes when it has none; they stay even on Cancel. The
+// sheet shows the controls the chosen protocol has; hidden ones keep their
+// values and are written as they are.
 class NAttSheet : public PropertySheet {
     Q_OBJECT
 
@@ -20,7 +22,7 @@ protected:
     void WriteModel() override;
 
 private:
-    void SetLin2Enabled(bool enabled);
+    void ShowControlsOf(const std::string& protocol);
 
     NodeGenP* m_general;
     NAttPage1* m_diagnostic;

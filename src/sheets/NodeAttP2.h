@@ -5,8 +5,10 @@
 #include <QWidget>
 
 class DigitsEdit;
+class OptionalEdit;
 
-// The "Product ID" page of a slave: supplier, function and variant.
+// The "Product ID" page of a slave: supplier, function and variant (which
+// LIN 2.1 may leave out).
 class NodeAttP2 : public QWidget {
     Q_OBJECT
 
@@ -20,5 +22,5 @@ public:
 private:
     DigitsEdit* m_supplierId;
     DigitsEdit* m_functionId;
-    DigitsEdit* m_variant;
+    OptionalEdit* m_variant;
 };
