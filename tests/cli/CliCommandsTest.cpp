@@ -41,14 +41,14 @@ CommandRun Capture(const std::function<int(std::ostream&, std::ostream&)>& comma
     return run;
 }
 
-CommandRun Check(const std::string& file)
+CommandRun Check(const std::string& file, const std::optional<lin::Dialect>& dialect = std::nullopt)
 {
-    return Capture([&](std::ostream& out, std::ostream& err) { return RunCheck(file, out, err); });
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunCheck(file, dialect, out, err); });
 }
 
-CommandRun Format(const std::string& file, const std::string& output = {})
+CommandRun Format(const std::string& file, const std::string& output = {}, const DialectChoice& choice = {})
 {
-    return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, out, err); });
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, choice, out, err); });
 }
 
 CommandRun Timing(const std::string& file)
