@@ -75,6 +75,31 @@ TEST(DialectConversion, RichNetworkInEveryDialectReadsBackAsConverted)
     }
 }
 
+// Rewritten forms on a network as read, before the tree fills in lengths.
+TEST(DialectConversion, ImpliedLengthsAndAmbiguousAssignNad)
+{
+    const char* const text =
+        "LIN_description_file; LIN_protocol_version = \"2.0\"; LIN_language_version = \"2.0\";\n"
+        "LIN_speed = 19.2 kbps; Nodes { Master: M, 5 ms, 0.1 ms; Slaves: A, B; }\n"
+        "Signals { S: 8, 0, A, M; } Frames { F: 0x30, A { S, 0; } }\n"
+        "Node_attributes { A { LIN_protocol = \"2.0\"; configured_NAD = 5; product_id = 1, 2, 0; }\n"
+        "B { LIN_protocol = \"2.0\"; configured_NAD = 5; product_id = 1, 2, 0; } }\n"
+        "Schedule_tables { T { AssignNAD { 5, 5, 1, 2 } delay 10 ms; F delay 10 ms; } }\n";
+    for (Dialect dialect : {Dialect::Lin21, Dialect::J2602}) {
+        SCOPED_TRACE(lin::DialectName(dialect));
+        auto network = LinNetwork::LoadFromText(text);
+        ASSERT_TRUE(network->messages.Empty()) << FormatMessage(network->messages[0]);
+        const std::vector<ConversionLoss> losses = ConvertToDialect(*network, dialect);
+        EXPECT_EQ(dialect == Dialect::Lin21 ? 8 : 0, network->frames[0]->length);
+        // Both slaves fit the four numbers: LIN 2.1 cannot name one.
+        EXPECT_EQ(dialect == Dialect::Lin21 ? "Schedule table T, entry 1: AssignNAD with numbers that fit no single "
+                                              "slave is not in LIN 2.1\n"
+                                            : "",
+                  LossLines(losses));
+        EXPECT_EQ(dialect == Dialect::Lin21 ? 1u : 2u, network->scheduleTables[0]->entries.size());
+    }
+}
+
 // The entities removed on the way whose name no listed record mentions.
 std::string UnlistedRemovals(const std::vector<Difference>& differences, const std::vector<std::string>& listed)
 {
