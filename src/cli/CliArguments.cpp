@@ -29,19 +29,30 @@ struct CommandSyntax {
     bool takesOutput;  // -o OUT
     bool takesJson;    // --json
     bool needsJson;
+    bool takesDialect;  // --dialect D
+    bool takesForce;    // --force
 };
 
 const std::vector<CommandSyntax>& Commands()
 {
     static const std::vector<CommandSyntax> commands = {
-        {"check", CliRequest::Action::Check, {"FILE"}, false, false, false},
-        {"format", CliRequest::Action::Format, {"FILE"}, true, false, false},
-        {"timing", CliRequest::Action::Timing, {"FILE"}, false, false, false},
-        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false, false, false},
-        {"diff", CliRequest::Action::Diff, {"FILE", "FILE"}, false, true, false},
-        {"export", CliRequest::Action::Export, {"FILE"}, false, true, true},
+        {"check", CliRequest::Action::Check, {"FILE"}, false, false, false, true, false},
+        {"format", CliRequest::Action::Format, {"FILE"}, true, false, false, true, true},
+        {"timing", CliRequest::Action::Timing, {"FILE"}, false, false, false, false, false},
+        {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false, false, false, false, false},
+        {"diff", CliRequest::Action::Diff, {"FILE", "FILE"}, false, true, false, false, false},
+        {"export", CliRequest::Action::Export, {"FILE"}, false, true, true, false, false},
     };
     return commands;
+}
+
+// "2.0, 2.1, 2.2, iso17987, j2602"
+std::string DialectNames()
+{
+    std::string names;
+    for (lin::Dialect dialect : lin::Dialects())
+        names += std::string(names.empty() ? "" : ", ") + lin::DialectName(dialect);
+    return names;
 }
 
 // "more than one FRAME", or "more than two FILEs" where the last two
@@ -70,6 +81,16 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
                 return Refused("-o needs a file name");
             request.output = arguments[++i];
             outputSeen = true;
+        } else if (command.takesDialect && argument == "--dialect") {
+            if (request.dialect)
+                return Refused("--dialect given twice");
+            if (i + 1 >= arguments.size())
+                return Refused("--dialect needs one of " + DialectNames());
+            request.dialect = lin::ParseDialect(arguments[++i]);
+            if (!request.dialect)
+                return Refused("unknown dialect " + arguments[i] + ", not one of " + DialectNames());
+        } else if (command.takesForce && argument == "--force") {
+            request.force = true;
         } else if (command.takesJson && argument == "--json") {
             request.json = true;
         } else if (IsOption(argument)) {
@@ -86,6 +107,8 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
         return Refused(std::string("missing ") + command.positionals[positionals.size()] + " for " + name);
     if (command.needsJson && !request.json)
         return Refused(name + " needs --json");
+    if (request.force && !request.dialect)
+        return Refused("--force needs --dialect");
     request.file = positionals.front();
     if (positionals.size() > 1)
         (command.action == CliRequest::Action::Layout ? request.frame : request.newFile) = positionals[1];

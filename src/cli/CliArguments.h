@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/LinDialect.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,16 +11,19 @@ struct CliRequest {
     enum class Action { Help, Version, Check, Format, Timing, Layout, Diff, Export, UsageError };
 
     Action action = Action::UsageError;
-    std::string file;     // diff: the older file
-    std::string newFile;  // diff: the newer file
-    std::string output;   // format -o OUT; empty: standard output
-    std::string frame;    // layout FRAME
-    bool json = false;    // diff --json, export --json
-    std::string problem;  // why the command line was refused (UsageError)
+    std::string file;                     // diff: the older file
+    std::string newFile;                  // diff: the newer file
+    std::string output;                   // format -o OUT; empty: standard output
+    std::string frame;                    // layout FRAME
+    bool json = false;                    // diff --json, export --json
+    std::optional<lin::Dialect> dialect;  // check and format --dialect D
+    bool force = false;                   // format --force: write despite losses
+    std::string problem;                  // why the command line was refused (UsageError)
 };
 
 // Reads the arguments that follow the program name:
-//   check FILE | format FILE [-o OUT] | timing FILE | layout FILE FRAME
+//   check [--dialect D] FILE | format [--dialect D [--force]] FILE [-o OUT]
+//   | timing FILE | layout FILE FRAME
 //   | diff [--json] OLD NEW | export --json FILE
 //   | --help | --version
 CliRequest ParseArguments(const std::vector<std::string>& arguments);

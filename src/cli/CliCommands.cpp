@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/JsonDocuments.h"
+#include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "validation/FrameLayout.h"
@@ -19,14 +20,22 @@ const std::string kPathSeparator = " / ";
 
 void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": " << reason << "\n"; }
 
-// The network of FILE, read, repaired and prepared as the tree prepares it;
+// The network of FILE, read, repaired, converted to the dialect when one is
+// given (what that lost in losses) and prepared as the tree prepares it;
 // null (with the reason on err) when FILE cannot be read.
-std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline)
+std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                         const std::optional<lin::Dialect>& dialect = std::nullopt,
+                                         std::vector<ConversionLoss>* losses = nullptr)
 {
     LoadResult loaded = LinNetwork::Load(file);
     if (!loaded) {
         Fail(err, loaded.error);
         return nullptr;
+    }
+    if (dialect) {
+        std::vector<ConversionLoss> lost = ConvertToDialect(*loaded.network, *dialect);
+        if (losses)
+            *losses = std::move(lost);
     }
     outline = PrepareTreeOutline(*loaded.network);
     return std::move(loaded.network);
@@ -53,18 +62,24 @@ std::string WithoutFinalSeparator(std::string path)
 
 std::string UsageText()
 {
-    return std::string("Usage: ") + kProgram + " check FILE\n" + "       " + kProgram + " format FILE [-o OUT]\n" +
-           "       " + kProgram + " timing FILE\n" + "       " + kProgram + " layout FILE FRAME\n" + "       " +
-           kProgram + " diff [--json] OLD NEW\n" + "       " + kProgram + " export --json FILE\n" + "       " +
-           kProgram +
+    return std::string("Usage: ") + kProgram + " check [--dialect D] FILE\n" + "       " + kProgram +
+           " format [--dialect D [--force]] FILE [-o OUT]\n" + "       " + kProgram + " timing FILE\n" + "       " +
+           kProgram + " layout FILE FRAME\n" + "       " + kProgram + " diff [--json] OLD NEW\n" + "       " +
+           kProgram + " export --json FILE\n" + "       " + kProgram +
            " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
            "        every item the consistency checks mark red, as \"path: reasons\".\n"
            "        Exit status 0 when nothing was listed, 1 when something was.\n"
+           "        With --dialect D, first what a conversion to D would lose, then\n"
+           "        the checks of the converted network.\n"
            "format  Reads FILE and writes it in the editor's layout: to standard\n"
            "        output with LF line ends, or with -o to OUT as the editor saves.\n"
            "        Records the text cannot hold are named on standard error.\n"
+           "        With --dialect D (2.0, 2.1, 2.2, iso17987, j2602) the network is\n"
+           "        converted to that LDF version first; what the version cannot\n"
+           "        hold is named on standard error, and then nothing is written and\n"
+           "        the exit status is 1, unless --force is given.\n"
            "timing  Reads FILE and prints per schedule table its cycle time and bus\n"
            "        load, and per entry its frame time and the headroom of its slot.\n"
            "layout  Reads FILE and prints the bits of FRAME (MasterReq and SlaveResp\n"
@@ -92,9 +107,9 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         out << VersionText();
         return kExitSuccess;
     case CliRequest::Action::Check:
-        return RunCheck(request.file, out, err);
+        return RunCheck(request.file, request.dialect, out, err);
     case CliRequest::Action::Format:
-        return RunFormat(request.file, request.output, out, err);
+        return RunFormat(request.file, request.output, {request.dialect, request.force}, out, err);
     case CliRequest::Action::Timing:
         return RunTiming(request.file, out, err);
     case CliRequest::Action::Layout:
@@ -111,24 +126,39 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
     return kExitFailure;
 }
 
-int RunCheck(const std::string& file, std::ostream& out, std::ostream& err)
+int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect, std::ostream& out, std::ostream& err)
 {
     TreeOutline outline;
-    const auto network = LoadPrepared(file, err, outline);
+    std::vector<ConversionLoss> losses;
+    const auto network = LoadPrepared(file, err, outline, dialect, &losses);
     if (!network)
         return kExitFailure;
-    const std::vector<std::string> lines = CheckReport(network->messages, outline);
+    std::vector<std::string> lines = CheckReport(network->messages, outline);
+    // A loss counts as a finding of that version, listed before the others.
+    std::vector<std::string> lossLines;
+    for (const ConversionLoss& loss : losses)
+        lossLines.push_back(FormatLoss(loss));
+    lines.insert(lines.begin(), lossLines.begin(), lossLines.end());
     for (const std::string& line : lines)
         out << line << "\n";
     return lines.empty() ? kExitSuccess : kExitFindings;
 }
 
-int RunFormat(const std::string& file, const std::string& output, std::ostream& out, std::ostream& err)
+int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
+              std::ostream& err)
 {
     TreeOutline outline;
-    const auto network = LoadPrepared(file, err, outline);
+    std::vector<ConversionLoss> losses;
+    const auto network = LoadPrepared(file, err, outline, choice.dialect, &losses);
     if (!network)
         return kExitFailure;
+    // Nothing of what the version cannot hold is dropped unasked.
+    for (const ConversionLoss& loss : losses)
+        err << kProgram << ": lost: " << FormatLoss(loss) << "\n";
+    if (!losses.empty() && !choice.force) {
+        Fail(err, "nothing written; --force writes without what is lost");
+        return kExitFindings;
+    }
     // As the editor asks before saving, the records the text loses are named.
     for (const LeftOutRecord& leftOut : RecordsLeftOut(*network))
         err << kProgram << ": not written: " << FormatLeftOut(leftOut) << "\n";

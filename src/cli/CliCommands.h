@@ -11,7 +11,8 @@ struct TreeOutline;
 
 // Exit statuses: scripts rely on them.
 constexpr int kExitSuccess = 0;   // done; check found nothing
-constexpr int kExitFindings = 1;  // check printed messages or red items; diff found differences
+constexpr int kExitFindings = 1;  // check printed messages or red items; diff found differences;
+                                  // format --dialect would lose records
 constexpr int kExitFailure = 2;   // usage error, unreadable FILE, OUT not written
 
 // The text of --help; a usage error shows it after the problem.
@@ -21,11 +22,23 @@ std::string VersionText();
 // Carries out a parsed command line; output goes to out, reasons to err.
 int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err);
 
-// check FILE: the load's messages, then every red item of the tree.
-int RunCheck(const std::string& file, std::ostream& out, std::ostream& err);
+// check [--dialect D] FILE: what a conversion to D loses, the load's
+// messages, then every red item of the tree (of the converted network).
+int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect, std::ostream& out, std::ostream& err);
+
+// format --dialect D [--force]: the version to write, and whether to write
+// when the conversion loses something.
+struct DialectChoice {
+    std::optional<lin::Dialect> dialect;
+    bool force = false;
+};
+
 // format FILE [-o OUT]: the prepared network as LDF text, to out with LF
-// line ends, or saved to OUT as the editor saves.
-int RunFormat(const std::string& file, const std::string& output, std::ostream& out, std::ostream& err);
+// line ends, or saved to OUT as the editor saves. With a dialect, the
+// network converted to it; its losses go to err first, and without force
+// they stop the command (kExitFindings, nothing written).
+int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
+              std::ostream& err);
 // timing FILE: per schedule table its cycle and bus load, per entry its
 // frame time and headroom (prepared as the tree prepares it, so frames
 // without a length take the default of their id).

@@ -62,7 +62,7 @@ class DialectConverter {
 public:
     DialectConverter(NetworkContent& network, Dialect target)
         : m_net(network), m_target(target), m_features(FeaturesOf(target)),
-          m_notIn(" is not in " + lin::DialectCaption(target))
+          m_sameDialect(lin::DialectOf(network) == target), m_notIn(" is not in " + lin::DialectCaption(target))
     {
     }
 
@@ -74,21 +74,33 @@ public:
         Composite();
         Frames();
         EventTriggeredFrames();
+        // AssignNAD spells out the initial NADs the attributes may lose.
+        std::vector<int> initialNads;
+        for (const auto& attributes : m_net.nodeAttributes)
+            initialNads.push_back(InitialNadOf(*attributes));
         Attributes();
-        ScheduleTables();
+        ScheduleTables(initialNads);
         KeptStatements();
         return std::move(m_losses);
     }
 
 private:
     void Lose(std::string record, const std::string& what) { m_losses.push_back({std::move(record), what + m_notIn}); }
+    void LoseBecause(std::string record, std::string reason)
+    {
+        m_losses.push_back({std::move(record), std::move(reason)});
+    }
 
+    // A network of the dialect keeps its own version texts: an edition
+    // year, a protocol version older than the language.
     void Header()
     {
-        m_net.protocolVersionText = lin::DialectProtocolVersion(m_target);
-        m_net.languageVersionText = lin::DialectLanguageVersion(m_target);
-        m_net.protocolVersion = static_cast<float>(lin::VersionNumber(m_net.protocolVersionText));
-        m_net.languageVersion = static_cast<float>(lin::VersionNumber(m_net.languageVersionText));
+        if (!m_sameDialect) {
+            m_net.protocolVersionText = lin::DialectProtocolVersion(m_target);
+            m_net.languageVersionText = lin::DialectLanguageVersion(m_target);
+            m_net.protocolVersion = static_cast<float>(lin::VersionNumber(m_net.protocolVersionText));
+            m_net.languageVersion = static_cast<float>(lin::VersionNumber(m_net.languageVersionText));
+        }
         if (m_net.channelName && !m_features.lin21) {
             Lose("Header", kw::ChannelName);
             m_net.channelName.reset();
@@ -160,7 +172,8 @@ private:
     {
         const double highestProtocol = lin::VersionNumber(lin::DialectNodeProtocol(m_target));
         for (const auto& attributes : m_net.nodeAttributes) {
-            if (lin::VersionNumber(attributes->protocol) > highestProtocol)
+            // A file of the dialect may well hold a node of a later version.
+            if (!m_sameDialect && lin::VersionNumber(attributes->protocol) > highestProtocol)
                 attributes->protocol = lin::DialectNodeProtocol(m_target);
             if (!m_features.lin21)
                 DropLin21Attributes(*attributes);
@@ -206,20 +219,21 @@ private:
         value = -1;
     }
 
-    void ScheduleTables()
+    void ScheduleTables(const std::vector<int>& initialNads)
     {
         const NameIndex attributesByNode(m_net.nodeAttributes);
         for (const auto& table : m_net.scheduleTables) {
             int position = 0;
             EraseIf(table->entries, [&](const std::unique_ptr<ScheduleEntry>& entry) {
                 const std::string record = "Schedule table " + table->name + ", entry " + std::to_string(++position);
-                return !ConvertEntry(*entry, record, attributesByNode);
+                return !ConvertEntry(*entry, record, attributesByNode, initialNads);
             });
         }
     }
 
     // False when the target cannot hold the entry (a loss listed).
-    bool ConvertEntry(ScheduleEntry& entry, const std::string& record, const NameIndex& attributesByNode)
+    bool ConvertEntry(ScheduleEntry& entry, const std::string& record, const NameIndex& attributesByNode,
+                      const std::vector<int>& initialNads)
     {
         if (IsLin21Command(entry.kind) && !m_features.lin21) {
             const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
@@ -232,7 +246,7 @@ private:
         if (m_features.lin21 && assignNad->nodeName.empty())
             return NameAssignedSlave(*assignNad, record);
         if (!m_features.lin21 && !assignNad->nodeName.empty())
-            return SpellOutAssignNad(*assignNad, record, attributesByNode);
+            return SpellOutAssignNad(*assignNad, record, attributesByNode, initialNads);
         return true;
     }
 
@@ -269,7 +283,8 @@ private:
     }
 
     // Before LIN 2.1, AssignNAD gives the slave's numbers.
-    bool SpellOutAssignNad(AssignNadCommand& command, const std::string& record, const NameIndex& attributesByNode)
+    bool SpellOutAssignNad(AssignNadCommand& command, const std::string& record, const NameIndex& attributesByNode,
+                           const std::vector<int>& initialNads)
     {
         const int position = attributesByNode.FirstPosition(command.nodeName);
         if (position < 0) {
@@ -277,7 +292,7 @@ private:
             return false;
         }
         const NodeAttributes& attributes = *m_net.nodeAttributes[static_cast<std::size_t>(position)];
-        command.initialNad = InitialNadOf(attributes);
+        command.initialNad = initialNads[static_cast<std::size_t>(position)];
         command.newNad = attributes.configuredNad;
         command.supplierId = attributes.supplierId;
         command.functionId = attributes.functionId;
@@ -285,16 +300,21 @@ private:
         return true;
     }
 
+    // What the reader did not know may belong to the file's version only.
     void KeptStatements()
     {
+        if (m_sameDialect)
+            return;
         for (const KeptStatement& statement : m_net.keptStatements)
-            Lose("Statement " + StatementKeyword(statement.text), "a statement this editor does not read");
+            LoseBecause("Statement " + StatementKeyword(statement.text),
+                        "not read, so not converted to " + lin::DialectCaption(m_target));
         m_net.keptStatements.clear();
     }
 
     NetworkContent& m_net;
     const Dialect m_target;
     const DialectFeatures m_features;
+    const bool m_sameDialect;
     const std::string m_notIn;
     std::vector<ConversionLoss> m_losses;
 };
@@ -311,7 +331,5 @@ std::vector<ConversionLoss> ConversionLosses(const NetworkContent& network, Dial
 
 std::vector<ConversionLoss> ConvertToDialect(NetworkContent& network, Dialect target)
 {
-    if (lin::DialectOf(network) == target)
-        return {};
     return DialectConverter(network, target).Run();
 }

@@ -22,5 +22,5 @@ std::vector<ConversionLoss> ConversionLosses(const NetworkContent& network, lin:
 // forms the dialect writes (AssignNAD, frame lengths, product id, node
 // protocols) and nothing the dialect cannot hold. Returns what was lost, the
 // same list ConversionLosses gives. A network already of the dialect keeps
-// everything.
+// its version texts and the statements the reader kept unread.
 std::vector<ConversionLoss> ConvertToDialect(NetworkContent& network, lin::Dialect target);

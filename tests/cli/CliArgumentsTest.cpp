@@ -46,6 +46,19 @@ TEST(ParseArguments, DiffTakesTwoFilesAndExportJson)
     EXPECT_EQ("a.ldf", exported.file);
 }
 
+TEST(ParseArguments, CheckAndFormatTakeADialect)
+{
+    const CliRequest format = ParseArguments({"format", "--dialect", "iso17987", "a.ldf", "--force", "-o", "b.ldf"});
+    EXPECT_EQ(Action::Format, format.action) << format.problem;
+    EXPECT_EQ(lin::Dialect::Iso17987, format.dialect);
+    EXPECT_TRUE(format.force);
+    EXPECT_EQ("b.ldf", format.output);
+    const CliRequest check = ParseArguments({"check", "a.ldf", "--dialect", "2.0"});
+    EXPECT_EQ(lin::Dialect::Lin20, check.dialect);
+    EXPECT_FALSE(check.force);
+    EXPECT_FALSE(ParseArguments({"check", "a.ldf"}).dialect);
+}
+
 TEST(ParseArguments, RefusesWithTheReason)
 {
     const struct {
@@ -72,6 +85,12 @@ TEST(ParseArguments, RefusesWithTheReason)
         {{"diff", "-o", "c.ldf", "a.ldf", "b.ldf"}, "unknown option -o for diff"},
         {{"export", "a.ldf"}, "export needs --json"},
         {{"check", "--json", "a.ldf"}, "unknown option --json for check"},
+        {{"format", "--dialect", "2.2A", "a.ldf"}, "unknown dialect 2.2A, not one of 2.0, 2.1, 2.2, iso17987, j2602"},
+        {{"check", "a.ldf", "--dialect"}, "--dialect needs one of 2.0, 2.1, 2.2, iso17987, j2602"},
+        {{"check", "--dialect", "2.0", "--dialect", "2.1", "a.ldf"}, "--dialect given twice"},
+        {{"format", "--force", "a.ldf"}, "--force needs --dialect"},
+        {{"check", "--dialect", "2.0", "--force", "a.ldf"}, "unknown option --force for check"},
+        {{"timing", "--dialect", "2.0", "a.ldf"}, "unknown option --dialect for timing"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));

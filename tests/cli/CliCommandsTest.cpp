@@ -41,14 +41,14 @@ CommandRun Capture(const std::function<int(std::ostream&, std::ostream&)>& comma
     return run;
 }
 
-CommandRun Check(const std::string& file)
+CommandRun Check(const std::string& file, const std::optional<lin::Dialect>& dialect = std::nullopt)
 {
-    return Capture([&](std::ostream& out, std::ostream& err) { return RunCheck(file, out, err); });
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunCheck(file, dialect, out, err); });
 }
 
-CommandRun Format(const std::string& file, const std::string& output = {})
+CommandRun Format(const std::string& file, const std::string& output = {}, const DialectChoice& choice = {})
 {
-    return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, out, err); });
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, choice, out, err); });
 }
 
 CommandRun Timing(const std::string& file)
@@ -109,6 +109,15 @@ TEST(RunCheck, UnreadableFileGivesTheReasonOnly)
     EXPECT_EQ(kExitFailure, run.status);
     EXPECT_EQ("", run.out);
     EXPECT_EQ("duvazadi-cli: Cannot open the file " + missing + "\n", run.err);
+}
+
+TEST(RunCheck, DialectListsTheLossesFirstAndCountsThemAsFindings)
+{
+    const CommandRun run = Check(Fixture("dialects/rich.ldf"), lin::Dialect::Lin20);
+    EXPECT_EQ(kExitFindings, run.status);
+    EXPECT_EQ(0u, run.out.find("Header: Channel_name is not in LIN 2.0\n")) << run.out;
+    EXPECT_NE(std::string::npos, run.out.find("\nNode attributes of LSM: initial_NAD is not in LIN 2.0\n")) << run.out;
+    EXPECT_EQ(kExitSuccess, Check(Fixture("writer/new-network.written.ldf"), lin::Dialect::Lin21).status);
 }
 
 TEST(RunTiming, PrintsTableFiguresThenEntries)
@@ -180,6 +189,32 @@ TEST(RunFormat, OutputIntoAMissingFolderFailsAndLeavesNoFile)
     EXPECT_EQ("duvazadi-cli: Cannot save " + output + ": the folder " + (folder / "missing") + " does not exist\n",
               run.err);
     EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(RunFormat, DialectWithLossesWritesOnlyWhenForced)
+{
+    const struct {
+        const char* file;
+        DialectChoice choice;
+        int status;
+        bool written;
+    } cases[] = {
+        {"dialects/rich.ldf", {lin::Dialect::Lin20, false}, kExitFindings, false},
+        {"dialects/rich.ldf", {lin::Dialect::Lin20, true}, kExitSuccess, true},
+        {"writer/new-network.written.ldf", {lin::Dialect::Lin21, false}, kExitSuccess, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.choice.force ? " --force" : ""));
+        ScratchFolder folder;
+        const CommandRun run = Format(Fixture(c.file), folder / "out.ldf", c.choice);
+        EXPECT_EQ(c.status, run.status) << run.err;
+        EXPECT_EQ(c.written, !folder.Entries().empty());
+        const bool lossesNamed =
+            run.err.find("duvazadi-cli: lost: Node attributes of LSM: initial_NAD") != std::string::npos;
+        EXPECT_EQ(c.file == std::string("dialects/rich.ldf"), lossesNamed) << run.err;
+    }
+    const CommandRun text = Format(Fixture("writer/new-network.written.ldf"), {}, {lin::Dialect::Lin21, false});
+    EXPECT_NE(std::string::npos, text.out.find("LIN_language_version = \"2.1\";\n")) << text.out;
 }
 
 TEST(RunFormat, UnreadableFileWritesNothing)

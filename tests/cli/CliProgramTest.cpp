@@ -52,7 +52,8 @@ TEST(CliProgram, HelpAndVersionGoToStandardOutput)
 
 TEST(CliProgram, UsageErrorsExitWithTwoAndExplainOnStandardError)
 {
-    for (const char* arguments : {"", "--frobnicate", "check", "format x.ldf -o", "lint x.ldf"}) {
+    for (const char* arguments :
+         {"", "--frobnicate", "check", "format x.ldf -o", "lint x.ldf", "format --dialect 1.3 x.ldf"}) {
         SCOPED_TRACE(arguments);
         const ProgramRun run = RunProgram(arguments);
         EXPECT_EQ(2, run.status);

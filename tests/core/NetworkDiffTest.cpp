@@ -11,21 +11,6 @@
 
 namespace {
 
-std::unique_ptr<LinNetwork> Prepared(std::unique_ptr<LinNetwork> network)
-{
-    if (network)
-        PrepareTreeOutline(*network);
-    return network;
-}
-
-std::string DifferenceLines(const std::vector<Difference>& differences)
-{
-    std::string lines;
-    for (const Difference& difference : differences)
-        lines += difference.Text() + "\n";
-    return lines;
-}
-
 TEST(CompareNetworks, NamesEachChangeInTheTreesOrderAndNoLayout)
 {
     const std::string dir = TestDataDir() + "/diff/";

@@ -1,10 +1,14 @@
 #include "TestFiles.h"
+#include "compare/NetworkDiff.h"
+#include "model/LinNetwork.h"
+#include "validation/TreeOutline.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -19,11 +23,6 @@ std::string ReadFileBytes(const std::string& path)
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
-}
-
-static bool EndsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::vector<std::string> LdfFilesIn(const std::string& dir)
@@ -143,4 +142,34 @@ std::vector<std::string> FormattedMessages(const MessageLog& log)
     for (const Message& message : log)
         texts.push_back(FormatMessage(message));
     return texts;
+}
+
+std::vector<std::string> AddedMessages(const MessageLog& firstLoad, const MessageLog& reopened)
+{
+    std::map<std::string, int> earlier;
+    for (const Message& message : firstLoad)
+        ++earlier[message.text];
+    std::vector<std::string> added;
+    for (const Message& message : reopened) {
+        const bool subscriberHint = message.text == "Count of parameters incorrect" ||
+                                    message.text.rfind("Warning: Subscriber not here:", 0) == 0;
+        if (!subscriberHint && --earlier[message.text] < 0)
+            added.push_back(FormatMessage(message));
+    }
+    return added;
+}
+
+std::unique_ptr<LinNetwork> Prepared(std::unique_ptr<LinNetwork> network)
+{
+    if (network)
+        PrepareTreeOutline(*network);
+    return network;
+}
+
+std::string DifferenceLines(const std::vector<Difference>& differences)
+{
+    std::string lines;
+    for (const Difference& difference : differences)
+        lines += difference.Text() + "\n";
+    return lines;
 }

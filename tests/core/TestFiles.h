@@ -3,8 +3,12 @@
 #include "model/MessageLog.h"
 #include <filesystem>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class LinNetwork;
+struct Difference;
 
 // Access to the fixture folder and the third-party corpus beside the checkout.
 std::string TestDataDir();
@@ -48,3 +52,13 @@ private:
 };
 // The messages of a log as the user reads them, one text per message.
 std::vector<std::string> FormattedMessages(const MessageLog& log);
+// The messages of reopened a saved text whose text no message of the first
+// load had (each earlier message excuses one). A signal whose subscribers
+// were all purged (they were no nodes) has no form the reader takes without
+// a hint, so its two hints never count.
+std::vector<std::string> AddedMessages(const MessageLog& firstLoad, const MessageLog& reopened);
+
+// The network prepared as the tree prepares it; null stays null.
+std::unique_ptr<LinNetwork> Prepared(std::unique_ptr<LinNetwork> network);
+// The differences as the diff command prints them, one line each.
+std::string DifferenceLines(const std::vector<Difference>& differences);
