@@ -5,7 +5,6 @@
 #include "model/NameIndex.h"
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
-#include "validation/CheckRules.h"
 
 #include <utility>
 

@@ -10,6 +10,19 @@
 
 // Records that describe what is sent on the bus and when.
 
+// The length a frame without one takes from its id: 2 bytes up to id 31, 4
+// up to 47, 8 up to 63; 0 (no length) for any other id.
+inline int DefaultFrameLength(int frameId)
+{
+    if (frameId >= 0 && frameId <= 31)
+        return 2;
+    if (frameId >= 32 && frameId <= 47)
+        return 4;
+    if (frameId >= 48 && frameId <= 63)
+        return 8;
+    return 0;
+}
+
 struct LinFrame {
     LinFrame() = default;
     virtual ~LinFrame() = default;
