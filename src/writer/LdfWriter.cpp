@@ -372,30 +372,39 @@ private:
         m_text += "}\n\n";
     }
 
+    // A section LIN 2.1 tools may go without is left out of their text when
+    // it holds no entry; LIN 2.0 text always has it.
+    void OptionalSection(const char* keyword, const std::string& entries, bool entriesEndLines)
+    {
+        if (entries.empty() && m_net.HasLin21Syntax())
+            return;
+        m_text += std::string(keyword) + " {" + (entriesEndLines ? "\n" + entries : entries + "\n") + "}\n\n";
+    }
+
     void SporadicFrames()
     {
-        m_text += std::string(kw::SporadicFrames) + " {";
+        std::string entries;
         for (const auto& frame : m_net.sporadicFrames)
             if (m_written.Writes(*frame))
-                m_text += "\n\t" + frame->name + ": " + Join(m_written.Frames(frame->frameNames), ", ") + ";";
-        m_text += "\n}\n\n";
+                entries += "\n\t" + frame->name + ": " + Join(m_written.Frames(frame->frameNames), ", ") + ";";
+        OptionalSection(kw::SporadicFrames, entries, false);
     }
 
     void EventTriggeredFrames()
     {
-        m_text += std::string(kw::EventTriggeredFrames) + " {";
+        std::string entries;
         for (const auto& frame : m_net.eventTriggeredFrames) {
             if (!m_written.Writes(*frame))
                 continue;
-            m_text += "\n\t" + frame->name + ": ";
+            entries += "\n\t" + frame->name + ": ";
             if (!frame->collisionTable.empty())
-                m_text += frame->collisionTable + ", ";
-            m_text += Int(frame->frameId);
+                entries += frame->collisionTable + ", ";
+            entries += Int(frame->frameId);
             for (const std::string& name : m_written.Frames(frame->frameNames))
-                m_text += ", " + name;
-            m_text += ";";
+                entries += ", " + name;
+            entries += ";";
         }
-        m_text += "\n}\n\n";
+        OptionalSection(kw::EventTriggeredFrames, entries, false);
     }
 
     void DiagnosticFrames()
@@ -586,37 +595,37 @@ private:
 
     void EncodingTypes()
     {
-        m_text += std::string(kw::SignalEncodingTypes) + " {\n";
+        std::string entries;
         for (const auto& type : m_net.encodingTypes) {
             if (!m_written.IsEncoding(type->name))
                 continue;
-            m_text += "\t" + type->name + " {\n";
+            entries += "\t" + type->name + " {\n";
             for (const auto& value : type->logicalValues)
-                m_text += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
-                          Quoted(value->text) + ";\n";
+                entries += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
+                           Quoted(value->text) + ";\n";
             for (const auto& range : type->physicalRanges)
-                m_text += std::string("\t\t") + kw::PhysicalValue + ", " + Int(range->min) + ", " + Int(range->max) +
-                          ", " + FormatLdfFloat(range->scale) + ", " + FormatLdfFloat(range->offset) + ", " +
-                          Quoted(range->text) + ";\n";
+                entries += std::string("\t\t") + kw::PhysicalValue + ", " + Int(range->min) + ", " + Int(range->max) +
+                           ", " + FormatLdfFloat(range->scale) + ", " + FormatLdfFloat(range->offset) + ", " +
+                           Quoted(range->text) + ";\n";
             for (int i = 0; i < type->bcdCount; ++i)
-                m_text += std::string("\t\t") + kw::BcdValue + ";\n";
+                entries += std::string("\t\t") + kw::BcdValue + ";\n";
             for (int i = 0; i < type->asciiCount; ++i)
-                m_text += std::string("\t\t") + kw::AsciiValue + ";\n";
-            m_text += "\t}\n";
+                entries += std::string("\t\t") + kw::AsciiValue + ";\n";
+            entries += "\t}\n";
         }
-        m_text += "}\n\n";
+        OptionalSection(kw::SignalEncodingTypes, entries, true);
     }
 
     void Representations()
     {
         // LIN 2.1 tools know the singular keyword only.
-        m_text += std::string(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations) + " {\n";
+        std::string entries;
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
             if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
-                m_text += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
+                entries += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
         }
-        m_text += "}\n\n";
+        OptionalSection(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations, entries, true);
     }
 
     const LinNetwork& m_net;
