@@ -7,8 +7,6 @@
 #include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
-#include <algorithm>
-
 namespace {
 
 // Longer than any speed a user types ("10.41666").
@@ -57,13 +55,11 @@ void CommitSpeed(float& kbps, const std::string& typed)
         kbps = value;
 }
 
-std::optional<std::string> QuotableText(const std::optional<std::string>& text)
+std::optional<std::string> QuotableOptional(const std::optional<std::string>& text)
 {
     if (!text)
         return std::nullopt;
-    std::string kept = *text;
-    kept.erase(std::remove_if(kept.begin(), kept.end(), [](char c) { return c == '"' || IsLineEnd(c); }), kept.end());
-    return kept;
+    return QuotableText(*text);
 }
 
 }  // namespace
@@ -102,8 +98,8 @@ void NetworkForm::Commit(LinNetwork& network) const
     CommitVersion(network.protocolVersion, network.protocolVersionText, protocolVersion);
     CommitVersion(network.languageVersion, network.languageVersionText, languageVersion);
     CommitSpeed(network.speedKbps, speed);
-    network.channelName = QuotableText(channelName);
-    network.fileRevision = QuotableText(fileRevision);
+    network.channelName = QuotableOptional(channelName);
+    network.fileRevision = QuotableOptional(fileRevision);
     network.byteOrder = byteOrder;
 }
 

@@ -11,6 +11,7 @@
 #include "model/StandardDiagnostics.h"
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
+#include "reader/TextScanner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,7 @@ std::string JoinNumbers(const std::vector<Number>& numbers, const char* separato
     return Join(items, separator);
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) { return "\"" + QuotableText(text) + "\""; }
 
 std::string Number(double value) { return FormatShortestNumber(value); }
 
@@ -755,6 +756,13 @@ private:
 std::vector<LeftOutRecord> RecordsLeftOut(const LinNetwork& network) { return LeftOutFinder(network).Find(); }
 
 std::string FormatLeftOut(const LeftOutRecord& leftOut) { return leftOut.record + ": " + leftOut.reason; }
+
+std::string QuotableText(const std::string& text)
+{
+    std::string kept = text;
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [](char c) { return c == '"' || IsLineEnd(c); }), kept.end());
+    return kept;
+}
 
 bool IsWritableName(const std::string& name)
 {

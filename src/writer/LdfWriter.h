@@ -35,6 +35,10 @@ std::string FormatLeftOut(const LeftOutRecord& leftOut);
 // "/2" make "E//2"); the writer leaves its record out.
 bool IsWritableName(const std::string& name);
 
+// A text as a quoted statement can hold it: without the double quotes and
+// line ends that would end it early.
+std::string QuotableText(const std::string& text);
+
 // Text-mode line ends: every LF becomes CR LF, except an LF that already
 // follows a CR (the header comment keeps its lines as CR LF pairs).
 std::string ToCrLfLineEnds(const std::string& text);

@@ -212,6 +212,16 @@ TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
     EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
 }
 
+TEST(LdfWriter, QuotedTextsLeaveOutWhatWouldEndThemEarly)
+{
+    auto network = LinNetwork::CreateDefault();
+    network->channelName = "Door \"A\"\r\n";
+    Append(network->encodingTypes, "Lamp").AddLogicalValue(0, "say \"off\"");
+    const std::string text = network->BuildLdfText();
+    EXPECT_TRUE(Contains(text, "Channel_name = \"Door A\";\n"));
+    EXPECT_TRUE(Contains(text, "logical_value, 0, \"say off\";\n"));
+}
+
 TEST(LdfWriter, NetworkWithoutSlavesHasNoSlavesLine)
 {
     auto network = LinNetwork::CreateDefault();
