@@ -19,8 +19,6 @@ constexpr int kLastNad = 127;
 constexpr int kFullByte = 0xFF;
 // The model's mark of a value the file did not give.
 constexpr double kNotGiven = -1;
-// The version the node attributes of LIN 2.1 come after.
-constexpr double kLin20 = 2.0;
 // A product id without variant holds two values.
 constexpr int kProductIdWithoutVariant = 2;
 constexpr int kFullProductId = 3;
@@ -135,17 +133,10 @@ std::vector<std::string> NodeAttributesForm::PublishedSignals(const LinNetwork& 
     return published;
 }
 
-bool NodeAttributesForm::HasLin21Attributes(const std::string& protocol)
-{
-    return lin::VersionNumber(protocol) > kLin20;
-}
-
 bool NodeAttributesForm::HasJ2602Attributes(const LinNetwork& network, const std::string& protocol)
 {
-    const auto isJ2602 = [](const std::string& version) {
-        return lin::IsNamedVersion(version) && StartsWith(version, lin::kJ2602VersionPrefix);
-    };
-    return isJ2602(protocol) || isJ2602(network.protocolVersionText) || isJ2602(network.languageVersionText);
+    return lin::IsJ2602Version(protocol) || lin::IsJ2602Version(network.protocolVersionText) ||
+           lin::IsJ2602Version(network.languageVersionText);
 }
 
 NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
@@ -175,7 +166,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     form.powerOnTime = GivenTime(a.powerOnTimeMs);
 
     // Frames the user checks are listed the way the node's version lists them.
-    const bool byNameAlone = HasLin21Attributes(a.protocol);
+    const bool byNameAlone = lin::HasLin21Attributes(a.protocol);
     for (const auto& frame : network.frames) {
         ConfigurableFrameChoice choice{frame->name};
         choice.hasMessageId = !byNameAlone;

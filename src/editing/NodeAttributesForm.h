@@ -73,11 +73,7 @@ struct NodeAttributesForm {
     // The signals the node publishes: those that can report its fault state.
     static std::vector<std::string> PublishedSignals(const LinNetwork& network, const std::string& node);
 
-    // Which attributes a node of the protocol has besides those of LIN 2.0:
-    // initial NAD, fault state signals, N_As/N_Cr timeouts and frames listed
-    // by name from LIN 2.1 on; the J2602 times for a J2602 node or any node
-    // of a J2602 network.
-    static bool HasLin21Attributes(const std::string& protocol);
+    // The J2602 times belong to a J2602 node or any node of a J2602 network.
     static bool HasJ2602Attributes(const LinNetwork& network, const std::string& protocol);
 
     // Gives the slave default attributes when it has none; they stay even

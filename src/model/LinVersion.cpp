@@ -102,6 +102,8 @@ int MajorVersion(const std::string& text) { return static_cast<int>(VersionNumbe
 
 bool HasLin2Attributes(const std::string& protocol) { return MajorVersion(protocol) >= 2; }
 
+bool HasLin21Attributes(const std::string& protocol) { return VersionNumber(protocol) > kLin20; }
+
 bool IsLin20OrOlder(const std::string& text) { return !IsNamedVersion(text) && VersionNumber(text) <= kLin20; }
 
 bool ShowsVersionText(const std::string& text, float number)

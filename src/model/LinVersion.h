@@ -60,6 +60,9 @@ int MajorVersion(const std::string& text);
 // The LIN 2 node attributes (NAD, product id, response error, P2/ST min,
 // configurable frames) apply from protocol 2 on ("2.0", not "1.3").
 bool HasLin2Attributes(const std::string& protocol);
+// Initial NAD, fault state signals, the N_As/N_Cr timeouts and frames listed
+// by name alone apply from protocol 2.1 on.
+bool HasLin21Attributes(const std::string& protocol);
 
 // True for a version the LIN 2.0 format already knew: a number up to 2.0.
 // Everything written for such a version keeps the LIN 2.0 layout.

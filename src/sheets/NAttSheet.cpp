@@ -39,7 +39,7 @@ void NAttSheet::WriteModel()
 void NAttSheet::ShowControlsOf(const std::string& protocol)
 {
     const bool lin2 = lin::HasLin2Attributes(protocol);
-    const bool lin21 = NodeAttributesForm::HasLin21Attributes(protocol);
+    const bool lin21 = lin::HasLin21Attributes(protocol);
     m_diagnostic->SetLin21Shown(lin21);
     m_frames->SetLin21Shown(lin21);
     m_diagnostic->SetLin2Enabled(lin2);

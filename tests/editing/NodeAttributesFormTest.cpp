@@ -5,6 +5,7 @@
 #include "editing/NodeAttributesForm.h"
 #include "NetworkFixtures.h"
 #include "TestFiles.h"
+#include "model/LinVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -167,7 +168,7 @@ TEST(NodeAttributesForm, ControlsFollowTheProtocolAndTheNetwork)
         {"ISO17987:2016", true, false}, {"J2602_1_1.0", false, true}, {"J2602_1_2.0", true, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(NodeAttributesForm::HasLin21Attributes(c.protocol), c.lin21) << c.protocol;
+        EXPECT_EQ(lin::HasLin21Attributes(c.protocol), c.lin21) << c.protocol;
         EXPECT_EQ(NodeAttributesForm::HasJ2602Attributes(*n, c.protocol), c.j2602) << c.protocol;
     }
     n->languageVersionText = "J2602_3_1.0";
