@@ -275,6 +275,7 @@ TEST(LineEnds, TextModeAddsCrOnlyWhereMissing)
 {
     EXPECT_EQ("\r\na\r\nb\r\nc\r\r\n", ToCrLfLineEnds("\na\nb\r\nc\r\r\n"));
     EXPECT_EQ("a\nb\n\r", ToLfLineEnds("a\r\nb\n\r"));
+    EXPECT_EQ("a\nb\r c\n", ToLfLineEnds("a\r\r\nb\r c\r\n"));
 }
 
 }  // namespace
