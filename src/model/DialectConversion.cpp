@@ -187,6 +187,10 @@ private:
         // The variant the two-value form leaves out is written as 0.
         if (attributes.productIdCount == 2)
             attributes.productIdCount = 3;
+        if (!lin::IsNodeAddress(attributes.configuredNad, false)) {
+            Lose(record, std::string(kw::ConfiguredNad) + " " + std::to_string(attributes.configuredNad));
+            attributes.configuredNad = NodeAttributes().configuredNad;
+        }
         DropValue(record, kw::InitialNad, attributes.initialNad);
         if (!attributes.faultStateSignals.empty())
             Lose(record, kw::FaultStateSignals);

@@ -192,10 +192,7 @@ private:
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;
         const int nad = ParseInt(value);
-        // LIN 2.1 files are kept whatever byte they give (0xFF marks an
-        // unassigned node in some); LIN 2.0 knows slave addresses only.
-        const bool inRange = m_net.HasLin21Syntax() ? nad >= 0 && nad <= 0xFF : nad >= 1 && nad <= 127;
-        if (!inRange)
+        if (!lin::IsNodeAddress(nad, m_net.HasLin21Syntax()))
             Report(kNadOutOfRange);
         else
             field = nad;

@@ -108,6 +108,19 @@ public:
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
 
+    // A node address the text's version cannot hold would be refused on
+    // reading: the configured NAD is written as the one a refused address
+    // leaves, the initial NAD not at all.
+    int WrittenConfiguredNad(const NodeAttributes& attributes) const
+    {
+        return lin::IsNodeAddress(attributes.configuredNad, m_lin21) ? attributes.configuredNad
+                                                                     : NodeAttributes().configuredNad;
+    }
+    bool WritesInitialNad(const NodeAttributes& attributes) const
+    {
+        return attributes.initialNad >= 0 && lin::IsNodeAddress(attributes.initialNad, m_lin21);
+    }
+
     // A schedule entry is written when the file can hold what it names.
     bool Writes(const ScheduleEntry& entry) const
     {
@@ -455,8 +468,8 @@ private:
     void Attributes(const NodeAttributes& attributes)
     {
         m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
-                  ";\n\t\t" + kw::ConfiguredNad + " = " + Int(attributes.configuredNad) + ";\n";
-        if (attributes.initialNad >= 0)
+                  ";\n\t\t" + kw::ConfiguredNad + " = " + Int(m_written.WrittenConfiguredNad(attributes)) + ";\n";
+        if (m_written.WritesInitialNad(attributes))
             Statement(kw::InitialNad, Int(attributes.initialNad));
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
@@ -642,6 +655,8 @@ const char* const kNoLogicalNodes = "no logical nodes";
 const char* const kNoWrittenFrame = "none of its frames is written";
 const char* const kNoSlave = "no slave of that name";
 const char* const kNoMessageId = "named without a message id, which only LIN 2.1 text allows";
+const char* const kNadWrittenAsDefault = "an address the text's LIN version cannot hold, written as 127";
+const char* const kNadLeftOut = "an address the text's LIN version cannot hold";
 const char* const kSecondAttributes = "the slave's first attributes are written instead";
 const char* const kEntryNamesUnwritten = "names no frame or node that is written";
 const char* const kNoEncoding = "its encoding type is not written";
@@ -725,11 +740,22 @@ private:
                 Add("Node attributes of " + node, kNoSlave);
             else if (attributesByNode.FirstPosition(node) != static_cast<int>(i))
                 Add("Node attributes of " + node, kSecondAttributes);
-            else if (!m_net.HasLin21Syntax())
-                for (const auto& frame : m_net.nodeAttributes[i]->configurableFrames)
-                    if (!frame->hasMessageId)
-                        Add("Configurable frame " + frame->frameName + " of " + node, kNoMessageId);
+            else
+                PartsLeftOut(*m_net.nodeAttributes[i]);
         }
+    }
+
+    // The parts of a slave's written attributes that its text cannot hold.
+    void PartsLeftOut(const NodeAttributes& attributes)
+    {
+        if (m_written.WrittenConfiguredNad(attributes) != attributes.configuredNad)
+            Add("Configured NAD of " + attributes.nodeName, kNadWrittenAsDefault);
+        if (attributes.initialNad >= 0 && !m_written.WritesInitialNad(attributes))
+            Add("Initial NAD of " + attributes.nodeName, kNadLeftOut);
+        if (!m_net.HasLin21Syntax())
+            for (const auto& frame : attributes.configurableFrames)
+                if (!frame->hasMessageId)
+                    Add("Configurable frame " + frame->frameName + " of " + attributes.nodeName, kNoMessageId);
     }
 
     void ScheduleTables()

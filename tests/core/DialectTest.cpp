@@ -100,6 +100,17 @@ TEST(DialectConversion, ImpliedLengthsAndAmbiguousAssignNad)
     }
 }
 
+TEST(DialectConversion, AddressOnlyLin21HoldsIsLostBeforeLin21)
+{
+    auto network = LinNetwork::LoadFromText(
+        "LIN_description_file; LIN_protocol_version = \"2.1\"; LIN_language_version = \"2.1\";\n"
+        "LIN_speed = 19.2 kbps; Nodes { Master: M, 5 ms, 0.1 ms; Slaves: A; }\n"
+        "Node_attributes { A { LIN_protocol = \"2.0\"; configured_NAD = 0xFF; product_id = 1, 2, 0; } }\n");
+    EXPECT_EQ("Node attributes of A: configured_NAD 255 is not in LIN 2.0\n",
+              LossLines(ConvertToDialect(*network, Dialect::Lin20)));
+    EXPECT_EQ(127, network->nodeAttributes[0]->configuredNad);
+}
+
 // The entities removed on the way whose name no listed record mentions.
 std::string UnlistedRemovals(const std::vector<Difference>& differences, const std::vector<std::string>& listed)
 {

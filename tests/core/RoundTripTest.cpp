@@ -55,6 +55,11 @@ void KeepWrittenAttributes(LinNetwork& n)
             defaults.powerOnTimeMs = attributes.powerOnTimeMs;
             attributes = defaults;
         }
+        // An address the text's version cannot hold is not written as it is.
+        if (!lin::IsNodeAddress(attributes.configuredNad, n.HasLin21Syntax()))
+            attributes.configuredNad = NodeAttributes().configuredNad;
+        if (!lin::IsNodeAddress(attributes.initialNad, n.HasLin21Syntax()))
+            attributes.initialNad = -1;
         attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
         attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
         // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
