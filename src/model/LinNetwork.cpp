@@ -32,7 +32,12 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
     return network;
 }
 
-bool LinNetwork::HasLin21Syntax() const { return lin::ShowsVersionText(languageVersionText, languageVersion); }
+// The number counts too: a text the version rules do not know ("13.") is
+// written as its number ("13.00"), which reads back beyond LIN 2.0.
+bool LinNetwork::HasLin21Syntax() const
+{
+    return lin::ShowsVersionText(languageVersionText, languageVersion) || languageVersion > lin::kStandardVersion;
+}
 
 LoadResult LinNetwork::Load(const std::string& path)
 {

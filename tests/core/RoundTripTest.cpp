@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -107,6 +108,11 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
         if (!signal->isByteArray)
             signal->initValues.resize(1, 0);
     KeepWrittenAttributes(kept);
+    // A version text that does not stand for its number is written as the number.
+    for (auto version : {std::tie(kept.protocolVersionText, kept.protocolVersion),
+                         std::tie(kept.languageVersionText, kept.languageVersion)})
+        if (!lin::ShowsVersionText(std::get<0>(version), std::get<1>(version)))
+            std::get<0>(version) = FormatLdfFloat(std::get<1>(version));
     return kept;
 }
 
