@@ -196,7 +196,7 @@ DataTable NetworkTable(const LinNetwork& n)
     TableBuilder table(layoutkey::Network);
     table.Add({"LIN protocol version", VersionCell(n.protocolVersionText, n.protocolVersion)});
     table.Add({"LIN language version", VersionCell(n.languageVersionText, n.languageVersion)});
-    table.Add({"LIN speed", TwoDecimals(n.speedKbps)});
+    table.Add({"LIN speed", FormatLdfFloat(n.speedKbps)});
     if (n.channelName)
         table.Add({"Channel name", *n.channelName});
     if (n.fileRevision)
@@ -254,7 +254,7 @@ void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& sla
 DataTable MasterTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::Master);
-    table.Add({n.masterName, Int(n.timeBaseMs), TwoDecimals(n.jitterMs)});
+    table.Add({n.masterName, Int(n.timeBaseMs), FormatLdfFloat(n.jitterMs)});
     return table.Take();
 }
 
@@ -420,8 +420,8 @@ void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)
     for (const auto& value : type.logicalValues)
         table.Add({kLogical, Int(value->value), kNoValue, kNoValue, kNoValue, value->text});
     for (const auto& range : type.physicalRanges)
-        table.Add({kPhysical, Int(range->min), Int(range->max), TwoDecimals(range->scale), TwoDecimals(range->offset),
-                   range->text});
+        table.Add({kPhysical, Int(range->min), Int(range->max), FormatLdfFloat(range->scale),
+                   FormatLdfFloat(range->offset), range->text});
     for (int i = 0; i < type.bcdCount; ++i)
         table.Add({kBcd, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue});
     for (int i = 0; i < type.asciiCount; ++i)

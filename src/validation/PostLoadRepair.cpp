@@ -146,7 +146,7 @@ private:
     {
         if (m_net.speedKbps == kNotGiven) {
             Plain(kNoSpeed);
-        } else if (!InRange(m_net.speedKbps, 1.0f, 20.0f)) {
+        } else if (!InRange(m_net.speedKbps, lin::kMinSpeedKbps, lin::kMaxSpeedKbps)) {
             Plain(kSpeedWrong);
             m_net.speedKbps = lin::kStandardSpeedKbps;
         }

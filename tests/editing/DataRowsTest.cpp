@@ -160,6 +160,17 @@ TEST(DataFill, EncodingValuesInTheirFixedOrder)
     EXPECT_EQ(Column(text, 0), (std::vector<std::string>{"ASCII", "ASCII"}));
 }
 
+TEST(DataFill, NumbersShowTheDigitsTwoDecimalsWouldRound)
+{
+    auto n = MakeRichNetwork();
+    n->speedKbps = 10.417f;
+    n->jitterMs = 0.125f;
+    n->encodingTypes[0]->physicalRanges[0]->scale = 5.6785558246e-04;
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Network)))[2][1], "10.417");
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Nodes, {0})))[0][2], "0.125");
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Signals, {0, 0})))[0][3], "0.00056785558246");
+}
+
 TEST(DataFill, SlaveAttributesDependOnTheProtocol)
 {
     auto n = MakeRichNetwork();
