@@ -106,12 +106,8 @@ std::string ConfigurableFrameChoice::ItemText() const
 
 std::vector<std::string> NodeAttributesForm::ProtocolChoices(const std::string& current)
 {
-    std::vector<std::string> choices = lin::SupportedVersions();
-    for (const std::string& named :
-         {std::string(lin::kIsoVersionPrefix) + "2015", std::string(lin::kIsoVersionPrefix) + "2016",
-          std::string(lin::kJ2602VersionPrefix) + "1_1.0", std::string(lin::kJ2602VersionPrefix) + "1_2.0"})
-        choices = WithCurrent(std::move(choices), named);
-    return lin::IsSupportedVersion(current) ? WithCurrent(std::move(choices), current) : choices;
+    const std::vector<std::string>& choices = lin::HeaderProtocolVersions();
+    return lin::IsSupportedVersion(current) ? WithCurrent(choices, current) : choices;
 }
 
 std::vector<std::string> NodeAttributesForm::NadChoices(const std::string& current)

@@ -13,9 +13,10 @@ namespace lin {
 const std::vector<std::string>& SupportedVersions();
 bool IsSupportedVersion(const std::string& text);
 
-// The versions a network header offers, oldest first: the supported LIN
-// numbers, the ISO 17987 editions and the J2602 editions of the part that
-// names that line (J2602-1 the protocol, J2602-3 the language).
+// The versions a network header (and a node's protocol) offers, oldest
+// first: the supported LIN numbers, the ISO 17987 editions and the J2602
+// editions of the part that names that line (J2602-1 the protocol, J2602-3
+// the language).
 const std::vector<std::string>& HeaderProtocolVersions();
 const std::vector<std::string>& HeaderLanguageVersions();
 
