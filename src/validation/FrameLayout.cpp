@@ -55,7 +55,8 @@ FrameLayout LayOutSignals(const std::vector<std::string>& names, const std::vect
                           const std::vector<int>& sizes, int lengthBytes)
 {
     FrameLayout layout;
-    layout.length = std::clamp(lengthBytes, 0, kMaxFrameBytes);
+    layout.lengthWrong = lengthBytes < 0 || lengthBytes > kMaxFrameBytes;
+    layout.length = lengthBytes;
     const std::size_t placed = std::min({names.size(), offsets.size(), sizes.size()});
     const std::int64_t frameBits = std::int64_t{lengthBytes} * kBitsPerByte;
     std::int64_t furthest = 0;
@@ -70,6 +71,8 @@ FrameLayout LayOutSignals(const std::vector<std::string>& names, const std::vect
             furthest = std::max(furthest, band.firstBit + band.size);
         layout.bands.push_back(std::move(band));
     }
+    if (layout.lengthWrong)
+        return layout;
     const std::int64_t neededBytes = (furthest + kBitsPerByte - 1) / kBitsPerByte;
     layout.rows =
         static_cast<int>(std::min<std::int64_t>(std::max<std::int64_t>(layout.length, neededBytes), kMaxFrameBytes));
@@ -115,7 +118,7 @@ FrameLayout LayOutDiagnosticFrame(const LinNetwork& network, const DiagnosticFra
 std::vector<std::string> LayoutText(const FrameLayout& layout)
 {
     std::vector<std::string> lines;
-    lines.push_back("byte  7 6 5 4 3 2 1 0");
+    lines.push_back(layout.lengthWrong ? kFrameSizeWrong : "byte  7 6 5 4 3 2 1 0");
     for (int byte = 0; byte < layout.rows; ++byte) {
         std::string line = "   " + std::to_string(byte) + " ";
         for (int bit = kBitsPerByte - 1; bit >= 0; --bit) {

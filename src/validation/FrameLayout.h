@@ -14,6 +14,11 @@ struct LinFrame;
 
 constexpr int kMaxFrameBytes = 8;
 
+// Shown to users verbatim and matched by tests; keep the spelling. The
+// checks' reason for a length outside 1 to 8, and the layout's for one it
+// cannot draw.
+inline constexpr const char* kFrameSizeWrong = "Frame size wrong";
+
 // One signal of the frame as a band of bits.
 struct LayoutBand {
     std::string signal;
@@ -32,6 +37,8 @@ struct LayoutCell {
 
 struct FrameLayout {
     int length = 0;  // the frame's bytes
+    // A length outside 0 to 8 has no bits to draw: no rows then.
+    bool lengthWrong = false;
     // The bytes drawn: the length, more where a band runs past it, at most 8.
     int rows = 0;
     std::vector<LayoutBand> bands;
@@ -52,5 +59,6 @@ FrameLayout LayOutDiagnosticFrame(const LinNetwork& network, const DiagnosticFra
 
 // The grid as text: a header, one line per byte (bit 7 left, bit 0 right)
 // with a letter per band, '!' for an overlap, 'x' for a bit beyond the
-// length and '.' for a free bit, then one line per band.
+// length and '.' for a free bit, then one line per band. A length it
+// cannot draw gives the checks' reason in place of the bytes.
 std::vector<std::string> LayoutText(const FrameLayout& layout);

@@ -3,6 +3,7 @@
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "validation/CheckRules.h"
+#include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
 #include "validation/ScheduleTiming.h"
 
@@ -34,7 +35,6 @@ const char* const kSignalNameWrong = "Wrong signal name";
 const char* const kSignalNameNotUnique = "Signal name not unique";
 const char* const kPublisherSubscribes = "Publisher and Subscriber identical";
 const char* const kFrameIdWrong = "Frame ID wrong";
-const char* const kFrameSizeWrong = "Frame size wrong";
 const char* const kFrameNameWrong = "Frame name wrong";
 const char* const kPublisherNotDefined = "Publisher not defined";
 const char* const kSignalOutOfFrame = "Signal/Offset out of range";

@@ -44,6 +44,11 @@ void FrameLayoutView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Text));
+    if (m_layout.lengthWrong) {
+        painter.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignTop | Qt::AlignLeft,
+                         QString::fromLatin1(kFrameSizeWrong));
+        return;
+    }
     for (int bit = 0; bit < kBits; ++bit) {
         const QRect cell = CellRect(0, bit);
         painter.drawText(QRect(cell.left(), kMargin, cell.width(), kHeaderHeight), Qt::AlignCenter,

@@ -148,6 +148,17 @@ TEST(RunLayout, PrintsTheGridWithOverlapAndBitsPastTheEnd)
     EXPECT_NE(std::string::npos, missing.err.find("no frame F9"));
 }
 
+TEST(RunLayout, LengthOutsideZeroToEightDrawsNothingAndGivesTheChecksReason)
+{
+    const CommandRun run = Layout(Fixture("frame-length-negative.ldf"), "F");
+    EXPECT_EQ(kExitSuccess, run.status);
+    EXPECT_EQ("F: length -1\n"
+              "Frame size wrong\n"
+              "A = a: bits 0-7, past the end\n",
+              run.out);
+    EXPECT_EQ("G: length -8\nFrame size wrong\n", Layout(Fixture("frame-length-negative.ldf"), "G").out);
+}
+
 TEST(RunFormat, WritesTheFixedLayoutWithLfLineEnds)
 {
     const CommandRun run = Format(Fixture("cli-check.ldf"));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(FrameLayout, OverlapAndSignalPastTheEndAreMarkedCellByCell)
@@ -43,6 +45,24 @@ TEST(FrameLayout, FarOffsetsAndMissingLengthStayWithinEightBytes)
     EXPECT_EQ(1, none.rows);
     EXPECT_EQ(1u, none.bands.size());
     EXPECT_TRUE(none.Cell(0, 3).outsideLength);
+}
+
+TEST(FrameLayout, LengthOutsideZeroToEightDrawsNoRowsAndSaysSo)
+{
+    for (const int length : {-1, -8, 9, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        SCOPED_TRACE(length);
+        for (const auto& signals : {std::vector<std::string>{"A"}, std::vector<std::string>{}}) {
+            const auto offsets = signals.empty() ? std::vector<std::uint32_t>{} : std::vector<std::uint32_t>{0};
+            const auto sizes = signals.empty() ? std::vector<int>{} : std::vector<int>{8};
+            const FrameLayout layout = LayOutSignals(signals, offsets, sizes, length);
+            EXPECT_TRUE(layout.lengthWrong);
+            EXPECT_EQ(0, layout.rows);
+            EXPECT_TRUE(layout.cells.empty());
+            EXPECT_EQ(kFrameSizeWrong, LayoutText(layout).front());
+        }
+    }
+    EXPECT_FALSE(LayOutSignals({}, {}, {}, 8).lengthWrong);
+    EXPECT_FALSE(LayOutSignals({}, {}, {}, 0).lengthWrong);
 }
 
 }  // namespace
