@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -88,6 +89,10 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std
 {
     auto network = std::make_unique<LinNetwork>();
     network->filePath = path;
+    // Editors that mark UTF-8 put these three bytes before the text.
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.compare(0, byteOrderMark.size(), byteOrderMark) == 0)
+        text.erase(0, byteOrderMark.size());
     const std::size_t nul = text.find('\0');
     if (nul != std::string::npos)
         text.resize(nul);

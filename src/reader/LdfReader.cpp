@@ -363,6 +363,7 @@ void LinNetwork::ReadLdf()
 {
     m_listIndexes.reset();
     ReaderDriver(*this).Run();
+    ReportUnclosedComment();
     m_listIndexes.reset();  // the lists may change from now on
 }
 

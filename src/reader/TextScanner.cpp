@@ -15,6 +15,7 @@ const char* const kInvalidSigns = "Invalid signs in expression";
 const char* const kWrongFloatFormat = "Wrong format: xxx.xxxx;";
 const char* const kExpectFloat = "Expect: xxx.xxx -> Float";
 const char* const kNoTicks = "No ticks";
+const char* const kCommentNotClosed = "comment not closed";
 
 bool IsNameChar(char c)
 {
@@ -108,6 +109,8 @@ std::string TextScanner::FileName() const
 void TextScanner::SetText(std::string text)
 {
     fileText = std::move(text);
+    m_unclosedComment = -1;
+    m_lastLineFeed = kNotSearched;
     m_lineStarts.clear();
     m_commaScans.clear();
 }
@@ -144,14 +147,14 @@ bool TextScanner::SkipCommentAt(int& pos)
         return IsSeparator(At(pos));
     const char next = At(pos + 1);
     if (next == '/') {
-        while (InText(pos) && At(pos) != '\n')
-            ++pos;
+        pos = LineCommentEnd(pos);
         return InText(pos);
     }
     if (next == '*') {
         // The search starts at the star, so "/*/" is a complete comment.
         const std::size_t close = fileText.find("*/", static_cast<std::size_t>(pos + 1));
         if (close == std::string::npos) {
+            NoteUnclosedComment(pos);
             pos = TextLength();
             return false;
         }
@@ -173,7 +176,7 @@ bool TextScanner::SkipToBracket(int& pos, char bracket)
         if (IsSeparator(At(pos)))
             continue;
         if (At(pos) == '/') {
-            if (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n'))
+            if (SkipCommentAt(pos) || (InText(pos) && IsLineEnd(At(pos))))
                 continue;
             return false;
         }
@@ -217,7 +220,7 @@ std::string TextScanner::ReadUntilOpenBrace(int& pos)
             return collected;
         if (IsSeparator(c))
             continue;
-        if (c == '/' && (SkipCommentAt(pos) || (InText(pos) && At(pos) == '\n')))
+        if (c == '/' && (SkipCommentAt(pos) || (InText(pos) && IsLineEnd(At(pos)))))
             continue;
         if (!InText(pos))
             break;
@@ -250,8 +253,8 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
         // A comment inside a statement separates like a blank; the LF that
         // ends a line comment is left for the line end test.
         if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
-            pos =
-                commentEnd < length && text[static_cast<std::size_t>(commentEnd)] == '\n' ? commentEnd - 1 : commentEnd;
+            pos = commentEnd < length && IsLineEnd(text[static_cast<std::size_t>(commentEnd)]) ? commentEnd - 1
+                                                                                               : commentEnd;
             continue;
         }
         collected += c;
@@ -401,11 +404,40 @@ int TextScanner::CommentEnd(int pos) const
 {
     if (At(pos) != '/' || (At(pos + 1) != '/' && At(pos + 1) != '*'))
         return -1;
-    const std::string closing = At(pos + 1) == '/' ? "\n" : "*/";
-    const std::size_t close = fileText.find(closing, static_cast<std::size_t>(pos) + 2);
-    if (close == std::string::npos)
+    if (At(pos + 1) == '/')
+        return LineCommentEnd(pos);
+    const std::size_t close = fileText.find("*/", static_cast<std::size_t>(pos) + 2);
+    if (close == std::string::npos) {
+        NoteUnclosedComment(pos);
         return TextLength();
-    return static_cast<int>(close + closing.size()) - 1;
+    }
+    return static_cast<int>(close) + 1;
+}
+
+int TextScanner::LineCommentEnd(int pos) const
+{
+    // A CR inside a comment of a file with LF line ends stays in the comment;
+    // where no LF follows, as in files with CR line ends only, CR ends it.
+    if (m_lastLineFeed == kNotSearched) {
+        const std::size_t last = fileText.rfind('\n');
+        m_lastLineFeed = last == std::string::npos ? -1 : static_cast<int>(last);
+    }
+    const auto from = static_cast<std::size_t>(pos) + 2;
+    const std::size_t close = pos < m_lastLineFeed ? fileText.find('\n', from) : fileText.find('\r', from);
+    return close == std::string::npos ? TextLength() : static_cast<int>(close);
+}
+
+void TextScanner::NoteUnclosedComment(int pos) const
+{
+    if (m_unclosedComment < 0 || pos < m_unclosedComment)
+        m_unclosedComment = pos;
+}
+
+void TextScanner::ReportUnclosedComment()
+{
+    if (m_unclosedComment >= 0)
+        AddMessage(kCommentNotClosed, m_unclosedComment);
+    m_unclosedComment = -1;
 }
 
 int TextScanner::FindStatementEnd(int pos) const

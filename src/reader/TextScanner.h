@@ -81,9 +81,12 @@ public:
     // moves there never scans the same text twice).
     int CountCommasOutsideQuotes(int pos, int& stop) const;
     // On a comment's opening slash: the position of its last character (the
-    // LF of a line comment, the closing slash of a block comment), the text
-    // length when it is not closed. -1 when no comment starts there.
+    // line end of a line comment, the closing slash of a block comment), the
+    // text length when it is not closed. -1 when no comment starts there.
     int CommentEnd(int pos) const;
+    // A block comment that is not closed swallows the rest of the text; the
+    // first such opening any scan met is reported once, when reading ends.
+    void ReportUnclosedComment();
     // The first position at or after pos that is neither a separator nor
     // inside a complete comment; the text length when there is none.
     int SkipSeparatorsAndComments(int pos) const;
@@ -128,7 +131,14 @@ private:
         bool terminated = false;  // stop is the terminator, not a line end or the end
     };
     CommaScan& ScanFor(char terminator) const;
+    void NoteUnclosedComment(int pos) const;
+    // On the opening slash of a line comment: the position of the line end
+    // that closes it, the text length when none does.
+    int LineCommentEnd(int pos) const;
 
     mutable std::vector<int> m_lineStarts;  // built on the first LineNumber call
     mutable std::vector<CommaScan> m_commaScans;
+    static constexpr int kNotSearched = -2;
+    mutable int m_lastLineFeed = kNotSearched;  // -1 when the text has no LF
+    mutable int m_unclosedComment = -1;         // the opening of the first block comment found unclosed
 };
