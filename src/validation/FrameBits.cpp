@@ -3,6 +3,7 @@
 #include "reader/TextScanner.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -138,4 +139,14 @@ std::string HexBytesText(const FrameData& bytes)
         text += kDigits[byte & 0xF];
     }
     return text;
+}
+
+int ReadFrameId(const std::string& text)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char* first = text.data() + (hex ? 2 : 0);
+    const char* end = text.data() + text.size();
+    int id = -1;
+    const auto result = std::from_chars(first, end, id, hex ? 16 : 10);
+    return result.ec == std::errc() && result.ptr == end && first != end && id >= 0 ? id : -1;
 }

@@ -37,3 +37,6 @@ std::uint8_t ProtectedId(int frameId);
 bool ReadHexBytes(const std::string& text, FrameData& bytes);
 // "01 2A FF".
 std::string HexBytesText(const FrameData& bytes);
+
+// A frame id in decimal or in hex with 0x ("60", "0x3C"); -1 for any other text.
+int ReadFrameId(const std::string& text);

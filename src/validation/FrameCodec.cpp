@@ -5,7 +5,6 @@
 #include "validation/FrameLayout.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -39,17 +38,6 @@ std::string GivenTwice(const std::string& signal) { return signal + ": given twi
 std::string InitialDoesNotFit(const std::string& signal, std::uint64_t value, int size)
 {
     return signal + ": initial value " + std::to_string(value) + " does not fit in " + std::to_string(size) + " bits";
-}
-
-// 60, 0x3C: a frame id as the command line gives it; -1 for anything else.
-int FrameIdOf(const std::string& text)
-{
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const char* first = text.data() + (hex ? 2 : 0);
-    const char* end = text.data() + text.size();
-    int id = -1;
-    const auto result = std::from_chars(first, end, id, hex ? 16 : 10);
-    return result.ec == std::errc() && result.ptr == end && first != end ? id : -1;
 }
 
 template <typename Record>
@@ -134,7 +122,7 @@ FrameCodec::Target FrameCodec::Find(const std::string& frame) const
         return FindId(frame == kw::MasterReq ? kw::MasterReqId : kw::SlaveRespId);
     } else if (m_sporadic.count(frame) > 0) {
         target.kind = Target::Kind::Sporadic;
-    } else if (const int id = FrameIdOf(frame); id >= 0) {
+    } else if (const int id = ReadFrameId(frame); id >= 0) {
         Target byId = FindId(id);
         if (byId.kind != Target::Kind::None)
             return byId;
@@ -228,6 +216,8 @@ std::vector<FrameCodec::Placed> FrameCodec::PlacedSignals(const Target& target) 
     }
     return placed;
 }
+
+bool FrameCodec::HasFrame(const std::string& frame) const { return Find(frame).kind != Target::Kind::None; }
 
 FrameReading FrameCodec::Decode(const std::string& frame, const FrameData& bytes) const
 {

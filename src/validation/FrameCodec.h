@@ -69,6 +69,8 @@ public:
     FrameCodec(const FrameCodec&) = delete;
     FrameCodec& operator=(const FrameCodec&) = delete;
 
+    // True when the network has the frame (by name or id, as Decode finds it).
+    bool HasFrame(const std::string& frame) const;
     // The frame by name, else by id in decimal or 0x hex.
     FrameReading Decode(const std::string& frame, const FrameData& bytes) const;
     // The frame as a bus log names it: by its id.

@@ -11,45 +11,12 @@
 
 namespace {
 
-const char* const kValuesLdf = R"(LIN_description_file;
-LIN_protocol_version = "2.1";
-LIN_language_version = "2.1";
-LIN_speed = 19.2 kbps;
-Nodes { Master: M, 5 ms, 0.1 ms; Slaves: S; }
-Signals {
-  Bit0: 1, 0, M, S;
-  Cross: 12, 0x123, M, S;
-  Mode: 2, 1, M, S;
-  Temp: 8, 0, M, S;
-  Speed: 16, 0, M, S;
-  Code: 8, 0, M, S;
-  Text: 16, {0x41, 0x42}, S, M;
-  Bytes: 24, {1, 2, 3}, S, M;
-  Free: 4, 15, S, M;
-  Free2: 8, 0, S, M;
-  Free3: 8, 0, S, M;
+// tests/data/values/signal-values.ldf: frames whose signals cross bytes,
+// byte arrays, unused bits and every kind of encoding value.
+std::unique_ptr<LinNetwork> ValuesNetwork()
+{
+    return LinNetwork::Load(TestDataDir() + "/values/signal-values.ldf").network;
 }
-Frames {
-  F1: 0x10, M, 4 { Bit0, 0; Cross, 3; Mode, 16; Temp, 24; }
-  F2: 0x11, M, 4 { Speed, 0; Code, 16; }
-  F3: 0x12, S, 5 { Text, 0; Bytes, 16; }
-  F4: 0x13, S, 1 { Free, 4; }
-  F5: 0x14, S, 2 { Free2, 8; }
-  F6: 0x15, S, 2 { Free3, 8; }
-}
-Event_triggered_frames { ET1: 0x3A, F5, F6; }
-Signal_encoding_types {
-  TempEnc { physical_value, 0, 250, 0.5, -40, "degC"; logical_value, 255, "invalid"; }
-  ModeEnc { logical_value, 0, "off"; logical_value, 1, "on"; logical_value, 2, "auto"; }
-  SpeedEnc { physical_value, 0, 1000, 0.1, 0, "km/h"; physical_value, 1001, 64000, 1, -900, "km/h";
-             logical_value, 65535, "error"; }
-  CodeEnc { bcd_value; }
-  TextEnc { ascii_value; }
-}
-Signal_representation { TempEnc: Temp; ModeEnc: Mode; SpeedEnc: Speed; CodeEnc: Code; TextEnc: Text; }
-)";
-
-std::unique_ptr<LinNetwork> ValuesNetwork() { return LinNetwork::LoadFromText(kValuesLdf); }
 
 FrameData Bytes(const std::string& hex)
 {
