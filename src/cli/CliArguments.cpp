@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include "cli/ValueArguments.h"
+
 #include <algorithm>
 
 namespace {
@@ -130,6 +132,8 @@ CliRequest ParseArguments(const std::vector<std::string>& arguments)
     for (const CommandSyntax& command : Commands())
         if (first == command.name)
             return ParseCommand(command, arguments);
+    if (IsValueCommand(first))
+        return ParseValueCommand(arguments);
     if (IsOption(first))
         return Refused("unknown option " + first);
     return Refused("unknown command " + first);

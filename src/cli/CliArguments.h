@@ -8,13 +8,29 @@
 
 // What a command line asks the tool to do.
 struct CliRequest {
-    enum class Action { Help, Version, Check, Format, Timing, Layout, Diff, Export, UsageError };
+    enum class Action {
+        Help,
+        Version,
+        Check,
+        Format,
+        Timing,
+        Layout,
+        Diff,
+        Export,
+        Decode,
+        Encode,
+        DecodeLog,
+        UsageError
+    };
 
     Action action = Action::UsageError;
     std::string file;                     // diff: the older file
     std::string newFile;                  // diff: the newer file
     std::string output;                   // format -o OUT; empty: standard output
-    std::string frame;                    // layout FRAME
+    std::string frame;                    // layout, decode and encode FRAME
+    std::vector<std::string> values;      // decode: the words of BYTES; encode: each SIGNAL=VALUE
+    std::string log;                      // decode-log LOG
+    bool csv = false;                     // decode-log --csv
     bool json = false;                    // diff --json, export --json
     std::optional<lin::Dialect> dialect;  // check and format --dialect D
     bool force = false;                   // format --force: write despite losses
@@ -25,5 +41,7 @@ struct CliRequest {
 //   check [--dialect D] FILE | format [--dialect D [--force]] FILE [-o OUT]
 //   | timing FILE | layout FILE FRAME
 //   | diff [--json] OLD NEW | export --json FILE
+//   | decode [--json] FILE FRAME BYTES | encode [--json] FILE FRAME [SIGNAL=VALUE ...]
+//   | decode-log [--csv] FILE LOG
 //   | --help | --version
 CliRequest ParseArguments(const std::vector<std::string>& arguments);

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/JsonDocuments.h"
+#include "cli/ValueCommands.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
@@ -18,14 +19,13 @@ const char* const kProgram = "duvazadi-cli";
 // The position line ends every item text with this; the report drops the last one.
 const std::string kPathSeparator = " / ";
 
+}  // namespace
+
 void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": " << reason << "\n"; }
 
-// The network of FILE, read, repaired, converted to the dialect when one is
-// given (what that lost in losses) and prepared as the tree prepares it;
-// null (with the reason on err) when FILE cannot be read.
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
-                                         const std::optional<lin::Dialect>& dialect = std::nullopt,
-                                         std::vector<ConversionLoss>* losses = nullptr)
+                                         const std::optional<lin::Dialect>& dialect,
+                                         std::vector<ConversionLoss>* losses)
 {
     LoadResult loaded = LinNetwork::Load(file);
     if (!loaded) {
@@ -41,7 +41,6 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
     return std::move(loaded.network);
 }
 
-// Standard output must take all of it; scripts act on the exit status.
 int Flushed(std::ostream& out, std::ostream& err, int status)
 {
     if (out.flush())
@@ -49,6 +48,8 @@ int Flushed(std::ostream& out, std::ostream& err, int status)
     Fail(err, "cannot write to standard output");
     return kExitFailure;
 }
+
+namespace {
 
 std::string WithoutFinalSeparator(std::string path)
 {
@@ -65,7 +66,9 @@ std::string UsageText()
     return std::string("Usage: ") + kProgram + " check [--dialect D] FILE\n" + "       " + kProgram +
            " format [--dialect D [--force]] FILE [-o OUT]\n" + "       " + kProgram + " timing FILE\n" + "       " +
            kProgram + " layout FILE FRAME\n" + "       " + kProgram + " diff [--json] OLD NEW\n" + "       " +
-           kProgram + " export --json FILE\n" + "       " + kProgram +
+           kProgram + " export --json FILE\n" + "       " + kProgram + " decode [--json] FILE FRAME BYTES\n" +
+           "       " + kProgram + " encode [--json] FILE FRAME [SIGNAL=VALUE ...]\n" + "       " + kProgram +
+           " decode-log [--csv] FILE LOG\n" + "       " + kProgram +
            " --help | --version\n"
            "\n"
            "check   Reads FILE and lists the reader's and the repair's messages, then\n"
@@ -91,6 +94,19 @@ std::string UsageText()
            "        same as a JSON array. Exit status 0 when equal, 1 when not.\n"
            "export  Reads FILE and prints the network and the load's messages as one\n"
            "        JSON document (layout in docs/json-schema.md).\n"
+           "decode  Reads FILE and prints the values BYTES (hex: 01 2A ff or 012Aff)\n"
+           "        carry in FRAME (a name or an id), one line per signal: its raw\n"
+           "        value in decimal and hex, then its physical value with unit or\n"
+           "        its logical text. Exit status 1 when BYTES do not fit FRAME.\n"
+           "encode  Reads FILE and prints the bytes of FRAME with the values given;\n"
+           "        the other signals take their initial value. VALUE is a logical\n"
+           "        text, a physical value with or without unit, or a raw value in\n"
+           "        hex (0x1F; a byte array's bytes: 01 02 03). Exit status 1 when\n"
+           "        a value is refused (the signal and why on standard error).\n"
+           "decode-log  Reads FILE and decodes LOG, lines of \"time id bytes\" (id\n"
+           "        decimal or 0x hex; blanks or commas between; '#' comments), one\n"
+           "        line per frame and signal, or with --csv as CSV. Lines not\n"
+           "        decoded are named on standard error at the end; exit status 1.\n"
            "\n"
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
@@ -118,6 +134,12 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         return RunDiff(request.file, request.newFile, request.json, out, err);
     case CliRequest::Action::Export:
         return RunExport(request.file, out, err);
+    case CliRequest::Action::Decode:
+        return RunDecode(request.file, request.frame, request.values, request.json, out, err);
+    case CliRequest::Action::Encode:
+        return RunEncode(request.file, request.frame, request.values, request.json, out, err);
+    case CliRequest::Action::DecodeLog:
+        return RunDecodeLog(request.file, request.log, request.csv, out, err);
     case CliRequest::Action::UsageError:
         break;
     }

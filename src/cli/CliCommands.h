@@ -3,10 +3,13 @@
 #include "cli/CliArguments.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
+class LinNetwork;
 class MessageLog;
+struct ConversionLoss;
 struct TreeOutline;
 
 // Exit statuses: scripts rely on them.
@@ -18,6 +21,17 @@ constexpr int kExitFailure = 2;   // usage error, unreadable FILE, OUT not writt
 // The text of --help; a usage error shows it after the problem.
 std::string UsageText();
 std::string VersionText();
+
+// What the commands share. Fail writes "duvazadi-cli: reason" to err.
+void Fail(std::ostream& err, const std::string& reason);
+// The network of FILE, read, repaired, converted to the dialect when one is
+// given (what that lost in losses) and prepared as the tree prepares it;
+// null (with the reason on err) when FILE cannot be read.
+std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                         const std::optional<lin::Dialect>& dialect = std::nullopt,
+                                         std::vector<ConversionLoss>* losses = nullptr);
+// Standard output must take all of it; scripts act on the exit status.
+int Flushed(std::ostream& out, std::ostream& err, int status);
 
 // Carries out a parsed command line; output goes to out, reasons to err.
 int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err);
