@@ -15,7 +15,7 @@ namespace {
 
 // Token lists longer than this are not lined up token by token (the work is
 // quadratic); such a statement is written in the writer's form.
-constexpr std::size_t kMaxAlignedTokens = 4000;
+constexpr std::size_t kMaxAlignedTokens = 1000;
 
 struct Edit {
     std::size_t begin;
