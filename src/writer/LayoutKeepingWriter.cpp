@@ -41,25 +41,38 @@ std::string_view Whole(const std::string& text, const StatementSpan& statement)
 
 // The first word of a statement; the section of representations has two
 // spellings, and the writer's may differ from the file's.
-std::string FirstWord(const std::string& text, const StatementSpan& statement)
+std::string_view FirstWord(const std::string& text, const StatementSpan& statement)
 {
     if (statement.tokens.empty())
         return "{";
-    const std::string word = TokenText(text, statement.tokens.front());
-    return word == kw::SignalRepresentations ? kw::SignalRepresentation : word;
+    const std::string_view word = Slice(text, statement.tokens.front().begin, statement.tokens.front().end);
+    return word == kw::SignalRepresentations ? std::string_view(kw::SignalRepresentation) : word;
 }
 
 // The name a statement is found by among its siblings: its first word and
 // how many siblings before it began with the same one.
-std::vector<std::string> Keys(const std::string& text, const std::vector<StatementSpan>& statements)
+struct StatementKey {
+    std::string_view word;
+    int count;
+
+    bool operator==(const StatementKey& other) const { return count == other.count && word == other.word; }
+};
+
+struct StatementKeyHash {
+    std::size_t operator()(const StatementKey& key) const
+    {
+        return std::hash<std::string_view>()(key.word) * 31 + static_cast<std::size_t>(key.count);
+    }
+};
+
+std::vector<StatementKey> Keys(const std::string& text, const std::vector<StatementSpan>& statements)
 {
-    std::unordered_map<std::string, int> seen;
-    std::vector<std::string> keys;
+    std::unordered_map<std::string_view, int> seen;
+    std::vector<StatementKey> keys;
     keys.reserve(statements.size());
     for (const StatementSpan& statement : statements) {
-        const std::string first = FirstWord(text, statement);
-        const int count = seen[first]++;
-        keys.push_back(first + '\n' + std::to_string(count));
+        const std::string_view first = FirstWord(text, statement);
+        keys.push_back({first, seen[first]++});
     }
     return keys;
 }
@@ -119,6 +132,8 @@ public:
     {
         if (m_asRead == m_now)
             return m_original;
+        if (std::max({m_original.size(), m_asRead.size(), m_now.size()}) > kMaxLayoutText)
+            return m_now;
         const StatementSpan original = ReadStatementLayout(m_original);
         const StatementSpan asRead = ReadStatementLayout(m_asRead);
         const StatementSpan now = ReadStatementLayout(m_now);
@@ -131,13 +146,13 @@ private:
     // the edits that turn the original's into the present ones.
     void MergeChildren(const StatementSpan& original, const StatementSpan& asRead, const StatementSpan& now, bool root)
     {
-        const std::vector<std::string> originalKeys = Keys(m_original, original.children);
-        const std::vector<std::string> readKeys = Keys(m_asRead, asRead.children);
-        const std::vector<std::string> nowKeys = Keys(m_now, now.children);
-        std::unordered_map<std::string, std::size_t> originalByKey;
+        const std::vector<StatementKey> originalKeys = Keys(m_original, original.children);
+        const std::vector<StatementKey> readKeys = Keys(m_asRead, asRead.children);
+        const std::vector<StatementKey> nowKeys = Keys(m_now, now.children);
+        std::unordered_map<StatementKey, std::size_t, StatementKeyHash> originalByKey;
         for (std::size_t i = 0; i < originalKeys.size(); ++i)
             originalByKey.emplace(originalKeys[i], i);
-        std::unordered_map<std::string, std::size_t> readByKey;
+        std::unordered_map<StatementKey, std::size_t, StatementKeyHash> readByKey;
         for (std::size_t i = 0; i < readKeys.size(); ++i)
             readByKey.emplace(readKeys[i], i);
 

@@ -22,8 +22,8 @@ public:
     {
         StatementSpan root;
         root.isBlock = true;
-        root.end = m_text.size();
-        root.trailingEnd = m_text.size();
+        root.end = static_cast<TextPosition>(m_text.size());
+        root.trailingEnd = root.end;
         // An explicit stack: hostile text may nest braces very deep.
         std::vector<StatementSpan> open;
         open.push_back(root);
@@ -70,15 +70,15 @@ private:
     void Start(StatementSpan& statement, const TextSpan& token, std::size_t previousEnd) const
     {
         statement.begin = token.begin;
-        statement.leadingBegin = LeadingBegin(previousEnd, token.begin);
+        statement.leadingBegin = static_cast<TextPosition>(LeadingBegin(previousEnd, token.begin));
     }
 
     // Appends the statement to its block, with the comment that follows it
     // on its line; the next statement's comments start after that.
     void Close(StatementSpan& parent, StatementSpan& statement, std::size_t end, std::size_t& previousEnd) const
     {
-        statement.end = end;
-        statement.trailingEnd = TrailingEnd(end);
+        statement.end = static_cast<TextPosition>(end);
+        statement.trailingEnd = static_cast<TextPosition>(TrailingEnd(end));
         previousEnd = statement.trailingEnd;
         parent.children.push_back(std::move(statement));
         statement = StatementSpan();
@@ -158,7 +158,7 @@ private:
         }
         if (pos >= m_text.size())
             return false;
-        token.begin = pos;
+        token.begin = static_cast<TextPosition>(pos);
         const char c = m_text[pos];
         if (IsPunctuation(c)) {
             ++pos;
@@ -170,7 +170,7 @@ private:
                    m_text.compare(pos, 2, "//") != 0 && m_text.compare(pos, 2, "/*") != 0)
                 ++pos;
         }
-        token.end = pos;
+        token.end = static_cast<TextPosition>(pos);
         return true;
     }
 
