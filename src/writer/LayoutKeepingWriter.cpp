@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
+#include "writer/LdfWriter.h"
 #include "writer/StatementLayout.h"
 
 #include <algorithm>
@@ -537,4 +538,12 @@ std::string WriteKeepingLayout(const std::string& originalText, const std::strin
 std::string BuildLayoutKeptText(const LinNetwork& network, const std::string& writtenAsRead)
 {
     return WriteKeepingLayout(network.fileText, writtenAsRead, network.BuildLdfText());
+}
+
+std::string SavedLdfText(const LinNetwork& network, const std::string& layoutText, const std::string& writtenAsRead,
+                         bool standardLayout)
+{
+    if (standardLayout || layoutText.empty())
+        return ToCrLfLineEnds(network.BuildLdfText());
+    return WriteKeepingLayout(layoutText, writtenAsRead, network.BuildLdfText());
 }

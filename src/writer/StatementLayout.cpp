@@ -6,7 +6,10 @@
 
 #include "writer/StatementLayout.h"
 
+#include "reader/Keywords.h"
+
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -49,6 +52,10 @@ public:
                     Close(open.back(), pending, pending.tokens.back().end, previousEnd);
                 pending = std::move(open.back());
                 open.pop_back();
+                if (open.size() <= kMaxInlineDepth && ContinuesStatement(token.end)) {
+                    MakeInline(pending, token.end);
+                    continue;
+                }
                 Close(open.back(), pending, token.end, previousEnd);
                 continue;
             }
@@ -67,6 +74,39 @@ public:
     }
 
 private:
+    // Braces nested deeper are blocks whatever follows them, so that
+    // hostile nesting is not scanned again at every level.
+    static constexpr std::size_t kMaxInlineDepth = 16;
+
+    // Braces inside a statement hold values: a byte array's initial value
+    // ("{ 1, 2 }, ECU;") and a schedule command's ("AssignNAD { LSM } delay").
+    // They are known by what follows them.
+    bool ContinuesStatement(std::size_t closeEnd)
+    {
+        const std::size_t saved = m_pos;
+        m_pos = closeEnd;
+        TextSpan next;
+        const bool found = NextToken(next);
+        m_pos = saved;
+        if (!found)
+            return false;
+        const std::string_view word = std::string_view(m_text).substr(next.begin, next.end - next.begin);
+        return word == "," || word == ";" || word == kw::Delay;
+    }
+
+    // The braces become tokens of the statement they stand in.
+    void MakeInline(StatementSpan& statement, std::size_t closeEnd)
+    {
+        const std::size_t saved = m_pos;
+        m_pos = statement.openBrace;
+        TextSpan inner;
+        while (m_pos < closeEnd && NextToken(inner))
+            statement.tokens.push_back(inner);
+        m_pos = saved;
+        statement.isBlock = false;
+        statement.children.clear();
+    }
+
     void Start(StatementSpan& statement, const TextSpan& token, std::size_t previousEnd) const
     {
         statement.begin = token.begin;
