@@ -33,13 +33,15 @@ struct CommandSyntax {
     bool needsJson;
     bool takesDialect;  // --dialect D
     bool takesForce;    // --force
+    bool takesKeepLayout = false;
 };
 
 const std::vector<CommandSyntax>& Commands()
 {
     static const std::vector<CommandSyntax> commands = {
         {"check", CliRequest::Action::Check, {"FILE"}, false, false, false, true, false},
-        {"format", CliRequest::Action::Format, {"FILE"}, true, false, false, true, true},
+        {"format", CliRequest::Action::Format, {"FILE"}, true, false, false, true, true, true},
+        {"rename", CliRequest::Action::Rename, {"FILE", "KIND", "OLD", "NEW"}, true, false, false, false, false},
         {"timing", CliRequest::Action::Timing, {"FILE"}, false, false, false, false, false},
         {"layout", CliRequest::Action::Layout, {"FILE", "FRAME"}, false, false, false, false, false},
         {"diff", CliRequest::Action::Diff, {"FILE", "FILE"}, false, true, false, false, false},
@@ -93,6 +95,8 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
                 return Refused("unknown dialect " + arguments[i] + ", not one of " + DialectNames());
         } else if (command.takesForce && argument == "--force") {
             request.force = true;
+        } else if (command.takesKeepLayout && argument == "--keep-layout") {
+            request.keepLayout = true;
         } else if (command.takesJson && argument == "--json") {
             request.json = true;
         } else if (IsOption(argument)) {
@@ -112,6 +116,12 @@ CliRequest ParseCommand(const CommandSyntax& command, const std::vector<std::str
     if (request.force && !request.dialect)
         return Refused("--force needs --dialect");
     request.file = positionals.front();
+    if (command.action == CliRequest::Action::Rename) {
+        request.kind = positionals[1];
+        request.oldName = positionals[2];
+        request.newName = positionals[3];
+        return request;
+    }
     if (positionals.size() > 1)
         (command.action == CliRequest::Action::Layout ? request.frame : request.newFile) = positionals[1];
     return request;

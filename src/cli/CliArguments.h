@@ -17,6 +17,7 @@ struct CliRequest {
         Layout,
         Diff,
         Export,
+        Rename,
         Decode,
         Encode,
         DecodeLog,
@@ -34,11 +35,17 @@ struct CliRequest {
     bool json = false;                    // diff --json, export --json
     std::optional<lin::Dialect> dialect;  // check and format --dialect D
     bool force = false;                   // format --force: write despite losses
+    bool keepLayout = false;              // format --keep-layout: as the editor saves
+    std::string kind;                     // rename KIND
+    std::string oldName;                  // rename OLD
+    std::string newName;                  // rename NEW
     std::string problem;                  // why the command line was refused (UsageError)
 };
 
 // Reads the arguments that follow the program name:
-//   check [--dialect D] FILE | format [--dialect D [--force]] FILE [-o OUT]
+//   check [--dialect D] FILE
+//   | format [--dialect D [--force]] [--keep-layout] FILE [-o OUT]
+//   | rename FILE KIND OLD NEW [-o OUT]
 //   | timing FILE | layout FILE FRAME
 //   | diff [--json] OLD NEW | export --json FILE
 //   | decode [--json] FILE FRAME BYTES | encode [--json] FILE FRAME [SIGNAL=VALUE ...]

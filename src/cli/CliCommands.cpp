@@ -9,6 +9,7 @@
 #include "validation/ItemMarks.h"
 #include "validation/ScheduleTiming.h"
 #include "validation/TreeOutline.h"
+#include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
 
 #include <ostream>
@@ -25,12 +26,18 @@ void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": 
 
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
                                          const std::optional<lin::Dialect>& dialect,
-                                         std::vector<ConversionLoss>* losses)
+                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead)
 {
     LoadResult loaded = LinNetwork::Load(file);
     if (!loaded) {
         Fail(err, loaded.error);
         return nullptr;
+    }
+    // What is saved in the file's layout is measured against the network
+    // as it opens in the editor.
+    if (writtenAsRead) {
+        PrepareTreeOutline(*loaded.network);
+        *writtenAsRead = loaded.network->BuildLdfText();
     }
     if (dialect) {
         std::vector<ConversionLoss> lost = ConvertToDialect(*loaded.network, *dialect);
@@ -64,10 +71,11 @@ std::string WithoutFinalSeparator(std::string path)
 std::string UsageText()
 {
     return std::string("Usage: ") + kProgram + " check [--dialect D] FILE\n" + "       " + kProgram +
-           " format [--dialect D [--force]] FILE [-o OUT]\n" + "       " + kProgram + " timing FILE\n" + "       " +
-           kProgram + " layout FILE FRAME\n" + "       " + kProgram + " diff [--json] OLD NEW\n" + "       " +
-           kProgram + " export --json FILE\n" + "       " + kProgram + " decode [--json] FILE FRAME BYTES\n" +
-           "       " + kProgram + " encode [--json] FILE FRAME [SIGNAL=VALUE ...]\n" + "       " + kProgram +
+           " format [--dialect D [--force]] [--keep-layout] FILE [-o OUT]\n" + "       " + kProgram +
+           " rename FILE KIND OLD NEW [-o OUT]\n" + "       " + kProgram + " timing FILE\n" + "       " + kProgram +
+           " layout FILE FRAME\n" + "       " + kProgram + " diff [--json] OLD NEW\n" + "       " + kProgram +
+           " export --json FILE\n" + "       " + kProgram + " decode [--json] FILE FRAME BYTES\n" + "       " +
+           kProgram + " encode [--json] FILE FRAME [SIGNAL=VALUE ...]\n" + "       " + kProgram +
            " decode-log [--csv] FILE LOG\n" + "       " + kProgram +
            " --help | --version\n"
            "\n"
@@ -83,6 +91,14 @@ std::string UsageText()
            "        converted to that LDF version first; what the version cannot\n"
            "        hold is named on standard error, and then nothing is written and\n"
            "        the exit status is 1, unless --force is given.\n"
+           "        With --keep-layout, FILE keeps its own layout, comments and\n"
+           "        number forms: only what the conversion changes is rewritten.\n"
+           "rename  Renames OLD, of KIND (" +
+           RenameKindNames() +
+           "),\n"
+           "        to NEW with every mention, and writes FILE in its own layout:\n"
+           "        to standard output, or with -o to OUT. Exit status 1 when FILE\n"
+           "        has no OLD of that kind or NEW is taken (nothing written).\n"
            "timing  Reads FILE and prints per schedule table its cycle time and bus\n"
            "        load, and per entry its frame time and the headroom of its slot.\n"
            "layout  Reads FILE and prints the bits of FRAME (MasterReq and SlaveResp\n"
@@ -125,7 +141,9 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
     case CliRequest::Action::Check:
         return RunCheck(request.file, request.dialect, out, err);
     case CliRequest::Action::Format:
-        return RunFormat(request.file, request.output, {request.dialect, request.force}, out, err);
+        return RunFormat(request.file, request.output, {request.dialect, request.force}, out, err, request.keepLayout);
+    case CliRequest::Action::Rename:
+        return RunRename(request.file, {request.kind, request.oldName, request.newName}, request.output, out, err);
     case CliRequest::Action::Timing:
         return RunTiming(request.file, out, err);
     case CliRequest::Action::Layout:
@@ -167,11 +185,13 @@ int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect
 }
 
 int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
-              std::ostream& err)
+              std::ostream& err, bool keepLayout)
 {
     TreeOutline outline;
     std::vector<ConversionLoss> losses;
-    const auto network = LoadPrepared(file, err, outline, choice.dialect, &losses);
+    std::string writtenAsRead;
+    const auto network =
+        LoadPrepared(file, err, outline, choice.dialect, &losses, keepLayout ? &writtenAsRead : nullptr);
     if (!network)
         return kExitFailure;
     // Nothing of what the version cannot hold is dropped unasked.
@@ -184,6 +204,8 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
     // As the editor asks before saving, the records the text loses are named.
     for (const LeftOutRecord& leftOut : RecordsLeftOut(*network))
         err << kProgram << ": not written: " << FormatLeftOut(leftOut) << "\n";
+    if (keepLayout)
+        return WriteText(BuildLayoutKeptText(*network, writtenAsRead), output, out, err);
     if (!output.empty()) {
         const SaveResult saved = SaveLdf(*network, output);
         if (!saved) {
@@ -194,6 +216,45 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
     }
     out << ToLfLineEnds(network->BuildLdfText());
     return Flushed(out, err, kExitSuccess);
+}
+
+int WriteText(const std::string& text, const std::string& output, std::ostream& out, std::ostream& err)
+{
+    if (output.empty()) {
+        out << text;
+        return Flushed(out, err, kExitSuccess);
+    }
+    const SaveResult saved = SaveLdfText(text, output);
+    if (!saved) {
+        Fail(err, saved.error);
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int RunRename(const std::string& file, const RenameRequest& rename, const std::string& output, std::ostream& out,
+              std::ostream& err)
+{
+    if (!IsRenameKind(rename.kind)) {
+        Fail(err, "unknown KIND " + rename.kind + ", not one of " + RenameKindNames());
+        err << UsageText();
+        return kExitFailure;
+    }
+    if (!IsLdfName(rename.newName)) {
+        Fail(err, rename.newName + " is not a name: letters, digits and '_' only");
+        return kExitFailure;
+    }
+    TreeOutline outline;
+    std::string writtenAsRead;
+    const auto network = LoadPrepared(file, err, outline, std::nullopt, nullptr, &writtenAsRead);
+    if (!network)
+        return kExitFailure;
+    const std::string refused = RenameEntity(*network, rename);
+    if (!refused.empty()) {
+        Fail(err, refused + "; nothing written");
+        return kExitFindings;
+    }
+    return WriteText(BuildLayoutKeptText(*network, writtenAsRead), output, out, err);
 }
 
 int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)

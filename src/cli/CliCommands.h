@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliArguments.h"
+#include "cli/RenameEntity.h"
 
 #include <iosfwd>
 #include <memory>
@@ -29,7 +30,8 @@ void Fail(std::ostream& err, const std::string& reason);
 // null (with the reason on err) when FILE cannot be read.
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
                                          const std::optional<lin::Dialect>& dialect = std::nullopt,
-                                         std::vector<ConversionLoss>* losses = nullptr);
+                                         std::vector<ConversionLoss>* losses = nullptr,
+                                         std::string* writtenAsRead = nullptr);
 // Standard output must take all of it; scripts act on the exit status.
 int Flushed(std::ostream& out, std::ostream& err, int status);
 
@@ -51,8 +53,17 @@ struct DialectChoice {
 // line ends, or saved to OUT as the editor saves. With a dialect, the
 // network converted to it; its losses go to err first, and without force
 // they stop the command (kExitFindings, nothing written).
+// With keepLayout, the text is FILE's own with only what changed rewritten
+// (LayoutKeepingWriter), written byte for byte to out or OUT.
 int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
+              std::ostream& err, bool keepLayout = false);
+// rename FILE KIND OLD NEW [-o OUT]: the entity renamed with every mention,
+// written in FILE's own layout; kExitFindings (nothing written) when there
+// is no OLD of that kind or NEW is taken.
+int RunRename(const std::string& file, const RenameRequest& rename, const std::string& output, std::ostream& out,
               std::ostream& err);
+// text to out as it is, or saved to OUT byte for byte.
+int WriteText(const std::string& text, const std::string& output, std::ostream& out, std::ostream& err);
 // timing FILE: per schedule table its cycle and bus load, per entry its
 // frame time and headroom (prepared as the tree prepares it, so frames
 // without a length take the default of their id).

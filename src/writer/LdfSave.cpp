@@ -135,6 +135,8 @@ SaveResult SaveLdf(const LinNetwork& network, const std::string& path)
     return AtomicSave(path).Write(ToCrLfLineEnds(network.BuildLdfText()));
 }
 
+SaveResult SaveLdfText(const std::string& text, const std::string& path) { return AtomicSave(path).Write(text); }
+
 std::string ToCrLfLineEnds(const std::string& text)
 {
     std::string converted;

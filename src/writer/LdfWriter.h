@@ -17,6 +17,8 @@ struct SaveResult {
 // target only once it was written completely, so a failed save leaves the
 // previous file as it was (and no temporary file behind).
 SaveResult SaveLdf(const LinNetwork& network, const std::string& path);
+// The same for a text already made, written byte for byte.
+SaveResult SaveLdfText(const std::string& text, const std::string& path);
 
 // A record of the network that the written text leaves out, and why.
 struct LeftOutRecord {

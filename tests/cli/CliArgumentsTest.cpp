@@ -46,6 +46,22 @@ TEST(ParseArguments, DiffTakesTwoFilesAndExportJson)
     EXPECT_EQ("a.ldf", exported.file);
 }
 
+TEST(ParseArguments, RenameTakesKindOldAndNewAndFormatKeepsTheLayout)
+{
+    const CliRequest rename = ParseArguments({"rename", "a.ldf", "signal", "Old", "New", "-o", "b.ldf"});
+    EXPECT_EQ(Action::Rename, rename.action) << rename.problem;
+    EXPECT_EQ("a.ldf", rename.file);
+    EXPECT_EQ("signal", rename.kind);
+    EXPECT_EQ("Old", rename.oldName);
+    EXPECT_EQ("New", rename.newName);
+    EXPECT_EQ("b.ldf", rename.output);
+    EXPECT_EQ("missing NEW for rename", ParseArguments({"rename", "a.ldf", "signal", "Old"}).problem);
+    EXPECT_EQ("unknown option --keep-layout for rename",
+              ParseArguments({"rename", "--keep-layout", "a.ldf", "signal", "Old", "New"}).problem);
+    EXPECT_TRUE(ParseArguments({"format", "--keep-layout", "a.ldf"}).keepLayout);
+    EXPECT_FALSE(ParseArguments({"format", "a.ldf"}).keepLayout);
+}
+
 TEST(ParseArguments, CheckAndFormatTakeADialect)
 {
     const CliRequest format = ParseArguments({"format", "--dialect", "iso17987", "a.ldf", "--force", "-o", "b.ldf"});

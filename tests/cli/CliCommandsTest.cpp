@@ -51,6 +51,11 @@ CommandRun Format(const std::string& file, const std::string& output = {}, const
     return Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, output, choice, out, err); });
 }
 
+CommandRun Rename(const std::string& file, const RenameRequest& rename, const std::string& output = {})
+{
+    return Capture([&](std::ostream& out, std::ostream& err) { return RunRename(file, rename, output, out, err); });
+}
+
 CommandRun Timing(const std::string& file)
 {
     return Capture([&](std::ostream& out, std::ostream& err) { return RunTiming(file, out, err); });
@@ -188,6 +193,61 @@ TEST(RunFormat, OutputFileIsTheStandardOutputTextWithCrLf)
     EXPECT_EQ(kExitSuccess, toFile.status) << toFile.err;
     EXPECT_EQ("", toFile.out);
     EXPECT_EQ(ToCrLfLineEnds(Format(Fixture("cli-check.ldf")).out), ReadFileBytes(output));
+}
+
+TEST(RunFormat, KeepingTheLayoutGivesAnUneditedFileBackByteForByte)
+{
+    ScratchFolder folder;
+    const std::string file = Fixture("layout/crlf-line-ends.ldf");
+    const CommandRun run =
+        Capture([&](std::ostream& out, std::ostream& err) { return RunFormat(file, {}, {}, out, err, true); });
+    EXPECT_EQ(kExitSuccess, run.status) << run.err;
+    EXPECT_EQ(ReadFileBytes(file), run.out);
+    const CommandRun toFile = Capture(
+        [&](std::ostream& out, std::ostream& err) { return RunFormat(file, folder / "out.ldf", {}, out, err, true); });
+    EXPECT_EQ(kExitSuccess, toFile.status) << toFile.err;
+    EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(folder / "out.ldf"));
+}
+
+TEST(RunRename, WritesOnlyTheLinesThatNameTheEntity)
+{
+    ScratchFolder folder;
+    const std::string file = Fixture("layout/crlf-line-ends.ldf");
+    const CommandRun run = Rename(file, {"frame", "CEM_Frm", "State_Frm"}, folder / "out.ldf");
+    EXPECT_EQ(kExitSuccess, run.status) << run.err;
+    EXPECT_EQ("", run.out);
+    std::string expected = ReadFileBytes(file);
+    for (std::size_t at = expected.find("CEM_Frm"); at != std::string::npos; at = expected.find("CEM_Frm", at))
+        expected.replace(at, 7, "State_Frm");
+    EXPECT_EQ(expected, ReadFileBytes(folder / "out.ldf"));
+}
+
+TEST(RunRename, RefusesAMissingOrTakenNameAndBadArguments)
+{
+    ScratchFolder folder;
+    const std::string file = Fixture("layout/crlf-line-ends.ldf");
+    const struct {
+        RenameRequest rename;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"signal", "Nothing", "Other"}, kExitFindings, "duvazadi-cli: no signal Nothing; nothing written\n"},
+        {{"signal", "Speed", "LampReq"}, kExitFindings, "duvazadi-cli: LampReq is taken; nothing written\n"},
+        {{"node", "LSM", "CEM"}, kExitFindings, "duvazadi-cli: CEM is taken; nothing written\n"},
+        {{"frame", "CEM_Frm", "Two words"},
+         kExitFailure,
+         "duvazadi-cli: Two words is not a name: letters, digits and '_' only\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rename.kind + " " + c.rename.oldName + " " + c.rename.newName);
+        const CommandRun run = Rename(file, c.rename, folder / "out.ldf");
+        EXPECT_EQ(c.status, run.status);
+        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ("", run.out);
+    }
+    EXPECT_TRUE(folder.Entries().empty());
+    EXPECT_EQ(kExitFailure, Rename(file, {"colour", "A", "B"}).status);
+    EXPECT_EQ(kExitFailure, Rename(folder / "missing.ldf", {"signal", "A", "B"}).status);
 }
 
 TEST(RunFormat, OutputIntoAMissingFolderFailsAndLeavesNoFile)
