@@ -50,6 +50,8 @@ TEST(SignalValueText, ConverterGoesFromRawToValueAndBack)
     EXPECT_EQ("100 (0x64)", RawOfValueText(speed, shape, "40 rpm"));
     EXPECT_EQ("100 (0x64)", RawOfValueText(speed, shape, "40"));
     EXPECT_EQ("200 rpm is no value of Speed", RawOfValueText(speed, shape, "200 rpm"));
+    EXPECT_EQ("a signal of 0 bits has no value", RawOfValueText(speed, ShapeOf("", false), "40"));
+    EXPECT_EQ("a signal of 65 bits has no value", MeaningOfRawText(speed, ShapeOf("65", true), "1"));
     const SignalShape bytes = ShapeOf("16", true);
     EXPECT_EQ("\"AB\"", MeaningOfRawText(FindEncodingType(*network, "Text"), bytes, "41 42"));
     EXPECT_EQ("41 42", RawOfValueText(FindEncodingType(*network, "Text"), bytes, "\"AB\""));
