@@ -20,6 +20,8 @@ public:
 
     void Show(const SignalForm& form);
     void ReadInto(SignalForm& form) const;
+    // The size the converter line works with, as the General page shows it.
+    void SetShape(const SignalShape& shape) { m_shape = shape; }
 
     QLineEdit& RawField() const { return *m_raw; }
     QLineEdit& ValueField() const { return *m_value; }

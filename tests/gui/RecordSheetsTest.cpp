@@ -115,6 +115,11 @@ private Q_SLOTS:
         raw->clear();
         QTest::keyClicks(raw, QStringLiteral("7"));
         QCOMPARE(value->text(), QStringLiteral("7 (0x7)"));
+        // A length chosen on the General page is the size that converts.
+        Choose(Find<ChoiceBox>(*sheet, "length"), QStringLiteral("2"));
+        raw->clear();
+        QTest::keyClicks(raw, QStringLiteral("7"));
+        QCOMPARE(value->text(), QStringLiteral("7 does not fit in 2 bits"));
     }
 
     void signalRepSheetWritesTheCheckedSignals()
