@@ -2,6 +2,7 @@
 
 #include "controls/ChoiceBox.h"
 #include "controls/EntryFields.h"
+#include "editing/SignalValueText.h"
 #include "sheets/PageHelpers.h"
 
 #include <QCheckBox>
@@ -23,6 +24,9 @@ SignalPPGeneral::SignalPPGeneral(const LinNetwork& network, const TextCodec& cod
     connect(m_byteArray, &QCheckBox::clicked, this, [this](bool byteArray) {
         OfferLengths(byteArray);
         Q_EMIT ByteArrayToggled(byteArray);
+    });
+    connect(m_length, &QComboBox::currentTextChanged, this, [this](const QString& length) {
+        Q_EMIT ShapeChanged(ShapeOf(length.toStdString(), m_byteArray->isChecked()));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/TextCodec.h"
 #include "editing/SignalForms.h"
+#include "validation/SignalCoding.h"
 
 #include <QWidget>
 
@@ -22,6 +23,8 @@ public:
 Q_SIGNALS:
     // The user switched "Bytearray"; the lengths changed with it.
     void ByteArrayToggled(bool byteArray);
+    // The length shown or "Bytearray" changed.
+    void ShapeChanged(const SignalShape& shape);
 
 private:
     void OfferLengths(bool byteArray);

@@ -21,6 +21,7 @@ SignalSheet::SignalSheet(const SheetRequest& request, LinNetwork& network, const
     m_subscribers->Show(form);
     m_representation->Show(form);
     connect(m_general, &SignalPPGeneral::ByteArrayToggled, m_init, &SignalPPInit::SetByteArray);
+    connect(m_general, &SignalPPGeneral::ShapeChanged, m_representation, &SignalPPRep::SetShape);
 }
 
 void SignalSheet::WriteModel()

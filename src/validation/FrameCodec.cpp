@@ -16,7 +16,7 @@ std::string NoFrame(const std::string& frame) { return "no frame " + frame; }
 std::string WrongCount(const std::string& frame, int length, std::size_t given)
 {
     return std::string(given < static_cast<std::size_t>(length) ? "too short" : "too long") + ": " + frame + " takes " +
-           std::to_string(length) + " bytes, " + std::to_string(given) + " given";
+           std::to_string(length) + (length == 1 ? " byte, " : " bytes, ") + std::to_string(given) + " given";
 }
 std::string BadLength(const std::string& frame, int length)
 {

@@ -27,6 +27,10 @@ std::string NotCovered(const std::string& value, const EncodingType& encoding)
     return value + " is no value of " + encoding.name;
 }
 std::string NotReadable(const std::string& value) { return value + " is not a value of this signal"; }
+std::string NoSize(int size) { return "a signal of " + std::to_string(size) + " bits has no value"; }
+
+// Every shift below stays inside 64 bits only for these sizes.
+bool HasValidSize(const SignalShape& shape) { return shape.size >= 1 && shape.size <= kMaxValueBits; }
 
 std::string Trimmed(const std::string& text)
 {
@@ -243,7 +247,7 @@ bool ReadAscii(const SignalShape& shape, const std::string& text, std::uint64_t&
 SignalMeaning InterpretRaw(const EncodingType* encoding, const SignalShape& shape, std::uint64_t raw)
 {
     SignalMeaning meaning;
-    if (!encoding || !HasValues(*encoding))
+    if (!encoding || !HasValues(*encoding) || !HasValidSize(shape))
         return meaning;
     for (const auto& value : encoding->logicalValues) {
         if (value->value >= 0 && static_cast<std::uint64_t>(value->value) == raw) {
@@ -295,7 +299,7 @@ std::string MeaningText(const SignalMeaning& meaning)
 
 std::string RawText(const SignalShape& shape, std::uint64_t raw)
 {
-    if (shape.isByteArray) {
+    if (shape.isByteArray && HasValidSize(shape)) {
         FrameData bytes;
         for (int index = 0; index < ByteCount(shape); ++index)
             bytes.push_back(ByteOf(raw, index));
@@ -312,6 +316,8 @@ std::string RawText(const SignalShape& shape, std::uint64_t raw)
 RawValueResult ReadSignalValue(const EncodingType* encoding, const SignalShape& shape, const std::string& typed)
 {
     const std::string text = Trimmed(typed);
+    if (!HasValidSize(shape))
+        return Refused(NoSize(shape.size));
     if (text.empty())
         return Refused(NoValueGiven());
     if (encoding) {

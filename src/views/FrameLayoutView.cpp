@@ -24,8 +24,24 @@ FrameLayoutView::FrameLayoutView(QWidget* parent) : QWidget(parent)
 void FrameLayoutView::SetLayout(FrameLayout layout)
 {
     m_layout = std::move(layout);
+    m_values.clear();
     updateGeometry();
     update();
+}
+
+void FrameLayoutView::SetValues(std::vector<std::string> values)
+{
+    m_values = std::move(values);
+    update();
+}
+
+QString FrameLayoutView::BandLabel(const LayoutBand& band) const
+{
+    const QString name = QString::fromStdString(band.signal);
+    const auto position = static_cast<std::size_t>(band.position);
+    if (band.position < 0 || position >= m_values.size() || m_values[position].empty())
+        return name;
+    return name + QStringLiteral(" = ") + QString::fromStdString(m_values[position]);
 }
 
 QRect FrameLayoutView::CellRect(int byte, int bit) const
@@ -77,9 +93,9 @@ void FrameLayoutView::paintEvent(QPaintEvent*)
             if (band >= 0) {
                 const QRect run = CellRect(byte, bit).united(CellRect(byte, low)).adjusted(2, 0, -2, 0);
                 painter.setPen(Qt::black);
-                const QString name = QString::fromStdString(m_layout.bands[static_cast<std::size_t>(band)].signal);
+                const QString label = BandLabel(m_layout.bands[static_cast<std::size_t>(band)]);
                 painter.drawText(run, Qt::AlignCenter,
-                                 painter.fontMetrics().elidedText(name, Qt::ElideRight, run.width()));
+                                 painter.fontMetrics().elidedText(label, Qt::ElideRight, run.width()));
             }
             bit = low - 1;
         }

@@ -7,15 +7,21 @@
 // The bytes and bits of the selected frame: one row per byte (byte 0 on
 // top), bit 7 on the left and bit 0 on the right, each signal a labelled
 // band in its own colour. Bits beyond the frame's length and bits of two
-// signals are red. A double-click on a band asks for that signal's offset
-// sheet.
+// signals are red. With values set (the "Data" field above it), each band
+// shows its signal's value beside the name. A double-click on a band asks
+// for that signal's offset sheet.
 class FrameLayoutView : public QWidget {
     Q_OBJECT
 
 public:
     explicit FrameLayoutView(QWidget* parent = nullptr);
 
+    // A new layout shows no values.
     void SetLayout(FrameLayout layout);
+    // By position in the frame's signal list; an empty list shows none.
+    void SetValues(std::vector<std::string> values);
+    // "Temp = 10 degC", or the name alone without a value.
+    QString BandLabel(const LayoutBand& band) const;
     const FrameLayout& Layout() const { return m_layout; }
     // The rectangle of a bit's cell in widget coordinates.
     QRect CellRect(int byte, int bit) const;
@@ -32,4 +38,5 @@ protected:
 
 private:
     FrameLayout m_layout;
+    std::vector<std::string> m_values;
 };

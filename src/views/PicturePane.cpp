@@ -1,10 +1,14 @@
 #include "views/PicturePane.h"
 
+#include "editing/SignalValueText.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
 #include "views/FrameLayoutView.h"
 #include "views/ScheduleTimelineView.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,16 +31,42 @@ std::string MemberToShow(const std::vector<std::string>& members, const std::str
 }  // namespace
 
 PicturePane::PicturePane(QWidget* parent)
-    : QWidget(parent), m_layout(new FrameLayoutView(this)), m_timeline(new ScheduleTimelineView(this))
+    : QWidget(parent), m_dataRow(new QWidget(this)), m_data(new QLineEdit(m_dataRow)),
+      m_dataProblem(new QLabel(m_dataRow)), m_layout(new FrameLayoutView(this)),
+      m_timeline(new ScheduleTimelineView(this))
 {
     setObjectName(QStringLiteral("picturePane"));
+    m_dataRow->setObjectName(QStringLiteral("frameDataRow"));
+    m_data->setObjectName(QStringLiteral("frameData"));
+    m_data->setPlaceholderText(tr("bytes in hex: 01 2A FF"));
+    m_dataProblem->setObjectName(QStringLiteral("frameDataProblem"));
+    auto* dataLine = new QHBoxLayout(m_dataRow);
+    dataLine->setContentsMargins(6, 0, 6, 0);
+    dataLine->addWidget(new QLabel(tr("Data"), m_dataRow));
+    dataLine->addWidget(m_data, 1);
+    dataLine->addWidget(m_dataProblem, 1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_dataRow);
     column->addWidget(m_layout);
     column->addWidget(m_timeline);
     connect(m_layout, &FrameLayoutView::bandActivated, this,
             [this](int position) { Q_EMIT signalOffsetRequested(m_frameName, position); });
+    connect(m_data, &QLineEdit::textChanged, this, &PicturePane::ShowData);
     hide();
+}
+
+void PicturePane::ShowData()
+{
+    if (!m_network || m_layout->isHidden()) {
+        m_dataProblem->clear();
+        return;
+    }
+    // Hex digits are ASCII, so a Latin-1 round trip keeps every one.
+    const FrameDataTexts texts =
+        DecodeFrameData(*m_network, m_frameName.toStdString(), m_data->text().toLatin1().toStdString());
+    m_layout->SetValues(texts.values);
+    m_dataProblem->setText(QString::fromStdString(texts.error));
 }
 
 bool PicturePane::ShowFrame(const LinNetwork& network, const std::string& frameName)
@@ -53,6 +83,7 @@ void PicturePane::ShowItem(const LinNetwork* network, const TreeItemRef& item, c
 {
     bool layout = false;
     bool timeline = false;
+    m_network = network;
     if (network) {
         switch (item.kind) {
         case TreeItemKind::Frame:
@@ -87,6 +118,8 @@ void PicturePane::ShowItem(const LinNetwork* network, const TreeItemRef& item, c
         }
     }
     m_layout->setVisible(layout);
+    m_dataRow->setVisible(layout);
     m_timeline->setVisible(timeline);
     setVisible(layout || timeline);
+    ShowData();
 }

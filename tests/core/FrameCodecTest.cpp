@@ -103,7 +103,7 @@ TEST(FrameCodec, DecodesByTheBitOrderAndEncodings)
         {__LINE__, "ET1", "55 07", "F6: Free3=7 (0x7)"},
         {__LINE__, "0x3A", "55 07", "F6: Free3=7 (0x7)"},
         {__LINE__, "ET1", "15 07", "byte 0 (0x15) is the protected id of no frame of ET1"},
-        {__LINE__, "ET1", "", "too short: ET1 takes 1 bytes, 0 given"},
+        {__LINE__, "ET1", "", "too short: ET1 takes 1 byte, 0 given"},
         // Diagnostic frames: their eight bytes.
         {__LINE__, "MasterReq", "01 02 03 04 05 06 07 08",
          "MasterReq: MasterReqB0=1 (0x1) MasterReqB1=2 (0x2) MasterReqB2=3 (0x3) MasterReqB3=4 (0x4) "

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +51,28 @@ private Q_SLOTS:
         QTest::mouseDClick(&view, Qt::LeftButton, {}, CellCorner(view, 0, 1));
         QCOMPARE(activated.count(), 1);
         QCOMPARE(activated.first().first().toInt(), 0);
+    }
+
+    void frameDataShowsEachSignalsValueInItsBand()
+    {
+        auto network = MakeRichNetwork();
+        PicturePane pane;
+        pane.ShowItem(network.get(), ItemShowing(*network, {EntityKind::Frame, 0}));
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        auto* problem = pane.findChild<QLabel*>(QStringLiteral("frameDataProblem"));
+        QVERIFY(problem);
+        const FrameLayoutView& view = pane.LayoutView();
+        QTest::keyClicks(&pane.DataField(), QStringLiteral("64"));
+        QCOMPARE(problem->text(), QStringLiteral("too short: MotorCmd takes 2 bytes, 1 given"));
+        QCOMPARE(view.BandLabel(view.Layout().bands.front()), QStringLiteral("MotorSpeed"));
+        QTest::keyClicks(&pane.DataField(), QStringLiteral(" FF"));
+        QCOMPARE(problem->text(), QString());
+        QCOMPARE(view.BandLabel(view.Layout().bands.front()), QStringLiteral("MotorSpeed = 40 rpm"));
+        // Another frame decodes the same bytes by its own signals.
+        pane.ShowItem(network.get(), ItemShowing(*network, {EntityKind::Frame, 2}));
+        QCOMPARE(view.BandLabel(view.Layout().bands.front()), QStringLiteral("DoorOpen"));
+        QCOMPARE(problem->text(), QStringLiteral("too long: DoorState takes 1 byte, 2 given"));
     }
 
     void timelineDrawsSlotsToScaleWithShortSlotsRed()

@@ -99,6 +99,29 @@ private Q_SLOTS:
         QCOMPARE(network->signalRepresentations[1]->signalNames, std::vector<std::string>{"DoorOpen"});
     }
 
+    void signalSheetConvertsARawValueAndAValue()
+    {
+        auto network = MakeRichNetwork();
+        auto sheet = Open(*network, SheetId::SignalSheet, 0);  // MotorSpeed, encoding Speed
+        auto* raw = Find<QLineEdit>(*sheet, "rawValue");
+        auto* value = Find<QLineEdit>(*sheet, "physicalValue");
+        QTest::keyClicks(raw, QStringLiteral("100"));
+        QCOMPARE(value->text(), QStringLiteral("40 rpm"));
+        value->clear();
+        QTest::keyClicks(value, QStringLiteral("0 rpm"));
+        QCOMPARE(raw->text(), QStringLiteral("20 (0x14)"));
+        // The encoding type chosen on the page is the one that converts.
+        Choose(Find<ChoiceBox>(*sheet, "encoding"), QString());
+        raw->clear();
+        QTest::keyClicks(raw, QStringLiteral("7"));
+        QCOMPARE(value->text(), QStringLiteral("7 (0x7)"));
+        // A length chosen on the General page is the size that converts.
+        Choose(Find<ChoiceBox>(*sheet, "length"), QStringLiteral("2"));
+        raw->clear();
+        QTest::keyClicks(raw, QStringLiteral("7"));
+        QCOMPARE(value->text(), QStringLiteral("7 does not fit in 2 bits"));
+    }
+
     void signalRepSheetWritesTheCheckedSignals()
     {
         auto network = MakeRichNetwork();

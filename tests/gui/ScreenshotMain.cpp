@@ -13,9 +13,11 @@
 #include "editing/TreeCommands.h"
 #include "views/DataView.h"
 #include "views/NavView.h"
+#include "views/PicturePane.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -35,6 +37,7 @@ struct Options {
     QString menu;  // "tree", "list" or empty
     bool sheet = false;
     QString find;
+    QString data;  // typed into the frame layout's Data field
 };
 
 bool ParseOptions(int argc, char* argv[], Options& options)
@@ -58,6 +61,8 @@ bool ParseOptions(int argc, char* argv[], Options& options)
             options.sheet = true;
         else if (std::strcmp(argv[i], "--find") == 0 && hasValue)
             options.find = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--data") == 0 && hasValue)
+            options.data = QString::fromLocal8Bit(argv[++i]);
         else
             return false;
     }
@@ -110,7 +115,8 @@ int main(int argc, char* argv[])
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT]\n",
+                     "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT] "
+                     "[--data HEX]\n",
                      argv[0]);
         return 2;
     }
@@ -150,6 +156,8 @@ int main(int argc, char* argv[])
     list.setCurrentItem(row);
     if (!options.find.isEmpty())
         tree.SetFilterText(options.find);
+    if (!options.data.isEmpty())
+        frame.Pictures().DataField().setText(options.data);
     QApplication::processEvents();
 
     bool saved = false;
