@@ -9,6 +9,8 @@ inline constexpr const char* Untitled = "Unbenannt";
 inline constexpr const char* FileFilter = "Lin Description File (*.LDF)";
 // Save As writes the file in the version of the type chosen: "LIN 2.1".
 inline constexpr const char* VersionFileFilter = "Lin Description File, %1 (*.LDF)";
+// Save As in the fixed layout instead of the file's own.
+inline constexpr const char* StandardLayoutFileFilter = "Lin Description File, standard layout (*.LDF)";
 inline constexpr const char* DefaultSuffix = "ldf";
 inline constexpr const char* Ready = "Ready";
 
@@ -24,6 +26,7 @@ inline constexpr const char* ExitItem = "E&xit";
 inline constexpr const char* EditMenu = "&Edit";
 inline constexpr const char* UndoItem = "&Undo";
 inline constexpr const char* RedoItem = "&Redo";
+inline constexpr const char* ReformatItem = "Re&format";
 inline constexpr const char* ViewMenu = "&View";
 inline constexpr const char* FileToolbarItem = "&File Toolbar";
 inline constexpr const char* StatusToolbarItem = "&Status Toolbar";
@@ -38,6 +41,7 @@ inline constexpr const char* SaveAnywayButton = "Save anyway";
 inline constexpr const char* NewPrompt = "Creates a new document. \nNew";
 inline constexpr const char* OpenPrompt = "Opens an existing document. \nOpen";
 inline constexpr const char* SavePrompt = "Saves the document.\nSave";
+inline constexpr const char* ReformatPrompt = "Writes the whole file in the standard layout when next saved.\nReformat";
 inline constexpr const char* SaveAsPrompt = "Saves the document with new name.\nSave as";
 inline constexpr const char* ComparePrompt =
     "Shows what differs between the open network and another file.\nCompare with";

@@ -4,6 +4,7 @@
 #include "model/LinNetwork.h"
 #include "reader/UnreadText.h"
 #include "validation/TreeOutline.h"
+#include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
 
 #include <QFile>
@@ -15,9 +16,9 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 // The one place a network goes to disk, with the writer's save: a failed
 // save leaves the old file as it was.
-QString WriteLdfFile(const LinNetwork& network, const QString& path)
+QString WriteLdfFile(const std::string& text, const QString& path)
 {
-    const SaveResult saved = SaveLdf(network, LocalPath(path));
+    const SaveResult saved = SaveLdfText(text, LocalPath(path));
     return QString::fromLocal8Bit(saved.error.data(), static_cast<qsizetype>(saved.error.size()));
 }
 
@@ -30,6 +31,8 @@ CDuvazadiDoc::~CDuvazadiDoc() = default;
 void CDuvazadiDoc::NewDocument()
 {
     m_network = LinNetwork::CreateDefault();
+    m_savedText.reset();
+    m_writtenAsSaved.clear();
     m_codec = TextCodec::ForFileText({});
     m_unreadReason.clear();
     SetFilePath({});
@@ -67,18 +70,26 @@ QString CDuvazadiDoc::Open(const QString& path)
     // saving; a file that needed nothing stays unmodified.
     const std::string written = m_network->BuildLdfText();
     PrepareTreeOutline(*m_network);
-    SetModified(m_network->messages.Size() > 0 || m_network->BuildLdfText() != written);
+    m_savedText.reset();
+    m_writtenAsSaved = m_network->BuildLdfText();
+    SetModified(m_network->messages.Size() > 0 || m_writtenAsSaved != written);
     Q_EMIT networkReplaced();
     return {};
 }
 
-QString CDuvazadiDoc::Save(const QString& path)
+QString CDuvazadiDoc::Save(const QString& path, bool standardLayout)
 {
     if (!m_network)
         return tr("There is no network to save.");
-    const QString error = WriteLdfFile(*m_network, path);
+    const bool reformatted = m_reformatPosition && *m_reformatPosition <= m_position;
+    std::string text = SavedLdfText(*m_network, m_savedText ? *m_savedText : m_network->fileText, m_writtenAsSaved,
+                                    standardLayout || reformatted);
+    const QString error = WriteLdfFile(text, path);
     if (!error.isEmpty())
         return error;
+    m_savedText = std::move(text);
+    m_writtenAsSaved = m_network->BuildLdfText();
+    m_reformatPosition.reset();
     m_unreadReason.clear();
     SetFilePath(path);
     SetModified(false);
@@ -98,7 +109,17 @@ bool CDuvazadiDoc::Edit(const std::function<bool(LinNetwork&)>& change)
     // A new step drops the steps undone, and a saved state among them.
     if (m_savedPosition && *m_savedPosition > m_position)
         m_savedPosition.reset();
+    if (m_reformatPosition && *m_reformatPosition > m_position)
+        m_reformatPosition.reset();
     return StepTaken(1);
+}
+
+bool CDuvazadiDoc::Reformat()
+{
+    if (!Edit([](LinNetwork&) { return true; }))
+        return false;
+    m_reformatPosition = m_position;
+    return true;
 }
 
 bool CDuvazadiDoc::Undo() { return m_network && m_history.Undo(*m_network) && StepTaken(-1); }
@@ -141,6 +162,7 @@ void CDuvazadiDoc::ClearHistory()
 {
     m_history.Clear();
     m_position = 0;
+    m_reformatPosition.reset();
     Q_EMIT historyChanged();
 }
 

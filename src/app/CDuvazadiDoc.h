@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class LinNetwork;
@@ -31,10 +32,15 @@ public:
     // the tree changes nothing that would be written. Returns the reason
     // when the file cannot be read; the current network then stays.
     QString Open(const QString& path);
-    // Writes the network as LDF to the path and makes it the document's file.
+    // Writes the network as LDF to the path and makes it the document's file:
+    // in the layout of the file as read or last saved, only what changed
+    // rewritten (LayoutKeepingWriter); in the fixed layout with
+    // standardLayout, after Reformat, or for a network read from no file.
     // Returns the reason on failure; the file and the flag then stay as they
     // were.
-    QString Save(const QString& path);
+    QString Save(const QString& path, bool standardLayout = false);
+    // One undo step after which saving writes the fixed layout.
+    bool Reformat();
 
     // A change of the network outside the undo history: sets the modified
     // flag and tells the views.
@@ -101,4 +107,10 @@ private:
     // when no undo or redo can return to the saved state).
     int m_position = 0;
     std::optional<int> m_savedPosition = 0;
+    // The text whose layout a save keeps, once saved (before, the file text
+    // as read), the writer's text of the network it holds, and the position
+    // after a Reformat step.
+    std::optional<std::string> m_savedText;
+    std::string m_writtenAsSaved;
+    std::optional<int> m_reformatPosition;
 };

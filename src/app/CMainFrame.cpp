@@ -86,6 +86,7 @@ CMainFrame::SaveChoice ChooseSavePath(QWidget* parent, const QString& suggestedP
     QStringList filters = {QLatin1String(ui::FileFilter)};
     for (lin::Dialect dialect : lin::Dialects())
         filters << VersionFilter(dialect);
+    filters << QLatin1String(ui::StandardLayoutFileFilter);
     QFileDialog dialog(parent, QString(), suggestedPath);
     dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -96,6 +97,7 @@ CMainFrame::SaveChoice ChooseSavePath(QWidget* parent, const QString& suggestedP
     for (lin::Dialect dialect : lin::Dialects())
         if (dialog.selectedNameFilter() == VersionFilter(dialect))
             choice.dialect = dialect;
+    choice.standardLayout = dialog.selectedNameFilter() == QLatin1String(ui::StandardLayoutFileFilter);
     return choice;
 }
 
@@ -187,7 +189,7 @@ bool CMainFrame::SaveDocumentAs()
     const std::optional<bool> converted = choice.dialect ? ConvertForSaving(*choice.dialect) : false;
     if (!converted)
         return false;
-    if (SaveTo(choice.path))
+    if (SaveTo(choice.path, choice.standardLayout))
         return true;
     // A file not written in the version keeps the network as it was.
     if (*converted)
@@ -329,6 +331,9 @@ void CMainFrame::CreateActions()
     m_redoAction->setIcon(ThemeIcon("edit-redo", QStyle::SP_ArrowForward));
     connect(m_redoAction, &QAction::triggered, this, [this] { m_document->Redo(); });
 
+    m_reformatAction = makeAction(ui::ReformatItem, QStringLiteral("actionReformat"), ui::ReformatPrompt);
+    connect(m_reformatAction, &QAction::triggered, this, [this] { m_document->Reformat(); });
+
     m_statusBarAction = makeAction(ui::StatusToolbarItem, QStringLiteral("actionStatusBar"), ui::StatusBarPrompt);
     m_statusBarAction->setCheckable(true);
     m_statusBarAction->setChecked(true);
@@ -369,6 +374,8 @@ void CMainFrame::CreateMenus()
     QMenu* edit = menuBar()->addMenu(QLatin1String(ui::EditMenu));
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addActions({m_undoAction, m_redoAction});
+    edit->addSeparator();
+    edit->addAction(m_reformatAction);
 
     QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -474,6 +481,7 @@ void CMainFrame::UpdateEditActions()
 {
     m_undoAction->setEnabled(m_document->CanUndo());
     m_redoAction->setEnabled(m_document->CanRedo());
+    m_reformatAction->setEnabled(m_document->Network() != nullptr);
 }
 
 void CMainFrame::UpdateTitle()
@@ -523,11 +531,11 @@ void CMainFrame::FocusNextPane(int step)
     panes[static_cast<std::size_t>((current + step + count) % count)]->setFocus(Qt::ShortcutFocusReason);
 }
 
-bool CMainFrame::SaveTo(const QString& path)
+bool CMainFrame::SaveTo(const QString& path, bool standardLayout)
 {
     if (!MaySaveLeavingOut())
         return false;
-    const QString error = m_document->Save(path);
+    const QString error = m_document->Save(path, standardLayout);
     if (!error.isEmpty()) {
         Ask(QMessageBox::Critical, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), error),
             QMessageBox::Ok, QMessageBox::Ok);

@@ -39,6 +39,7 @@ public:
         }
         QString path;
         std::optional<lin::Dialect> dialect;
+        bool standardLayout = false;  // the fixed layout instead of the file's own
     };
     using SaveChooser = std::function<SaveChoice(QWidget* parent, const QString& suggestedPath)>;
 
@@ -101,7 +102,7 @@ private:
     void ForgetRecent(const QString& path);
     void StoreRecent();
     void FocusNextPane(int step);
-    bool SaveTo(const QString& path);
+    bool SaveTo(const QString& path, bool standardLayout = false);
     bool MaySaveLeavingOut();
     // Turns the network into what a file of the version holds, as one undo
     // step, once the user agreed to lose what that version cannot hold.
@@ -134,6 +135,7 @@ private:
     QAction* m_exitAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QAction* m_reformatAction = nullptr;
     QAction* m_toolBarAction = nullptr;
     QAction* m_statusBarAction = nullptr;
     QAction* m_errorsAction = nullptr;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -532,7 +533,14 @@ private:
 std::string WriteKeepingLayout(const std::string& originalText, const std::string& writtenAsRead,
                                const std::string& writtenNow)
 {
-    return LayoutMerger(originalText, writtenAsRead, writtenNow).Merge();
+    // The layouts take some hundred bytes per statement: a file of millions
+    // of one-character statements may not fit, and then loses its layout
+    // rather than its content.
+    try {
+        return LayoutMerger(originalText, writtenAsRead, writtenNow).Merge();
+    } catch (const std::bad_alloc&) {
+        return writtenNow;
+    }
 }
 
 std::string BuildLayoutKeptText(const LinNetwork& network, const std::string& writtenAsRead)

@@ -18,7 +18,8 @@ class LinNetwork;
 //   indented as that one is;
 // - a removed statement goes with its own lines and its attached comments.
 // When nothing changed the original text comes back byte for byte. Inserted
-// lines end as the original's first line does.
+// lines end as the original's first line does. When the layouts do not fit
+// in memory, the writer's text of now comes back.
 std::string WriteKeepingLayout(const std::string& originalText, const std::string& writtenAsRead,
                                const std::string& writtenNow);
 

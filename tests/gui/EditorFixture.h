@@ -20,6 +20,8 @@ struct EditorFixture {
     QStringList chosenSavePaths;
     // The version Save As is asked to write; none keeps the network's own.
     std::optional<lin::Dialect> saveDialect;
+    // Save As is asked for the standard layout.
+    bool saveStandardLayout = false;
     int savePathRequests = 0;
     std::unique_ptr<CMainFrame> frame;
 
@@ -31,9 +33,11 @@ struct EditorFixture {
         frame->SetFileChoosers([](QWidget*, const QString&) { return QString(); },
                                [this](QWidget*, const QString&) {
                                    ++savePathRequests;
-                                   return CMainFrame::SaveChoice(
+                                   CMainFrame::SaveChoice choice(
                                        chosenSavePaths.isEmpty() ? QString() : chosenSavePaths.takeFirst(),
                                        saveDialect);
+                                   choice.standardLayout = saveStandardLayout;
+                                   return choice;
                                });
     }
 

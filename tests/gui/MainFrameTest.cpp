@@ -6,7 +6,9 @@
 #include "app/CDuvazadiDoc.h"
 #include "app/EditorApp.h"
 #include "model/LinNetwork.h"
+#include "model/Rename.h"
 #include "views/TreePosition.h"
+#include "writer/LdfWriter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -236,6 +238,42 @@ private Q_SLOTS:
         editor.dialogs.answers = {QMessageBox::Discard};
         editor.frame->NewDocument();
         QVERIFY(!action->isEnabled());
+    }
+
+    // Save keeps the file's layout and rewrites only what was edited; Save As
+    // in the standard layout, and Reformat (one undo step), write the fixed one.
+    void saveKeepsTheLayoutUntilReformatted()
+    {
+        QTemporaryDir folder;
+        const QByteArray content =
+            "// body network\r\n" + kLin21File + "Signals {\n  Lamp: 2, 0x1, LSM, CEM; // on\n}\n";
+        const QString path = WriteFile(folder, QStringLiteral("body.ldf"), content);
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(path));
+        CDuvazadiDoc& document = editor.frame->Document();
+        QVERIFY(document.Edit([](LinNetwork& network) { return RenameSignal(network, 0, "Light"); }));
+        QVERIFY(editor.frame->SaveDocument());
+        QByteArray renamed = content;
+        renamed.replace("Lamp:", "Light:");
+        QCOMPARE(ReadFile(path), renamed);
+
+        const QString standard = folder.filePath(QStringLiteral("standard.ldf"));
+        editor.chosenSavePaths = {standard};
+        editor.saveStandardLayout = true;
+        QVERIFY(editor.frame->SaveDocumentAs());
+        const QByteArray fixed = QByteArray::fromStdString(ToCrLfLineEnds(document.Network()->BuildLdfText()));
+        QCOMPARE(ReadFile(standard), fixed);
+
+        QVERIFY(editor.frame->OpenDocument(path));
+        auto* reformat = editor.frame->findChild<QAction*>(QStringLiteral("actionReformat"));
+        QVERIFY(reformat && reformat->isEnabled());
+        reformat->trigger();
+        QVERIFY(editor.frame->isWindowModified());
+        QVERIFY(document.Undo());
+        QVERIFY(!editor.frame->isWindowModified());
+        QVERIFY(document.Redo());
+        QVERIFY(editor.frame->SaveDocument());
+        QCOMPARE(ReadFile(path), fixed);
     }
 
     void saveThenReopenGivesTheSameTree()
