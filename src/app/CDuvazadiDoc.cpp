@@ -3,8 +3,6 @@
 #include "app/AppTexts.h"
 #include "model/LinNetwork.h"
 #include "reader/UnreadText.h"
-#include "validation/TreeOutline.h"
-#include "writer/LdfWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,14 +10,6 @@
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// The one place a network goes to disk, with the writer's save: a failed
-// save leaves the old file as it was.
-QString WriteLdfFile(const LinNetwork& network, const QString& path)
-{
-    const SaveResult saved = SaveLdf(network, LocalPath(path));
-    return QString::fromLocal8Bit(saved.error.data(), static_cast<qsizetype>(saved.error.size()));
-}
 
 }  // namespace
 
@@ -29,81 +19,87 @@ CDuvazadiDoc::~CDuvazadiDoc() = default;
 
 void CDuvazadiDoc::NewDocument()
 {
-    m_network = LinNetwork::CreateDefault();
+    const bool wasModified = IsModified();
+    m_document.New();
     m_codec = TextCodec::ForFileText({});
     m_unreadReason.clear();
     SetFilePath({});
-    ClearHistory();
-    SetModified(false);
+    Q_EMIT historyChanged();
+    ShowModified(wasModified);
     Q_EMIT networkReplaced();
 }
 
 CDuvazadiDoc::Comparison CDuvazadiDoc::CompareWith(const QString& path) const
 {
     Comparison comparison;
-    LoadResult loaded = LinNetwork::Load(LocalPath(path));
+    const PreparedLoad loaded = PrepareLoaded(LinNetwork::Load(LocalPath(path)));
     if (!loaded) {
         comparison.error = QString::fromStdString(loaded.error);
         return comparison;
     }
-    PrepareTreeOutline(*loaded.network);
-    if (m_network)
-        comparison.differences = CompareNetworks(*m_network, *loaded.network);
+    if (const LinNetwork* network = Network())
+        comparison.differences = CompareNetworks(*network, *loaded.network);
     return comparison;
 }
 
 QString CDuvazadiDoc::Open(const QString& path)
 {
-    LoadResult loaded = LinNetwork::Load(LocalPath(path));
-    if (!loaded)
-        return QString::fromStdString(loaded.error);
-    m_network = std::move(loaded.network);
-    m_codec = TextCodec::ForFileText(m_network->fileText);
-    const Message* unread = FindUnreadTextMessage(m_network->messages);
+    const bool wasModified = IsModified();
+    const std::string error = m_document.Open(LocalPath(path));
+    if (!error.empty())
+        return QString::fromStdString(error);
+    const LinNetwork& network = *Network();
+    m_codec = TextCodec::ForFileText(network.fileText);
+    const Message* unread = FindUnreadTextMessage(network.messages);
     m_unreadReason = unread ? m_codec.ToQt(FormatMessage(*unread)) : QString();
     SetFilePath(path);
-    ClearHistory();
-    // What the load reported or the tree's preparation repairs is worth
-    // saving; a file that needed nothing stays unmodified.
-    const std::string written = m_network->BuildLdfText();
-    PrepareTreeOutline(*m_network);
-    SetModified(m_network->messages.Size() > 0 || m_network->BuildLdfText() != written);
+    Q_EMIT historyChanged();
+    ShowModified(wasModified);
     Q_EMIT networkReplaced();
     return {};
 }
 
 QString CDuvazadiDoc::Save(const QString& path)
 {
-    if (!m_network)
-        return tr("There is no network to save.");
-    const QString error = WriteLdfFile(*m_network, path);
-    if (!error.isEmpty())
-        return error;
+    const bool wasModified = IsModified();
+    // The one place a network goes to disk, with the writer's save: a failed
+    // save leaves the old file as it was.
+    const std::string error = m_document.Save(LocalPath(path));
+    if (!error.empty())
+        return QString::fromLocal8Bit(error.data(), static_cast<qsizetype>(error.size()));
     m_unreadReason.clear();
     SetFilePath(path);
-    SetModified(false);
+    ShowModified(wasModified);
     return {};
 }
 
-void CDuvazadiDoc::NetworkChanged()
+void CDuvazadiDoc::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change)
 {
-    SetModified(true);
+    const bool wasModified = IsModified();
+    m_document.ChangeOutsideHistory(change);
+    ShowModified(wasModified);
     Q_EMIT networkChanged();
 }
 
 bool CDuvazadiDoc::Edit(const std::function<bool(LinNetwork&)>& change)
 {
-    if (!m_network || !m_history.Perform(*m_network, [&] { return change(*m_network); }))
-        return false;
-    // A new step drops the steps undone, and a saved state among them.
-    if (m_savedPosition && *m_savedPosition > m_position)
-        m_savedPosition.reset();
-    return StepTaken(1);
+    return Step([&] { return m_document.Edit(change); });
 }
 
-bool CDuvazadiDoc::Undo() { return m_network && m_history.Undo(*m_network) && StepTaken(-1); }
+bool CDuvazadiDoc::ConvertTo(lin::Dialect dialect)
+{
+    return Step([&] { return m_document.ConvertTo(dialect); });
+}
 
-bool CDuvazadiDoc::Redo() { return m_network && m_history.Redo(*m_network) && StepTaken(1); }
+bool CDuvazadiDoc::Undo()
+{
+    return Step([&] { return m_document.Undo(); });
+}
+
+bool CDuvazadiDoc::Redo()
+{
+    return Step([&] { return m_document.Redo(); });
+}
 
 QString CDuvazadiDoc::DisplayName() const
 {
@@ -112,36 +108,26 @@ QString CDuvazadiDoc::DisplayName() const
 
 void CDuvazadiDoc::SetModified(bool modified)
 {
-    if (modified)
-        m_savedPosition.reset();
-    else
-        m_savedPosition = m_position;
-    ShowModified(modified);
+    const bool wasModified = IsModified();
+    m_document.SetModified(modified);
+    ShowModified(wasModified);
 }
 
-void CDuvazadiDoc::ShowModified(bool modified)
+void CDuvazadiDoc::ShowModified(bool wasModified)
 {
-    if (modified == m_modified)
-        return;
-    m_modified = modified;
-    Q_EMIT modifiedChanged(modified);
+    if (IsModified() != wasModified)
+        Q_EMIT modifiedChanged(IsModified());
 }
 
-// After an edit, an undo or a redo: the flag, the views and the Edit menu follow.
-bool CDuvazadiDoc::StepTaken(int step)
+bool CDuvazadiDoc::Step(const std::function<bool()>& step)
 {
-    m_position += step;
-    ShowModified(m_savedPosition != m_position);
+    const bool wasModified = IsModified();
+    if (!step())
+        return false;
+    ShowModified(wasModified);
     Q_EMIT networkChanged();
     Q_EMIT historyChanged();
     return true;
-}
-
-void CDuvazadiDoc::ClearHistory()
-{
-    m_history.Clear();
-    m_position = 0;
-    Q_EMIT historyChanged();
 }
 
 void CDuvazadiDoc::SetFilePath(const QString& path)

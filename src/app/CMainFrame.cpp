@@ -568,11 +568,7 @@ std::optional<bool> CMainFrame::ConvertForSaving(lin::Dialect dialect)
                 ui::SaveAnywayButton) != QMessageBox::Save)
             return std::nullopt;
     }
-    return m_document->Edit([dialect](LinNetwork& edited) {
-        const std::string before = edited.BuildLdfText();
-        ConvertToDialect(edited, dialect);
-        return edited.BuildLdfText() != before;
-    });
+    return m_document->ConvertTo(dialect);
 }
 
 QString CMainFrame::ListedLines(const std::vector<std::string>& lines) const

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/JsonDocuments.h"
+#include "editing/Document.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
@@ -21,23 +22,20 @@ const std::string kPathSeparator = " / ";
 void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": " << reason << "\n"; }
 
 // The network of FILE, read, repaired, converted to the dialect when one is
-// given (what that lost in losses) and prepared as the tree prepares it;
+// given (what that lost in losses) and prepared as the editor prepares it;
 // null (with the reason on err) when FILE cannot be read.
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
                                          const std::optional<lin::Dialect>& dialect = std::nullopt,
                                          std::vector<ConversionLoss>* losses = nullptr)
 {
-    LoadResult loaded = LinNetwork::Load(file);
+    PreparedLoad loaded = PrepareLoaded(LinNetwork::Load(file), dialect);
     if (!loaded) {
         Fail(err, loaded.error);
         return nullptr;
     }
-    if (dialect) {
-        std::vector<ConversionLoss> lost = ConvertToDialect(*loaded.network, *dialect);
-        if (losses)
-            *losses = std::move(lost);
-    }
-    outline = PrepareTreeOutline(*loaded.network);
+    if (losses)
+        *losses = std::move(loaded.losses);
+    outline = std::move(loaded.outline);
     return std::move(loaded.network);
 }
 

@@ -50,7 +50,7 @@ void DataView::Clear()
 void DataView::Fill(QTreeWidgetItem* navItem)
 {
     m_shown = TreeItemRefOf(navItem);
-    LinNetwork* network = m_document.Network();
+    const LinNetwork* network = m_document.Network();
     m_table = network && m_shown.IsValid() ? FillDataTable(*network, m_shown) : DataTable{};
     ShowTable();
 }

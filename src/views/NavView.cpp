@@ -86,11 +86,9 @@ void NavView::Build()
     m_suppressSelection = true;
     setUpdatesEnabled(false);
     ClearItems();
-    m_outline = {};
-    if (LinNetwork* network = m_document.Network()) {
-        m_outline = PrepareTreeOutline(*network);
+    if (m_document.Network()) {
         const TextCodec& codec = m_document.Codec();
-        for (const OutlineItem& entry : m_outline.items) {
+        for (const OutlineItem& entry : m_document.Outline().items) {
             QTreeWidgetItem* parentItem = ItemOf(entry.parent);
             auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
             item->setText(0, codec.ToQt(entry.text));
@@ -150,7 +148,8 @@ void NavView::updateGeometries()
 
 void NavView::ApplyFilter()
 {
-    const std::vector<bool> kept = ItemsMatchingFilter(m_outline, m_document.Codec().FromQt(m_filterEdit->text()));
+    const std::vector<bool> kept =
+        ItemsMatchingFilter(m_document.Outline(), m_document.Codec().FromQt(m_filterEdit->text()));
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (QTreeWidgetItem* item = ItemOf(static_cast<int>(i))) {
             item->setHidden(!kept[i]);
@@ -197,13 +196,13 @@ void NavView::Reveal(QTreeWidgetItem* item)
 void NavView::SelectEntity(const EntityRef& entity)
 {
     CloseFilter();
-    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_outline, entity)))
+    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_document.Outline(), entity)))
         Reveal(item);
 }
 
 bool NavView::SelectPath(const std::vector<std::string>& captions)
 {
-    QTreeWidgetItem* item = ItemOf(m_outline.FindPath(captions));
+    QTreeWidgetItem* item = ItemOf(m_document.Outline().FindPath(captions));
     if (!item)
         return false;
     for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
@@ -415,8 +414,9 @@ void NavView::CollapseEveryItem()
 
 const OutlineItem* NavView::OutlineEntryOf(int item) const
 {
-    const bool known = item >= 0 && static_cast<std::size_t>(item) < m_outline.items.size();
-    return known ? &m_outline.items[static_cast<std::size_t>(item)] : nullptr;
+    const std::vector<OutlineItem>& items = m_document.Outline().items;
+    const bool known = item >= 0 && static_cast<std::size_t>(item) < items.size();
+    return known ? &items[static_cast<std::size_t>(item)] : nullptr;
 }
 
 int NavView::GetItemColor(int item) const

@@ -110,8 +110,8 @@ private Q_SLOTS:
 
         // Mended: an edit of a new network marks it modified, so New asks.
         editor.dialogs.names.clear();
-        editor.frame->Document().Network()->slaves.Append(std::make_unique<LinNode>("Door"));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.slaves.Append(std::make_unique<LinNode>("Door")); });
         QVERIFY(editor.frame->isWindowModified());
         QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Unbenannt[*] - Duvazadi"));
         editor.dialogs.answers = {QMessageBox::Cancel};
@@ -176,7 +176,8 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("lossy.ldf"));
         EditorFixture editor;
         editor.frame->NewDocument();
-        editor.frame->Document().Network()->signals.Append(std::make_unique<LinSignal>("Added"));
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.signals.Append(std::make_unique<LinSignal>("Added")); });
         editor.chosenSavePaths = {path, path};
         QVERIFY(!editor.frame->SaveDocumentAs());
         QCOMPARE(editor.dialogs.names, QStringList{"questionBox"});
@@ -244,9 +245,8 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("saved.ldf"));
         EditorFixture editor;
         editor.frame->NewDocument();
-        LinNetwork& network = *editor.frame->Document().Network();
-        network.slaves.Append(std::make_unique<LinNode>("Door"));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.slaves.Append(std::make_unique<LinNode>("Door")); });
         const QStringList before = editor.Outline();
 
         editor.chosenSavePaths = {path};
@@ -288,7 +288,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         EditorFixture editor;
         editor.frame->NewDocument();
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork&) {});
         editor.chosenSavePaths = {folder.filePath(QStringLiteral("no-such-folder/x.ldf"))};
         QVERIFY(!editor.frame->SaveDocumentAs());
         QCOMPARE(editor.dialogs.names, QStringList({"questionBox"}));

@@ -85,8 +85,7 @@ private Q_SLOTS:
         editor.frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
         editor.frame->NewDocument();
-        *editor.frame->Document().Network() = *MakeRichNetwork();
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) { network = *MakeRichNetwork(); });
         NavView& tree = editor.Tree();
 
         tree.setFocus();
