@@ -1,14 +1,15 @@
 #include "app/CMainFrame.h"
 
 #include "app/AboutBox.h"
-#include "app/AppTexts.h"
-#include "app/CDuvazadiDoc.h"
 #include "app/CompareDialog.h"
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "editing/ListCommands.h"
+#include "gui/AppTexts.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "sheets/SheetRegistry.h"
 #include "views/ContextMenus.h"
 #include "views/DataView.h"
 #include "views/NavView.h"
@@ -410,6 +411,9 @@ void CMainFrame::CreatePanes()
 {
     m_mainSplitter = new QSplitter(Qt::Horizontal, this);
     m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_modals.sheet = [this](const SheetRequest& request, LinNetwork& network, QWidget* parent) {
+        return RunSheet(request, network, m_document->Codec(), parent, m_modals.dialog);
+    };
     m_navigation = new NavView(*m_document, m_modals, m_mainSplitter);
     m_rightSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));

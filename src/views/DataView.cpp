@@ -1,8 +1,8 @@
 #include "views/DataView.h"
 
-#include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
 #include "editing/ListCommands.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
 #include "views/NavView.h"

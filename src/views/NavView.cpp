@@ -1,13 +1,12 @@
 #include "views/NavView.h"
 
-#include "app/AppTexts.h"
-#include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeFilter.h"
 #include "editing/WhereUsed.h"
+#include "gui/AppTexts.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
-#include "sheets/SheetRegistry.h"
 #include "validation/TreeOutline.h"
 #include "views/ContextMenus.h"
 
@@ -363,10 +362,9 @@ void NavView::RunCommand(int command)
 
 bool NavView::OpenSheet(const SheetRequest& request)
 {
-    if (!request)
+    if (!request || !m_modals.sheet)
         return false;
-    return m_document.Edit(
-        [&](LinNetwork& network) { return RunSheet(request, network, m_document.Codec(), this, m_modals.dialog); });
+    return m_document.Edit([&](LinNetwork& network) { return m_modals.sheet(request, network, this); });
 }
 
 void NavView::AddForCurrentItem()

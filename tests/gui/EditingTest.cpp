@@ -4,9 +4,9 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "sheets/GroupedFramesPage.h"
 #include "sheets/PropertySheet.h"

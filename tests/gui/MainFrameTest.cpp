@@ -3,8 +3,8 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "app/EditorApp.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/TreePosition.h"
 

@@ -3,8 +3,8 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "editing/NetworkFixtures.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/FrameLayoutView.h"
 #include "views/PictureColours.h"

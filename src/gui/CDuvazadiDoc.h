@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/TextCodec.h"
 #include "compare/NetworkDiff.h"
 #include "editing/Document.h"
+#include "gui/TextCodec.h"
 
 #include <QObject>
 #include <QString>

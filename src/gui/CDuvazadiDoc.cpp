@@ -1,6 +1,6 @@
-#include "app/CDuvazadiDoc.h"
+#include "gui/CDuvazadiDoc.h"
 
-#include "app/AppTexts.h"
+#include "gui/AppTexts.h"
 #include "model/LinNetwork.h"
 #include "reader/UnreadText.h"
 
