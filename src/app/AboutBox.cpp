@@ -1,6 +1,6 @@
 #include "app/AboutBox.h"
 
-#include "app/AppTexts.h"
+#include "gui/AppTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,14 +1,15 @@
 #include "app/CMainFrame.h"
 
 #include "app/AboutBox.h"
-#include "app/AppTexts.h"
-#include "app/CDuvazadiDoc.h"
 #include "app/CompareDialog.h"
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "editing/ListCommands.h"
+#include "gui/AppTexts.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "sheets/SheetRegistry.h"
 #include "views/ContextMenus.h"
 #include "views/DataView.h"
 #include "views/NavView.h"
@@ -417,6 +418,9 @@ void CMainFrame::CreatePanes()
 {
     m_mainSplitter = new QSplitter(Qt::Horizontal, this);
     m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_modals.sheet = [this](const SheetRequest& request, LinNetwork& network, QWidget* parent) {
+        return RunSheet(request, network, m_document->Codec(), parent, m_modals.dialog);
+    };
     m_navigation = new NavView(*m_document, m_modals, m_mainSplitter);
     m_rightSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));
@@ -576,11 +580,7 @@ std::optional<bool> CMainFrame::ConvertForSaving(lin::Dialect dialect)
                 ui::SaveAnywayButton) != QMessageBox::Save)
             return std::nullopt;
     }
-    return m_document->Edit([dialect](LinNetwork& edited) {
-        const std::string before = edited.BuildLdfText();
-        ConvertToDialect(edited, dialect);
-        return edited.BuildLdfText() != before;
-    });
+    return m_document->ConvertTo(dialect);
 }
 
 QString CMainFrame::ListedLines(const std::vector<std::string>& lines) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DialogRunner.h"
 #include "app/RecentFiles.h"
 #include "controls/WebLinkLabel.h"
+#include "gui/DialogRunner.h"
 #include "model/LinDialect.h"
 
 #include <QMainWindow>

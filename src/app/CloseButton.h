@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppTexts.h"
+#include "gui/AppTexts.h"
 
 #include <QDialog>
 #include <QPushButton>

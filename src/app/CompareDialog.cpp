@@ -1,8 +1,8 @@
 #include "app/CompareDialog.h"
 
-#include "app/AppTexts.h"
 #include "app/CloseButton.h"
-#include "app/TextCodec.h"
+#include "gui/AppTexts.h"
+#include "gui/TextCodec.h"
 
 #include <QFileInfo>
 #include <QListWidget>

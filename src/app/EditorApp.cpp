@@ -1,7 +1,7 @@
 #include "app/EditorApp.h"
 
-#include "app/AppTexts.h"
 #include "app/CMainFrame.h"
+#include "gui/AppTexts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #include "app/ErrorsDialog.h"
 
-#include "app/AppTexts.h"
 #include "app/CloseButton.h"
-#include "app/TextCodec.h"
+#include "gui/AppTexts.h"
+#include "gui/TextCodec.h"
 #include "model/LinNetwork.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "cli/JsonDocuments.h"
 #include "cli/ValueCommands.h"
+#include "editing/Document.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "reader/Keywords.h"
@@ -28,23 +29,14 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
                                          const std::optional<lin::Dialect>& dialect,
                                          std::vector<ConversionLoss>* losses, std::string* writtenAsRead)
 {
-    LoadResult loaded = LinNetwork::Load(file);
+    PreparedLoad loaded = PrepareLoaded(LinNetwork::Load(file), dialect, writtenAsRead);
     if (!loaded) {
         Fail(err, loaded.error);
         return nullptr;
     }
-    // What is saved in the file's layout is measured against the network
-    // as it opens in the editor.
-    if (writtenAsRead) {
-        PrepareTreeOutline(*loaded.network);
-        *writtenAsRead = loaded.network->BuildLdfText();
-    }
-    if (dialect) {
-        std::vector<ConversionLoss> lost = ConvertToDialect(*loaded.network, *dialect);
-        if (losses)
-            *losses = std::move(lost);
-    }
-    outline = PrepareTreeOutline(*loaded.network);
+    if (losses)
+        *losses = std::move(loaded.losses);
+    outline = std::move(loaded.outline);
     return std::move(loaded.network);
 }
 

@@ -1,7 +1,7 @@
 #include "controls/PopupChooser.h"
 
-#include "app/TextCodec.h"
 #include "controls/TitledPopupMenu.h"
+#include "gui/TextCodec.h"
 
 #include <QCursor>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DialogRunner.h"
 #include "editing/ListChoices.h"
+#include "gui/DialogRunner.h"
 
 #include <memory>
 

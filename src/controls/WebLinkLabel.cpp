@@ -1,6 +1,6 @@
 #include "controls/WebLinkLabel.h"
 
-#include "app/AppTexts.h"
+#include "gui/AppTexts.h"
 
 #include <QApplication>
 #include <QDesktopServices>

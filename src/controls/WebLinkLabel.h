@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DialogRunner.h"
+#include "gui/DialogRunner.h"
 
 #include <QLabel>
 #include <QUrl>

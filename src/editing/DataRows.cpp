@@ -80,12 +80,7 @@ template <typename Map> auto Lookup(const Map& map, const std::string& name) -> 
 }
 
 // A frame without a length takes the default of its id and keeps it.
-int ShownLength(LinFrame& frame)
-{
-    if (frame.length == 0)
-        frame.length = DefaultFrameLength(frame.frameId);
-    return frame.length;
-}
+int ShownLength(const LinFrame& frame) { return frame.length == 0 ? DefaultFrameLength(frame.frameId) : frame.length; }
 
 DataTable NodesTable(const LinNetwork& n)
 {
@@ -156,11 +151,11 @@ void AddSporadicFrameRows(TableBuilder& table, const LinNetwork& n, const Sporad
     }
 }
 
-void AddEventTriggeredFrameRows(TableBuilder& table, LinNetwork& n, const EventTriggeredFrame& eventTriggered)
+void AddEventTriggeredFrameRows(TableBuilder& table, const LinNetwork& n, const EventTriggeredFrame& eventTriggered)
 {
-    const auto frames = FirstByName<LinFrame>(n.frames);
+    const auto frames = FirstByName<const LinFrame>(n.frames);
     for (const auto& name : eventTriggered.frameNames) {
-        LinFrame* frame = Lookup(frames, name);
+        const LinFrame* frame = Lookup(frames, name);
         if (!frame) {
             table.Add({name});
             continue;
@@ -222,9 +217,13 @@ void AddGivenRow(TableBuilder& table, const char* caption, double value, const c
         table.Add({caption, Number(value) + " " + unit});
 }
 
-void AddNodeAttributeRows(TableBuilder& table, LinNetwork& n, const LinNode& slave)
+void AddNodeAttributeRows(TableBuilder& table, const LinNetwork& n, const LinNode& slave)
 {
-    const NodeAttributes& a = n.AttributesOf(slave.name);
+    // The preparation gives every slave its attributes; these stand in
+    // before it has run.
+    const NodeAttributes defaults(slave.name);
+    const NodeAttributes* found = n.FindNodeAttributes(slave.name);
+    const NodeAttributes& a = found ? *found : defaults;
     table.Add({"LIN Protocol", a.protocol});
     table.Add({"Configured NAD", Int(a.configuredNad)});
     if (a.initialNad >= 0)
@@ -293,7 +292,7 @@ DataTable SignalsTable(const LinNetwork& n)
     return table.Take();
 }
 
-DataTable FramesTable(LinNetwork& n)
+DataTable FramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::Frames);
     table.Add({kw::MasterReq, Int(kw::MasterReqId), kDiagnosticLength, n.masterName});
@@ -497,9 +496,9 @@ bool ListShowsMaster(const TreeItemRef& selected)
     }
 }
 
-DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected)
+DataTable FillDataTable(const LinNetwork& network, const TreeItemRef& selected)
 {
-    LinNetwork& n = network;
+    const LinNetwork& n = network;
     const TreeItemKind kind = selected.kind;
     const int index = selected.record ? selected.record->index : -1;
     const int parent = selected.record ? selected.record->parent : -1;

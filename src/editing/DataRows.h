@@ -75,10 +75,9 @@ const DataLayout* FindDataLayout(const std::string& key);
 // directly under its category. Its row then stands for the master.
 bool ListShowsMaster(const TreeItemRef& selected);
 
-// The list for the selected item. Showing may change the network the way
-// the list always has: a frame without a length gets the default length of
-// its id, and a slave without attributes gets default ones.
-DataTable FillDataTable(LinNetwork& network, const TreeItemRef& selected);
+// The list for the selected item. A frame without a length shows the
+// default length of its id, a slave without attributes the default ones.
+DataTable FillDataTable(const LinNetwork& network, const TreeItemRef& selected);
 
 // Bit 1 of a column's flags: the direction of the last sort by that column.
 // The first click on a column sorts descending, the next ascending, ...

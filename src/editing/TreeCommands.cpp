@@ -115,7 +115,7 @@ std::optional<TreeItemRef> AddForTreeItem(LinNetwork& network, const TreeItemRef
     const std::optional<EntityRef> added = AddEntity(network, wanted->kind, wanted->parent);
     if (!added)
         return std::nullopt;
-    const TreeOutline rebuilt = OutlineOf(network);
+    const TreeOutline rebuilt = LayOutTree(network);
     return TreeItemAt(rebuilt, FindOutlineItem(rebuilt, *added));
 }
 

@@ -1,7 +1,5 @@
 #include "editing/TreeItem.h"
 
-#include "model/LinNetwork.h"
-
 #include <algorithm>
 
 namespace {
@@ -21,14 +19,6 @@ const std::vector<std::string>& TopLevelTexts()
         SporadicFrames, DynamicFrames, Signals,         Schedules,
     };
     return texts;
-}
-
-TreeOutline OutlineOf(const LinNetwork& network)
-{
-    // The preparation repairs what it lays out, so it works on a copy.
-    LinNetwork copy;
-    copy.RestoreContent(network.Content());
-    return PrepareTreeOutline(copy);
 }
 
 TreeItemRef TreeItemAt(const TreeOutline& outline, int item)

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-class LinNetwork;
-
 // How the editor names the items of the navigation tree and the entities
 // behind them. Every reference comes from an outline: the item keeps what
 // the rebuild laid out for it (its kind and record) and where it stands.
@@ -27,10 +25,6 @@ struct TreeItemRef {
 
     bool IsValid() const { return depth >= 0; }
 };
-
-// The outline a rebuild of the tree lays out for the network; the network
-// itself stays as it is.
-TreeOutline OutlineOf(const LinNetwork& network);
 
 // The reference of an outline item; an empty one for an index outside.
 TreeItemRef TreeItemAt(const TreeOutline& outline, int item);

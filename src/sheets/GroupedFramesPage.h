@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DialogRunner.h"
-#include "app/TextCodec.h"
+#include "gui/DialogRunner.h"
+#include "gui/TextCodec.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/TextCodec.h"
 #include "editing/NodeAttributesForm.h"
+#include "gui/TextCodec.h"
 
 #include <QWidget>
 

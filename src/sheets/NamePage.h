@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextCodec.h"
+#include "gui/TextCodec.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/TextCodec.h"
 #include "editing/NetworkForm.h"
+#include "gui/TextCodec.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DialogRunner.h"
-#include "app/TextCodec.h"
 #include "editing/EncodingForms.h"
+#include "gui/DialogRunner.h"
+#include "gui/TextCodec.h"
 
 #include <QWidget>
 

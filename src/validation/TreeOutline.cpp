@@ -5,6 +5,8 @@
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 
+#include <array>
+
 namespace {
 
 // Appends items in top-to-bottom order; a parent is always added before its
@@ -69,6 +71,24 @@ private:
     int m_topLevelCount = 0;
 };
 
+// The outline's items of each kind, in outline order: the checks find their
+// items here.
+class ItemsByKind {
+public:
+    explicit ItemsByKind(const TreeOutline& outline)
+    {
+        for (std::size_t i = 0; i < outline.items.size(); ++i)
+            m_items[Slot(outline.items[i].itemKind)].push_back(static_cast<int>(i));
+    }
+
+    const std::vector<int>& Of(TreeItemKind kind) const { return m_items[Slot(kind)]; }
+
+private:
+    static std::size_t Slot(TreeItemKind kind) { return static_cast<std::size_t>(kind); }
+
+    std::array<std::vector<int>, static_cast<std::size_t>(TreeItemKind::ScheduleTable) + 1> m_items;
+};
+
 }  // namespace
 
 std::optional<EntityKind> EntityKindOf(TreeItemKind item)
@@ -129,7 +149,7 @@ int TreeOutline::FindPath(const std::vector<std::string>& captions) const
     return found;
 }
 
-TreeOutline PrepareTreeOutline(LinNetwork& network)
+TreeOutline LayOutTree(const LinNetwork& network)
 {
     namespace text = outline_text;
     OutlineBuilder tree;
@@ -137,10 +157,10 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     tree.Reserve(16 + network.slaves.size() + network.compositeConfigurations.size() + network.frames.size() +
                  network.eventTriggeredFrames.size() + network.sporadicFrames.size() +
                  2 * network.encodingTypes.size() + network.signals.size() + network.scheduleTables.size());
-    const int networkItem = tree.Category(text::Network, TreeItemKind::Network);
+    tree.Category(text::Network, TreeItemKind::Network);
     const int nodesItem = tree.Category(text::Nodes, TreeItemKind::NodesCategory);
-    const int masterItem = tree.Category(text::Master, TreeItemKind::Master, nodesItem);
-    const std::vector<int> slaveItems = tree.Entities(network.slaves, nodesItem, TreeItemKind::Slave);
+    tree.Category(text::Master, TreeItemKind::Master, nodesItem);
+    tree.Entities(network.slaves, nodesItem, TreeItemKind::Slave);
     const int compositionItem = tree.Category(text::NodeComposition, TreeItemKind::CompositionCategory);
     for (std::size_t i = 0; i < network.compositeConfigurations.size(); ++i) {
         const CompositeConfiguration& configuration = *network.compositeConfigurations[i];
@@ -152,31 +172,39 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     const int framesItem = tree.Category(text::Frames, TreeItemKind::FramesCategory);
     tree.Category(text::MasterReq, TreeItemKind::MasterRequestFrame, framesItem);
     tree.Category(text::SlaveRes, TreeItemKind::SlaveResponseFrame, framesItem);
-    const std::vector<int> frameItems = tree.Entities(network.frames, framesItem, TreeItemKind::Frame);
-    const std::vector<int> eventTriggeredItems = tree.Entities(
-        network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),
-        TreeItemKind::EventTriggeredFrame);
+    tree.Entities(network.frames, framesItem, TreeItemKind::Frame);
+    tree.Entities(network.eventTriggeredFrames,
+                  tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),
+                  TreeItemKind::EventTriggeredFrame);
     tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames, TreeItemKind::SporadicCategory),
                   TreeItemKind::SporadicFrame);
     tree.Category(text::DynamicFrames, TreeItemKind::DynamicFrames);
     const int signalsItem = tree.Category(text::Signals, TreeItemKind::SignalsCategory);
-    const std::vector<int> encodingItems = tree.Entities(
-        network.encodingTypes, tree.Category(text::EncodingTypes, TreeItemKind::EncodingTypesCategory, signalsItem),
-        TreeItemKind::EncodingType);
-    // After the alignment below the representations are the encoding types,
-    // one to one and in the same order, so they show the types' names.
+    tree.Entities(network.encodingTypes,
+                  tree.Category(text::EncodingTypes, TreeItemKind::EncodingTypesCategory, signalsItem),
+                  TreeItemKind::EncodingType);
+    // Once the preparation has aligned them, the representations are the
+    // encoding types, one to one and in the same order, so they show the
+    // types' names.
     tree.Entities(network.encodingTypes,
                   tree.Category(text::Representation, TreeItemKind::RepresentationCategory, signalsItem),
                   TreeItemKind::Representation);
-    const std::vector<int> signalItems = tree.Entities(network.signals, signalsItem, TreeItemKind::Signal);
-    const std::vector<int> tableItems =
-        tree.Entities(network.scheduleTables, tree.Category(text::Schedules, TreeItemKind::SchedulesCategory),
-                      TreeItemKind::ScheduleTable);
+    tree.Entities(network.signals, signalsItem, TreeItemKind::Signal);
+    tree.Entities(network.scheduleTables, tree.Category(text::Schedules, TreeItemKind::SchedulesCategory),
+                  TreeItemKind::ScheduleTable);
+    return tree.Take();
+}
 
+TreeOutline PrepareTreeOutline(LinNetwork& network)
+{
+    // The tidy-up changes no list the tree shows, so the layout of the
+    // network as it is now is the layout of the prepared network.
+    TreeOutline outline = LayOutTree(network);
+    const ItemsByKind items(outline);
     MarkRecorder marks;
     TreeChecker checker(network, marks);
-    checker.CheckNetwork(networkItem);
-    checker.CheckMaster(masterItem);
+    checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
+    checker.CheckMaster(items.Of(TreeItemKind::Master).front());
 
     network.RemoveOrphanNodeAttributes();
     network.PurgeDeletedNodes();
@@ -186,21 +214,26 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     // Every slave gets its attributes before any slave is checked, so the NAD
     // comparison sees the attributes the build leaves behind.
     const std::vector<NodeAttributes*> attributes = network.AttributesOfEverySlave();
+    const std::vector<int>& slaveItems = items.Of(TreeItemKind::Slave);
     for (std::size_t i = 0; i < slaveItems.size(); ++i)
         checker.CheckSlave(slaveItems[i], *attributes[i]);
+    const std::vector<int>& frameItems = items.Of(TreeItemKind::Frame);
     for (std::size_t i = 0; i < frameItems.size(); ++i)
         checker.CheckFrame(frameItems[i], *network.frames[i]);
+    const std::vector<int>& signalItems = items.Of(TreeItemKind::Signal);
     for (std::size_t i = 0; i < signalItems.size(); ++i)
         checker.CheckSignal(signalItems[i], *network.signals[i]);
+    const std::vector<int>& eventTriggeredItems = items.Of(TreeItemKind::EventTriggeredFrame);
     for (std::size_t i = 0; i < eventTriggeredItems.size(); ++i)
         checker.CheckEventTriggeredFrame(eventTriggeredItems[i], *network.eventTriggeredFrames[i]);
+    const std::vector<int>& tableItems = items.Of(TreeItemKind::ScheduleTable);
     for (std::size_t i = 0; i < tableItems.size(); ++i)
         checker.CheckScheduleTable(tableItems[i], *network.scheduleTables[i]);
+    const std::vector<int>& encodingItems = items.Of(TreeItemKind::EncodingType);
     for (std::size_t i = 0; i < encodingItems.size(); ++i)
         checker.CheckEncodingType(encodingItems[i], *network.encodingTypes[i]);
     network.AlignRepresentations();
 
-    TreeOutline outline = tree.Take();
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
         outline.items[i].colour = marks.GetItemColor(static_cast<int>(i));
         outline.items[i].messages = marks.GetItemMessages(static_cast<int>(i));

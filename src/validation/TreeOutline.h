@@ -113,9 +113,13 @@ struct TreeOutline {
     int FindPath(const std::vector<std::string>& captions) const;
 };
 
-// Everything a rebuild of the tree does to and with the network: the
-// reference clean-up, default attributes for slaves that have none, every
-// consistency check on its item (which may set a frame's default length),
-// and the alignment of the representations. The editor's tree and the
-// command-line tool both call it.
+// The items of the tree for the network, every item unmarked: a function of
+// the network alone, which stays as it is.
+TreeOutline LayOutTree(const LinNetwork& network);
+
+// The preparation every change of the network ends with, the one place the
+// network is tidied up: the reference clean-up, default attributes for slaves
+// that have none, every consistency check on its item (which may set a
+// frame's default length), and the alignment of the representations.
+// Returns the network's layout with the marks the checks left on its items.
 TreeOutline PrepareTreeOutline(LinNetwork& network);

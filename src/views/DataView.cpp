@@ -1,8 +1,8 @@
 #include "views/DataView.h"
 
-#include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
 #include "editing/ListCommands.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
 #include "views/NavView.h"
@@ -50,7 +50,7 @@ void DataView::Clear()
 void DataView::Fill(QTreeWidgetItem* navItem)
 {
     m_shown = TreeItemRefOf(navItem);
-    LinNetwork* network = m_document.Network();
+    const LinNetwork* network = m_document.Network();
     m_table = network && m_shown.IsValid() ? FillDataTable(*network, m_shown) : DataTable{};
     ShowTable();
 }

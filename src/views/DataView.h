@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DialogRunner.h"
 #include "editing/DataRows.h"
 #include "editing/TreeItem.h"
+#include "gui/DialogRunner.h"
 
 #include <QTreeWidget>
 

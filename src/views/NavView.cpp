@@ -1,13 +1,12 @@
 #include "views/NavView.h"
 
-#include "app/AppTexts.h"
-#include "app/CDuvazadiDoc.h"
 #include "controls/TitledPopupMenu.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeFilter.h"
 #include "editing/WhereUsed.h"
+#include "gui/AppTexts.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
-#include "sheets/SheetRegistry.h"
 #include "validation/TreeOutline.h"
 #include "views/ContextMenus.h"
 
@@ -86,11 +85,9 @@ void NavView::Build()
     m_suppressSelection = true;
     setUpdatesEnabled(false);
     ClearItems();
-    m_outline = {};
-    if (LinNetwork* network = m_document.Network()) {
-        m_outline = PrepareTreeOutline(*network);
+    if (m_document.Network()) {
         const TextCodec& codec = m_document.Codec();
-        for (const OutlineItem& entry : m_outline.items) {
+        for (const OutlineItem& entry : m_document.Outline().items) {
             QTreeWidgetItem* parentItem = ItemOf(entry.parent);
             auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
             item->setText(0, codec.ToQt(entry.text));
@@ -150,7 +147,8 @@ void NavView::updateGeometries()
 
 void NavView::ApplyFilter()
 {
-    const std::vector<bool> kept = ItemsMatchingFilter(m_outline, m_document.Codec().FromQt(m_filterEdit->text()));
+    const std::vector<bool> kept =
+        ItemsMatchingFilter(m_document.Outline(), m_document.Codec().FromQt(m_filterEdit->text()));
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (QTreeWidgetItem* item = ItemOf(static_cast<int>(i))) {
             item->setHidden(!kept[i]);
@@ -197,13 +195,13 @@ void NavView::Reveal(QTreeWidgetItem* item)
 void NavView::SelectEntity(const EntityRef& entity)
 {
     CloseFilter();
-    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_outline, entity)))
+    if (QTreeWidgetItem* item = ItemOf(FindOutlineItem(m_document.Outline(), entity)))
         Reveal(item);
 }
 
 bool NavView::SelectPath(const std::vector<std::string>& captions)
 {
-    QTreeWidgetItem* item = ItemOf(m_outline.FindPath(captions));
+    QTreeWidgetItem* item = ItemOf(m_document.Outline().FindPath(captions));
     if (!item)
         return false;
     for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
@@ -364,10 +362,9 @@ void NavView::RunCommand(int command)
 
 bool NavView::OpenSheet(const SheetRequest& request)
 {
-    if (!request)
+    if (!request || !m_modals.sheet)
         return false;
-    return m_document.Edit(
-        [&](LinNetwork& network) { return RunSheet(request, network, m_document.Codec(), this, m_modals.dialog); });
+    return m_document.Edit([&](LinNetwork& network) { return m_modals.sheet(request, network, this); });
 }
 
 void NavView::AddForCurrentItem()
@@ -415,8 +412,9 @@ void NavView::CollapseEveryItem()
 
 const OutlineItem* NavView::OutlineEntryOf(int item) const
 {
-    const bool known = item >= 0 && static_cast<std::size_t>(item) < m_outline.items.size();
-    return known ? &m_outline.items[static_cast<std::size_t>(item)] : nullptr;
+    const std::vector<OutlineItem>& items = m_document.Outline().items;
+    const bool known = item >= 0 && static_cast<std::size_t>(item) < items.size();
+    return known ? &items[static_cast<std::size_t>(item)] : nullptr;
 }
 
 int NavView::GetItemColor(int item) const

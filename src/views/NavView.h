@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DialogRunner.h"
+#include "gui/DialogRunner.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"
 #include "views/OwnTreeView.h"
@@ -15,8 +15,8 @@ class QLineEdit;
 struct SheetRequest;
 
 // The navigation tree: the fixed categories with the network's entities
-// under them, as the core's tree outline lays them out (the outline also
-// cleans up the network and runs the consistency checks; this view only
+// under them, as the document's tree outline lays them out (the document
+// prepares the network and runs the consistency checks; this view only
 // shows the result). Every rebuild keeps the expanded categories, the row of
 // the selection and the scroll position.
 //
@@ -33,7 +33,8 @@ class NavView : public OwnTreeView {
 public:
     NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* parent = nullptr);
 
-    // Rebuilds every item from the document's network.
+    // Rebuilds every item from the document's outline; the items' handles
+    // are the outline's indexes.
     void Build();
     // What a view does after New and Open: rebuild, then, the first time,
     // leave nothing selected; every later time show the selected item again.
@@ -121,7 +122,6 @@ private:
     QIcon m_categoryIcon;
     QIcon m_schedulesIcon;
     QIcon m_entityIcon;
-    TreeOutline m_outline;  // of the last rebuild; its indexes are the handles
     bool m_suppressSelection = false;
     bool m_shownBefore = false;
     QLineEdit* m_filterEdit = nullptr;

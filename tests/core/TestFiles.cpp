@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "compare/NetworkDiff.h"
+#include "editing/Document.h"
 #include "model/LinNetwork.h"
 #include "validation/TreeOutline.h"
 
@@ -161,9 +162,9 @@ std::vector<std::string> AddedMessages(const MessageLog& firstLoad, const Messag
 
 std::unique_ptr<LinNetwork> Prepared(std::unique_ptr<LinNetwork> network)
 {
-    if (network)
-        PrepareTreeOutline(*network);
-    return network;
+    LoadResult loaded;
+    loaded.network = std::move(network);
+    return PrepareLoaded(std::move(loaded)).network;
 }
 
 std::string DifferenceLines(const std::vector<Difference>& differences)

@@ -1,5 +1,6 @@
 #include "editing/DataRows.h"
 #include "NetworkFixtures.h"
+#include "validation/TreeOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,7 @@ TEST(DataFill, SignalsShowInitRepresentationAndSubscribers)
     EXPECT_EQ(CellsOf(one), (Rows{expected[2]}));
 }
 
-TEST(DataFill, FramesStoreTheDefaultLengthTheyShow)
+TEST(DataFill, FramesShowTheDefaultLengthThePreparationStores)
 {
     auto n = MakeRichNetwork();
     const DataTable table = FillDataTable(*n, ItemAt(*n, Frames));
@@ -95,6 +96,8 @@ TEST(DataFill, FramesStoreTheDefaultLengthTheyShow)
         {"MotorState", "32", "4", "Motor"}, {"DoorState", "48", "1", "Door"},
     };
     EXPECT_EQ(CellsOf(table), expected);
+    EXPECT_EQ(n->frames[1]->length, 0);
+    PrepareTreeOutline(*n);
     EXPECT_EQ(n->frames[1]->length, 4);
 }
 
@@ -188,9 +191,13 @@ TEST(DataFill, SlaveAttributesDependOnTheProtocol)
     const DataTable light = FillDataTable(*n, ItemAt(*n, Nodes, {2}));
     EXPECT_EQ(CellsOf(light), (Rows{{"LIN Protocol", "1.3"}, {"Configured NAD", "6"}}));
 
-    // A slave without attributes gets default ones.
+    // A slave without attributes shows default ones, which the preparation
+    // gives it.
     const DataTable door = FillDataTable(*n, ItemAt(*n, Nodes, {3}));
+    EXPECT_EQ(n->FindNodeAttributes("Door"), nullptr);
+    PrepareTreeOutline(*n);
     ASSERT_NE(n->FindNodeAttributes("Door"), nullptr);
+    EXPECT_EQ(CellsOf(FillDataTable(*n, ItemAt(*n, Nodes, {3}))), CellsOf(door));
     EXPECT_EQ(door.rows[1].cells[1], "127");
     EXPECT_EQ(door.rows[6].cells, (std::vector<std::string>{"Configurable frames", ""}));
 }

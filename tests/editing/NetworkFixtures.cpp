@@ -202,7 +202,7 @@ std::string DumpNetwork(const LinNetwork& n)
 
 TreeItemRef ItemAt(const LinNetwork& network, const std::string& top, const std::vector<int>& below)
 {
-    const TreeOutline outline = OutlineOf(network);
+    const TreeOutline outline = LayOutTree(network);
     std::vector<int> path = below;
     const auto& tops = TopLevelTexts();
     path.insert(path.begin(), static_cast<int>(std::find(tops.begin(), tops.end(), top) - tops.begin()));
@@ -216,7 +216,7 @@ TreeItemRef ItemAt(const LinNetwork& network, const std::string& top, const std:
 
 TreeItemRef ItemShowing(const LinNetwork& network, const EntityRef& record)
 {
-    const TreeOutline outline = OutlineOf(network);
+    const TreeOutline outline = LayOutTree(network);
     const int shown = FindOutlineItem(outline, record);
     if (shown >= 0)
         return TreeItemAt(outline, shown);

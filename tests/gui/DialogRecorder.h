@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DialogRunner.h"
 #include "controls/TitledPopupMenu.h"
+#include "gui/DialogRunner.h"
 #include "views/ContextMenus.h"
 
 #include <QMessageBox>

@@ -4,9 +4,9 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "controls/CheckTree.h"
 #include "editing/NetworkFixtures.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "sheets/GroupedFramesPage.h"
 #include "sheets/PropertySheet.h"
@@ -37,12 +37,11 @@ struct RichEditor : EditorFixture {
         if (!QTest::qWaitForWindowActive(frame.get()))
             qFatal("the editor window was never shown");
         frame->NewDocument();
-        *Network() = *MakeRichNetwork();
-        frame->Document().NetworkChanged();
+        frame->Document().ChangeOutsideHistory([](LinNetwork& network) { network = *MakeRichNetwork(); });
         Tree().expandAll();
     }
 
-    LinNetwork* Network() const { return frame->Document().Network(); }
+    const LinNetwork* Network() const { return frame->Document().Network(); }
     DataView& List() const { return frame->Data(); }
 
     // The right button over an item of a tree or list, as the platform
@@ -483,7 +482,8 @@ private Q_SLOTS:
         editor.Select({"Signals"});
         editor.List().setCurrentItem(editor.Row(3));
         // The network loses signals behind the list's back.
-        editor.Network()->signals.erase(editor.Network()->signals.begin() + 1, editor.Network()->signals.end());
+        auto& signals = const_cast<LinNetwork*>(editor.Network())->signals;
+        signals.erase(signals.begin() + 1, signals.end());
         const std::string before = DumpNetwork(*editor.Network());
 
         editor.List().RunCommand(kCommandProperties);

@@ -1,6 +1,6 @@
 #include "app/ErrorsDialog.h"
 #include "GuiTestRegistry.h"
-#include "app/TextCodec.h"
+#include "gui/TextCodec.h"
 #include "model/LinNetwork.h"
 
 #include <QListWidget>

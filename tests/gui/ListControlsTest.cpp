@@ -1,8 +1,8 @@
 #include "GuiTestRegistry.h"
-#include "app/TextCodec.h"
 #include "controls/AddDeleteList.h"
 #include "controls/PopupChooser.h"
 #include "controls/TitledPopupMenu.h"
+#include "gui/TextCodec.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "app/EditorApp.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
 #include "views/TreePosition.h"
@@ -112,8 +112,8 @@ private Q_SLOTS:
 
         // Mended: an edit of a new network marks it modified, so New asks.
         editor.dialogs.names.clear();
-        editor.frame->Document().Network()->slaves.Append(std::make_unique<LinNode>("Door"));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.slaves.Append(std::make_unique<LinNode>("Door")); });
         QVERIFY(editor.frame->isWindowModified());
         QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Unbenannt[*] - Duvazadi"));
         editor.dialogs.answers = {QMessageBox::Cancel};
@@ -178,7 +178,8 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("lossy.ldf"));
         EditorFixture editor;
         editor.frame->NewDocument();
-        editor.frame->Document().Network()->signals.Append(std::make_unique<LinSignal>("Added"));
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.signals.Append(std::make_unique<LinSignal>("Added")); });
         editor.chosenSavePaths = {path, path};
         QVERIFY(!editor.frame->SaveDocumentAs());
         QCOMPARE(editor.dialogs.names, QStringList{"questionBox"});
@@ -282,9 +283,8 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("saved.ldf"));
         EditorFixture editor;
         editor.frame->NewDocument();
-        LinNetwork& network = *editor.frame->Document().Network();
-        network.slaves.Append(std::make_unique<LinNode>("Door"));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.slaves.Append(std::make_unique<LinNode>("Door")); });
         const QStringList before = editor.Outline();
 
         editor.chosenSavePaths = {path};
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         EditorFixture editor;
         editor.frame->NewDocument();
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork&) {});
         editor.chosenSavePaths = {folder.filePath(QStringLiteral("no-such-folder/x.ldf"))};
         QVERIFY(!editor.frame->SaveDocumentAs());
         QCOMPARE(editor.dialogs.names, QStringList({"questionBox"}));

@@ -3,8 +3,8 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
 #include "editing/NetworkFixtures.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/FrameLayoutView.h"
 #include "views/PictureColours.h"
@@ -108,8 +108,7 @@ private Q_SLOTS:
         editor.frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
         editor.frame->NewDocument();
-        *editor.frame->Document().Network() = *MakeRichNetwork();
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) { network = *MakeRichNetwork(); });
         NavView& tree = editor.Tree();
 
         tree.setFocus();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/TextCodec.h"
 #include "controls/ChoiceBox.h"
+#include "gui/TextCodec.h"
 #include "sheets/PropertySheet.h"
 
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/TextCodec.h"
+#include "gui/TextCodec.h"
 #include "GuiTestRegistry.h"
 
 #include <QTest>

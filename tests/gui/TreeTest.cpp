@@ -4,7 +4,7 @@
 
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
-#include "app/CDuvazadiDoc.h"
+#include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
 #include "views/TreePosition.h"
@@ -50,10 +50,10 @@ private Q_SLOTS:
         EditorFixture editor;
         editor.frame->NewDocument();
         QVERIFY(editor.HasCategories());
-        LinNetwork& network = *editor.frame->Document().Network();
-        network.protocolVersion = 100.0f;
-        network.languageVersion = 0.0f;
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) {
+            network.protocolVersion = 100.0f;
+            network.languageVersion = 0.0f;
+        });
 
         QTreeWidgetItem* networkItem = editor.Item({"Network"});
         QTreeWidgetItem* nodesItem = editor.Item({"Nodes"});
@@ -68,9 +68,10 @@ private Q_SLOTS:
         QCOMPARE(editor.frame->StatusText(), QStringLiteral("Ready"));
 
         // Mended: the mark goes when the check passes again.
-        network.protocolVersion = 2.0f;
-        network.languageVersion = 2.0f;
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) {
+            network.protocolVersion = 2.0f;
+            network.languageVersion = 2.0f;
+        });
         QCOMPARE(editor.Item({"Network"})->data(0, Qt::ForegroundRole), QVariant());
     }
 
@@ -82,10 +83,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
         editor.frame->NewDocument();
         QVERIFY(editor.HasCategories());
-        LinNetwork& network = *editor.frame->Document().Network();
-        for (int i = 0; i < 30; ++i)
-            network.slaves.Append(std::make_unique<LinNode>("Door" + std::to_string(i)));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) {
+            for (int i = 0; i < 30; ++i)
+                network.slaves.Append(std::make_unique<LinNode>("Door" + std::to_string(i)));
+        });
 
         editor.Item({"Nodes"})->setExpanded(true);
         editor.Item({"Signals"})->setExpanded(true);
@@ -98,8 +99,8 @@ private Q_SLOTS:
         const std::vector<QTreeWidgetItem*> visibleBefore = editor.Tree().VisibleItems();
         const auto row = std::find(visibleBefore.begin(), visibleBefore.end(), selected) - visibleBefore.begin();
 
-        network.frames.Append(std::make_unique<LinFrame>());
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.frames.Append(std::make_unique<LinFrame>()); });
 
         QVERIFY(editor.Item({"Nodes"})->isExpanded());
         QVERIFY(editor.Item({"Signals"})->isExpanded());
@@ -116,11 +117,12 @@ private Q_SLOTS:
         EditorFixture editor;
         editor.frame->NewDocument();
         QVERIFY(editor.HasCategories());
-        LinNetwork& network = *editor.frame->Document().Network();
-        auto& configuration = network.compositeConfigurations.Append(std::make_unique<CompositeConfiguration>("Cfg1"));
-        configuration.compositeNodes.Append(std::make_unique<CompositeNode>("Front"));
-        configuration.compositeNodes.Append(std::make_unique<CompositeNode>("Rear"));
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) {
+            auto& configuration =
+                network.compositeConfigurations.Append(std::make_unique<CompositeConfiguration>("Cfg1"));
+            configuration.compositeNodes.Append(std::make_unique<CompositeNode>("Front"));
+            configuration.compositeNodes.Append(std::make_unique<CompositeNode>("Rear"));
+        });
 
         QTreeWidgetItem* rear = editor.Item({"Node Composition", "Cfg1", "Rear"});
         QVERIFY(rear);
@@ -136,9 +138,7 @@ private Q_SLOTS:
     {
         EditorFixture editor;
         editor.frame->NewDocument();
-        LinNetwork& network = *editor.frame->Document().Network();
-        network.slaves[0]->name = "Master";
-        editor.frame->Document().NetworkChanged();
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) { network.slaves[0]->name = "Master"; });
 
         QTreeWidgetItem* nodes = editor.Item({"Nodes"});
         QVERIFY(nodes && nodes->childCount() == 2);

@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class LinNetwork;
+struct SheetRequest;
+
 // Runs a modal dialog and returns its result. The editor uses exec(); tests
 // pass their own runner so that no modal loop ever blocks them.
 using DialogRunner = std::function<int(QDialog&)>;
@@ -17,10 +20,16 @@ using MenuRunner = std::function<QAction*(QMenu&, const QPoint& globalPos)>;
 
 inline QAction* ExecMenu(QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }
 
-// How the window and its views run modal dialogs and popup menus. The main
-// frame owns one; the views keep a reference, so a runner put in later
-// reaches them too.
+// Runs the sheet a request asks for on the network; true when the user
+// confirmed it. The window puts in the one that knows the sheets, so views
+// only ask.
+using SheetOpener = std::function<bool(const SheetRequest&, LinNetwork&, QWidget* parent)>;
+
+// How the window and its views run modal dialogs, popup menus and sheets.
+// The main frame owns one; the views keep a reference, so a runner put in
+// later reaches them too.
 struct ModalRunners {
     DialogRunner dialog = ExecDialog;
     MenuRunner menu = ExecMenu;
+    SheetOpener sheet;  // none: no sheet opens
 };

@@ -1,23 +1,21 @@
 #pragma once
 
-#include "app/TextCodec.h"
 #include "compare/NetworkDiff.h"
-#include "editing/UndoHistory.h"
+#include "editing/Document.h"
+#include "gui/TextCodec.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 class LinNetwork;
 
-// The document: owns the one LinNetwork of the window from the first New or
-// Open on, knows its file, whether it has unsaved changes and how to undo
-// them. It opens no window; the main frame shows what the operations report.
+// The window's document: the Qt face of a Document (which owns the network,
+// its undo history and its tree outline) with the file's path, its text
+// codec and signals for the views. It opens no window; the main frame shows
+// what the operations report.
 class CDuvazadiDoc : public QObject {
     Q_OBJECT
 
@@ -42,24 +40,29 @@ public:
     // One undo step after which saving writes the fixed layout.
     bool Reformat();
 
-    // A change of the network outside the undo history: sets the modified
-    // flag and tells the views.
-    void NetworkChanged();
+    // A change of the network outside the undo history: prepares the
+    // network, sets the modified flag and tells the views.
+    void ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change);
 
     // Runs an edit of the network as one undoable step: when the edit
     // reports a change, the network as it was before can be restored, and
-    // NetworkChanged follows. Returns what the edit returned (false without
-    // a network).
+    // the views are told. Returns what the edit returned (false without a
+    // network).
     bool Edit(const std::function<bool(LinNetwork&)>& change);
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
+    // Save As in another LDF version: the conversion as one undoable step;
+    // true when it changed the network.
+    bool ConvertTo(lin::Dialect dialect);
+    bool CanUndo() const { return m_document.CanUndo(); }
+    bool CanRedo() const { return m_document.CanRedo(); }
     // Restore the network before the last step (after the last undone
     // step). The document is unmodified exactly when this returns to the
     // state last saved. False when there is nothing to restore.
     bool Undo();
     bool Redo();
 
-    LinNetwork* Network() const { return m_network.get(); }
+    const LinNetwork* Network() const { return m_document.Network(); }
+    // The tree of the prepared network, with the checks' marks.
+    const TreeOutline& Outline() const { return m_document.Outline(); }
 
     // The differences from the open network to the network of the file at
     // path, read and prepared as the tree prepares it; the reason instead
@@ -73,7 +76,7 @@ public:
     QString FilePath() const { return m_filePath; }
     // The file name, or "Unbenannt" for a document never saved.
     QString DisplayName() const;
-    bool IsModified() const { return m_modified; }
+    bool IsModified() const { return m_document.IsModified(); }
     // False makes the network as it stands the saved state.
     void SetModified(bool modified);
     // Why the last Open did not read the file to its end (the reader's
@@ -92,25 +95,13 @@ Q_SIGNALS:
 
 private:
     void SetFilePath(const QString& path);
-    bool StepTaken(int step);
-    void ShowModified(bool modified);
-    void ClearHistory();
+    // An edit, an undo or a redo of the document: when it takes a step,
+    // the flag, the views and the Edit menu follow.
+    bool Step(const std::function<bool()>& step);
+    void ShowModified(bool wasModified);
 
-    std::unique_ptr<LinNetwork> m_network;
+    Document m_document;
     TextCodec m_codec;
-    UndoHistory m_history;
     QString m_filePath;
     QString m_unreadReason;
-    bool m_modified = false;
-    // Steps taken in the undo history since the network was made or read,
-    // undone ones subtracted, and that count when it was last saved (none
-    // when no undo or redo can return to the saved state).
-    int m_position = 0;
-    std::optional<int> m_savedPosition = 0;
-    // The text whose layout a save keeps, once saved (before, the file text
-    // as read), the writer's text of the network it holds, and the position
-    // after a Reformat step.
-    std::optional<std::string> m_savedText;
-    std::string m_writtenAsSaved;
-    std::optional<int> m_reformatPosition;
 };

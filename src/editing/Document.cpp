@@ -1,0 +1,147 @@
+#include "editing/Document.h"
+
+#include "writer/LayoutKeepingWriter.h"
+#include "writer/LdfWriter.h"
+
+#include <utility>
+
+namespace {
+
+// Shown to users verbatim; keep the spelling.
+const char* const kNothingToSave = "There is no network to save.";
+
+// Every change of a network ends here: the one call of the preparation.
+TreeOutline Prepare(LinNetwork& network) { return PrepareTreeOutline(network); }
+
+}  // namespace
+
+PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>& dialect, std::string* writtenAsRead)
+{
+    PreparedLoad prepared;
+    prepared.error = std::move(loaded.error);
+    prepared.network = std::move(loaded.network);
+    if (!prepared.network)
+        return prepared;
+    if (writtenAsRead) {
+        Prepare(*prepared.network);
+        *writtenAsRead = prepared.network->BuildLdfText();
+    }
+    if (dialect)
+        prepared.losses = ConvertToDialect(*prepared.network, *dialect);
+    prepared.outline = Prepare(*prepared.network);
+    return prepared;
+}
+
+Document::Document() = default;
+
+Document::~Document() = default;
+
+void Document::New()
+{
+    std::unique_ptr<LinNetwork> network = LinNetwork::CreateDefault();
+    TreeOutline outline = Prepare(*network);
+    Replace(std::move(network), std::move(outline));
+    m_writtenAsSaved.clear();
+    SetModified(false);
+}
+
+std::string Document::Open(const std::string& path)
+{
+    LoadResult loaded = LinNetwork::Load(path);
+    if (!loaded)
+        return loaded.error;
+    // What the load reported or the preparation repairs is worth saving; a
+    // file that needed nothing stays unmodified.
+    const std::string written = loaded.network->BuildLdfText();
+    PreparedLoad prepared = PrepareLoaded(std::move(loaded));
+    std::string writtenAsOpened = prepared.network->BuildLdfText();
+    const bool repaired = prepared.network->messages.Size() > 0 || writtenAsOpened != written;
+    Replace(std::move(prepared.network), std::move(prepared.outline));
+    m_writtenAsSaved = std::move(writtenAsOpened);
+    SetModified(repaired);
+    return {};
+}
+
+std::string Document::Save(const std::string& path, bool standardLayout)
+{
+    if (!m_network)
+        return kNothingToSave;
+    const bool reformatted = m_reformatPosition && *m_reformatPosition <= m_position;
+    std::string text = SavedLdfText(*m_network, m_savedText ? *m_savedText : m_network->fileText, m_writtenAsSaved,
+                                    standardLayout || reformatted);
+    const SaveResult saved = SaveLdfText(text, path);
+    if (!saved)
+        return saved.error;
+    m_savedText = std::move(text);
+    m_writtenAsSaved = m_network->BuildLdfText();
+    m_reformatPosition.reset();
+    SetModified(false);
+    return {};
+}
+
+bool Document::Reformat()
+{
+    if (!Edit([](LinNetwork&) { return true; }))
+        return false;
+    m_reformatPosition = m_position;
+    return true;
+}
+
+bool Document::ConvertTo(lin::Dialect dialect)
+{
+    return Edit([dialect](LinNetwork& edited) {
+        const std::string before = edited.BuildLdfText();
+        ConvertToDialect(edited, dialect);
+        return edited.BuildLdfText() != before;
+    });
+}
+
+bool Document::Edit(const std::function<bool(LinNetwork&)>& change)
+{
+    if (!m_network || !m_history.Perform(*m_network, [&] { return change(*m_network); }))
+        return false;
+    // A new step drops the steps undone, and a saved state among them.
+    if (m_savedPosition && *m_savedPosition > m_position)
+        m_savedPosition.reset();
+    if (m_reformatPosition && *m_reformatPosition > m_position)
+        m_reformatPosition.reset();
+    return StepTaken(1);
+}
+
+void Document::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change)
+{
+    if (!m_network)
+        return;
+    change(*m_network);
+    m_outline = Prepare(*m_network);
+    SetModified(true);
+}
+
+bool Document::Undo() { return m_network && m_history.Undo(*m_network) && StepTaken(-1); }
+
+bool Document::Redo() { return m_network && m_history.Redo(*m_network) && StepTaken(1); }
+
+void Document::SetModified(bool modified)
+{
+    if (modified)
+        m_savedPosition.reset();
+    else
+        m_savedPosition = m_position;
+}
+
+void Document::Replace(std::unique_ptr<LinNetwork> network, TreeOutline outline)
+{
+    m_network = std::move(network);
+    m_outline = std::move(outline);
+    m_history.Clear();
+    m_position = 0;
+    m_savedText.reset();
+    m_reformatPosition.reset();
+}
+
+bool Document::StepTaken(int step)
+{
+    m_position += step;
+    m_outline = Prepare(*m_network);
+    return true;
+}
