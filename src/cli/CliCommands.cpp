@@ -10,6 +10,7 @@
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -17,6 +18,10 @@ namespace {
 const char* const kProgram = "duvazadi-cli";
 // The position line ends every item text with this; the report drops the last one.
 const std::string kPathSeparator = " / ";
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kNotRegularFile = "not a regular file";
+const char* const kNotLdf = "not an LDF file";
+const char* const kCannotWriteOutput = "cannot write to standard output";
 
 void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": " << reason << "\n"; }
 
@@ -27,6 +32,14 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
                                          const std::optional<lin::Dialect>& dialect = std::nullopt,
                                          std::vector<ConversionLoss>* losses = nullptr)
 {
+    // Opening a pipe would wait for a writer that may never come.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status)) {
+        Fail(err, file + ": " + kNotRegularFile);
+        return nullptr;
+    }
     LoadResult loaded = LinNetwork::Load(file);
     if (!loaded) {
         Fail(err, loaded.error);
@@ -46,7 +59,7 @@ int Flushed(std::ostream& out, std::ostream& err, int status)
 {
     if (out.flush())
         return status;
-    Fail(err, "cannot write to standard output");
+    Fail(err, kCannotWriteOutput);
     return kExitFailure;
 }
 
@@ -95,6 +108,8 @@ std::string UsageText()
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
 
+std::string HelpPointer() { return std::string("Run ") + kProgram + " --help for the usage.\n"; }
+
 std::string VersionText() { return std::string(kProgram) + " " + DUVAZADI_VERSION + "\n"; }
 
 int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
@@ -122,7 +137,7 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         break;
     }
     Fail(err, request.problem);
-    err << UsageText();
+    err << HelpPointer();
     return kExitFailure;
 }
 
@@ -141,7 +156,7 @@ int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect
     lines.insert(lines.begin(), lossLines.begin(), lossLines.end());
     for (const std::string& line : lines)
         out << line << "\n";
-    return lines.empty() ? kExitSuccess : kExitFindings;
+    return Flushed(out, err, lines.empty() ? kExitSuccess : kExitFindings);
 }
 
 int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
@@ -152,6 +167,15 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
     const auto network = LoadPrepared(file, err, outline, choice.dialect, &losses);
     if (!network)
         return kExitFailure;
+    // What the load reported goes with the rewrite, as check lists it.
+    for (const Message& message : network->messages)
+        err << FormatMessage(message) << "\n";
+    // A text without the header is no LDF file at all; writing the default
+    // network made of it would replace a file with nothing.
+    if (network->fileText.find(kw::DescriptionFile) == std::string::npos) {
+        Fail(err, file + ": " + kNotLdf);
+        return kExitFailure;
+    }
     // Nothing of what the version cannot hold is dropped unasked.
     for (const ConversionLoss& loss : losses)
         err << kProgram << ": lost: " << FormatLoss(loss) << "\n";

@@ -276,8 +276,8 @@ private:
         const std::string value = m_net.ReadValueWithUnit(m_pos, kw::Kbps);
         if (value.empty())
             m_net.AddMessage(kSpeedSyntax, m_pos);
-        else
-            m_net.speedKbps = static_cast<float>(ParseDouble(value));
+        else if (const std::optional<double> speed = m_net.Finite(ParseDouble(value), m_pos))
+            m_net.speedKbps = static_cast<float>(*speed);
     }
 
     void ReadBlock(const std::string& word, SectionParser parser)

@@ -281,7 +281,10 @@ private:
             return;
         }
         const auto add = [&](const std::string& offset, const std::string& text) {
-            type.AddPhysicalRange(ParseInt(min), ParseInt(max), ParseDouble(scale), ParseDouble(offset), text);
+            const std::optional<double> scaleValue = m_net.Finite(ParseDouble(scale), m_pos);
+            const std::optional<double> offsetValue = m_net.Finite(ParseDouble(offset), m_pos);
+            if (scaleValue && offsetValue)
+                type.AddPhysicalRange(ParseInt(min), ParseInt(max), *scaleValue, *offsetValue, text);
         };
         ReadValueAndText(TextForm::UnitText, add);
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -16,6 +17,7 @@ const char* const kWrongFloatFormat = "Wrong format: xxx.xxxx;";
 const char* const kExpectFloat = "Expect: xxx.xxx -> Float";
 const char* const kNoTicks = "No ticks";
 const char* const kCommentNotClosed = "comment not closed";
+const char* const kNotFinite = "Number not finite";
 
 bool IsNameChar(char c)
 {
@@ -551,4 +553,12 @@ bool TextScanner::StripQuotes(std::string& value, int position)
     }
     AddMessage(kNoTicks, position);
     return false;
+}
+
+std::optional<double> TextScanner::Finite(double value, int position)
+{
+    if (std::isfinite(value))
+        return value;
+    AddMessage(kNotFinite, position);
+    return std::nullopt;
 }

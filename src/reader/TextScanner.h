@@ -2,6 +2,7 @@
 
 #include "model/MessageLog.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,9 @@ public:
     // Otherwise empty, and the position stays.
     std::string ReadNamedVersion(int& pos);
     bool StripQuotes(std::string& value, int position);
+    // The value when it is finite; none, and reported, for nan and inf,
+    // which stand for no time, speed or scale.
+    std::optional<double> Finite(double value, int position);
 
     std::string filePath;
     std::string fileText;
