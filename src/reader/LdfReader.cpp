@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -101,6 +102,7 @@ public:
         }
         if (!accumulator.empty())
             m_net.AddPlainMessage(msg::GarbageAtEnd, accumulator.substr(0, 20));
+        ReadPostponedAttributes();
     }
 
 private:
@@ -194,8 +196,47 @@ private:
             ReadDiagnosticSignals();
         else if (word == kw::DynamicFrames)
             ReadDynamicFrames();
+        else if (word == kw::NodeAttributes && PostponeAttributes())
+            return;
         else
             ReadBlock(word, keyword.parser);
+        if (word == kw::Nodes)
+            ReadPostponedAttributes();
+    }
+
+    // Node_attributes names slaves of the Nodes section; one that comes
+    // before it is read once Nodes has been, so the order of sections does
+    // not change what is read. True, with the position on the block's '}',
+    // when the block was postponed.
+    bool PostponeAttributes()
+    {
+        if (m_lastNodesWord == kNotSearched) {
+            const std::size_t last = m_text.rfind(kw::Nodes);
+            m_lastNodesWord = last == std::string::npos ? -1 : static_cast<int>(last);
+        }
+        if (m_nodesRead || m_pos > m_lastNodesWord)
+            return false;
+        int open = m_pos;
+        if (!m_net.SkipToBlockStart(open))
+            return false;
+        const int end = m_net.FindStatementEnd(open - 1);
+        if (end < 0)
+            return false;
+        m_postponedAttributes.push_back(m_pos);
+        m_pos = end;
+        return true;
+    }
+
+    void ReadPostponedAttributes()
+    {
+        m_nodesRead = true;
+        const int resume = m_pos;
+        for (const int keywordEnd : m_postponedAttributes) {
+            m_pos = keywordEnd;
+            ReadBlock(kw::NodeAttributes, &LinNetwork::ParseNodeAttributes);
+        }
+        m_postponedAttributes.clear();
+        m_pos = resume;
     }
 
     // A statement of one keyword; false, and reported, when more follows it.
@@ -355,6 +396,10 @@ private:
     int m_wordStart = 0;               // where the accumulator's first character stands
     bool m_accumulatorIsWord = false;  // a name so far: letters, digits, underscores
     std::string m_lastKeyword;
+    static constexpr int kNotSearched = -2;
+    int m_lastNodesWord = kNotSearched;  // where the last "Nodes" of the text stands, -1 for none
+    bool m_nodesRead = false;
+    std::vector<int> m_postponedAttributes;  // keyword ends of Node_attributes met before Nodes
 };
 
 }  // namespace
