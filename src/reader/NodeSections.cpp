@@ -215,6 +215,8 @@ private:
             return;
         }
         ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& value) {
+            if (!m_net.IntFits(value, m_pos))
+                return;
             if (!m_attributes.AddProductValue(ParseInt(value)))
                 Report(kProductValueFalse);
         });
