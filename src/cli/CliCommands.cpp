@@ -20,6 +20,9 @@ namespace {
 const char* const kProgram = "duvazadi-cli";
 // The position line ends every item text with this; the report drops the last one.
 const std::string kPathSeparator = " / ";
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kNotLdf = "not an LDF file";
+const char* const kCannotWriteOutput = "cannot write to standard output";
 
 }  // namespace
 
@@ -44,7 +47,7 @@ int Flushed(std::ostream& out, std::ostream& err, int status)
 {
     if (out.flush())
         return status;
-    Fail(err, "cannot write to standard output");
+    Fail(err, kCannotWriteOutput);
     return kExitFailure;
 }
 
@@ -119,6 +122,8 @@ std::string UsageText()
            "Exit status 2: a usage error, FILE cannot be read, or OUT cannot be written.\n";
 }
 
+std::string HelpPointer() { return std::string("Run ") + kProgram + " --help for the usage.\n"; }
+
 std::string VersionText() { return std::string(kProgram) + " " + DUVAZADI_VERSION + "\n"; }
 
 int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
@@ -154,7 +159,7 @@ int RunRequest(const CliRequest& request, std::ostream& out, std::ostream& err)
         break;
     }
     Fail(err, request.problem);
-    err << UsageText();
+    err << HelpPointer();
     return kExitFailure;
 }
 
@@ -173,7 +178,7 @@ int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect
     lines.insert(lines.begin(), lossLines.begin(), lossLines.end());
     for (const std::string& line : lines)
         out << line << "\n";
-    return lines.empty() ? kExitSuccess : kExitFindings;
+    return Flushed(out, err, lines.empty() ? kExitSuccess : kExitFindings);
 }
 
 int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
@@ -186,6 +191,15 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
         LoadPrepared(file, err, outline, choice.dialect, &losses, keepLayout ? &writtenAsRead : nullptr);
     if (!network)
         return kExitFailure;
+    // What the load reported goes with the rewrite, as check lists it.
+    for (const Message& message : network->messages)
+        err << FormatMessage(message) << "\n";
+    // A text without the header is no LDF file at all; writing the default
+    // network made of it would replace a file with nothing.
+    if (network->fileText.find(kw::DescriptionFile) == std::string::npos) {
+        Fail(err, file + ": " + kNotLdf);
+        return kExitFailure;
+    }
     // Nothing of what the version cannot hold is dropped unasked.
     for (const ConversionLoss& loss : losses)
         err << kProgram << ": lost: " << FormatLoss(loss) << "\n";

@@ -19,8 +19,10 @@ constexpr int kExitFindings = 1;  // check printed messages or red items; diff f
                                   // format --dialect would lose records
 constexpr int kExitFailure = 2;   // usage error, unreadable FILE, OUT not written
 
-// The text of --help; a usage error shows it after the problem.
+// The text of --help.
 std::string UsageText();
+// The line a usage error shows after the problem.
+std::string HelpPointer();
 std::string VersionText();
 
 // What the commands share. Fail writes "duvazadi-cli: reason" to err.
@@ -50,7 +52,8 @@ struct DialectChoice {
 };
 
 // format FILE [-o OUT]: the prepared network as LDF text, to out with LF
-// line ends, or saved to OUT as the editor saves. With a dialect, the
+// line ends, or saved to OUT as the editor saves. The load's messages go to
+// err; a text without the LDF header writes nothing (kExitFailure). With a dialect, the
 // network converted to it; its losses go to err first, and without force
 // they stop the command (kExitFindings, nothing written).
 // With keepLayout, the text is FILE's own with only what changed rewritten

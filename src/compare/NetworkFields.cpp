@@ -6,6 +6,7 @@
 #include "validation/TreeOutline.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <unordered_map>
@@ -459,7 +460,8 @@ bool operator==(const FieldValue& a, const FieldValue& b)
     case FieldValue::Type::Integer:
         return a.integer == b.integer;
     case FieldValue::Type::Real:
-        return a.real == b.real;
+        // A value that is not a number is still the same value on both sides.
+        return a.real == b.real || (std::isnan(a.real) && std::isnan(b.real));
     case FieldValue::Type::Text:
         return a.text == b.text;
     case FieldValue::Type::Flag:

@@ -48,6 +48,12 @@ LoadResult LinNetwork::Load(const std::string& path)
         result.error = "Cannot open the file " + path + ": it is a folder";
         return result;
     }
+    // Opening a pipe would wait for a writer that may never come.
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.error = "Cannot open the file " + path + ": it is not a regular file";
+        return result;
+    }
     const std::string tooLarge =
         "Cannot read the file " + path + ": it is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
@@ -89,10 +95,6 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std
 {
     auto network = std::make_unique<LinNetwork>();
     network->filePath = path;
-    // Editors that mark UTF-8 put these three bytes before the text.
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.compare(0, byteOrderMark.size(), byteOrderMark) == 0)
-        text.erase(0, byteOrderMark.size());
     const std::size_t nul = text.find('\0');
     if (nul != std::string::npos)
         text.resize(nul);

@@ -64,7 +64,7 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
 bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
 {
     const std::string id = net.ReadTokenUntilComma(pos, true);
-    if (!IsWholeToken(net, pos, id))
+    if (!IsWholeToken(net, pos, id) || !net.IntFits(id, pos))
         return false;
     frame.AddParameter(id);
     const int commas = net.CountCommasUntil(pos, '{');
@@ -80,7 +80,7 @@ bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
         if (!IsWholeToken(net, pos, publisher))
             return false;
         const std::string length = net.ReadUntilOpenBrace(pos);
-        if (!IsWholeToken(net, pos, length))
+        if (!IsWholeToken(net, pos, length) || !net.IntFits(length, pos))
             return false;
         frame.AddParameter(publisher);
         frame.AddParameter(length);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -83,7 +84,7 @@ public:
         ReadHeaderComment();
         std::string accumulator;
         const int length = static_cast<int>(m_text.size());
-        for (m_pos = 0; m_pos < length; ++m_pos) {
+        for (m_pos = ByteOrderMarkLength(); m_pos < length; ++m_pos) {
             if (m_net.SkipCommentAt(m_pos) || m_pos >= length)
                 continue;
             const char c = m_text[static_cast<std::size_t>(m_pos)];
@@ -101,11 +102,15 @@ public:
         }
         if (!accumulator.empty())
             m_net.AddPlainMessage(msg::GarbageAtEnd, accumulator.substr(0, 20));
+        ReadPostponedAttributes();
     }
 
 private:
     char At(int pos) const { return pos >= 0 && pos < Length() ? m_text[static_cast<std::size_t>(pos)] : '\0'; }
     int Length() const { return static_cast<int>(m_text.size()); }
+    // Editors that mark UTF-8 put these three bytes before the text; the
+    // text keeps them, so a save in its layout gives them back.
+    int ByteOrderMarkLength() const { return m_text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; }
     bool AtEnd() const { return m_pos >= Length(); }
 
     bool MatchKeyword(const std::string& accumulator)
@@ -146,9 +151,10 @@ private:
     void ReadHeaderComment()
     {
         const std::string opening = std::string("/* ") + kw::Signature;
-        if (m_text.size() <= 3 || m_text.compare(0, opening.size(), opening) != 0)
+        const std::size_t start = static_cast<std::size_t>(ByteOrderMarkLength());
+        if (m_text.size() <= start + 3 || m_text.compare(start, opening.size(), opening) != 0)
             return;
-        std::size_t pos = m_text.find('\n', opening.size());
+        std::size_t pos = m_text.find('\n', start + opening.size());
         pos = pos == std::string::npos ? m_text.size() : pos + 1;
         std::string collected;
         for (; pos < m_text.size(); ++pos) {
@@ -194,8 +200,47 @@ private:
             ReadDiagnosticSignals();
         else if (word == kw::DynamicFrames)
             ReadDynamicFrames();
+        else if (word == kw::NodeAttributes && PostponeAttributes())
+            return;
         else
             ReadBlock(word, keyword.parser);
+        if (word == kw::Nodes)
+            ReadPostponedAttributes();
+    }
+
+    // Node_attributes names slaves of the Nodes section; one that comes
+    // before it is read once Nodes has been, so the order of sections does
+    // not change what is read. True, with the position on the block's '}',
+    // when the block was postponed.
+    bool PostponeAttributes()
+    {
+        if (m_lastNodesWord == kNotSearched) {
+            const std::size_t last = m_text.rfind(kw::Nodes);
+            m_lastNodesWord = last == std::string::npos ? -1 : static_cast<int>(last);
+        }
+        if (m_nodesRead || m_pos > m_lastNodesWord)
+            return false;
+        int open = m_pos;
+        if (!m_net.SkipToBlockStart(open))
+            return false;
+        const int end = m_net.FindStatementEnd(open - 1);
+        if (end < 0)
+            return false;
+        m_postponedAttributes.push_back(m_pos);
+        m_pos = end;
+        return true;
+    }
+
+    void ReadPostponedAttributes()
+    {
+        m_nodesRead = true;
+        const int resume = m_pos;
+        for (const int keywordEnd : m_postponedAttributes) {
+            m_pos = keywordEnd;
+            ReadBlock(kw::NodeAttributes, &LinNetwork::ParseNodeAttributes);
+        }
+        m_postponedAttributes.clear();
+        m_pos = resume;
     }
 
     // A statement of one keyword; false, and reported, when more follows it.
@@ -276,8 +321,8 @@ private:
         const std::string value = m_net.ReadValueWithUnit(m_pos, kw::Kbps);
         if (value.empty())
             m_net.AddMessage(kSpeedSyntax, m_pos);
-        else
-            m_net.speedKbps = static_cast<float>(ParseDouble(value));
+        else if (const std::optional<double> speed = m_net.Finite(ParseDouble(value), m_pos))
+            m_net.speedKbps = static_cast<float>(*speed);
     }
 
     void ReadBlock(const std::string& word, SectionParser parser)
@@ -355,6 +400,10 @@ private:
     int m_wordStart = 0;               // where the accumulator's first character stands
     bool m_accumulatorIsWord = false;  // a name so far: letters, digits, underscores
     std::string m_lastKeyword;
+    static constexpr int kNotSearched = -2;
+    int m_lastNodesWord = kNotSearched;  // where the last "Nodes" of the text stands, -1 for none
+    bool m_nodesRead = false;
+    std::vector<int> m_postponedAttributes;  // keyword ends of Node_attributes met before Nodes
 };
 
 }  // namespace

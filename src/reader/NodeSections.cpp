@@ -9,6 +9,7 @@
 #include "reader/SectionLoop.h"
 
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -89,7 +90,8 @@ private:
             j2602 ? m_net.ReadTokenUntilComma(m_pos, true) : m_net.ReadTokenUntilSemicolon(m_pos);
         if (!jitter.empty()) {
             CheckMsUnit(jitter);
-            m_net.jitterMs = static_cast<float>(ParseDouble(jitter));
+            if (const std::optional<double> jitterMs = m_net.Finite(ParseDouble(jitter), m_pos))
+                m_net.jitterMs = static_cast<float>(*jitterMs);
         }
         if (j2602)
             ReadJ2602Master();
@@ -104,7 +106,8 @@ private:
             return;
         }
         m_net.maxHeaderBits = ParseInt(bits);
-        m_net.masterTolerancePercent = ParseDouble(tolerance);
+        if (const std::optional<double> percent = m_net.Finite(ParseDouble(tolerance), m_pos))
+            m_net.masterTolerancePercent = *percent;
     }
 
     void CheckMsUnit(const std::string& value)
@@ -212,6 +215,8 @@ private:
             return;
         }
         ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& value) {
+            if (!m_net.IntFits(value, m_pos))
+                return;
             if (!m_attributes.AddProductValue(ParseInt(value)))
                 Report(kProductValueFalse);
         });
@@ -263,7 +268,7 @@ private:
         }
         m_net.CheckContiguous(m_pos - 1, unit);
         const double time = ParseTime(value);
-        if (!(time >= 0))
+        if (!std::isfinite(time) || time < 0)
             Report(kTimeIllegal);
         else
             field = time;

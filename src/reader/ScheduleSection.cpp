@@ -132,7 +132,8 @@ private:
             m_net.AddMessage(msg::NotContiguous, m_pos);
             return;
         }
-        Append(ParseTime(delay), kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
+        if (const std::optional<double> delayMs = m_net.Finite(ParseTime(delay), m_pos))
+            Append(*delayMs, kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
     }
 
     // A command, with the position on the last letter of its keyword.
@@ -201,8 +202,10 @@ private:
             m_net.AddMessage(problem, m_pos);
             return false;
         }
-        delay = ParseTime(text.substr(head, text.size() - head - tail));
-        return true;
+        const std::optional<double> delayMs =
+            m_net.Finite(ParseTime(text.substr(head, text.size() - head - tail)), m_pos);
+        delay = delayMs.value_or(0.0);
+        return delayMs.has_value();
     }
 
     void ClearPending()

@@ -23,6 +23,12 @@ const char* const kRepresentationDoubled = "Signal Rep. doubled";
 
 // Signals: "<name> : <size>, <initial value>, <publisher>, <subscriber>, ... ;"
 // where the initial value is a number or a byte list "{ b0, b1, ... }".
+// The initial value is a signal's third parameter and fills 16 bits at most;
+// a negative one is taken as its 16-bit two's complement.
+constexpr int kInitValueSlot = 2;
+constexpr std::int64_t kMinInitValue = -0x8000;
+constexpr std::int64_t kMaxInitValue = 0xFFFF;
+
 class SignalsParser : SectionParser {
 public:
     SignalsParser(LinNetwork& network, int& pos) : SectionParser(network, pos), m_signals(network, network.signals) {}
@@ -44,6 +50,10 @@ private:
         if (!IsWholeToken(m_net, m_pos, size)) {
             Report(msg::NoArgument);
             ReadParameters(std::move(signal));
+            return;
+        }
+        if (!m_net.IntFits(size, m_pos)) {
+            MoveToFirstOf(";}");  // the statement goes with its number
             return;
         }
         signal->AddParameter(size);
@@ -87,8 +97,12 @@ private:
             Report(msg::NoLineEnd);
             return Rest::Parameters;
         }
-        const auto take = [&](const std::string& byte) { signal.AddInitByte(byte); };
-        if (!ReadCountedList(m_net, m_pos, commas, '}', msg::NoLineEnd, take)) {
+        bool fits = true;
+        const auto take = [&](const std::string& byte) {
+            fits = m_net.NumberFits(byte, kMinInitValue, kMaxInitValue, m_pos) && fits;
+            signal.AddInitByte(byte);
+        };
+        if (!ReadCountedList(m_net, m_pos, commas, '}', msg::NoLineEnd, take) || !fits) {
             MoveToFirstOf(";}");  // the rest of the statement goes with the signal
             return Rest::Discarded;
         }
@@ -130,8 +144,13 @@ private:
         }
         if (commas < (signal->isByteArray ? 1 : 2))
             Report(kParameterCount);
-        const auto take = [&](const std::string& value) { signal->AddParameter(value); };
-        if (ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, take))
+        bool fits = true;
+        const auto take = [&](const std::string& value) {
+            if (signal->fillCount == kInitValueSlot && !signal->isByteArray)
+                fits = m_net.NumberFits(value, kMinInitValue, kMaxInitValue, m_pos);
+            signal->AddParameter(value);
+        };
+        if (ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, take) && fits)
             Store(std::move(signal));
     }
 
@@ -281,7 +300,10 @@ private:
             return;
         }
         const auto add = [&](const std::string& offset, const std::string& text) {
-            type.AddPhysicalRange(ParseInt(min), ParseInt(max), ParseDouble(scale), ParseDouble(offset), text);
+            const std::optional<double> scaleValue = m_net.Finite(ParseDouble(scale), m_pos);
+            const std::optional<double> offsetValue = m_net.Finite(ParseDouble(offset), m_pos);
+            if (scaleValue && offsetValue)
+                type.AddPhysicalRange(ParseInt(min), ParseInt(max), *scaleValue, *offsetValue, text);
         };
         ReadValueAndText(TextForm::UnitText, add);
     }

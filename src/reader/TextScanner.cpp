@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -16,6 +18,39 @@ const char* const kWrongFloatFormat = "Wrong format: xxx.xxxx;";
 const char* const kExpectFloat = "Expect: xxx.xxx -> Float";
 const char* const kNoTicks = "No ticks";
 const char* const kCommentNotClosed = "comment not closed";
+const char* const kNotFinite = "Number not finite";
+const char* const kNumberOutOfRange = "Number out of range";
+const char* const kNotANumber = "Not a number";
+
+// The value of a whole number text by the rule of ParseInt, but strict:
+// nothing may follow the digits, and a value beyond the 64-bit range comes
+// back as that range's bound. None when the text is no number.
+std::optional<std::int64_t> WholeNumber(const std::string& text)
+{
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return std::nullopt;
+    const bool negative = text[i] == '-';
+    if (text[i] == '+' || text[i] == '-')
+        ++i;
+    const bool hex = text.find_first_of("xX") != std::string::npos;
+    if (hex && text.compare(i, 2, "0x") != 0 && text.compare(i, 2, "0X") != 0)
+        return std::nullopt;
+    if (hex)
+        i += 2;
+    const std::size_t end = text.find_last_not_of(" \t") + 1;
+    if (i >= end)
+        return std::nullopt;
+    constexpr std::int64_t kBeyond = std::int64_t{1} << 40;  // far past every field
+    std::int64_t value = 0;
+    for (; i < end; ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0 || digit >= (hex ? 16 : 10))
+            return std::nullopt;
+        value = std::min(value * (hex ? 16 : 10) + digit, kBeyond);
+    }
+    return negative ? -value : value;
+}
 
 bool IsNameChar(char c)
 {
@@ -551,4 +586,26 @@ bool TextScanner::StripQuotes(std::string& value, int position)
     }
     AddMessage(kNoTicks, position);
     return false;
+}
+
+std::optional<double> TextScanner::Finite(double value, int position)
+{
+    if (std::isfinite(value))
+        return value;
+    AddMessage(kNotFinite, position);
+    return std::nullopt;
+}
+
+bool TextScanner::NumberFits(const std::string& text, std::int64_t min, std::int64_t max, int position)
+{
+    const std::optional<std::int64_t> value = WholeNumber(text);
+    if (value && *value >= min && *value <= max)
+        return true;
+    AddMessage(value ? kNumberOutOfRange : kNotANumber, position);
+    return false;
+}
+
+bool TextScanner::IntFits(const std::string& text, int position)
+{
+    return NumberFits(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), position);
 }

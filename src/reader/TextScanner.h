@@ -2,6 +2,8 @@
 
 #include "model/MessageLog.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +104,14 @@ public:
     // Otherwise empty, and the position stays.
     std::string ReadNamedVersion(int& pos);
     bool StripQuotes(std::string& value, int position);
+    // The value when it is finite; none, and reported, for nan and inf,
+    // which stand for no time, speed or scale.
+    std::optional<double> Finite(double value, int position);
+    // True when the text is one whole number (by the rule of ParseInt) from
+    // min to max; else reported: a number must never change on reading.
+    bool NumberFits(const std::string& text, std::int64_t min, std::int64_t max, int position);
+    // The same for a field of type int.
+    bool IntFits(const std::string& text, int position);
 
     std::string filePath;
     std::string fileText;

@@ -4,12 +4,15 @@
 #include "TestFiles.h"
 #include "cli/CliCommands.h"
 #include "model/LinNetwork.h"
+#include "reader/TextScanner.h"
 #include "validation/TreeOutline.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -59,7 +62,9 @@ TEST(CliProgram, UsageErrorsExitWithTwoAndExplainOnStandardError)
         EXPECT_EQ(2, run.status);
         EXPECT_EQ("", run.out);
         EXPECT_EQ(0u, run.err.find("duvazadi-cli: ")) << run.err;
-        EXPECT_NE(std::string::npos, run.err.find(UsageText())) << run.err;
+        EXPECT_EQ(std::string::npos, run.err.find(UsageText())) << run.err;
+        EXPECT_EQ(2, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
+        EXPECT_EQ(HelpPointer(), run.err.substr(run.err.find('\n') + 1));
     }
 }
 
@@ -90,7 +95,7 @@ TEST(CliProgram, FormatIntoAMissingFolderLeavesNoFile)
 {
     ScratchFolder folder;
     const std::string output = folder / "missing/out.ldf";
-    const ProgramRun run = RunProgram("format " + Fixture("cli-check.ldf") + " -o " + Quoted(output));
+    const ProgramRun run = RunProgram("format " + Fixture("writer/new-network.written.ldf") + " -o " + Quoted(output));
     EXPECT_EQ(2, run.status);
     EXPECT_EQ("", run.out);
     EXPECT_EQ("duvazadi-cli: Cannot save " + output + ": the folder " + (folder / "missing") + " does not exist\n",
@@ -104,7 +109,7 @@ TEST(CliProgram, FormatToStandardOutputSucceeds)
     EXPECT_EQ(0, run.status);
     EXPECT_EQ(0u, run.out.find("/* \n")) << run.out;
     EXPECT_EQ(std::string::npos, run.out.find('\r'));
-    EXPECT_EQ("", run.err);
+    EXPECT_EQ(RunProgram("check " + Fixture("cli-check.ldf")).out.substr(0, run.err.size()), run.err);
 }
 
 TEST(CliProgram, DiffExitsWithZeroOneOrTwoAndPrintsJsonOnRequest)
@@ -188,6 +193,82 @@ TEST(CliProgram, ExportTextsAreUtf8WhetherTheFileIsUtf8OrLatin1)
                   "C",
                   document.at("encoding_types").at(0).at("physical_ranges").at(0).at("text"));
     }
+}
+
+// Inputs a script may hand over by mistake: each must fail with its reason
+// and leave OUT as it was.
+TEST(CliProgram, InputsThatAreNoLdfFileAreRefusedAndLeaveOutAsItWas)
+{
+    const std::string kept = "kept\n";
+    const struct {
+        const char* name;
+        const char* bytes;  // null: a named pipe
+        const char* command;
+        const char* reason;
+    } cases[] = {
+        {"empty", "", "format", ": not an LDF file\n"},
+        {"binary",
+         "\x7f"
+         "ELF\x02\x01\x01",
+         "format", ": not an LDF file\n"},
+        {"prose", "Dear reader, this is no LDF file.\n", "format", ": not an LDF file\n"},
+        {"pipe", nullptr, "format", ": it is not a regular file\n"},
+        {"pipe", nullptr, "check", ": it is not a regular file\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.command);
+        ScratchFolder folder;
+        const std::string input = folder / c.name;
+        if (c.bytes)
+            WriteFileBytes(input, c.bytes);
+        else
+            ASSERT_EQ(0, mkfifo(input.c_str(), 0600));
+        const std::string output = folder / "out.ldf";
+        WriteFileBytes(output, kept);
+        const std::string target = std::string(c.command) == "format" ? " -o " + Quoted(output) : "";
+        const ProgramRun run = RunProgram(std::string(c.command) + " " + Quoted(input) + target);
+        EXPECT_EQ(2, run.status);
+        EXPECT_EQ("", run.out);
+        EXPECT_TRUE(EndsWith(run.err, input + c.reason)) << run.err;
+        EXPECT_EQ(kept, ReadFileBytes(output));
+    }
+}
+
+TEST(CliProgram, FormatShowsTheLoadsMessagesOnStandardErrorAndWritesTheSameText)
+{
+    const ProgramRun run = RunProgram("format " + Fixture("cli-check.ldf"));
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("Z: 14 Count of parameters incorrect\n"
+              "Warning: Subscriber not here: S3\n",
+              run.err.substr(0, run.err.find("Frame ID wrong")));
+    EXPECT_EQ(RunProgram("format " + Fixture("comment-cr-line-ends.ldf")).err, "");
+}
+
+TEST(CliProgram, EveryCommandReportsAFullStandardOutput)
+{
+    ScratchFolder folder;
+    for (const std::string command : {"check", "format", "timing", "export --json"}) {
+        SCOPED_TRACE(command);
+        const std::string shell = Quoted(DUVAZADI_CLI) + " " + command + " " + Fixture("cli-check.ldf") +
+                                  " >/dev/full 2>" + Quoted(folder / "err");
+        const int result = std::system(shell.c_str());
+        EXPECT_EQ(2, WIFEXITED(result) ? WEXITSTATUS(result) : -1);
+        EXPECT_NE(std::string::npos, ReadFileBytes(folder / "err").find("cannot write to standard output"));
+    }
+}
+
+TEST(CliProgram, FormatIntoASymbolicLinkReplacesItsTarget)
+{
+    ScratchFolder folder;
+    const std::string target = folder / "target.ldf";
+    const std::string link = folder / "link.ldf";
+    WriteFileBytes(target, "old\n");
+    std::filesystem::create_symlink(target, link);
+    const ProgramRun run = RunProgram("format " + Fixture("comment-cr-line-ends.ldf") + " -o " + Quoted(link));
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(0u, ReadFileBytes(target).find("/* "));
+    EXPECT_EQ((std::vector<std::string>{"link.ldf", "target.ldf"}), folder.Entries());
 }
 
 }  // namespace
