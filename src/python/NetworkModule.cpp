@@ -148,7 +148,13 @@ PYBIND11_MODULE(_core, module)
     module.def("load", &LoadFile, py::arg("path"));
     module.def(
         "loads",
-        [](const std::string& text, const std::string& source) { return PythonNetwork::LoadText(text, source); },
+        [](const std::string& text, const std::string& source) {
+            std::string error;
+            auto network = PythonNetwork::LoadText(text, source, error);
+            if (!network)
+                throw py::value_error(error);
+            return network;
+        },
         py::arg("text"), py::arg("source") = std::string());
     module.def("diff", &DifferencesJson);
 }

@@ -28,8 +28,12 @@ std::unique_ptr<PythonNetwork> PythonNetwork::Load(const std::string& path, std:
     return std::unique_ptr<PythonNetwork>(new PythonNetwork(std::move(loaded.network), path));
 }
 
-std::unique_ptr<PythonNetwork> PythonNetwork::LoadText(std::string text, const std::string& source)
+std::unique_ptr<PythonNetwork> PythonNetwork::LoadText(std::string text, const std::string& source, std::string& error)
 {
+    if (text.size() > LinNetwork::kMaxFileBytes) {
+        error = "the text is larger than " + std::to_string(LinNetwork::kMaxFileBytes >> 20) + " MB";
+        return nullptr;
+    }
     return std::unique_ptr<PythonNetwork>(new PythonNetwork(LinNetwork::LoadFromText(std::move(text), source), source));
 }
 

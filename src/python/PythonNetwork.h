@@ -27,8 +27,9 @@ class PythonNetwork {
 public:
     // Read from a file; empty error when read.
     static std::unique_ptr<PythonNetwork> Load(const std::string& path, std::string& error);
-    // Read from text; source names it in the JSON document.
-    static std::unique_ptr<PythonNetwork> LoadText(std::string text, const std::string& source);
+    // Read from text; source names it in the JSON document. A text larger
+    // than a file may be is refused with the reason.
+    static std::unique_ptr<PythonNetwork> LoadText(std::string text, const std::string& source, std::string& error);
     ~PythonNetwork();
 
     const LinNetwork& Network() const { return *m_network; }

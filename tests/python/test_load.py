@@ -44,3 +44,8 @@ def test_content_errors_are_messages_never_exceptions():
     network = duvazadi.loads("LIN_description_file; Nodes { Master: M, 5 ms; ")
     assert network.messages
     assert isinstance(network.check(), list)
+
+
+def test_text_larger_than_a_file_may_be_is_refused():
+    with pytest.raises(ValueError, match="larger than 64 MB"):
+        duvazadi.loads(b" " * (64 * 1024 * 1024 + 1))
