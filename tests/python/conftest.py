@@ -34,3 +34,10 @@ def ldf_file(request):
     if not os.path.exists(request.param):
         pytest.skip("no such file: " + request.param)
     return request.param
+
+
+@pytest.fixture
+def rich_file():
+    if not os.path.exists(RICH):
+        pytest.skip("no such file: " + RICH)
+    return RICH

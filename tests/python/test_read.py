@@ -1,7 +1,7 @@
 """Read access: every section of the network, with lookups by name and frames by id."""
 
 import duvazadi
-from conftest import EXAMPLE, RICH
+from conftest import EXAMPLE
 
 
 def test_example_header_nodes_signals_and_frames():
@@ -21,8 +21,8 @@ def test_example_header_nodes_signals_and_frames():
     assert "Nope" not in network.signals and network.frame("Nope") is None
 
 
-def test_corpus_sections_match_the_exported_document():
-    network = duvazadi.load(RICH)
+def test_corpus_sections_match_the_exported_document(rich_file):
+    network = duvazadi.load(rich_file)
     document = network.to_dict()
     event = network.event_triggered_frames["Node_Status_Event"]
     assert (event.id, event.collision_table, event.frames) == (6, "Collision_resolver", ["RSM_Frm1", "LSM_Frm1"])

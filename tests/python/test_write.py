@@ -5,7 +5,7 @@ import json
 import pytest
 
 import duvazadi
-from conftest import EXAMPLE, RICH, cli_lines, run_cli
+from conftest import EXAMPLE, cli_lines, run_cli
 
 
 def test_unedited_text_comes_back_byte_for_byte(ldf_file):
@@ -53,8 +53,8 @@ def test_save_writes_as_format_o(tmp_path):
         network.save(tmp_path)
 
 
-def test_save_refuses_a_conversion_that_loses_records_unless_forced(tmp_path):
-    network = duvazadi.load(RICH)
+def test_save_refuses_a_conversion_that_loses_records_unless_forced(tmp_path, rich_file):
+    network = duvazadi.load(rich_file)
     for dialect in ("2.0", "2.1", "2.2", "iso17987", "j2602"):
         if network.conversion_losses(dialect):
             break
