@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Times the Python module on a generated network of about 1 MB.
+
+    PYTHONPATH=build/python python3 bench/python_bench.py [--runs N] [--bytes B]
+
+Prints the median time of duvazadi.load on the file and of frame.decode on
+the first unconditional frame. When ldfparser is importable (it is not a
+dependency of this project), its parse_ldf and its decoding of the same frame
+are timed in the same run and the ratios printed; otherwise those rows are
+skipped.
+"""
+
+import argparse
+import os
+import pathlib
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+import duvazadi
+
+GENERATOR = pathlib.Path(__file__).resolve().parent / "gen_ldf.py"
+
+
+def median_seconds(action, runs):
+    times = []
+    for _ in range(runs):
+        start = time.perf_counter()
+        action()
+        times.append(time.perf_counter() - start)
+    return statistics.median(times)
+
+
+def decode_runs(action, repeats, runs):
+    """The median time of one call, over runs batches of repeats calls."""
+    return median_seconds(lambda: [action() for _ in range(repeats)], runs) / repeats
+
+
+def other_library():
+    try:
+        import ldfparser
+    except ImportError:
+        return None
+    return ldfparser
+
+
+def row(label, seconds):
+    print(f"{label:32} {seconds * 1e3:12.4f} ms")
+
+
+def main():
+    arguments = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    arguments.add_argument("--runs", type=int, default=5)
+    arguments.add_argument("--bytes", type=int, default=1_000_000)
+    arguments.add_argument("--decodes", type=int, default=10_000, help="decodes per timed batch")
+    options = arguments.parse_args()
+
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "generated.ldf")
+        subprocess.run([sys.executable, str(GENERATOR), "--bytes", str(options.bytes), "-o", path], check=True)
+        size = os.path.getsize(path)
+        print(f"file: {size} bytes, {options.runs} runs, median")
+
+        load_time = median_seconds(lambda: duvazadi.load(path), options.runs)
+        row("duvazadi.load", load_time)
+        network = duvazadi.load(path)
+        frame = network.frames[0]
+        data = frame.encode()
+        decode_time = decode_runs(lambda: frame.decode(data), options.decodes, options.runs)
+        row(f"frame.decode ({frame.name})", decode_time)
+
+        ldfparser = other_library()
+        if ldfparser is None:
+            print("ldfparser is not importable: its rows are skipped")
+            return
+        parse_time = median_seconds(lambda: ldfparser.parse_ldf(path), options.runs)
+        row("ldfparser.parse_ldf", parse_time)
+        theirs = ldfparser.parse_ldf(path).get_unconditional_frame(frame.name)
+        their_decode = decode_runs(lambda: theirs.decode(data), options.decodes, options.runs)
+        row("ldfparser frame.decode", their_decode)
+        print(f"load: {parse_time / load_time:.0f} times faster; decode: {their_decode / decode_time:.1f} times faster")
+
+
+if __name__ == "__main__":
+    main()
