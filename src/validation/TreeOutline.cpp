@@ -156,8 +156,9 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     const std::vector<int> eventTriggeredItems = tree.Entities(
         network.eventTriggeredFrames, tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),
         TreeItemKind::EventTriggeredFrame);
-    tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames, TreeItemKind::SporadicCategory),
-                  TreeItemKind::SporadicFrame);
+    const std::vector<int> sporadicItems =
+        tree.Entities(network.sporadicFrames, tree.Category(text::SporadicFrames, TreeItemKind::SporadicCategory),
+                      TreeItemKind::SporadicFrame);
     tree.Category(text::DynamicFrames, TreeItemKind::DynamicFrames);
     const int signalsItem = tree.Category(text::Signals, TreeItemKind::SignalsCategory);
     const std::vector<int> encodingItems = tree.Entities(
@@ -194,6 +195,8 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
         checker.CheckSignal(signalItems[i], *network.signals[i]);
     for (std::size_t i = 0; i < eventTriggeredItems.size(); ++i)
         checker.CheckEventTriggeredFrame(eventTriggeredItems[i], *network.eventTriggeredFrames[i]);
+    for (std::size_t i = 0; i < sporadicItems.size(); ++i)
+        checker.CheckSporadicFrame(sporadicItems[i], *network.sporadicFrames[i]);
     for (std::size_t i = 0; i < tableItems.size(); ++i)
         checker.CheckScheduleTable(tableItems[i], *network.scheduleTables[i]);
     for (std::size_t i = 0; i < encodingItems.size(); ++i)

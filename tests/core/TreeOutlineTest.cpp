@@ -139,7 +139,7 @@ TEST(TreeOutline, RichNetworkIsLaidOutInTreeOrderAndMarkedByItsChecks)
                      "Event Triggered Frames -1",
                      "  E * 255 Length of frames different",
                      "Sporadic Frames -1",
-                     "  SP * -1",
+                     "  SP * 255 Frame not published by the master",
                      "Dynamic Frames -1",
                      "Signals -1",
                      "  Encoding Types -1",
