@@ -233,15 +233,17 @@ void AddNodeAttributeRows(TableBuilder& table, const LinNetwork& n, const LinNod
     AddGivenRow(table, "Power-on time", a.powerOnTimeMs, "ms");
     if (!lin::HasLin2Attributes(a.protocol))
         return;
-    std::string productId = "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId);
-    if (a.productIdCount != 2)
-        productId += ", Variant: " + Int(a.variant);
-    table.Add({"Product ID", productId});
+    if (a.HasProductId()) {
+        std::string productId = "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId);
+        if (a.productIdCount != 2)
+            productId += ", Variant: " + Int(a.variant);
+        table.Add({"Product ID", productId});
+    }
     table.Add({"Response error", a.responseErrorSignal});
     if (!a.faultStateSignals.empty())
         table.Add({"Fault state signals", Join(a.faultStateSignals, ", ")});
-    table.Add({"P2 min", Number(a.p2MinMs) + " ms"});
-    table.Add({"ST min", Number(a.stMinMs) + " ms"});
+    AddGivenRow(table, "P2 min", a.p2MinMs, "ms");
+    AddGivenRow(table, "ST min", a.stMinMs, "ms");
     AddGivenRow(table, "N_As timeout", a.nAsTimeoutMs, "ms");
     AddGivenRow(table, "N_Cr timeout", a.nCrTimeoutMs, "ms");
     const auto& frames = a.configurableFrames;

@@ -4,6 +4,7 @@
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
 #include "reader/TextScanner.h"
+#include "validation/CheckRules.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -25,12 +26,15 @@ std::vector<std::string> ListedFrames(const LinNetwork& network, const std::vect
     return listed;
 }
 
-std::vector<FrameChoice> AddFrameChoices(const LinNetwork& network, const std::vector<std::string>& listed)
+std::vector<FrameChoice> AddFrameChoices(const LinNetwork& network, FrameGroup group,
+                                         const std::vector<std::string>& listed)
 {
+    const auto fits = group == FrameGroup::Sporadic ? FitsSporadicFrame : FitsEventTriggeredFrame;
     const std::unordered_set<std::string> taken(listed.begin(), listed.end());
     std::vector<FrameChoice> choices;
     for (const auto& frame : network.frames)
-        choices.push_back(FrameChoice{frame->name, taken.count(frame->name) > 0});
+        if (fits(frame->publisher, network.masterName))
+            choices.push_back(FrameChoice{frame->name, taken.count(frame->name) > 0});
     return choices;
 }
 

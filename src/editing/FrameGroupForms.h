@@ -16,8 +16,13 @@ struct FrameChoice {
     bool listed = false;
 };
 
-// Every unconditional frame in network order.
-std::vector<FrameChoice> AddFrameChoices(const LinNetwork& network, const std::vector<std::string>& listed);
+// The record whose frame list a chooser fills.
+enum class FrameGroup { EventTriggered, Sporadic };
+
+// The unconditional frames the group may list, in network order: those of
+// the slaves for an event-triggered frame, the master's for a sporadic frame.
+std::vector<FrameChoice> AddFrameChoices(const LinNetwork& network, FrameGroup group,
+                                         const std::vector<std::string>& listed);
 
 // What the event-triggered frame sheet shows and writes.
 struct EventTriggeredFrameForm {

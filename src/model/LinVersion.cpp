@@ -102,6 +102,8 @@ int MajorVersion(const std::string& text) { return static_cast<int>(VersionNumbe
 
 bool HasLin2Attributes(const std::string& protocol) { return MajorVersion(protocol) >= 2; }
 
+bool Lin2AttributesAreOptional(const std::string& protocol) { return IsJ2602Version(protocol); }
+
 bool HasLin21Attributes(const std::string& protocol) { return VersionNumber(protocol) > kLin20; }
 
 bool IsNodeAddress(int nad, bool lin21Syntax)

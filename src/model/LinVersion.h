@@ -61,6 +61,9 @@ int MajorVersion(const std::string& text);
 // The LIN 2 node attributes (NAD, product id, response error, P2/ST min,
 // configurable frames) apply from protocol 2 on ("2.0", not "1.3").
 bool HasLin2Attributes(const std::string& protocol);
+// A J2602 node has product_id, P2_min and ST_min only when given; a node of
+// any other LIN 2 version always has them, defaults standing in.
+bool Lin2AttributesAreOptional(const std::string& protocol);
 // Initial NAD, fault state signals, the N_As/N_Cr timeouts and frames listed
 // by name alone apply from protocol 2.1 on.
 bool HasLin21Attributes(const std::string& protocol);

@@ -38,10 +38,15 @@ struct NodeAttributes {
     NodeAttributes(const NodeAttributes&) = default;
     NodeAttributes& operator=(const NodeAttributes&) = default;
 
-    // True, and the protocol taken, only for a supported version.
+    // True, and the protocol taken, only for a supported version. A version
+    // with optional LIN 2 attributes leaves P2_min and ST_min not given
+    // unless they were.
     bool SetProtocol(const std::string& text);
     // Fills product_id one value at a time; false once all three are consumed.
     bool AddProductValue(int value);
+    // False for a node whose version leaves product_id optional and which
+    // was given none.
+    bool HasProductId() const { return productIdCount > 0 || !lin::Lin2AttributesAreOptional(protocol); }
 
     // A value of -1 means the file did not give it (from initialNad on).
     std::string nodeName;

@@ -6,7 +6,7 @@
 
 ETFrameSheet::ETFrameSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec, QWidget* parent)
     : PropertySheet(request, network, codec, parent), m_general(new ETFrameP1(Codec(), this)),
-      m_frames(new GroupedFramesPage(network, Codec(), this))
+      m_frames(new GroupedFramesPage(network, FrameGroup::EventTriggered, Codec(), this))
 {
     AddPage(m_general, tr("General"));
     AddPage(m_frames, tr("Frames"));

@@ -2,14 +2,14 @@
 
 #include "controls/AddDeleteList.h"
 #include "controls/PopupChooser.h"
-#include "editing/FrameGroupForms.h"
 #include "sheets/PageHelpers.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
 
-GroupedFramesPage::GroupedFramesPage(const LinNetwork& network, const TextCodec& codec, QWidget* parent)
-    : QWidget(parent), m_network(network), m_codec(codec),
+GroupedFramesPage::GroupedFramesPage(const LinNetwork& network, FrameGroup group, const TextCodec& codec,
+                                     QWidget* parent)
+    : QWidget(parent), m_network(network), m_group(group), m_codec(codec),
       m_frames(Named(new AddDeleteList(tr("Add frame"), tr("Delete selected frame"), this), "frames"))
 {
     auto* layout = new QVBoxLayout(this);
@@ -25,7 +25,7 @@ void GroupedFramesPage::ChooseFrameToAdd()
 {
     const std::vector<std::string> listed = Frames();
     ChoiceGroup frames;
-    for (const FrameChoice& choice : AddFrameChoices(m_network, listed)) {
+    for (const FrameChoice& choice : AddFrameChoices(m_network, m_group, listed)) {
         if (choice.listed)
             frames.greyed.insert(choice.name);
         frames.entries.push_back(choice.name);

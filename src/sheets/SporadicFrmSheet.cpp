@@ -7,7 +7,7 @@
 SporadicFrmSheet::SporadicFrmSheet(const SheetRequest& request, LinNetwork& network, const TextCodec& codec,
                                    QWidget* parent)
     : PropertySheet(request, network, codec, parent), m_name(new NamePage(Codec(), this)),
-      m_frames(new GroupedFramesPage(network, Codec(), this))
+      m_frames(new GroupedFramesPage(network, FrameGroup::Sporadic, Codec(), this))
 {
     AddPage(m_name, tr("Name"));
     AddPage(m_frames, tr("Frames"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 
 // Rules that the post-load repair, the tree checks and the editor share.
 
@@ -13,4 +14,17 @@ inline bool InRange(float value, float lowest, float highest) { return lowest <=
 inline bool IsWholeMultipleOfTimeBase(double delayMs, int timeBaseMs)
 {
     return timeBaseMs > 0 && std::fmod(delayMs, timeBaseMs) == 0;
+}
+
+// The master sends a sporadic frame's frames, and the slaves answer an
+// event-triggered frame's header with theirs: a sporadic frame lists only
+// frames the master publishes, an event-triggered frame only frames it does not.
+inline bool FitsSporadicFrame(const std::string& publisher, const std::string& masterName)
+{
+    return publisher == masterName;
+}
+
+inline bool FitsEventTriggeredFrame(const std::string& publisher, const std::string& masterName)
+{
+    return publisher != masterName;
 }

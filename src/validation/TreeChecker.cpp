@@ -47,6 +47,8 @@ const char* const kNodeNotFound = "Node name not found";
 const char* const kFrameNotFound = "Frame not found";
 const char* const kMinAboveMax = "Min > Max";
 const char* const kDelayBelowFrameTime = "Delay shorter than frame time";
+const char* const kFrameNotFromSlave = "Frame not published by a slave";
+const char* const kFrameNotFromMaster = "Frame not published by the master";
 
 // The records of one list by name: the first of each name and how many share it.
 template <typename Record> class RecordLookup {
@@ -272,9 +274,28 @@ void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& 
                         [&](const std::string& name) { return lengthOf(name) != firstLength; }))
             Fail(item, kFrameLengthsDiffer);
     }
+    CheckListedPublishers(item, frame.frameNames, FitsEventTriggeredFrame, kFrameNotFromSlave);
     if (!frame.collisionTable.empty() && m_lookups->ScheduleTables().Count(frame.collisionTable) == 0)
         Fail(item, kNoCollisionTable);
     Finish(item);
+}
+
+void TreeChecker::CheckSporadicFrame(int item, const SporadicFrame& frame)
+{
+    CheckListedPublishers(item, frame.frameNames, FitsSporadicFrame, kFrameNotFromMaster);
+    Finish(item);
+}
+
+void TreeChecker::CheckListedPublishers(int item, const std::vector<std::string>& frameNames,
+                                        bool (*fits)(const std::string& publisher, const std::string& masterName),
+                                        const char* text)
+{
+    const auto& frames = m_lookups->Frames();
+    if (std::any_of(frameNames.begin(), frameNames.end(), [&](const std::string& name) {
+            const LinFrame* listed = frames.First(name);
+            return listed && !fits(listed->publisher, m_net.masterName);
+        }))
+        Fail(item, text);
 }
 
 void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)

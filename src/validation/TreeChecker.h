@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class ItemMarks;
 class LinNetwork;
@@ -10,6 +12,7 @@ struct LinFrame;
 struct LinSignal;
 struct NodeAttributes;
 struct ScheduleTable;
+struct SporadicFrame;
 
 // The consistency checks a rebuild of the tree runs on its items. Each check
 // marks its item red with one reason per failing rule, in the order of the
@@ -34,6 +37,7 @@ public:
     void CheckFrame(int item, LinFrame& frame);
     void CheckSignal(int item, const LinSignal& signal);
     void CheckEventTriggeredFrame(int item, const EventTriggeredFrame& frame);
+    void CheckSporadicFrame(int item, const SporadicFrame& frame);
     void CheckScheduleTable(int item, const ScheduleTable& table);
     void CheckEncodingType(int item, const EncodingType& type);
 
@@ -41,6 +45,10 @@ private:
     struct Lookups;
 
     void Fail(int item, const char* text);
+    // Fails the item once when a listed frame that exists does not fit.
+    void CheckListedPublishers(int item, const std::vector<std::string>& frameNames,
+                               bool (*fits)(const std::string& publisher, const std::string& masterName),
+                               const char* text);
     void Finish(int item);
 
     LinNetwork& m_net;

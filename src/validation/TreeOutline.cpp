@@ -226,6 +226,9 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     const std::vector<int>& eventTriggeredItems = items.Of(TreeItemKind::EventTriggeredFrame);
     for (std::size_t i = 0; i < eventTriggeredItems.size(); ++i)
         checker.CheckEventTriggeredFrame(eventTriggeredItems[i], *network.eventTriggeredFrames[i]);
+    const std::vector<int>& sporadicItems = items.Of(TreeItemKind::SporadicFrame);
+    for (std::size_t i = 0; i < sporadicItems.size(); ++i)
+        checker.CheckSporadicFrame(sporadicItems[i], *network.sporadicFrames[i]);
     const std::vector<int>& tableItems = items.Of(TreeItemKind::ScheduleTable);
     for (std::size_t i = 0; i < tableItems.size(); ++i)
         checker.CheckScheduleTable(tableItems[i], *network.scheduleTables[i]);

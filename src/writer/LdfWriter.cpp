@@ -473,11 +473,8 @@ private:
             Statement(kw::InitialNad, Int(attributes.initialNad));
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
-            std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
-            // LIN 2.1 may leave the variant out; LIN 2.0 text needs all three values.
-            if (attributes.productIdCount != 2 || !m_net.HasLin21Syntax())
-                productId += ", " + Int(attributes.variant);
-            Statement(kw::ProductId, productId);
+            if (attributes.HasProductId())
+                ProductId(attributes);
             if (m_written.IsSignal(attributes.responseErrorSignal))
                 Statement(kw::ResponseError, attributes.responseErrorSignal);
             const std::vector<std::string> faultSignals = m_written.Signals(attributes.faultStateSignals);
@@ -493,6 +490,15 @@ private:
         Time(kw::WakeupTime, attributes.wakeupTimeMs, kw::Ms);
         Time(kw::PowerOnTime, attributes.powerOnTimeMs, kw::Ms);
         m_text += "\n\t}\n";
+    }
+
+    void ProductId(const NodeAttributes& attributes)
+    {
+        std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
+        // LIN 2.1 may leave the variant out; LIN 2.0 text needs all three values.
+        if (attributes.productIdCount != 2 || !m_net.HasLin21Syntax())
+            productId += ", " + Int(attributes.variant);
+        Statement(kw::ProductId, productId);
     }
 
     void Statement(const char* keyword, const std::string& value)

@@ -61,8 +61,11 @@ void KeepWrittenAttributes(LinNetwork& n)
             attributes.configuredNad = NodeAttributes().configuredNad;
         if (!lin::IsNodeAddress(attributes.initialNad, n.HasLin21Syntax()))
             attributes.initialNad = -1;
-        attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
-        attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
+        // A J2602 node reads back without the P2_min and ST_min it was not given.
+        if (!lin::Lin2AttributesAreOptional(attributes.protocol)) {
+            attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
+            attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
+        }
         // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
         if (!n.HasLin21Syntax() && attributes.productIdCount == 2)
             attributes.productIdCount = 3;

@@ -288,6 +288,38 @@ TEST_F(TreeCheckerTest, EventTriggeredFramesNeedFramesOfOneLength)
     }
 }
 
+// The master sends a sporadic frame's frames, slaves answer an event-triggered
+// frame's header; a frame the network does not hold is left to other rules.
+TEST_F(TreeCheckerTest, GroupedFramesNeedTheirKindOfPublisher)
+{
+    AddFrame("FromSlave", 1, 2);
+    AddFrame("FromMaster", 2, 2).publisher = network.masterName;
+    const struct {
+        std::vector<std::string> frames;
+        const char* eventTriggered;
+        const char* sporadic;
+    } cases[] = {
+        {{}, "0 ", "0 "},
+        {{"Gone"}, "0 ", "0 "},
+        {{"FromSlave"}, "0 ", "255 Frame not published by the master"},
+        {{"FromMaster"}, "255 Frame not published by a slave", "0 "},
+        {{"FromSlave", "FromMaster"}, "255 Frame not published by a slave", "255 Frame not published by the master"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.frames));
+        EventTriggeredFrame eventTriggered("E");
+        eventTriggered.frameNames = c.frames;
+        marks.Clear();
+        TreeChecker(network, marks).CheckEventTriggeredFrame(kItem, eventTriggered);
+        EXPECT_EQ(c.eventTriggered, Marks());
+        SporadicFrame sporadic("S");
+        sporadic.frameNames = c.frames;
+        marks.Clear();
+        TreeChecker(network, marks).CheckSporadicFrame(kItem, sporadic);
+        EXPECT_EQ(c.sporadic, Marks());
+    }
+}
+
 TEST_F(TreeCheckerTest, ScheduleTableCheck)
 {
     AddFrame("F", 1, 2);

@@ -2,7 +2,9 @@
 // the network on the way.
 
 #include "validation/TreeOutline.h"
+#include "TestFiles.h"
 #include "model/LinNetwork.h"
+#include "validation/ItemMarks.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +139,7 @@ TEST(TreeOutline, RichNetworkIsLaidOutInTreeOrderAndMarkedByItsChecks)
                      "Event Triggered Frames -1",
                      "  E * 255 Length of frames different",
                      "Sporadic Frames -1",
-                     "  SP * -1",
+                     "  SP * 255 Frame not published by the master",
                      "Dynamic Frames -1",
                      "Signals -1",
                      "  Encoding Types -1",
@@ -241,6 +243,21 @@ TEST(TreeOutline, RebuildCleansUpAndCompletesTheNetwork)
     EXPECT_EQ("Enc1", network->signalRepresentations[0]->encodingName);
     EXPECT_EQ("Enc2", network->signalRepresentations[1]->encodingName);
     EXPECT_EQ(std::vector<std::string>{"Sig2"}, network->signalRepresentations[1]->signalNames);
+}
+
+// The project's own example opens as a user first meets it: no message, no
+// red item, and nothing the rebuild changes, so closing it asks nothing.
+TEST(TreeOutline, TheExampleOpensCleanAndUnmodified)
+{
+    LoadResult loaded = LinNetwork::Load(TestDataDir() + "/../../examples/body-control.ldf");
+    ASSERT_TRUE(loaded) << loaded.error;
+    LinNetwork& network = *loaded.network;
+    EXPECT_EQ(Lines{}, FormattedMessages(network.messages));
+    const std::string written = network.BuildLdfText();
+    const TreeOutline outline = PrepareTreeOutline(network);
+    EXPECT_EQ(written, network.BuildLdfText());
+    for (const OutlineItem& item : outline.items)
+        EXPECT_NE(ItemMarks::kRed, item.colour) << item.text << ": " << item.messages;
 }
 
 }  // namespace

@@ -194,11 +194,17 @@ TEST(FrameGroupForms, SporadicNamesAreUniqueAcrossFrameKindsAndTheChooserGreysLi
     auto n = MakeRichNetwork();
     SporadicFrameForm form = SporadicFrameForm::Read(*n, 0);
     EXPECT_EQ(form.frames, (Names{"MotorCmd", "DoorState"}));
-    const std::vector<FrameChoice> choices = AddFrameChoices(*n, form.frames);
-    ASSERT_EQ(choices.size(), 3u);
+    // A sporadic frame offers the master's frames, an event-triggered frame
+    // the slaves'; a listed frame is greyed.
+    const std::vector<FrameChoice> choices = AddFrameChoices(*n, FrameGroup::Sporadic, form.frames);
+    ASSERT_EQ(choices.size(), 1u);
     EXPECT_TRUE(choices[0].listed);
-    EXPECT_FALSE(choices[1].listed);
-    EXPECT_EQ(choices[1].name, "MotorState");
+    EXPECT_EQ(choices[0].name, "MotorCmd");
+    const std::vector<FrameChoice> slaveFrames = AddFrameChoices(*n, FrameGroup::EventTriggered, form.frames);
+    ASSERT_EQ(slaveFrames.size(), 2u);
+    EXPECT_FALSE(slaveFrames[0].listed);
+    EXPECT_EQ(slaveFrames[0].name, "MotorState");
+    EXPECT_TRUE(slaveFrames[1].listed);
 
     for (const char* clash : {"MotorCmd", "EventAll"}) {
         form.name = clash;

@@ -397,14 +397,17 @@ private Q_SLOTS:
         QCOMPARE(frameId->count(), 57);
         QCOMPARE(frameId->Selected(), QStringLiteral("58"));
         QCOMPARE(ListTexts(sheet, "frames"), (QStringList{"MotorState", "DoorState"}));
+        // An event-triggered frame offers the slaves' frames only.
         ChooserStandIn chooser;
-        sheet.findChild<GroupedFramesPage*>()->SetMenuRunner(chooser.Choose(QStringLiteral("MotorCmd")));
+        sheet.findChild<GroupedFramesPage*>()->SetMenuRunner(chooser.Choose(QStringLiteral("MotorState")));
+        Find<QWidget>(sheet, "frames")->findChild<QListWidget*>()->setCurrentRow(0);
+        ClickButton(sheet, "frames", "delete");
         ClickButton(sheet, "frames", "add");
-        QCOMPARE(chooser.entries, (QStringList{"MotorCmd", "-MotorState", "-DoorState"}));
+        QCOMPARE(chooser.entries, (QStringList{"MotorState", "-DoorState"}));
         frameId->Select(QStringLiteral("5"));
         sheet.Commit();
         const EventTriggeredFrame& eventAll = *network->eventTriggeredFrames[0];
-        QCOMPARE(eventAll.frameNames, (std::vector<std::string>{"MotorState", "DoorState", "MotorCmd"}));
+        QCOMPARE(eventAll.frameNames, (std::vector<std::string>{"DoorState", "MotorState"}));
         QCOMPARE(eventAll.frameId, 5);
 
         SporadicFrmSheet sporadic(SheetRequest{SheetId::SporadicFrmSheet, "Sporadic Frame", 0}, *network,
@@ -412,10 +415,14 @@ private Q_SLOTS:
         QCOMPARE(sporadic.Tabs()->tabText(1), QStringLiteral("Frames"));
         Find<QWidget>(sporadic, "frames")->findChild<QListWidget*>()->setCurrentRow(0);
         ClickButton(sporadic, "frames", "delete");
+        // A sporadic frame offers the master's frames only.
+        sporadic.findChild<GroupedFramesPage*>()->SetMenuRunner(chooser.Choose(QStringLiteral("MotorCmd")));
+        ClickButton(sporadic, "frames", "add");
+        QCOMPARE(chooser.entries, QStringList{"MotorCmd"});
         Replace(Find<QLineEdit>(sporadic, "name"), QStringLiteral("MotorCmd"));
         sporadic.Commit();
         QCOMPARE(network->sporadicFrames[0]->name, std::string("MotorCmd0"));
-        QCOMPARE(network->sporadicFrames[0]->frameNames, std::vector<std::string>{"DoorState"});
+        QCOMPARE(network->sporadicFrames[0]->frameNames, (std::vector<std::string>{"DoorState", "MotorCmd"}));
     }
 
     void dynamicIdsAreStoredAsAddedAndShownAscending()
