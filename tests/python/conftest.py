@@ -11,6 +11,8 @@ CLI = os.environ.get("DUVAZADI_CLI", str(SOURCE / "build" / "bin" / "duvazadi-cl
 CORPUS = pathlib.Path(os.environ.get("DUVAZADI_CORPUS", SOURCE.parent / "shared" / "corpus"))
 EXAMPLE = str(SOURCE / "examples" / "body-control.ldf")
 VALUES = str(SOURCE / "tests" / "data" / "values" / "signal-values.ldf")
+# A file the load and the checks report on.
+CHECKED = str(SOURCE / "tests" / "data" / "cli-check.ldf")
 # A LIN 2.2 file with event-triggered frames, representations and commands in its schedule tables.
 RICH = str(CORPUS / "ldfparser" / "lin22.ldf")
 

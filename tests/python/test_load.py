@@ -3,7 +3,7 @@
 import pytest
 
 import duvazadi
-from conftest import EXAMPLE, cli_lines
+from conftest import CHECKED, EXAMPLE, cli_lines
 
 
 def test_messages_and_red_items_are_the_lines_check_prints(ldf_file):
@@ -13,14 +13,15 @@ def test_messages_and_red_items_are_the_lines_check_prints(ldf_file):
     assert network.report() == lines
 
 
-def test_example_messages_have_lines_texts_and_severities():
-    network = duvazadi.load(EXAMPLE)
-    first, second = network.messages
-    assert (first.line, first.text, first.severity) == (30, "Count of parameters incorrect", "error")
-    assert str(first) == "Z: 30 Count of parameters incorrect"
+def test_messages_have_lines_texts_and_severities():
+    network = duvazadi.load(CHECKED)
+    first, second = network.messages[:2]
+    assert (first.line, first.text, first.severity) == (14, "Count of parameters incorrect", "error")
+    assert str(first) == "Z: 14 Count of parameters incorrect"
     assert (second.line, second.severity) == (0, "warning")
-    [item] = network.check()
-    assert (item.path, item.reasons) == ("Signals / RLS_Temperature", ["No subscriber"])
+    items = network.check()
+    assert (items[1].path, items[1].reasons) == ("Signals / S3", ["No subscriber"])
+    assert not duvazadi.load(EXAMPLE).messages
 
 
 def test_text_loads_as_the_file_does():
