@@ -6,6 +6,8 @@
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
 
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -225,6 +227,10 @@ private:
     void ScheduleTables(const std::vector<int>& initialNads)
     {
         const NameIndex attributesByNode(m_net.nodeAttributes);
+        m_slavesByNumbers.clear();
+        if (m_features.lin21)
+            for (const auto& attributes : m_net.nodeAttributes)
+                m_slavesByNumbers[NumbersOf(*attributes)].push_back(attributes.get());
         for (const auto& table : m_net.scheduleTables) {
             int position = 0;
             EraseIf(table->entries, [&](const std::unique_ptr<ScheduleEntry>& entry) {
@@ -253,18 +259,21 @@ private:
         return true;
     }
 
-    // LIN 2.1 names the slave whose attributes give the four numbers.
+    // LIN 2.1 names the slave whose attributes give the four numbers. A
+    // slave read without its initial NAD (as LIN 2.0 text has none) takes
+    // the one the command addresses, so the command keeps its meaning.
     bool NameAssignedSlave(AssignNadCommand& command, const std::string& record)
     {
-        const NodeAttributes* match = nullptr;
-        for (const auto& attributes : m_net.nodeAttributes) {
-            if (!Matches(*attributes, command))
-                continue;
-            if (match) {
+        const auto candidates =
+            m_slavesByNumbers.find(std::make_tuple(command.newNad, command.supplierId, command.functionId));
+        NodeAttributes* match = candidates != m_slavesByNumbers.end() && candidates->second.size() == 1
+                                    ? candidates->second.front()
+                                    : nullptr;
+        if (match && InitialNadOf(*match) != command.initialNad) {
+            if (match->initialNad >= 0)
                 match = nullptr;
-                break;
-            }
-            match = attributes.get();
+            else
+                match->initialNad = command.initialNad;
         }
         if (!match) {
             Lose(record, "AssignNAD with numbers that fit no single slave");
@@ -274,15 +283,16 @@ private:
         return true;
     }
 
+    // What AssignNAD gives of a slave besides its initial NAD.
+    using SlaveNumbers = std::tuple<int, int, int>;
+    static SlaveNumbers NumbersOf(const NodeAttributes& attributes)
+    {
+        return {attributes.configuredNad, attributes.supplierId, attributes.functionId};
+    }
+
     static int InitialNadOf(const NodeAttributes& attributes)
     {
         return attributes.initialNad >= 0 ? attributes.initialNad : attributes.configuredNad;
-    }
-
-    static bool Matches(const NodeAttributes& attributes, const AssignNadCommand& command)
-    {
-        return InitialNadOf(attributes) == command.initialNad && attributes.configuredNad == command.newNad &&
-               attributes.supplierId == command.supplierId && attributes.functionId == command.functionId;
     }
 
     // Before LIN 2.1, AssignNAD gives the slave's numbers.
@@ -320,6 +330,8 @@ private:
     const bool m_sameDialect;
     const std::string m_notIn;
     std::vector<ConversionLoss> m_losses;
+    // The slaves that AssignNAD numbers may name, in a LIN 2.1 target.
+    std::map<SlaveNumbers, std::vector<NodeAttributes*>> m_slavesByNumbers;
 };
 
 }  // namespace

@@ -100,6 +100,20 @@ TEST(DialectConversion, ImpliedLengthsAndAmbiguousAssignNad)
     }
 }
 
+// LIN 2.0 text has no initial_NAD, so AssignNAD carries it there; back in
+// LIN 2.1 the command names its slave again and the slave gets it back.
+TEST(DialectConversion, AssignNadSurvivesLin21ToLin20AndBack)
+{
+    const auto network = LoadPrepared(CorpusDir() + "/ldfparser/lin21.ldf");
+    ConvertToDialect(*network, Dialect::Lin20);
+    const auto lin20 = Prepared(LinNetwork::LoadFromText(network->BuildLdfText()));
+    const std::string losses = LossLines(ConvertToDialect(*lin20, Dialect::Lin21));
+    EXPECT_EQ(std::string::npos, losses.find("AssignNAD")) << losses;
+    const std::string text = lin20->BuildLdfText();
+    EXPECT_NE(std::string::npos, text.find("AssignNAD { LSM }")) << text;
+    EXPECT_NE(std::string::npos, text.find("initial_NAD = 1;")) << text;
+}
+
 TEST(DialectConversion, AddressOnlyLin21HoldsIsLostBeforeLin21)
 {
     auto network = LinNetwork::LoadFromText(
