@@ -333,10 +333,11 @@ FrameEncoding FrameCodec::EncodeTarget(const Target& target, const std::vector<S
             encoding.errors.push_back(GivenTwice(setting.signal));
     encoding.bytes.assign(static_cast<std::size_t>(length), kRecessiveByte);
     for (const Placed& placed : PlacedSignals(target)) {
-        const auto setting = given.find(placed.name);
-        const bool isGiven = setting != given.end();
+        const auto found = given.find(placed.name);
+        const SignalSetting* setting = found != given.end() ? found->second : nullptr;
+        const bool isGiven = setting != nullptr;
         if (isGiven)
-            given.erase(setting);
+            given.erase(found);
         std::string problem;
         if (!placed.known)
             problem = codectext::NoSuchSignal;
@@ -351,7 +352,7 @@ FrameEncoding FrameCodec::EncodeTarget(const Target& target, const std::vector<S
         }
         std::uint64_t raw = placed.initial;
         if (isGiven) {
-            const RawValueResult read = ReadSignalValue(placed.encoding, placed.shape, setting->second->value);
+            const RawValueResult read = ReadSignalValue(placed.encoding, placed.shape, setting->value);
             if (!read) {
                 encoding.errors.push_back(placed.name + ": " + read.error);
                 continue;
