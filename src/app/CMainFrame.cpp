@@ -1,10 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include "app/AboutBox.h"
+#include "app/ClipboardActions.h"
 #include "app/CompareDialog.h"
 #include "app/ErrorsDialog.h"
 #include "app/Help.h"
 #include "editing/ListCommands.h"
+#include "editing/NumberDisplay.h"
 #include "gui/AppTexts.h"
 #include "gui/CDuvazadiDoc.h"
 #include "model/DialectConversion.h"
@@ -39,6 +41,7 @@ namespace {
 
 const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kWindowStateKey = "MainWindow/state";
+const char* const kHexadecimalKey = "View/hexadecimal";
 const char* const kLdfSuffix = ".ldf";
 constexpr int kPositionLineHeight = 20;
 constexpr QSize kDefaultSize(1000, 680);
@@ -123,6 +126,9 @@ CMainFrame::CMainFrame(QWidget* parent)
     resize(kDefaultSize);
     restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray());
     restoreState(settings.value(QLatin1String(kWindowStateKey)).toByteArray());
+    const bool hex = settings.value(QLatin1String(kHexadecimalKey), false).toBool();
+    SetIdDisplayBase(hex ? NumberBase::Hexadecimal : NumberBase::Decimal);
+    m_hexAction->setChecked(hex);
     LayOutPanes();
     UpdateTitle();
 }
@@ -344,6 +350,10 @@ void CMainFrame::CreateActions()
     m_errorsAction->setEnabled(false);
     connect(m_errorsAction, &QAction::triggered, this, &CMainFrame::ShowErrorsDialog);
 
+    m_hexAction = makeAction(ui::HexadecimalItem, QStringLiteral("actionHexadecimal"), ui::HexadecimalPrompt);
+    m_hexAction->setCheckable(true);
+    connect(m_hexAction, &QAction::toggled, this, &CMainFrame::ShowIdsInHex);
+
     m_helpAction = makeAction(ui::HelpItem, QStringLiteral("actionHelp"), "");
     m_helpAction->setShortcut(QKeySequence::HelpContents);
     connect(m_helpAction, &QAction::triggered, this, &CMainFrame::ShowHelp);
@@ -374,6 +384,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(QLatin1String(ui::EditMenu));
     edit->setObjectName(QStringLiteral("editMenu"));
+    m_editMenu = edit;
     edit->addActions({m_undoAction, m_redoAction});
     edit->addSeparator();
     edit->addAction(m_reformatAction);
@@ -381,6 +392,8 @@ void CMainFrame::CreateMenus()
     QMenu* view = menuBar()->addMenu(QLatin1String(ui::ViewMenu));
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addActions({m_toolBarAction, m_statusBarAction});
+    view->addSeparator();
+    view->addAction(m_hexAction);
     view->addSeparator();
     view->addAction(m_errorsAction);
 
@@ -459,6 +472,10 @@ void CMainFrame::CreatePanes()
             m_pictures->ShowItem(m_document->Network(), TreeItemRefOf(m_navigation->currentItem()),
                                  m_document->Codec().FromQt(row->text(0)));
     });
+    // The clipboard acts on the panes' selections.
+    auto* clipboard = new ClipboardActions(*m_document, *m_navigation, *m_data, this);
+    m_editMenu->addSeparator();
+    m_editMenu->addActions(clipboard->Actions());
     m_panesReady = true;
 }
 
@@ -479,6 +496,14 @@ void CMainFrame::OnNetworkReplaced()
     m_data->Clear();
     m_navigation->ResetExpansion();
     m_navigation->InitialUpdate();
+}
+
+void CMainFrame::ShowIdsInHex(bool hex)
+{
+    SetIdDisplayBase(hex ? NumberBase::Hexadecimal : NumberBase::Decimal);
+    QSettings().setValue(QLatin1String(kHexadecimalKey), hex);
+    if (m_panesReady)
+        m_navigation->ShowCurrentItem();
 }
 
 void CMainFrame::UpdateEditActions()

@@ -17,6 +17,7 @@ class DataView;
 class NavView;
 class PicturePane;
 class QLabel;
+class QMenu;
 class QSplitter;
 class TreePosition;
 
@@ -116,6 +117,8 @@ private:
                                     QMessageBox::StandardButton defaultButton, const char* saveText = nullptr);
     void ShowErrorsDialog();
     void CompareWithFile();
+    // View > Hexadecimal: the base ids are shown in, kept for the next start.
+    void ShowIdsInHex(bool hex);
 
     CDuvazadiDoc* m_document;
     NavView* m_navigation = nullptr;
@@ -139,6 +142,8 @@ private:
     QAction* m_toolBarAction = nullptr;
     QAction* m_statusBarAction = nullptr;
     QAction* m_errorsAction = nullptr;
+    QAction* m_hexAction = nullptr;
+    QMenu* m_editMenu = nullptr;
     QAction* m_helpAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_lastFilePlaceholder = nullptr;

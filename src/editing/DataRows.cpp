@@ -1,6 +1,7 @@
 #include "editing/DataRows.h"
 
 #include "editing/NodeAttributesForm.h"
+#include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
@@ -95,7 +96,7 @@ DataTable DynamicFramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::DynamicFrames);
     for (unsigned id : n.dynamicFrameIds)
-        table.Add({std::to_string(id)});
+        table.Add({IdText(id)});
     return table.Take();
 }
 
@@ -103,7 +104,7 @@ DataTable EventTriggeredFramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::EventTriggeredFrames);
     for (const auto& frame : n.eventTriggeredFrames)
-        table.Add({frame->name, Int(frame->frameId), frame->collisionTable});
+        table.Add({frame->name, IdText(frame->frameId), frame->collisionTable});
     return table.Take();
 }
 
@@ -207,7 +208,7 @@ DataTable NetworkTable(const LinNetwork& n)
 
 std::string ConfigurableFrameText(const ConfigurableFrame& frame)
 {
-    return frame.hasMessageId ? frame.frameName + " = " + Int(frame.messageId) : frame.frameName;
+    return frame.hasMessageId ? frame.frameName + " = " + IdText(frame.messageId) : frame.frameName;
 }
 
 // A row for a value the file gave; -1 means it did not.
@@ -225,18 +226,18 @@ void AddNodeAttributeRows(TableBuilder& table, const LinNetwork& n, const LinNod
     const NodeAttributes* found = n.FindNodeAttributes(slave.name);
     const NodeAttributes& a = found ? *found : defaults;
     table.Add({"LIN Protocol", a.protocol});
-    table.Add({"Configured NAD", Int(a.configuredNad)});
+    table.Add({"Configured NAD", IdText(a.configuredNad)});
     if (a.initialNad >= 0)
-        table.Add({"Initial NAD", Int(a.initialNad)});
+        table.Add({"Initial NAD", IdText(a.initialNad)});
     AddGivenRow(table, "Response tolerance", a.responseTolerancePercent, "%");
     AddGivenRow(table, "Wake-up time", a.wakeupTimeMs, "ms");
     AddGivenRow(table, "Power-on time", a.powerOnTimeMs, "ms");
     if (!lin::HasLin2Attributes(a.protocol))
         return;
     if (a.HasProductId()) {
-        std::string productId = "Supplier: " + Int(a.supplierId) + ", Function: " + Int(a.functionId);
+        std::string productId = "Supplier: " + IdText(a.supplierId) + ", Function: " + IdText(a.functionId);
         if (a.productIdCount != 2)
-            productId += ", Variant: " + Int(a.variant);
+            productId += ", Variant: " + IdText(a.variant);
         table.Add({"Product ID", productId});
     }
     table.Add({"Response error", a.responseErrorSignal});
@@ -275,7 +276,7 @@ Cells SignalCells(const LinSignal& signal, const std::unordered_map<std::string,
     if (signal.isByteArray)
         init = kByteArrayInit;
     else if (!signal.initValues.empty())
-        init = std::to_string(signal.initValues.front());
+        init = IdText(signal.initValues.front());
     const auto encoding = encodings.find(signal.name);
     return {signal.name,
             Int(signal.size),
@@ -297,10 +298,10 @@ DataTable SignalsTable(const LinNetwork& n)
 DataTable FramesTable(const LinNetwork& n)
 {
     TableBuilder table(layoutkey::Frames);
-    table.Add({kw::MasterReq, Int(kw::MasterReqId), kDiagnosticLength, n.masterName});
-    table.Add({kw::SlaveResp, Int(kw::SlaveRespId), kDiagnosticLength, kAllSlaves});
+    table.Add({kw::MasterReq, IdText(kw::MasterReqId), kDiagnosticLength, n.masterName});
+    table.Add({kw::SlaveResp, IdText(kw::SlaveRespId), kDiagnosticLength, kAllSlaves});
     for (auto& frame : n.frames)
-        table.Add({frame->name, Int(frame->frameId), Int(ShownLength(*frame)), frame->publisher});
+        table.Add({frame->name, IdText(frame->frameId), Int(ShownLength(*frame)), frame->publisher});
     return table.Take();
 }
 
@@ -347,8 +348,8 @@ std::string CommandAttributes(const ScheduleEntry& entry)
         const AssignNadCommand& c = entry.AssignNad() ? *entry.AssignNad() : none;
         if (!c.nodeName.empty())
             return "Node name: " + c.nodeName;
-        return "Old NAD: " + Int(c.initialNad) + ", New NAD: " + Int(c.newNad) + ", Supplier: " + Int(c.supplierId) +
-               ", Function: " + Int(c.functionId);
+        return "Old NAD: " + IdText(c.initialNad) + ", New NAD: " + IdText(c.newNad) +
+               ", Supplier: " + IdText(c.supplierId) + ", Function: " + IdText(c.functionId);
     }
     case kFreeFormat: {
         const FreeFormatCommand none;

@@ -148,9 +148,13 @@ IntegerEntry CheckIntegerEntry(const std::string& text, const std::optional<Inte
     // from_chars takes no plus sign.
     if (begin < end && text[begin] == '+' && begin + 1 < end && IsAsciiDigit(text[begin + 1]))
         ++begin;
+    // A value may be typed in hex as it is shown (View > Hexadecimal).
+    const bool hex = HasHexPrefix(text.substr(begin, end - begin));
+    if (hex)
+        begin += 2;
     int value = 0;
-    const auto result = std::from_chars(text.data() + begin, text.data() + end, value);
-    if (begin == end || result.ec != std::errc() || result.ptr != text.data() + end)
+    const auto result = std::from_chars(text.data() + begin, text.data() + end, value, hex ? 16 : 10);
+    if (begin == end || result.ec != std::errc() || result.ptr != text.data() + end || (hex && value < 0))
         return {std::nullopt, kNotAnInteger};
     if (range && (value < range->min || value > range->max))
         return {std::nullopt, ReplaceAll(ReplaceAll(kIntegerOutOfRange, "%1", std::to_string(range->min)), "%2",

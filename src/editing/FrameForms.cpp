@@ -1,5 +1,6 @@
 #include "editing/FrameForms.h"
 
+#include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
@@ -83,7 +84,7 @@ std::vector<std::string> FrameForm::IdChoices(const LinNetwork& network, int ind
     std::vector<std::string> ids;
     for (int id = 0; id <= kLastOfferedId; ++id)
         if (used.count(id) == 0)
-            ids.push_back(std::to_string(id));
+            ids.push_back(IdText(id));
     return ids;
 }
 
@@ -134,7 +135,7 @@ FrameForm FrameForm::Read(const LinNetwork& network, int index)
     const LinFrame* frame = network.frames.RecordAt(index);
     if (!frame)
         return {};
-    return FrameForm{frame->name, std::to_string(frame->frameId), std::to_string(frame->length), frame->publisher,
+    return FrameForm{frame->name, IdText(frame->frameId), std::to_string(frame->length), frame->publisher,
                      SignalChoices(network, index, frame->publisher)};
 }
 

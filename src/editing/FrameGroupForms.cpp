@@ -1,5 +1,6 @@
 #include "editing/FrameGroupForms.h"
 
+#include "editing/NumberDisplay.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
@@ -52,7 +53,7 @@ std::vector<std::string> EventTriggeredFrameForm::FrameIdChoices(const LinNetwor
     std::vector<std::string> choices;
     for (int id = 0; id <= static_cast<int>(DynamicFramesForm::kLastId); ++id)
         if (!used.count(id))
-            choices.push_back(std::to_string(id));
+            choices.push_back(IdText(id));
     return choices;
 }
 
@@ -74,7 +75,7 @@ EventTriggeredFrameForm EventTriggeredFrameForm::Read(const LinNetwork& network,
     if (!record)
         return {};
     const std::vector<std::string> ids = FrameIdChoices(network, index);
-    const std::string own = std::to_string(record->frameId);
+    const std::string own = IdText(record->frameId);
     const bool offered = std::find(ids.begin(), ids.end(), own) != ids.end();
     return EventTriggeredFrameForm{record->name, offered ? own : std::string(), record->collisionTable,
                                    ListedFrames(network, record->frameNames)};

@@ -4,6 +4,7 @@
 #include "editing/TreeCommands.h"
 #include "editing/TreeItem.h"
 
+#include <optional>
 #include <string>
 
 class LinNetwork;
@@ -14,6 +15,10 @@ class LinNetwork;
 // Add is the tree's Add for the tree's selected item.
 
 MenuState ListMenuFor(const TreeItemRef& treeSelection, int row);
+
+// The entity that a row of a category's list shows; none for a row of
+// details or of a fixed entry (the master, the diagnostic frames).
+std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row);
 
 // Removes the entity of the row with every reference to it; false (nothing
 // changed) where the list offers no Delete or the row names no record.

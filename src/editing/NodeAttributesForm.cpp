@@ -1,5 +1,6 @@
 #include "editing/NodeAttributesForm.h"
 
+#include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
@@ -41,7 +42,7 @@ std::vector<std::string> WithCurrent(std::vector<std::string> choices, const std
     return choices;
 }
 
-std::string Unsigned(int value) { return std::to_string(static_cast<unsigned>(value)); }
+std::string Unsigned(int value) { return IdText(static_cast<unsigned>(value)); }
 
 std::optional<std::string> GivenTime(double value)
 {
@@ -101,7 +102,7 @@ void PlaceConfigurableFrames(const NodeAttributes& attributes, std::vector<Confi
 
 std::string ConfigurableFrameChoice::ItemText() const
 {
-    return hasMessageId ? frameName + " (" + std::to_string(messageId) + ")" : frameName;
+    return hasMessageId ? frameName + " (" + IdText(messageId) + ")" : frameName;
 }
 
 std::vector<std::string> NodeAttributesForm::ProtocolChoices(const std::string& current)
@@ -112,7 +113,7 @@ std::vector<std::string> NodeAttributesForm::ProtocolChoices(const std::string& 
 
 std::vector<std::string> NodeAttributesForm::NadChoices(const std::string& current)
 {
-    return WithCurrent(NumberChoices(1, kLastNad), current);
+    return WithCurrent(IdChoices(1, kLastNad), current);
 }
 
 std::vector<std::string> NodeAttributesForm::SignalChoices(const LinNetwork& network)
@@ -144,7 +145,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     const NodeAttributes& a = network.AttributesOf(form.name);
     form.protocol = SelectedIf(ProtocolChoices(a.protocol), a.protocol);
     // LIN 2.1 files keep any byte; the list then offers it.
-    form.configuredNad = a.configuredNad >= 0 && a.configuredNad <= kFullByte ? std::to_string(a.configuredNad) : "";
+    form.configuredNad = a.configuredNad >= 0 && a.configuredNad <= kFullByte ? IdText(a.configuredNad) : "";
     if (a.initialNad >= 0)
         form.initialNad = Unsigned(a.initialNad);
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);

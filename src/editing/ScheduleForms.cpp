@@ -2,6 +2,7 @@
 
 #include "editing/EntryRules.h"
 #include "editing/NodeAttributesForm.h"
+#include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
@@ -301,9 +302,9 @@ void ScheduleEntryForm::ChooseNadNode(LinNetwork& network, const std::string& no
 {
     node = nodeName;
     const NodeAttributes& attributes = network.AttributesOf(nodeName);
-    newNad = std::to_string(attributes.configuredNad);
-    supplierId = std::to_string(attributes.supplierId);
-    functionId = std::to_string(attributes.functionId);
+    newNad = IdText(attributes.configuredNad);
+    supplierId = IdText(attributes.supplierId);
+    functionId = IdText(attributes.functionId);
 }
 
 ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int entry)
@@ -324,7 +325,7 @@ ScheduleEntryForm ScheduleEntryForm::Read(LinNetwork& network, int table, int en
         form.nadOfNode = true;
         form.node = nad->nodeName;
     } else if (nad) {
-        form.oldNad = std::to_string(nad->initialNad);
+        form.oldNad = IdText(nad->initialNad);
         for (const auto& attributes : network.nodeAttributes)
             if (attributes->configuredNad == nad->newNad && attributes->supplierId == nad->supplierId &&
                 attributes->functionId == nad->functionId) {

@@ -1,5 +1,6 @@
 #include "editing/SignalForms.h"
 
+#include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
@@ -40,7 +41,7 @@ std::vector<std::string> SignalForm::InitAfterAdd(std::vector<std::string> value
 {
     if (!byteArray)
         values.clear();
-    values.push_back(std::to_string(value));
+    values.push_back(IdText(value));
     return values;
 }
 
@@ -59,7 +60,7 @@ SignalForm SignalForm::Read(const LinNetwork& network, int index)
     const std::size_t shown =
         signal->isByteArray ? signal->initValues.size() : std::min<std::size_t>(1, signal->initValues.size());
     for (std::size_t i = 0; i < shown; ++i)
-        form.initValues.push_back(std::to_string(signal->initValues[i]));
+        form.initValues.push_back(IdText(signal->initValues[i]));
     for (const auto& representation : network.signalRepresentations) {
         const auto& names = representation->signalNames;
         if (std::find(names.begin(), names.end(), signal->name) != names.end()) {

@@ -14,7 +14,7 @@ struct SignalForm {
     std::string name;
     std::string length;  // bits
     bool byteArray = false;
-    std::vector<std::string> initValues;  // decimal, as the Init list shows them
+    std::vector<std::string> initValues;  // as the Init list shows them: decimal, or 0x.. in hex display
     std::string publisher;
     std::vector<std::string> subscribers;
     std::string encoding;  // empty: no representation

@@ -1,5 +1,6 @@
 #include "editing/SignalValueText.h"
 
+#include "editing/NumberDisplay.h"
 #include "model/LinNetwork.h"
 #include "validation/FrameCodec.h"
 
@@ -14,7 +15,7 @@ std::string ValueText(const SignalReading& signal)
     const std::string meaning = MeaningText(signal.meaning);
     if (!meaning.empty())
         return meaning;
-    return signal.shape.isByteArray ? RawText(signal.shape, signal.raw) : std::to_string(signal.raw);
+    return signal.shape.isByteArray ? RawText(signal.shape, signal.raw) : IdText(static_cast<long long>(signal.raw));
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include "editing/TreeFilter.h"
 
+#include "editing/NumberDisplay.h"
+#include "model/LinNetwork.h"
+#include "reader/Keywords.h"
+
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace {
 
@@ -12,20 +17,44 @@ std::string Lowered(std::string text)
     return text;
 }
 
+// The frame id an item shows; nothing for an item that shows no frame.
+std::optional<long long> FrameIdOf(const OutlineItem& item, const LinNetwork& network)
+{
+    switch (item.itemKind) {
+    case TreeItemKind::MasterRequestFrame:
+        return kw::MasterReqId;
+    case TreeItemKind::SlaveResponseFrame:
+        return kw::SlaveRespId;
+    case TreeItemKind::Frame:
+        if (const LinFrame* frame = item.record ? network.frames.RecordAt(item.record->index) : nullptr)
+            return frame->frameId;
+        return std::nullopt;
+    case TreeItemKind::EventTriggeredFrame:
+        if (const auto* frame = item.record ? network.eventTriggeredFrames.RecordAt(item.record->index) : nullptr)
+            return frame->frameId;
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
-std::vector<bool> ItemsMatchingFilter(const TreeOutline& outline, const std::string& text)
+std::vector<bool> ItemsMatchingFilter(const TreeOutline& outline, const LinNetwork& network, const std::string& text)
 {
     const std::size_t count = outline.items.size();
     std::vector<bool> kept(count, text.empty());
     if (text.empty())
         return kept;
     const std::string wanted = Lowered(text);
+    const std::optional<long long> id = ReadIdText(text);
     // Children follow their parents, so walking backwards reaches every
     // ancestor after its kept descendants.
     for (std::size_t i = count; i-- > 0;) {
         const OutlineItem& item = outline.items[i];
         if (!kept[i] && Lowered(item.text).find(wanted) != std::string::npos)
+            kept[i] = true;
+        if (!kept[i] && id && FrameIdOf(item, network) == id)
             kept[i] = true;
         if (kept[i] && item.parent >= 0 && static_cast<std::size_t>(item.parent) < i)
             kept[static_cast<std::size_t>(item.parent)] = true;

@@ -27,10 +27,14 @@ inline constexpr const char* EditMenu = "&Edit";
 inline constexpr const char* UndoItem = "&Undo";
 inline constexpr const char* RedoItem = "&Redo";
 inline constexpr const char* ReformatItem = "Re&format";
+inline constexpr const char* CopyItem = "&Copy";
+inline constexpr const char* PasteItem = "&Paste";
+inline constexpr const char* DuplicateItem = "&Duplicate";
 inline constexpr const char* ViewMenu = "&View";
 inline constexpr const char* FileToolbarItem = "&File Toolbar";
 inline constexpr const char* StatusToolbarItem = "&Status Toolbar";
 inline constexpr const char* ErrorsHintsItem = "&Errors / Hints...";
+inline constexpr const char* HexadecimalItem = "&Hexadecimal";
 inline constexpr const char* HelpMenu = "&?";
 inline constexpr const char* HelpItem = "&Help";
 inline constexpr const char* AboutItem = "&About Duvazadi";
@@ -52,6 +56,11 @@ inline constexpr const char* UndoPrompt = "Undoes the last change.\nUndo";
 inline constexpr const char* RedoPrompt = "Redoes the last undone change.\nRedo";
 inline constexpr const char* ToolbarPrompt = "Shows the file tool bar.\n Show/Hide tool bar";
 inline constexpr const char* StatusBarPrompt = "Show the status bar\nShow/Hide status bar";
+inline constexpr const char* CopyPrompt = "Copies the selected entities as LDF text.\nCopy";
+inline constexpr const char* PastePrompt = "Adds the entities of the LDF text on the clipboard.\nPaste";
+inline constexpr const char* DuplicatePrompt = "Adds a copy of the selected entities.\nDuplicate";
+inline constexpr const char* HexadecimalPrompt =
+    "Shows ids, NADs, product ids, message ids and initial values in hexadecimal.\nHexadecimal";
 inline constexpr const char* ErrorsHintsPrompt =
     "Shows the errors and hints of the file as it was opened.\nErrors / Hints";
 

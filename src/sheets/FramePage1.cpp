@@ -21,8 +21,9 @@ FramePage1::FramePage1(const LinNetwork& network, int index, const TextCodec& co
     m_size->SetChoices(FixedList(FrameForm::SizeChoices()));
     m_publisher->SetChoices(ToQtList(SignalForm::NodeChoices(network), codec));
 
-    connect(m_id, &QComboBox::activated, this,
-            [this] { m_size->Select(QString::fromStdString(FrameForm::SizeForId(m_id->Selected().toInt()))); });
+    connect(m_id, &QComboBox::activated, this, [this] {
+        m_size->Select(QString::fromStdString(FrameForm::SizeForId(m_id->Selected().toInt(nullptr, 0))));
+    });
     connect(m_publisher, &QComboBox::activated, this,
             [this] { Q_EMIT PublisherChosen(m_codec.FromQt(m_publisher->Selected())); });
 }

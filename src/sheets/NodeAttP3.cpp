@@ -3,6 +3,7 @@
 #include "controls/CheckTree.h"
 #include "controls/EntryFields.h"
 #include "controls/MoveButtons.h"
+#include "editing/NumberDisplay.h"
 #include "sheets/PageHelpers.h"
 
 #include <QCheckBox>
@@ -95,7 +96,7 @@ void NodeAttP3::ShowMessageId(const ConfigurableFrameChoice& choice)
     m_withMessageId->setVisible(m_lin21Shown || !choice.hasMessageId);
     m_withMessageId->setChecked(choice.hasMessageId);
     m_messageId->setEnabled(choice.hasMessageId);
-    m_messageId->setText(QString::number(choice.messageId));
+    m_messageId->setText(QString::fromStdString(IdText(choice.messageId)));
 }
 
 void NodeAttP3::TakeMessageId(const QString& text)

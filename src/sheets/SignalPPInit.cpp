@@ -10,7 +10,7 @@
 SignalPPInit::SignalPPInit(QWidget* parent)
     : QWidget(parent),
       m_values(Named(new AddDeleteList(tr("Add init value"), tr("Delete selected init value"), this), "initValues")),
-      m_value(Named(new DigitsEdit(this), "initValue")),
+      m_value(Named(new DigitsEdit(this, true), "initValue")),
       m_entry(std::make_unique<CheckedIntegerEntry>(*m_value, SignalForm::kInitRange))
 {
     m_value->setText(QStringLiteral("0"));

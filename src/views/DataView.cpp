@@ -1,6 +1,7 @@
 #include "views/DataView.h"
 
 #include "controls/TitledPopupMenu.h"
+#include "editing/ClipboardCommands.h"
 #include "editing/ListCommands.h"
 #include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
@@ -25,7 +26,7 @@ DataView::DataView(CDuvazadiDoc& document, NavView& navigation, const ModalRunne
     setObjectName(QStringLiteral("dataView"));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -73,7 +74,7 @@ void DataView::RunCommand(int command)
         m_navigation.RunCommand(kCommandAdd);
         break;
     case kCommandDelete:
-        m_document.Edit([&](LinNetwork& network) { return DeleteListRow(network, m_shown, row); });
+        m_document.Edit([&](LinNetwork& network) { return DeleteListRows(network, m_shown, SelectedRows()); });
         break;
     case kCommandProperties:
         OpenSheetOfRow(row);
@@ -100,6 +101,15 @@ int DataView::SelectedRow() const
 {
     const QList<QTreeWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : selected.front()->data(0, kRowRole).toInt();
+}
+
+std::vector<int> DataView::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* item = topLevelItem(i); item->isSelected())
+            rows.push_back(item->data(0, kRowRole).toInt());
+    return rows;
 }
 
 void DataView::ShowTable()

@@ -6,6 +6,8 @@
 
 #include <QTreeWidget>
 
+#include <vector>
+
 class CDuvazadiDoc;
 class NavView;
 
@@ -36,6 +38,8 @@ public:
     // The selected row as the list's commands take it (the row's place when
     // it was filled); -1 when no row is selected.
     int SelectedRow() const;
+    // Every selected row, in the list's order; Delete and Copy take them all.
+    std::vector<int> SelectedRows() const;
 
 protected:
     // Delete, Enter and F2 run the menu's commands where the menu offers them.

@@ -147,8 +147,11 @@ void NavView::updateGeometries()
 
 void NavView::ApplyFilter()
 {
+    const LinNetwork* network = m_document.Network();
+    if (!network)
+        return;
     const std::vector<bool> kept =
-        ItemsMatchingFilter(m_document.Outline(), m_document.Codec().FromQt(m_filterEdit->text()));
+        ItemsMatchingFilter(m_document.Outline(), *network, m_document.Codec().FromQt(m_filterEdit->text()));
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (QTreeWidgetItem* item = ItemOf(static_cast<int>(i))) {
             item->setHidden(!kept[i]);

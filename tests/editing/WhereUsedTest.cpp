@@ -64,7 +64,7 @@ TEST(TreeFilter, KeepsMatchesOfEveryCategoryWithTheirAncestors)
     auto network = MakeRichNetwork();
     const TreeOutline outline = PrepareTreeOutline(*network);
     const auto kept = [&](const std::string& text) {
-        const std::vector<bool> items = ItemsMatchingFilter(outline, text);
+        const std::vector<bool> items = ItemsMatchingFilter(outline, *network, text);
         std::string names;
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i])
@@ -75,7 +75,12 @@ TEST(TreeFilter, KeepsMatchesOfEveryCategoryWithTheirAncestors)
               kept("mOtOr"));
     EXPECT_EQ("Node Composition,Cfg1,CompA,", kept("compa"));
     EXPECT_EQ("", kept("nothing"));
-    EXPECT_EQ(outline.items.size(), ItemsMatchingFilter(outline, "").size());
+    EXPECT_EQ(outline.items.size(), ItemsMatchingFilter(outline, *network, "").size());
+    // A number finds the frames of that id, written either way.
+    EXPECT_EQ("Frames,MotorCmd,", kept("0x10"));
+    EXPECT_EQ("Frames,MotorCmd,", kept("16"));
+    EXPECT_EQ("Frames,MasterReq,", kept("0x3c"));
+    EXPECT_EQ("Event Triggered Frames,EventAll,", kept("58"));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // Renders the editor window offscreen with a file open and every category
 // expanded, and saves it as a PNG:
 //   gui_screenshot FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT]
+//                  [--data HEX] [--hex] [--paste FILE]
 // Without --select the first red item is selected. PATH names a tree item by
 // its texts ("Nodes/Light"); --row selects a row of the data list; --menu
 // draws the context menu of the tree's item or of the list's row over the
 // window; --sheet saves the sheet that Properties opens instead, every page
-// of it side by side; --find types TEXT into the tree's find line.
+// of it side by side; --find types TEXT into the tree's find line; --hex
+// turns View > Hexadecimal on; --paste puts FILE's text on the clipboard
+// and runs Edit > Paste.
 
 #include "TreeItemPath.h"
 #include "app/CMainFrame.h"
@@ -15,8 +18,11 @@
 #include "views/NavView.h"
 #include "views/PicturePane.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTabWidget>
@@ -37,7 +43,9 @@ struct Options {
     QString menu;  // "tree", "list" or empty
     bool sheet = false;
     QString find;
-    QString data;  // typed into the frame layout's Data field
+    QString data;      // typed into the frame layout's Data field
+    bool hex = false;  // View > Hexadecimal
+    QString paste;     // a file whose text Edit > Paste takes from the clipboard
 };
 
 bool ParseOptions(int argc, char* argv[], Options& options)
@@ -63,6 +71,10 @@ bool ParseOptions(int argc, char* argv[], Options& options)
             options.find = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--data") == 0 && hasValue)
             options.data = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--hex") == 0)
+            options.hex = true;
+        else if (std::strcmp(argv[i], "--paste") == 0 && hasValue)
+            options.paste = QString::fromLocal8Bit(argv[++i]);
         else
             return false;
     }
@@ -116,7 +128,7 @@ int main(int argc, char* argv[])
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT] "
-                     "[--data HEX]\n",
+                     "[--data HEX] [--hex] [--paste FILE]\n",
                      argv[0]);
         return 2;
     }
@@ -154,6 +166,18 @@ int main(int argc, char* argv[])
         return 1;
     }
     list.setCurrentItem(row);
+    if (options.hex)
+        frame.findChild<QAction*>(QStringLiteral("actionHexadecimal"))->trigger();
+    if (!options.paste.isEmpty()) {
+        QFile pasted(options.paste);
+        if (!pasted.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(options.paste));
+            return 1;
+        }
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted.readAll()));
+        frame.findChild<QAction*>(QStringLiteral("actionPaste"))->trigger();
+        tree.scrollToItem(tree.currentItem());
+    }
     if (!options.find.isEmpty())
         tree.SetFilterText(options.find);
     if (!options.data.isEmpty())
