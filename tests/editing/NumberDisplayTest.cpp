@@ -1,6 +1,7 @@
 #include "editing/NumberDisplay.h"
 #include "NetworkFixtures.h"
 #include "editing/DataRows.h"
+#include "editing/EntryRules.h"
 #include "editing/FrameForms.h"
 #include "editing/FrameGroupForms.h"
 #include "editing/NodeAttributesForm.h"
@@ -45,6 +46,27 @@ TEST(NumberDisplay, IdsReadAndShowInBothBases)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(c.value, ReadIdText(c.text));
+    }
+}
+
+TEST(NumberDisplay, TheInitValueEntryTakesBothForms)
+{
+    const struct {
+        const char* text;
+        std::optional<int> value;
+    } cases[] = {{"12", 12},
+                 {"-5", -5},
+                 {"0x1F", 31},
+                 {" 0X10 ", 16},
+                 {"0x", std::nullopt},
+                 {"-0x1", std::nullopt},
+                 {"0x3E9", std::nullopt},
+                 {"0x1G", std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const IntegerEntry entry = CheckIntegerEntry(c.text, SignalForm::kInitRange);
+        EXPECT_EQ(c.value, entry.value);
+        EXPECT_EQ(c.value.has_value(), entry.message.empty());
     }
 }
 
