@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -202,25 +203,42 @@ private:
     std::unordered_map<std::string, SignalRepresentation*> m_representations;
 };
 
-template <typename Record> void AppendNames(std::vector<std::string>& names, const OwnedList<Record>& list)
-{
-    for (const auto& record : list)
-        names.push_back(RecordName(*record));
-}
+// The names of one set of names (a kind, or the frames of every kind) in a
+// paste: those of the network, and those taken by the network and the
+// pasted records together. A pasted record keeps its name unless the
+// network has it; then it takes the first free name by MakeUniqueName's
+// rule (base0, base1, ...). The set lives through the paste, so that n
+// records cost n lookups instead of n copies of the lists.
+class PastedNames {
+public:
+    template <typename... Lists> void TakeNetwork(const Lists&... lists) { (Take(lists, &m_network), ...); }
+    template <typename... Lists> void TakePasted(const Lists&... lists) { (Take(lists, nullptr), ...); }
 
-// The name a record of the pasted list takes: free among the pasted records
-// of its kind (other than itself) and among the network's, by the rule of
-// Add. Lists of a kind sharing names with it are given as further pairs.
-template <typename Record, typename... Others>
-std::string PastedName(const OwnedList<Record>& pasted, std::size_t index, const OwnedList<Record>& existing,
-                       const Others&... others)
-{
-    std::vector<std::string> names;
-    AppendNames(names, pasted);
-    AppendNames(names, existing);
-    (AppendNames(names, others), ...);
-    return MakeUniqueName(names, RecordName(*pasted[index]), static_cast<int>(index));
-}
+    // The name the record takes; empty when it keeps its own.
+    std::string NewName(const std::string& name)
+    {
+        if (m_network.count(name) == 0)
+            return {};
+        std::string candidate = name;
+        for (int counter = 0; m_taken.count(candidate) != 0; ++counter)
+            candidate = name + std::to_string(counter);
+        m_taken.insert(candidate);
+        return candidate;
+    }
+
+private:
+    template <typename Record> void Take(const OwnedList<Record>& list, std::unordered_set<std::string>* also)
+    {
+        for (const auto& record : list) {
+            m_taken.insert(RecordName(*record));
+            if (also)
+                also->insert(RecordName(*record));
+        }
+    }
+
+    std::unordered_set<std::string> m_network;
+    std::unordered_set<std::string> m_taken;
+};
 
 template <typename Record>
 void MoveChosen(OwnedList<Record>& from, const std::vector<bool>& chosen, OwnedList<Record>& to)
@@ -245,7 +263,7 @@ public:
 
     PasteOutcome Paste(const PasteTarget& target)
     {
-        if (m_pasted.masterName != m_net.masterName)
+        if (!m_net.masterName.empty() && m_pasted.masterName != m_net.masterName)
             RenameMaster(m_pasted, m_net.masterName);
         const bool intoTable = m_net.scheduleTables.Exists(target.scheduleTable);
         ChooseRecords();
@@ -357,31 +375,36 @@ private:
     // of it in the pasted records.
     void Rename()
     {
-        for (std::size_t i = 0; i < m_pasted.signals.size(); ++i)
-            if (m_signals[i])
-                RenameSignal(m_pasted, i, PastedName(m_pasted.signals, i, m_net.signals));
-        for (std::size_t i = 0; i < m_pasted.frames.size(); ++i)
-            if (m_frames[i])
-                RenameFrame(m_pasted, i,
-                            PastedName(m_pasted.frames, i, m_net.frames, m_pasted.eventTriggeredFrames,
-                                       m_pasted.sporadicFrames, m_net.eventTriggeredFrames, m_net.sporadicFrames));
-        for (std::size_t i = 0; i < m_pasted.eventTriggeredFrames.size(); ++i)
-            if (m_events[i])
-                RenameEventTriggeredFrame(m_pasted, i,
-                                          PastedName(m_pasted.eventTriggeredFrames, i, m_net.eventTriggeredFrames,
-                                                     m_pasted.frames, m_pasted.sporadicFrames, m_net.frames,
-                                                     m_net.sporadicFrames));
-        for (std::size_t i = 0; i < m_pasted.sporadicFrames.size(); ++i)
-            if (m_sporadics[i])
-                RenameSporadicFrame(m_pasted, i,
-                                    PastedName(m_pasted.sporadicFrames, i, m_net.sporadicFrames, m_pasted.frames,
-                                               m_pasted.eventTriggeredFrames, m_net.frames,
-                                               m_net.eventTriggeredFrames));
-        for (std::size_t i = 0; i < m_pasted.scheduleTables.size(); ++i)
-            RenameScheduleTable(m_pasted, i, PastedName(m_pasted.scheduleTables, i, m_net.scheduleTables));
-        for (std::size_t i = 0; i < m_pasted.encodingTypes.size(); ++i)
-            if (m_encodings[i])
-                RenameEncodingType(m_pasted, i, PastedName(m_pasted.encodingTypes, i, m_net.encodingTypes));
+        PastedNames signals;
+        signals.TakeNetwork(m_net.signals);
+        signals.TakePasted(m_pasted.signals);
+        RenameChosen(m_pasted.signals, m_signals, signals, RenameSignal);
+        // Frames of every kind share one set of names.
+        PastedNames frames;
+        frames.TakeNetwork(m_net.frames, m_net.eventTriggeredFrames, m_net.sporadicFrames);
+        frames.TakePasted(m_pasted.frames, m_pasted.eventTriggeredFrames, m_pasted.sporadicFrames);
+        RenameChosen(m_pasted.frames, m_frames, frames, RenameFrame);
+        RenameChosen(m_pasted.eventTriggeredFrames, m_events, frames, RenameEventTriggeredFrame);
+        RenameChosen(m_pasted.sporadicFrames, m_sporadics, frames, RenameSporadicFrame);
+        PastedNames tables;
+        tables.TakeNetwork(m_net.scheduleTables);
+        tables.TakePasted(m_pasted.scheduleTables);
+        RenameChosen(m_pasted.scheduleTables, std::vector<bool>(m_pasted.scheduleTables.size(), true), tables,
+                     RenameScheduleTable);
+        PastedNames encodings;
+        encodings.TakeNetwork(m_net.encodingTypes);
+        encodings.TakePasted(m_pasted.encodingTypes);
+        RenameChosen(m_pasted.encodingTypes, m_encodings, encodings, RenameEncodingType);
+    }
+
+    template <typename Record, typename RenameFunction>
+    void RenameChosen(const OwnedList<Record>& list, const std::vector<bool>& chosen, PastedNames& names,
+                      RenameFunction rename)
+    {
+        for (std::size_t i = 0; i < list.size() && i < chosen.size(); ++i)
+            if (chosen[i])
+                if (const std::string name = names.NewName(RecordName(*list[i])); !name.empty())
+                    rename(m_pasted, i, name);
     }
 
     // The added signals join the representation of their encoding type.
