@@ -18,7 +18,8 @@ MenuState EntityListMenu(const char* title, bool hasRow) { return Menu(title, tr
 // An item whose rows are details: only Properties, with a row.
 MenuState DetailListMenu(const char* title, bool hasRow) { return Menu(title, false, false, hasRow); }
 
-// The entity that a row of a category's list shows.
+}  // namespace
+
 std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
 {
     if (row < 0)
@@ -46,6 +47,8 @@ std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
         return std::nullopt;
     }
 }
+
+namespace {
 
 SheetRequest EncodingValueRequest(const LinNetwork& network, int type, int row)
 {

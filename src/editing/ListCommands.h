@@ -15,6 +15,10 @@ class LinNetwork;
 
 MenuState ListMenuFor(const TreeItemRef& treeSelection, int row);
 
+// The entity that a row of a category's list shows; nothing for a row of
+// details or no row.
+std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row);
+
 // Removes the entity of the row with every reference to it; false (nothing
 // changed) where the list offers no Delete or the row names no record.
 bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row);
