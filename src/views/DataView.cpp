@@ -5,6 +5,7 @@
 #include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
+#include "views/DeleteQuestion.h"
 #include "views/NavView.h"
 
 #include <QHeaderView>
@@ -73,7 +74,10 @@ void DataView::RunCommand(int command)
         m_navigation.RunCommand(kCommandAdd);
         break;
     case kCommandDelete:
-        m_document.Edit([&](LinNetwork& network) { return DeleteListRow(network, m_shown, row); });
+        if (const std::optional<EntityRef> entity = EntityOfRow(m_shown, row);
+            entity && m_document.Network() &&
+            ConfirmDeletion(*m_document.Network(), *entity, m_document.Codec(), m_modals.dialog, this))
+            m_document.Edit([&](LinNetwork& network) { return DeleteListRow(network, m_shown, row); });
         break;
     case kCommandProperties:
         OpenSheetOfRow(row);
