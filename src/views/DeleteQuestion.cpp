@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,6 +28,9 @@ DeleteQuestion::DeleteQuestion(const DeletionQuestion& question, const TextCodec
     auto* text = Named(new QLabel(codec.ToQt(question.text), this), "question");
     auto* list = Named(new QListWidget(this), "consequences");
     list->addItems(ToQtList(question.consequences, codec));
+    // Every line readable without scrolling sideways.
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* remove = buttons->addButton(QString::fromLatin1(kDelete), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = buttons->addButton(QString::fromLatin1(kCancel), QDialogButtonBox::RejectRole);
