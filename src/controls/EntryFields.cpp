@@ -1,6 +1,19 @@
 #include "controls/EntryFields.h"
 
-#include "editing/EntryRules.h"
+#include <QToolTip>
+#include <QValidator>
+
+#include <climits>
+#include <limits>
+
+namespace {
+
+// A field whose text OK would refuse.
+const char* const kWrongProperty = "wrongNumber";
+const char* const kWrongStyle = "QLineEdit { background-color: #ffc8c8; }";
+constexpr int kUnlimited = 32767;
+
+}  // namespace
 
 NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -29,34 +42,70 @@ void NameEdit::Remember(const QString& text)
     m_before = text;
 }
 
-DecimalValidator::DecimalValidator(int maxLength, QObject* parent) : QValidator(parent), m_maxLength(maxLength) {}
+class NumberEdit::Validator : public QValidator {
+public:
+    Validator(int maxLength, NumberEdit* field) : QValidator(field), m_field(field), m_maxLength(maxLength) {}
 
-QValidator::State DecimalValidator::validate(QString& input, int& pos) const
+    State validate(QString& input, int& pos) const override
+    {
+        // Typing may not make the text longer than the field takes; text
+        // put in longer can still be shortened.
+        if (input.size() > m_maxLength && input.size() > m_field->m_shownLength)
+            return Invalid;
+        if (m_field->Range().fraction && input.endsWith(QLatin1Char(',')))
+            input.back() = QLatin1Char('.');
+        switch (ClassifyNumberText(input.toStdString(), m_field->Range())) {
+        case NumberTextState::Refused:
+            QToolTip::showText(m_field->mapToGlobal(QPoint(0, m_field->height())), m_field->toolTip(), m_field);
+            return Invalid;
+        case NumberTextState::Valid:
+            return Acceptable;
+        default:
+            pos = std::min(pos, static_cast<int>(input.size()));
+            return Intermediate;
+        }
+    }
+
+private:
+    NumberEdit* m_field;
+    int m_maxLength;
+};
+
+NumberEdit::NumberEdit(const NumberRange& range, int maxLength, QWidget* parent) : QLineEdit(parent), m_range(range)
 {
-    const std::optional<std::string> accepted =
-        AcceptDecimalText(input.toStdString(), static_cast<std::size_t>(std::max(m_maxLength, 0)));
-    if (!accepted)
-        return Invalid;
-    input = QString::fromStdString(*accepted);
-    pos = static_cast<int>(input.size());
-    return Acceptable;
+    setValidator(new Validator(maxLength, this));
+    connect(this, &QLineEdit::textChanged, this, &NumberEdit::ShowState);
+    SetRange(range);
 }
 
-DecimalEdit::DecimalEdit(QWidget* parent, int maxLength) : QLineEdit(parent)
+void NumberEdit::SetRange(const NumberRange& range)
 {
-    setValidator(new DecimalValidator(maxLength, this));
+    m_range = range;
+    setToolTip(QString::fromStdString(RangeText(range)));
+    ShowState();
 }
 
-NumberValidator::NumberValidator(bool hexAllowed, QObject* parent) : QValidator(parent), m_hexAllowed(hexAllowed) {}
+QString NumberEdit::Problem() const { return QString::fromStdString(NumberTextProblem(text().toStdString(), m_range)); }
 
-QValidator::State NumberValidator::validate(QString& input, int&) const
+void NumberEdit::ShowState()
 {
-    return AcceptNumberText(input.toStdString(), m_hexAllowed) ? Acceptable : Invalid;
+    m_shownLength = static_cast<int>(text().size());
+    const bool wrong = !Problem().isEmpty();
+    if (wrong == property(kWrongProperty).toBool())
+        return;
+    setProperty(kWrongProperty, wrong);
+    setStyleSheet(wrong ? QString::fromLatin1(kWrongStyle) : QString());
 }
 
-DigitsEdit::DigitsEdit(QWidget* parent, bool hexAllowed) : QLineEdit(parent)
+DecimalEdit::DecimalEdit(QWidget* parent, int maxLength)
+    : NumberEdit(NumberRange{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max(), false, true},
+                 maxLength, parent)
 {
-    setValidator(new NumberValidator(hexAllowed, this));
+}
+
+DigitsEdit::DigitsEdit(QWidget* parent, bool hexAllowed)
+    : NumberEdit(NumberRange{0, INT_MAX, hexAllowed, false}, kUnlimited, parent)
+{
 }
 
 ReadOnlyEdit::ReadOnlyEdit(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }

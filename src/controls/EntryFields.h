@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editing/EntryRules.h"
+
 #include <QLineEdit>
-#include <QValidator>
 
 // The entry fields of the property sheets. What they accept applies to the
 // user's typing and pasting; text the sheet puts in is shown as it is.
@@ -21,18 +22,34 @@ private:
     QString m_replacedEdit;  // an edit Sanitize replaced, still to be announced as changed
 };
 
-// A decimal number of at most maxLength characters; a change that would
-// make it anything else is refused. A trailing comma becomes a point.
-class DecimalValidator : public QValidator {
+// A number field with the range its page shows (also its tooltip). A
+// character that cannot belong to a number of the field is not taken, and
+// the range shows beside the field; a text that is no number of the range
+// yet turns the field red, and the sheet's OK explains it (Problem). At
+// most maxLength characters are typed. Text the sheet puts in is shown as
+// it is.
+class NumberEdit : public QLineEdit {
+    Q_OBJECT
+
 public:
-    DecimalValidator(int maxLength, QObject* parent);
-    State validate(QString& input, int& pos) const override;
+    NumberEdit(const NumberRange& range, int maxLength, QWidget* parent = nullptr);
+
+    void SetRange(const NumberRange& range);
+    const NumberRange& Range() const { return m_range; }
+    // Why OK cannot store the text; empty when it can.
+    QString Problem() const;
 
 private:
-    int m_maxLength;
+    class Validator;
+
+    void ShowState();
+
+    NumberRange m_range;
+    int m_shownLength = 0;  // of the text before the user's next edit
 };
 
-class DecimalEdit : public QLineEdit {
+// A decimal number, a sign and a trailing comma (taken as a point) included.
+class DecimalEdit : public NumberEdit {
     Q_OBJECT
 
 public:
@@ -40,18 +57,8 @@ public:
     explicit DecimalEdit(QWidget* parent = nullptr, int maxLength = kDefaultLength);
 };
 
-// Digits 0 to 9 only, or with hexAllowed also "0x" and hex digits; no sign
-// can be typed, and a paste holding anything else is refused whole.
-class NumberValidator : public QValidator {
-public:
-    NumberValidator(bool hexAllowed, QObject* parent);
-    State validate(QString& input, int& pos) const override;
-
-private:
-    bool m_hexAllowed;
-};
-
-class DigitsEdit : public QLineEdit {
+// A whole number of 0 or more, with hexAllowed also "0x" and hex digits.
+class DigitsEdit : public NumberEdit {
     Q_OBJECT
 
 public:

@@ -22,9 +22,10 @@ OptionalEdit::OptionalEdit(const QString& caption, QLineEdit* field, const QStri
 }
 
 OptionalEdit* OptionalEdit::Decimal(const QString& caption, const char* fieldName, const QString& unit, int maxLength,
-                                    QWidget* parent)
+                                    const NumberRange& range, QWidget* parent)
 {
     auto* field = new DecimalEdit(parent, maxLength);
+    field->SetRange(range);
     field->setObjectName(QString::fromLatin1(fieldName));
     return new OptionalEdit(caption, field, unit, parent);
 }

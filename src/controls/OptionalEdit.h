@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/EntryRules.h"
+
 #include <QWidget>
 
 #include <optional>
@@ -21,9 +23,10 @@ public:
     // "Given" added, goes where the page puts it, in front of this widget.
     OptionalEdit(const QString& caption, QLineEdit* field, const QString& unit, QWidget* parent = nullptr);
 
-    // A decimal field of at most maxLength characters, named fieldName.
+    // A decimal field of at most maxLength characters in the range, named
+    // fieldName.
     static OptionalEdit* Decimal(const QString& caption, const char* fieldName, const QString& unit, int maxLength,
-                                 QWidget* parent);
+                                 const NumberRange& range, QWidget* parent);
 
     QCheckBox* GivenBox() const { return m_given; }
     QLineEdit* Field() const { return m_field; }

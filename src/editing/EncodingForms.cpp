@@ -5,6 +5,7 @@
 #include "model/Rename.h"
 #include "reader/Keywords.h"
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <climits>
 
@@ -17,10 +18,17 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 // The two-decimal text of scale and offset, in the lines and in the fields.
 std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
 
-// A decimal field's value; the stored one when the field shows it unchanged.
+// Scale and offset in their fields, with every digit they have.
+std::string FieldNumber(double value) { return FormatShortestNumber(value); }
+
+// A decimal field's value; the stored one when the field shows it unchanged
+// or holds no number.
 double DecimalOf(const std::string& text, double stored)
 {
-    return text == TwoDecimals(stored) ? stored : ParseDouble(text);
+    if (text == FieldNumber(stored) ||
+        ClassifyNumberText(text, EncodingValueForm::kSignedRange) != NumberTextState::Valid)
+        return stored;
+    return ParseDouble(text);
 }
 
 std::size_t CountOf(int count) { return count > 0 ? static_cast<std::size_t>(count) : 0; }
@@ -113,7 +121,7 @@ std::optional<EncodingValueForm> EncodingValueForm::Read(const LinNetwork& netwo
         return EncodingValueForm{false, std::to_string(v->value), {}, {}, {}, {}, v->text};
     if (const PhysicalRange* r = record->GetPhysicalRange(line - logicalCount))
         return EncodingValueForm{
-            true,   {}, std::to_string(r->min), std::to_string(r->max), TwoDecimals(r->scale), TwoDecimals(r->offset),
+            true,   {}, std::to_string(r->min), std::to_string(r->max), FieldNumber(r->scale), FieldNumber(r->offset),
             r->text};
     return std::nullopt;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "editing/EntryRules.h"
 #include "model/LinNetwork.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +38,9 @@ struct EncodingTypeForm {
 // value, so that opening and confirming never rounds it.
 struct EncodingValueForm {
     static constexpr std::size_t kDecimalLength = 8;
+    // Scale and offset take any number, a sign included.
+    static constexpr NumberRange kSignedRange{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max(),
+                                              false, true};
 
     bool physical = false;
     std::string value;  // logical

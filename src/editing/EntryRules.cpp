@@ -1,15 +1,23 @@
 #include "editing/EntryRules.h"
 
 #include "reader/TextScanner.h"
+#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace {
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kNotAnInteger = "Geben Sie bitte eine ganze Zahl ein.";
 const char* const kIntegerOutOfRange = "Geben Sie bitte eine ganze Zahl zwischen %1 und %2 ein.";
+const char* const kNotANumber = "Geben Sie bitte eine Zahl ein.";
+const char* const kNumberOutOfRange = "Geben Sie bitte eine Zahl zwischen %1 und %2 ein.";
+const char* const kRangeTo = "%1 to %2";
+const char* const kRangeOrHex = "%1 or %2";
+const char* const kRangeOrMore = "%1 or more";
+const char* const kAnyNumber = "any number";
 
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -61,6 +69,57 @@ std::string ReplaceAll(std::string text, const std::string& placeholder, const s
     return text;
 }
 
+std::string Between(const char* pattern, const std::string& low, const std::string& high)
+{
+    return ReplaceAll(ReplaceAll(pattern, "%1", low), "%2", high);
+}
+
+std::string HexText(double value)
+{
+    static const char* const kDigits = "0123456789ABCDEF";
+    auto number = static_cast<unsigned long long>(std::max(value, 0.0));
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), kDigits[number % 16]);
+        number /= 16;
+    } while (number > 0);
+    return "0x" + digits;
+}
+
+// The value of digits in the base; beyond the largest double they count as
+// infinite, never wrapped.
+double DigitsValue(const std::string& digits, int base)
+{
+    double value = 0;
+    for (char c : digits)
+        value = value * base + HexDigit(c);
+    return value;
+}
+
+// A decimal number's value; beyond what a double holds, infinite.
+double DecimalValue(const std::string& text)
+{
+    const std::size_t start = text[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return text[start] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    return value;
+}
+
+bool IsWholeNumberText(const std::string& text, bool signAllowed)
+{
+    const std::size_t start = signAllowed && !text.empty() && text[0] == '-' ? 1 : 0;
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), IsAsciiDigit);
+}
+
+// What a text that may hold a number's characters gives: Incomplete until
+// it is one, then its value against the range.
+NumberTextState StateOfValue(double value, const NumberRange& range)
+{
+    return value >= range.min && value <= range.max ? NumberTextState::Valid : NumberTextState::OutOfRange;
+}
+
 }  // namespace
 
 NameFieldText FilterNameEdit(const std::string& before, const std::string& after)
@@ -105,6 +164,68 @@ std::optional<std::string> AcceptDecimalText(std::string text, std::size_t maxLe
     return text;
 }
 
+NumberTextState ClassifyNumberText(const std::string& text, const NumberRange& range)
+{
+    if (text.empty())
+        return NumberTextState::Valid;
+    const bool signAllowed = range.min < 0;
+    if (range.hexAllowed && HasHexPrefix(text)) {
+        const std::string digits = text.substr(2);
+        if (!std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; }))
+            return NumberTextState::Refused;
+        return digits.empty() ? NumberTextState::Incomplete : StateOfValue(DigitsValue(digits, 16), range);
+    }
+    if (!range.fraction) {
+        if (!IsWholeNumberText(text, signAllowed))
+            return NumberTextState::Refused;
+        const bool negative = text[0] == '-';
+        if (text.size() == (negative ? 1u : 0u))
+            return NumberTextState::Incomplete;
+        const double magnitude = DigitsValue(text.substr(negative ? 1 : 0), 10);
+        return StateOfValue(negative ? -magnitude : magnitude, range);
+    }
+    if ((!signAllowed && text[0] == '-') || std::any_of(text.begin(), text.end(), IsBlankChar))
+        return NumberTextState::Refused;
+    if (IsDecimalNumber(text))
+        return StateOfValue(DecimalValue(text), range);
+    // A digit more would make a number of it: "-", ".", "1e", "1e-".
+    return IsDecimalNumber(text + "0") ? NumberTextState::Incomplete : NumberTextState::Refused;
+}
+
+std::string RangeText(const NumberRange& range)
+{
+    const bool bounded = range.max < std::numeric_limits<double>::max();
+    if (range.min <= std::numeric_limits<double>::lowest() && !bounded)
+        return kAnyNumber;
+    const std::string low = FormatShortestNumber(range.min);
+    if (!bounded)
+        return ReplaceAll(kRangeOrMore, "%1", low);
+    const std::string decimal = Between(kRangeTo, low, FormatShortestNumber(range.max));
+    if (!range.hexAllowed)
+        return decimal;
+    return Between(kRangeOrHex, decimal, Between(kRangeTo, HexText(range.min), HexText(range.max)));
+}
+
+std::string NumberTextProblem(const std::string& text, const NumberRange& range)
+{
+    switch (ClassifyNumberText(text, range)) {
+    case NumberTextState::Valid:
+        return {};
+    case NumberTextState::OutOfRange:
+        if (range.max < std::numeric_limits<double>::max())
+            return Between(range.fraction ? kNumberOutOfRange : kIntegerOutOfRange, FormatShortestNumber(range.min),
+                           FormatShortestNumber(range.max));
+        [[fallthrough]];
+    default:
+        return range.fraction ? kNotANumber : kNotAnInteger;
+    }
+}
+
+NumberRange RangeOf(const NumberField& field)
+{
+    return NumberRange{static_cast<double>(field.min), static_cast<double>(field.max), field.hexAllowed, false};
+}
+
 bool AcceptNumberText(const std::string& text, bool hexAllowed)
 {
     if (hexAllowed && HasHexPrefix(text))
@@ -114,15 +235,12 @@ bool AcceptNumberText(const std::string& text, bool hexAllowed)
 
 std::optional<int> NumberFieldValue(const std::string& text, const NumberField& field)
 {
-    if (!AcceptNumberText(text, field.hexAllowed))
+    if (text.empty())
+        return 0;
+    if (!AcceptNumberText(text, field.hexAllowed) || ClassifyNumberText(text, RangeOf(field)) != NumberTextState::Valid)
         return std::nullopt;
     const bool hex = field.hexAllowed && HasHexPrefix(text);
-    const long long base = hex ? 16 : 10;
-    const long long max = std::max(field.max, 0);
-    long long value = 0;
-    for (std::size_t i = hex ? 2 : 0; i < text.size(); ++i)
-        value = std::min(value * base + HexDigit(text[i]), max);
-    return static_cast<int>(value);
+    return static_cast<int>(DigitsValue(hex ? text.substr(2) : text, hex ? 16 : 10));
 }
 
 void StoreNumber(int& target, const std::string& text, const NumberField& field)

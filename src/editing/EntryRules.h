@@ -25,20 +25,46 @@ NameFieldText FilterNameEdit(const std::string& before, const std::string& after
 // when the change is refused (blanks, an empty text or a lone sign included).
 std::optional<std::string> AcceptDecimalText(std::string text, std::size_t maxLength);
 
-// A whole-number field: the largest value it stores, and whether it takes
-// hexadecimal "0x.." as the file does.
+// The values a number field takes, as its page shows them: what is typed
+// outside them is never stored as some other number.
+struct NumberRange {
+    double min = 0;
+    double max = 0;
+    bool hexAllowed = false;  // "0x.." besides decimal, as the file writes ids
+    bool fraction = false;    // decimals and exponents; otherwise whole numbers
+};
+
+// How a field's text stands: Refused when it holds a character that no
+// number of the field can hold there (the field does not take it as typed),
+// Incomplete when it can still become one ("-", "0x", "1e"), OutOfRange
+// for a number outside the range. An empty text is Valid: the forms give
+// it its meaning.
+enum class NumberTextState { Refused, Incomplete, OutOfRange, Valid };
+NumberTextState ClassifyNumberText(const std::string& text, const NumberRange& range);
+
+// "0 to 32766", "0 to 255 or 0x0 to 0xFF", "0 or more", "any number".
+std::string RangeText(const NumberRange& range);
+
+// Why OK cannot store the text; empty when it can.
+std::string NumberTextProblem(const std::string& text, const NumberRange& range);
+
+// A whole-number field of a form: the values it stores, and whether it
+// takes hexadecimal "0x.." as the file does.
 struct NumberField {
     int max = 0;
     bool hexAllowed = false;
+    int min = 0;
 };
+
+NumberRange RangeOf(const NumberField& field);
 
 // Whether a number field may hold the text: digits only, or, where hex is
 // allowed, "0x" followed by hex digits ("0x" alone, so that it can be typed).
 bool AcceptNumberText(const std::string& text, bool hexAllowed);
 
-// The value a number field stores: empty text is 0, values beyond the field's
-// largest saturate at it, and a text the field refuses gives nothing rather
-// than a number made of some of its characters ("12.5" is not 125).
+// The value a number field stores: empty text is 0; a text that is no
+// number of the field's range gives nothing rather than another number
+// ("12.5" is not 125, 256 is no byte 255).
 std::optional<int> NumberFieldValue(const std::string& text, const NumberField& field);
 
 // Writes the field's value into target; a refused text leaves it as it was.

@@ -51,9 +51,8 @@ std::optional<std::string> GivenTime(double value)
     return FormatShortestNumber(value);
 }
 
-// A time or percentage as typed: nothing when not given, an empty field 0,
-// large values saturate; a text that is no number of 0 or more leaves the
-// value as it was.
+// A time or percentage as typed: nothing when not given, an empty field 0;
+// a text that is no number of the field's range leaves the value as it was.
 void StoreTime(double& target, const std::optional<std::string>& text)
 {
     if (!text) {
@@ -64,11 +63,8 @@ void StoreTime(double& target, const std::optional<std::string>& text)
         target = 0;
         return;
     }
-    if (!AcceptDecimalText(*text, static_cast<std::size_t>(NodeAttributesForm::kDecimalLength)))
-        return;
-    const double value = ParseDouble(*text);
-    if (value >= 0)
-        target = std::min(value, static_cast<double>(NodeAttributesForm::kMillisecondsField.max));
+    if (ClassifyNumberText(*text, NodeAttributesForm::kTimeRange) == NumberTextState::Valid)
+        target = ParseDouble(*text);
 }
 
 // The frames of the slave's list put in the places the checked frames take

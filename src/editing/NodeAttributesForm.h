@@ -52,16 +52,18 @@ struct NodeAttributesForm {
     // places the checked frames take, in the order of the list.
     std::vector<ConfigurableFrameChoice> frames;
 
-    // What the number fields store: the ids within the file's ranges (their
-    // wildcards 0x7FFF and 0xFFFF included) and in hex as the file gives them.
-    static constexpr NumberField kSupplierIdField{0x7FFF, true};
-    static constexpr NumberField kFunctionIdField{0xFFFF, true};
+    // What the number fields store: the ids within the ranges the page shows
+    // (the wildcards 0x7FFF and 0xFFFF a file gives stay while the field is
+    // left as it was) and in hex as the file gives them.
+    static constexpr NumberField kSupplierIdField{0x7FFE, true};
+    static constexpr NumberField kFunctionIdField{0xFFFE, true};
     static constexpr NumberField kVariantField{0xFF, true};
     static constexpr NumberField kMessageIdField{0xFFFF, true};
     static constexpr NumberField kInitialNadField{0xFF, true};
-    // Times and percentages keep their fractions; larger ones than this
-    // field's largest value saturate at it.
+    // Times and percentages keep their fractions; a value outside this
+    // range is refused.
     static constexpr NumberField kMillisecondsField{INT_MAX, false};
+    static constexpr NumberRange kTimeRange{0, INT_MAX, false, true};
     // Characters a time or percentage field takes ("0.00056785558246").
     static constexpr int kDecimalLength = 20;
 

@@ -135,11 +135,11 @@ std::vector<int> CommittedValues(const std::vector<int>& stored, const std::vect
         if (field.optional && !optionalGiven)
             break;
         const bool isStored = i < stored.size();
-        const std::optional<int> typed = NumberFieldValue(text(i), NumberField{field.max, true});
+        const std::optional<int> typed = NumberFieldValue(text(i), NumberField{field.max, true, field.min});
         if (isStored && (text(i).empty() || text(i) == std::to_string(stored[i]) || !typed))
             values.push_back(stored[i]);
         else if (typed && !text(i).empty())
-            values.push_back(std::max(*typed, field.min));
+            values.push_back(*typed);
         else
             values.push_back(field.initial);
     }
@@ -349,7 +349,8 @@ void ScheduleEntryForm::Commit(LinNetwork& network, int table, int entry) const
     ScheduleEntry* record = schedule ? schedule->entries.RecordAt(entry) : nullptr;
     if (!record)
         return;
-    if (time != FormatShortestNumber(record->delayMs)) {
+    if (time != FormatShortestNumber(record->delayMs) &&
+        ClassifyNumberText(time, kTimeRange) != NumberTextState::OutOfRange) {
         const int base = TimeBase(network);
         const double typed = TimeValue(time).value_or(0);
         record->delayMs = typed > 0 && IsWholeMultipleOfTimeBase(typed, base) ? typed : base;

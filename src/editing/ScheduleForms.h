@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/EntryRules.h"
 #include "editing/ListChoices.h"
 #include "model/FrameRecords.h"
 
@@ -48,6 +49,9 @@ struct CommandValue {
 // What the schedule entry sheet shows and writes. Lists are given by the
 // selected entry, empty when none is selected.
 struct ScheduleEntryForm {
+    // The delays the time field takes, in ms.
+    static constexpr NumberRange kTimeRange{0, 9999.9999, false, true};
+
     int kind = kFrameSlot;
     std::string typeName;
     std::string time;  // ms, with a fraction where it has one

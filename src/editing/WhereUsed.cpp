@@ -202,3 +202,5 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
     }
     return usages.Take();
 }
+
+const std::string* NameOfEntity(const LinNetwork& network, const EntityRef& entity) { return NameOf(network, entity); }

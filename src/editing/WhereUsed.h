@@ -21,3 +21,8 @@ struct Usage {
 // composite nodes, and event-triggered frames resolving on a table. Empty
 // for an entity no record names and for a reference outside its list.
 std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity);
+
+// The name of the entity (a representation's is its encoding type's); null
+// for a reference outside its list and for configurations and composite
+// nodes.
+const std::string* NameOfEntity(const LinNetwork& network, const EntityRef& entity);

@@ -12,18 +12,28 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+namespace {
+
+// Characters the initial NAD takes; a number too large shows red.
+constexpr int kNadLength = 8;
+
+}  // namespace
+
 NAttPage1::NAttPage1(const LinNetwork& network, const TextCodec& codec, QWidget* parent)
     : QWidget(parent), m_network(network), m_codec(codec), m_protocol(Named(new ChoiceBox(this), "protocol")),
       m_nad(Named(new ChoiceBox(this), "nad")),
       m_initialNad(new OptionalEdit(
-          tr("Initial NAD"), Named(new DigitsEdit(this, NodeAttributesForm::kInitialNadField.hexAllowed), "initialNad"),
+          tr("Initial NAD"),
+          Named(new NumberEdit(RangeOf(NodeAttributesForm::kInitialNadField), kNadLength, this), "initialNad"),
           QString(), this)),
-      m_p2Min(OptionalEdit::Decimal(tr("P2 min"), "p2Min", tr("ms"), NodeAttributesForm::kDecimalLength, this)),
-      m_stMin(OptionalEdit::Decimal(tr("ST min"), "stMin", tr("ms"), NodeAttributesForm::kDecimalLength, this)),
-      m_nAsTimeout(
-          OptionalEdit::Decimal(tr("N_As timeout"), "nAsTimeout", tr("ms"), NodeAttributesForm::kDecimalLength, this)),
-      m_nCrTimeout(
-          OptionalEdit::Decimal(tr("N_Cr timeout"), "nCrTimeout", tr("ms"), NodeAttributesForm::kDecimalLength, this)),
+      m_p2Min(OptionalEdit::Decimal(tr("P2 min"), "p2Min", tr("ms"), NodeAttributesForm::kDecimalLength,
+                                    NodeAttributesForm::kTimeRange, this)),
+      m_stMin(OptionalEdit::Decimal(tr("ST min"), "stMin", tr("ms"), NodeAttributesForm::kDecimalLength,
+                                    NodeAttributesForm::kTimeRange, this)),
+      m_nAsTimeout(OptionalEdit::Decimal(tr("N_As timeout"), "nAsTimeout", tr("ms"), NodeAttributesForm::kDecimalLength,
+                                         NodeAttributesForm::kTimeRange, this)),
+      m_nCrTimeout(OptionalEdit::Decimal(tr("N_Cr timeout"), "nCrTimeout", tr("ms"), NodeAttributesForm::kDecimalLength,
+                                         NodeAttributesForm::kTimeRange, this)),
       m_responseError(Named(new ChoiceBox(this), "responseError")),
       m_faultSignals(Named(new CheckTree(this), "faultSignals")),
       m_faultOrder(Named(new MoveButtons(m_faultSignals, this), "faultOrder")), m_fields(new QFormLayout),

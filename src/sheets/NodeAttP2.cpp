@@ -8,16 +8,23 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace {
+
+// Characters an id field takes: "0x7FFE" and a little more, so that a
+// number too large shows red rather than stop at the keyboard.
+constexpr int kIdLength = 32;
+
+}  // namespace
+
 NodeAttP2::NodeAttP2(QWidget* parent)
     : QWidget(parent),
-      m_supplierId(Named(new DigitsEdit(this, NodeAttributesForm::kSupplierIdField.hexAllowed), "supplierId")),
-      m_functionId(Named(new DigitsEdit(this, NodeAttributesForm::kFunctionIdField.hexAllowed), "functionId")),
-      m_variant(new OptionalEdit(tr("Variant"),
-                                 Named(new DigitsEdit(this, NodeAttributesForm::kVariantField.hexAllowed), "variant"),
-                                 QString(), this))
+      m_supplierId(Named(new NumberEdit(RangeOf(NodeAttributesForm::kSupplierIdField), kIdLength, this), "supplierId")),
+      m_functionId(Named(new NumberEdit(RangeOf(NodeAttributesForm::kFunctionIdField), kIdLength, this), "functionId")),
+      m_variant(new OptionalEdit(
+          tr("Variant"), Named(new NumberEdit(RangeOf(NodeAttributesForm::kVariantField), kIdLength, this), "variant"),
+          QString(), this))
 {
-    // The labels show the ranges without the wildcards; the stored values
-    // saturate at the file's limits, wildcards included.
+    // The labels show the ranges without the wildcards.
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Range:"), this), 0, 2);
     const struct {

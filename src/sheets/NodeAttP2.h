@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class DigitsEdit;
+class NumberEdit;
 class OptionalEdit;
 
 // The "Product ID" page of a slave: supplier, function and variant (which
@@ -20,7 +20,7 @@ public:
     void SetLin2Enabled(bool enabled);
 
 private:
-    DigitsEdit* m_supplierId;
-    DigitsEdit* m_functionId;
+    NumberEdit* m_supplierId;
+    NumberEdit* m_functionId;
     OptionalEdit* m_variant;
 };

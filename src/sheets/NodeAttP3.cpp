@@ -18,6 +18,7 @@ NodeAttP3::NodeAttP3(const TextCodec& codec, QWidget* parent)
       m_withMessageId(Named(new QCheckBox(tr("Listed with message ID"), m_messageIdGroup), "withMessageId")),
       m_messageId(Named(new DigitsEdit(m_messageIdGroup, NodeAttributesForm::kMessageIdField.hexAllowed), "messageId"))
 {
+    m_messageId->SetRange(RangeOf(NodeAttributesForm::kMessageIdField));
     QGroupBox* framesGroup =
         GroupWithButtons(tr("Check all supported frames and set MID"), m_frames, {m_uncheckAll, m_order}, this);
     auto* idLayout = new QHBoxLayout(m_messageIdGroup);
@@ -97,16 +98,17 @@ void NodeAttP3::ShowMessageId(const ConfigurableFrameChoice& choice)
     m_withMessageId->setChecked(choice.hasMessageId);
     m_messageId->setEnabled(choice.hasMessageId);
     m_messageId->setText(QString::fromStdString(IdText(choice.messageId)));
+    m_shownMessageId = choice.messageId;
 }
 
 void NodeAttP3::TakeMessageId(const QString& text)
 {
     ConfigurableFrameChoice* choice = Selected();
-    // The field keeps what was typed; the item shows the id as stored.
-    const std::optional<int> messageId = MessageIdOf(text.toStdString());
-    if (!choice || !messageId)
+    // The field keeps what was typed; the item shows the id as stored, and
+    // while the text is no id, the one the field showed before the edit.
+    if (!choice)
         return;
-    choice->messageId = *messageId;
+    choice->messageId = MessageIdOf(text.toStdString()).value_or(m_shownMessageId);
     ShowItemText(m_frames->indexOfTopLevelItem(m_frames->currentItem()));
 }
 

@@ -52,5 +52,6 @@ private:
     QCheckBox* m_withMessageId;
     DigitsEdit* m_messageId;
     std::vector<ConfigurableFrameChoice> m_choices;
+    int m_shownMessageId = ConfigurableFrameChoice::kNotSet;  // of the selected frame, before the user's edit
     bool m_lin21Shown = true;
 };

@@ -12,11 +12,12 @@ NodeGenP::NodeGenP(const TextCodec& codec, QWidget* parent)
     : QWidget(parent), m_codec(codec), m_name(Named(new NameEdit(this), "name")),
       m_j2602(Named(new QGroupBox(tr("J2602"), this), "j2602")),
       m_responseTolerance(OptionalEdit::Decimal(tr("Response tolerance"), "responseTolerance", tr("%"),
-                                                NodeAttributesForm::kDecimalLength, m_j2602)),
+                                                NodeAttributesForm::kDecimalLength, NodeAttributesForm::kTimeRange,
+                                                m_j2602)),
       m_wakeupTime(OptionalEdit::Decimal(tr("Wake-up time"), "wakeupTime", tr("ms"), NodeAttributesForm::kDecimalLength,
-                                         m_j2602)),
+                                         NodeAttributesForm::kTimeRange, m_j2602)),
       m_powerOnTime(OptionalEdit::Decimal(tr("Power-on time"), "powerOnTime", tr("ms"),
-                                          NodeAttributesForm::kDecimalLength, m_j2602))
+                                          NodeAttributesForm::kDecimalLength, NodeAttributesForm::kTimeRange, m_j2602))
 {
     auto* j2602Layout = new QFormLayout(m_j2602);
     for (OptionalEdit* edit : {m_responseTolerance, m_wakeupTime, m_powerOnTime})

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class LinNetwork;
+class QLabel;
 class QTabWidget;
 
 // The base of every property sheet: a modal dialog with one tab per page,
@@ -23,7 +24,10 @@ public:
 
     QTabWidget* Tabs() const { return m_tabs; }
 
-    // Writes the network from the pages and ends the sheet with OK.
+    // Writes the network from the pages and ends the sheet with OK. While a
+    // number field the user changed holds no number of its range, the sheet
+    // stays open instead, showing why below the pages, with that field's
+    // page shown and the field focused.
     void Commit();
 
 protected:
@@ -40,9 +44,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool NumbersAreValid();
+
     SheetRequest m_request;
     LinNetwork& m_network;
     TextCodec m_codec;
     QTabWidget* m_tabs;
+    QLabel* m_problem;  // why OK did not commit
     bool m_committed = false;
 };

@@ -19,7 +19,7 @@ ScheduleNodeValues::ScheduleNodeValues(const ScheduleEntryForm& entry, const Lin
     for (const CommandValue& value : ScheduleEntryForm::CommandValues(network, entry.kind)) {
         auto* field = new DigitsEdit(this, true);
         field->setObjectName(QStringLiteral("value%1").arg(m_values.size() + 1));
-        field->setToolTip(tr("%1 to %2").arg(value.min).arg(value.max));
+        field->SetRange(RangeOf(NumberField{value.max, true, value.min}));
         layout->addRow(QString::fromLatin1(value.caption), field);
         m_values.push_back(field);
     }

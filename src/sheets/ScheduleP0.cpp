@@ -25,6 +25,7 @@ ScheduleP0::ScheduleP0(LinNetwork& network, const TextCodec& codec, QWidget* par
       m_typeName(Named(new ReadOnlyEdit(this), "typeName")), m_time(Named(new DecimalEdit(this, kTimeLength), "time")),
       m_minimumTime(Named(new QLabel(this), "minimumTime"))
 {
+    m_time->SetRange(ScheduleEntryForm::kTimeRange);
     QToolButton* up = SpinArrow(Qt::UpArrow, "spinUp", this);
     QToolButton* down = SpinArrow(Qt::DownArrow, "spinDown", this);
     auto* spin = new QVBoxLayout;

@@ -6,6 +6,7 @@
 #include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
+#include "views/DeleteQuestion.h"
 #include "views/NavView.h"
 
 #include <QHeaderView>
@@ -74,7 +75,8 @@ void DataView::RunCommand(int command)
         m_navigation.RunCommand(kCommandAdd);
         break;
     case kCommandDelete:
-        m_document.Edit([&](LinNetwork& network) { return DeleteListRows(network, m_shown, SelectedRows()); });
+        if (ConfirmRowDeletion(SelectedRows()))
+            m_document.Edit([&](LinNetwork& network) { return DeleteListRows(network, m_shown, SelectedRows()); });
         break;
     case kCommandProperties:
         OpenSheetOfRow(row);
@@ -154,6 +156,20 @@ void DataView::OpenSheetOf(QTreeWidgetItem* row)
 
 // The row is checked against the network, which may have changed since the
 // list was filled: a row that no longer names a record opens nothing.
+// Each selected entity that takes others with it asks first; one refusal
+// keeps every row.
+bool DataView::ConfirmRowDeletion(const std::vector<int>& rows)
+{
+    const LinNetwork* network = m_document.Network();
+    if (!network)
+        return false;
+    for (const int row : rows)
+        if (const std::optional<EntityRef> entity = EntityOfRow(m_shown, row);
+            entity && !ConfirmDeletion(*network, *entity, m_document.Codec(), m_modals.dialog, this))
+            return false;
+    return true;
+}
+
 void DataView::OpenSheetOfRow(int row)
 {
     if (const LinNetwork* network = m_document.Network())

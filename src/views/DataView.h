@@ -53,6 +53,7 @@ private:
     void OnContextMenu(const QPoint& pos);
     void OpenSheetOf(QTreeWidgetItem* row);
     void OpenSheetOfRow(int row);
+    bool ConfirmRowDeletion(const std::vector<int>& rows);
 
     const ModalRunners& m_modals;
     TreeItemRef m_shown;  // the tree item whose data the list shows

@@ -1,6 +1,7 @@
 #include "views/NavView.h"
 
 #include "controls/TitledPopupMenu.h"
+#include "editing/ConfirmedAdd.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeFilter.h"
 #include "editing/WhereUsed.h"
@@ -9,6 +10,7 @@
 #include "model/LinNetwork.h"
 #include "validation/TreeOutline.h"
 #include "views/ContextMenus.h"
+#include "views/DeleteQuestion.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -374,22 +376,27 @@ void NavView::AddForCurrentItem()
 {
     const TreeItemRef selected = TreeItemRefOf(currentItem());
     std::optional<TreeItemRef> added;
+    // Add and its sheet are one step; a cancelled sheet leaves no trace.
     const bool changed = m_document.Edit([&](LinNetwork& network) {
-        added = AddForTreeItem(network, selected);
+        added = AddWithSheet(network, selected, [&](const SheetRequest& request) {
+            return !m_modals.sheet || m_modals.sheet(request, network, this);
+        });
         return added.has_value();
     });
-    QTreeWidgetItem* item = changed ? FindTreeItem(*this, *added) : nullptr;
-    if (!item)
-        return;
-    Reveal(item);
-    // Cancelling the sheet keeps the new entity with its generated name.
-    OpenSheetOf(item);
+    if (QTreeWidgetItem* item = changed ? FindTreeItem(*this, *added) : nullptr) {
+        Reveal(item);
+        setCurrentItem(item);
+    }
 }
 
 void NavView::DeleteCurrentItem()
 {
     const TreeItemRef selected = TreeItemRefOf(currentItem());
-    m_document.Edit([&](LinNetwork& network) { return DeleteTreeItem(network, selected); });
+    const LinNetwork* network = m_document.Network();
+    if (!network || !selected.record ||
+        !ConfirmDeletion(*network, *selected.record, m_document.Codec(), m_modals.dialog, this))
+        return;
+    m_document.Edit([&](LinNetwork& edited) { return DeleteTreeItem(edited, selected); });
 }
 
 void NavView::OpenSheetOf(QTreeWidgetItem* item)

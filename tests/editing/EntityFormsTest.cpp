@@ -104,7 +104,7 @@ TEST(EncodingForms, ScaleAndOffsetAreStoredAsTypedAndKeptWhenUntouched)
     std::optional<EncodingValueForm> form = EncodingValueForm::Read(*n, 1, 1);
     ASSERT_TRUE(form && form->physical);
     EXPECT_EQ(form->scale, "1.25");
-    EXPECT_EQ(form->offset, "0.13");
+    EXPECT_EQ(form->offset, "0.126");
     form->Commit(*n, 1, 1);
     EXPECT_EQ(n->encodingTypes[1]->physicalRanges[0]->offset, 0.126);
 

@@ -1,7 +1,9 @@
 #include "editing/EntryRules.h"
 #include "NetworkFixtures.h"
+#include "editing/EncodingForms.h"
 #include "editing/MasterForm.h"
 #include "editing/NodeAttributesForm.h"
+#include "editing/ScheduleForms.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +44,7 @@ TEST(NameFields, AnEmptiedSlaveNameKeepsThePreviousOne)
     EXPECT_EQ(n->slaves[1]->name, "Light");
 }
 
-TEST(NumberFields, SaturateTakeHexWhereTheFileDoesAndNeverInventANumber)
+TEST(NumberFields, TakeHexWhereTheFileDoesAndNeverInventANumber)
 {
     using Form = NodeAttributesForm;
     const struct {
@@ -51,51 +53,108 @@ TEST(NumberFields, SaturateTakeHexWhereTheFileDoesAndNeverInventANumber)
         std::optional<int> value;
     } cases[] = {
         {"", Form::kSupplierIdField, 0},
-        {"0x", Form::kSupplierIdField, 0},
+        {"0x", Form::kSupplierIdField, std::nullopt},
         {"12", Form::kSupplierIdField, 12},
-        {"99999999999999999999999", Form::kSupplierIdField, 0x7FFF},
+        {"32766", Form::kSupplierIdField, 32766},
+        {"32767", Form::kSupplierIdField, std::nullopt},  // the wildcard is outside what the page shows
+        {"99999999999999999999999", Form::kSupplierIdField, std::nullopt},
         {"0x4A4F", Form::kSupplierIdField, 0x4A4F},
-        {"0xFFFFFFFFFFFF", Form::kFunctionIdField, 0xFFFF},
+        {"0xFFFFFFFFFFFF", Form::kFunctionIdField, std::nullopt},
         {"0X1a", Form::kVariantField, 26},
-        {"256", Form::kVariantField, 255},
-        {"65536", Form::kMessageIdField, 65535},
-        {"99999999999999999", Form::kMillisecondsField, INT_MAX},
-        {"99999999999999999", MasterForm::kTimeBaseField, INT_MAX},
-        {"12.5", Form::kMillisecondsField, std::nullopt},
-        {"-1", Form::kSupplierIdField, std::nullopt},
+        {"256", Form::kVariantField, std::nullopt},
+        {"0xFF", Form::kInitialNadField, 255},
+        {"65535", Form::kMessageIdField, 65535},
+        {"65536", Form::kMessageIdField, std::nullopt},
+        {"99999999999999999", Form::kMillisecondsField, std::nullopt},
+        {"4294967306", MasterForm::kTimeBaseField, std::nullopt},  // never wrapped to 10
+        {"12.5", Form::kFunctionIdField, std::nullopt},
+        {"-5", Form::kSupplierIdField, std::nullopt},
         {" 1", Form::kSupplierIdField, std::nullopt},
         {"0x12", Form::kMillisecondsField, std::nullopt},
         {"0x1G", Form::kMessageIdField, std::nullopt},
         {"1x2", Form::kMessageIdField, std::nullopt},
+        {"0", NumberField{255, true, 1}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(NumberFieldValue(c.text, c.field), c.value);
-        EXPECT_EQ(AcceptNumberText(c.text, c.field.hexAllowed), c.value.has_value());
     }
 }
 
-TEST(NumberFields, SheetsStoreSaturatedValuesAndKeepWhatTheyRefuse)
+// What each kind of field does with a typed text: refuse it as typed, show
+// it red (incomplete or out of range) and refuse OK with a reason, or take it.
+TEST(NumberFields, TypedTextsAreRefusedIncompleteOutOfRangeOrTaken)
+{
+    using State = NumberTextState;
+    const NumberRange id = RangeOf(NodeAttributesForm::kSupplierIdField);
+    const NumberRange byte = RangeOf(NodeAttributesForm::kInitialNadField);
+    const NumberRange time = NodeAttributesForm::kTimeRange;
+    const NumberRange delay = ScheduleEntryForm::kTimeRange;
+    const NumberRange signedNumber = EncodingValueForm::kSignedRange;
+    const struct {
+        const char* text;
+        NumberRange range;
+        State state;
+        const char* problem;
+    } cases[] = {
+        {"", id, State::Valid, ""},
+        {"0x7ffe", id, State::Valid, ""},
+        {"0x", id, State::Incomplete, "Geben Sie bitte eine ganze Zahl ein."},
+        {"99999999999999999999999", id, State::OutOfRange, "Geben Sie bitte eine ganze Zahl zwischen 0 und 32766 ein."},
+        {"0x7FFF", id, State::OutOfRange, "Geben Sie bitte eine ganze Zahl zwischen 0 und 32766 ein."},
+        {"-5", id, State::Refused, "Geben Sie bitte eine ganze Zahl ein."},
+        {"12.", id, State::Refused, "Geben Sie bitte eine ganze Zahl ein."},
+        {"256", byte, State::OutOfRange, "Geben Sie bitte eine ganze Zahl zwischen 0 und 255 ein."},
+        {"0x1g", byte, State::Refused, "Geben Sie bitte eine ganze Zahl ein."},
+        {"12.5", time, State::Valid, ""},
+        {"-5", time, State::Refused, "Geben Sie bitte eine Zahl ein."},
+        {"1e", time, State::Incomplete, "Geben Sie bitte eine Zahl ein."},
+        {"1e999", time, State::OutOfRange, "Geben Sie bitte eine Zahl zwischen 0 und 2147483647 ein."},
+        {"999999999", delay, State::OutOfRange, "Geben Sie bitte eine Zahl zwischen 0 und 9999.9999 ein."},
+        {"10 ", delay, State::Refused, "Geben Sie bitte eine Zahl ein."},
+        {"-", signedNumber, State::Incomplete, "Geben Sie bitte eine Zahl ein."},
+        {"-40.125", signedNumber, State::Valid, ""},
+        {"-.5e-3", signedNumber, State::Valid, ""},
+        {"0.0125", signedNumber, State::Valid, ""},
+        {"4-", signedNumber, State::Refused, "Geben Sie bitte eine Zahl ein."},
+        {"a", signedNumber, State::Refused, "Geben Sie bitte eine Zahl ein."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ClassifyNumberText(c.text, c.range), c.state);
+        EXPECT_EQ(NumberTextProblem(c.text, c.range), c.problem);
+    }
+    EXPECT_EQ(RangeText(id), "0 to 32766 or 0x0 to 0x7FFE");
+    EXPECT_EQ(RangeText(time), "0 to 2147483647");
+    EXPECT_EQ(RangeText(signedNumber), "any number");
+}
+
+TEST(NumberFields, SheetsStoreWhatWasTypedOrKeepWhatTheyRefuse)
 {
     auto n = MakeRichNetwork();
     NodeAttributesForm form = NodeAttributesForm::Read(*n, 0);
     form.supplierId = "99999999999999999999999";
     form.functionId = "0x1234";
     form.variant = "12.5";
+    form.initialNad = "0x1FF";
+    form.p2Min = "-5";
     form.stMin = "99999999999999999";
-    const int variantBefore = n->FindNodeAttributes("Motor")->variant;
+    const NodeAttributes before = *n->FindNodeAttributes("Motor");
     form.Commit(*n, 0);
     const NodeAttributes* a = n->FindNodeAttributes("Motor");
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->supplierId, 0x7FFF);
+    EXPECT_EQ(a->supplierId, before.supplierId);
     EXPECT_EQ(a->functionId, 0x1234);
-    EXPECT_EQ(a->variant, variantBefore);
-    EXPECT_EQ(a->stMinMs, INT_MAX);
+    EXPECT_EQ(a->variant, before.variant);
+    EXPECT_EQ(a->initialNad, before.initialNad);
+    EXPECT_EQ(a->p2MinMs, before.p2MinMs);
+    EXPECT_EQ(a->stMinMs, before.stMinMs);
 
     MasterForm master = MasterForm::Read(*n);
+    const int timeBase = n->timeBaseMs;
     master.timeBase = "4294967306";  // 2^32 + 10 once wrapped to 10
     master.Commit(*n);
-    EXPECT_EQ(n->timeBaseMs, INT_MAX);
+    EXPECT_EQ(n->timeBaseMs, timeBase);
 }
 
 }  // namespace

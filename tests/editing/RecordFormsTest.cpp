@@ -232,8 +232,10 @@ TEST(ScheduleEntryForm, Lin21CommandsTakeTheirSlaveAndNumbers)
         {0, "RSM", {}, "AssignNAD { RSM }"},
         {2, "RSM", {"3", "", "0x41", "", ""}, "AssignFrameIdRange { RSM, 3, 255, 65, 255, 255 }"},
         {3, "", {"1", "", "", "", ""}, "AssignFrameIdRange { LSM, 1 }"},
-        {5, "RSM", {"0x7F", "40", "0", "", "1", "2"}, "ConditionalChangeNAD { 127, 31, 1, 1, 1, 2 }"},
-        {6, "RSM", {"9", "", "3", "4", "300"}, "DataDump { RSM, 9, 2, 3, 4, 255 }"},
+        // Numbers outside a field's range are refused, never clamped: the
+        // stored ones stay.
+        {5, "RSM", {"0x7F", "40", "0", "", "1", "2"}, "ConditionalChangeNAD { 127, 1, 3, 1, 1, 2 }"},
+        {6, "RSM", {"9", "", "3", "4", "300"}, "DataDump { RSM, 9, 2, 3, 4, 5 }"},
         {7, "Gone", {}, "SaveConfiguration { Gone }"},
     };
     for (const auto& c : cases) {

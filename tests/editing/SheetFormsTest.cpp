@@ -116,7 +116,7 @@ TEST(NodeAttributesForm, CommitWritesEveryFieldInOrder)
     form.p2Min = "20";
     form.stMin = "30";
     form.frames[0].checked = false;
-    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("70000").value_or(0)};
+    form.frames[2] = ConfigurableFrameChoice{"DoorState", true, MessageIdOf("0xFFFF").value_or(0)};
     form.Commit(*n, 0);
 
     EXPECT_EQ(n->slaves[0]->name, "Light0");
@@ -193,8 +193,8 @@ TEST(NodeAttributesForm, ProtocolAndMessageIdRules)
     EXPECT_FALSE(lin::HasLin2Attributes("1.3"));
     EXPECT_FALSE(lin::HasLin2Attributes(""));
     EXPECT_EQ(MessageIdOf("65534"), 65534);
-    EXPECT_EQ(MessageIdOf("65536"), 65535);
-    EXPECT_EQ(MessageIdOf("99999999999999999999"), 65535);
+    EXPECT_EQ(MessageIdOf("65536"), std::nullopt);
+    EXPECT_EQ(MessageIdOf("99999999999999999999"), std::nullopt);
     EXPECT_EQ(MessageIdOf(""), 0);
 }
 

@@ -13,9 +13,11 @@
 #include "views/DataView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -184,13 +186,13 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names, QStringList{"NAttSheet"});
         QCOMPARE(editor.dialogs.texts, QStringList{"Attributes"});
         QCOMPARE(shownName, QStringLiteral("Unknown"));
-        // Cancelled: the slave keeps its generated name and stays selected.
-        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Unknown"}));
-        QVERIFY(editor.Network()->FindNodeAttributes("Unknown"));
-        QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Unknown"}));
-        QVERIFY(editor.Item({"Nodes"})->isExpanded());
-        QCOMPARE(editor.Row(0)->text(0), QStringLiteral("LIN Protocol"));
-        QVERIFY(editor.frame->isWindowModified());
+        // Cancelled: nothing is left behind, no record, no modified flag, no undo step.
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door"}));
+        QVERIFY(!editor.Network()->FindNodeAttributes("Unknown"));
+        QVERIFY(!editor.Item({"Nodes", "Unknown"}));
+        QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes"}));
+        QVERIFY(!editor.frame->isWindowModified());
+        QVERIFY(!editor.frame->Document().CanUndo());
 
         // The list's Add is the tree's; a confirmed sheet names the slave.
         editor.Select({"Nodes"});
@@ -200,17 +202,33 @@ private Q_SLOTS:
         editor.RightClick(editor.List(), editor.Row(0));
         QCOMPARE(editor.menus.titles.last(), QStringLiteral("Node"));
         QCOMPARE(editor.menus.enabled.last(), QStringLiteral("Add, Properties"));
-        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Unknown", "Seat"}));
+        QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Seat"}));
         QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Seat"}));
+        QVERIFY(editor.Item({"Nodes"})->isExpanded());
     }
 
-    void deletingASignalRemovesItFromFramesWithoutAsking()
+    void deletingAReferencedSignalAsksFirst()
     {
         RichEditor editor;
+        QStringList listed;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            listed.clear();
+            for (const QListWidgetItem* item : dialog.findChild<QListWidget*>(QStringLiteral("consequences"))
+                                                   ->findItems(QString(), Qt::MatchContains))
+                listed << item->text();
+        };
         editor.menus.choices = {kCommandDelete};
         editor.RightClick(editor.Tree(), editor.Item({"Signals", "LightLevel"}));
+        // Cancelled: nothing changes.
+        QCOMPARE(editor.dialogs.names, QStringList{"DeleteQuestion"});
+        QCOMPARE(editor.dialogs.texts, QStringList{QApplication::applicationDisplayName()});
+        QCOMPARE(listed, (QStringList{"Frame MotorState: placement at offset 8", "Representation of Mixed"}));
+        QVERIFY(editor.Network()->FindSignal("LightLevel"));
+        QVERIFY(!editor.frame->Document().CanUndo());
 
-        QVERIFY(editor.dialogs.names.isEmpty());
+        editor.dialogs.answers = {QDialog::Accepted};
+        editor.menus.choices = {kCommandDelete};
+        editor.RightClick(editor.Tree(), editor.Item({"Signals", "LightLevel"}));
         QCOMPARE(editor.Network()->FindSignal("LightLevel"), nullptr);
         const LinFrame* frame = editor.Network()->FindFrame("MotorState");
         QVERIFY(frame);
@@ -220,21 +238,49 @@ private Q_SLOTS:
 
         // From the list: the selected row, never the master's.
         editor.Select({"Nodes"});
+        editor.dialogs.answers = {QDialog::Accepted};
         editor.menus.choices = {kCommandDelete, kCommandDelete};
         editor.RightClick(editor.List(), editor.Row(0));
         QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Light", "Door"}));
         editor.RightClick(editor.List(), editor.Row(2));
+        QCOMPARE(editor.dialogs.names.size(), 3);
         QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Door"}));
         QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Door"}));
+    }
+
+    void deletingAReferencedFrameIsOneStepThatUndoRestores()
+    {
+        RichEditor editor;
+        const std::string original = DumpNetwork(*editor.Network());
+        QStringList listed;
+        editor.dialogs.inspect = [&](QDialog& dialog) {
+            for (const QListWidgetItem* item : dialog.findChild<QListWidget*>(QStringLiteral("consequences"))
+                                                   ->findItems(QString(), Qt::MatchContains))
+                listed << item->text();
+            const QString shots = qEnvironmentVariable("DUVAZADI_SHOTS");
+            if (!shots.isEmpty())
+                dialog.grab().save(shots + QStringLiteral("/delete-question.png"));
+        };
+        editor.dialogs.answers = {QDialog::Accepted};
+        editor.Select({"Frames", "MotorCmd"});
+        editor.Tree().RunCommand(kCommandDelete);
+        QCOMPARE(listed, (QStringList{"Sporadic frame SpoMotor lists it", "Configurable frame of Motor",
+                                      "Schedule table Normal, entry 1: MotorCmd",
+                                      "Schedule table Diag, entry 8: AssignFrameId"}));
+        QCOMPARE(editor.Network()->FindFrame("MotorCmd"), nullptr);
+        QVERIFY(editor.frame->Document().Undo());
+        QVERIFY(!editor.frame->Document().CanUndo());
+        QCOMPARE(DumpNetwork(*editor.Network()), original);
     }
 
     void keysRunTheMenuCommandsWhereTheMenuOffersThem()
     {
         RichEditor editor;
+        editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
         editor.Select({"Signals", "LightLevel"});
         QTest::keyClick(&editor.Tree(), Qt::Key_Delete);
         QCOMPARE(editor.Network()->FindSignal("LightLevel"), nullptr);
-        QVERIFY(editor.dialogs.names.isEmpty());
+        QCOMPARE(editor.dialogs.names, QStringList{"DeleteQuestion"});
 
         editor.Select({"Nodes"});
         editor.List().setCurrentItem(editor.Row(0));
@@ -250,7 +296,7 @@ private Q_SLOTS:
         QTest::keyClick(&editor.Tree(), Qt::Key_F2);
         editor.Select({"Frames", "MasterReq"});  // no Properties in its menu
         QTest::keyClick(&editor.Tree(), Qt::Key_Enter);
-        QCOMPARE(editor.dialogs.names, (QStringList{"NAttSheet", "MasterSheet"}));
+        QCOMPARE(editor.dialogs.names, (QStringList{"DeleteQuestion", "DeleteQuestion", "NAttSheet", "MasterSheet"}));
     }
 
     void doubleClickOpensTheSheetOfTheItemOrRow()
@@ -446,6 +492,7 @@ private Q_SLOTS:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         const std::string original = DumpNetwork(*editor.Network());
 
+        editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
         editor.menus.choices = {kCommandDelete, kCommandAdd};
         editor.RightClick(editor.Tree(), editor.Item({"Frames", "MotorState"}));
         editor.RightClick(editor.Tree(), editor.Item({"Signals"}));
@@ -512,6 +559,7 @@ private Q_SLOTS:
         editor.frame->Data().SortByColumn(0);
         QCOMPARE(Names(editor.frame->Document().Network()->slaves), (QStringList{"Alpha", "Slave1"}));
         tree.setCurrentItem(editor.Item({"Nodes", "Slave1"}));
+        editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
         tree.RunCommand(kCommandDelete);
         tree.setCurrentItem(editor.Item({"Nodes"}));
         editor.dialogs.inspect = nullptr;

@@ -42,13 +42,41 @@ private Q_SLOTS:
         QTest::keyClicks(&jitter, QStringLiteral("123"));
         QCOMPARE(jitter.text(), QStringLiteral("2.512"));  // five characters at most
         QCOMPARE(jitter.cursorPosition(), 5);
+    }
 
-        DecimalEdit empty;
-        QTest::keyClicks(&empty, QStringLiteral("-"));
-        QCOMPARE(empty.text(), QString());
-        QTest::keyClicks(&empty, QStringLiteral("7"));
-        QTest::keyClick(&empty, Qt::Key_Backspace);
-        QCOMPARE(empty.text(), QStringLiteral("7"));  // the last character stays
+    // A signed field takes a minus wherever one can stand, and can be emptied.
+    void signedFieldsTakeASignAndCanBeEmptied()
+    {
+        DecimalEdit offset(nullptr, 8);
+        offset.setText(QStringLiteral("0.0125"));
+        offset.selectAll();
+        QTest::keyClicks(&offset, QStringLiteral("-40.125"));
+        QCOMPARE(offset.text(), QStringLiteral("-40.125"));
+        QVERIFY(offset.Problem().isEmpty());
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(&offset, Qt::Key_Backspace);
+        QCOMPARE(offset.text(), QString());
+        QTest::keyClicks(&offset, QStringLiteral("-"));
+        QCOMPARE(offset.text(), QStringLiteral("-"));
+        QVERIFY(offset.property("wrongNumber").toBool());  // red until it is a number
+        QCOMPARE(offset.Problem(), QStringLiteral("Geben Sie bitte eine Zahl ein."));
+        QTest::keyClicks(&offset, QStringLiteral("1e-3"));
+        QCOMPARE(offset.text(), QStringLiteral("-1e-3"));
+        QVERIFY(!offset.property("wrongNumber").toBool());
+    }
+
+    // Fields of a range refuse a sign and a point as typed, show the range
+    // as their tooltip and turn red beyond it.
+    void rangedFieldsShowTheirRange()
+    {
+        NumberEdit nad(NumberRange{0, 255, true, false}, 8);
+        QCOMPARE(nad.toolTip(), QStringLiteral("0 to 255 or 0x0 to 0xFF"));
+        QTest::keyClicks(&nad, QStringLiteral("-12.5"));
+        QCOMPARE(nad.text(), QStringLiteral("125"));
+        QVERIFY(nad.Problem().isEmpty());
+        QTest::keyClicks(&nad, QStringLiteral("6"));
+        QCOMPARE(nad.Problem(), QStringLiteral("Geben Sie bitte eine ganze Zahl zwischen 0 und 255 ein."));
+        QVERIFY(nad.property("wrongNumber").toBool());
     }
 
     void digitsFieldsTakeDigitsOnly()

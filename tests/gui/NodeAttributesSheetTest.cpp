@@ -1,10 +1,12 @@
 #include "GuiTestRegistry.h"
 #include "SheetTestHelpers.h"
 #include "controls/CheckTree.h"
+#include "controls/EntryFields.h"
 #include "model/LinNetwork.h"
 #include "sheets/NAttSheet.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -91,6 +93,35 @@ private Q_SLOTS:
         QVERIFY(s.configurableFrames[0]->hasMessageId);
         QCOMPARE(s.configurableFrames[0]->messageId, 9);
         QVERIFY(!s.configurableFrames[1]->hasMessageId);
+    }
+    // A number outside the range the page shows turns its field red, and OK
+    // explains and keeps the sheet open; the network keeps its value.
+    void okRefusesANumberOutsideTheRangeShown()
+    {
+        auto network = Lin21Network();
+        NAttSheet sheet(SheetRequest{SheetId::NAttSheet, "Attributes", 0}, *network, NewDocumentCodec());
+        auto* supplier = Find<NumberEdit>(sheet, "supplierId");
+        QCOMPARE(supplier->toolTip(), QStringLiteral("0 to 32766 or 0x0 to 0x7FFE"));
+        ShowPageOf(sheet, supplier);
+        Replace(supplier, QStringLiteral("-5"));
+        QCOMPARE(supplier->text(), QStringLiteral("5"));  // the sign is refused where it is typed
+        Replace(supplier, QStringLiteral("99999999999999999999999"));
+        QCOMPARE(supplier->text(), QStringLiteral("99999999999999999999999"));
+        QVERIFY(supplier->property("wrongNumber").toBool());
+        sheet.Tabs()->setCurrentIndex(0);
+        sheet.Commit();
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(sheet.result(), int(QDialog::Rejected));
+        QCOMPARE(Find<QLabel>(sheet, "problem")->text(),
+                 QStringLiteral("Geben Sie bitte eine ganze Zahl zwischen 0 und 32766 ein."));
+        QVERIFY(sheet.Tabs()->currentWidget()->isAncestorOf(supplier));
+        QCOMPARE(network->FindNodeAttributes("S")->supplierId, 1);
+
+        Replace(supplier, QStringLiteral("0x7ffe"));
+        QVERIFY(!supplier->property("wrongNumber").toBool());
+        sheet.Commit();
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        QCOMPARE(network->FindNodeAttributes("S")->supplierId, 0x7FFE);
     }
 };
 

@@ -354,8 +354,19 @@ private Q_SLOTS:
         ShowPageOf(*physical, scale);
         Replace(scale, QStringLiteral("0.0625197"));  // the ninth character is refused
         QCOMPARE(scale->text(), QStringLiteral("0.062519"));
+        // A signed field: select all, type a negative number; its digits all show.
+        auto* offset = Find<QLineEdit>(*physical, "offset");
+        offset->selectAll();
+        QTest::keyClicks(offset, QStringLiteral("-40.125"));
+        QCOMPARE(offset->text(), QStringLiteral("-40.125"));
         physical->Commit();
         QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->scale, 0.062519);
+        QCOMPARE(network->encodingTypes[1]->physicalRanges[0]->offset, -40.125);
+        network->encodingTypes[1]->physicalRanges[0]->scale = 0.0125;
+        auto shown = CreateSheet(SheetRequest{SheetId::EncValSheet, "Encoding type", 1, 1}, *network,
+                                 NewDocumentCodec(), nullptr);
+        QCOMPARE(Find<QLineEdit>(*shown, "scale")->text(), QStringLiteral("0.0125"));
+        QCOMPARE(Find<QLineEdit>(*shown, "offset")->text(), QStringLiteral("-40.125"));
     }
 
     void encodingTypeSheetsAddAndDeleteValuesOnACopy()
