@@ -662,7 +662,7 @@ void CMainFrame::CompareWithFile()
         return;
     }
     CompareDialog dialog(
-        comparison.differences, path, m_document->Codec(),
+        comparison.differences, m_document->DisplayName(), path, m_document->Codec(),
         [this](const std::vector<std::string>& treePath) { m_navigation->SelectPath(treePath); }, this);
     m_modals.dialog(dialog);
 }

@@ -1,16 +1,18 @@
 #include "app/CompareDialog.h"
 
 #include "app/CloseButton.h"
+#include "editing/HoverTexts.h"
 #include "gui/AppTexts.h"
 #include "gui/TextCodec.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CompareDialog::CompareDialog(std::vector<Difference> differences, const QString& otherFile, const TextCodec& codec,
-                             PathChooser choosePath, QWidget* parent)
+CompareDialog::CompareDialog(std::vector<Difference> differences, const QString& openName, const QString& otherFile,
+                             const TextCodec& codec, PathChooser choosePath, QWidget* parent)
     : QDialog(parent), m_differences(std::move(differences)), m_choosePath(std::move(choosePath)),
       m_list(new QListWidget(this))
 {
@@ -28,8 +30,13 @@ CompareDialog::CompareDialog(std::vector<Difference> differences, const QString&
     connect(m_list, &QListWidget::currentRowChanged, this, &CompareDialog::OnDifferenceChosen);
 
     QPushButton* closeButton = MakeCloseButton(*this);
+    auto* sides = new QLabel(
+        QString::fromStdString(CompareSidesText(openName.toStdString(), QFileInfo(otherFile).fileName().toStdString())),
+        this);
+    sides->setObjectName(QStringLiteral("sides"));
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sides);
     layout->addWidget(m_list, 1);
     layout->addWidget(closeButton, 0, Qt::AlignRight);
     resize(640, 420);

@@ -11,16 +11,17 @@ class QListWidget;
 class TextCodec;
 
 // "Compare with...": the differences between the open network and another
-// file, one line each. Choosing a line hands its tree path to the chooser,
-// which selects the item in the tree. Reads nothing but the differences.
+// file, one line each, under a line per file saying which side it is. Choosing a line hands its tree path to the
+// chooser, which selects the item in the tree. Reads nothing but the differences.
 class CompareDialog : public QDialog {
     Q_OBJECT
 
 public:
     using PathChooser = std::function<void(const std::vector<std::string>& path)>;
 
-    CompareDialog(std::vector<Difference> differences, const QString& otherFile, const TextCodec& codec,
-                  PathChooser choosePath, QWidget* parent = nullptr);
+    // openName is how the open network's file is called.
+    CompareDialog(std::vector<Difference> differences, const QString& openName, const QString& otherFile,
+                  const TextCodec& codec, PathChooser choosePath, QWidget* parent = nullptr);
 
 private:
     void OnDifferenceChosen(int row);

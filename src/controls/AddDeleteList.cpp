@@ -1,5 +1,6 @@
 #include "controls/AddDeleteList.h"
 
+#include "controls/KeyActions.h"
 #include "editing/ListChoices.h"
 
 #include <QHBoxLayout>
@@ -79,6 +80,7 @@ AddDeleteList::AddDeleteList(const QString& addTip, const QString& deleteTip, QW
 
     connect(m_add, &QPushButton::clicked, this, &AddDeleteList::AddClicked);
     connect(m_delete, &QPushButton::clicked, this, &AddDeleteList::DeleteSelected);
+    (new KeyActions(m_list))->On(Qt::Key_Delete, Qt::NoModifier, [this] { DeleteSelected(); });
 }
 
 void AddDeleteList::SetItems(const QStringList& texts, int selectedRow)

@@ -7,7 +7,8 @@ class QPushButton;
 
 // A list with an Add button (an arrow into the list) and a Delete button (a
 // cross), both with hover tips. Add only announces itself, the page decides
-// what to add; Delete removes the selected item, tells the page which row it
+// what to add; Delete (the button or the key in the list) removes the
+// selected item, tells the page which row it
 // was and selects the item now at that position, or the last one.
 class AddDeleteList : public QWidget {
     Q_OBJECT

@@ -313,15 +313,25 @@ DataTable DiagnosticFrameTable(const char* frame)
     return table.Take();
 }
 
-void AddFrameSignalRows(TableBuilder& table, const LinNetwork& n, const LinFrame& frame)
+// The signals a frame or a signal group places, with their sizes and offsets.
+void AddPlacedSignalRows(TableBuilder& table, const LinNetwork& n, const std::vector<std::string>& names,
+                         const std::vector<std::uint32_t>& offsets)
 {
     const auto signals = FirstByName<const LinSignal>(n.signals);
-    for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
-        const std::string& name = frame.signalNames[i];
-        const LinSignal* signal = Lookup(signals, name);
-        const std::string offset = i < frame.offsets.size() ? std::to_string(frame.offsets[i]) : std::string();
-        table.Add({name, signal ? Int(signal->size) : std::string(), offset});
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const LinSignal* signal = Lookup(signals, names[i]);
+        const std::string offset = i < offsets.size() ? std::to_string(offsets[i]) : std::string();
+        table.Add({names[i], signal ? Int(signal->size) : std::string(), offset});
     }
+}
+
+DataTable SignalGroupsTable(const LinNetwork& n)
+{
+    TableBuilder table(layoutkey::SignalGroups);
+    for (const auto& group : n.signalGroups)
+        table.Add({group->name, group->groupSize >= 0 ? Int(group->groupSize) : std::string(),
+                   Join(group->signalNames, ", ")});
+    return table.Take();
 }
 
 // The values of a command block as the list shows them.
@@ -472,6 +482,8 @@ const std::vector<DataLayout>& DataLayouts()
         {layoutkey::EncodingTypes, {{"Name", kFillWidth}}},
         {layoutkey::Representation, {{"Associated Signals", kFillWidth}}},
         {layoutkey::Representations, {{"Name", kFillWidth}}},
+        {layoutkey::SignalGroups, {{"Name", 150}, {"Size", 50}, {"Signals", kFillWidth}}},
+        {layoutkey::SignalGroup, {{"Signal name", 150}, {"Size", 50}, {"Offset", kFillWidth}}},
     };
     return layouts;
 }
@@ -552,11 +564,20 @@ DataTable FillDataTable(const LinNetwork& network, const TreeItemRef& selected)
         return DiagnosticFrameTable(kw::SlaveResp);
     case TreeItemKind::Frame:
         return RecordTable(layoutkey::FrameSignals, n.frames.RecordAt(index),
-                           [&](TableBuilder& table, const LinFrame& frame) { AddFrameSignalRows(table, n, frame); });
+                           [&](TableBuilder& table, const LinFrame& frame) {
+                               AddPlacedSignalRows(table, n, frame.signalNames, frame.offsets);
+                           });
     case TreeItemKind::ScheduleTable:
         return RecordTable(layoutkey::ScheduleEntries, n.scheduleTables.RecordAt(index), AddScheduleEntryRows);
     case TreeItemKind::SchedulesCategory:
         return SchedulesTable(n);
+    case TreeItemKind::SignalGroupsCategory:
+        return SignalGroupsTable(n);
+    case TreeItemKind::SignalGroup:
+        return RecordTable(layoutkey::SignalGroup, n.signalGroups.RecordAt(index),
+                           [&](TableBuilder& table, const SignalGroup& group) {
+                               AddPlacedSignalRows(table, n, group.signalNames, group.offsets);
+                           });
     case TreeItemKind::Representation:
         return RepresentationTable(n, index);
     case TreeItemKind::RepresentationCategory:

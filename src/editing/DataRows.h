@@ -63,6 +63,8 @@ inline constexpr const char* EncodingTypes = "Encodings_All";
 inline constexpr const char* EncodingValues = "Encoding Types";
 inline constexpr const char* Representations = "Representation_All";
 inline constexpr const char* Representation = "Representation";
+inline constexpr const char* SignalGroups = "Signal_groups";
+inline constexpr const char* SignalGroup = "Signal_group";
 }  // namespace layoutkey
 
 // Every layout of the list, built once.

@@ -78,6 +78,14 @@ std::optional<EntityRef> AddEntity(LinNetwork& network, EntityKind kind, int par
     case EntityKind::ScheduleTable:
         return AppendTo(n.scheduleTables, std::make_unique<ScheduleTable>(MakeUniqueName(n.scheduleTables, kNewName)),
                         kind);
+    case EntityKind::SignalGroup: {
+        // A group is named unlike every signal too; its size is given, so
+        // that the file can be read back.
+        auto group = std::make_unique<SignalGroup>();
+        group->name = MakeUniqueNameAcross(kNewName, -1, n.signalGroups, n.signals);
+        group->groupSize = 0;
+        return AppendTo(n.signalGroups, std::move(group), kind);
+    }
     case EntityKind::Representation:
         break;
     }
@@ -110,6 +118,8 @@ bool RemoveEntity(LinNetwork& network, const EntityRef& entity)
     case EntityKind::ScheduleTable:
         return RemoveAt(n.scheduleTables, entity.index,
                         [&](const std::string& name) { n.RemoveScheduleTableReferences(name); });
+    case EntityKind::SignalGroup:
+        return RemoveAt(n.signalGroups, entity.index);
     case EntityKind::Representation:
         break;
     }

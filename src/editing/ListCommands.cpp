@@ -2,6 +2,7 @@
 
 #include "editing/DataRows.h"
 #include "editing/EntityEdits.h"
+#include "editing/ScheduleEntryEdits.h"
 #include "editing/SheetRequests.h"
 #include "model/LinNetwork.h"
 
@@ -29,6 +30,8 @@ std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row)
         return EntityRef{EntityKind::ScheduleTable, row};
     case TreeItemKind::SignalsCategory:
         return EntityRef{EntityKind::Signal, row};
+    case TreeItemKind::SignalGroupsCategory:
+        return EntityRef{EntityKind::SignalGroup, row};
     case TreeItemKind::EncodingTypesCategory:
         return EntityRef{EntityKind::EncodingType, row};
     case TreeItemKind::EventTriggeredCategory:
@@ -68,6 +71,14 @@ SheetRequest ScheduleEntryRequest(const LinNetwork& network, int table, int row)
     if (!schedule || !schedule->entries.Exists(row))
         return {};
     return Request(SheetId::ScheduleSheet, sheetcaption::FrameProperties, table, row);
+}
+
+// The table whose entries the list shows.
+std::optional<int> ScheduleTableOf(const TreeItemRef& treeSelection)
+{
+    if (treeSelection.kind != TreeItemKind::ScheduleTable || !treeSelection.record)
+        return std::nullopt;
+    return treeSelection.record->index;
 }
 
 }  // namespace
@@ -110,6 +121,10 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
         return EntityListMenu(menutitle::SporadicFrame, hasRow);
     case TreeItemKind::SignalsCategory:
         return EntityListMenu(menutitle::Signal, hasRow);
+    case TreeItemKind::SignalGroupsCategory:
+        return EntityListMenu(menutitle::SignalGroup, hasRow);
+    case TreeItemKind::SignalGroup:
+        return DetailListMenu(menutitle::SignalGroup, hasRow);
     case TreeItemKind::SchedulesCategory:
         return EntityListMenu(menutitle::Schedule, hasRow);
     case TreeItemKind::EncodingTypesCategory:
@@ -135,7 +150,8 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
     case TreeItemKind::Signal:
         return DetailListMenu(menutitle::Signal, hasRow);
     case TreeItemKind::ScheduleTable:
-        return DetailListMenu(menutitle::Schedule, hasRow);
+        // Its rows are the table's entries, which the list deletes too.
+        return Menu(menutitle::Schedule, false, hasRow, hasRow);
     case TreeItemKind::EncodingType:
     case TreeItemKind::Representation:
         return DetailListMenu(menutitle::EncodingType, hasRow);
@@ -147,8 +163,22 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
 
 bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row)
 {
+    if (const std::optional<int> table = ScheduleTableOf(treeSelection))
+        return RemoveScheduleEntry(network, *table, row);
     const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
     return entity && RemoveEntity(network, *entity);
+}
+
+bool MoveListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row, int step)
+{
+    const std::optional<int> table = ScheduleTableOf(treeSelection);
+    return table && MoveScheduleEntry(network, *table, row, step);
+}
+
+int DuplicateListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row)
+{
+    const std::optional<int> table = ScheduleTableOf(treeSelection);
+    return table ? DuplicateScheduleEntry(network, *table, row) : -1;
 }
 
 SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row)
@@ -162,6 +192,10 @@ SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& tre
     switch (treeSelection.kind) {
     case TreeItemKind::SignalsCategory:
         return RequestFor(n.signals, row, SheetId::SignalSheet, sheetcaption::Signals);
+    case TreeItemKind::SignalGroupsCategory:
+        return RequestFor(n.signalGroups, row, SheetId::SignalGroupSheet, sheetcaption::SignalGroup);
+    case TreeItemKind::SignalGroup:
+        return RequestFor(n.signalGroups, index, SheetId::SignalGroupSheet, sheetcaption::SignalGroup);
     case TreeItemKind::Signal:
         return RequestFor(n.signals, index, SheetId::SignalSheet, sheetcaption::Signals);
     case TreeItemKind::DynamicFrames:

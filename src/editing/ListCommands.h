@@ -24,6 +24,13 @@ std::optional<EntityRef> EntityOfRow(const TreeItemRef& treeSelection, int row);
 // changed) where the list offers no Delete or the row names no record.
 bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row);
 
+// The entries of a schedule table, the only rows whose order the list
+// changes: Ctrl+Up and Ctrl+Down move the row one place (step -1 or 1),
+// false at either end or for another list; Duplicate puts a copy after the
+// row and returns the copy's row, -1 where there is none.
+bool MoveListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row, int step);
+int DuplicateListRow(LinNetwork& network, const TreeItemRef& treeSelection, int row);
+
 // The sheet for the row (or for the tree's item where the row does not
 // matter); empty when there is none or its record no longer exists.
 SheetRequest ListPropertiesFor(const LinNetwork& network, const TreeItemRef& treeSelection, int row);

@@ -4,6 +4,7 @@
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
+#include "editing/ScheduleEntryEdits.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
 #include "reader/ScheduleCommands.h"
@@ -175,23 +176,24 @@ ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
                        {kSporadicFrames, RecordNames(network.sporadicFrames)}}};
 }
 
-bool ScheduleTableForm::AddChosen(const LinNetwork& network, int choice)
+std::optional<int> ScheduleTableForm::AddChosen(const LinNetwork& network, int choice, int selected)
 {
     const std::vector<const ScheduleCommandSpec*> commands = OfferedCommands(network);
     const int commandCount = static_cast<int>(commands.size());
     if (choice < 0)
-        return false;
+        return std::nullopt;
     if (choice < commandCount) {
         const int kind = commands[static_cast<std::size_t>(choice)]->kind;
-        entries.Append(std::make_unique<ScheduleEntry>(0, kind, NewCommand(network, kind)));
-        return true;
+        return InsertScheduleEntry(entries, selected,
+                                   std::make_unique<ScheduleEntry>(0, kind, NewCommand(network, kind)));
     }
     const std::vector<std::string> frames = FrameNamesOfEveryKind(network);
     const std::size_t frame = static_cast<std::size_t>(choice - commandCount);
     if (frame >= frames.size())
-        return false;
-    entries.Append(std::make_unique<ScheduleEntry>(0, kFrameSlot, std::make_unique<FrameSlotCommand>(frames[frame])));
-    return true;
+        return std::nullopt;
+    return InsertScheduleEntry(
+        entries, selected,
+        std::make_unique<ScheduleEntry>(0, kFrameSlot, std::make_unique<FrameSlotCommand>(frames[frame])));
 }
 
 void ScheduleTableForm::Remove(int row)
@@ -199,6 +201,10 @@ void ScheduleTableForm::Remove(int row)
     if (entries.Exists(row))
         entries.erase(entries.begin() + row);
 }
+
+bool ScheduleTableForm::Move(int row, int step) { return MoveScheduleEntry(entries, row, step); }
+
+int ScheduleTableForm::Duplicate(int row) { return DuplicateScheduleEntry(entries, row); }
 
 std::vector<std::string> ScheduleTableForm::EntryTexts() const
 {

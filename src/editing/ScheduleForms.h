@@ -25,10 +25,15 @@ struct ScheduleTableForm {
     // text's version has them), then the unconditional, event-triggered and
     // sporadic frames under their headings.
     static ChoiceMenu AddChoices(const LinNetwork& network);
-    // Appends a new entry (delay 0) for the chosen entry of AddChoices;
-    // false for a number that names none.
-    bool AddChosen(const LinNetwork& network, int choice);
+    // Inserts a new entry (delay 0) for the chosen entry of AddChoices after
+    // the selected row, at the end without one; returns its row, nothing for
+    // a number that names no entry.
+    std::optional<int> AddChosen(const LinNetwork& network, int choice, int selected = -1);
     void Remove(int row);
+    // One place up (step -1) or down (step 1); false at either end.
+    bool Move(int row, int step);
+    // A copy of the entry right after it; returns its row, -1 for none.
+    int Duplicate(int row);
     std::vector<std::string> EntryTexts() const;
 
     static ScheduleTableForm Read(const LinNetwork& network, int index);

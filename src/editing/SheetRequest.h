@@ -21,6 +21,7 @@ enum class SheetId {
     DynFrmSheet,
     CompConfigSheet,
     CompFuncSheet,
+    SignalGroupSheet,
 };
 
 // Captions the openers give the sheets. Shown to users verbatim and matched
@@ -42,6 +43,7 @@ inline constexpr const char* FrameProperties = "Frame properties";
 inline constexpr const char* EncodingType = "Encoding Type";
 inline constexpr const char* EncodingValue = "Encoding type";
 inline constexpr const char* SignalEncoding = "Signal Encoding";
+inline constexpr const char* SignalGroup = "Signal Group";
 }  // namespace sheetcaption
 
 // Which sheet a command opens, with the caption the opener gives it and the

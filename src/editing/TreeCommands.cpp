@@ -43,6 +43,9 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
     case TreeItemKind::EncodingTypesCategory:
     case TreeItemKind::EncodingType:
         return EntityRef{EntityKind::EncodingType};
+    case TreeItemKind::SignalGroupsCategory:
+    case TreeItemKind::SignalGroup:
+        return EntityRef{EntityKind::SignalGroup};
     case TreeItemKind::SchedulesCategory:
     case TreeItemKind::ScheduleTable:
         return EntityRef{EntityKind::ScheduleTable};
@@ -97,6 +100,10 @@ MenuState TreeMenuFor(const TreeItemRef& item)
         return Menu(menutitle::Representation, false, false, false);
     case TreeItemKind::Representation:
         return Menu(menutitle::EncodingType, false, false, true);
+    case TreeItemKind::SignalGroupsCategory:
+        return Menu(menutitle::SignalGroup, true, false, false);
+    case TreeItemKind::SignalGroup:
+        return Menu(menutitle::SignalGroup, true, true, true);
     case TreeItemKind::SchedulesCategory:
         return Menu(menutitle::Schedule, true, false, false);
     case TreeItemKind::ScheduleTable:
@@ -162,6 +169,8 @@ SheetRequest TreePropertiesFor(const LinNetwork& network, const TreeItemRef& ite
         return RequestFor(n.scheduleTables, index, SheetId::ScheduleNameSheet, sheetcaption::Schedule);
     case EntityKind::Representation:
         return RequestFor(n.signalRepresentations, index, SheetId::SignalRepSheet, sheetcaption::Representation);
+    case EntityKind::SignalGroup:
+        return RequestFor(n.signalGroups, index, SheetId::SignalGroupSheet, sheetcaption::SignalGroup);
     }
     return {};
 }

@@ -34,6 +34,7 @@ inline constexpr const char* EventTriggeredFrame = "E. T. Frame";
 inline constexpr const char* SporadicFrame = "Sporadic Frame";
 inline constexpr const char* DynamicFrames = "Dynamic Frames";
 inline constexpr const char* Signal = "Signal";
+inline constexpr const char* SignalGroup = "Signal Group";
 inline constexpr const char* EncodingType = "Encoding Type";
 inline constexpr const char* Representation = "Representation";
 inline constexpr const char* Schedule = "Schedule";

@@ -16,6 +16,7 @@ const char* const kSignalText = "Signal ";
 const char* const kSlaveText = "Slave ";
 const char* const kCompositeText = "Composite node ";
 const char* const kRepresentationText = "Representation ";
+const char* const kSignalGroupText = "Signal group ";
 
 bool Contains(const std::vector<std::string>& names, const std::string& name)
 {
@@ -48,6 +49,8 @@ const std::string* NameOf(const LinNetwork& n, const EntityRef& entity)
         return NameAt(n.encodingTypes, entity.index);
     case EntityKind::ScheduleTable:
         return NameAt(n.scheduleTables, entity.index);
+    case EntityKind::SignalGroup:
+        return NameAt(n.signalGroups, entity.index);
     case EntityKind::Configuration:
     case EntityKind::CompositeNode:
         break;
@@ -145,6 +148,8 @@ void AddSignalUsages(UsageList& usages, const LinNetwork& n, const std::string& 
 {
     usages.AddEach(n.frames, EntityKind::Frame, kFrameText,
                    [&](const LinFrame& frame) { return Contains(frame.signalNames, signal); });
+    usages.AddEach(n.signalGroups, EntityKind::SignalGroup, kSignalGroupText,
+                   [&](const SignalGroup& group) { return Contains(group.signalNames, signal); });
     // The representation items show the encoding types, one to one.
     std::unordered_map<std::string, int> encodingIndexes;
     for (std::size_t i = 0; i < n.encodingTypes.size(); ++i)
@@ -198,6 +203,7 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
         break;
     case EntityKind::Configuration:
     case EntityKind::CompositeNode:
+    case EntityKind::SignalGroup:
         break;
     }
     return usages.Take();

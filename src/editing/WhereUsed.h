@@ -15,11 +15,12 @@ struct Usage {
 
 // Every record that refers to the entity by its name, grouped by the kind
 // of the referring record and in list order, each record once: frames that
-// carry a signal or are published by a node, schedule tables, event-
-// triggered and sporadic frames that name a frame, slaves whose attributes
-// configure a frame or report errors with a signal, representations,
-// composite nodes, and event-triggered frames resolving on a table. Empty
-// for an entity no record names and for a reference outside its list.
+// carry a signal or are published by a node, signal groups that hold a
+// signal, schedule tables, event-triggered and sporadic frames that name a
+// frame, slaves whose attributes configure a frame or report errors with a
+// signal, representations, composite nodes, and event-triggered frames
+// resolving on a table. Empty for an entity no record names (a signal group,
+// for one) and for a reference outside its list.
 std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity);
 
 // The name of the entity (a representation's is its encoding type's); null

@@ -145,6 +145,11 @@ bool RenameScheduleTable(LinNetwork& network, std::size_t index, const std::stri
     return RenameIn(network, network.scheduleTables, index, name, RenameScheduleTableMentions);
 }
 
+bool RenameSignalGroup(LinNetwork& network, std::size_t index, const std::string& name)
+{
+    return RenameIn(network, network.signalGroups, index, name, nullptr);
+}
+
 bool RenameEncodingType(LinNetwork& network, std::size_t index, const std::string& name)
 {
     return RenameIn(network, network.encodingTypes, index, name, RenameEncodingMentions);

@@ -21,6 +21,8 @@ bool RenameFrame(LinNetwork& network, std::size_t index, const std::string& name
 bool RenameEventTriggeredFrame(LinNetwork& network, std::size_t index, const std::string& name);
 bool RenameSporadicFrame(LinNetwork& network, std::size_t index, const std::string& name);
 bool RenameScheduleTable(LinNetwork& network, std::size_t index, const std::string& name);
+// Nothing names a signal group.
+bool RenameSignalGroup(LinNetwork& network, std::size_t index, const std::string& name);
 bool RenameEncodingType(LinNetwork& network, std::size_t index, const std::string& name);
 bool RenameCompositeConfiguration(LinNetwork& network, std::size_t index, const std::string& name);
 bool RenameCompositeNode(LinNetwork& network, std::size_t configuration, std::size_t index, const std::string& name);

@@ -9,8 +9,9 @@
 class AddDeleteList;
 
 // The "Frames" page of a schedule table: its entries, added from a chooser
-// of commands and frames and deleted from the list. The page works on a
-// copy of the entries; only the sheet's commit stores them.
+// of commands and frames after the selected entry, deleted, moved up and
+// down (also Ctrl+Up and Ctrl+Down) and duplicated. The page works on a copy
+// of the entries; only the sheet's commit stores them.
 class ScheduleFrameP1 : public QWidget {
     Q_OBJECT
 
@@ -24,7 +25,11 @@ public:
 
 private:
     void AddEntry();
-    void ShowEntries();
+    void MoveEntry(int step);
+    void DuplicateEntry();
+    // Shows the entries with that row selected (-1: none).
+    void ShowEntries(int selectedRow = -1);
+    int SelectedRow() const;
 
     const LinNetwork& m_network;
     const TextCodec& m_codec;

@@ -14,6 +14,7 @@
 #include "sheets/ScheduleNameSheet.h"
 #include "sheets/ScheduleSheet.h"
 #include "sheets/SigEncSheet.h"
+#include "sheets/SignalGroupSheet.h"
 #include "sheets/SignalRepSheet.h"
 #include "sheets/SignalSheet.h"
 #include "sheets/SporadicFrmSheet.h"
@@ -50,6 +51,7 @@ const std::map<SheetId, SheetFactory>& Registry()
         {SheetId::DynFrmSheet, &Make<DynFrmSheet>},
         {SheetId::CompConfigSheet, &Make<CompConfigSheet>},
         {SheetId::CompFuncSheet, &Make<CompFuncSheet>},
+        {SheetId::SignalGroupSheet, &Make<SignalGroupSheet>},
     };
     return registry;
 }

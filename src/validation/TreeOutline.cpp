@@ -114,6 +114,8 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
         return EntityKind::ScheduleTable;
     case TreeItemKind::Representation:
         return EntityKind::Representation;
+    case TreeItemKind::SignalGroup:
+        return EntityKind::SignalGroup;
     default:
         return std::nullopt;
     }
@@ -156,7 +158,8 @@ TreeOutline LayOutTree(const LinNetwork& network)
     // Room for the fixed items and the entities of the long lists.
     tree.Reserve(16 + network.slaves.size() + network.compositeConfigurations.size() + network.frames.size() +
                  network.eventTriggeredFrames.size() + network.sporadicFrames.size() +
-                 2 * network.encodingTypes.size() + network.signals.size() + network.scheduleTables.size());
+                 2 * network.encodingTypes.size() + network.signals.size() + network.signalGroups.size() +
+                 network.scheduleTables.size());
     tree.Category(text::Network, TreeItemKind::Network);
     const int nodesItem = tree.Category(text::Nodes, TreeItemKind::NodesCategory);
     tree.Category(text::Master, TreeItemKind::Master, nodesItem);
@@ -189,6 +192,9 @@ TreeOutline LayOutTree(const LinNetwork& network)
     tree.Entities(network.encodingTypes,
                   tree.Category(text::Representation, TreeItemKind::RepresentationCategory, signalsItem),
                   TreeItemKind::Representation);
+    tree.Entities(network.signalGroups,
+                  tree.Category(text::SignalGroups, TreeItemKind::SignalGroupsCategory, signalsItem),
+                  TreeItemKind::SignalGroup);
     tree.Entities(network.signals, signalsItem, TreeItemKind::Signal);
     tree.Entities(network.scheduleTables, tree.Category(text::Schedules, TreeItemKind::SchedulesCategory),
                   TreeItemKind::ScheduleTable);

@@ -23,6 +23,7 @@ inline constexpr const char* DynamicFrames = "Dynamic Frames";
 inline constexpr const char* Signals = "Signals";
 inline constexpr const char* EncodingTypes = "Encoding Types";
 inline constexpr const char* Representation = "Representation";
+inline constexpr const char* SignalGroups = "Signal Groups";
 inline constexpr const char* Schedules = "Schedules";
 
 }  // namespace outline_text
@@ -52,6 +53,8 @@ enum class TreeItemKind {
     Signal,
     EncodingType,
     Representation,  // an item under "Representation"
+    SignalGroupsCategory,
+    SignalGroup,
     SchedulesCategory,
     ScheduleTable,
 };
@@ -69,6 +72,7 @@ enum class EntityKind {
     EncodingType,
     ScheduleTable,
     Representation,
+    SignalGroup,
 };
 
 // The record an item shows: its list, its index there and, for a record

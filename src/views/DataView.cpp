@@ -2,6 +2,7 @@
 
 #include "controls/TitledPopupMenu.h"
 #include "editing/ClipboardCommands.h"
+#include "editing/HoverTexts.h"
 #include "editing/ListCommands.h"
 #include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
@@ -59,6 +60,8 @@ void DataView::Fill(QTreeWidgetItem* navItem)
 
 void DataView::keyPressEvent(QKeyEvent* event)
 {
+    if (RunEntryKey(*event))
+        return;
     if (const int command = CommandOfKey(*event, ListMenuFor(m_shown, SelectedRow()))) {
         RunCommand(command);
         return;
@@ -84,6 +87,39 @@ void DataView::RunCommand(int command)
     default:
         break;
     }
+}
+
+// Ctrl+Up, Ctrl+Down and Ctrl+D on the entries of a schedule table; the
+// entry stays selected at its new place, the copy is selected.
+bool DataView::RunEntryKey(const QKeyEvent& event)
+{
+    if (event.modifiers() != Qt::ControlModifier || m_shown.kind != TreeItemKind::ScheduleTable)
+        return false;
+    const int row = SelectedRow();
+    int selected = -1;
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = event.key() == Qt::Key_Up ? -1 : 1;
+        if (m_document.Edit([&](LinNetwork& network) { return MoveListRow(network, m_shown, row, step); }))
+            selected = row + step;
+        break;
+    }
+    case Qt::Key_D:
+        m_document.Edit([&](LinNetwork& network) { return (selected = DuplicateListRow(network, m_shown, row)) >= 0; });
+        break;
+    default:
+        return false;
+    }
+    SelectRow(selected);
+    return true;
+}
+
+void DataView::SelectRow(int row)
+{
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->data(0, kRowRole).toInt() == row)
+            setCurrentItem(topLevelItem(i));
 }
 
 void DataView::SortByColumn(int column)
@@ -135,6 +171,9 @@ void DataView::ShowTable()
         for (std::size_t i = 0; i < row.cells.size(); ++i)
             item->setText(static_cast<int>(i), codec.ToQt(row.cells[i]));
         item->setData(0, kRowRole, row.source);
+        const QString reasons = codec.ToQt(RowReasonsTip(m_document.Outline(), m_shown, row.source));
+        for (int column = 0; column < static_cast<int>(row.cells.size()); ++column)
+            item->setToolTip(column, reasons);
         items << item;
     }
     addTopLevelItems(items);

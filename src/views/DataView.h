@@ -15,7 +15,9 @@ class NavView;
 // columns. The navigation tree's selection clears it and then fills it for
 // the new item. A click on a column header sorts the rows (and with them
 // the network's list they show), a double-click opens the row's sheet, the
-// right button the list's context menu (Add, Delete, Properties). Rows are
+// right button the list's context menu (Add, Delete, Properties). The
+// entries of a schedule table move with Ctrl+Up and Ctrl+Down and are
+// duplicated with Ctrl+D. Rows are
 // never edited in place: the network would not follow.
 class DataView : public QTreeWidget {
     Q_OBJECT
@@ -49,6 +51,9 @@ protected:
     NavView& m_navigation;
 
 private:
+    bool RunEntryKey(const QKeyEvent& event);
+    // Selects the row filled at that place, where there is one.
+    void SelectRow(int row);
     void ShowTable();
     void OnContextMenu(const QPoint& pos);
     void OpenSheetOf(QTreeWidgetItem* row);

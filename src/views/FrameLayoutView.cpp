@@ -1,5 +1,6 @@
 #include "views/FrameLayoutView.h"
 
+#include "editing/HoverTexts.h"
 #include "views/PictureColours.h"
 
 #include <QMouseEvent>
@@ -102,16 +103,35 @@ void FrameLayoutView::paintEvent(QPaintEvent*)
     }
 }
 
+int FrameLayoutView::BandAt(const QPoint& point) const
+{
+    for (int byte = 0; byte < m_layout.rows; ++byte)
+        for (int bit = 0; bit < kBits; ++bit)
+            if (CellRect(byte, bit).contains(point))
+                return m_layout.Cell(byte, bit).band;
+    return -1;
+}
+
+QString FrameLayoutView::ToolTipAt(const QPoint& point) const
+{
+    const int band = BandAt(point);
+    return band >= 0 ? QString::fromStdString(BandTip(m_layout.bands[static_cast<std::size_t>(band)])) : QString();
+}
+
 void FrameLayoutView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    for (int byte = 0; byte < m_layout.rows; ++byte) {
-        for (int bit = 0; bit < kBits; ++bit) {
-            const int band = m_layout.Cell(byte, bit).band;
-            if (band >= 0 && CellRect(byte, bit).contains(event->position().toPoint())) {
-                Q_EMIT bandActivated(m_layout.bands[static_cast<std::size_t>(band)].position);
-                return;
-            }
-        }
+    const int band = BandAt(event->position().toPoint());
+    if (band >= 0) {
+        Q_EMIT bandActivated(m_layout.bands[static_cast<std::size_t>(band)].position);
+        return;
     }
     QWidget::mouseDoubleClickEvent(event);
+}
+
+bool FrameLayoutView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    picture::ShowTip(*this, *static_cast<QHelpEvent*>(event), [this](const QPoint& point) { return ToolTipAt(point); });
+    return true;
 }

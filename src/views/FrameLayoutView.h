@@ -9,7 +9,8 @@
 // band in its own colour. Bits beyond the frame's length and bits of two
 // signals are red. With values set (the "Data" field above it), each band
 // shows its signal's value beside the name. A double-click on a band asks
-// for that signal's offset sheet.
+// for that signal's offset sheet; resting the pointer on it shows the
+// signal's full name, offset and size.
 class FrameLayoutView : public QWidget {
     Q_OBJECT
 
@@ -25,6 +26,11 @@ public:
     const FrameLayout& Layout() const { return m_layout; }
     // The rectangle of a bit's cell in widget coordinates.
     QRect CellRect(int byte, int bit) const;
+    // The band drawn at a point; -1 over a free bit or outside the bytes.
+    int BandAt(const QPoint& point) const;
+    // What the pointer shows over a point: the band's signal, offset and
+    // size; empty elsewhere.
+    QString ToolTipAt(const QPoint& point) const;
 
     QSize sizeHint() const override;
 
@@ -35,6 +41,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     FrameLayout m_layout;

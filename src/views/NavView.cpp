@@ -2,6 +2,7 @@
 
 #include "controls/TitledPopupMenu.h"
 #include "editing/ConfirmedAdd.h"
+#include "editing/HoverTexts.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeFilter.h"
 #include "editing/WhereUsed.h"
@@ -99,6 +100,7 @@ void NavView::Build()
             else
                 item->setIcon(0, entry.itemKind == TreeItemKind::SchedulesCategory ? m_schedulesIcon : m_categoryIcon);
             ShowColour(RegisterItem(item), entry.colour);
+            item->setToolTip(0, codec.ToQt(ReasonsTip(entry)));
         }
     }
     setUpdatesEnabled(true);

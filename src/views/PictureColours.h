@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QWidget>
 
-// What the layout and timeline pictures share: their colours and canvas.
+// What the layout and timeline pictures share: their colours, canvas and
+// hover tips.
 namespace picture {
 
 // The red of the tree's failed checks.
@@ -20,6 +23,17 @@ inline void PrepareCanvas(QWidget& widget, const QString& name)
     widget.setObjectName(name);
     widget.setBackgroundRole(QPalette::Base);
     widget.setAutoFillBackground(true);
+}
+
+// Answers the widget's tooltip event with the tip for the point it names;
+// an empty tip hides the one shown.
+template <typename TipAt> void ShowTip(QWidget& widget, const QHelpEvent& help, TipAt tipAt)
+{
+    const QString tip = tipAt(help.pos());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help.globalPos(), tip, &widget);
 }
 
 }  // namespace picture

@@ -43,12 +43,13 @@ TEST(TreeOutline, NewNetwork)
     const TreeOutline outline = PrepareTreeOutline(*network);
     EXPECT_EQ((Lines{"Network 0", "Nodes -1", "  Master 0", "  Slave1 * 0", "Node Composition -1", "Frames -1",
                      "  MasterReq -1", "  SlaveRes -1", "Event Triggered Frames -1", "Sporadic Frames -1",
-                     "Dynamic Frames -1", "Signals -1", "  Encoding Types -1", "  Representation -1", "Schedules -1"}),
+                     "Dynamic Frames -1", "Signals -1", "  Encoding Types -1", "  Representation -1",
+                     "  Signal Groups -1", "Schedules -1"}),
               Describe(outline));
 
-    const std::pair<int, int> parentAndSiblingIndex[] = {{-1, 0}, {-1, 1}, {1, 0},  {1, 1},  {-1, 2},
-                                                         {-1, 3}, {5, 0},  {5, 1},  {-1, 4}, {-1, 5},
-                                                         {-1, 6}, {-1, 7}, {11, 0}, {11, 1}, {-1, 8}};
+    const std::pair<int, int> parentAndSiblingIndex[] = {{-1, 0}, {-1, 1}, {1, 0},  {1, 1},  {-1, 2}, {-1, 3},
+                                                         {5, 0},  {5, 1},  {-1, 4}, {-1, 5}, {-1, 6}, {-1, 7},
+                                                         {11, 0}, {11, 1}, {11, 2}, {-1, 8}};
     ASSERT_EQ(std::size(parentAndSiblingIndex), outline.items.size());
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
         SCOPED_TRACE(outline.items[i].text);
@@ -148,6 +149,7 @@ TEST(TreeOutline, RichNetworkIsLaidOutInTreeOrderAndMarkedByItsChecks)
                      "  Representation -1",
                      "    Enc1 * -1",
                      "    Enc2 * -1",
+                     "  Signal Groups -1",
                      "  Sig1 * 0",
                      "  Sig2 * 255 No subscriber",
                      "Schedules -1",
@@ -202,8 +204,8 @@ TEST(TreeOutline, ItemsKnowWhatTheyShowWhateverTheyAreCalled)
         {18, TreeItemKind::SporadicFrame, EntityKind::SporadicFrame, 0, -1},
         {23, TreeItemKind::EncodingType, EntityKind::EncodingType, 1, -1},
         {26, TreeItemKind::Representation, EntityKind::Representation, 1, -1},
-        {27, TreeItemKind::Signal, EntityKind::Signal, 0, -1},
-        {30, TreeItemKind::ScheduleTable, EntityKind::ScheduleTable, 0, -1},
+        {28, TreeItemKind::Signal, EntityKind::Signal, 0, -1},
+        {31, TreeItemKind::ScheduleTable, EntityKind::ScheduleTable, 0, -1},
     };
     for (const Expected& e : expected) {
         const OutlineItem& item = outline.items[static_cast<std::size_t>(e.item)];

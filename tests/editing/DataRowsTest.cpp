@@ -82,7 +82,7 @@ TEST(DataFill, SignalsShowInitRepresentationAndSubscribers)
     };
     EXPECT_EQ(CellsOf(table), expected);
 
-    const DataTable one = FillDataTable(*n, ItemAt(*n, Signals, {4}));
+    const DataTable one = FillDataTable(*n, ItemAt(*n, Signals, {5}));
     EXPECT_EQ(one.layout, "UniqueSignal");
     EXPECT_EQ(CellsOf(one), (Rows{expected[2]}));
 }
@@ -251,7 +251,7 @@ TEST(DataFill, AnEntityNamedMasterShowsTheMaster)
     n->eventTriggeredFrames[0]->name = "Master";
     n->frames[0]->name = "MasterReq";
     EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Nodes, {1})).layout, "Master");
-    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Signals, {2})).layout, "Master");
+    EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Signals, {3})).layout, "Master");
     EXPECT_EQ(FillDataTable(*n, ItemAt(*n, EventTriggeredFrames, {0})).layout, "ETFramesSub");
     EXPECT_EQ(FillDataTable(*n, ItemAt(*n, Frames, {2})).layout, "Frame_Signal");
 }

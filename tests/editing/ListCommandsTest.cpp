@@ -64,7 +64,7 @@ TEST(ListDelete, RowsMapToTheirEntitiesAndFixedRowsStay)
     EXPECT_FALSE(DeleteListRow(*n, ItemAt(*n, Frames), 1));
     EXPECT_FALSE(DeleteListRow(*n, ItemAt(*n, Frames), 5));
     EXPECT_FALSE(DeleteListRow(*n, ItemAt(*n, Signals), -1));
-    EXPECT_FALSE(DeleteListRow(*n, ItemAt(*n, Signals, {2}), 0));
+    EXPECT_FALSE(DeleteListRow(*n, ItemAt(*n, Signals, {3}), 0));
     EXPECT_EQ(DumpNetwork(*n), before);
 
     ASSERT_TRUE(DeleteListRow(*n, ItemAt(*n, Frames), 2));
@@ -97,7 +97,7 @@ TEST(ListProperties, RowsOpenTheSheetOfTheirRecord)
         {ItemAt(*n, Nodes, {2}), 5, SheetId::NAttSheet, "Attributes", 1, -1},
         // Items named "Master" list the master, and their row opens it.
         {ItemAt(*named, Nodes, {2}), 0, SheetId::MasterSheet, "Master", -1, -1},
-        {ItemAt(*named, Signals, {3}), 0, SheetId::MasterSheet, "Master", -1, -1},
+        {ItemAt(*named, Signals, {4}), 0, SheetId::MasterSheet, "Master", -1, -1},
         {ItemAt(*n, Network), -1, SheetId::NetworkSheet, "Properties", -1, -1},
         {ItemAt(*n, NodeComposition, {0}), 1, SheetId::CompFuncSheet, "Configuration", 0, 1},
         {ItemAt(*n, NodeComposition, {0}), 2, SheetId::None, "", -1, -1},

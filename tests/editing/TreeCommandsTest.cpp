@@ -73,7 +73,7 @@ TEST(TreeAdd, SignalTakesTheNextFreeNameAndOpensItsSheet)
     const auto added = AddForTreeItem(*n, SignalItem(*n, 0));
     ASSERT_TRUE(added);
     EXPECT_EQ(SignalNames(*n), (std::vector<std::string>{"Unknown", "Unknown0", "Unknown1"}));
-    EXPECT_EQ(added->path, (std::vector<int>{7, 4}));
+    EXPECT_EQ(added->path, (std::vector<int>{7, 5}));
 
     const SheetRequest sheet = TreePropertiesFor(*n, *added);
     EXPECT_EQ(sheet.sheet, SheetId::SignalSheet);

@@ -234,7 +234,7 @@ private Q_SLOTS:
         QVERIFY(frame);
         QCOMPARE(frame->signalNames, (std::vector<std::string>{"MotorError"}));
         QCOMPARE(frame->offsets, (std::vector<std::uint32_t>{0}));
-        QCOMPARE(editor.Children({"Signals"}, 2), (QStringList{"MotorSpeed", "MotorError", "DoorOpen"}));
+        QCOMPARE(editor.Children({"Signals"}, 3), (QStringList{"MotorSpeed", "MotorError", "DoorOpen"}));
 
         // From the list: the selected row, never the master's.
         editor.Select({"Nodes"});
@@ -297,6 +297,45 @@ private Q_SLOTS:
         editor.Select({"Frames", "MasterReq"});  // no Properties in its menu
         QTest::keyClick(&editor.Tree(), Qt::Key_Enter);
         QCOMPARE(editor.dialogs.names, (QStringList{"DeleteQuestion", "DeleteQuestion", "NAttSheet", "MasterSheet"}));
+    }
+
+    void scheduleEntryRowsMoveDuplicateAndDeleteByKey()
+    {
+        RichEditor editor;
+        editor.Select({"Schedules", "Normal"});
+        editor.List().setCurrentItem(editor.Row(1));
+        QTest::keyClick(&editor.List(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(editor.Column(0), (QStringList{"MotorState", "MotorCmd", "EventAll", "SpoMotor"}));
+        QTest::keyClick(&editor.List(), Qt::Key_Up, Qt::ControlModifier);  // at the top: nothing moves
+        QCOMPARE(editor.List().SelectedRow(), 0);
+        QTest::keyClick(&editor.List(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(editor.List().SelectedRow(), 1);
+        QTest::keyClick(&editor.List(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(editor.List().SelectedRow(), 2);
+        QCOMPARE(editor.Column(0), (QStringList{"MotorCmd", "MotorState", "MotorState", "EventAll", "SpoMotor"}));
+        editor.List().setCurrentItem(editor.Row(0));
+        QTest::keyClick(&editor.List(), Qt::Key_Delete);
+        QCOMPARE(editor.Column(0), (QStringList{"MotorState", "MotorState", "EventAll", "SpoMotor"}));
+        // Each key was one step.
+        QVERIFY(editor.frame->Document().Undo());
+        QCOMPARE(editor.Column(0).size(), 5);
+        for (int step = 0; step < 3; ++step)
+            QVERIFY(editor.frame->Document().Undo());
+        QVERIFY(!editor.frame->Document().CanUndo());
+    }
+
+    void redItemsAndRowsShowTheirReasonsOnHover()
+    {
+        RichEditor editor;
+        editor.frame->Document().ChangeOutsideHistory(
+            [](LinNetwork& network) { network.signals[0]->subscribers.clear(); });
+        const QString tip = editor.Item({"Signals", "MotorSpeed"})->toolTip(0);
+        QVERIFY(tip.contains(QStringLiteral("No subscriber")));
+        QCOMPARE(editor.Item({"Signals", "MotorError"})->toolTip(0), QString());
+        editor.Select({"Signals"});
+        QCOMPARE(editor.Row(0)->toolTip(0), tip);
+        QCOMPARE(editor.Row(0)->toolTip(3), tip);
+        QCOMPARE(editor.Row(1)->toolTip(0), QString());
     }
 
     void doubleClickOpensTheSheetOfTheItemOrRow()
@@ -446,14 +485,14 @@ private Q_SLOTS:
         editor.ClickHeader(0);
         const QStringList descending = {"MotorSpeed", "MotorError", "LightLevel", "DoorOpen"};
         QCOMPARE(editor.Column(0), descending);
-        QCOMPARE(editor.Children({"Signals"}, 2), descending);
+        QCOMPARE(editor.Children({"Signals"}, 3), descending);
         QCOMPARE(editor.Network()->signals.front()->name, std::string("MotorSpeed"));
         QCOMPARE(editor.Network()->signals.back()->name, std::string("DoorOpen"));
 
         editor.ClickHeader(0);
         const QStringList ascending = {"DoorOpen", "LightLevel", "MotorError", "MotorSpeed"};
         QCOMPARE(editor.Column(0), ascending);
-        QCOMPARE(editor.Children({"Signals"}, 2), ascending);
+        QCOMPARE(editor.Children({"Signals"}, 3), ascending);
         QCOMPARE(editor.Network()->signals.front()->name, std::string("DoorOpen"));
         QVERIFY(editor.frame->Document().CanUndo());
 

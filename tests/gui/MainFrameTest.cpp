@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTest>
@@ -348,6 +349,8 @@ private Q_SLOTS:
         editor.dialogs.inspect = [&](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>(QStringLiteral("differenceList"));
             QVERIFY(list);
+            QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("sides"))->text(),
+                     QStringLiteral("Left of -> and removed: old.ldf (open)\nRight of -> and added: new.ldf"));
             for (int row = 0; row < list->count(); ++row)
                 shown << list->item(row)->text();
             // A changed frame selects the frame; a slave only the other file has, the slaves' category.

@@ -47,6 +47,10 @@ private Q_SLOTS:
         QCOMPARE(PixelAt(view, CellCorner(view, 1, 2)), picture::CheckRed().rgb());
         QCOMPARE(PixelAt(view, CellCorner(view, 1, 7)), picture::CheckRed().rgb());
 
+        // Resting on a band names its signal in full; a free bit says nothing.
+        QCOMPARE(view.ToolTipAt(CellCorner(view, 1, 0)), QStringLiteral("Signal B\nOffset 4, size 8 bits\nBits 4-11"));
+        QCOMPARE(view.ToolTipAt(QPoint(0, 0)), QString());
+
         QSignalSpy activated(&view, &FrameLayoutView::bandActivated);
         QTest::mouseDClick(&view, Qt::LeftButton, {}, CellCorner(view, 0, 1));
         QCOMPARE(activated.count(), 1);
@@ -99,6 +103,17 @@ private Q_SLOTS:
         // The 5 ms slot is shorter than even the nominal frame time.
         QCOMPARE(PixelAt(view, view.FrameRect(1, true).topRight() + QPointF(-3, 3)),
                  picture::CheckRed().darker(130).rgb());
+
+        // 400 pixels take six labels: the axis ticks every 10 ms below the
+        // slots. A slot tells its figures.
+        QCOMPARE(ScheduleTimelineView::AxisStepMs(40, 6), 10.0);
+        QCOMPARE(ScheduleTimelineView::AxisStepMs(40, 8), 5.0);
+        QCOMPARE(ScheduleTimelineView::AxisStepMs(0, 8), 0.0);
+        const double axis = view.SlotRect(0).bottom();
+        QCOMPARE(PixelAt(view, QPointF(8 + 100, axis + 2)), view.palette().color(QPalette::Text).rgb());
+        QCOMPARE(PixelAt(view, QPointF(8 + 105, axis + 2)), view.palette().color(QPalette::Base).rgb());
+        QVERIFY(view.ToolTipAt(view.SlotRect(1).center()).startsWith(QStringLiteral("F8\nDelay 5.00 ms\nFrame time")));
+        QCOMPARE(view.ToolTipAt(QPointF(1, 1)), QString());
     }
 
     void findFiltersTheTreeAndWhereUsedSelectsTheRecord()

@@ -8,6 +8,7 @@
 #include "sheets/ETFrameSheet.h"
 #include "sheets/ScheduleFrameP1.h"
 #include "sheets/SheetRegistry.h"
+#include "sheets/SignalGroupPage.h"
 #include "views/DataView.h"
 
 #include <QCheckBox>
@@ -203,6 +204,65 @@ private Q_SLOTS:
         const ScheduleTable& table = *network->scheduleTables[kNormal];
         QCOMPARE(table.entries.size(), std::size_t(4));
         QCOMPARE(table.entries[3]->kind, int(kFreeFormat));
+    }
+
+    void scheduleNameSheetMovesInsertsAndDuplicatesEntries()
+    {
+        auto network = MakeRichNetwork();
+        auto sheet = Open(*network, SheetId::ScheduleNameSheet, kNormal);
+        auto* entries = Find<AddDeleteList>(*sheet, "entries");
+        ShowPageOf(*sheet, entries);
+        QListWidget* list = entries->List();
+        list->setCurrentRow(2);
+        Find<QPushButton>(*sheet, "moveUp")->click();
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(entries->Items(), (QStringList{"EventAll", "MotorCmd", "MotorState", "SpoMotor"}));
+        Find<QPushButton>(*sheet, "moveDown")->click();
+        Find<QPushButton>(*sheet, "duplicate")->click();
+        sheet->findChild<ScheduleFrameP1*>()->SetMenuRunner(Pick(QStringLiteral("FreeFormat")));
+        list->setCurrentRow(0);
+        entries->AddButton()->click();  // after the selected entry
+        QCOMPARE(list->currentRow(), 1);
+        list->setCurrentRow(3);
+        QTest::keyClick(list, Qt::Key_Delete);
+        const QStringList shown{"MotorCmd", "FreeFormat", "EventAll", "MotorState", "SpoMotor"};
+        QCOMPARE(entries->Items(), shown);
+        sheet->Commit();
+        QStringList stored;
+        for (const auto& entry : network->scheduleTables[kNormal]->entries)
+            stored << QString::fromStdString(EntryText(*entry));
+        QCOMPARE(stored, shown);
+    }
+
+    void signalGroupSheetPlacesSignalsAtTheirOffsets()
+    {
+        auto network = MakeRichNetwork();
+        network->signalGroups.Append(std::make_unique<SignalGroup>()).name = "Motors";
+        network->signalGroups[0]->groupSize = 8;
+        auto sheet = Open(*network, SheetId::SignalGroupSheet, 0);
+        QCOMPARE(TabTexts(*sheet), QStringList{"General"});
+        QCOMPARE(Find<QLineEdit>(*sheet, "size")->text(), QStringLiteral("8"));
+        auto* members = Find<AddDeleteList>(*sheet, "members");
+        auto* offset = Find<QLineEdit>(*sheet, "offset");
+        QVERIFY(!offset->isEnabled());
+        sheet->findChild<SignalGroupPage*>()->SetMenuRunner(Pick(QStringLiteral("MotorSpeed")));
+        members->AddButton()->click();
+        sheet->findChild<SignalGroupPage*>()->SetMenuRunner(Pick(QStringLiteral("MotorError")));
+        members->AddButton()->click();
+        QCOMPARE(members->Items(), (QStringList{"MotorSpeed, 0", "MotorError, 8"}));
+        QCOMPARE(offset->text(), QStringLiteral("8"));
+        Replace(offset, QStringLiteral("99"));  // beyond the offsets: explained, not taken
+        QVERIFY(!Find<QLabel>(*sheet, "problem")->text().isEmpty());
+        Replace(offset, QStringLiteral("20"));
+        QCOMPARE(members->Items(), (QStringList{"MotorSpeed, 0", "MotorError, 20"}));
+        Replace(Find<QLineEdit>(*sheet, "name"), QStringLiteral("MotorSpeed"));
+        Replace(Find<QLineEdit>(*sheet, "size"), QStringLiteral("24"));
+        sheet->Commit();
+        const SignalGroup& group = *network->signalGroups[0];
+        QCOMPARE(group.name, std::string("MotorSpeed0"));  // unlike every signal
+        QCOMPARE(group.groupSize, 24);
+        QCOMPARE(group.signalNames, (std::vector<std::string>{"MotorSpeed", "MotorError"}));
+        QCOMPARE(group.offsets, (std::vector<std::uint32_t>{0, 20}));
     }
 
     void scheduleSheetSpinsAndGivesTheNadNodeAttributes()

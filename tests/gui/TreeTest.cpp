@@ -34,6 +34,7 @@ private Q_SLOTS:
                                       "Signals",
                                       "Signals/Encoding Types",
                                       "Signals/Representation",
+                                      "Signals/Signal Groups",
                                       "Schedules"};
         QCOMPARE(editor.Outline(), expected);
         // The first showing leaves nothing selected.
