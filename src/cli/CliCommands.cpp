@@ -272,14 +272,22 @@ int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, s
     const auto newer = LoadPrepared(newFile, err, outline);
     if (!newer)
         return kExitFailure;
-    const std::vector<Difference> differences = CompareNetworks(*older, *newer);
+    // Each difference is printed as it is found; none is kept.
+    bool differ = false;
     if (json) {
-        out << JsonText(DifferencesDocument(differences));
+        DifferencesDocument document(out);
+        CompareNetworks(*older, *newer, [&](const Difference& difference) {
+            document.Add(difference);
+            differ = true;
+        });
+        document.Finish();
     } else {
-        for (const Difference& difference : differences)
+        CompareNetworks(*older, *newer, [&](const Difference& difference) {
             out << difference.Text() << "\n";
+            differ = true;
+        });
     }
-    return Flushed(out, err, differences.empty() ? kExitSuccess : kExitFindings);
+    return Flushed(out, err, differ ? kExitFindings : kExitSuccess);
 }
 
 int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
@@ -288,7 +296,7 @@ int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
     const auto network = LoadPrepared(file, err, outline);
     if (!network)
         return kExitFailure;
-    out << JsonText(NetworkDocument(*network, file));
+    WriteNetworkDocument(out, *network, file);
     return Flushed(out, err, kExitSuccess);
 }
 
