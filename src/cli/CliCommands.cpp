@@ -61,6 +61,17 @@ std::string WithoutFinalSeparator(std::string path)
     return path;
 }
 
+// A network to compare. Neither its text nor the tree's outline is
+// compared, so both are let go before the other file is read.
+std::unique_ptr<LinNetwork> LoadForComparison(const std::string& file, std::ostream& err)
+{
+    TreeOutline outline;
+    std::unique_ptr<LinNetwork> network = LoadPrepared(file, err, outline);
+    if (network)
+        network->SetText({});
+    return network;
+}
+
 }  // namespace
 
 std::string UsageText()
@@ -265,11 +276,10 @@ int RunRename(const std::string& file, const RenameRequest& rename, const std::s
 
 int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)
 {
-    TreeOutline outline;
-    const auto older = LoadPrepared(oldFile, err, outline);
+    const auto older = LoadForComparison(oldFile, err);
     if (!older)
         return kExitFailure;
-    const auto newer = LoadPrepared(newFile, err, outline);
+    const auto newer = LoadForComparison(newFile, err);
     if (!newer)
         return kExitFailure;
     // Each difference is printed as it is found; none is kept.

@@ -350,8 +350,7 @@ NetworkSection Entities(const char* key, std::vector<std::string> path, const Li
                         const FieldSpecs<Record>& specs)
 {
     return Entities(
-        key, std::move(path), list.size(), [&list](std::size_t i) -> const Record& { return Deref(list[i]); },
-        specs);
+        key, std::move(path), list.size(), [&list](std::size_t i) -> const Record& { return Deref(list[i]); }, specs);
 }
 
 // Each slave with the attributes and the diagnostic address given for it.
@@ -530,12 +529,12 @@ std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network)
                                 kEventTriggeredFrameFields));
     sections.push_back(
         Entities("sporadic_frames", {text::SporadicFrames}, network.sporadicFrames, kSporadicFrameFields));
-    sections.push_back(Single("dynamic_frames", {text::DynamicFrames},
-                              [&network] { return Describe(network, kDynamicFrameFields); }));
-    sections.push_back(Entities("encoding_types", {text::Signals, text::EncodingTypes}, network.encodingTypes,
-                                kEncodingTypeFields));
-    sections.push_back(Entities("representations", {text::Signals, text::Representation},
-                                network.signalRepresentations, kRepresentationFields));
+    sections.push_back(
+        Single("dynamic_frames", {text::DynamicFrames}, [&network] { return Describe(network, kDynamicFrameFields); }));
+    sections.push_back(
+        Entities("encoding_types", {text::Signals, text::EncodingTypes}, network.encodingTypes, kEncodingTypeFields));
+    sections.push_back(Entities("representations", {text::Signals, text::Representation}, network.signalRepresentations,
+                                kRepresentationFields));
     sections.push_back(Entities("signals", {text::Signals}, network.signals, kSignalFields));
     sections.push_back(Entities("schedule_tables", {text::Schedules}, network.scheduleTables, kScheduleTableFields));
     sections.push_back(Entities("signal_groups", {"Signal Groups"}, network.signalGroups, kSignalGroupFields));
