@@ -207,7 +207,7 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
         err << FormatMessage(message) << "\n";
     // A text without the header is no LDF file at all; writing the default
     // network made of it would replace a file with nothing.
-    if (network->fileText.find(kw::DescriptionFile) == std::string::npos) {
+    if (!IsLdfText(network->fileText)) {
         Fail(err, file + ": " + kNotLdf);
         return kExitFailure;
     }
