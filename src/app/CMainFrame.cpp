@@ -11,6 +11,7 @@
 #include "gui/CDuvazadiDoc.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "reader/Keywords.h"
 #include "sheets/SheetRegistry.h"
 #include "views/ContextMenus.h"
 #include "views/DataView.h"
@@ -168,13 +169,13 @@ bool CMainFrame::SaveDocument()
     const QString path = m_document->FilePath();
     if (path.isEmpty())
         return SaveDocumentAs();
-    if (!m_document->UnreadTextReason().isEmpty()) {
-        switch (AskAboutUnreadText(true)) {
-        case UnreadTextChoice::Overwrite:
+    if (const QString warning = OverwriteWarning(path); !warning.isEmpty()) {
+        switch (AskBeforeOverwriting(warning, true)) {
+        case OverwriteChoice::Overwrite:
             break;
-        case UnreadTextChoice::SaveElsewhere:
+        case OverwriteChoice::SaveElsewhere:
             return SaveDocumentAs();
-        case UnreadTextChoice::Cancel:
+        case OverwriteChoice::Cancel:
             return false;
         }
     }
@@ -189,9 +190,8 @@ bool CMainFrame::SaveDocumentAs()
     const SaveChoice choice = m_chooseSavePath(this, suggested);
     if (choice.path.isEmpty())
         return false;
-    const bool overwritesUnreadText =
-        !m_document->UnreadTextReason().isEmpty() && QFileInfo(choice.path) == QFileInfo(m_document->FilePath());
-    if (overwritesUnreadText && AskAboutUnreadText(false) != UnreadTextChoice::Overwrite)
+    const QString warning = OverwriteWarning(choice.path);
+    if (!warning.isEmpty() && AskBeforeOverwriting(warning, false) != OverwriteChoice::Overwrite)
         return false;
     const std::optional<bool> converted = choice.dialect ? ConvertForSaving(*choice.dialect) : false;
     if (!converted)
@@ -619,21 +619,31 @@ QString CMainFrame::ListedLines(const std::vector<std::string>& lines) const
     return listed.join(QLatin1Char('\n'));
 }
 
-CMainFrame::UnreadTextChoice CMainFrame::AskAboutUnreadText(bool offerSaveAs)
+QString CMainFrame::OverwriteWarning(const QString& path) const
 {
-    const QString text = tr("%1 was not read to its end:\n\n%2\n\nSaving over it loses everything that was not "
-                            "read. Save over it anyway?")
-                             .arg(m_document->DisplayName(), m_document->UnreadTextReason());
+    if (m_document->SaveReplacesNonLdfFile(path))
+        return tr("%1 is not an LDF file: it has no %2 header.\n\nSaving over it replaces what it holds with this "
+                  "network. Save over it anyway?")
+            .arg(m_document->DisplayName(), QLatin1String(kw::DescriptionFile));
+    if (!m_document->UnreadTextReason().isEmpty() && QFileInfo(path) == QFileInfo(m_document->FilePath()))
+        return tr("%1 was not read to its end:\n\n%2\n\nSaving over it loses everything that was not "
+                  "read. Save over it anyway?")
+            .arg(m_document->DisplayName(), m_document->UnreadTextReason());
+    return {};
+}
+
+CMainFrame::OverwriteChoice CMainFrame::AskBeforeOverwriting(const QString& warning, bool offerSaveAs)
+{
     QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Cancel;
     if (offerSaveAs)
         buttons |= QMessageBox::Apply;  // shown as "Save As..."
-    switch (Ask(QMessageBox::Warning, text, buttons, offerSaveAs ? QMessageBox::Apply : QMessageBox::Cancel)) {
+    switch (Ask(QMessageBox::Warning, warning, buttons, offerSaveAs ? QMessageBox::Apply : QMessageBox::Cancel)) {
     case QMessageBox::Save:
-        return UnreadTextChoice::Overwrite;
+        return OverwriteChoice::Overwrite;
     case QMessageBox::Apply:
-        return UnreadTextChoice::SaveElsewhere;
+        return OverwriteChoice::SaveElsewhere;
     default:
-        return UnreadTextChoice::Cancel;
+        return OverwriteChoice::Cancel;
     }
 }
 

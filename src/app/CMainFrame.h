@@ -86,7 +86,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    enum class UnreadTextChoice { Overwrite, SaveElsewhere, Cancel };
+    enum class OverwriteChoice { Overwrite, SaveElsewhere, Cancel };
 
     void CreateActions();
     void CreateMenus();
@@ -111,7 +111,9 @@ private:
     std::optional<bool> ConvertForSaving(lin::Dialect dialect);
     // The lines of a list shown in a question, the first twenty of them.
     QString ListedLines(const std::vector<std::string>& lines) const;
-    UnreadTextChoice AskAboutUnreadText(bool offerSaveAs);
+    // Why saving over path needs the user's word first; empty when it does not.
+    QString OverwriteWarning(const QString& path) const;
+    OverwriteChoice AskBeforeOverwriting(const QString& warning, bool offerSaveAs);
     // A message box; saveText, when given, names the Save button.
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton, const char* saveText = nullptr);

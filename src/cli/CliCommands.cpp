@@ -61,6 +61,17 @@ std::string WithoutFinalSeparator(std::string path)
     return path;
 }
 
+// A network to compare. Neither its text nor the tree's outline is
+// compared, so both are let go before the other file is read.
+std::unique_ptr<LinNetwork> LoadForComparison(const std::string& file, std::ostream& err)
+{
+    TreeOutline outline;
+    std::unique_ptr<LinNetwork> network = LoadPrepared(file, err, outline);
+    if (network)
+        network->SetText({});
+    return network;
+}
+
 }  // namespace
 
 std::string UsageText()
@@ -196,7 +207,7 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
         err << FormatMessage(message) << "\n";
     // A text without the header is no LDF file at all; writing the default
     // network made of it would replace a file with nothing.
-    if (network->fileText.find(kw::DescriptionFile) == std::string::npos) {
+    if (!IsLdfText(network->fileText)) {
         Fail(err, file + ": " + kNotLdf);
         return kExitFailure;
     }
@@ -265,21 +276,28 @@ int RunRename(const std::string& file, const RenameRequest& rename, const std::s
 
 int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)
 {
-    TreeOutline outline;
-    const auto older = LoadPrepared(oldFile, err, outline);
+    const auto older = LoadForComparison(oldFile, err);
     if (!older)
         return kExitFailure;
-    const auto newer = LoadPrepared(newFile, err, outline);
+    const auto newer = LoadForComparison(newFile, err);
     if (!newer)
         return kExitFailure;
-    const std::vector<Difference> differences = CompareNetworks(*older, *newer);
+    // Each difference is printed as it is found; none is kept.
+    bool differ = false;
     if (json) {
-        out << JsonText(DifferencesDocument(differences));
+        DifferencesDocument document(out);
+        CompareNetworks(*older, *newer, [&](const Difference& difference) {
+            document.Add(difference);
+            differ = true;
+        });
+        document.Finish();
     } else {
-        for (const Difference& difference : differences)
+        CompareNetworks(*older, *newer, [&](const Difference& difference) {
             out << difference.Text() << "\n";
+            differ = true;
+        });
     }
-    return Flushed(out, err, differences.empty() ? kExitSuccess : kExitFindings);
+    return Flushed(out, err, differ ? kExitFindings : kExitSuccess);
 }
 
 int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
@@ -288,7 +306,7 @@ int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
     const auto network = LoadPrepared(file, err, outline);
     if (!network)
         return kExitFailure;
-    out << JsonText(NetworkDocument(*network, file));
+    WriteNetworkDocument(out, *network, file);
     return Flushed(out, err, kExitSuccess);
 }
 

@@ -47,14 +47,6 @@ std::string Utf8(const std::string& bytes)
     return text;
 }
 
-ordered_json Utf8(const std::vector<std::string>& texts)
-{
-    ordered_json strings = ordered_json::array();
-    for (const std::string& text : texts)
-        strings.push_back(Utf8(text));
-    return strings;
-}
-
 }  // namespace
 
 std::string JsonText(const ordered_json& document)
@@ -63,60 +55,99 @@ std::string JsonText(const ordered_json& document)
     return document.dump(2, ' ', false, ordered_json::error_handler_t::replace) + "\n";
 }
 
-ordered_json ToJson(const FieldValue& value)
+void WriteValue(JsonStream& json, const FieldValue& value)
 {
     switch (value.type) {
     case FieldValue::Type::None:
         break;
     case FieldValue::Type::Integer:
-        return value.integer;
+        return json.Scalar(value.integer);
     case FieldValue::Type::Real:
-        return value.real;
+        return json.Scalar(value.real);
     case FieldValue::Type::Text:
-        return Utf8(value.text);
+        return json.Scalar(Utf8(value.text));
     case FieldValue::Type::Flag:
-        return value.flag;
-    case FieldValue::Type::List: {
-        ordered_json items = ordered_json::array();
+        return json.Scalar(value.flag);
+    case FieldValue::Type::List:
+        json.BeginArray();
         for (const FieldValue& item : value.items)
-            items.push_back(ToJson(item));
-        return items;
+            WriteValue(json, item);
+        return json.EndArray();
+    case FieldValue::Type::Record:
+        json.BeginObject();
+        for (const Field& field : value.fields) {
+            json.Key(field.name);
+            WriteValue(json, field.value);
+        }
+        return json.EndObject();
     }
-    case FieldValue::Type::Record: {
-        ordered_json record = ordered_json::object();
-        for (const Field& field : value.fields)
-            record[field.name] = ToJson(field.value);  // names are ASCII
-        return record;
-    }
-    }
-    return nullptr;
+    json.Scalar(nullptr);
 }
 
-ordered_json NetworkDocument(const LinNetwork& network, const std::string& file)
+void WriteNetworkDocument(std::ostream& out, const LinNetwork& network, const std::string& file)
 {
-    ordered_json document = ordered_json::object();
-    document["schema"] = "duvazadi-network";
-    document["schema_version"] = kNetworkSchemaVersion;
-    document["file"] = file;
-    ordered_json messages = ordered_json::array();
-    for (const Message& message : network.messages)
-        messages.push_back({{"line", message.line}, {"text", Utf8(message.text)}});
-    document["messages"] = std::move(messages);
-    for (const NetworkSection& section : DescribeNetwork(network.Content()))
-        document[section.key] = ToJson(section.content);
-    return document;
+    JsonStream json(out);
+    json.BeginObject();
+    json.Key("schema");
+    json.Scalar("duvazadi-network");
+    json.Key("schema_version");
+    json.Scalar(kNetworkSchemaVersion);
+    json.Key("file");
+    json.Scalar(file);
+    json.Key("messages");
+    json.BeginArray();
+    for (const Message& message : network.messages) {
+        json.BeginObject();
+        json.Key("line");
+        json.Scalar(message.line);
+        json.Key("text");
+        json.Scalar(Utf8(message.text));
+        json.EndObject();
+    }
+    json.EndArray();
+    // One record described at a time: the whole network never exists as JSON.
+    for (const NetworkSection& section : DescribeNetwork(network.Content())) {
+        json.Key(section.key);
+        if (section.single) {
+            WriteValue(json, section.record(0));
+            continue;
+        }
+        json.BeginArray();
+        for (std::size_t i = 0; i < section.size; ++i)
+            WriteValue(json, section.record(i));
+        json.EndArray();
+    }
+    json.EndObject();
+    json.End();
 }
 
-ordered_json DifferencesDocument(const std::vector<Difference>& differences)
+DifferencesDocument::DifferencesDocument(std::ostream& out) : m_json(out) { m_json.BeginArray(); }
+
+void DifferencesDocument::Add(const Difference& difference)
 {
-    ordered_json document = ordered_json::array();
-    for (const Difference& difference : differences)
-        document.push_back({{"path", Utf8(difference.path)},
-                            {"field", Utf8(difference.field)},
-                            {"item", Utf8(difference.item)},
-                            {"change", ChangeName(difference.change)},
-                            {"old", ToJson(difference.oldValue)},
-                            {"new", ToJson(difference.newValue)},
-                            {"text", Utf8(difference.Text())}});
-    return document;
+    m_json.BeginObject();
+    m_json.Key("path");
+    m_json.BeginArray();
+    for (const std::string& caption : difference.path)
+        m_json.Scalar(Utf8(caption));
+    m_json.EndArray();
+    m_json.Key("field");
+    m_json.Scalar(Utf8(difference.field));
+    m_json.Key("item");
+    m_json.Scalar(Utf8(difference.item));
+    m_json.Key("change");
+    m_json.Scalar(ChangeName(difference.change));
+    m_json.Key("old");
+    WriteValue(m_json, difference.oldValue);
+    m_json.Key("new");
+    WriteValue(m_json, difference.newValue);
+    m_json.Key("text");
+    m_json.Scalar(Utf8(difference.Text()));
+    m_json.EndObject();
+}
+
+void DifferencesDocument::Finish()
+{
+    m_json.EndArray();
+    m_json.End();
 }

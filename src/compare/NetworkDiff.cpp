@@ -11,23 +11,46 @@ std::string KeyOf(const FieldValue& value)
     return value.type == FieldValue::Type::Record ? value.Key() : value.Show();
 }
 
+std::vector<std::string> KeysOf(const std::vector<FieldValue>& values)
+{
+    std::vector<std::string> keys;
+    keys.reserve(values.size());
+    for (const FieldValue& value : values)
+        keys.push_back(KeyOf(value));
+    return keys;
+}
+
+std::vector<std::string> NamesOf(const NetworkSection& section)
+{
+    std::vector<std::string> names;
+    names.reserve(section.size);
+    for (std::size_t i = 0; i < section.size; ++i)
+        names.push_back(section.name(i));
+    return names;
+}
+
 // Pairs the items of two lists by key, the n-th item with a key in one list
 // with the n-th in the other: for each newer item the index of its older
 // partner, or kNoPartner.
-std::vector<std::size_t> MatchByKey(const std::vector<FieldValue>& older, const std::vector<FieldValue>& newer)
+std::vector<std::size_t> MatchByKey(const std::vector<std::string>& older, const std::vector<std::string>& newer)
 {
     std::unordered_map<std::string, std::vector<std::size_t>> olderByKey;
     for (std::size_t i = older.size(); i-- > 0;)
-        olderByKey[KeyOf(older[i])].push_back(i);  // reversed, so the back is the first
+        olderByKey[older[i]].push_back(i);  // reversed, so the back is the first
     std::vector<std::size_t> partners(newer.size(), kNoPartner);
     for (std::size_t i = 0; i < newer.size(); ++i) {
-        const auto found = olderByKey.find(KeyOf(newer[i]));
+        const auto found = olderByKey.find(newer[i]);
         if (found == olderByKey.end() || found->second.empty())
             continue;
         partners[i] = found->second.back();
         found->second.pop_back();
     }
     return partners;
+}
+
+std::vector<std::size_t> MatchByKey(const std::vector<FieldValue>& older, const std::vector<FieldValue>& newer)
+{
+    return MatchByKey(KeysOf(older), KeysOf(newer));
 }
 
 std::vector<bool> Partnered(std::size_t olderCount, const std::vector<std::size_t>& partners)
@@ -62,24 +85,31 @@ std::string Joined(const std::string& prefix, const std::string& word)
     return prefix + " " + word;
 }
 
+// Hands each difference on as it is found, so two networks are compared one
+// entity at a time.
 class DiffWriter {
 public:
-    explicit DiffWriter(std::vector<Difference>& out) : m_out(out) {}
+    explicit DiffWriter(const DifferenceSink& out) : m_out(out) {}
 
-    void Entities(const std::vector<std::string>& path, const FieldValue& older, const FieldValue& newer)
+    // Entities are described only while their pair is compared.
+    void Entities(const NetworkSection& older, const NetworkSection& newer)
     {
-        const std::vector<std::size_t> partners = MatchByKey(older.items, newer.items);
-        for (std::size_t i = 0; i < newer.items.size(); ++i) {
-            const std::vector<std::string> entity = EntityPath(path, newer.items[i]);
+        const std::vector<std::size_t> partners = MatchByKey(NamesOf(older), NamesOf(newer));
+        for (std::size_t i = 0; i < newer.size; ++i) {
+            const FieldValue record = newer.record(i);
+            const std::vector<std::string> entity = EntityPath(newer.path, record);
             if (partners[i] == kNoPartner)
-                Add(entity, {}, {}, Difference::Change::Added, {}, newer.items[i]);
+                Add(entity, {}, {}, Difference::Change::Added, {}, record);
             else
-                Record(entity, {}, older.items[partners[i]], newer.items[i]);
+                Record(entity, {}, older.record(partners[i]), record);
         }
-        const std::vector<bool> partnered = Partnered(older.items.size(), partners);
-        for (std::size_t i = 0; i < older.items.size(); ++i)
-            if (!partnered[i])
-                Add(EntityPath(path, older.items[i]), {}, {}, Difference::Change::Removed, older.items[i], {});
+        const std::vector<bool> partnered = Partnered(older.size, partners);
+        for (std::size_t i = 0; i < older.size; ++i) {
+            if (partnered[i])
+                continue;
+            const FieldValue record = older.record(i);
+            Add(EntityPath(older.path, record), {}, {}, Difference::Change::Removed, record, {});
+        }
     }
 
     // The fields of two records of the same kind, one by one.
@@ -149,26 +179,30 @@ private:
     void Texts(const std::vector<std::string>& path, const std::string& field, const FieldValue& older,
                const FieldValue& newer)
     {
-        const std::size_t before = m_out.size();
+        bool itemsDiffer = false;
         const std::vector<std::size_t> partners = MatchByKey(older.items, newer.items);
         for (std::size_t i = 0; i < newer.items.size(); ++i)
-            if (partners[i] == kNoPartner)
+            if (partners[i] == kNoPartner) {
                 Add(path, field, newer.items[i].text, Difference::Change::Added, {}, newer.items[i]);
+                itemsDiffer = true;
+            }
         const std::vector<bool> partnered = Partnered(older.items.size(), partners);
         for (std::size_t i = 0; i < older.items.size(); ++i)
-            if (!partnered[i])
+            if (!partnered[i]) {
                 Add(path, field, older.items[i].text, Difference::Change::Removed, older.items[i], {});
-        if (m_out.size() == before)
+                itemsDiffer = true;
+            }
+        if (!itemsDiffer)
             Add(path, Joined(field, "order"), {}, Difference::Change::Changed, older, newer);
     }
 
     void Add(const std::vector<std::string>& path, const std::string& field, const std::string& item,
              Difference::Change change, const FieldValue& older, const FieldValue& newer)
     {
-        m_out.push_back({path, field, item, change, older, newer});
+        m_out({path, field, item, change, older, newer});
     }
 
-    std::vector<Difference>& m_out;
+    const DifferenceSink& m_out;
 };
 
 }  // namespace
@@ -198,18 +232,23 @@ std::string Difference::Text() const
     return text + " " + ChangeName(change);
 }
 
-std::vector<Difference> CompareNetworks(const NetworkContent& older, const NetworkContent& newer)
+void CompareNetworks(const NetworkContent& older, const NetworkContent& newer, const DifferenceSink& out)
 {
     const std::vector<NetworkSection> olderSections = DescribeNetwork(older);
     const std::vector<NetworkSection> newerSections = DescribeNetwork(newer);
-    std::vector<Difference> differences;
-    DiffWriter writer(differences);
+    DiffWriter writer(out);
     for (std::size_t i = 0; i < olderSections.size() && i < newerSections.size(); ++i) {
         const NetworkSection& section = newerSections[i];
         if (section.single)
-            writer.Record(section.path, {}, olderSections[i].content, section.content);
+            writer.Record(section.path, {}, olderSections[i].record(0), section.record(0));
         else
-            writer.Entities(section.path, olderSections[i].content, section.content);
+            writer.Entities(olderSections[i], section);
     }
+}
+
+std::vector<Difference> CompareNetworks(const NetworkContent& older, const NetworkContent& newer)
+{
+    std::vector<Difference> differences;
+    CompareNetworks(older, newer, [&differences](const Difference& difference) { differences.push_back(difference); });
     return differences;
 }

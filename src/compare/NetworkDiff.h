@@ -2,6 +2,7 @@
 
 #include "compare/NetworkFields.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,7 @@ const char* ChangeName(Difference::Change change);  // "added", "removed", "chan
 // entities follow. Layout, comments and number bases are not in the
 // networks, so they never count.
 std::vector<Difference> CompareNetworks(const NetworkContent& older, const NetworkContent& newer);
+
+using DifferenceSink = std::function<void(const Difference&)>;
+// The same, each difference handed to out as it is found, none kept.
+void CompareNetworks(const NetworkContent& older, const NetworkContent& newer, const DifferenceSink& out);

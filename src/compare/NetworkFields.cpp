@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -325,36 +326,59 @@ const FieldSpecs<ScheduleTable> kScheduleTableFields = {
     {"entries", "entry", [](const ScheduleTable& r) { return List(DescribeEach(r.entries, kScheduleEntryFields)); }},
 };
 
-std::vector<FieldValue> DescribeSlaves(const NetworkContent& network)
+NetworkSection Single(const char* key, std::vector<std::string> path, std::function<FieldValue()> describe)
 {
-    static const NodeAttributes kNoAttributes;
-    std::unordered_map<std::string, const NodeAttributes*> attributes;
-    for (const auto& record : network.nodeAttributes)
-        attributes.emplace(record->nodeName, record.get());
-    std::unordered_map<std::string, int> addresses;
-    for (const auto& record : network.diagnosticAddresses)
-        addresses.emplace(record->nodeName, record->address);
-    std::vector<FieldValue> slaves;
-    slaves.reserve(network.slaves.size());
-    for (const auto& slave : network.slaves) {
-        const auto found = attributes.find(slave->name);
-        const auto address = addresses.find(slave->name);
-        slaves.push_back(Describe(Slave{*slave, found == attributes.end() ? kNoAttributes : *found->second,
-                                        address == addresses.end() ? -1 : address->second},
-                                  kSlaveFields));
+    NetworkSection section{key, std::move(path), true, 1, {}, {}};
+    section.record = [describe](std::size_t) { return describe(); };
+    section.name = [describe](std::size_t) { return describe().Key(); };
+    return section;
+}
+
+// at(i) gives the i-th record, by reference or as a small value made on the spot.
+template <typename Record, typename At>
+NetworkSection Entities(const char* key, std::vector<std::string> path, std::size_t size, At at,
+                        const FieldSpecs<Record>& specs)
+{
+    NetworkSection section{key, std::move(path), false, size, {}, {}};
+    section.record = [at, &specs](std::size_t i) { return Describe<Record>(at(i), specs); };
+    section.name = [at, &specs](std::size_t i) { return specs.front().get(at(i)).Show(); };
+    return section;
+}
+
+template <typename List, typename Record>
+NetworkSection Entities(const char* key, std::vector<std::string> path, const List& list,
+                        const FieldSpecs<Record>& specs)
+{
+    return Entities(
+        key, std::move(path), list.size(), [&list](std::size_t i) -> const Record& { return Deref(list[i]); }, specs);
+}
+
+// Each slave with the attributes and the diagnostic address given for it.
+class SlaveFinder {
+public:
+    explicit SlaveFinder(const NetworkContent& network) : m_network(network)
+    {
+        for (const auto& record : network.nodeAttributes)
+            m_attributes.emplace(record->nodeName, record.get());
+        for (const auto& record : network.diagnosticAddresses)
+            m_addresses.emplace(record->nodeName, record->address);
     }
-    return slaves;
-}
 
-NetworkSection Single(const char* key, std::vector<std::string> path, FieldValue record)
-{
-    return {key, std::move(path), true, std::move(record)};
-}
+    Slave operator()(std::size_t i) const
+    {
+        static const NodeAttributes kNoAttributes;
+        const LinNode& slave = *m_network.slaves[i];
+        const auto found = m_attributes.find(slave.name);
+        const auto address = m_addresses.find(slave.name);
+        return {slave, found == m_attributes.end() ? kNoAttributes : *found->second,
+                address == m_addresses.end() ? -1 : address->second};
+    }
 
-NetworkSection Entities(const char* key, std::vector<std::string> path, std::vector<FieldValue> records)
-{
-    return {key, std::move(path), false, List(std::move(records))};
-}
+private:
+    const NetworkContent& m_network;
+    std::unordered_map<std::string, const NodeAttributes*> m_attributes;
+    std::unordered_map<std::string, int> m_addresses;
+};
 
 }  // namespace
 
@@ -483,34 +507,40 @@ std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network)
 {
     namespace text = outline_text;
     const Header header{network};
+    const auto slaves = std::make_shared<const SlaveFinder>(network);
+    const auto diagnosticSignals =
+        std::make_shared<const std::vector<DiagnosticSignal>>(DiagnosticSignalsInEffect(network));
+    const DiagnosticFrame masterRequest = DiagnosticFrameInEffect(network.masterRequest, kw::MasterReq);
+    const DiagnosticFrame slaveResponse = DiagnosticFrameInEffect(network.slaveResponse, kw::SlaveResp);
     std::vector<NetworkSection> sections;
-    sections.push_back(Single("network", {text::Network}, Describe(header, kHeaderFields)));
-    sections.push_back(Single("master", {text::Nodes, text::Master}, Describe(header, kMasterFields)));
-    sections.push_back(Entities("nodes", {text::Nodes}, DescribeSlaves(network)));
-    sections.push_back(Entities("composition", {text::NodeComposition},
-                                DescribeEach(network.compositeConfigurations, kConfigurationFields)));
+    sections.push_back(Single("network", {text::Network}, [header] { return Describe(header, kHeaderFields); }));
     sections.push_back(
-        Single("master_request", {text::Frames, text::MasterReq},
-               Describe(DiagnosticFrameInEffect(network.masterRequest, kw::MasterReq), kDiagnosticFrameFields)));
+        Single("master", {text::Nodes, text::Master}, [header] { return Describe(header, kMasterFields); }));
+    sections.push_back(Entities(
+        "nodes", {text::Nodes}, network.slaves.size(), [slaves](std::size_t i) { return (*slaves)(i); }, kSlaveFields));
     sections.push_back(
-        Single("slave_response", {text::Frames, text::SlaveRes},
-               Describe(DiagnosticFrameInEffect(network.slaveResponse, kw::SlaveResp), kDiagnosticFrameFields)));
-    sections.push_back(Entities("frames", {text::Frames}, DescribeEach(network.frames, kFrameFields)));
-    sections.push_back(Entities("event_triggered_frames", {text::EventTriggeredFrames},
-                                DescribeEach(network.eventTriggeredFrames, kEventTriggeredFrameFields)));
-    sections.push_back(Entities("sporadic_frames", {text::SporadicFrames},
-                                DescribeEach(network.sporadicFrames, kSporadicFrameFields)));
-    sections.push_back(Single("dynamic_frames", {text::DynamicFrames}, Describe(network, kDynamicFrameFields)));
-    sections.push_back(Entities("encoding_types", {text::Signals, text::EncodingTypes},
-                                DescribeEach(network.encodingTypes, kEncodingTypeFields)));
-    sections.push_back(Entities("representations", {text::Signals, text::Representation},
-                                DescribeEach(network.signalRepresentations, kRepresentationFields)));
-    sections.push_back(Entities("signals", {text::Signals}, DescribeEach(network.signals, kSignalFields)));
+        Entities("composition", {text::NodeComposition}, network.compositeConfigurations, kConfigurationFields));
+    sections.push_back(Single("master_request", {text::Frames, text::MasterReq},
+                              [masterRequest] { return Describe(masterRequest, kDiagnosticFrameFields); }));
+    sections.push_back(Single("slave_response", {text::Frames, text::SlaveRes},
+                              [slaveResponse] { return Describe(slaveResponse, kDiagnosticFrameFields); }));
+    sections.push_back(Entities("frames", {text::Frames}, network.frames, kFrameFields));
+    sections.push_back(Entities("event_triggered_frames", {text::EventTriggeredFrames}, network.eventTriggeredFrames,
+                                kEventTriggeredFrameFields));
     sections.push_back(
-        Entities("schedule_tables", {text::Schedules}, DescribeEach(network.scheduleTables, kScheduleTableFields)));
+        Entities("sporadic_frames", {text::SporadicFrames}, network.sporadicFrames, kSporadicFrameFields));
     sections.push_back(
-        Entities("signal_groups", {"Signal Groups"}, DescribeEach(network.signalGroups, kSignalGroupFields)));
-    sections.push_back(Entities("diagnostic_signals", {"Diagnostic Signals"},
-                                DescribeEach(DiagnosticSignalsInEffect(network), kDiagnosticSignalFields)));
+        Single("dynamic_frames", {text::DynamicFrames}, [&network] { return Describe(network, kDynamicFrameFields); }));
+    sections.push_back(
+        Entities("encoding_types", {text::Signals, text::EncodingTypes}, network.encodingTypes, kEncodingTypeFields));
+    sections.push_back(Entities("representations", {text::Signals, text::Representation}, network.signalRepresentations,
+                                kRepresentationFields));
+    sections.push_back(Entities("signals", {text::Signals}, network.signals, kSignalFields));
+    sections.push_back(Entities("schedule_tables", {text::Schedules}, network.scheduleTables, kScheduleTableFields));
+    sections.push_back(Entities("signal_groups", {"Signal Groups"}, network.signalGroups, kSignalGroupFields));
+    sections.push_back(Entities(
+        "diagnostic_signals", {"Diagnostic Signals"}, diagnosticSignals->size(),
+        [diagnosticSignals](std::size_t i) -> const DiagnosticSignal& { return (*diagnosticSignals)[i]; },
+        kDiagnosticSignalFields));
     return sections;
 }

@@ -2,6 +2,7 @@
 
 #include "model/NetworkContent.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,12 +56,19 @@ bool operator==(const FieldValue& a, const FieldValue& b);
 inline bool operator!=(const FieldValue& a, const FieldValue& b) { return !(a == b); }
 
 // One part of the network in the tree's order: the header, the master, a
-// diagnostic frame (single records), or a list of named entities.
+// diagnostic frame (single records), or a list of named entities. Its
+// records are described one at a time when asked for, so walking a large
+// network never holds more than a record's description; the section refers
+// to the network it was made of, which must outlive it.
 struct NetworkSection {
     std::string key;                // member of the exported document: "frames"
     std::vector<std::string> path;  // the tree's captions above the entities: {"Frames"}
     bool single = false;
-    FieldValue content;  // a Record when single, else a List of Records whose first field is "name"
+    std::size_t size = 0;  // 1 when single
+    // The i-th record, a Record whose first field is "name" unless single.
+    std::function<FieldValue(std::size_t)> record;
+    // The i-th record's first field as text, without describing the rest.
+    std::function<std::string(std::size_t)> name;
 };
 
 std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network);

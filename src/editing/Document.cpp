@@ -1,8 +1,10 @@
 #include "editing/Document.h"
 
+#include "reader/Keywords.h"
 #include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
 
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -32,6 +34,8 @@ PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>&
     return prepared;
 }
 
+bool IsLdfText(const std::string& text) { return text.find(kw::DescriptionFile) != std::string::npos; }
+
 Document::Document() = default;
 
 Document::~Document() = default;
@@ -42,6 +46,7 @@ void Document::New()
     TreeOutline outline = Prepare(*network);
     Replace(std::move(network), std::move(outline));
     m_writtenAsSaved.clear();
+    m_nonLdfPath.clear();
     SetModified(false);
 }
 
@@ -56,6 +61,7 @@ std::string Document::Open(const std::string& path)
     PreparedLoad prepared = PrepareLoaded(std::move(loaded));
     std::string writtenAsOpened = prepared.network->BuildLdfText();
     const bool repaired = prepared.network->messages.Size() > 0 || writtenAsOpened != written;
+    m_nonLdfPath = IsLdfText(prepared.network->fileText) ? std::string() : path;
     Replace(std::move(prepared.network), std::move(prepared.outline));
     m_writtenAsSaved = std::move(writtenAsOpened);
     SetModified(repaired);
@@ -74,9 +80,17 @@ std::string Document::Save(const std::string& path, bool standardLayout)
         return saved.error;
     m_savedText = std::move(text);
     m_writtenAsSaved = m_network->BuildLdfText();
+    if (SaveReplacesNonLdfFile(path))
+        m_nonLdfPath.clear();
     m_reformatPosition.reset();
     SetModified(false);
     return {};
+}
+
+bool Document::SaveReplacesNonLdfFile(const std::string& path) const
+{
+    std::error_code error;  // a file gone since is replaced by nothing
+    return !m_nonLdfPath.empty() && std::filesystem::equivalent(path, m_nonLdfPath, error);
 }
 
 bool Document::Reformat()

@@ -29,6 +29,11 @@ struct PreparedLoad {
 PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>& dialect = std::nullopt,
                            std::string* writtenAsRead = nullptr);
 
+// Whether a text is LDF at all: it has the LIN_description_file header.
+// The network read from any other text is a default one that holds nothing
+// of it.
+bool IsLdfText(const std::string& text);
+
 // The network of an editor window through its life: it owns the network, the
 // undo history, the position last saved and the tree outline. Every Open,
 // New, Edit, Undo and Redo ends with the preparation in the same step, so
@@ -54,6 +59,10 @@ public:
     // layout with standardLayout, after Reformat, or for a new network.
     // Returns the reason on failure.
     std::string Save(const std::string& path, bool standardLayout = false);
+    // Whether a Save to path must ask first: path is the file last opened,
+    // not saved over since, and its text was no LDF file at all, so the
+    // save would replace whatever it holds with this network.
+    bool SaveReplacesNonLdfFile(const std::string& path) const;
     // One undo step after which saving writes the fixed layout.
     bool Reformat();
     // Save As in another LDF version, before the Save: converts the network
@@ -102,4 +111,6 @@ private:
     std::optional<std::string> m_savedText;
     std::string m_writtenAsSaved;
     std::optional<int> m_reformatPosition;
+    // The file opened when its text was no LDF file, until saved over.
+    std::string m_nonLdfPath;
 };

@@ -73,6 +73,11 @@ QString CDuvazadiDoc::Save(const QString& path, bool standardLayout)
     return {};
 }
 
+bool CDuvazadiDoc::SaveReplacesNonLdfFile(const QString& path) const
+{
+    return m_document.SaveReplacesNonLdfFile(LocalPath(path));
+}
+
 void CDuvazadiDoc::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change)
 {
     const bool wasModified = IsModified();

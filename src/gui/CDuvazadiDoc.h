@@ -37,6 +37,9 @@ public:
     // Returns the reason on failure; the file and the flag then stay as they
     // were.
     QString Save(const QString& path, bool standardLayout = false);
+    // Whether a Save to path must ask first: it would replace the file last
+    // opened, whose text was no LDF file at all.
+    bool SaveReplacesNonLdfFile(const QString& path) const;
     // One undo step after which saving writes the fixed layout.
     bool Reformat();
 

@@ -11,6 +11,8 @@
 #include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
 
+#include <sstream>
+
 PythonNetwork::PythonNetwork(std::unique_ptr<LinNetwork> network, std::string source)
     : m_network(std::move(network)), m_source(std::move(source)), m_outline(PrepareTreeOutline(*m_network))
 {
@@ -41,7 +43,12 @@ std::vector<std::string> PythonNetwork::CheckLines() const { return CheckReport(
 
 std::vector<std::string> PythonNetwork::RedItemLines() const { return CheckReport(MessageLog(), m_outline); }
 
-std::string PythonNetwork::JsonText() const { return ::JsonText(NetworkDocument(*m_network, m_source)); }
+std::string PythonNetwork::JsonText() const
+{
+    std::ostringstream text;
+    WriteNetworkDocument(text, *m_network, m_source);
+    return text.str();
+}
 
 const FrameCodec& PythonNetwork::Codec() const
 {
@@ -130,5 +137,10 @@ SaveOutcome PythonNetwork::Save(const std::string& path, const std::optional<std
 
 std::string DifferencesJson(const PythonNetwork& older, const PythonNetwork& newer)
 {
-    return JsonText(DifferencesDocument(CompareNetworks(older.Network().Content(), newer.Network().Content())));
+    std::ostringstream text;
+    DifferencesDocument document(text);
+    CompareNetworks(older.Network().Content(), newer.Network().Content(),
+                    [&document](const Difference& difference) { document.Add(difference); });
+    document.Finish();
+    return text.str();
 }

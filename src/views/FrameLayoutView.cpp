@@ -45,6 +45,11 @@ QString FrameLayoutView::BandLabel(const LayoutBand& band) const
     return name + QStringLiteral(" = ") + QString::fromStdString(m_values[position]);
 }
 
+QString FrameLayoutView::Notice() const
+{
+    return m_layout.lengthWrong ? QString::fromLatin1(kFrameSizeWrong) : QString();
+}
+
 QRect FrameLayoutView::CellRect(int byte, int bit) const
 {
     return QRect(kMargin + kLabelWidth + (kBits - 1 - bit) * kCellWidth, kMargin + kHeaderHeight + byte * kCellHeight,
@@ -61,9 +66,8 @@ void FrameLayoutView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Text));
-    if (m_layout.lengthWrong) {
-        painter.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignTop | Qt::AlignLeft,
-                         QString::fromLatin1(kFrameSizeWrong));
+    if (const QString notice = Notice(); !notice.isEmpty()) {
+        painter.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignTop | Qt::AlignLeft, notice);
         return;
     }
     for (int bit = 0; bit < kBits; ++bit) {

@@ -24,6 +24,9 @@ public:
     // "Temp = 10 degC", or the name alone without a value.
     QString BandLabel(const LayoutBand& band) const;
     const FrameLayout& Layout() const { return m_layout; }
+    // What the picture says in place of the bits: the checks' reason for a
+    // length it cannot draw; empty when it draws them.
+    QString Notice() const;
     // The rectangle of a bit's cell in widget coordinates.
     QRect CellRect(int byte, int bit) const;
     // The band drawn at a point; -1 over a free bit or outside the bytes.

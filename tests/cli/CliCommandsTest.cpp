@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 #include "TestFiles.h"
+#include "cli/JsonDocuments.h"
+#include "cli/JsonStream.h"
 #include "model/MessageLog.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <sstream>
 
@@ -299,3 +302,50 @@ TEST(RunFormat, UnreadableFileWritesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+void Stream(JsonStream& json, const nlohmann::ordered_json& value)
+{
+    if (value.is_object()) {
+        json.BeginObject();
+        for (const auto& [key, member] : value.items()) {
+            json.Key(key);
+            Stream(json, member);
+        }
+        return json.EndObject();
+    }
+    if (value.is_array()) {
+        json.BeginArray();
+        for (const auto& item : value)
+            Stream(json, item);
+        return json.EndArray();
+    }
+    json.Scalar(value);
+}
+
+}  // namespace
+
+// export --json and diff --json are written piece by piece; what they print
+// must stay what dump(2) prints for the whole document.
+TEST(JsonStream, WritesWhatDumpWritesForTheWholeDocument)
+{
+    const auto document = nlohmann::ordered_json::parse(R"({
+        "empty_object": {}, "empty_array": [], "nested": [[], [{}], [1, [2, {"a": null}]]],
+        "numbers": [0, -7, 0.5, 1e308, 19.2, 1e-05], "flags": [true, false], "text": "a \"quoted\" \\ text\n"
+    })");
+    nlohmann::ordered_json withOddValues = document;
+    withOddValues["not_utf8"] = std::string("caf\xE9");
+    withOddValues["not_a_number"] = std::nan("");
+    const std::vector<nlohmann::ordered_json> values = {document, withOddValues, nlohmann::ordered_json::array(),
+                                                        nlohmann::ordered_json(3)};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        SCOPED_TRACE(i);
+        const nlohmann::ordered_json& value = values[i];
+        std::ostringstream out;
+        JsonStream json(out);
+        Stream(json, value);
+        json.End();
+        EXPECT_EQ(JsonText(value), out.str());
+    }
+}

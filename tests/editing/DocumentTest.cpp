@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -125,3 +126,54 @@ TEST(Document, ConvertingIsOneStepUndoneWhole)
 }
 
 }  // namespace
+
+TEST(Document, SavingOverAFileThatIsNoLdfAsksUntilSavedOver)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "duvazadi-non-ldf-test";
+    std::filesystem::create_directories(folder);
+    const std::string notLdf = (folder / "notes.ldf").string();
+    const std::string elsewhere = (folder / "elsewhere.ldf").string();
+    struct Case {
+        const char* name;
+        std::string content;
+        bool asks;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", true},
+        {"text", "Nodes { Master: M, 10 ms, 0.1 ms; }\n", true},
+        {"binary",
+         std::string("\x7F"
+                     "ELF\x02\x01\0\0",
+                     8),
+         true},
+        {"header after a byte-order mark", "\xEF\xBB\xBFLIN_description_file;\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::remove(elsewhere.c_str());
+        {
+            std::ofstream file(notLdf, std::ios::binary | std::ios::trunc);
+            file << c.content;
+        }
+        Document document;
+        ASSERT_EQ(document.Open(notLdf), "");
+        EXPECT_EQ(c.asks, document.SaveReplacesNonLdfFile(notLdf));
+        EXPECT_EQ(c.asks, document.SaveReplacesNonLdfFile((folder / "." / "notes.ldf").string()));
+        EXPECT_FALSE(document.SaveReplacesNonLdfFile(elsewhere));
+        if (!c.asks)
+            continue;
+        // A new network was read from no file.
+        Document renewed;
+        ASSERT_EQ(renewed.Open(notLdf), "");
+        renewed.New();
+        EXPECT_FALSE(renewed.SaveReplacesNonLdfFile(notLdf));
+        // Saved elsewhere, the file read is still no LDF file; saved over, it
+        // holds what the user agreed to.
+        ASSERT_EQ(document.Save(elsewhere), "");
+        EXPECT_FALSE(document.SaveReplacesNonLdfFile(elsewhere));
+        EXPECT_TRUE(document.SaveReplacesNonLdfFile(notLdf));
+        ASSERT_EQ(document.Save(notLdf), "");
+        EXPECT_FALSE(document.SaveReplacesNonLdfFile(notLdf));
+    }
+    std::filesystem::remove_all(folder);
+}

@@ -322,6 +322,36 @@ private Q_SLOTS:
         QVERIFY(editor.frame->Document().UnreadTextReason().isEmpty());
     }
 
+    void savingOverAFileThatIsNoLdfAsksFirst()
+    {
+        QTemporaryDir folder;
+        const QByteArray content("Nodes { Master: M, 10 ms, 0.1 ms; }\n");
+        const QString path = WriteFile(folder, QStringLiteral("notes.ldf"), content);
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(path));
+        editor.dialogs.texts.clear();
+
+        editor.dialogs.answers = {QMessageBox::Cancel};
+        QVERIFY(!editor.frame->SaveDocument());
+        QCOMPARE(editor.dialogs.texts.size(), 1);
+        QVERIFY(editor.dialogs.texts.last().contains(QStringLiteral("not an LDF file")));
+        QCOMPARE(ReadFile(path), content);
+
+        // Save As onto the same file asks too; another file does not.
+        editor.chosenSavePaths = {path};
+        QVERIFY(!editor.frame->SaveDocumentAs());
+        QCOMPARE(editor.dialogs.texts.size(), 2);
+        QCOMPARE(ReadFile(path), content);
+
+        editor.dialogs.answers = {QMessageBox::Save};
+        QVERIFY(editor.frame->SaveDocument());
+        QCOMPARE(editor.dialogs.texts.size(), 3);
+        QVERIFY(!editor.frame->isWindowModified());
+        // Once saved over, Save asks no more.
+        QVERIFY(editor.frame->SaveDocument());
+        QCOMPARE(editor.dialogs.texts.size(), 3);
+    }
+
     void failedSaveKeepsTheFlagAndReportsIt()
     {
         QTemporaryDir folder;

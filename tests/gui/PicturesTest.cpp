@@ -57,6 +57,33 @@ private Q_SLOTS:
         QCOMPARE(activated.first().first().toInt(), 0);
     }
 
+    void frameOfAWrongLengthDrawsNoBitsAndSaysSo()
+    {
+        EditorFixture editor;
+        QVERIFY(editor.frame->OpenDocument(QStringLiteral(DUVAZADI_TEST_DATA "/frame-length-negative.ldf")));
+        editor.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
+        FrameLayoutView& view = editor.frame->Pictures().LayoutView();
+        for (const QString& frame : {QStringLiteral("F"), QStringLiteral("G")}) {  // lengths -1 and -8
+            QTreeWidgetItem* item = editor.Item({QStringLiteral("Frames"), frame});
+            QVERIFY(item);
+            editor.Tree().setCurrentItem(item);
+            QVERIFY(view.Layout().lengthWrong);
+            QCOMPARE(view.Layout().rows, 0);
+            QCOMPARE(view.Notice(), QStringLiteral("Frame size wrong"));
+            // Where the bits would be there is only the background.
+            const QImage image = view.grab().toImage();
+            const QRgb background = view.palette().color(QPalette::Base).rgb();
+            for (int byte = 0; byte < kMaxFrameBytes; ++byte)
+                for (int bit = 0; bit < 8; ++bit) {
+                    const QPoint corner = CellCorner(view, byte, bit);
+                    if (image.rect().contains(corner))
+                        QCOMPARE(image.pixel(corner), background);
+                }
+            QVERIFY(image.rect().contains(CellCorner(view, 0, 0)));
+        }
+    }
+
     void frameDataShowsEachSignalsValueInItsBand()
     {
         auto network = MakeRichNetwork();
