@@ -157,7 +157,7 @@ struct Slave {
 
 const FieldSpecs<Slave> kSlaveFields = {
     {"name", "name", [](const Slave& r) { return FieldValue::Text(r.node.name); }},
-    {"protocol", "protocol", [](const Slave& r) { return FieldValue::Text(r.attributes.protocol); }},
+    {"protocol", "protocol", [](const Slave& r) { return FieldValue::Text(r.attributes.ProtocolAsWritten()); }},
     {"configured_nad", "configured NAD",
      [](const Slave& r) { return FieldValue::Integer(r.attributes.configuredNad); }},
     {"supplier_id", "supplier id", [](const Slave& r) { return FieldValue::Integer(r.attributes.supplierId); }},
@@ -197,6 +197,12 @@ const FieldSpecs<CompositeConfiguration> kConfigurationFields = {
 
 const FieldSpecs<DiagnosticFrame> kDiagnosticFrameFields = {
     {"signals", "signal", [](const DiagnosticFrame& r) { return SignalsAt(r.signalNames, r.offsets); }},
+};
+
+const FieldSpecs<OtherDiagnosticFrame> kOtherDiagnosticFrameFields = {
+    {"name", "name", [](const OtherDiagnosticFrame& r) { return FieldValue::Text(r.name); }},
+    {"id", "id", [](const OtherDiagnosticFrame& r) { return FieldValue::Integer(r.frameId); }},
+    {"signals", "signal", [](const OtherDiagnosticFrame& r) { return SignalsAt(r.signalNames, r.offsets); }},
 };
 
 const FieldSpecs<LinFrame> kFrameFields = {
@@ -524,6 +530,8 @@ std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network)
                               [masterRequest] { return Describe(masterRequest, kDiagnosticFrameFields); }));
     sections.push_back(Single("slave_response", {text::Frames, text::SlaveRes},
                               [slaveResponse] { return Describe(slaveResponse, kDiagnosticFrameFields); }));
+    sections.push_back(Entities("diagnostic_frames", {text::Frames}, network.otherDiagnosticFrames,
+                                kOtherDiagnosticFrameFields));
     sections.push_back(Entities("frames", {text::Frames}, network.frames, kFrameFields));
     sections.push_back(Entities("event_triggered_frames", {text::EventTriggeredFrames}, network.eventTriggeredFrames,
                                 kEventTriggeredFrameFields));

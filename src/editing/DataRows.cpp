@@ -225,7 +225,7 @@ void AddNodeAttributeRows(TableBuilder& table, const LinNetwork& n, const LinNod
     const NodeAttributes defaults(slave.name);
     const NodeAttributes* found = n.FindNodeAttributes(slave.name);
     const NodeAttributes& a = found ? *found : defaults;
-    table.Add({"LIN Protocol", a.protocol});
+    table.Add({"LIN Protocol", a.ProtocolAsWritten()});
     table.Add({"Configured NAD", IdText(a.configuredNad)});
     if (a.initialNad >= 0)
         table.Add({"Initial NAD", IdText(a.initialNad)});

@@ -186,10 +186,11 @@ private:
     void DropLin21Attributes(NodeAttributes& attributes)
     {
         const std::string record = "Node attributes of " + attributes.nodeName;
-        // The variant the two-value form leaves out is written as 0.
-        if (attributes.productIdCount == 2)
+        // The variant the two-value form leaves out is written as 0. A file
+        // already of the dialect keeps the values it gave, as read.
+        if (attributes.productIdCount == 2 && !m_sameDialect)
             attributes.productIdCount = 3;
-        if (!lin::IsNodeAddress(attributes.configuredNad, false)) {
+        if (!m_sameDialect && !lin::IsNodeAddress(attributes.configuredNad, false)) {
             Lose(record, std::string(kw::ConfiguredNad) + " " + std::to_string(attributes.configuredNad));
             attributes.configuredNad = NodeAttributes().configuredNad;
         }

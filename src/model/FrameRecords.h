@@ -88,6 +88,13 @@ struct DiagnosticFrame {
     std::vector<std::uint32_t> offsets;
 };
 
+// A diagnostic frame the file gives besides MasterReq and SlaveResp
+// ("ProxyRequest : 59 { ... }"), kept with its name and id as read.
+struct OtherDiagnosticFrame : DiagnosticFrame {
+    std::string name;
+    int frameId = 0;
+};
+
 enum ScheduleEntryKind {
     kFrameSlot = 0,
     kMasterReq = 1,

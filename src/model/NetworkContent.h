@@ -2,6 +2,7 @@
 
 #include "model/FrameRecords.h"
 #include "model/KeptStatement.h"
+#include "model/LinVersion.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 
@@ -36,6 +37,14 @@ struct NetworkContent {
     // J2602 master: header length in bit times and response tolerance in %.
     int maxHeaderBits = -1;
     double masterTolerancePercent = -1;
+    // The master's line gave its name alone: it is written so while the
+    // time base and jitter are the standard ones the repair put in.
+    bool masterTimingOmitted = false;
+    bool MasterTimingStandsIn() const
+    {
+        return masterTimingOmitted && timeBaseMs == lin::kStandardTimeBaseMs && jitterMs == lin::kStandardJitterMs &&
+               maxHeaderBits < 0;
+    }
     // The file names master and slaves Commander and Responders.
     bool commanderWords = false;
     OwnedList<LinNode> slaves;
@@ -45,6 +54,7 @@ struct NetworkContent {
     std::vector<DiagnosticSignal> diagnosticSignals;  // as read; empty when the file had none
     DiagnosticFrame masterRequest;
     DiagnosticFrame slaveResponse;
+    std::vector<OtherDiagnosticFrame> otherDiagnosticFrames;  // in the file's order
     OwnedList<LinSignal> signals;
     OwnedList<SignalGroup> signalGroups;
     std::vector<unsigned> dynamicFrameIds;

@@ -117,7 +117,8 @@ void ForgetFrames(LinNetwork& network, GoneFrame goneFrame, GoneSlot goneSlot, D
     for (auto& frame : network.sporadicFrames)
         EraseIf(frame->frameNames, goneFrame);
     ForgetFrameSlots(network, goneSlot);
-    ForgetInFrameIdCommands(network, &FrameIdCommand::frameName, goneFrame, dangling);
+    // A frame-id command naming a frame of another kind is kept for the checks.
+    ForgetInFrameIdCommands(network, &FrameIdCommand::frameName, goneSlot, dangling);
 }
 
 auto Is(const std::string& name)

@@ -42,6 +42,11 @@ struct NodeAttributes {
     // with optional LIN 2 attributes leaves P2_min and ST_min not given
     // unless they were.
     bool SetProtocol(const std::string& text);
+    // The protocol text a file gave that names no supported version: the
+    // standard protocol stands in for it, and it is written while that does.
+    void KeepUnknownProtocol(const std::string& text) { unknownProtocol = text; }
+    bool HasUnknownProtocol() const { return !unknownProtocol.empty() && protocol == lin::kStandardVersionText; }
+    const std::string& ProtocolAsWritten() const { return HasUnknownProtocol() ? unknownProtocol : protocol; }
     // Fills product_id one value at a time; false once all three are consumed.
     bool AddProductValue(int value);
     // False for a node whose version leaves product_id optional and which
@@ -51,6 +56,7 @@ struct NodeAttributes {
     // A value of -1 means the file did not give it (from initialNad on).
     std::string nodeName;
     std::string protocol = lin::kStandardVersionText;
+    std::string unknownProtocol;
     int configuredNad = 127;
     int supplierId = 0x7FFF;
     int functionId = 0xFFFF;

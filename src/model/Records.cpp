@@ -12,6 +12,7 @@ bool NodeAttributes::SetProtocol(const std::string& text)
     if (!lin::IsSupportedVersion(text))
         return false;
     protocol = text;
+    unknownProtocol.clear();
     if (lin::Lin2AttributesAreOptional(protocol) && productIdCount == 0 && p2MinMs == 0 && stMinMs == 0)
         p2MinMs = stMinMs = -1;
     return true;

@@ -155,6 +155,33 @@ const DiagnosticFrameSlot* FindDiagnosticFrameSlot(const std::string& keyword)
     return nullptr;
 }
 
+// "<name> : <id> { <signal>, <offset>; ... }" of a diagnostic frame other
+// than the two standard ones, from just after its ':'; kept as read. False,
+// with nothing read, for the id of a standard frame: its name is then a
+// misspelt keyword.
+bool ReadOtherDiagnosticFrame(LinNetwork& net, int& pos, const std::string& name)
+{
+    const int start = pos;
+    const std::string id = net.ReadUntilOpenBrace(pos);
+    const bool number = IsWholeToken(net, pos, id) && IsNumberText(id);
+    if (number && (ParseInt(id) == kw::MasterReqId || ParseInt(id) == kw::SlaveRespId)) {
+        pos = start;
+        return false;
+    }
+    if (!number) {
+        net.AddMessage(msg::FalseParameters, pos);
+        PassOverBlock(net.fileText, pos);
+        return true;
+    }
+    ++pos;
+    OtherDiagnosticFrame frame;
+    frame.name = name;
+    frame.frameId = ParseInt(id);
+    ReadSignalPlacements(net, pos, frame);
+    net.otherDiagnosticFrames.push_back(std::move(frame));
+    return true;
+}
+
 }  // namespace
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
@@ -230,6 +257,9 @@ void LinNetwork::ParseDiagnosticFrames(int& pos, const std::string&)
         const std::string keyword = pending;
         pending.clear();
         const DiagnosticFrameSlot* slot = FindDiagnosticFrameSlot(keyword);
+        if (!slot && IsValidNameChars(keyword) && CheckContiguous(pos - 1, keyword) &&
+            ReadOtherDiagnosticFrame(*this, pos, keyword))
+            return;
         if (!slot || !CheckContiguous(pos - 1, keyword)) {
             AddMessage(msg::WrongKeyword, pos);
             return;

@@ -73,7 +73,12 @@ private:
     {
         if (!BeginStatement())
             return;
-        const bool j2602 = m_net.CountCommasUntil(m_pos, ';') == 4;
+        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        if (commas == 0) {
+            ReadMasterNameAlone();
+            return;
+        }
+        const bool j2602 = commas == 4;
         m_net.masterName = m_net.ReadTokenUntilComma(m_pos, true);
         if (!IsWholeToken(m_net, m_pos, m_net.masterName)) {
             Report(msg::FalseParameters);
@@ -95,6 +100,19 @@ private:
         }
         if (j2602)
             ReadJ2602Master();
+    }
+
+    // "Master: <name>;": the name is kept, and the time base and jitter
+    // the repair gives stand in for the ones the line leaves out.
+    void ReadMasterNameAlone()
+    {
+        const std::string name = m_net.ReadTokenUntilSemicolon(m_pos);
+        if (!IsWholeToken(m_net, m_pos, name)) {
+            Report(msg::FalseParameters);
+            return;
+        }
+        m_net.masterName = name;
+        m_net.masterTimingOmitted = true;
     }
 
     void ReadJ2602Master()
@@ -180,10 +198,13 @@ private:
         }
         if (value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
+        const std::string asRead = value;
         if (!lin::IsNamedVersion(value))
             value = WithOneDecimal(ParseDouble(value));
-        if (!m_attributes.SetProtocol(value))
+        if (!m_attributes.SetProtocol(value)) {
             Report(kProtocolUndefined);
+            m_attributes.KeepUnknownProtocol(asRead);
+        }
     }
 
     void ReadConfiguredNad() { ReadNad(m_attributes.configuredNad); }
@@ -194,15 +215,17 @@ private:
         const std::string value = ReadAssignedValue();
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;
+        // Any byte is kept as read; the checks mark one the version does not allow.
         const int nad = ParseInt(value);
         if (!lin::IsNodeAddress(nad, m_net.HasLin21Syntax()))
             Report(kNadOutOfRange);
-        else
+        if (lin::IsNodeAddress(nad, true))
             field = nad;
     }
 
     // product_id = <supplier>, <function>[, <variant>]; the variant is
-    // optional from LIN 2.1 on.
+    // optional from LIN 2.1 on. Two values are kept in any version, and
+    // reported before.
     void ReadProductId()
     {
         if (!m_net.ExpectEquals(m_pos)) {
@@ -210,16 +233,17 @@ private:
             return;
         }
         const int commas = m_net.CountCommasUntil(m_pos, ';');
-        if (commas != 2 && !(commas == 1 && m_net.HasLin21Syntax())) {
+        if (commas != 2 && !(commas == 1 && m_net.HasLin21Syntax()))
             Report(kThreeArguments);
+        if (commas != 2 && commas != 1)
             return;
-        }
         ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& value) {
             if (!m_net.IntFits(value, m_pos))
                 return;
             if (!m_attributes.AddProductValue(ParseInt(value)))
                 Report(kProductValueFalse);
         });
+        m_variantPlaceGiven = m_variantPlaceGiven || commas == 2;
     }
 
     // fault_state_signals = <signal>, ...;
@@ -326,6 +350,7 @@ private:
     }
 
     NodeAttributes& m_attributes;
+    bool m_variantPlaceGiven = false;
 };
 
 const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
@@ -358,6 +383,10 @@ void AttributeBodyParser::Run()
             }
         }
     });
+    // A variant place left empty in LIN 2.0 text stands for 0, as the
+    // three-value form is written; two values alone are kept as given.
+    if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_net.HasLin21Syntax())
+        m_attributes.productIdCount = 3;
 }
 
 // Node_attributes: one "<node> { ... }" block per slave.

@@ -1,6 +1,7 @@
 #include "validation/TreeChecker.h"
 
 #include "model/LinNetwork.h"
+#include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "validation/CheckRules.h"
 #include "validation/FrameLayout.h"
@@ -23,9 +24,13 @@ const char* const kSpeedFalse = "Speed definition false";
 const char* const kMasterNameWrong = "Master name wrong";
 const char* const kTimeBaseWrong = "Time Base wrong";
 const char* const kJitterSuspicious = "Jitter / Time Base suspicous";
+const char* const kMasterTimingNotGiven = "Time base and jitter not given";
 const char* const kMasterNamedLikeSlave = "Slave/Master name collision";
 const char* const kNadNotUnique = "New NAD not unique";
 const char* const kMessageIdsNotUnique = "MID's not unique";
+const char* const kProtocolUnknown = "Protocol version unknown";
+const char* const kNadNotInVersion = "NAD out of range for the LIN version";
+const char* const kProductIdWithoutVariant = "Product ID without variant";
 const char* const kSignalSizeWrong = "Signal size wrong";
 const char* const kByteArraySizeWrong = "Byte Array size wrong";
 const char* const kNoSubscriber = "No subscriber";
@@ -45,6 +50,7 @@ const char* const kScheduleNotUnique = "Schedule not unique";
 const char* const kDelayNoDivider = "Delay no divider of Time Base";
 const char* const kNodeNotFound = "Node name not found";
 const char* const kFrameNotFound = "Frame not found";
+const char* const kFrameNotUnconditional = "Frame not unconditional";
 const char* const kMinAboveMax = "Min > Max";
 const char* const kDelayBelowFrameTime = "Delay shorter than frame time";
 const char* const kFrameNotFromSlave = "Frame not published by a slave";
@@ -104,6 +110,11 @@ struct TreeChecker::Lookups {
     const RecordLookup<LinNode>& Slaves() { return BuiltOnce(slaves, net.slaves); }
     const RecordLookup<LinSignal>& Signals() { return BuiltOnce(signals, net.signals); }
     const RecordLookup<LinFrame>& Frames() { return BuiltOnce(frames, net.frames); }
+    const RecordLookup<EventTriggeredFrame>& EventTriggeredFrames()
+    {
+        return BuiltOnce(eventTriggeredFrames, net.eventTriggeredFrames);
+    }
+    const RecordLookup<SporadicFrame>& SporadicFrames() { return BuiltOnce(sporadicFrames, net.sporadicFrames); }
     const RecordLookup<ScheduleTable>& ScheduleTables() { return BuiltOnce(scheduleTables, net.scheduleTables); }
 
     const ScheduleTiming& Timing()
@@ -138,6 +149,8 @@ private:
     std::optional<RecordLookup<LinNode>> slaves;
     std::optional<RecordLookup<LinSignal>> signals;
     std::optional<RecordLookup<LinFrame>> frames;
+    std::optional<RecordLookup<EventTriggeredFrame>> eventTriggeredFrames;
+    std::optional<RecordLookup<SporadicFrame>> sporadicFrames;
     std::optional<RecordLookup<ScheduleTable>> scheduleTables;
     std::optional<std::unordered_map<int, int>> nadCounts;
     std::optional<ScheduleTiming> timing;
@@ -183,6 +196,8 @@ void TreeChecker::CheckMaster(int item)
         Fail(item, kJitterSuspicious);
     if (m_lookups->Slaves().Count(m_net.masterName) >= 1)
         Fail(item, kMasterNamedLikeSlave);
+    if (m_net.MasterTimingStandsIn())
+        Fail(item, kMasterTimingNotGiven);
     Finish(item);
 }
 
@@ -192,6 +207,15 @@ void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
     const auto sameNad = nadCounts.find(attributes.configuredNad);
     if (sameNad != nadCounts.end() && sameNad->second > 1)
         Fail(item, kNadNotUnique);
+    // Values the reader keeps although the file's version does not allow them.
+    const bool lin21 = m_net.HasLin21Syntax();
+    if (attributes.HasUnknownProtocol())
+        Fail(item, kProtocolUnknown);
+    if (!lin::IsNodeAddress(attributes.configuredNad, lin21) ||
+        (attributes.initialNad >= 0 && !lin::IsNodeAddress(attributes.initialNad, lin21)))
+        Fail(item, kNadNotInVersion);
+    if (attributes.productIdCount == 2 && !lin21 && lin::HasLin2Attributes(attributes.protocol))
+        Fail(item, kProductIdWithoutVariant);
 
     // A frame listed by name alone (LIN 2.1) has no message id to compare.
     std::unordered_set<int> messageIds;
@@ -328,7 +352,9 @@ void TreeChecker::CheckScheduleTable(int item, const ScheduleTable& table)
             failed = true;
         }
         if (frames.Count(command->frameName) == 0) {
-            Fail(item, kFrameNotFound);
+            const bool otherKind = m_lookups->EventTriggeredFrames().Count(command->frameName) > 0 ||
+                                   m_lookups->SporadicFrames().Count(command->frameName) > 0;
+            Fail(item, otherKind ? kFrameNotUnconditional : kFrameNotFound);
             failed = true;
         }
         if (failed)

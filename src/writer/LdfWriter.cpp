@@ -108,17 +108,18 @@ public:
         return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
     }
 
-    // A node address the text's version cannot hold would be refused on
-    // reading: the configured NAD is written as the one a refused address
-    // leaves, the initial NAD not at all.
-    int WrittenConfiguredNad(const NodeAttributes& attributes) const
+    // Any byte is written as it is, whatever the text's version allows (the
+    // reader keeps it); an address beyond a byte would be refused on reading:
+    // the configured NAD is written as the one a refused address leaves, the
+    // initial NAD not at all.
+    static int WrittenConfiguredNad(const NodeAttributes& attributes)
     {
-        return lin::IsNodeAddress(attributes.configuredNad, m_lin21) ? attributes.configuredNad
-                                                                     : NodeAttributes().configuredNad;
+        return lin::IsNodeAddress(attributes.configuredNad, true) ? attributes.configuredNad
+                                                                  : NodeAttributes().configuredNad;
     }
-    bool WritesInitialNad(const NodeAttributes& attributes) const
+    static bool WritesInitialNad(const NodeAttributes& attributes)
     {
-        return attributes.initialNad >= 0 && lin::IsNodeAddress(attributes.initialNad, m_lin21);
+        return attributes.initialNad >= 0 && lin::IsNodeAddress(attributes.initialNad, true);
     }
 
     // A schedule entry is written when the file can hold what it names.
@@ -132,7 +133,8 @@ public:
             return true;
         case kAssignFrameId:
         case kUnassignFrameId:
-            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
+            // A command naming an event-triggered or sporadic frame is kept as read.
+            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsSlotFrame(entry.FrameId()->frameName);
         case kAssignNad:
             return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_lin21);
         case kFreeFormat:
@@ -287,8 +289,10 @@ private:
     void Nodes()
     {
         const bool commander = m_net.commanderWords;
-        m_text += std::string(kw::Nodes) + " {\n\t" + (commander ? kw::Commander : kw::Master) + ": " +
-                  m_net.masterName + ", " + Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms";
+        m_text +=
+            std::string(kw::Nodes) + " {\n\t" + (commander ? kw::Commander : kw::Master) + ": " + m_net.masterName;
+        if (!m_net.MasterTimingStandsIn())
+            m_text += ", " + Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms";
         if (m_net.maxHeaderBits >= 0 && m_net.masterTolerancePercent >= 0)
             m_text += ", " + Int(m_net.maxHeaderBits) + " " + kw::Bits + ", " + Number(m_net.masterTolerancePercent) +
                       " " + kw::Percent;
@@ -426,6 +430,13 @@ private:
         m_text += std::string(kw::DiagnosticFrames) + " {";
         DiagnosticFrame(kw::MasterReq, kw::MasterReqId, m_net.masterRequest);
         DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId, m_net.slaveResponse);
+        for (const OtherDiagnosticFrame& frame : m_net.otherDiagnosticFrames) {
+            if (!IsWritableName(frame.name))
+                continue;
+            m_text += "\n\t" + frame.name + " : " + Int(frame.frameId) + " {";
+            SignalPlacements(frame);
+            m_text += "\n\t}";
+        }
         m_text += "\n}\n\n";
     }
 
@@ -467,8 +478,9 @@ private:
 
     void Attributes(const NodeAttributes& attributes)
     {
-        m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " + Quoted(attributes.protocol) +
-                  ";\n\t\t" + kw::ConfiguredNad + " = " + Int(m_written.WrittenConfiguredNad(attributes)) + ";\n";
+        m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " +
+                  Quoted(attributes.ProtocolAsWritten()) + ";\n\t\t" + kw::ConfiguredNad + " = " +
+                  Int(m_written.WrittenConfiguredNad(attributes)) + ";\n";
         if (m_written.WritesInitialNad(attributes))
             Statement(kw::InitialNad, Int(attributes.initialNad));
         // Protocols before 2 have none of the following statements.
@@ -495,8 +507,9 @@ private:
     void ProductId(const NodeAttributes& attributes)
     {
         std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
-        // LIN 2.1 may leave the variant out; LIN 2.0 text needs all three values.
-        if (attributes.productIdCount != 2 || !m_net.HasLin21Syntax())
+        // LIN 2.1 may leave the variant out; two values given in LIN 2.0 text
+        // are written as given, and the checks mark them.
+        if (attributes.productIdCount != 2)
             productId += ", " + Int(attributes.variant);
         Statement(kw::ProductId, productId);
     }

@@ -103,6 +103,33 @@ TEST(RunCheck, PrintsMessagesAndRedItems)
     EXPECT_EQ("", run.err);
 }
 
+// Values kept although the file's version does not allow them: the checks
+// mark their items with the reason.
+TEST(RunCheck, MarksValuesKeptAsRead)
+{
+    const struct {
+        const char* fixture;
+        std::vector<std::string> redItems;
+    } cases[] = {
+        {"kept-values-node-attributes.ldf",
+         {"Nodes / LSM: Protocol version unknown",
+          "Nodes / RSM: Product ID without variant; NAD out of range for the LIN version",
+          "Nodes / DSM: NAD out of range for the LIN version"}},
+        {"kept-values-schedule-master.ldf",
+         {"Nodes / Master: Time base and jitter not given", "Schedules / Configure: Frame not unconditional"}},
+        {"kept-diagnostic-frames.ldf", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        std::vector<std::string> redItems;
+        std::istringstream lines(Check(Fixture(c.fixture)).out);
+        for (std::string line; std::getline(lines, line);)
+            if (line.find(" / ") != std::string::npos)
+                redItems.push_back(line);
+        EXPECT_EQ(c.redItems, redItems);
+    }
+}
+
 TEST(RunCheck, FileTheWriterMadeOfANewNetworkIsClean)
 {
     const CommandRun run = Check(Fixture("writer/new-network.written.ldf"));

@@ -125,6 +125,17 @@ TEST(DialectConversion, AddressOnlyLin21HoldsIsLostBeforeLin21)
     EXPECT_EQ(127, network->nodeAttributes[0]->configuredNad);
 }
 
+TEST(DialectConversion, FileOfTheDialectKeepsTheValuesItGave)
+{
+    auto network = LinNetwork::LoadFromText(
+        "LIN_description_file; LIN_protocol_version = \"2.0\"; LIN_language_version = \"2.0\";\n"
+        "LIN_speed = 19.2 kbps; Nodes { Master: M, 5 ms, 0.1 ms; Slaves: A; }\n"
+        "Node_attributes { A { LIN_protocol = \"2.0\"; configured_NAD = 0xFF; product_id = 1, 2; } }\n");
+    EXPECT_EQ("", LossLines(ConvertToDialect(*network, Dialect::Lin20)));
+    EXPECT_EQ(0xFF, network->nodeAttributes[0]->configuredNad);
+    EXPECT_EQ(2, network->nodeAttributes[0]->productIdCount);
+}
+
 // The entities removed on the way whose name no listed record mentions.
 std::string UnlistedRemovals(const std::vector<Difference>& differences, const std::vector<std::string>& listed)
 {

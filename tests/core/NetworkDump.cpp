@@ -54,6 +54,7 @@ public:
         Add("fileRevision", n.fileRevision ? "\"" + *n.fileRevision + "\"" : "none");
         Add("byteOrder", static_cast<int>(n.byteOrder));
         Add("master", n.masterName + ", " + std::to_string(n.timeBaseMs) + " ms, " + Exact(n.jitterMs) + " ms");
+        Add("masterTimingStandsIn", n.MasterTimingStandsIn() ? "yes" : "no");
         Add("masterJ2602", std::to_string(n.maxHeaderBits) + " bits, " + Exact(n.masterTolerancePercent) + " %");
         Add("commanderWords", n.commanderWords);
         Add("headerComment", n.headerComment);
@@ -68,7 +69,7 @@ public:
             Add("slave", slave->name);
         for (const auto& a : n.nodeAttributes) {
             const std::string at = "nodeAttributes[" + a->nodeName + "]";
-            Add(at + ".protocol", a->protocol);
+            Add(at + ".protocol", a->ProtocolAsWritten());
             Add(at + ".configuredNad", a->configuredNad);
             Add(at + ".initialNad", a->initialNad);
             Add(at + ".productId", std::to_string(a->supplierId) + ", " + std::to_string(a->functionId) + ", " +
@@ -131,6 +132,8 @@ public:
             Add("sporadicFrame[" + f->name + "]", List(f->frameNames));
         Add("masterRequest", Placed(n.masterRequest.signalNames, n.masterRequest.offsets));
         Add("slaveResponse", Placed(n.slaveResponse.signalNames, n.slaveResponse.offsets));
+        for (const OtherDiagnosticFrame& f : n.otherDiagnosticFrames)
+            Add("diagnosticFrame[" + f.name + "]", std::to_string(f.frameId) + " " + Placed(f.signalNames, f.offsets));
     }
 
     void Schedules(const LinNetwork& n)

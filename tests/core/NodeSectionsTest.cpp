@@ -111,7 +111,7 @@ TEST(NodeAttributesSection, ReformatsTheProtocolWithOneDecimal)
 TEST(NodeAttributesSection, KeepsDefaultsForValuesOutOfRange)
 {
     auto network = LinNetwork::LoadFromText(kTwoSlaves + "Node_attributes { S1 {\n"
-                                                         "  configured_NAD = 0x80;\n"
+                                                         "  configured_NAD = 0x100;\n"
                                                          "  product_id = 0x7FFF, -1, 5;\n"
                                                          "  product_id = 1, 2, 3;\n"
                                                          "  P2_min = -5 ms;\n"

@@ -18,14 +18,20 @@
 
 namespace {
 
-// A diagnostic frame without writable signals is written in the fixed layout.
-void KeepDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
+void KeepWritableSignals(DiagnosticFrame& frame)
 {
     DiagnosticFrame written;
     for (std::size_t i = 0; i < frame.signalNames.size(); ++i)
         if (IsWritableName(frame.signalNames[i]))
             written.AddSignal(frame.signalNames[i], std::to_string(static_cast<std::int32_t>(frame.offsets[i])));
-    frame = written;
+    frame.signalNames = written.signalNames;
+    frame.offsets = written.offsets;
+}
+
+// A diagnostic frame without writable signals is written in the fixed layout.
+void KeepDiagnosticLayout(DiagnosticFrame& frame, const std::string& name)
+{
+    KeepWritableSignals(frame);
     if (!frame.signalNames.empty())
         return;
     for (int i = 0; i < 8; ++i)
@@ -56,19 +62,16 @@ void KeepWrittenAttributes(LinNetwork& n)
             defaults.powerOnTimeMs = attributes.powerOnTimeMs;
             attributes = defaults;
         }
-        // An address the text's version cannot hold is not written as it is.
-        if (!lin::IsNodeAddress(attributes.configuredNad, n.HasLin21Syntax()))
+        // An address beyond a byte is not written as it is.
+        if (!lin::IsNodeAddress(attributes.configuredNad, true))
             attributes.configuredNad = NodeAttributes().configuredNad;
-        if (!lin::IsNodeAddress(attributes.initialNad, n.HasLin21Syntax()))
+        if (!lin::IsNodeAddress(attributes.initialNad, true))
             attributes.initialNad = -1;
         // A J2602 node reads back without the P2_min and ST_min it was not given.
         if (!lin::Lin2AttributesAreOptional(attributes.protocol)) {
             attributes.p2MinMs = std::max(attributes.p2MinMs, 0.0);
             attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
         }
-        // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
-        if (!n.HasLin21Syntax() && attributes.productIdCount == 2)
-            attributes.productIdCount = 3;
         // A frame named alone is written only in LIN 2.1 text.
         if (!n.HasLin21Syntax())
             EraseIf(attributes.configurableFrames, [](const auto& frame) { return !frame->hasMessageId; });
@@ -87,6 +90,9 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
                 kept.diagnosticSignals.push_back({frame + ("B" + std::to_string(i)), 8, 0});
     KeepDiagnosticLayout(kept.masterRequest, "MasterReq");
     KeepDiagnosticLayout(kept.slaveResponse, "SlaveResp");
+    EraseIf(kept.otherDiagnosticFrames, [](const OtherDiagnosticFrame& f) { return !IsWritableName(f.name); });
+    for (OtherDiagnosticFrame& frame : kept.otherDiagnosticFrames)
+        KeepWritableSignals(frame);
     const auto unwritten = [](const auto& record) { return !IsWritableName(RecordName(*record)); };
     EraseIf(kept.signals, [&](const auto& s) { return s->publisher.empty() || unwritten(s); });
     EraseIf(kept.frames, [&](const auto& f) { return f->publisher.empty() || unwritten(f); });

@@ -154,7 +154,10 @@ std::vector<std::string> AddedMessages(const MessageLog& firstLoad, const Messag
     for (const Message& message : reopened) {
         const bool subscriberHint = message.text == "Count of parameters incorrect" ||
                                     message.text.rfind("Warning: Subscriber not here:", 0) == 0;
-        if (!subscriberHint && --earlier[message.text] < 0)
+        // A NAD is kept as read; one read while the text was still LIN 2.1
+        // is reported once a later header has made the whole text LIN 2.0.
+        const bool nadOfLaterHeader = message.text == "NAD out of range (1-127)";
+        if (!subscriberHint && !nadOfLaterHeader && --earlier[message.text] < 0)
             added.push_back(FormatMessage(message));
     }
     return added;
