@@ -11,6 +11,7 @@
 #include "gui/CDuvazadiDoc.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "model/UnreadPlaces.h"
 #include "reader/Keywords.h"
 #include "sheets/SheetRegistry.h"
 #include "views/ContextMenus.h"
@@ -562,7 +563,7 @@ void CMainFrame::FocusNextPane(int step)
 
 bool CMainFrame::SaveTo(const QString& path, bool standardLayout)
 {
-    if (!MaySaveLeavingOut())
+    if (!MaySaveLeavingOut(standardLayout))
         return false;
     const QString error = m_document->Save(path, standardLayout);
     if (!error.isEmpty()) {
@@ -574,18 +575,22 @@ bool CMainFrame::SaveTo(const QString& path, bool standardLayout)
     return true;
 }
 
-// The user decides whether records the file cannot hold may be lost.
-bool CMainFrame::MaySaveLeavingOut()
+// The user decides whether records the file cannot hold, and statements
+// the fixed layout does not write, may be lost.
+bool CMainFrame::MaySaveLeavingOut(bool standardLayout)
 {
     const LinNetwork* network = m_document->Network();
     std::vector<std::string> leftOut;
     if (network)
         for (const LeftOutRecord& record : RecordsLeftOut(*network))
             leftOut.push_back(FormatLeftOut(record));
-    if (leftOut.empty())
+    const std::vector<std::string> unread = m_document->UnreadStatementsNotSaved(standardLayout);
+    if (leftOut.empty() && unread.empty())
         return true;
-    const QString text = tr("The file cannot hold these records; they will not be written:\n\n%1\n\nSave anyway?")
-                             .arg(ListedLines(leftOut));
+    QString text;
+    if (!leftOut.empty())
+        text += tr("The file cannot hold these records; they will not be written:\n\n%1\n\n").arg(ListedLines(leftOut));
+    text += UnreadStatementsText(unread) + tr("Save anyway?");
     return Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
                ui::SaveAnywayButton) == QMessageBox::Save;
 }
@@ -598,14 +603,30 @@ std::optional<bool> CMainFrame::ConvertForSaving(lin::Dialect dialect)
     std::vector<std::string> losses;
     for (const ConversionLoss& loss : ConversionLosses(*network, dialect))
         losses.push_back(FormatLoss(loss));
-    if (!losses.empty()) {
-        const QString text = tr("A %1 file cannot hold these; they will be lost:\n\n%2\n\nSave anyway?")
-                                 .arg(QString::fromStdString(lin::DialectCaption(dialect)), ListedLines(losses));
+    // A conversion to another version drops them, as it drops unknown statements.
+    const std::vector<std::string> unread =
+        lin::DialectOf(*network) == dialect ? std::vector<std::string>() : UnreadStatementsLeftOut(*network);
+    if (!losses.empty() || !unread.empty()) {
+        QString text;
+        if (!losses.empty())
+            text += tr("A %1 file cannot hold these; they will be lost:\n\n%2\n\n")
+                        .arg(QString::fromStdString(lin::DialectCaption(dialect)), ListedLines(losses));
+        text += UnreadStatementsText(unread) + tr("Save anyway?");
         if (Ask(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
                 ui::SaveAnywayButton) != QMessageBox::Save)
             return std::nullopt;
     }
     return m_document->ConvertTo(dialect);
+}
+
+// Under their own heading; empty when there are none.
+QString CMainFrame::UnreadStatementsText(const std::vector<std::string>& unread) const
+{
+    if (unread.empty())
+        return {};
+    return tr("These statements were not read; only the file's own layout keeps them, so they will not be "
+              "written:\n\n%1\n\n")
+        .arg(ListedLines(unread));
 }
 
 QString CMainFrame::ListedLines(const std::vector<std::string>& lines) const

@@ -104,7 +104,8 @@ private:
     void StoreRecent();
     void FocusNextPane(int step);
     bool SaveTo(const QString& path, bool standardLayout = false);
-    bool MaySaveLeavingOut();
+    bool MaySaveLeavingOut(bool standardLayout);
+    QString UnreadStatementsText(const std::vector<std::string>& unread) const;
     // Turns the network into what a file of the version holds, as one undo
     // step, once the user agreed to lose what that version cannot hold.
     // Tells whether the network changed; nullopt when the user cancelled.

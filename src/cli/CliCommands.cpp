@@ -5,6 +5,7 @@
 #include "editing/Document.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "model/UnreadPlaces.h"
 #include "reader/Keywords.h"
 #include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
@@ -30,7 +31,8 @@ void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": 
 
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
                                          const std::optional<lin::Dialect>& dialect,
-                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead)
+                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead,
+                                         std::vector<std::string>* unreadDropped)
 {
     PreparedLoad loaded = PrepareLoaded(LinNetwork::Load(file), dialect, writtenAsRead);
     if (!loaded) {
@@ -39,6 +41,8 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
     }
     if (losses)
         *losses = std::move(loaded.losses);
+    if (unreadDropped)
+        *unreadDropped = std::move(loaded.unreadDropped);
     outline = std::move(loaded.outline);
     return std::move(loaded.network);
 }
@@ -198,8 +202,9 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
     TreeOutline outline;
     std::vector<ConversionLoss> losses;
     std::string writtenAsRead;
+    std::vector<std::string> notWritten;
     const auto network =
-        LoadPrepared(file, err, outline, choice.dialect, &losses, keepLayout ? &writtenAsRead : nullptr);
+        LoadPrepared(file, err, outline, choice.dialect, &losses, keepLayout ? &writtenAsRead : nullptr, &notWritten);
     if (!network)
         return kExitFailure;
     // What the load reported goes with the rewrite, as check lists it.
@@ -221,6 +226,13 @@ int RunFormat(const std::string& file, const std::string& output, const DialectC
     // As the editor asks before saving, the records the text loses are named.
     for (const LeftOutRecord& leftOut : RecordsLeftOut(*network))
         err << kProgram << ": not written: " << FormatLeftOut(leftOut) << "\n";
+    // So are the statements the reader kept inside blocks, which only the
+    // file's own layout gives back.
+    if (!keepLayout)
+        for (const std::string& line : UnreadStatementsLeftOut(*network))
+            notWritten.push_back(line);
+    for (const std::string& line : notWritten)
+        err << kProgram << ": not written: " << line << "\n";
     if (keepLayout)
         return WriteText(BuildLayoutKeptText(*network, writtenAsRead), output, out, err);
     if (!output.empty()) {

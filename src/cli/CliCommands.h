@@ -28,12 +28,14 @@ std::string VersionText();
 // What the commands share. Fail writes "duvazadi-cli: reason" to err.
 void Fail(std::ostream& err, const std::string& reason);
 // The network of FILE, read, repaired, converted to the dialect when one is
-// given (what that lost in losses) and prepared as the tree prepares it;
-// null (with the reason on err) when FILE cannot be read.
+// given (what that lost in losses, the kept statements it dropped in
+// unreadDropped) and prepared as the tree prepares it; null (with the
+// reason on err) when FILE cannot be read.
 std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
                                          const std::optional<lin::Dialect>& dialect = std::nullopt,
                                          std::vector<ConversionLoss>* losses = nullptr,
-                                         std::string* writtenAsRead = nullptr);
+                                         std::string* writtenAsRead = nullptr,
+                                         std::vector<std::string>* unreadDropped = nullptr);
 // Standard output must take all of it; scripts act on the exit status.
 int Flushed(std::ostream& out, std::ostream& err, int status);
 

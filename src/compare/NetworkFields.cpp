@@ -2,6 +2,7 @@
 
 #include "model/LinVersion.h"
 #include "model/StandardDiagnostics.h"
+#include "model/UnreadPlaces.h"
 #include "reader/ScheduleCommands.h"
 #include "validation/TreeOutline.h"
 
@@ -130,6 +131,13 @@ const FieldSpecs<Header> kHeaderFields = {
          std::vector<std::string> texts;
          for (const KeptStatement& statement : r.network.keptStatements)
              texts.push_back(statement.text);
+         return FieldValue::Texts(texts);
+     }},
+    {"unread_statements", "statement not read",
+     [](const Header& r) {
+         std::vector<std::string> texts;
+         for (const PlacedUnreadStatement& placed : PlacedUnreadStatements(r.network))
+             texts.push_back(placed.place + ": " + placed.statement.text);
          return FieldValue::Texts(texts);
      }},
 };

@@ -1,5 +1,6 @@
 #include "editing/Document.h"
 
+#include "model/UnreadPlaces.h"
 #include "reader/Keywords.h"
 #include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
@@ -26,10 +27,14 @@ PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>&
         return prepared;
     if (writtenAsRead) {
         Prepare(*prepared.network);
-        *writtenAsRead = prepared.network->BuildLdfText();
+        *writtenAsRead = prepared.network->BuildCompleteLdfText();
     }
-    if (dialect)
+    if (dialect) {
+        std::vector<std::string> unread = UnreadStatementsLeftOut(*prepared.network);
         prepared.losses = ConvertToDialect(*prepared.network, *dialect);
+        if (UnreadStatementsLeftOut(*prepared.network).empty())
+            prepared.unreadDropped = std::move(unread);
+    }
     prepared.outline = Prepare(*prepared.network);
     return prepared;
 }
@@ -57,9 +62,9 @@ std::string Document::Open(const std::string& path)
         return loaded.error;
     // What the load reported or the preparation repairs is worth saving; a
     // file that needed nothing stays unmodified.
-    const std::string written = loaded.network->BuildLdfText();
+    const std::string written = loaded.network->BuildCompleteLdfText();
     PreparedLoad prepared = PrepareLoaded(std::move(loaded));
-    std::string writtenAsOpened = prepared.network->BuildLdfText();
+    std::string writtenAsOpened = prepared.network->BuildCompleteLdfText();
     const bool repaired = prepared.network->messages.Size() > 0 || writtenAsOpened != written;
     m_nonLdfPath = IsLdfText(prepared.network->fileText) ? std::string() : path;
     Replace(std::move(prepared.network), std::move(prepared.outline));
@@ -72,14 +77,13 @@ std::string Document::Save(const std::string& path, bool standardLayout)
 {
     if (!m_network)
         return kNothingToSave;
-    const bool reformatted = m_reformatPosition && *m_reformatPosition <= m_position;
     std::string text = SavedLdfText(*m_network, m_savedText ? *m_savedText : m_network->fileText, m_writtenAsSaved,
-                                    standardLayout || reformatted);
+                                    standardLayout || Reformatted());
     const SaveResult saved = SaveLdfText(text, path);
     if (!saved)
         return saved.error;
     m_savedText = std::move(text);
-    m_writtenAsSaved = m_network->BuildLdfText();
+    m_writtenAsSaved = m_network->BuildCompleteLdfText();
     if (SaveReplacesNonLdfFile(path))
         m_nonLdfPath.clear();
     m_reformatPosition.reset();
@@ -93,6 +97,15 @@ bool Document::SaveReplacesNonLdfFile(const std::string& path) const
     return !m_nonLdfPath.empty() && std::filesystem::equivalent(path, m_nonLdfPath, error);
 }
 
+std::vector<std::string> Document::UnreadStatementsNotSaved(bool standardLayout) const
+{
+    if (!m_network || !(standardLayout || Reformatted()))
+        return {};
+    return UnreadStatementsLeftOut(*m_network);
+}
+
+bool Document::Reformatted() const { return m_reformatPosition && *m_reformatPosition <= m_position; }
+
 bool Document::Reformat()
 {
     if (!Edit([](LinNetwork&) { return true; }))
@@ -104,9 +117,9 @@ bool Document::Reformat()
 bool Document::ConvertTo(lin::Dialect dialect)
 {
     return Edit([dialect](LinNetwork& edited) {
-        const std::string before = edited.BuildLdfText();
+        const std::string before = edited.BuildCompleteLdfText();
         ConvertToDialect(edited, dialect);
-        return edited.BuildLdfText() != before;
+        return edited.BuildCompleteLdfText() != before;
     });
 }
 

@@ -18,6 +18,9 @@ struct PreparedLoad {
     std::string error;                    // why not; empty when network is set
     TreeOutline outline;                  // of the prepared network
     std::vector<ConversionLoss> losses;   // what the conversion lost
+    // The statements kept inside blocks that the conversion dropped, as
+    // UnreadStatementsLeftOut gives them.
+    std::vector<std::string> unreadDropped;
 
     explicit operator bool() const { return network != nullptr; }
 };
@@ -86,6 +89,10 @@ public:
     bool Redo();
 
     // Null before the first New or Open.
+    // The statements kept inside blocks that a save leaves out, as
+    // UnreadStatementsLeftOut gives them: every one in the fixed layout
+    // (asked for, or after Reformat), none in the file's own layout.
+    std::vector<std::string> UnreadStatementsNotSaved(bool standardLayout) const;
     const LinNetwork* Network() const { return m_network.get(); }
     const TreeOutline& Outline() const { return m_outline; }
 
@@ -96,6 +103,9 @@ public:
 private:
     void Replace(std::unique_ptr<LinNetwork> network, TreeOutline outline);
     bool StepTaken(int step);
+    // A Reformat step lies between the last save and now: the next save
+    // writes the fixed layout.
+    bool Reformatted() const;
 
     std::unique_ptr<LinNetwork> m_network;
     UndoHistory m_history;

@@ -64,6 +64,10 @@ public:
     bool Redo();
 
     const LinNetwork* Network() const { return m_document.Network(); }
+    std::vector<std::string> UnreadStatementsNotSaved(bool standardLayout) const
+    {
+        return m_document.UnreadStatementsNotSaved(standardLayout);
+    }
     // The tree of the prepared network, with the checks' marks.
     const TreeOutline& Outline() const { return m_document.Outline(); }
 

@@ -3,6 +3,7 @@
 #include "model/EraseIf.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
+#include "model/UnreadPlaces.h"
 #include "reader/Keywords.h"
 #include "reader/ScheduleCommands.h"
 
@@ -323,6 +324,7 @@ private:
             LoseBecause("Statement " + StatementKeyword(statement.text),
                         "not read, so not converted to " + lin::DialectCaption(m_target));
         m_net.keptStatements.clear();
+        ClearUnreadStatements(m_net);
     }
 
     NetworkContent& m_net;

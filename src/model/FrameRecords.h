@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OwnedList.h"
+#include "model/UnreadStatement.h"
 
 #include <array>
 #include <cstdint>
@@ -40,6 +41,7 @@ struct LinFrame {
     int length = 0;  // 0: the file gave no length
     std::vector<std::string> signalNames;
     std::vector<std::uint32_t> offsets;
+    UnreadStatements unread;
 };
 
 struct EventTriggeredFrame {
@@ -86,6 +88,7 @@ struct DiagnosticFrame {
 
     std::vector<std::string> signalNames;
     std::vector<std::uint32_t> offsets;
+    UnreadStatements unread;
 };
 
 // A diagnostic frame the file gives besides MasterReq and SlaveResp
@@ -189,4 +192,5 @@ struct ScheduleTable {
 
     std::string name;
     OwnedList<ScheduleEntry> entries;
+    UnreadStatements unread;
 };

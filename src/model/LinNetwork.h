@@ -106,8 +106,12 @@ public:
     const NetworkContent& Content() const { return *this; }
     void RestoreContent(NetworkContent content) { NetworkContent::operator=(std::move(content)); }
 
-    // The whole LDF text of the network, lines ending in LF (writer).
+    // The LDF text of the network in the fixed layout, lines ending in LF
+    // (writer). Statements the reader kept inside blocks are left out.
     std::string BuildLdfText() const;
+    // The same with those statements, each in its place: the text that
+    // saving in the file's layout and the edit history compare.
+    std::string BuildCompleteLdfText() const;
 
     // The reader: the driver over fileText and one parser per section. Each
     // parser starts just after its section's '{' and returns on its '}'.

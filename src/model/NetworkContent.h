@@ -5,7 +5,9 @@
 #include "model/LinVersion.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
+#include "model/UnreadStatement.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,4 +68,7 @@ struct NetworkContent {
     OwnedList<CompositeConfiguration> compositeConfigurations;
     std::string headerComment;
     std::vector<KeptStatement> keptStatements;
+    // Statements of a section the reader could not take, by the section's
+    // keyword; those inside a record's block are kept by the record.
+    std::map<std::string, UnreadStatements> unreadInSections;
 };

@@ -2,6 +2,7 @@
 
 #include "model/LinVersion.h"
 #include "model/OwnedList.h"
+#include "model/UnreadStatement.h"
 
 #include <string>
 #include <vector>
@@ -74,6 +75,7 @@ struct NodeAttributes {
     double responseTolerancePercent = -1;
     double wakeupTimeMs = -1;
     double powerOnTimeMs = -1;
+    UnreadStatements unread;
 };
 
 struct CompositeNode {
@@ -94,6 +96,7 @@ struct CompositeConfiguration {
 
     std::string name;
     OwnedList<CompositeNode> compositeNodes;
+    UnreadStatements unread;
 };
 
 struct DiagnosticAddress {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OwnedList.h"
+#include "model/UnreadStatement.h"
 
 #include <cstdint>
 #include <string>
@@ -92,6 +93,7 @@ struct EncodingType {
     OwnedList<PhysicalRange> physicalRanges;
     int bcdCount = 0;
     int asciiCount = 0;
+    UnreadStatements unread;
 };
 
 struct SignalRepresentation {

@@ -72,7 +72,7 @@ FrameEncoding PythonNetwork::Encode(const std::string& frame, const std::vector<
 const std::string& PythonNetwork::WrittenAsRead() const
 {
     if (!m_writtenAsRead)
-        m_writtenAsRead = m_network->BuildLdfText();
+        m_writtenAsRead = m_network->BuildCompleteLdfText();
     return *m_writtenAsRead;
 }
 

@@ -39,24 +39,28 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
     for (const std::string& name : frame.signalNames)
         placed.Insert(name);
     std::string pending;
-    RunDelimitedLoop(net, pos, pending, ',', [&] {
-        // A bad name stays pending, so the lines after it run into it.
-        if (!IsWholeToken(net, pos, pending)) {
-            net.AddMessage(msg::FalseParameters, pos);
-            return;
-        }
-        const std::string signalName = pending;
-        pending.clear();
-        const std::string offset = net.ReadTokenUntilSemicolon(pos);
-        if (!IsWholeToken(net, pos, offset)) {
-            net.AddMessage(msg::FalseParameters, pos);
-            return;
-        }
-        if (!placed.Insert(signalName))
-            net.AddMessage(msg::SignalAlreadyHere, pos);
-        else
-            frame.AddSignal(signalName, offset);
-    });
+    UnreadKeeper keeper(net, frame.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
+                        [&frame] { return frame.signalNames.size(); });
+    RunDelimitedLoop(
+        net, pos, pending, ',',
+        [&] {
+            if (!IsWholeToken(net, pos, pending)) {
+                net.AddMessage(msg::FalseParameters, pos);
+                return;
+            }
+            const std::string signalName = pending;
+            pending.clear();
+            const std::string offset = net.ReadTokenUntilSemicolon(pos);
+            if (!IsWholeToken(net, pos, offset)) {
+                net.AddMessage(msg::FalseParameters, pos);
+                return;
+            }
+            if (!placed.Insert(signalName))
+                net.AddMessage(msg::SignalAlreadyHere, pos);
+            else
+                frame.AddSignal(signalName, offset);
+        },
+        &keeper);
 }
 
 // Reads "<id>, <publisher> {" or "<id>, <publisher>, <length> {" from the
@@ -188,23 +192,26 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
     NameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
-    RunDelimitedLoop(*this, pos, pending, ':', [&] {
-        auto frame = std::make_unique<LinFrame>();
-        frame->AddParameter(TakeStatementName(*this, pos, pending));
-        // A frame dropped here leaves its body to the section loop, which
-        // collects it as pending text up to the body's '}'.
-        if (!ReadFrameHeader(*this, pos, *frame)) {
-            AddMessage(msg::FalseParameters, pos);
-            return;
-        }
-        ++pos;
-        ReadSignalPlacements(*this, pos, *frame);
-        if (!frameNames.Insert(frame->name)) {
-            AddMessage(kFrameAlreadyDefined, pos);
-            return;
-        }
-        frames.Append(std::move(frame));
-    });
+    UnreadKeeper keeper(*this, unreadInSections[kw::Frames], UnreadKeeper::Ends::AtSemicolonOrBlock,
+                        [this] { return frames.size(); });
+    RunDelimitedLoop(
+        *this, pos, pending, ':',
+        [&] {
+            auto frame = std::make_unique<LinFrame>();
+            frame->AddParameter(TakeStatementName(*this, pos, pending));
+            if (!ReadFrameHeader(*this, pos, *frame)) {
+                AddMessage(msg::FalseParameters, pos);
+                return;
+            }
+            ++pos;
+            ReadSignalPlacements(*this, pos, *frame);
+            if (!frameNames.Insert(frame->name)) {
+                AddMessage(kFrameAlreadyDefined, pos);
+                return;
+            }
+            frames.Append(std::move(frame));
+        },
+        &keeper);
 }
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)

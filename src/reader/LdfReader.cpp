@@ -70,11 +70,6 @@ std::size_t LongestKeyword()
     return longest;
 }
 
-bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 class ReaderDriver {
 public:
     explicit ReaderDriver(LinNetwork& network) : m_net(network), m_text(network.fileText) {}

@@ -156,8 +156,11 @@ private:
 // The statements inside one node's block of Node_attributes.
 class AttributeBodyParser : SectionParser {
 public:
+    // The writer gives the attributes in its own order and the kept
+    // statements after them, so their position does not count.
     AttributeBodyParser(LinNetwork& network, int& pos, NodeAttributes& attributes)
-        : SectionParser(network, pos), m_attributes(attributes)
+        : SectionParser(network, pos), m_attributes(attributes),
+          m_keeper(network, attributes.unread, UnreadKeeper::Ends::AtSemicolonOrBlock, [] { return std::size_t(0); })
     {
     }
 
@@ -349,8 +352,16 @@ private:
         m_attributes.configurableFrames.Append(std::move(frame));
     }
 
+    // Every statement of the block begins with its keyword: a word that
+    // ends without being one, or a sign, begins a statement not known here.
+    bool BeginsUnknownStatement(char c) const
+    {
+        return !IsWordChar(c) || !IsWordChar(CharAt(m_net, m_net.SkipSeparatorsAndComments(m_pos + 1)));
+    }
+
     NodeAttributes& m_attributes;
     bool m_variantPlaceGiven = false;
+    UnreadKeeper m_keeper;
 };
 
 const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
@@ -372,17 +383,23 @@ const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
 
 void AttributeBodyParser::Run()
 {
-    RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
-        m_pending += c;
-        for (const Statement& statement : kStatements) {
-            if (m_pending == statement.keyword) {
-                m_net.CheckContiguous(m_pos, std::string(statement.keyword));
-                m_pending.clear();
-                (this->*statement.read)();
-                return;
+    RunSectionLoop(
+        m_net, m_pos, m_pending,
+        [this](char c) {
+            m_pending += c;
+            for (const Statement& statement : kStatements) {
+                if (m_pending == statement.keyword) {
+                    m_net.CheckContiguous(m_pos, std::string(statement.keyword));
+                    m_pending.clear();
+                    (this->*statement.read)();
+                    m_keeper.KeepIfUnread(m_pos, m_pending);
+                    return;
+                }
             }
-        }
-    });
+            if (BeginsUnknownStatement(c))
+                m_keeper.Keep(m_pos, m_pending);
+        },
+        &m_keeper);
     // A variant place left empty in LIN 2.0 text stands for 0, as the
     // three-value form is written; two values alone are kept as given.
     if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_net.HasLin21Syntax())
@@ -394,13 +411,16 @@ class NodeAttributesParser : SectionParser {
 public:
     NodeAttributesParser(LinNetwork& network, int& pos)
         : SectionParser(network, pos), m_slaveNames(network.ReaderListIndexes().Of(network.slaves)),
-          m_attributes(network, network.nodeAttributes)
+          m_attributes(network, network.nodeAttributes),
+          m_keeper(network, network.unreadInSections[kw::NodeAttributes], UnreadKeeper::Ends::AtSemicolonOrBlock,
+                   [&network] { return network.nodeAttributes.size(); })
     {
     }
 
     void Run()
     {
-        RunDelimitedLoop(m_net, m_pos, m_pending, '{', [this] { ReadNode(); });
+        RunDelimitedLoop(
+            m_net, m_pos, m_pending, '{', [this] { ReadNode(); }, &m_keeper);
     }
 
 private:
@@ -424,6 +444,7 @@ private:
 
     const NameIndex& m_slaveNames;
     UniqueNameList<NodeAttributes> m_attributes;
+    UnreadKeeper m_keeper;
 };
 
 // composite: "configuration <name> { <composite node> { <node>, ... } ... }".
@@ -464,24 +485,29 @@ private:
             Report(msg::CloseBracketMissing);
     }
 
-    // Starts on the configuration's own '{', which passes as a block
-    // without a name.
+    // Starts on the configuration's own '{'.
     void ReadConfigurationBody(CompositeConfiguration& configuration)
     {
         std::string pending;
-        RunDelimitedLoop(m_net, m_pos, pending, '{', [&] {
-            if (pending.empty() || !m_net.CheckContiguous(m_pos - 1, pending))
-                return;
-            auto node = std::make_unique<CompositeNode>(TakePending(pending));
-            const int commas = m_net.CountCommasUntil(m_pos, '}');
-            if (commas < 0) {
-                Report(msg::FalseParameters);
-                return;
-            }
-            const auto take = [&](const std::string& name) { node->logicalNodes.push_back(name); };
-            if (ReadCountedList(m_net, m_pos, commas, '}', msg::NoArgument, take))
-                configuration.compositeNodes.Append(std::move(node));
-        });
+        UnreadKeeper keeper(m_net, configuration.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
+                            [&configuration] { return configuration.compositeNodes.size(); });
+        ++m_pos;
+        RunDelimitedLoop(
+            m_net, m_pos, pending, '{',
+            [&] {
+                if (pending.empty() || !m_net.CheckContiguous(m_pos - 1, pending))
+                    return;
+                auto node = std::make_unique<CompositeNode>(TakePending(pending));
+                const int commas = m_net.CountCommasUntil(m_pos, '}');
+                if (commas < 0) {
+                    Report(msg::FalseParameters);
+                    return;
+                }
+                const auto take = [&](const std::string& name) { node->logicalNodes.push_back(name); };
+                if (ReadCountedList(m_net, m_pos, commas, '}', msg::NoArgument, take))
+                    configuration.compositeNodes.Append(std::move(node));
+            },
+            &keeper);
     }
 
     int m_lastTaken = 0;

@@ -85,39 +85,65 @@ bool BeginsLongerKeyword(const std::string& text, int pos, const ScheduleCommand
 // Reads the slots of one table, from just after its '{' up to its '}'.
 class TableBodyReader {
 public:
-    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table) : m_net(network), m_pos(pos), m_table(table) {}
+    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table)
+        : m_net(network), m_pos(pos), m_table(table),
+          m_keeper(network, table.unread, UnreadKeeper::Ends::AtSemicolon, [&table] { return table.entries.size(); })
+    {
+    }
 
     void Run()
     {
-        RunSectionLoop(m_net, m_pos, m_pending, [this](char c) {
-            m_pending += c;
-            // Tested after every character: a command keyword acts as soon as
-            // its last letter is read, so a frame whose name begins with one
-            // (MasterReqFrame) or contains "delay" cannot be a frame slot.
-            // A "delay" in the pending text can only be new at its end.
-            m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
-            if (m_delayPending) {
-                ReadFrameSlot();
-                return;
-            }
-            for (const ScheduleCommandSpec& command : kScheduleCommands) {
-                if (m_pending == command.keyword && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
-                    ReadCommand(command);
-                    return;
-                }
-            }
-        });
+        RunSectionLoop(
+            m_net, m_pos, m_pending, [this](char c) { ReadChar(c); }, &m_keeper);
     }
 
 private:
-    // "<frame> delay <n> ms;", with the position on the last letter of delay.
-    void ReadFrameSlot()
+    void ReadChar(char c)
     {
-        // A broken "delay" stays pending: every later character repeats this
-        // test until a whole "delay" ends a slot or the table ends.
+        // A statement that ends before it was read as a slot or a command is
+        // none of them.
+        if (c == ';') {
+            m_delayPending = false;
+            m_keeper.Keep(m_pos, m_pending);
+            return;
+        }
+        m_pending += c;
+        // Tested after every character: a command keyword acts as soon as
+        // its last letter is read, so a frame whose name begins with one
+        // (MasterReqFrame) or contains "delay" cannot be a frame slot.
+        // A "delay" in the pending text can only be new at its end.
+        m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
+        if (m_delayPending) {
+            KeepUnlessTaken(ReadFrameSlot());
+            return;
+        }
+        for (const ScheduleCommandSpec& command : kScheduleCommands) {
+            if (m_pending == command.keyword && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
+                KeepUnlessTaken(ReadCommand(command));
+                return;
+            }
+        }
+    }
+
+    // A slot or command that was not taken is kept, as is one whose end
+    // its reading did not reach.
+    void KeepUnlessTaken(bool taken)
+    {
+        if (taken)
+            m_keeper.KeepIfUnread(m_pos, m_pending);
+        else
+            m_keeper.Keep(m_pos, m_pending);
+        if (m_pending.empty())
+            m_delayPending = false;
+    }
+
+    // "<frame> delay <n> ms;", with the position on the last letter of
+    // delay; false when the slot was not taken.
+    bool ReadFrameSlot()
+    {
         if (!m_net.CheckContiguous(m_pos, kw::Delay)) {
             m_net.AddMessage(kSlotDelayMissing, m_pos);
-            return;
+            return false;
         }
         const std::size_t delayLength = kDelay.size();
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
@@ -126,27 +152,32 @@ private:
         const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
         if (delay.empty()) {
             m_net.AddMessage(kSlotDelayMissing, m_pos);
-            return;
+            return false;
         }
         if (!m_net.CheckContiguous(m_pos - 1, kw::Ms)) {
             m_net.AddMessage(msg::NotContiguous, m_pos);
-            return;
+            return false;
         }
-        if (const std::optional<double> delayMs = m_net.Finite(ParseTime(delay), m_pos))
+        const std::optional<double> delayMs = m_net.Finite(ParseTime(delay), m_pos);
+        if (delayMs)
             Append(*delayMs, kFrameSlot, std::make_unique<FrameSlotCommand>(frameName));
+        return delayMs.has_value();
     }
 
-    // A command, with the position on the last letter of its keyword.
-    void ReadCommand(const ScheduleCommandSpec& command)
+    // A command, with the position on the last letter of its keyword; false
+    // when it was not taken.
+    bool ReadCommand(const ScheduleCommandSpec& command)
     {
         m_net.CheckContiguous(m_pos, command.keyword);
         ClearPending();
         std::vector<std::string> values;
         if (command.argumentCount > 0 && !ReadParameterBlock(command, values))
-            return;
+            return false;
         double delay = 0;
-        if (ReadCommandDelay(delay))
-            Append(delay, command.kind, MakePayload(command, values));
+        if (!ReadCommandDelay(delay))
+            return false;
+        Append(delay, command.kind, MakePayload(command, values));
+        return true;
     }
 
     // "{ <v1>, ..., <vn> }"; false when the command must be left out. A value
@@ -224,6 +255,7 @@ private:
     ScheduleTable& m_table;
     std::string m_pending;
     bool m_delayPending = false;  // the pending text contains "delay"
+    UnreadKeeper m_keeper;
 };
 
 }  // namespace
@@ -232,20 +264,25 @@ void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
     NameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
     std::string pending;
-    RunDelimitedLoop(*this, pos, pending, '{', [&] {
-        // A bad name stays pending; the table's slots then run into it.
-        if (!IsWholeToken(*this, pos, pending)) {
-            AddMessage(msg::FalseParameters, pos);
-            return;
-        }
-        auto table = std::make_unique<ScheduleTable>(pending);
-        pending.clear();
-        ++pos;
-        TableBodyReader(*this, pos, *table).Run();
-        if (!tableNames.Insert(table->name)) {
-            AddMessage(msg::NodeDoubled, pos);
-            return;
-        }
-        scheduleTables.Append(std::move(table));
-    });
+    UnreadKeeper keeper(*this, unreadInSections[kw::ScheduleTables], UnreadKeeper::Ends::AtSemicolonOrBlock,
+                        [this] { return scheduleTables.size(); });
+    RunDelimitedLoop(
+        *this, pos, pending, '{',
+        [&] {
+            // A bad name stays pending; the table's slots then run into it.
+            if (!IsWholeToken(*this, pos, pending)) {
+                AddMessage(msg::FalseParameters, pos);
+                return;
+            }
+            auto table = std::make_unique<ScheduleTable>(pending);
+            pending.clear();
+            ++pos;
+            TableBodyReader(*this, pos, *table).Run();
+            if (!tableNames.Insert(table->name)) {
+                AddMessage(msg::NodeDoubled, pos);
+                return;
+            }
+            scheduleTables.Append(std::move(table));
+        },
+        &keeper);
 }

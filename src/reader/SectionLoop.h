@@ -4,6 +4,7 @@
 #include "model/NameIndex.h"
 #include "reader/ListIndexes.h"
 #include "reader/TextScanner.h"
+#include "reader/UnreadKeeper.h"
 
 #include <algorithm>
 #include <memory>
@@ -30,34 +31,54 @@ inline constexpr const char* NotContiguous = "Key-Word / Parameter wrong (spaces
 // separators are passed over, every other character goes to onChar, which
 // may move the position on (for instance to the end of a statement). Stops
 // on the '}' that closes the block or at the end of the text. A pending text
-// left when the block ends is reported as garbage.
-template <typename OnChar> void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar onChar)
+// left when the block ends is reported as garbage, and kept by the keeper
+// when there is one.
+template <typename OnChar>
+void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar onChar, UnreadKeeper* keeper = nullptr)
 {
     const int length = static_cast<int>(scanner.fileText.size());
     while (pos >= 0 && pos < length && scanner.fileText[static_cast<std::size_t>(pos)] != '}') {
-        if (!scanner.SkipCommentAt(pos) && pos < length)
+        if (!scanner.SkipCommentAt(pos) && pos < length) {
+            if (keeper)
+                keeper->Notice(pos, pending);
             onChar(scanner.fileText[static_cast<std::size_t>(pos)]);
+        }
         ++pos;
     }
     pos = std::min(pos, length);
     if (!pending.empty()) {
         scanner.AddMessage(msg::GarbageInBlock, pos);
+        if (keeper) {
+            int last = pos - 1;
+            keeper->Keep(last, pending);
+        }
         pending.clear();
     }
 }
 
 // The common loop of a block whose statements begin with a name that ends
 // at one delimiter: every other character is collected into the pending
-// text, and the delimiter calls onDelimiter with the position on it.
+// text, and the delimiter calls onDelimiter with the position on it. With
+// a keeper, a statement that onDelimiter leaves unread, or that ends (at a
+// ';' or a '{') before its delimiter came, is kept.
 template <typename OnDelimiter>
-void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char delimiter, OnDelimiter onDelimiter)
+void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char delimiter, OnDelimiter onDelimiter,
+                      UnreadKeeper* keeper = nullptr)
 {
-    RunSectionLoop(scanner, pos, pending, [&](char c) {
-        if (c == delimiter)
-            onDelimiter();
-        else
-            pending += c;
-    });
+    RunSectionLoop(
+        scanner, pos, pending,
+        [&](char c) {
+            if (c == delimiter) {
+                onDelimiter();
+                if (keeper)
+                    keeper->KeepIfUnread(pos, pending);
+            } else if (keeper && (c == ';' || c == '{')) {
+                keeper->Keep(pos, pending);
+            } else {
+                pending += c;
+            }
+        },
+        keeper);
 }
 
 // From the '{' at the position, moves to the '}' that balances it, counting

@@ -251,14 +251,23 @@ private:
     void ReadValueLines(EncodingType& type)
     {
         std::string pending;
-        RunSectionLoop(m_net, m_pos, pending, [&](char c) {
-            if (c == ',')
-                ReadValueLine(type, TakePending(pending));
-            else if (c == ';')
-                CountPlainLine(type, TakePending(pending));
-            else
-                pending += c;
-        });
+        UnreadKeeper keeper(m_net, type.unread, UnreadKeeper::Ends::AtSemicolon,
+                            [&type] { return type.logicalValues.size() + type.physicalRanges.size(); });
+        RunSectionLoop(
+            m_net, m_pos, pending,
+            [&](char c) {
+                if (c != ',' && c != ';') {
+                    pending += c;
+                    return;
+                }
+                const bool known =
+                    c == ',' ? ReadValueLine(type, TakePending(pending)) : CountPlainLine(type, TakePending(pending));
+                if (known)
+                    keeper.KeepIfUnread(m_pos, pending);
+                else
+                    keeper.Keep(m_pos, pending);
+            },
+            &keeper);
     }
 
     bool IsKeyword(const std::string& text, const char* keyword)
@@ -266,7 +275,8 @@ private:
         return text == keyword && IsWholeToken(m_net, m_pos, text);
     }
 
-    void ReadValueLine(EncodingType& type, const std::string& keyword)
+    // False, and reported, when the keyword is no value kind.
+    bool ReadValueLine(EncodingType& type, const std::string& keyword)
     {
         if (IsKeyword(keyword, kw::LogicalValue))
             ReadValueAndText(TextForm::Quoted, [&](const std::string& value, const std::string& text) {
@@ -275,17 +285,25 @@ private:
         else if (IsKeyword(keyword, kw::PhysicalValue))
             ReadPhysicalRange(type);
         else
-            Report(msg::WrongKeyword);
+            return ReportWrongKeyword();
+        return true;
     }
 
-    void CountPlainLine(EncodingType& type, const std::string& keyword)
+    bool CountPlainLine(EncodingType& type, const std::string& keyword)
     {
         if (IsKeyword(keyword, kw::BcdValue))
             ++type.bcdCount;
         else if (IsKeyword(keyword, kw::AsciiValue))
             ++type.asciiCount;
         else
-            Report(msg::WrongKeyword);
+            return ReportWrongKeyword();
+        return true;
+    }
+
+    bool ReportWrongKeyword()
+    {
+        Report(msg::WrongKeyword);
+        return false;
     }
 
     // physical_value, <min>, <max>, <scale>, <offset> [, "<text>"]; the

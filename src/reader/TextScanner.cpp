@@ -82,6 +82,11 @@ bool EndsWith(const std::string& text, std::string_view tail)
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool IsWordChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
 bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
 
 bool IsValidNameChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsNameChar); }

@@ -34,6 +34,8 @@ bool IsBlank(char c);
 bool IsLineEnd(char c);
 bool IsSeparator(char c);
 bool IsValidNameChars(const std::string& text);
+// A letter, a digit or an underscore: what keywords are made of.
+bool IsWordChar(char c);
 bool IsValidTokenChars(const std::string& text);
 
 // The whole file text, the message log and the scanning operations that walk

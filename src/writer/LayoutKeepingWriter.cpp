@@ -545,7 +545,7 @@ std::string WriteKeepingLayout(const std::string& originalText, const std::strin
 
 std::string BuildLayoutKeptText(const LinNetwork& network, const std::string& writtenAsRead)
 {
-    return WriteKeepingLayout(network.fileText, writtenAsRead, network.BuildLdfText());
+    return WriteKeepingLayout(network.fileText, writtenAsRead, network.BuildCompleteLdfText());
 }
 
 std::string SavedLdfText(const LinNetwork& network, const std::string& layoutText, const std::string& writtenAsRead,
@@ -553,5 +553,5 @@ std::string SavedLdfText(const LinNetwork& network, const std::string& layoutTex
 {
     if (standardLayout || layoutText.empty())
         return ToCrLfLineEnds(network.BuildLdfText());
-    return WriteKeepingLayout(layoutText, writtenAsRead, network.BuildLdfText());
+    return WriteKeepingLayout(layoutText, writtenAsRead, network.BuildCompleteLdfText());
 }

@@ -24,12 +24,13 @@ std::string WriteKeepingLayout(const std::string& originalText, const std::strin
                                const std::string& writtenNow);
 
 // The network's text in the layout of the text it was read from
-// (fileText), given the writer's text of the network as it was read.
+// (fileText), given the writer's complete text (BuildCompleteLdfText) of
+// the network as it was read.
 std::string BuildLayoutKeptText(const LinNetwork& network, const std::string& writtenAsRead);
 
 // The bytes a save writes: the network in the layout of layoutText (the
 // text it was read from or last saved as), whose network the writer wrote
-// as writtenAsRead; or, with standardLayout or without such a text, in the
-// fixed layout with CR LF line ends.
+// completely as writtenAsRead; or, with standardLayout or without such a
+// text, in the fixed layout with CR LF line ends.
 std::string SavedLdfText(const LinNetwork& network, const std::string& layoutText, const std::string& writtenAsRead,
                          bool standardLayout);

@@ -183,8 +183,10 @@ private:
 
 class LdfTextBuilder {
 public:
-    explicit LdfTextBuilder(const LinNetwork& network)
-        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size())
+    // withUnread: the statements kept inside blocks are written in their
+    // places; the fixed layout leaves them out.
+    LdfTextBuilder(const LinNetwork& network, bool withUnread)
+        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size()), m_withUnread(withUnread)
     {
     }
 
@@ -251,6 +253,26 @@ private:
     {
         m_text += m_net.keptStatements[index].text + "\n\n";
         m_keptWritten[index] = true;
+    }
+
+    // The kept statements of a block at positions from..to, each as
+    // before + text + after.
+    std::string UnreadText(const UnreadStatements& statements, const char* before, const char* after,
+                           std::size_t from = 0, std::size_t to = SIZE_MAX) const
+    {
+        std::string text;
+        if (m_withUnread)
+            for (const UnreadStatement& statement : statements)
+                if (statement.position >= from && statement.position <= to)
+                    text += before + statement.text + after;
+        return text;
+    }
+
+    // The kept statements of a section's own block, after its records.
+    std::string SectionUnreadText(const char* section) const
+    {
+        const auto found = m_net.unreadInSections.find(section);
+        return found == m_net.unreadInSections.end() ? std::string() : UnreadText(found->second, "\t", "\n");
     }
 
     void HeaderComment()
@@ -328,7 +350,7 @@ private:
             for (const auto& node : configuration->compositeNodes)
                 if (!node->logicalNodes.empty())
                     configurations += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
-            configurations += "\t}\n";
+            configurations += UnreadText(configuration->unread, "\t\t", "\n") + "\t}\n";
         }
         if (!configurations.empty())
             m_text += std::string(kw::Composite) + " {\n" + configurations + "}\n\n";
@@ -385,9 +407,9 @@ private:
                 const auto offset = i < frame->offsets.size() ? static_cast<std::int32_t>(frame->offsets[i]) : 0;
                 m_text += "\t\t" + frame->signalNames[i] + ", " + Int(offset) + ";\n";
             }
-            m_text += "\t}\n";
+            m_text += UnreadText(frame->unread, "\t\t", "\n") + "\t}\n";
         }
-        m_text += "}\n\n";
+        m_text += SectionUnreadText(kw::Frames) + "}\n\n";
     }
 
     // A section LIN 2.1 tools may go without is left out of their text when
@@ -447,7 +469,7 @@ private:
         m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
         if (!SignalPlacements(frame))
             SignalPlacements(StandardDiagnosticFrame(name));
-        m_text += "\n\t}";
+        m_text += UnreadText(frame.unread, "\n\t\t", "") + "\n\t}";
     }
 
     // The frame's signals with a writable name; false when there was none.
@@ -473,7 +495,7 @@ private:
             if (first >= 0)
                 Attributes(*m_net.nodeAttributes[static_cast<std::size_t>(first)]);
         }
-        m_text += "}\n\n";
+        m_text += SectionUnreadText(kw::NodeAttributes) + "}\n\n";
     }
 
     void Attributes(const NodeAttributes& attributes)
@@ -501,7 +523,7 @@ private:
         Time(kw::ResponseTolerance, attributes.responseTolerancePercent, kw::Percent);
         Time(kw::WakeupTime, attributes.wakeupTimeMs, kw::Ms);
         Time(kw::PowerOnTime, attributes.powerOnTimeMs, kw::Ms);
-        m_text += "\n\t}\n";
+        m_text += UnreadText(attributes.unread, "\t\t", "\n") + "\n\t}\n";
     }
 
     void ProductId(const NodeAttributes& attributes)
@@ -545,11 +567,13 @@ private:
             if (!IsWritableName(table->name))
                 continue;
             m_text += "\t" + table->name + " {\n";
-            for (const auto& entry : table->entries)
-                Entry(*entry);
-            m_text += "\t}\n";
+            for (std::size_t i = 0; i < table->entries.size(); ++i) {
+                m_text += UnreadText(table->unread, "\t\t", "\n", i, i);
+                Entry(*table->entries[i]);
+            }
+            m_text += UnreadText(table->unread, "\t\t", "\n", table->entries.size()) + "\t}\n";
         }
-        m_text += "}\n\n";
+        m_text += SectionUnreadText(kw::ScheduleTables) + "}\n\n";
     }
 
     // One slot line; an entry the file cannot hold writes nothing.
@@ -644,7 +668,7 @@ private:
                 entries += std::string("\t\t") + kw::BcdValue + ";\n";
             for (int i = 0; i < type->asciiCount; ++i)
                 entries += std::string("\t\t") + kw::AsciiValue + ";\n";
-            entries += "\t}\n";
+            entries += UnreadText(type->unread, "\t\t", "\n") + "\t}\n";
         }
         OptionalSection(kw::SignalEncodingTypes, entries, true);
     }
@@ -665,6 +689,7 @@ private:
     const WrittenNames m_written;
     std::string m_text;
     std::vector<bool> m_keptWritten;
+    bool m_withUnread;
 };
 
 // Shown to users verbatim; keep the spelling.
@@ -814,4 +839,6 @@ bool IsWritableName(const std::string& name)
     return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
 }
 
-std::string LinNetwork::BuildLdfText() const { return LdfTextBuilder(*this).Build(); }
+std::string LinNetwork::BuildLdfText() const { return LdfTextBuilder(*this, false).Build(); }
+
+std::string LinNetwork::BuildCompleteLdfText() const { return LdfTextBuilder(*this, true).Build(); }

@@ -217,6 +217,49 @@ TEST(RunFormat, NamesTheRecordsTheTextLeavesOutOnStandardError)
     EXPECT_EQ(std::string::npos, Format(Fixture("cli-check.ldf")).err.find("not written"));
 }
 
+// The statements kept inside blocks: the fixed layout and another version
+// name each by its line, the file's own layout gives them back unnamed, and
+// diff sees a saved file without them as a different network.
+TEST(RunFormat, NamesTheStatementsNotReadThatOnlyTheFilesLayoutKeeps)
+{
+    const std::string file = Fixture("unread-schedule-tables.ldf");
+    const char* const notWritten = "duvazadi-cli: not written: line 40: statement not read\n"
+                                   "duvazadi-cli: not written: line 51: statement not read\n"
+                                   "duvazadi-cli: not written: line 52: statement not read\n"
+                                   "duvazadi-cli: not written: line 56: statement not read\n";
+    const struct {
+        const char* name;
+        DialectChoice choice;
+        bool keepLayout;
+        bool namesThem;
+    } cases[] = {
+        {"fixed layout", {}, false, true},
+        {"own layout", {}, true, false},
+        {"own version", {lin::Dialect::Lin21, false}, true, false},
+        {"other version", {lin::Dialect::Lin22, true}, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CommandRun run = Capture([&](std::ostream& out, std::ostream& err) {
+            return RunFormat(file, std::string(), c.choice, out, err, c.keepLayout);
+        });
+        EXPECT_EQ(kExitSuccess, run.status) << run.err;
+        EXPECT_EQ(c.namesThem, run.err.find(notWritten) != std::string::npos) << run.err;
+        EXPECT_EQ(!c.namesThem, run.out.find("vendor_table_note = 1;") != std::string::npos);
+    }
+    EXPECT_EQ(ReadFileBytes(file), Capture([&](std::ostream& out, std::ostream& err) {
+                                       return RunFormat(file, std::string(), {}, out, err, true);
+                                   }).out);
+
+    ScratchFolder folder;
+    const std::string saved = folder / "saved.ldf";
+    ASSERT_EQ(kExitSuccess, Format(file, saved).status);
+    const CommandRun diff =
+        Capture([&](std::ostream& out, std::ostream& err) { return RunDiff(file, saved, false, out, err); });
+    EXPECT_EQ(kExitFindings, diff.status);
+    EXPECT_NE(std::string::npos, diff.out.find("statement not read")) << diff.out;
+}
+
 TEST(RunFormat, OutputFileIsTheStandardOutputTextWithCrLf)
 {
     ScratchFolder folder;

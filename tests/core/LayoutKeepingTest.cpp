@@ -50,7 +50,7 @@ TEST_P(UneditedFile, IsWrittenByteForByte)
 {
     const auto network = LoadPrepared(GetParam());
     ASSERT_TRUE(network);
-    const std::string asRead = network->BuildLdfText();
+    const std::string asRead = network->BuildCompleteLdfText();
     EXPECT_EQ(ReadFileBytes(GetParam()), BuildLayoutKeptText(*network, asRead));
 }
 
@@ -83,7 +83,7 @@ TEST_P(RenamedSignal, ChangesOnlyTheLinesThatNameIt)
     ASSERT_TRUE(network);
     if (network->signals.empty())
         GTEST_SKIP() << "no signal";
-    const std::string asRead = network->BuildLdfText();
+    const std::string asRead = network->BuildCompleteLdfText();
     const std::size_t index = network->signals.size() / 2;
     const std::string oldName = network->signals[index]->name;
     const std::string newName = "Renamed_signal";
@@ -128,7 +128,7 @@ TEST_P(EditedLayout, RewritesOnlyWhatChanged)
     const std::string base = WithoutExtension(GetParam());
     const auto network = LoadPrepared(GetParam());
     ASSERT_TRUE(network);
-    const std::string asRead = network->BuildLdfText();
+    const std::string asRead = network->BuildCompleteLdfText();
     std::unique_ptr<LinNetwork> edited;
     if (std::filesystem::exists(base + ".dialect")) {
         const auto dialect = lin::ParseDialect(SplitLines(ReadFileBytes(base + ".dialect")).at(0));
@@ -141,7 +141,7 @@ TEST_P(EditedLayout, RewritesOnlyWhatChanged)
         edited = LoadPrepared(base + ".edit.written.ldf");
         ASSERT_TRUE(edited);
     }
-    const std::string kept = WriteKeepingLayout(network->fileText, asRead, edited->BuildLdfText());
+    const std::string kept = WriteKeepingLayout(network->fileText, asRead, edited->BuildCompleteLdfText());
     const std::string difference = CompareWithGolden(kept, base + ".kept.written.ldf");
     EXPECT_TRUE(difference.empty()) << difference;
 

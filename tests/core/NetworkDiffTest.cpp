@@ -4,6 +4,7 @@
 #include "compare/NetworkDiff.h"
 #include "TestFiles.h"
 #include "model/LinNetwork.h"
+#include "model/UnreadPlaces.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -32,18 +33,26 @@ TEST(CompareNetworks, NamesEachChangeInTheTreesOrderAndNoLayout)
 class FormattedFile : public testing::TestWithParam<std::string> {};
 
 // The writer's text means what the network means; only records the text
-// cannot hold (named by RecordsLeftOut) may differ.
+// cannot hold (named by RecordsLeftOut) may differ, and the statements kept
+// inside blocks, which only the complete text gives back.
 TEST_P(FormattedFile, MeansWhatTheFileMeans)
 {
     const auto network = Prepared(LinNetwork::Load(GetParam()).network);
     ASSERT_TRUE(network);
-    const auto reread = Prepared(LinNetwork::LoadFromText(network->BuildLdfText()));
+    const auto reread = Prepared(LinNetwork::LoadFromText(network->BuildCompleteLdfText()));
     ASSERT_TRUE(reread);
     const std::vector<Difference> differences = CompareNetworks(*network, *reread);
     if (RecordsLeftOut(*network).empty())
         EXPECT_EQ("", DifferenceLines(differences));
     else
         EXPECT_FALSE(differences.empty());
+
+    // The fixed layout drops those statements, and the comparison says so.
+    const auto formatted = Prepared(LinNetwork::LoadFromText(network->BuildLdfText()));
+    const std::string formattedDifferences = DifferenceLines(CompareNetworks(*network, *formatted));
+    const bool dropsUnread = !UnreadStatementsLeftOut(*network).empty();
+    EXPECT_EQ(dropsUnread, formattedDifferences.find("statement not read") != std::string::npos)
+        << formattedDifferences;
 }
 
 std::vector<std::string> FilesToFormat()

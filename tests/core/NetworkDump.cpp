@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/UnreadPlaces.h"
 
 #include <charconv>
 #include <sstream>
@@ -60,6 +61,8 @@ public:
         Add("headerComment", n.headerComment);
         for (const KeptStatement& statement : n.keptStatements)
             Add("keptStatement[" + statement.afterKeyword + "]", statement.text);
+        for (const PlacedUnreadStatement& placed : PlacedUnreadStatements(n))
+            Add("unreadStatement[" + placed.place + "]", placed.statement.text);
         Add("dynamicFrameIds", List(n.dynamicFrameIds));
     }
 

@@ -7,6 +7,7 @@
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/UnreadPlaces.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -82,6 +83,7 @@ void KeepWrittenAttributes(LinNetwork& n)
 LinNetwork KeptBySaving(const LinNetwork& prepared)
 {
     LinNetwork kept(prepared);
+    ClearUnreadStatements(kept);  // only the file's own layout gives them back
     EraseIf(kept.diagnosticAddresses, [](const auto& a) { return !IsWritableName(a->nodeName); });
     EraseIf(kept.signalGroups, [](const auto& g) { return !IsWritableName(g->name); });
     if (kept.diagnosticSignals.empty())  // the writer gives the standard ones
@@ -148,6 +150,27 @@ TEST_P(RoundTrip, WrittenTextReadsBackToTheSameNetwork)
 
     const std::string textDifference = FirstTextDifference(text, reread->BuildLdfText());
     EXPECT_TRUE(textDifference.empty()) << path << " written twice: " << textDifference;
+}
+
+// The complete text gives each statement kept inside a block back in its
+// place, where reading it again keeps it again, unchanged.
+TEST_P(RoundTrip, CompleteTextKeepsTheUnreadStatements)
+{
+    LoadResult loaded = LinNetwork::Load(GetParam());
+    ASSERT_TRUE(loaded) << loaded.error;
+    PrepareTreeOutline(*loaded.network);
+    const std::string text = loaded.network->BuildCompleteLdfText();
+    auto reread = LinNetwork::LoadFromText(text);
+    PrepareTreeOutline(*reread);
+
+    std::vector<std::string> expected;
+    for (const PlacedUnreadStatement& placed : PlacedUnreadStatements(*loaded.network))
+        expected.push_back(placed.place + ": " + placed.statement.text);
+    std::vector<std::string> actual;
+    for (const PlacedUnreadStatement& placed : PlacedUnreadStatements(*reread))
+        actual.push_back(placed.place + ": " + placed.statement.text);
+    EXPECT_EQ(expected, actual);
+    EXPECT_EQ("", FirstTextDifference(text, reread->BuildCompleteLdfText()));
 }
 
 std::string FixtureName(const testing::TestParamInfo<std::string>& info)

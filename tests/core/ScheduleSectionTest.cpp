@@ -164,14 +164,24 @@ TEST(ScheduleTablesSection, CommandsThatCannotBeReadAreLeftOut)
     }
 }
 
-TEST(ScheduleTablesSection, FrameSlotsWhoseDelayCannotBeReadAreLeftOut)
+// Each such slot is kept as written, in its place before F2.
+TEST(ScheduleTablesSection, FrameSlotsWhoseDelayCannotBeReadAreKeptAsWritten)
 {
     auto net = LoadTables("T1 {\n F1 delay ms;\n F1 delay 10 m s;\n F1 delay 10;\n F2 delay 20 ms;\n}\n");
     const ScheduleTable& table = OnlyTable(*net);
     ASSERT_EQ(1u, table.entries.size());
     EXPECT_EQ("F2", table.entries[0]->FrameSlot()->frameName);
-    const Strings expected = {"Z: 3 Delay in ms (xxxx ms) not found", "Z: 4 Key-Word / Parameter wrong (spaces)",
-                              "Z: 4 Key-Word / Parameter wrong (spaces)", "Z: 5 Delay in ms (xxxx ms) not found"};
+    ASSERT_EQ(3u, table.unread.size());
+    EXPECT_EQ("F1 delay 10 m s;", table.unread[1].text);
+    EXPECT_EQ(4, table.unread[1].line);
+    EXPECT_EQ(0u, table.unread[2].position);
+    const Strings expected = {"Z: 3 Delay in ms (xxxx ms) not found",
+                              "Z: 3 Warning: statement not read, kept as written: F1 delay ms;",
+                              "Z: 4 Key-Word / Parameter wrong (spaces)",
+                              "Z: 4 Key-Word / Parameter wrong (spaces)",
+                              "Z: 4 Warning: statement not read, kept as written: F1 delay 10 m s;",
+                              "Z: 5 Delay in ms (xxxx ms) not found",
+                              "Z: 5 Warning: statement not read, kept as written: F1 delay 10;"};
     EXPECT_EQ(expected, LineMessages(*net));
 }
 
@@ -184,24 +194,24 @@ TEST(ScheduleTablesSection, KeywordsActAsSoonAsTheirLastLetterIsRead)
     ASSERT_EQ(1u, table.entries.size());
     EXPECT_EQ("X", table.entries[0]->FrameSlot()->frameName);
     EXPECT_EQ(0, table.entries[0]->delayMs);
-    EXPECT_EQ((Strings{"Z: 3 Delay keyword not found"}), LineMessages(*net));
+    EXPECT_EQ((Strings{"Z: 3 Delay keyword not found",
+                       "Z: 3 Warning: statement not read, kept as written: MasterReqFrame delay 10 ms;"}),
+              LineMessages(*net));
 }
 
-TEST(ScheduleTablesSection, ABrokenDelayJoinsTheSlotsUpToTheNextWholeOne)
+// A broken delay costs its own slot only; the next one is read as written.
+TEST(ScheduleTablesSection, ABrokenDelayCostsItsSlotOnly)
 {
     auto net = LoadTables("T1 {\n F1 de lay 1;\n F2 delay 20 ms;\n}\n");
     const ScheduleTable& table = OnlyTable(*net);
     ASSERT_EQ(1u, table.entries.size());
-    EXPECT_EQ("F1delay1;F2", table.entries[0]->FrameSlot()->frameName);
+    EXPECT_EQ("F2", table.entries[0]->FrameSlot()->frameName);
     EXPECT_EQ(20, table.entries[0]->delayMs);
-    // The broken delay and each of the 8 characters after it, up to the 'y'
-    // of the whole one, complain twice; the joined name once more.
-    const Strings messages = LineMessages(*net);
-    ASSERT_EQ(19u, messages.size());
-    EXPECT_EQ("Z: 3 Key-Word / Parameter wrong (spaces)", messages[0]);
-    EXPECT_EQ("Z: 3 Delay in ms (xxxx ms) not found", messages[1]);
-    EXPECT_EQ("Z: 4 Delay in ms (xxxx ms) not found", messages[17]);
-    EXPECT_EQ("Z: 4 Key-Word / Parameter wrong (spaces)", messages[18]);
+    ASSERT_EQ(1u, table.unread.size());
+    EXPECT_EQ("F1 de lay 1;", table.unread[0].text);
+    const Strings expected = {"Z: 3 Key-Word / Parameter wrong (spaces)", "Z: 3 Delay in ms (xxxx ms) not found",
+                              "Z: 3 Warning: statement not read, kept as written: F1 de lay 1;"};
+    EXPECT_EQ(expected, LineMessages(*net));
 }
 
 TEST(ScheduleTablesSection, KeepsTheFirstOfTwoTablesWithOneNameAcrossSections)

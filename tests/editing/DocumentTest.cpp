@@ -111,6 +111,28 @@ TEST(Document, SaveMakesTheSavedStateAndAFailedSaveKeepsTheFlag)
     std::remove(path.c_str());
 }
 
+// Statements kept inside blocks: a save in the file's layout writes them
+// back where they stood; one in the fixed layout, asked for or after
+// Reformat, names them first.
+TEST(Document, SavingTheFilesLayoutKeepsTheStatementsNotRead)
+{
+    const std::string file = TestDataDir() + "/unread-node-attributes.ldf";
+    Document document;
+    ASSERT_EQ(document.Open(file), "");
+    const std::vector<std::string> lines = {"line 30: statement not read", "line 39: statement not read",
+                                            "line 47: statement not read", "line 52: statement not read",
+                                            "line 53: statement not read"};
+    EXPECT_TRUE(document.UnreadStatementsNotSaved(false).empty());
+    EXPECT_EQ(lines, document.UnreadStatementsNotSaved(true));
+
+    const std::string path = (std::filesystem::temp_directory_path() / "duvazadi-unread-test.ldf").string();
+    ASSERT_EQ(document.Save(path), "");
+    EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(path));
+    ASSERT_TRUE(document.Reformat());
+    EXPECT_EQ(lines, document.UnreadStatementsNotSaved(false));
+    std::remove(path.c_str());
+}
+
 TEST(Document, ConvertingIsOneStepUndoneWhole)
 {
     Document document;

@@ -12,10 +12,11 @@
 
 namespace {
 
+// The complete text: the statements kept inside blocks must come back too.
 std::string PreparedText(LinNetwork& network)
 {
     PrepareTreeOutline(network);
-    return network.BuildLdfText();
+    return network.BuildCompleteLdfText();
 }
 
 // The first line where the two texts differ, with its number, in both forms.

@@ -1,0 +1,42 @@
+#include "model/UnreadPlaces.h"
+
+#include <algorithm>
+
+namespace {
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+const char* const kLinePrefix = "line ";
+const char* const kNotRead = ": statement not read";
+const char* const kPlaceSeparator = " / ";
+
+}  // namespace
+
+std::vector<PlacedUnreadStatement> PlacedUnreadStatements(const NetworkContent& network)
+{
+    std::vector<PlacedUnreadStatement> placed;
+    ForEachUnreadList(
+        network, [&](const std::string& section, const std::string& record, const UnreadStatements& statements) {
+            for (const UnreadStatement& statement : statements)
+                placed.push_back({record.empty() ? section : section + kPlaceSeparator + record, statement});
+        });
+    return placed;
+}
+
+std::vector<std::string> UnreadStatementsLeftOut(const NetworkContent& network)
+{
+    std::vector<PlacedUnreadStatement> placed = PlacedUnreadStatements(network);
+    std::stable_sort(placed.begin(), placed.end(), [](const PlacedUnreadStatement& a, const PlacedUnreadStatement& b) {
+        return a.statement.line < b.statement.line;
+    });
+    std::vector<std::string> lines;
+    for (const PlacedUnreadStatement& entry : placed)
+        lines.push_back(kLinePrefix + std::to_string(entry.statement.line) + kNotRead);
+    return lines;
+}
+
+void ClearUnreadStatements(NetworkContent& network)
+{
+    ForEachUnreadList(network,
+                      [](const std::string&, const std::string&, UnreadStatements& statements) { statements.clear(); });
+    network.unreadInSections.clear();
+}

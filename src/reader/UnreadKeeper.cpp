@@ -1,0 +1,102 @@
+#include "reader/UnreadKeeper.h"
+
+#include "writer/LdfWriter.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The warning quotes a statement on one line and not at any length.
+constexpr std::size_t kQuotedLength = 80;
+
+std::string OnOneLine(const std::string& text)
+{
+    std::string line;
+    for (const char c : text) {
+        if (!IsSeparator(c))
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    if (line.size() > kQuotedLength)
+        line = line.substr(0, kQuotedLength) + "...";
+    return line;
+}
+
+}  // namespace
+
+UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends,
+                           std::function<std::size_t()> position)
+    : m_scanner(scanner), m_kept(kept), m_ends(ends), m_position(std::move(position))
+{
+}
+
+bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending)
+{
+    if (m_start < 0 || m_start > pos)
+        return false;
+    const int end = StatementEnd();
+    if (end == kUnclosed || end <= pos)
+        return false;
+    Keep(pos, pending);
+    return true;
+}
+
+void UnreadKeeper::Keep(int& pos, std::string& pending)
+{
+    if (m_start < 0 || m_start > pos)
+        return;
+    // A statement the text ends inside is not kept: written back into its
+    // block, its open brace would take the block's end.
+    const int end = StatementEnd();
+    if (end == kUnclosed)
+        return;
+    pending.clear();
+    pos = std::max(pos, end);
+    KeepText(pos);
+}
+
+int UnreadKeeper::StatementEnd() const
+{
+    const std::string& text = m_scanner.fileText;
+    const int length = static_cast<int>(text.size());
+    int depth = 0;
+    for (int pos = m_start; pos < length; ++pos) {
+        const char c = text[static_cast<std::size_t>(pos)];
+        const int commentEnd = m_scanner.CommentEnd(pos);
+        if (commentEnd >= 0) {
+            pos = commentEnd;
+        } else if (c == '"') {
+            // A quoted text ends on its own line; an unpaired quote is a character.
+            const std::size_t close = text.find_first_of("\"\r\n", static_cast<std::size_t>(pos) + 1);
+            if (close != std::string::npos && text[close] == '"')
+                pos = static_cast<int>(close);
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (depth == 0)
+                return pos - 1;
+            if (--depth == 0 && m_ends == Ends::AtSemicolonOrBlock)
+                return pos;
+        } else if (c == ';' && depth == 0) {
+            return pos;
+        }
+    }
+    return kUnclosed;
+}
+
+void UnreadKeeper::KeepText(int last)
+{
+    const auto start = static_cast<std::size_t>(m_start);
+    std::string text = m_scanner.fileText.substr(start, static_cast<std::size_t>(std::max(last + 1 - m_start, 0)));
+    while (!text.empty() && IsSeparator(text.back()))
+        text.pop_back();
+    m_start = -1;
+    if (text.empty())
+        return;
+    m_scanner.AddMessage(std::string(msg::StatementNotRead) + " " + OnOneLine(text), static_cast<int>(start));
+    m_kept.push_back({ToLfLineEnds(text), m_scanner.LineNumber(static_cast<int>(start)), m_position()});
+}

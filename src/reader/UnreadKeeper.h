@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/UnreadStatement.h"
+#include "reader/TextScanner.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+namespace msg {
+inline constexpr const char* StatementNotRead = "Warning: statement not read, kept as written:";
+}  // namespace msg
+
+// Keeps the statements of one block that its parser could not take, so that
+// such a statement costs only itself: the rest of it is passed over, reading
+// goes on with the next statement, and its text is kept in its place.
+class UnreadKeeper {
+public:
+    // How a statement of the block ends: always at a ';' outside braces,
+    // and with blockEnds also at the '}' that balances its first '{' (a
+    // frame, a node's attributes). A schedule command's braces are followed
+    // by its delay, so there only the ';' ends it.
+    enum class Ends { AtSemicolon, AtSemicolonOrBlock };
+
+    // position tells how many records of the block were read so far.
+    UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends, std::function<std::size_t()> position);
+
+    // Called with each character the block's loop hands on: the first one
+    // after a statement was done begins the next.
+    void Notice(int pos, const std::string& pending)
+    {
+        if (pending.empty())
+            m_start = pos;
+    }
+
+    // After a statement was read up to pos: when its end lies further on,
+    // it was not taken whole; the position moves onto its end, the pending
+    // text is dropped and the statement kept. True when it was kept.
+    bool KeepIfUnread(int& pos, std::string& pending);
+
+    // The statement begun is kept whatever was read of it; the position
+    // moves onto its end unless it already lies beyond.
+    void Keep(int& pos, std::string& pending);
+
+private:
+    // The last character of the statement that begins at m_start: its ';',
+    // its balancing '}', or the one before the '}' that closes the block;
+    // kUnclosed when the text ends first.
+    int StatementEnd() const;
+    static constexpr int kUnclosed = -1;
+    void KeepText(int last);
+
+    TextScanner& m_scanner;
+    UnreadStatements& m_kept;
+    Ends m_ends;
+    std::function<std::size_t()> m_position;
+    int m_start = -1;
+};
