@@ -30,6 +30,8 @@ public:
 
     int GetItemColor(int item) const;  // kNoColour when never set
     void Clear() { m_styles.clear(); }
+    // Room for this many items at once, so the list never grows by copying.
+    void Reserve(std::size_t items) { m_styles.reserve(items); }
 
 private:
     struct Style {
