@@ -29,12 +29,13 @@ const char* const kCannotWriteOutput = "cannot write to standard output";
 
 void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": " << reason << "\n"; }
 
-std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
-                                         const std::optional<lin::Dialect>& dialect,
-                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead,
-                                         std::vector<std::string>* unreadDropped)
+namespace {
+
+std::unique_ptr<LinNetwork> Prepared(LoadResult read, std::ostream& err, TreeOutline& outline,
+                                     const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses,
+                                     std::string* writtenAsRead, std::vector<std::string>* unreadDropped)
 {
-    PreparedLoad loaded = PrepareLoaded(LinNetwork::Load(file), dialect, writtenAsRead);
+    PreparedLoad loaded = PrepareLoaded(std::move(read), dialect, writtenAsRead);
     if (!loaded) {
         Fail(err, loaded.error);
         return nullptr;
@@ -45,6 +46,28 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
         *unreadDropped = std::move(loaded.unreadDropped);
     outline = std::move(loaded.outline);
     return std::move(loaded.network);
+}
+
+}  // namespace
+
+std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                         const std::optional<lin::Dialect>& dialect,
+                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead,
+                                         std::vector<std::string>* unreadDropped)
+{
+    return Prepared(LinNetwork::Load(file), err, outline, dialect, losses, writtenAsRead, unreadDropped);
+}
+
+std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                                    const std::optional<lin::Dialect>& dialect,
+                                                    std::vector<ConversionLoss>* losses)
+{
+    LoadResult read = LinNetwork::Load(file);
+    // The messages already hold their line numbers, and the preparation
+    // reads no text: the text goes before the outline is built beside it.
+    if (read.network)
+        read.network->SetText({});
+    return Prepared(std::move(read), err, outline, dialect, losses, nullptr, nullptr);
 }
 
 int Flushed(std::ostream& out, std::ostream& err, int status)
@@ -70,10 +93,7 @@ std::string WithoutFinalSeparator(std::string path)
 std::unique_ptr<LinNetwork> LoadForComparison(const std::string& file, std::ostream& err)
 {
     TreeOutline outline;
-    std::unique_ptr<LinNetwork> network = LoadPrepared(file, err, outline);
-    if (network)
-        network->SetText({});
-    return network;
+    return LoadPreparedWithoutText(file, err, outline);
 }
 
 }  // namespace
@@ -182,7 +202,7 @@ int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect
 {
     TreeOutline outline;
     std::vector<ConversionLoss> losses;
-    const auto network = LoadPrepared(file, err, outline, dialect, &losses);
+    const auto network = LoadPreparedWithoutText(file, err, outline, dialect, &losses);
     if (!network)
         return kExitFailure;
     std::vector<std::string> lines = CheckReport(network->messages, outline);
@@ -315,7 +335,7 @@ int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, s
 int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
 {
     TreeOutline outline;
-    const auto network = LoadPrepared(file, err, outline);
+    const auto network = LoadPreparedWithoutText(file, err, outline);
     if (!network)
         return kExitFailure;
     WriteNetworkDocument(out, *network, file);
@@ -325,7 +345,7 @@ int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
 int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
 {
     TreeOutline outline;
-    const auto network = LoadPrepared(file, err, outline);
+    const auto network = LoadPreparedWithoutText(file, err, outline);
     if (!network)
         return kExitFailure;
     for (const std::string& line : TimingReport(*network))
@@ -336,7 +356,7 @@ int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
 int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err)
 {
     TreeOutline outline;
-    const auto network = LoadPrepared(file, err, outline);
+    const auto network = LoadPreparedWithoutText(file, err, outline);
     if (!network)
         return kExitFailure;
     FrameLayout layout;

@@ -36,6 +36,11 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
                                          std::vector<ConversionLoss>* losses = nullptr,
                                          std::string* writtenAsRead = nullptr,
                                          std::vector<std::string>* unreadDropped = nullptr);
+// The same for commands that neither write the text back nor look at it;
+// the network keeps no text.
+std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                                    const std::optional<lin::Dialect>& dialect = std::nullopt,
+                                                    std::vector<ConversionLoss>* losses = nullptr);
 // Standard output must take all of it; scripts act on the exit status.
 int Flushed(std::ostream& out, std::ostream& err, int status);
 

@@ -131,7 +131,7 @@ LoadedCodec LoadCodec(const std::string& file, std::ostream& err)
 {
     TreeOutline outline;
     LoadedCodec loaded;
-    loaded.network = LoadPrepared(file, err, outline);
+    loaded.network = LoadPreparedWithoutText(file, err, outline);
     if (loaded.network)
         loaded.codec = std::make_unique<FrameCodec>(*loaded.network);
     return loaded;

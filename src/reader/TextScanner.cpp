@@ -148,11 +148,15 @@ std::string TextScanner::FileName() const
 
 void TextScanner::SetText(std::string text)
 {
-    fileText = std::move(text);
+    // Swapped, not moved: a move from a short text keeps the old buffer.
+    fileText.swap(text);
     m_unclosedComment = -1;
     m_lastLineFeed = kNotSearched;
+    // A new text, or none, lets go of the old text's indexes, not only their entries.
     m_lineStarts.clear();
+    m_lineStarts.shrink_to_fit();
     m_commaScans.clear();
+    m_commaScans.shrink_to_fit();
 }
 
 int TextScanner::LineNumber(int position) const

@@ -2,44 +2,32 @@
 
 void MarkRecorder::SetItemColor(int item, int colour)
 {
-    if (Style* style = StyleFor(item))
-        style->colour = colour;
+    if (item < 0)
+        return;
+    const auto index = static_cast<std::size_t>(item);
+    if (index >= m_colours.size())
+        m_colours.resize(index + 1, kNoColour);
+    m_colours[index] = colour;
 }
 
 void MarkRecorder::AddItemMessage(int item, const std::string& text)
 {
-    if (Style* style = StyleFor(item))
-        style->messages.push_back(text);
+    if (item >= 0)
+        m_messages[item].push_back(text);
 }
 
 std::string MarkRecorder::GetItemMessages(int item) const
 {
-    const Style* style = FindStyle(item);
-    if (!style || style->colour != kRed)
+    if (GetItemColor(item) != kRed)
         return {};
-    return JoinItemMessages(style->messages);
+    const auto messages = m_messages.find(item);
+    return messages == m_messages.end() ? std::string() : JoinItemMessages(messages->second);
 }
 
 int MarkRecorder::GetItemColor(int item) const
 {
-    const Style* style = FindStyle(item);
-    return style ? style->colour : kNoColour;
-}
-
-MarkRecorder::Style* MarkRecorder::StyleFor(int item)
-{
-    if (item < 0)
-        return nullptr;
-    const auto index = static_cast<std::size_t>(item);
-    if (index >= m_styles.size())
-        m_styles.resize(index + 1);
-    return &m_styles[index];
-}
-
-const MarkRecorder::Style* MarkRecorder::FindStyle(int item) const
-{
-    return item >= 0 && static_cast<std::size_t>(item) < m_styles.size() ? &m_styles[static_cast<std::size_t>(item)]
-                                                                         : nullptr;
+    return item >= 0 && static_cast<std::size_t>(item) < m_colours.size() ? m_colours[static_cast<std::size_t>(item)]
+                                                                          : kNoColour;
 }
 
 std::string JoinItemMessages(const std::vector<std::string>& messagesInOrderAdded)

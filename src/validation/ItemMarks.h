@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // What the consistency checks need of a tree: marking an item by its handle
@@ -29,19 +30,18 @@ public:
     std::string GetItemMessages(int item) const override;
 
     int GetItemColor(int item) const;  // kNoColour when never set
-    void Clear() { m_styles.clear(); }
+    void Clear()
+    {
+        m_colours.clear();
+        m_messages.clear();
+    }
+    // Room for this many items at once, so the list never grows by copying.
+    void Reserve(std::size_t items) { m_colours.reserve(items); }
 
 private:
-    struct Style {
-        int colour = kNoColour;
-        std::vector<std::string> messages;
-    };
-    // The style of the item, the list grown to it; null for a negative item.
-    Style* StyleFor(int item);
-    // Null when the item was never marked.
-    const Style* FindStyle(int item) const;
-
-    std::vector<Style> m_styles;  // by item
+    // Every item gets a colour, few get reasons: only those hold a list.
+    std::vector<int> m_colours;                                    // by item
+    std::unordered_map<int, std::vector<std::string>> m_messages;  // by item, in the order added
 };
 
 // Joins reasons as the status bar shows them: most recent first, "; " between.

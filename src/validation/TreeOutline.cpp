@@ -208,6 +208,7 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     TreeOutline outline = LayOutTree(network);
     const ItemsByKind items(outline);
     MarkRecorder marks;
+    marks.Reserve(outline.items.size());
     TreeChecker checker(network, marks);
     checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
     checker.CheckMaster(items.Of(TreeItemKind::Master).front());
