@@ -37,8 +37,8 @@ MasterForm MasterForm::Read(const LinNetwork& network)
     form.maxHeaderBits = std::to_string(form.j2602Given ? network.maxHeaderBits : lin::kJ2602MaxHeaderBits);
     form.tolerancePercent =
         FormatShortestNumber(form.j2602Given ? network.masterTolerancePercent : lin::kJ2602MasterTolerancePercent);
-    form.j2602Offered = form.j2602Given || lin::IsJ2602Version(network.protocolVersionText) ||
-                        lin::IsJ2602Version(network.languageVersionText);
+    form.j2602Offered = form.j2602Given || lin::RowOfText(network.protocolVersionText).j2602Timings ||
+                        lin::RowOfText(network.languageVersionText).j2602Timings;
     return form;
 }
 

@@ -103,4 +103,4 @@ void NetworkForm::Commit(LinNetwork& network) const
     network.byteOrder = byteOrder;
 }
 
-bool NetworkForm::OffersLin21Header() const { return hadLin21Header || !lin::IsLin20OrOlder(languageVersion); }
+bool NetworkForm::OffersLin21Header() const { return hadLin21Header || lin::RowOfText(languageVersion).lin21Forms; }

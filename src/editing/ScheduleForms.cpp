@@ -70,7 +70,7 @@ std::unique_ptr<ScheduleCommand> NewCommand(const LinNetwork& network, int kind)
         return std::make_unique<FrameIdCommand>();
     case kAssignNad: {
         auto command = std::make_unique<AssignNadCommand>();
-        if (network.HasLin21Syntax())
+        if (network.Version().lin21Forms)
             command->nodeName = firstSlave;
         return command;
     }
@@ -112,7 +112,7 @@ std::vector<const ScheduleCommandSpec*> OfferedCommands(const LinNetwork& networ
 {
     std::vector<const ScheduleCommandSpec*> offered;
     for (const ScheduleCommandSpec& command : kScheduleCommands)
-        if (command.kind <= kFreeFormat || network.HasLin21Syntax())
+        if (network.Version().ReadsCommand(command))
             offered.push_back(&command);
     return offered;
 }
@@ -257,7 +257,7 @@ std::vector<CommandValue> ScheduleEntryForm::CommandValues(const LinNetwork& net
     const auto taken = [&](const auto& values) {
         std::vector<CommandValue> fields;
         for (const CommandValue& value : values)
-            if (!value.optional || network.HasLin21Syntax())
+            if (!value.optional || network.Version().lin21Forms)
                 fields.push_back(value);
         return fields;
     };

@@ -33,12 +33,7 @@ std::unique_ptr<LinNetwork> LinNetwork::CreateDefault()
     return network;
 }
 
-// The number counts too: a text the version rules do not know ("13.") is
-// written as its number ("13.00"), which reads back beyond LIN 2.0.
-bool LinNetwork::HasLin21Syntax() const
-{
-    return lin::ShowsVersionText(languageVersionText, languageVersion) || languageVersion > lin::kStandardVersion;
-}
+const lin::VersionRow& LinNetwork::Version() const { return lin::RowOfLanguage(languageVersionText, languageVersion); }
 
 LoadResult LinNetwork::Load(const std::string& path)
 {

@@ -106,13 +106,6 @@ bool Lin2AttributesAreOptional(const std::string& protocol) { return IsJ2602Vers
 
 bool HasLin21Attributes(const std::string& protocol) { return VersionNumber(protocol) > kLin20; }
 
-bool IsNodeAddress(int nad, bool lin21Syntax)
-{
-    constexpr int kLastSlaveAddress = 127;
-    constexpr int kLastByte = 0xFF;
-    return lin21Syntax ? nad >= 0 && nad <= kLastByte : nad >= 1 && nad <= kLastSlaveAddress;
-}
-
 bool IsLin20OrOlder(const std::string& text) { return !IsNamedVersion(text) && VersionNumber(text) <= kLin20; }
 
 bool ShowsVersionText(const std::string& text, float number)

@@ -195,7 +195,7 @@ private:
         if (value.empty() || !m_net.CheckContiguous(m_pos - 1, value))
             return;
         const int nad = ParseInt(value);
-        if (!lin::IsNodeAddress(nad, m_net.HasLin21Syntax()))
+        if (!m_net.Version().IsNodeAddress(nad))
             Report(kNadOutOfRange);
         else
             field = nad;
@@ -210,7 +210,7 @@ private:
             return;
         }
         const int commas = m_net.CountCommasUntil(m_pos, ';');
-        if (commas != 2 && !(commas == 1 && m_net.HasLin21Syntax())) {
+        if (commas != 2 && !(commas == 1 && m_net.Version().lin21Forms)) {
             Report(kThreeArguments);
             return;
         }
@@ -286,7 +286,7 @@ private:
         RunSectionLoop(m_net, m_pos, pending, [&](char c) {
             if (c == '=')
                 ReadConfigurableFrameWithId(pending);
-            else if (c == ';' && m_net.HasLin21Syntax())
+            else if (c == ';' && m_net.Version().lin21Forms)
                 ReadConfigurableFrameName(pending);
             else
                 pending += c;

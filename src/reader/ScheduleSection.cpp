@@ -159,7 +159,7 @@ private:
         }
         const int commas = m_net.CountCommasUntil(m_pos, '}');
         const int count = commas + 1;
-        if (commas < 0 || !command.TakesArguments(count, m_net.HasLin21Syntax())) {
+        if (commas < 0 || !command.TakesArguments(count, m_net.Version().lin21Forms)) {
             m_net.AddMessage(commas == 0 ? kArgumentCountFalse : msg::NoLineEnd, m_pos);
             return false;
         }

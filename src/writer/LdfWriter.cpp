@@ -76,7 +76,7 @@ std::string InitialValue(const LinSignal& signal)
 // from this one.
 class WrittenNames {
 public:
-    explicit WrittenNames(const LinNetwork& network) : m_lin21(network.HasLin21Syntax())
+    explicit WrittenNames(const LinNetwork& network) : m_version(network.Version())
     {
         for (const auto& signal : network.signals)
             if (!signal->publisher.empty() && IsWritableName(signal->name))
@@ -113,12 +113,12 @@ public:
     // leaves, the initial NAD not at all.
     int WrittenConfiguredNad(const NodeAttributes& attributes) const
     {
-        return lin::IsNodeAddress(attributes.configuredNad, m_lin21) ? attributes.configuredNad
-                                                                     : NodeAttributes().configuredNad;
+        return m_version.IsNodeAddress(attributes.configuredNad) ? attributes.configuredNad
+                                                                 : NodeAttributes().configuredNad;
     }
     bool WritesInitialNad(const NodeAttributes& attributes) const
     {
-        return attributes.initialNad >= 0 && lin::IsNodeAddress(attributes.initialNad, m_lin21);
+        return attributes.initialNad >= 0 && m_version.IsNodeAddress(attributes.initialNad);
     }
 
     // A schedule entry is written when the file can hold what it names.
@@ -134,7 +134,7 @@ public:
         case kUnassignFrameId:
             return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsFrame(entry.FrameId()->frameName);
         case kAssignNad:
-            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_lin21);
+            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_version.lin21Forms);
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
         case kAssignFrameIdRange:
@@ -156,7 +156,7 @@ public:
         if (!command || !spec || (spec->namesNode && command->nodeName.empty()))
             return false;
         const int count = static_cast<int>(command->values.size()) + (spec->namesNode ? 1 : 0);
-        return spec->TakesArguments(count, m_lin21);
+        return spec->TakesArguments(count, m_version.lin21Forms);
     }
 
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
@@ -176,7 +176,7 @@ private:
     NameIndex m_frames;
     NameIndex m_slotFrames;
     NameIndex m_encodings;
-    bool m_lin21;  // the text takes the LIN 2.1 forms of the commands
+    const lin::VersionRow& m_version;  // what the text's version reads back
 };
 
 class LdfTextBuilder {
@@ -355,11 +355,11 @@ private:
         m_text += "\n}\n\n";
     }
 
-    // LIN 2.1 has no dynamic frames: a file of its syntax gets the block only
-    // when it holds ids.
+    // Only LIN 2.0 and older have dynamic frames: a file of a later version
+    // gets the block only when it holds ids.
     void DynamicFrames()
     {
-        if (m_net.HasLin21Syntax() && m_net.dynamicFrameIds.empty())
+        if (!m_net.Version().lin13Sections && m_net.dynamicFrameIds.empty())
             return;
         m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
     }
@@ -390,7 +390,7 @@ private:
     // it holds no entry; LIN 2.0 text always has it.
     void OptionalSection(const char* keyword, const std::string& entries, bool entriesEndLines)
     {
-        if (entries.empty() && m_net.HasLin21Syntax())
+        if (entries.empty() && m_net.Version().lin21Forms)
             return;
         m_text += std::string(keyword) + " {" + (entriesEndLines ? "\n" + entries : entries + "\n") + "}\n\n";
     }
@@ -496,7 +496,7 @@ private:
     {
         std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
         // LIN 2.1 may leave the variant out; LIN 2.0 text needs all three values.
-        if (attributes.productIdCount != 2 || !m_net.HasLin21Syntax())
+        if (attributes.productIdCount != 2 || !m_net.Version().lin21Forms)
             productId += ", " + Int(attributes.variant);
         Statement(kw::ProductId, productId);
     }
@@ -518,7 +518,7 @@ private:
     {
         std::string configurable;
         for (const auto& frame : attributes.configurableFrames)
-            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.HasLin21Syntax()))
+            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.Version().lin21Forms))
                 configurable += "\n\t\t\t" + frame->frameName +
                                 (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
         if (!configurable.empty())
@@ -638,14 +638,13 @@ private:
 
     void Representations()
     {
-        // LIN 2.1 tools know the singular keyword only.
         std::string entries;
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
             if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
                 entries += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
         }
-        OptionalSection(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations, entries, true);
+        OptionalSection(m_net.Version().SignalRepresentationKeyword(), entries, true);
     }
 
     const LinNetwork& m_net;
@@ -758,7 +757,7 @@ private:
             Add("Configured NAD of " + attributes.nodeName, kNadWrittenAsDefault);
         if (attributes.initialNad >= 0 && !m_written.WritesInitialNad(attributes))
             Add("Initial NAD of " + attributes.nodeName, kNadLeftOut);
-        if (!m_net.HasLin21Syntax())
+        if (!m_net.Version().lin21Forms)
             for (const auto& frame : attributes.configurableFrames)
                 if (!frame->hasMessageId)
                     Add("Configurable frame " + frame->frameName + " of " + attributes.nodeName, kNoMessageId);

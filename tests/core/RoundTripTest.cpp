@@ -57,9 +57,9 @@ void KeepWrittenAttributes(LinNetwork& n)
             attributes = defaults;
         }
         // An address the text's version cannot hold is not written as it is.
-        if (!lin::IsNodeAddress(attributes.configuredNad, n.HasLin21Syntax()))
+        if (!n.Version().IsNodeAddress(attributes.configuredNad))
             attributes.configuredNad = NodeAttributes().configuredNad;
-        if (!lin::IsNodeAddress(attributes.initialNad, n.HasLin21Syntax()))
+        if (!n.Version().IsNodeAddress(attributes.initialNad))
             attributes.initialNad = -1;
         // A J2602 node reads back without the P2_min and ST_min it was not given.
         if (!lin::Lin2AttributesAreOptional(attributes.protocol)) {
@@ -67,10 +67,10 @@ void KeepWrittenAttributes(LinNetwork& n)
             attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
         }
         // Only LIN 2.1 text leaves the variant out; before, it is written as 0.
-        if (!n.HasLin21Syntax() && attributes.productIdCount == 2)
+        if (!n.Version().lin21Forms && attributes.productIdCount == 2)
             attributes.productIdCount = 3;
         // A frame named alone is written only in LIN 2.1 text.
-        if (!n.HasLin21Syntax())
+        if (!n.Version().lin21Forms)
             EraseIf(attributes.configurableFrames, [](const auto& frame) { return !frame->hasMessageId; });
     }
 }
@@ -104,7 +104,7 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
         EraseIf(table->entries, [&](const auto& e) {
             const FrameIdCommand* command = e->FrameId();
             // LIN 2.0 text has no AssignNAD naming its slave.
-            const bool namedNad = e->AssignNad() && !e->AssignNad()->nodeName.empty() && !kept.HasLin21Syntax();
+            const bool namedNad = e->AssignNad() && !e->AssignNad()->nodeName.empty() && !kept.Version().lin21Forms;
             return namedNad || (command && (command->nodeName.empty() || command->frameName.empty()));
         });
     for (auto& signal : kept.signals)
