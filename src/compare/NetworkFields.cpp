@@ -1,8 +1,8 @@
 #include "compare/NetworkFields.h"
 
+#include "ldf/ScheduleCommands.h"
 #include "model/LinVersion.h"
 #include "model/StandardDiagnostics.h"
-#include "reader/ScheduleCommands.h"
 #include "validation/TreeOutline.h"
 
 #include <charconv>

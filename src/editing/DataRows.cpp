@@ -2,10 +2,10 @@
 
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberText.h"
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 

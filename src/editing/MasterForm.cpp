@@ -1,10 +1,10 @@
 #include "editing/MasterForm.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
-#include "reader/Keywords.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include "editing/EntryRules.h"
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "editing/NodeAttributesForm.h"
 
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <algorithm>

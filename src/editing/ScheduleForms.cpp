@@ -3,10 +3,10 @@
 #include "editing/EntryRules.h"
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberText.h"
+#include "ldf/ScheduleCommands.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
-#include "reader/ScheduleCommands.h"
-#include "reader/TextScanner.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 

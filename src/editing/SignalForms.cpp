@@ -1,9 +1,9 @@
 #include "editing/SignalForms.h"
 
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
-#include "reader/TextScanner.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "model/DialectConversion.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/EraseIf.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "model/VersionTable.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 
 #include <map>
 #include <tuple>

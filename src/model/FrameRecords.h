@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ldf/ScheduleEntryKind.h"
 #include "model/OwnedList.h"
 
 #include <array>
@@ -86,20 +87,6 @@ struct DiagnosticFrame {
 
     std::vector<std::string> signalNames;
     std::vector<std::uint32_t> offsets;
-};
-
-enum ScheduleEntryKind {
-    kFrameSlot = 0,
-    kMasterReq = 1,
-    kSlaveResp = 2,
-    kAssignFrameId = 3,
-    kUnassignFrameId = 4,
-    kAssignNad = 5,
-    kFreeFormat = 6,
-    kAssignFrameIdRange = 7,
-    kConditionalChangeNad = 8,
-    kDataDump = 9,
-    kSaveConfiguration = 10,
 };
 
 // Parameters of a schedule entry; one payload type per kind.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ldf/TextScanner.h"
 #include "model/NetworkContent.h"
 #include "model/VersionTable.h"
-#include "reader/TextScanner.h"
 
 #include <cstdint>
 #include <memory>

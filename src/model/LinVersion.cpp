@@ -1,6 +1,6 @@
 #include "model/LinVersion.h"
 
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #include "model/VersionTable.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 
 namespace lin {
 

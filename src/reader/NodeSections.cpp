@@ -3,9 +3,9 @@
 // Each starts just after its section's '{' and returns on the '}' that
 // closes it (or at the end of the text).
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
 #include <charconv>
@@ -167,7 +167,7 @@ private:
 
     void ReadProtocol()
     {
-        if (const std::string named = m_net.ReadNamedVersion(m_pos); !named.empty()) {
+        if (const std::string named = m_net.ReadNamedVersion(m_pos, lin::IsNamedVersion); !named.empty()) {
             m_attributes.SetProtocol(named);
             return;
         }

@@ -2,10 +2,10 @@
 // or one of the diagnostic and configuration commands, each with a delay.
 // Names and values are taken as read; later checks judge them.
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 #include "reader/SectionLoop.h"
 
 #include <memory>

@@ -5,13 +5,13 @@
 
 #include "writer/LdfWriter.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "model/StandardDiagnostics.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
-#include "reader/TextScanner.h"
 
 #include <algorithm>
 #include <cmath>

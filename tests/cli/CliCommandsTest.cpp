@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
 #include "TestFiles.h"
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"

@@ -6,10 +6,10 @@
 
 #include "TestFiles.h"
 #include "compare/NetworkDiff.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
 #include "model/VersionTable.h"
-#include "reader/ScheduleCommands.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FrameRecords.h"
-#include "model/LinDialect.h"
-#include "reader/Keywords.h"
+#include "ldf/Dialect.h"
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleEntryKind.h"
 
 // The commands a schedule table holds besides frame slots, as the reader,
 // the writer and the data list know them. A new command is a row here, its
