@@ -1,9 +1,9 @@
 #include "compare/NetworkFields.h"
 
+#include "ldf/ScheduleCommands.h"
 #include "model/LinVersion.h"
 #include "model/StandardDiagnostics.h"
 #include "model/UnreadPlaces.h"
-#include "reader/ScheduleCommands.h"
 #include "validation/TreeOutline.h"
 
 #include <charconv>
@@ -538,8 +538,8 @@ std::vector<NetworkSection> DescribeNetwork(const NetworkContent& network)
                               [masterRequest] { return Describe(masterRequest, kDiagnosticFrameFields); }));
     sections.push_back(Single("slave_response", {text::Frames, text::SlaveRes},
                               [slaveResponse] { return Describe(slaveResponse, kDiagnosticFrameFields); }));
-    sections.push_back(Entities("diagnostic_frames", {text::Frames}, network.otherDiagnosticFrames,
-                                kOtherDiagnosticFrameFields));
+    sections.push_back(
+        Entities("diagnostic_frames", {text::Frames}, network.otherDiagnosticFrames, kOtherDiagnosticFrameFields));
     sections.push_back(Entities("frames", {text::Frames}, network.frames, kFrameFields));
     sections.push_back(Entities("event_triggered_frames", {text::EventTriggeredFrames}, network.eventTriggeredFrames,
                                 kEventTriggeredFrameFields));

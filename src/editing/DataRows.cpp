@@ -3,10 +3,10 @@
 #include "editing/NodeAttributesForm.h"
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 

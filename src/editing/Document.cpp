@@ -1,7 +1,7 @@
 #include "editing/Document.h"
 
+#include "ldf/Keywords.h"
 #include "model/UnreadPlaces.h"
-#include "reader/Keywords.h"
 #include "writer/LayoutKeepingWriter.h"
 #include "writer/LdfWriter.h"
 

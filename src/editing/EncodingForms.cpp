@@ -2,9 +2,9 @@
 
 #include "editing/EntryRules.h"
 #include "editing/NumberText.h"
+#include "ldf/Keywords.h"
+#include "ldf/TextScanner.h"
 #include "model/Rename.h"
-#include "reader/Keywords.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <climits>

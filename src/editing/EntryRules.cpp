@@ -1,6 +1,6 @@
 #include "editing/EntryRules.h"
 
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <algorithm>

@@ -2,11 +2,11 @@
 
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
-#include "reader/TextScanner.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,10 +1,10 @@
 #include "editing/FrameGroupForms.h"
 
 #include "editing/NumberDisplay.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
-#include "reader/TextScanner.h"
 #include "validation/CheckRules.h"
 
 #include <algorithm>

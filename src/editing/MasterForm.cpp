@@ -1,10 +1,10 @@
 #include "editing/MasterForm.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
-#include "reader/Keywords.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <cmath>
@@ -37,8 +37,8 @@ MasterForm MasterForm::Read(const LinNetwork& network)
     form.maxHeaderBits = std::to_string(form.j2602Given ? network.maxHeaderBits : lin::kJ2602MaxHeaderBits);
     form.tolerancePercent =
         FormatShortestNumber(form.j2602Given ? network.masterTolerancePercent : lin::kJ2602MasterTolerancePercent);
-    form.j2602Offered = form.j2602Given || lin::IsJ2602Version(network.protocolVersionText) ||
-                        lin::IsJ2602Version(network.languageVersionText);
+    form.j2602Offered = form.j2602Given || lin::RowOfText(network.protocolVersionText).j2602Timings ||
+                        lin::RowOfText(network.languageVersionText).j2602Timings;
     return form;
 }
 

@@ -2,9 +2,9 @@
 
 #include "editing/EntryRules.h"
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 namespace {
@@ -103,4 +103,4 @@ void NetworkForm::Commit(LinNetwork& network) const
     network.byteOrder = byteOrder;
 }
 
-bool NetworkForm::OffersLin21Header() const { return hadLin21Header || !lin::IsLin20OrOlder(languageVersion); }
+bool NetworkForm::OffersLin21Header() const { return hadLin21Header || lin::RowOfText(languageVersion).lin21Forms; }

@@ -2,11 +2,11 @@
 
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
 #include "model/UniqueNames.h"
-#include "reader/TextScanner.h"
 #include "writer/LdfWriter.h"
 
 #include <algorithm>
@@ -128,8 +128,8 @@ std::vector<std::string> NodeAttributesForm::PublishedSignals(const LinNetwork& 
 
 bool NodeAttributesForm::HasJ2602Attributes(const LinNetwork& network, const std::string& protocol)
 {
-    return lin::IsJ2602Version(protocol) || lin::IsJ2602Version(network.protocolVersionText) ||
-           lin::IsJ2602Version(network.languageVersionText);
+    return lin::RowOfText(protocol).j2602Timings || lin::RowOfText(network.protocolVersionText).j2602Timings ||
+           lin::RowOfText(network.languageVersionText).j2602Timings;
 }
 
 NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)

@@ -5,10 +5,10 @@
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "editing/ScheduleEntryEdits.h"
+#include "ldf/ScheduleCommands.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
-#include "reader/ScheduleCommands.h"
-#include "reader/TextScanner.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 
@@ -72,7 +72,7 @@ std::unique_ptr<ScheduleCommand> NewCommand(const LinNetwork& network, int kind)
         return std::make_unique<FrameIdCommand>();
     case kAssignNad: {
         auto command = std::make_unique<AssignNadCommand>();
-        if (network.HasLin21Syntax())
+        if (network.Version().lin21Forms)
             command->nodeName = firstSlave;
         return command;
     }
@@ -114,7 +114,7 @@ std::vector<const ScheduleCommandSpec*> OfferedCommands(const LinNetwork& networ
 {
     std::vector<const ScheduleCommandSpec*> offered;
     for (const ScheduleCommandSpec& command : kScheduleCommands)
-        if (command.kind <= kFreeFormat || network.HasLin21Syntax())
+        if (network.Version().ReadsCommand(command))
             offered.push_back(&command);
     return offered;
 }
@@ -264,7 +264,7 @@ std::vector<CommandValue> ScheduleEntryForm::CommandValues(const LinNetwork& net
     const auto taken = [&](const auto& values) {
         std::vector<CommandValue> fields;
         for (const CommandValue& value : values)
-            if (!value.optional || network.HasLin21Syntax())
+            if (!value.optional || network.Version().lin21Forms)
                 fields.push_back(value);
         return fields;
     };

@@ -2,9 +2,9 @@
 
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/Rename.h"
-#include "reader/TextScanner.h"
 
 #include <algorithm>
 

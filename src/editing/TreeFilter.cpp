@@ -1,8 +1,8 @@
 #include "editing/TreeFilter.h"
 
 #include "editing/NumberDisplay.h"
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
-#include "reader/Keywords.h"
 
 #include <algorithm>
 #include <cctype>

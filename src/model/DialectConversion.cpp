@@ -1,11 +1,12 @@
 #include "model/DialectConversion.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/EraseIf.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "model/UnreadPlaces.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
+#include "model/VersionTable.h"
 
 #include <map>
 #include <tuple>
@@ -14,40 +15,6 @@
 namespace {
 
 using lin::Dialect;
-
-// What a dialect holds beyond the statements every LIN 2 file has.
-struct DialectFeatures {
-    // Channel_name, the LIN 2.1 node attributes and configuration commands,
-    // collision-resolving tables, composite nodes; frames always have a length.
-    bool lin21 = false;
-    bool isoHeader = false;      // LDF_file_revision and the byte-order flag
-    bool j2602 = false;          // the master's header length and tolerance, the node timings
-    bool lin13Sections = false;  // dynamic_frames and Diagnostic_addresses
-};
-
-DialectFeatures FeaturesOf(Dialect dialect)
-{
-    DialectFeatures features;
-    features.lin21 = dialect == Dialect::Lin21 || dialect == Dialect::Lin22 || dialect == Dialect::Iso17987;
-    features.isoHeader = dialect == Dialect::Iso17987;
-    features.j2602 = dialect == Dialect::J2602;
-    features.lin13Sections = dialect == Dialect::Lin20;
-    return features;
-}
-
-// The configuration commands LIN 2.1 adds.
-bool IsLin21Command(int kind)
-{
-    switch (kind) {
-    case kAssignFrameIdRange:
-    case kConditionalChangeNad:
-    case kDataDump:
-    case kSaveConfiguration:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The first word of a kept statement: its keyword.
 std::string StatementKeyword(const std::string& text)
@@ -63,7 +30,7 @@ std::string StatementKeyword(const std::string& text)
 class DialectConverter {
 public:
     DialectConverter(NetworkContent& network, Dialect target)
-        : m_net(network), m_target(target), m_features(FeaturesOf(target)),
+        : m_net(network), m_target(target), m_version(lin::RowOf(target)),
           m_sameDialect(lin::DialectOf(network) == target), m_notIn(" is not in " + lin::DialectCaption(target))
     {
     }
@@ -103,15 +70,15 @@ private:
             m_net.protocolVersion = static_cast<float>(lin::VersionNumber(m_net.protocolVersionText));
             m_net.languageVersion = static_cast<float>(lin::VersionNumber(m_net.languageVersionText));
         }
-        if (m_net.channelName && !m_features.lin21) {
+        if (m_net.channelName && !m_version.lin21Statements) {
             Lose("Header", kw::ChannelName);
             m_net.channelName.reset();
         }
-        if (m_net.fileRevision && !m_features.isoHeader) {
+        if (m_net.fileRevision && !m_version.isoHeader) {
             Lose("Header", kw::FileRevision);
             m_net.fileRevision.reset();
         }
-        if (m_net.byteOrder != SignalByteOrder::NotGiven && !m_features.isoHeader) {
+        if (m_net.byteOrder != SignalByteOrder::NotGiven && !m_version.isoHeader) {
             Lose("Header", m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian);
             m_net.byteOrder = SignalByteOrder::NotGiven;
         }
@@ -120,7 +87,7 @@ private:
     void Master()
     {
         m_net.commanderWords = false;
-        if ((m_net.maxHeaderBits >= 0 || m_net.masterTolerancePercent >= 0) && !m_features.j2602) {
+        if ((m_net.maxHeaderBits >= 0 || m_net.masterTolerancePercent >= 0) && !m_version.j2602Timings) {
             Lose(std::string(kw::Master) + " " + m_net.masterName, "the pair of header length and response tolerance");
             m_net.maxHeaderBits = -1;
             m_net.masterTolerancePercent = -1;
@@ -129,7 +96,7 @@ private:
 
     void Lin13Sections()
     {
-        if (m_features.lin13Sections)
+        if (m_version.lin13Sections)
             return;
         if (!m_net.dynamicFrameIds.empty())
             Lose("Dynamic frames", kw::DynamicFrames);
@@ -141,7 +108,7 @@ private:
 
     void Composite()
     {
-        if (m_features.lin21)
+        if (m_version.lin21Statements)
             return;
         for (const auto& configuration : m_net.compositeConfigurations)
             Lose("Configuration " + configuration->name, kw::Composite);
@@ -151,7 +118,7 @@ private:
     // LIN 2.1 tools need every frame's length: the one its id implies.
     void Frames()
     {
-        if (!m_features.lin21)
+        if (!m_version.lin21Statements)
             return;
         for (const auto& frame : m_net.frames)
             if (frame->length == 0)
@@ -160,7 +127,7 @@ private:
 
     void EventTriggeredFrames()
     {
-        if (m_features.lin21)
+        if (m_version.lin21Statements)
             return;
         for (const auto& frame : m_net.eventTriggeredFrames) {
             if (frame->collisionTable.empty())
@@ -177,9 +144,9 @@ private:
             // A file of the dialect may well hold a node of a later version.
             if (!m_sameDialect && lin::VersionNumber(attributes->protocol) > highestProtocol)
                 attributes->protocol = lin::DialectNodeProtocol(m_target);
-            if (!m_features.lin21)
+            if (!m_version.lin21Statements)
                 DropLin21Attributes(*attributes);
-            if (!m_features.j2602)
+            if (!m_version.j2602Timings)
                 DropJ2602Attributes(*attributes);
         }
     }
@@ -191,7 +158,8 @@ private:
         // already of the dialect keeps the values it gave, as read.
         if (attributes.productIdCount == 2 && !m_sameDialect)
             attributes.productIdCount = 3;
-        if (!m_sameDialect && !lin::IsNodeAddress(attributes.configuredNad, false)) {
+        // What is left are LIN 2.0 attributes, with a LIN 2.0 address.
+        if (!m_sameDialect && !lin::RowOf(Dialect::Lin20).IsNodeAddress(attributes.configuredNad)) {
             Lose(record, std::string(kw::ConfiguredNad) + " " + std::to_string(attributes.configuredNad));
             attributes.configuredNad = NodeAttributes().configuredNad;
         }
@@ -230,7 +198,7 @@ private:
     {
         const NameIndex attributesByNode(m_net.nodeAttributes);
         m_slavesByNumbers.clear();
-        if (m_features.lin21)
+        if (m_version.lin21Statements)
             for (const auto& attributes : m_net.nodeAttributes)
                 m_slavesByNumbers[NumbersOf(*attributes)].push_back(attributes.get());
         for (const auto& table : m_net.scheduleTables) {
@@ -246,17 +214,17 @@ private:
     bool ConvertEntry(ScheduleEntry& entry, const std::string& record, const NameIndex& attributesByNode,
                       const std::vector<int>& initialNads)
     {
-        if (IsLin21Command(entry.kind) && !m_features.lin21) {
-            const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
-            Lose(record, spec ? spec->keyword : "the command");
+        const ScheduleCommandSpec* spec = FindScheduleCommand(entry.kind);
+        if (spec && !m_version.HoldsCommand(*spec)) {
+            Lose(record, spec->keyword);
             return false;
         }
         AssignNadCommand* assignNad = entry.AssignNad();
         if (!assignNad)
             return true;
-        if (m_features.lin21 && assignNad->nodeName.empty())
+        if (m_version.lin21Statements && assignNad->nodeName.empty())
             return NameAssignedSlave(*assignNad, record);
-        if (!m_features.lin21 && !assignNad->nodeName.empty())
+        if (!m_version.lin21Statements && !assignNad->nodeName.empty())
             return SpellOutAssignNad(*assignNad, record, attributesByNode, initialNads);
         return true;
     }
@@ -329,7 +297,7 @@ private:
 
     NetworkContent& m_net;
     const Dialect m_target;
-    const DialectFeatures m_features;
+    const lin::VersionRow& m_version;
     const bool m_sameDialect;
     const std::string m_notIn;
     std::vector<ConversionLoss> m_losses;

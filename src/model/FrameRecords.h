@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ldf/ScheduleEntryKind.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -96,20 +97,6 @@ struct DiagnosticFrame {
 struct OtherDiagnosticFrame : DiagnosticFrame {
     std::string name;
     int frameId = 0;
-};
-
-enum ScheduleEntryKind {
-    kFrameSlot = 0,
-    kMasterReq = 1,
-    kSlaveResp = 2,
-    kAssignFrameId = 3,
-    kUnassignFrameId = 4,
-    kAssignNad = 5,
-    kFreeFormat = 6,
-    kAssignFrameIdRange = 7,
-    kConditionalChangeNad = 8,
-    kDataDump = 9,
-    kSaveConfiguration = 10,
 };
 
 // Parameters of a schedule entry; one payload type per kind.

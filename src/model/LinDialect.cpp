@@ -1,7 +1,7 @@
 #include "model/LinDialect.h"
 
+#include "ldf/TextScanner.h"
 #include "model/LinVersion.h"
-#include "reader/TextScanner.h"
 
 namespace lin {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ldf/Dialect.h"
 #include "model/NetworkContent.h"
 
 #include <optional>
@@ -9,8 +10,6 @@
 // The LDF versions a network can be written as. Each is one set of version
 // texts and one set of statements the tools of that version read.
 namespace lin {
-
-enum class Dialect { Lin20, Lin21, Lin22, Iso17987, J2602 };
 
 // Every dialect, oldest LIN first, the named standards last.
 const std::vector<Dialect>& Dialects();

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ldf/TextScanner.h"
 #include "model/NetworkContent.h"
-#include "reader/TextScanner.h"
+#include "model/VersionTable.h"
 
 #include <cstdint>
 #include <memory>
@@ -59,9 +60,9 @@ public:
     bool IsNodeAttributesFree(const std::string& nodeName) const;
     static bool IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames);
 
-    // True when the file's language version is beyond LIN 2.0: the forms
-    // LIN 2.1 adds to existing statements are read only then.
-    bool HasLin21Syntax() const;
+    // What the text's language version has: the forms LIN 2.1 adds to
+    // existing statements are read and written only where it has them.
+    const lin::VersionRow& Version() const;
 
     // Nodes.
     bool IsSlave(const std::string& name) const;

@@ -1,6 +1,6 @@
 #include "model/LinVersion.h"
 
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 
 #include <algorithm>
 #include <cctype>
@@ -105,13 +105,6 @@ bool HasLin2Attributes(const std::string& protocol) { return MajorVersion(protoc
 bool Lin2AttributesAreOptional(const std::string& protocol) { return IsJ2602Version(protocol); }
 
 bool HasLin21Attributes(const std::string& protocol) { return VersionNumber(protocol) > kLin20; }
-
-bool IsNodeAddress(int nad, bool lin21Syntax)
-{
-    constexpr int kLastSlaveAddress = 127;
-    constexpr int kLastByte = 0xFF;
-    return lin21Syntax ? nad >= 0 && nad <= kLastByte : nad >= 1 && nad <= kLastSlaveAddress;
-}
 
 bool IsLin20OrOlder(const std::string& text) { return !IsNamedVersion(text) && VersionNumber(text) <= kLin20; }
 

@@ -68,10 +68,6 @@ bool Lin2AttributesAreOptional(const std::string& protocol);
 // by name alone apply from protocol 2.1 on.
 bool HasLin21Attributes(const std::string& protocol);
 
-// The node addresses a file holds: a slave's 1 to 127 in LIN 2.0 text, any
-// byte from LIN 2.1 on (0xFF marks an unassigned node in some files).
-bool IsNodeAddress(int nad, bool lin21Syntax);
-
 // True for a version the LIN 2.0 format already knew: a number up to 2.0.
 // Everything written for such a version keeps the LIN 2.0 layout.
 bool IsLin20OrOlder(const std::string& text);

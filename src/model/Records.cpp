@@ -1,8 +1,8 @@
+#include "ldf/TextScanner.h"
 #include "model/FrameRecords.h"
 #include "model/LinVersion.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
-#include "reader/TextScanner.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "model/StandardDiagnostics.h"
 
-#include "reader/Keywords.h"
+#include "ldf/Keywords.h"
 
 namespace {
 

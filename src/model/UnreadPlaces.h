@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ldf/Keywords.h"
 #include "model/NetworkContent.h"
-#include "reader/Keywords.h"
 
 #include <string>
 #include <vector>

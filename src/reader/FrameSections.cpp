@@ -2,9 +2,9 @@
 // Sporadic_frames and Diagnostic_frames. Ids, publishers and the names of
 // signals and frames are taken as read; later checks judge them.
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
-#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
 #include <algorithm>

@@ -2,13 +2,13 @@
 // dynamic_frames list, and the dispatch of every other section block to its
 // parser. It walks the whole text once and never stops early.
 
+#include "ldf/Keywords.h"
+#include "ldf/LineEnds.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
 #include "reader/ListIndexes.h"
 #include "reader/SectionLoop.h"
 #include "reader/UnreadText.h"
-#include "writer/LdfWriter.h"
 
 #include <algorithm>
 #include <optional>
@@ -286,7 +286,7 @@ private:
     // must be a quoted number.
     void ReadVersion(float& field, std::string& text)
     {
-        const std::string named = m_net.ReadNamedVersion(m_pos);
+        const std::string named = m_net.ReadNamedVersion(m_pos, lin::IsNamedVersion);
         if (!named.empty()) {
             text = named;
             field = static_cast<float>(lin::VersionNumber(named));

@@ -3,9 +3,10 @@
 // Each starts just after its section's '{' and returns on the '}' that
 // closes it (or at the end of the text).
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "reader/Keywords.h"
+#include "model/VersionTable.h"
 #include "reader/SectionLoop.h"
 
 #include <charconv>
@@ -188,7 +189,7 @@ private:
 
     void ReadProtocol()
     {
-        if (const std::string named = m_net.ReadNamedVersion(m_pos); !named.empty()) {
+        if (const std::string named = m_net.ReadNamedVersion(m_pos, lin::IsNamedVersion); !named.empty()) {
             m_attributes.SetProtocol(named);
             return;
         }
@@ -220,9 +221,9 @@ private:
             return;
         // Any byte is kept as read; the checks mark one the version does not allow.
         const int nad = ParseInt(value);
-        if (!lin::IsNodeAddress(nad, m_net.HasLin21Syntax()))
+        if (!m_net.Version().IsNodeAddress(nad))
             Report(kNadOutOfRange);
-        if (lin::IsNodeAddress(nad, true))
+        if (lin::IsNodeAddressOfAnyVersion(nad))
             field = nad;
     }
 
@@ -236,7 +237,7 @@ private:
             return;
         }
         const int commas = m_net.CountCommasUntil(m_pos, ';');
-        if (commas != 2 && !(commas == 1 && m_net.HasLin21Syntax()))
+        if (commas != 2 && !(commas == 1 && m_net.Version().lin21Forms))
             Report(kThreeArguments);
         if (commas != 2 && commas != 1)
             return;
@@ -313,7 +314,7 @@ private:
         RunSectionLoop(m_net, m_pos, pending, [&](char c) {
             if (c == '=')
                 ReadConfigurableFrameWithId(pending);
-            else if (c == ';' && m_net.HasLin21Syntax())
+            else if (c == ';' && m_net.Version().lin21Forms)
                 ReadConfigurableFrameName(pending);
             else
                 pending += c;
@@ -402,7 +403,7 @@ void AttributeBodyParser::Run()
         &m_keeper);
     // A variant place left empty in LIN 2.0 text stands for 0, as the
     // three-value form is written; two values alone are kept as given.
-    if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_net.HasLin21Syntax())
+    if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_net.Version().lin21Forms)
         m_attributes.productIdCount = 3;
 }
 

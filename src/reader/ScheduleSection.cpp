@@ -2,10 +2,10 @@
 // or one of the diagnostic and configuration commands, each with a delay.
 // Names and values are taken as read; later checks judge them.
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
 #include "reader/SectionLoop.h"
 
 #include <memory>
@@ -190,7 +190,7 @@ private:
         }
         const int commas = m_net.CountCommasUntil(m_pos, '}');
         const int count = commas + 1;
-        if (commas < 0 || !command.TakesArguments(count, m_net.HasLin21Syntax())) {
+        if (commas < 0 || !command.TakesArguments(count, m_net.Version().lin21Forms)) {
             m_net.AddMessage(commas == 0 ? kArgumentCountFalse : msg::NoLineEnd, m_pos);
             return false;
         }

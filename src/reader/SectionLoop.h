@@ -1,31 +1,15 @@
 #pragma once
 
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "reader/ListIndexes.h"
-#include "reader/TextScanner.h"
 #include "reader/UnreadKeeper.h"
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
-
-// Shown to users verbatim and matched by tests; keep the spelling.
-namespace msg {
-inline constexpr const char* GarbageInBlock = "Garbage at the end of the block";
-inline constexpr const char* FalseParameters = "False paramters";
-inline constexpr const char* NoArgument = "No argument recognized";
-inline constexpr const char* NoLineEnd = "No line end recognized";
-inline constexpr const char* AssignmentFalse = "Assignment false";
-inline constexpr const char* NoDoublePoint = "No double point";
-inline constexpr const char* OpenBracketMissing = "Bracket '{' not here";
-inline constexpr const char* CloseBracketMissing = "Bracket '}' not here";
-inline constexpr const char* WrongKeyword = "Wrong keyword";
-inline constexpr const char* SignalAlreadyHere = "Signal already here";
-inline constexpr const char* NodeDoubled = "Node obviously doubled";
-inline constexpr const char* NotContiguous = "Key-Word / Parameter wrong (spaces)";
-}  // namespace msg
 
 // The loop that every section parser runs over its block: comments and
 // separators are passed over, every other character goes to onChar, which

@@ -3,9 +3,9 @@
 // starts just after its section's '{' and returns on the '}' that closes it
 // (or at the end of the text).
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
-#include "reader/Keywords.h"
 #include "reader/SectionLoop.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ldf/TextScanner.h"
 #include "model/UnreadStatement.h"
-#include "reader/TextScanner.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 namespace msg {

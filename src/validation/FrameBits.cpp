@@ -1,6 +1,6 @@
 #include "validation/FrameBits.h"
 
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "validation/FrameCodec.h"
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
-#include "reader/Keywords.h"
 #include "validation/FrameLayout.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "validation/PostLoadRepair.h"
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
-#include "reader/Keywords.h"
 #include "validation/CheckRules.h"
 
 #include <unordered_set>

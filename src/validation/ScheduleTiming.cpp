@@ -1,7 +1,7 @@
 #include "validation/ScheduleTiming.h"
 
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
-#include "reader/ScheduleCommands.h"
 
 #include <algorithm>
 #include <cstdio>

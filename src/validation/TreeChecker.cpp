@@ -3,6 +3,7 @@
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
+#include "model/VersionTable.h"
 #include "validation/CheckRules.h"
 #include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
@@ -208,13 +209,12 @@ void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
     if (sameNad != nadCounts.end() && sameNad->second > 1)
         Fail(item, kNadNotUnique);
     // Values the reader keeps although the file's version does not allow them.
-    const bool lin21 = m_net.HasLin21Syntax();
     if (attributes.HasUnknownProtocol())
         Fail(item, kProtocolUnknown);
-    if (!lin::IsNodeAddress(attributes.configuredNad, lin21) ||
-        (attributes.initialNad >= 0 && !lin::IsNodeAddress(attributes.initialNad, lin21)))
+    if (!m_net.Version().IsNodeAddress(attributes.configuredNad) ||
+        (attributes.initialNad >= 0 && !m_net.Version().IsNodeAddress(attributes.initialNad)))
         Fail(item, kNadNotInVersion);
-    if (attributes.productIdCount == 2 && !lin21 && lin::HasLin2Attributes(attributes.protocol))
+    if (attributes.productIdCount == 2 && !m_net.Version().lin21Forms && lin::HasLin2Attributes(attributes.protocol))
         Fail(item, kProductIdWithoutVariant);
 
     // A frame listed by name alone (LIN 2.1) has no message id to compare.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TreeItemKind.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,61 +29,6 @@ inline constexpr const char* SignalGroups = "Signal Groups";
 inline constexpr const char* Schedules = "Schedules";
 
 }  // namespace outline_text
-
-// What an item of the navigation tree is.
-enum class TreeItemKind {
-    None,
-    Network,
-    NodesCategory,
-    Master,
-    Slave,
-    CompositionCategory,
-    Configuration,
-    CompositeNode,
-    FramesCategory,
-    MasterRequestFrame,
-    SlaveResponseFrame,
-    Frame,
-    EventTriggeredCategory,
-    EventTriggeredFrame,
-    SporadicCategory,
-    SporadicFrame,
-    DynamicFrames,
-    SignalsCategory,
-    EncodingTypesCategory,
-    RepresentationCategory,
-    Signal,
-    EncodingType,
-    Representation,  // an item under "Representation"
-    SignalGroupsCategory,
-    SignalGroup,
-    SchedulesCategory,
-    ScheduleTable,
-};
-
-// The records that items show. Add creates and Delete removes every kind but
-// the representations, which follow the encoding types.
-enum class EntityKind {
-    Slave,
-    Configuration,
-    CompositeNode,
-    Frame,
-    EventTriggeredFrame,
-    SporadicFrame,
-    Signal,
-    EncodingType,
-    ScheduleTable,
-    Representation,
-    SignalGroup,
-};
-
-// The record an item shows: its list, its index there and, for a record
-// nested in another, the index of the outer record.
-struct EntityRef {
-    EntityKind kind = EntityKind::Signal;
-    int index = 0;    // in the record's list
-    int parent = -1;  // the configuration of a composite node
-};
 
 // The kind of record the items of a kind show; none for fixed items.
 std::optional<EntityKind> EntityKindOf(TreeItemKind item);

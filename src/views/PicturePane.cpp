@@ -1,8 +1,8 @@
 #include "views/PicturePane.h"
 
 #include "editing/SignalValueText.h"
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
-#include "reader/Keywords.h"
 #include "views/FrameLayoutView.h"
 #include "views/ScheduleTimelineView.h"
 

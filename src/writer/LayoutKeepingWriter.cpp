@@ -1,7 +1,7 @@
 #include "writer/LayoutKeepingWriter.h"
 
+#include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
-#include "reader/Keywords.h"
 #include "writer/LdfWriter.h"
 #include "writer/StatementLayout.h"
 

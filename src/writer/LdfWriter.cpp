@@ -5,13 +5,14 @@
 
 #include "writer/LdfWriter.h"
 
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleCommands.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "model/StandardDiagnostics.h"
-#include "reader/Keywords.h"
-#include "reader/ScheduleCommands.h"
-#include "reader/TextScanner.h"
+#include "model/VersionTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,7 +77,7 @@ std::string InitialValue(const LinSignal& signal)
 // from this one.
 class WrittenNames {
 public:
-    explicit WrittenNames(const LinNetwork& network) : m_lin21(network.HasLin21Syntax())
+    explicit WrittenNames(const LinNetwork& network) : m_version(network.Version())
     {
         for (const auto& signal : network.signals)
             if (!signal->publisher.empty() && IsWritableName(signal->name))
@@ -114,12 +115,12 @@ public:
     // initial NAD not at all.
     static int WrittenConfiguredNad(const NodeAttributes& attributes)
     {
-        return lin::IsNodeAddress(attributes.configuredNad, true) ? attributes.configuredNad
-                                                                  : NodeAttributes().configuredNad;
+        return lin::IsNodeAddressOfAnyVersion(attributes.configuredNad) ? attributes.configuredNad
+                                                                        : NodeAttributes().configuredNad;
     }
     static bool WritesInitialNad(const NodeAttributes& attributes)
     {
-        return attributes.initialNad >= 0 && lin::IsNodeAddress(attributes.initialNad, true);
+        return attributes.initialNad >= 0 && lin::IsNodeAddressOfAnyVersion(attributes.initialNad);
     }
 
     // A schedule entry is written when the file can hold what it names.
@@ -136,7 +137,7 @@ public:
             // A command naming an event-triggered or sporadic frame is kept as read.
             return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsSlotFrame(entry.FrameId()->frameName);
         case kAssignNad:
-            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_lin21);
+            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_version.lin21Forms);
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
         case kAssignFrameIdRange:
@@ -158,7 +159,7 @@ public:
         if (!command || !spec || (spec->namesNode && command->nodeName.empty()))
             return false;
         const int count = static_cast<int>(command->values.size()) + (spec->namesNode ? 1 : 0);
-        return spec->TakesArguments(count, m_lin21);
+        return spec->TakesArguments(count, m_version.lin21Forms);
     }
 
     std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
@@ -178,7 +179,7 @@ private:
     NameIndex m_frames;
     NameIndex m_slotFrames;
     NameIndex m_encodings;
-    bool m_lin21;  // the text takes the LIN 2.1 forms of the commands
+    const lin::VersionRow& m_version;  // what the text's version reads back
 };
 
 class LdfTextBuilder {
@@ -381,11 +382,11 @@ private:
         m_text += "\n}\n\n";
     }
 
-    // LIN 2.1 has no dynamic frames: a file of its syntax gets the block only
-    // when it holds ids.
+    // Only LIN 2.0 and older have dynamic frames: a file of a later version
+    // gets the block only when it holds ids.
     void DynamicFrames()
     {
-        if (m_net.HasLin21Syntax() && m_net.dynamicFrameIds.empty())
+        if (!m_net.Version().lin13Sections && m_net.dynamicFrameIds.empty())
             return;
         m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
     }
@@ -416,7 +417,7 @@ private:
     // it holds no entry; LIN 2.0 text always has it.
     void OptionalSection(const char* keyword, const std::string& entries, bool entriesEndLines)
     {
-        if (entries.empty() && m_net.HasLin21Syntax())
+        if (entries.empty() && m_net.Version().lin21Forms)
             return;
         m_text += std::string(keyword) + " {" + (entriesEndLines ? "\n" + entries : entries + "\n") + "}\n\n";
     }
@@ -553,7 +554,7 @@ private:
     {
         std::string configurable;
         for (const auto& frame : attributes.configurableFrames)
-            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.HasLin21Syntax()))
+            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.Version().lin21Forms))
                 configurable += "\n\t\t\t" + frame->frameName +
                                 (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
         if (!configurable.empty())
@@ -675,14 +676,13 @@ private:
 
     void Representations()
     {
-        // LIN 2.1 tools know the singular keyword only.
         std::string entries;
         for (const auto& representation : m_net.signalRepresentations) {
             const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
             if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
                 entries += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
         }
-        OptionalSection(m_net.HasLin21Syntax() ? kw::SignalRepresentation : kw::SignalRepresentations, entries, true);
+        OptionalSection(m_net.Version().SignalRepresentationKeyword(), entries, true);
     }
 
     const LinNetwork& m_net;
@@ -796,7 +796,7 @@ private:
             Add("Configured NAD of " + attributes.nodeName, kNadWrittenAsDefault);
         if (attributes.initialNad >= 0 && !m_written.WritesInitialNad(attributes))
             Add("Initial NAD of " + attributes.nodeName, kNadLeftOut);
-        if (!m_net.HasLin21Syntax())
+        if (!m_net.Version().lin21Forms)
             for (const auto& frame : attributes.configurableFrames)
                 if (!frame->hasMessageId)
                     Add("Configurable frame " + frame->frameName + " of " + attributes.nodeName, kNoMessageId);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ldf/LdfFloat.h"
+#include "ldf/LineEnds.h"
+
 #include <string>
 #include <vector>
 
@@ -40,22 +43,3 @@ bool IsWritableName(const std::string& name);
 // A text as a quoted statement can hold it: without the double quotes and
 // line ends that would end it early.
 std::string QuotableText(const std::string& text);
-
-// Text-mode line ends: every LF becomes CR LF, except an LF that already
-// follows a CR (the header comment keeps its lines as CR LF pairs).
-std::string ToCrLfLineEnds(const std::string& text);
-// Plain line ends: every line end of CRs and an LF ("\r\n", "\r\r\n")
-// becomes a single LF, so that converting twice gives what converting once
-// gave.
-std::string ToLfLineEnds(const std::string& text);
-
-// A float as the writer prints it: two decimals when that text reads back as
-// the same 32-bit float, else the shortest plain decimal (no exponent) that
-// does. Independent of the C locale.
-std::string FormatLdfFloat(float value);
-// The same for a number kept at double precision.
-std::string FormatLdfFloat(double value);
-
-// A number as the shortest plain decimal (no exponent) that reads back as the
-// same double: "50" for 50, "12.5" for 12.5. Independent of the C locale.
-std::string FormatShortestNumber(double value);

@@ -6,7 +6,7 @@
 
 #include "writer/StatementLayout.h"
 
-#include "reader/Keywords.h"
+#include "ldf/Keywords.h"
 
 #include <cstring>
 #include <string_view>

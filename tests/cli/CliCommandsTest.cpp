@@ -2,7 +2,7 @@
 #include "TestFiles.h"
 #include "cli/JsonDocuments.h"
 #include "cli/JsonStream.h"
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"

@@ -3,8 +3,8 @@
 
 #include "TestFiles.h"
 #include "cli/CliCommands.h"
+#include "ldf/TextScanner.h"
 #include "model/LinNetwork.h"
-#include "reader/TextScanner.h"
 #include "validation/TreeOutline.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,10 @@
 
 #include "TestFiles.h"
 #include "compare/NetworkDiff.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
+#include "model/VersionTable.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -47,6 +49,54 @@ TEST(LinDialect, NamesAndVersionTextsRoundTrip)
         older.languageVersion = static_cast<float>(lin::VersionNumber(version));
         EXPECT_FALSE(lin::DialectOf(older)) << version;
     }
+}
+
+// A network converted to a version is written in that version's text and
+// must read back as it: the text's row reads all the row holds.
+TEST(VersionTable, EveryRowReadsWhatItHolds)
+{
+    for (Dialect dialect : lin::Dialects()) {
+        SCOPED_TRACE(lin::DialectName(dialect));
+        const lin::VersionRow& row = lin::RowOf(dialect);
+        EXPECT_EQ(dialect, row.dialect);
+        const std::string language = lin::DialectLanguageVersion(dialect);
+        EXPECT_EQ(&row, &lin::RowOfLanguage(language, static_cast<float>(lin::VersionNumber(language))));
+        EXPECT_TRUE(row.lin21Forms || !row.lin21Statements);
+        for (const ScheduleCommandSpec& command : kScheduleCommands) {
+            EXPECT_TRUE(row.ReadsCommand(command) || !row.HoldsCommand(command)) << command.keyword;
+            EXPECT_EQ(command.since == Dialect::Lin20 || dialect != Dialect::Lin20, row.ReadsCommand(command))
+                << command.keyword;
+        }
+        for (int nad : {1, 127})
+            EXPECT_TRUE(row.IsNodeAddress(nad)) << nad;
+    }
+}
+
+// The row a network's language version reads as: its text while the text
+// stands for the number, else the number.
+TEST(VersionTable, LanguageRowFollowsTextAndNumber)
+{
+    struct Row {
+        const char* text;
+        float number;
+        bool lin21Forms;
+        bool j2602Timings;
+    };
+    const Row rows[] = {
+        {"2.0", 2.0f, false, false},       {"1.3", 1.3f, false, false},       {"2.1", 2.1f, true, false},
+        {"2.1", 2.0f, false, false},  // the number was edited
+        {"13.", 13.0f, true, false},       {"", 2.2f, true, false},           {"ISO17987:2016", 2.2f, true, false},
+        {"J2602_3_1.0", 2.0f, true, true}, {"J2602_3_2.0", 2.2f, true, true}, {"J2602_3_1.0", 1.3f, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.text) + " " + std::to_string(row.number));
+        const lin::VersionRow& version = lin::RowOfLanguage(row.text, row.number);
+        EXPECT_EQ(row.lin21Forms, version.lin21Forms);
+        EXPECT_EQ(row.j2602Timings, version.j2602Timings);
+        EXPECT_EQ(row.lin21Forms, version.IsNodeAddress(0));
+    }
+    EXPECT_TRUE(lin::RowOfText("J2602_1_2.0").j2602Timings);
+    EXPECT_FALSE(lin::RowOfText("ISO17987:2016").j2602Timings);
 }
 
 TEST(DialectConversion, RichNetworkInEveryDialectReadsBackAsConverted)

@@ -8,6 +8,7 @@
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/UnreadPlaces.h"
+#include "model/VersionTable.h"
 #include "validation/TreeOutline.h"
 #include "writer/LdfWriter.h"
 
@@ -64,9 +65,9 @@ void KeepWrittenAttributes(LinNetwork& n)
             attributes = defaults;
         }
         // An address beyond a byte is not written as it is.
-        if (!lin::IsNodeAddress(attributes.configuredNad, true))
+        if (!lin::IsNodeAddressOfAnyVersion(attributes.configuredNad))
             attributes.configuredNad = NodeAttributes().configuredNad;
-        if (!lin::IsNodeAddress(attributes.initialNad, true))
+        if (!lin::IsNodeAddressOfAnyVersion(attributes.initialNad))
             attributes.initialNad = -1;
         // A J2602 node reads back without the P2_min and ST_min it was not given.
         if (!lin::Lin2AttributesAreOptional(attributes.protocol)) {
@@ -74,7 +75,7 @@ void KeepWrittenAttributes(LinNetwork& n)
             attributes.stMinMs = std::max(attributes.stMinMs, 0.0);
         }
         // A frame named alone is written only in LIN 2.1 text.
-        if (!n.HasLin21Syntax())
+        if (!n.Version().lin21Forms)
             EraseIf(attributes.configurableFrames, [](const auto& frame) { return !frame->hasMessageId; });
     }
 }
@@ -112,7 +113,7 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
         EraseIf(table->entries, [&](const auto& e) {
             const FrameIdCommand* command = e->FrameId();
             // LIN 2.0 text has no AssignNAD naming its slave.
-            const bool namedNad = e->AssignNad() && !e->AssignNad()->nodeName.empty() && !kept.HasLin21Syntax();
+            const bool namedNad = e->AssignNad() && !e->AssignNad()->nodeName.empty() && !kept.Version().lin21Forms;
             return namedNad || (command && (command->nodeName.empty() || command->frameName.empty()));
         });
     for (auto& signal : kept.signals)

@@ -1,4 +1,4 @@
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // delays, which the message fixtures cannot show.
 
 #include "ReaderMessages.h"
+#include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
-#include "reader/ScheduleCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 #include <filesystem>
 
 #include <memory>

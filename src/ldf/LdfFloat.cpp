@@ -1,6 +1,6 @@
-#include "writer/LdfWriter.h"
+#include "ldf/LdfFloat.h"
 
-#include "reader/TextScanner.h"
+#include "ldf/TextScanner.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "model/FrameRecords.h"
-#include "reader/Keywords.h"
+#include "ldf/Dialect.h"
+#include "ldf/Keywords.h"
+#include "ldf/ScheduleEntryKind.h"
 
 // The commands a schedule table holds besides frame slots, as the reader,
 // the writer and the data list know them. A new command is a row here, its
@@ -13,26 +14,27 @@ struct ScheduleCommandSpec {
     int argumentCount;       // values inside "{ ... }"; 0: the command has no block
     int lin21ArgumentCount;  // the count of the form LIN 2.1 adds, 0 when there is none
     bool namesNode;          // the first value names a slave
+    lin::Dialect since;      // the first version that has the command
 
-    bool TakesArguments(int count, bool lin21) const
+    bool TakesArguments(int count, bool lin21Forms) const
     {
-        return count == argumentCount || (lin21 && lin21ArgumentCount > 0 && count == lin21ArgumentCount);
+        return count == argumentCount || (lin21Forms && lin21ArgumentCount > 0 && count == lin21ArgumentCount);
     }
 };
 
 // AssignNAD names its slave from LIN 2.1 on; LIN 2.0 gives four numbers.
 // AssignFrameIdRange may add four PIDs.
 inline constexpr ScheduleCommandSpec kScheduleCommands[] = {
-    {kw::MasterReq, kMasterReq, 0, 0, false},
-    {kw::SlaveResp, kSlaveResp, 0, 0, false},
-    {kw::AssignFrameId, kAssignFrameId, 2, 0, true},
-    {kw::UnassignFrameId, kUnassignFrameId, 2, 0, true},
-    {kw::AssignNad, kAssignNad, 4, 1, false},
-    {kw::FreeFormat, kFreeFormat, 8, 0, false},
-    {kw::AssignFrameIdRange, kAssignFrameIdRange, 2, 6, true},
-    {kw::ConditionalChangeNad, kConditionalChangeNad, 6, 0, false},
-    {kw::DataDump, kDataDump, 6, 0, true},
-    {kw::SaveConfiguration, kSaveConfiguration, 1, 0, true},
+    {kw::MasterReq, kMasterReq, 0, 0, false, lin::Dialect::Lin20},
+    {kw::SlaveResp, kSlaveResp, 0, 0, false, lin::Dialect::Lin20},
+    {kw::AssignFrameId, kAssignFrameId, 2, 0, true, lin::Dialect::Lin20},
+    {kw::UnassignFrameId, kUnassignFrameId, 2, 0, true, lin::Dialect::Lin20},
+    {kw::AssignNad, kAssignNad, 4, 1, false, lin::Dialect::Lin20},
+    {kw::FreeFormat, kFreeFormat, 8, 0, false, lin::Dialect::Lin20},
+    {kw::AssignFrameIdRange, kAssignFrameIdRange, 2, 6, true, lin::Dialect::Lin21},
+    {kw::ConditionalChangeNad, kConditionalChangeNad, 6, 0, false, lin::Dialect::Lin21},
+    {kw::DataDump, kDataDump, 6, 0, true, lin::Dialect::Lin21},
+    {kw::SaveConfiguration, kSaveConfiguration, 1, 0, true, lin::Dialect::Lin21},
 };
 
 // The command of an entry kind; null for a frame slot or an unknown kind.

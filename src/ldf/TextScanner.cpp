@@ -1,7 +1,4 @@
-#include "reader/TextScanner.h"
-
-#include "model/LinVersion.h"
-#include "reader/SectionLoop.h"
+#include "ldf/TextScanner.h"
 
 #include <algorithm>
 #include <charconv>
@@ -543,7 +540,7 @@ bool TextScanner::CheckContiguous(int position, const std::string& word)
     return false;
 }
 
-std::string TextScanner::ReadNamedVersion(int& pos)
+std::string TextScanner::ReadNamedVersion(int& pos, bool (*isNamedVersion)(const std::string&))
 {
     int ahead = pos;
     if (!ExpectEquals(ahead))
@@ -556,7 +553,7 @@ std::string TextScanner::ReadNamedVersion(int& pos)
     value = value.substr(first, last - first + 1);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
-    if (!lin::IsNamedVersion(value))
+    if (!isNamedVersion(value))
         return {};
     pos = ahead;
     return value;

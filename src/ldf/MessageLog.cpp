@@ -1,4 +1,4 @@
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 
 void MessageLog::Add(int line, std::string text)
 {

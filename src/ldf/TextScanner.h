@@ -1,12 +1,28 @@
 #pragma once
 
-#include "model/MessageLog.h"
+#include "ldf/MessageLog.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Shown to users verbatim and matched by tests; keep the spelling.
+namespace msg {
+inline constexpr const char* GarbageInBlock = "Garbage at the end of the block";
+inline constexpr const char* FalseParameters = "False paramters";
+inline constexpr const char* NoArgument = "No argument recognized";
+inline constexpr const char* NoLineEnd = "No line end recognized";
+inline constexpr const char* AssignmentFalse = "Assignment false";
+inline constexpr const char* NoDoublePoint = "No double point";
+inline constexpr const char* OpenBracketMissing = "Bracket '{' not here";
+inline constexpr const char* CloseBracketMissing = "Bracket '}' not here";
+inline constexpr const char* WrongKeyword = "Wrong keyword";
+inline constexpr const char* SignalAlreadyHere = "Signal already here";
+inline constexpr const char* NodeDoubled = "Node obviously doubled";
+inline constexpr const char* NotContiguous = "Key-Word / Parameter wrong (spaces)";
+}  // namespace msg
 
 // Reads a number the way the LDF reader and the sheets do: hexadecimal when
 // the text contains x or X anywhere, else signed decimal; leading blanks are
@@ -102,9 +118,9 @@ public:
     bool CheckContiguous(int position, const std::string& word);
     float ParseQuotedFloat(const std::string& value, int position);
     // "= <version>;" where the version is named by its standard (ISO 17987,
-    // J2602), quoted or not: the version, with the position on the ';'.
-    // Otherwise empty, and the position stays.
-    std::string ReadNamedVersion(int& pos);
+    // J2602; isNamedVersion tells), quoted or not: the version, with the
+    // position on the ';'. Otherwise empty, and the position stays.
+    std::string ReadNamedVersion(int& pos, bool (*isNamedVersion)(const std::string&));
     bool StripQuotes(std::string& value, int position);
     // The value when it is finite; none, and reported, for nan and inf,
     // which stand for no time, speed or scale.
