@@ -121,6 +121,13 @@ TEST(KeptStatementItems, DeleteRemovesTheStatementInOneUndoStep)
     EXPECT_EQ(DumpNetwork(*n), before);
     EXPECT_EQ(PlacedUnreadStatements(*n).size(), kept);
     EXPECT_FALSE(history.CanUndo());
+
+    // The list beside the tree shows the statement as its one row, and
+    // deleting that row removes it the same way.
+    EXPECT_TRUE(ListMenuFor(item, 0).remove);
+    EXPECT_FALSE(DeleteListRow(*n, item, 1));
+    EXPECT_TRUE(DeleteListRow(*n, item, 0));
+    EXPECT_EQ(PlacedUnreadStatements(*n).size(), kept - 1);
 }
 
 TEST(KeptStatementItems, FilesWithoutThemShowNoNewItems)
