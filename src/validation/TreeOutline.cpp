@@ -292,23 +292,34 @@ TreeOutline LayOutTree(const LinNetwork& network)
 
 TreeOutline PrepareTreeOutline(LinNetwork& network)
 {
-    // The tidy-up changes no list the tree shows, so the layout of the
-    // network as it is now is the layout of the prepared network.
+    // Apart from the statements kept in node attributes, the tidy-up changes
+    // no list the tree shows, so the layout of the network as it is now is
+    // the layout of the prepared network.
     TreeOutline outline = LayOutTree(network);
-    const ItemsByKind items(outline);
+    ItemsByKind items(outline);
     MarkRecorder marks;
     TreeChecker checker(network, marks);
     checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
     checker.CheckMaster(items.Of(TreeItemKind::Master).front());
 
+    const std::size_t attributesBefore = network.nodeAttributes.size();
     network.RemoveOrphanNodeAttributes();
     network.PurgeDeletedNodes();
     network.PurgeDeletedSignals();
     network.PurgeDeletedFrames();
+    const std::size_t attributesKept = network.nodeAttributes.size();
 
     // Every slave gets its attributes before any slave is checked, so the NAD
     // comparison sees the attributes the build leaves behind.
     const std::vector<NodeAttributes*> attributes = network.AttributesOfEverySlave();
+    // Attributes that go (of a node that is no slave) or come (for a slave
+    // without) change which statements the tree shows under Nodes and how
+    // the lists of kept statements are numbered: the items are laid out
+    // anew. The network and master items come first and keep their places.
+    if (attributesKept != attributesBefore || network.nodeAttributes.size() != attributesKept) {
+        outline = LayOutTree(network);
+        items = ItemsByKind(outline);
+    }
     const std::vector<int>& slaveItems = items.Of(TreeItemKind::Slave);
     for (std::size_t i = 0; i < slaveItems.size(); ++i)
         checker.CheckSlave(slaveItems[i], *attributes[i]);

@@ -130,6 +130,28 @@ TEST(KeptStatementItems, DeleteRemovesTheStatementInOneUndoStep)
     EXPECT_EQ(PlacedUnreadStatements(*n).size(), kept - 1);
 }
 
+TEST(KeptStatementItems, PreparedTreeNamesTheStatementsThatRemain)
+{
+    // Attributes of a node that is no slave go with the preparation, and
+    // with them the statement kept there; the items after still name theirs.
+    auto n = LoadFixture("unread-node-attributes.ldf");
+    n->nodeAttributes[0]->nodeName = "Gone";
+    const std::size_t kept = PlacedUnreadStatements(*n).size();
+    const TreeOutline outline = PrepareTreeOutline(*n);
+    ASSERT_EQ(PlacedUnreadStatements(*n).size(), kept - 1);
+    std::size_t items = 0;
+    for (std::size_t i = 0; i < outline.items.size(); ++i) {
+        if (outline.items[i].itemKind != TreeItemKind::KeptStatement)
+            continue;
+        ++items;
+        const TreeItemRef item = TreeItemAt(outline, static_cast<int>(i));
+        const UnreadStatement* statement = UnreadStatementAt(*n, item.record->parent, item.record->index);
+        ASSERT_NE(statement, nullptr);
+        EXPECT_EQ(statement->text, item.itemText);
+    }
+    EXPECT_EQ(items, kept - 1);
+}
+
 TEST(KeptStatementItems, FilesWithoutThemShowNoNewItems)
 {
     for (const std::string& fixture : LdfFilesIn(TestDataDir())) {
