@@ -7,6 +7,8 @@
 #include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/UnreadPlaces.h"
+#include "reader/UnreadKeeper.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 
@@ -30,6 +32,8 @@ const char* const kPhysical = "Physical";
 const char* const kBcd = "BCD";
 const char* const kAscii = "ASCII";
 const char* const kDiagnosticLength = "8";
+// MasterReq and SlaveResp head the Frames list; the frames follow them by source.
+const int kFixedFrameRows = 2;
 
 using Cells = std::vector<std::string>;
 
@@ -300,9 +304,32 @@ DataTable FramesTable(const LinNetwork& n)
     TableBuilder table(layoutkey::Frames);
     table.Add({kw::MasterReq, IdText(kw::MasterReqId), kDiagnosticLength, n.masterName});
     table.Add({kw::SlaveResp, IdText(kw::SlaveRespId), kDiagnosticLength, kAllSlaves});
+    // The other diagnostic frames stand among the fixed rows, after all the
+    // frames' rows by source, so that a row's source still names its frame.
+    int source = kFixedFrameRows + static_cast<int>(n.frames.size());
+    for (const OtherDiagnosticFrame& frame : n.otherDiagnosticFrames)
+        table.AddWithSource({frame.name, IdText(frame.frameId), kDiagnosticLength, std::string()}, source++);
+    source = kFixedFrameRows;
     for (auto& frame : n.frames)
-        table.Add({frame->name, IdText(frame->frameId), Int(ShownLength(*frame)), frame->publisher});
+        table.AddWithSource({frame->name, IdText(frame->frameId), Int(ShownLength(*frame)), frame->publisher},
+                            source++);
     return table.Take();
+}
+
+const OtherDiagnosticFrame* OtherDiagnosticFrameNamed(const LinNetwork& n, const std::string& name)
+{
+    for (const OtherDiagnosticFrame& frame : n.otherDiagnosticFrames)
+        if (frame.name == name)
+            return &frame;
+    return nullptr;
+}
+
+DataTable KeptStatementTable(const LinNetwork& n, const std::optional<EntityRef>& record)
+{
+    const UnreadStatement* statement = record ? UnreadStatementAt(n, record->parent, record->index) : nullptr;
+    return RecordTable(layoutkey::KeptStatement, statement, [](TableBuilder& table, const UnreadStatement& kept) {
+        table.Add({Int(kept.line), StatementOnOneLine(kept.text)});
+    });
 }
 
 DataTable DiagnosticFrameTable(const char* frame)
@@ -473,6 +500,7 @@ const std::vector<DataLayout>& DataLayouts()
           {"Publisher", 100},
           {"Subscriber", kFillWidth}}},
         {layoutkey::Frames, {{"Name", 150}, {"ID", 40}, {"Size", 40}, {"Publisher", kFillWidth}}},
+        {layoutkey::KeptStatement, {{"Line", 50}, {"Statement", kFillWidth}}},
         {layoutkey::FrameSignals, {{"Signal name", 150}, {"Size", 50}, {"Offset", kFillWidth}}},
         {layoutkey::Nodes, {{"Name", 150}, {"Type", kFillWidth}}},
         {layoutkey::Schedules, {{"Name", 150}, {"Total delay in ms", kFillWidth}}},
@@ -562,6 +590,13 @@ DataTable FillDataTable(const LinNetwork& network, const TreeItemRef& selected)
         return DiagnosticFrameTable(kw::MasterReq);
     case TreeItemKind::SlaveResponseFrame:
         return DiagnosticFrameTable(kw::SlaveResp);
+    case TreeItemKind::OtherDiagnosticFrame:
+        return RecordTable(layoutkey::FrameSignals, OtherDiagnosticFrameNamed(n, selected.itemText),
+                           [&](TableBuilder& table, const OtherDiagnosticFrame& frame) {
+                               AddPlacedSignalRows(table, n, frame.signalNames, frame.offsets);
+                           });
+    case TreeItemKind::KeptStatement:
+        return KeptStatementTable(n, selected.record);
     case TreeItemKind::Frame:
         return RecordTable(layoutkey::FrameSignals, n.frames.RecordAt(index),
                            [&](TableBuilder& table, const LinFrame& frame) {
@@ -635,17 +670,18 @@ template <typename List> void SwapEntries(List& list, int a, int b)
 struct SortTarget {
     int fixedRows = 0;
     std::function<void(int, int)> swapEntries;
+    int firstSource = 0;  // the source of the first row that moves
 };
 
 SortTarget SortTargetOf(LinNetwork& n, const std::string& layout)
 {
     auto swapIn = [](auto& list) { return [&list](int a, int b) { SwapEntries(list, a, b); }; };
     if (layout == layoutkey::Nodes)
-        return {1, swapIn(n.slaves)};
+        return {1, swapIn(n.slaves), 1};
     if (layout == layoutkey::NodeComposition)
         return {0, swapIn(n.compositeConfigurations)};
     if (layout == layoutkey::Frames)
-        return {2, swapIn(n.frames)};
+        return {kFixedFrameRows + static_cast<int>(n.otherDiagnosticFrames.size()), swapIn(n.frames), kFixedFrameRows};
     if (layout == layoutkey::EventTriggeredFrames)
         return {0, swapIn(n.eventTriggeredFrames)};
     if (layout == layoutkey::SporadicFrames)
@@ -703,7 +739,7 @@ SortOutcome SortDataTable(LinNetwork& network, DataTable& table, int column, Col
     }
     // Rows that follow the network show its entries in their new order.
     if (target.swapEntries)
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rows[i].source = static_cast<int>(i);
+        for (int i = first; i <= last; ++i)
+            rows[static_cast<std::size_t>(i)].source = target.firstSource + (i - first);
     return outcome;
 }

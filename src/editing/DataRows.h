@@ -65,6 +65,7 @@ inline constexpr const char* Representations = "Representation_All";
 inline constexpr const char* Representation = "Representation";
 inline constexpr const char* SignalGroups = "Signal_groups";
 inline constexpr const char* SignalGroup = "Signal_group";
+inline constexpr const char* KeptStatement = "Kept_statement";
 }  // namespace layoutkey
 
 // Every layout of the list, built once.

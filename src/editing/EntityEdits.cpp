@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "model/UniqueNames.h"
+#include "model/UnreadPlaces.h"
 
 namespace {
 
@@ -30,6 +31,21 @@ template <typename Record, typename Cleanup> bool RemoveAt(OwnedList<Record>& li
 template <typename Record> bool RemoveAt(OwnedList<Record>& list, int index)
 {
     return RemoveAt(list, index, [](const std::string&) {});
+}
+
+// A kept statement is named by its list's number in ForEachUnreadList's
+// order and its index there.
+bool RemoveKeptStatement(LinNetwork& network, const EntityRef& entity)
+{
+    bool removed = false;
+    int number = 0;
+    ForEachUnreadList(network, [&](const std::string&, const std::string&, UnreadStatements& list) {
+        if (number++ != entity.parent || entity.index < 0 || static_cast<std::size_t>(entity.index) >= list.size())
+            return;
+        list.erase(list.begin() + entity.index);
+        removed = true;
+    });
+    return removed;
 }
 
 }  // namespace
@@ -87,6 +103,7 @@ std::optional<EntityRef> AddEntity(LinNetwork& network, EntityKind kind, int par
         return AppendTo(n.signalGroups, std::move(group), kind);
     }
     case EntityKind::Representation:
+    case EntityKind::KeptStatement:
         break;
     }
     return std::nullopt;
@@ -120,6 +137,8 @@ bool RemoveEntity(LinNetwork& network, const EntityRef& entity)
                         [&](const std::string& name) { n.RemoveScheduleTableReferences(name); });
     case EntityKind::SignalGroup:
         return RemoveAt(n.signalGroups, entity.index);
+    case EntityKind::KeptStatement:
+        return RemoveKeptStatement(n, entity);
     case EntityKind::Representation:
         break;
     }

@@ -4,6 +4,7 @@
 #include "editing/EntityEdits.h"
 #include "editing/ScheduleEntryEdits.h"
 #include "editing/SheetRequests.h"
+#include "editing/TreeCommands.h"
 #include "model/LinNetwork.h"
 
 namespace {
@@ -138,7 +139,11 @@ MenuState ListMenuFor(const TreeItemRef& treeSelection, int row)
         return DetailListMenu(menutitle::CompositeNode, hasRow);
     case TreeItemKind::MasterRequestFrame:
     case TreeItemKind::SlaveResponseFrame:
+    case TreeItemKind::OtherDiagnosticFrame:
         return Menu(menutitle::Frame, true, false, false);
+    case TreeItemKind::KeptStatement:
+        // Its one row is the statement.
+        return Menu(menutitle::KeptStatement, false, hasRow, false);
     case TreeItemKind::Frame:
         return DetailListMenu(menutitle::Frame, hasRow);
     case TreeItemKind::EventTriggeredFrame:
@@ -165,6 +170,8 @@ bool DeleteListRow(LinNetwork& network, const TreeItemRef& treeSelection, int ro
 {
     if (const std::optional<int> table = ScheduleTableOf(treeSelection))
         return RemoveScheduleEntry(network, *table, row);
+    if (treeSelection.kind == TreeItemKind::KeptStatement)
+        return row == 0 && DeleteTreeItem(network, treeSelection);
     const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
     return entity && RemoveEntity(network, *entity);
 }

@@ -38,6 +38,7 @@ std::optional<EntityRef> NewEntityFor(const TreeItemRef& item)
     case TreeItemKind::FramesCategory:
     case TreeItemKind::MasterRequestFrame:
     case TreeItemKind::SlaveResponseFrame:
+    case TreeItemKind::OtherDiagnosticFrame:
     case TreeItemKind::Frame:
         return EntityRef{EntityKind::Frame};
     case TreeItemKind::EncodingTypesCategory:
@@ -75,6 +76,7 @@ MenuState TreeMenuFor(const TreeItemRef& item)
     case TreeItemKind::FramesCategory:
     case TreeItemKind::MasterRequestFrame:
     case TreeItemKind::SlaveResponseFrame:
+    case TreeItemKind::OtherDiagnosticFrame:
         return Menu(menutitle::Frame, true, false, false);
     case TreeItemKind::Frame:
         return Menu(menutitle::Frame, true, true, true);
@@ -108,6 +110,8 @@ MenuState TreeMenuFor(const TreeItemRef& item)
         return Menu(menutitle::Schedule, true, false, false);
     case TreeItemKind::ScheduleTable:
         return Menu(menutitle::Schedule, true, true, true);
+    case TreeItemKind::KeptStatement:
+        return Menu(menutitle::KeptStatement, false, true, false);
     case TreeItemKind::None:
         break;
     }
@@ -171,6 +175,8 @@ SheetRequest TreePropertiesFor(const LinNetwork& network, const TreeItemRef& ite
         return RequestFor(n.signalRepresentations, index, SheetId::SignalRepSheet, sheetcaption::Representation);
     case EntityKind::SignalGroup:
         return RequestFor(n.signalGroups, index, SheetId::SignalGroupSheet, sheetcaption::SignalGroup);
+    case EntityKind::KeptStatement:
+        break;
     }
     return {};
 }

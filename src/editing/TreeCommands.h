@@ -38,6 +38,7 @@ inline constexpr const char* SignalGroup = "Signal Group";
 inline constexpr const char* EncodingType = "Encoding Type";
 inline constexpr const char* Representation = "Representation";
 inline constexpr const char* Schedule = "Schedule";
+inline constexpr const char* KeptStatement = "Statement";
 inline constexpr const char* Fallback = "Duvazadi";
 }  // namespace menutitle
 

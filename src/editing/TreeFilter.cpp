@@ -25,6 +25,11 @@ std::optional<long long> FrameIdOf(const OutlineItem& item, const LinNetwork& ne
         return kw::MasterReqId;
     case TreeItemKind::SlaveResponseFrame:
         return kw::SlaveRespId;
+    case TreeItemKind::OtherDiagnosticFrame:
+        for (const OtherDiagnosticFrame& frame : network.otherDiagnosticFrames)
+            if (frame.name == item.text)
+                return frame.frameId;
+        return std::nullopt;
     case TreeItemKind::Frame:
         if (const LinFrame* frame = item.record ? network.frames.RecordAt(item.record->index) : nullptr)
             return frame->frameId;

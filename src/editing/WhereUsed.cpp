@@ -53,6 +53,7 @@ const std::string* NameOf(const LinNetwork& n, const EntityRef& entity)
         return NameAt(n.signalGroups, entity.index);
     case EntityKind::Configuration:
     case EntityKind::CompositeNode:
+    case EntityKind::KeptStatement:
         break;
     }
     return nullptr;
@@ -204,6 +205,7 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
     case EntityKind::Configuration:
     case EntityKind::CompositeNode:
     case EntityKind::SignalGroup:
+    case EntityKind::KeptStatement:
         break;
     }
     return usages.Take();

@@ -16,6 +16,7 @@ enum class TreeItemKind {
     FramesCategory,
     MasterRequestFrame,
     SlaveResponseFrame,
+    OtherDiagnosticFrame,  // a diagnostic frame the file gives besides the two
     Frame,
     EventTriggeredCategory,
     EventTriggeredFrame,
@@ -32,10 +33,12 @@ enum class TreeItemKind {
     SignalGroup,
     SchedulesCategory,
     ScheduleTable,
+    KeptStatement,  // a statement the reader kept as written, under its block
 };
 
 // The records that items show. Add creates and Delete removes every kind but
-// the representations, which follow the encoding types.
+// the representations, which follow the encoding types, and the kept
+// statements, which only Delete removes.
 enum class EntityKind {
     Slave,
     Configuration,
@@ -48,12 +51,15 @@ enum class EntityKind {
     ScheduleTable,
     Representation,
     SignalGroup,
+    KeptStatement,
 };
 
 // The record an item shows: its list, its index there and, for a record
 // nested in another, the index of the outer record.
 struct EntityRef {
     EntityKind kind = EntityKind::Signal;
-    int index = 0;    // in the record's list
-    int parent = -1;  // the configuration of a composite node
+    int index = 0;  // in the record's list
+    // The configuration of a composite node; for a kept statement, its list
+    // counted in the order of ForEachUnreadList.
+    int parent = -1;
 };

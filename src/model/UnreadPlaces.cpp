@@ -34,6 +34,17 @@ std::vector<std::string> UnreadStatementsLeftOut(const NetworkContent& network)
     return lines;
 }
 
+const UnreadStatement* UnreadStatementAt(const NetworkContent& network, int list, int index)
+{
+    const UnreadStatement* found = nullptr;
+    int number = 0;
+    ForEachUnreadList(network, [&](const std::string&, const std::string&, const UnreadStatements& statements) {
+        if (number++ == list && index >= 0 && static_cast<std::size_t>(index) < statements.size())
+            found = &statements[static_cast<std::size_t>(index)];
+    });
+    return found;
+}
+
 void ClearUnreadStatements(NetworkContent& network)
 {
     ForEachUnreadList(network,

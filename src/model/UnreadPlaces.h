@@ -47,6 +47,10 @@ std::vector<PlacedUnreadStatement> PlacedUnreadStatements(const NetworkContent& 
 // leaves it out, by its line: "line 17: statement not read".
 std::vector<std::string> UnreadStatementsLeftOut(const NetworkContent& network);
 
+// The statement at index of the list numbered list in ForEachUnreadList's
+// order; null when there is none.
+const UnreadStatement* UnreadStatementAt(const NetworkContent& network, int list, int index);
+
 // Drops every kept statement (a conversion to another version cannot know
 // what they mean there).
 void ClearUnreadStatements(NetworkContent& network);

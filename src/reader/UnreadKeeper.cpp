@@ -10,7 +10,9 @@ namespace {
 // The warning quotes a statement on one line and not at any length.
 constexpr std::size_t kQuotedLength = 80;
 
-std::string OnOneLine(const std::string& text)
+}  // namespace
+
+std::string StatementOnOneLine(const std::string& text)
 {
     std::string line;
     for (const char c : text) {
@@ -25,8 +27,6 @@ std::string OnOneLine(const std::string& text)
         line = line.substr(0, kQuotedLength) + "...";
     return line;
 }
-
-}  // namespace
 
 UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends,
                            std::function<std::size_t()> position)
@@ -97,6 +97,6 @@ void UnreadKeeper::KeepText(int last)
     m_start = -1;
     if (text.empty())
         return;
-    m_scanner.AddMessage(std::string(msg::StatementNotRead) + " " + OnOneLine(text), static_cast<int>(start));
+    m_scanner.AddMessage(std::string(msg::StatementNotRead) + " " + StatementOnOneLine(text), static_cast<int>(start));
     m_kept.push_back({ToLfLineEnds(text), m_scanner.LineNumber(static_cast<int>(start)), m_position()});
 }

@@ -2,10 +2,14 @@
 
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
+#include "model/UnreadPlaces.h"
+#include "reader/UnreadKeeper.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 
 #include <array>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -38,10 +42,20 @@ public:
     template <typename Record>
     std::vector<int> Entities(const OwnedList<Record>& list, int parent, TreeItemKind itemKind, int outer = -1)
     {
+        return Entities(list, parent, itemKind, outer, [](int, const Record&) {});
+    }
+
+    // The same, each item followed by the children children(item, record) adds.
+    template <typename Record, typename Children>
+    std::vector<int> Entities(const OwnedList<Record>& list, int parent, TreeItemKind itemKind, int outer,
+                              Children children)
+    {
         std::vector<int> indexes;
         indexes.reserve(list.size());
-        for (const auto& record : list)
+        for (const auto& record : list) {
             indexes.push_back(Entity(RecordName(*record), parent, itemKind, static_cast<int>(indexes.size()), outer));
+            children(indexes.back(), *record);
+        }
         return indexes;
     }
 
@@ -86,7 +100,66 @@ public:
 private:
     static std::size_t Slot(TreeItemKind kind) { return static_cast<std::size_t>(kind); }
 
-    std::array<std::vector<int>, static_cast<std::size_t>(TreeItemKind::ScheduleTable) + 1> m_items;
+    std::array<std::vector<int>, static_cast<std::size_t>(TreeItemKind::KeptStatement) + 1> m_items;
+};
+
+// The statements the reader kept, each list by the number that names it in
+// the items' records.
+class KeptStatementLists {
+public:
+    explicit KeptStatementLists(const NetworkContent& network)
+    {
+        ForEachUnreadList(network, [this](const std::string&, const std::string&, const UnreadStatements& list) {
+            m_numbers.emplace(&list, static_cast<int>(m_numbers.size()));
+        });
+        for (const auto& attributes : network.nodeAttributes)
+            m_ofNode.emplace(attributes->nodeName, &attributes->unread);
+    }
+
+    // An item per statement of the list, under parent.
+    void AddItems(OutlineBuilder& tree, const UnreadStatements& list, int parent)
+    {
+        if (list.empty())
+            return;
+        const auto number = m_numbers.find(&list);
+        if (number == m_numbers.end())
+            return;
+        m_shown.insert(number->second);
+        for (std::size_t i = 0; i < list.size(); ++i)
+            tree.Entity(StatementOnOneLine(list[i].text), parent, TreeItemKind::KeptStatement, static_cast<int>(i),
+                        number->second);
+    }
+
+    // The items of the node's attributes (the first attributes of its name).
+    void AddNodeItems(OutlineBuilder& tree, const std::string& node, int parent)
+    {
+        const auto found = m_ofNode.find(node);
+        if (found != m_ofNode.end())
+            AddItems(tree, *found->second, parent);
+    }
+
+    // The items of the attributes that no slave's item showed.
+    void AddUnshownNodeItems(OutlineBuilder& tree, const NetworkContent& network, int parent)
+    {
+        for (const auto& attributes : network.nodeAttributes) {
+            const auto number = m_numbers.find(&attributes->unread);
+            if (number != m_numbers.end() && m_shown.count(number->second) == 0)
+                AddItems(tree, attributes->unread, parent);
+        }
+    }
+
+    // The items of statements directly in the section.
+    void AddSectionItems(OutlineBuilder& tree, const NetworkContent& network, const char* keyword, int parent)
+    {
+        const auto found = network.unreadInSections.find(keyword);
+        if (found != network.unreadInSections.end())
+            AddItems(tree, found->second, parent);
+    }
+
+private:
+    std::map<const UnreadStatements*, int> m_numbers;
+    std::map<std::string, const UnreadStatements*> m_ofNode;  // the first attributes of each name
+    std::set<int> m_shown;
 };
 
 }  // namespace
@@ -116,6 +189,8 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
         return EntityKind::Representation;
     case TreeItemKind::SignalGroup:
         return EntityKind::SignalGroup;
+    case TreeItemKind::KeptStatement:
+        return EntityKind::KeptStatement;
     default:
         return std::nullopt;
     }
@@ -160,22 +235,33 @@ TreeOutline LayOutTree(const LinNetwork& network)
                  network.eventTriggeredFrames.size() + network.sporadicFrames.size() +
                  2 * network.encodingTypes.size() + network.signals.size() + network.signalGroups.size() +
                  network.scheduleTables.size());
+    KeptStatementLists kept(network);
     tree.Category(text::Network, TreeItemKind::Network);
     const int nodesItem = tree.Category(text::Nodes, TreeItemKind::NodesCategory);
     tree.Category(text::Master, TreeItemKind::Master, nodesItem);
-    tree.Entities(network.slaves, nodesItem, TreeItemKind::Slave);
+    tree.Entities(network.slaves, nodesItem, TreeItemKind::Slave, -1,
+                  [&](int item, const LinNode& slave) { kept.AddNodeItems(tree, slave.name, item); });
+    kept.AddUnshownNodeItems(tree, network, nodesItem);
+    kept.AddSectionItems(tree, network, kw::NodeAttributes, nodesItem);
     const int compositionItem = tree.Category(text::NodeComposition, TreeItemKind::CompositionCategory);
     for (std::size_t i = 0; i < network.compositeConfigurations.size(); ++i) {
         const CompositeConfiguration& configuration = *network.compositeConfigurations[i];
         const int index = static_cast<int>(i);
-        tree.Entities(configuration.compositeNodes,
-                      tree.Entity(configuration.name, compositionItem, TreeItemKind::Configuration, index),
-                      TreeItemKind::CompositeNode, index);
+        const int configurationItem =
+            tree.Entity(configuration.name, compositionItem, TreeItemKind::Configuration, index);
+        tree.Entities(configuration.compositeNodes, configurationItem, TreeItemKind::CompositeNode, index);
+        kept.AddItems(tree, configuration.unread, configurationItem);
     }
     const int framesItem = tree.Category(text::Frames, TreeItemKind::FramesCategory);
-    tree.Category(text::MasterReq, TreeItemKind::MasterRequestFrame, framesItem);
-    tree.Category(text::SlaveRes, TreeItemKind::SlaveResponseFrame, framesItem);
-    tree.Entities(network.frames, framesItem, TreeItemKind::Frame);
+    kept.AddItems(tree, network.masterRequest.unread,
+                  tree.Category(text::MasterReq, TreeItemKind::MasterRequestFrame, framesItem));
+    kept.AddItems(tree, network.slaveResponse.unread,
+                  tree.Category(text::SlaveRes, TreeItemKind::SlaveResponseFrame, framesItem));
+    for (const OtherDiagnosticFrame& frame : network.otherDiagnosticFrames)
+        tree.Category(frame.name.c_str(), TreeItemKind::OtherDiagnosticFrame, framesItem);
+    tree.Entities(network.frames, framesItem, TreeItemKind::Frame, -1,
+                  [&](int item, const LinFrame& frame) { kept.AddItems(tree, frame.unread, item); });
+    kept.AddSectionItems(tree, network, kw::Frames, framesItem);
     tree.Entities(network.eventTriggeredFrames,
                   tree.Category(text::EventTriggeredFrames, TreeItemKind::EventTriggeredCategory),
                   TreeItemKind::EventTriggeredFrame);
@@ -185,7 +271,8 @@ TreeOutline LayOutTree(const LinNetwork& network)
     const int signalsItem = tree.Category(text::Signals, TreeItemKind::SignalsCategory);
     tree.Entities(network.encodingTypes,
                   tree.Category(text::EncodingTypes, TreeItemKind::EncodingTypesCategory, signalsItem),
-                  TreeItemKind::EncodingType);
+                  TreeItemKind::EncodingType, -1,
+                  [&](int item, const EncodingType& type) { kept.AddItems(tree, type.unread, item); });
     // Once the preparation has aligned them, the representations are the
     // encoding types, one to one and in the same order, so they show the
     // types' names.
@@ -196,31 +283,44 @@ TreeOutline LayOutTree(const LinNetwork& network)
                   tree.Category(text::SignalGroups, TreeItemKind::SignalGroupsCategory, signalsItem),
                   TreeItemKind::SignalGroup);
     tree.Entities(network.signals, signalsItem, TreeItemKind::Signal);
-    tree.Entities(network.scheduleTables, tree.Category(text::Schedules, TreeItemKind::SchedulesCategory),
-                  TreeItemKind::ScheduleTable);
+    const int schedulesItem = tree.Category(text::Schedules, TreeItemKind::SchedulesCategory);
+    tree.Entities(network.scheduleTables, schedulesItem, TreeItemKind::ScheduleTable, -1,
+                  [&](int item, const ScheduleTable& table) { kept.AddItems(tree, table.unread, item); });
+    kept.AddSectionItems(tree, network, kw::ScheduleTables, schedulesItem);
     return tree.Take();
 }
 
 TreeOutline PrepareTreeOutline(LinNetwork& network)
 {
-    // The tidy-up changes no list the tree shows, so the layout of the
-    // network as it is now is the layout of the prepared network.
+    // Apart from the statements kept in node attributes, the tidy-up changes
+    // no list the tree shows, so the layout of the network as it is now is
+    // the layout of the prepared network.
     TreeOutline outline = LayOutTree(network);
-    const ItemsByKind items(outline);
+    ItemsByKind items(outline);
     MarkRecorder marks;
     marks.Reserve(outline.items.size());
     TreeChecker checker(network, marks);
     checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
     checker.CheckMaster(items.Of(TreeItemKind::Master).front());
 
+    const std::size_t attributesBefore = network.nodeAttributes.size();
     network.RemoveOrphanNodeAttributes();
     network.PurgeDeletedNodes();
     network.PurgeDeletedSignals();
     network.PurgeDeletedFrames();
+    const std::size_t attributesKept = network.nodeAttributes.size();
 
     // Every slave gets its attributes before any slave is checked, so the NAD
     // comparison sees the attributes the build leaves behind.
     const std::vector<NodeAttributes*> attributes = network.AttributesOfEverySlave();
+    // Attributes that go (of a node that is no slave) or come (for a slave
+    // without) change which statements the tree shows under Nodes and how
+    // the lists of kept statements are numbered: the items are laid out
+    // anew. The network and master items come first and keep their places.
+    if (attributesKept != attributesBefore || network.nodeAttributes.size() != attributesKept) {
+        outline = LayOutTree(network);
+        items = ItemsByKind(outline);
+    }
     const std::vector<int>& slaveItems = items.Of(TreeItemKind::Slave);
     for (std::size_t i = 0; i < slaveItems.size(); ++i)
         checker.CheckSlave(slaveItems[i], *attributes[i]);
