@@ -21,7 +21,7 @@ SignalGroupPage::SignalGroupPage(SignalGroupForm& form, const LinNetwork& networ
     : QWidget(parent), m_form(form), m_network(network), m_codec(codec), m_name(Named(new NameEdit(this), "name")),
       m_size(Named(new DigitsEdit(this), "size")),
       m_members(Named(new AddDeleteList(tr("Add signal"), tr("Delete selected signal"), this), "members")),
-      m_offset(Named(new DigitsEdit(this), "offset")), m_problem(Named(new QLabel(this), "problem"))
+      m_offset(Named(new DigitsEdit(this), "offset")), m_problem(Named(new QLabel(this), "groupProblem"))
 {
     m_size->setToolTip(tr("%1 to %2 bits").arg(SignalGroupForm::kSizeRange.min).arg(SignalGroupForm::kSizeRange.max));
     m_offset->setToolTip(tr("%1 to %2").arg(SignalGroupForm::kOffsetRange.min).arg(SignalGroupForm::kOffsetRange.max));

@@ -91,9 +91,25 @@ void DataView::RunCommand(int command)
 
 // Ctrl+Up, Ctrl+Down and Ctrl+D on the entries of a schedule table; the
 // entry stays selected at its new place, the copy is selected.
+bool DataView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && IsEntryKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTreeWidget::event(event);
+}
+
+bool DataView::IsEntryKey(const QKeyEvent& event) const
+{
+    const int key = event.key();
+    return event.modifiers() == Qt::ControlModifier && m_shown.kind == TreeItemKind::ScheduleTable &&
+           (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_D);
+}
+
 bool DataView::RunEntryKey(const QKeyEvent& event)
 {
-    if (event.modifiers() != Qt::ControlModifier || m_shown.kind != TreeItemKind::ScheduleTable)
+    if (!IsEntryKey(event))
         return false;
     const int row = SelectedRow();
     int selected = -1;
@@ -118,8 +134,11 @@ bool DataView::RunEntryKey(const QKeyEvent& event)
 void DataView::SelectRow(int row)
 {
     for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i)->data(0, kRowRole).toInt() == row)
+        if (topLevelItem(i)->data(0, kRowRole).toInt() == row) {
+            clearSelection();
             setCurrentItem(topLevelItem(i));
+            return;
+        }
 }
 
 void DataView::SortByColumn(int column)

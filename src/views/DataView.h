@@ -46,11 +46,15 @@ public:
 protected:
     // Delete, Enter and F2 run the menu's commands where the menu offers them.
     void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl+D on a schedule table's entries duplicates the entry here, ahead
+    // of the window's Edit > Duplicate, so that the copy stays selected.
+    bool event(QEvent* event) override;
 
     CDuvazadiDoc& m_document;
     NavView& m_navigation;
 
 private:
+    bool IsEntryKey(const QKeyEvent& event) const;
     bool RunEntryKey(const QKeyEvent& event);
     // Selects the row filled at that place, where there is one.
     void SelectRow(int row);

@@ -106,7 +106,10 @@ private Q_SLOTS:
         QVERIFY(copied.contains(QStringLiteral("MotorSpeed:")) && copied.contains(QStringLiteral("DoorOpen:")));
         QVERIFY(!copied.contains(QStringLiteral("MotorError:")));
 
+        // Both signals sit in frames: each asks before it goes.
+        editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
         QTest::keyClick(&list, Qt::Key_Delete);
+        QCOMPARE(editor.dialogs.names, (QStringList{"DeleteQuestion", "DeleteQuestion"}));
         QCOMPARE(editor.Network().signals.size(), std::size_t(2));
         editor.frame->Document().Undo();
         QCOMPARE(editor.Network().signals.size(), std::size_t(4));

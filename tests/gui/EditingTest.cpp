@@ -313,6 +313,7 @@ private Q_SLOTS:
         QTest::keyClick(&editor.List(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(editor.List().SelectedRow(), 2);
         QCOMPARE(editor.Column(0), (QStringList{"MotorCmd", "MotorState", "MotorState", "EventAll", "SpoMotor"}));
+        editor.List().clearSelection();
         editor.List().setCurrentItem(editor.Row(0));
         QTest::keyClick(&editor.List(), Qt::Key_Delete);
         QCOMPARE(editor.Column(0), (QStringList{"MotorState", "MotorState", "EventAll", "SpoMotor"}));

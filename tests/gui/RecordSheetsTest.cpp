@@ -252,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(members->Items(), (QStringList{"MotorSpeed, 0", "MotorError, 8"}));
         QCOMPARE(offset->text(), QStringLiteral("8"));
         Replace(offset, QStringLiteral("99"));  // beyond the offsets: explained, not taken
-        QVERIFY(!Find<QLabel>(*sheet, "problem")->text().isEmpty());
+        QVERIFY(!Find<QLabel>(*sheet, "groupProblem")->text().isEmpty());
         Replace(offset, QStringLiteral("20"));
         QCOMPARE(members->Items(), (QStringList{"MotorSpeed, 0", "MotorError, 20"}));
         Replace(Find<QLineEdit>(*sheet, "name"), QStringLiteral("MotorSpeed"));
