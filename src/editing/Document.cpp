@@ -1,5 +1,6 @@
 #include "editing/Document.h"
 
+#include "editing/Preparation.h"
 #include "ldf/Keywords.h"
 #include "model/UnreadPlaces.h"
 #include "writer/LayoutKeepingWriter.h"
@@ -13,10 +14,9 @@ namespace {
 // Shown to users verbatim; keep the spelling.
 const char* const kNothingToSave = "There is no network to save.";
 
-// Every change of a network ends here: the one call of the preparation.
-TreeOutline Prepare(LinNetwork& network) { return PrepareTreeOutline(network); }
-
 }  // namespace
+
+TreeOutline PrepareNetwork(LinNetwork& network) { return PrepareTreeOutline(network); }
 
 PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>& dialect, std::string* writtenAsRead)
 {
@@ -26,7 +26,7 @@ PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>&
     if (!prepared.network)
         return prepared;
     if (writtenAsRead) {
-        Prepare(*prepared.network);
+        PrepareNetwork(*prepared.network);
         *writtenAsRead = prepared.network->BuildCompleteLdfText();
     }
     if (dialect) {
@@ -35,7 +35,7 @@ PreparedLoad PrepareLoaded(LoadResult loaded, const std::optional<lin::Dialect>&
         if (UnreadStatementsLeftOut(*prepared.network).empty())
             prepared.unreadDropped = std::move(unread);
     }
-    prepared.outline = Prepare(*prepared.network);
+    prepared.outline = PrepareNetwork(*prepared.network);
     return prepared;
 }
 
@@ -48,7 +48,7 @@ Document::~Document() = default;
 void Document::New()
 {
     std::unique_ptr<LinNetwork> network = LinNetwork::CreateDefault();
-    TreeOutline outline = Prepare(*network);
+    TreeOutline outline = PrepareNetwork(*network);
     Replace(std::move(network), std::move(outline));
     m_writtenAsSaved.clear();
     m_nonLdfPath.clear();
@@ -140,7 +140,7 @@ void Document::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& chan
     if (!m_network)
         return;
     change(*m_network);
-    m_outline = Prepare(*m_network);
+    m_outline = PrepareNetwork(*m_network);
     SetModified(true);
 }
 
@@ -169,6 +169,6 @@ void Document::Replace(std::unique_ptr<LinNetwork> network, TreeOutline outline)
 bool Document::StepTaken(int step)
 {
     m_position += step;
-    m_outline = Prepare(*m_network);
+    m_outline = PrepareNetwork(*m_network);
     return true;
 }

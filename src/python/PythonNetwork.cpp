@@ -4,6 +4,7 @@
 #include "cli/JsonDocuments.h"
 #include "cli/RenameEntity.h"
 #include "compare/NetworkDiff.h"
+#include "editing/Preparation.h"
 #include "model/DialectConversion.h"
 #include "model/LinDialect.h"
 #include "model/LinNetwork.h"
@@ -14,7 +15,7 @@
 #include <sstream>
 
 PythonNetwork::PythonNetwork(std::unique_ptr<LinNetwork> network, std::string source)
-    : m_network(std::move(network)), m_source(std::move(source)), m_outline(PrepareTreeOutline(*m_network))
+    : m_network(std::move(network)), m_source(std::move(source)), m_outline(PrepareNetwork(*m_network))
 {
 }
 
@@ -87,7 +88,7 @@ std::string PythonNetwork::Rename(const std::string& kind, const std::string& ol
     if (!refused.empty())
         return refused;
     m_codec.reset();
-    m_outline = PrepareTreeOutline(*m_network);
+    m_outline = PrepareNetwork(*m_network);
     return {};
 }
 
@@ -106,7 +107,7 @@ const LinNetwork* PythonNetwork::Written(const std::optional<std::string>& diale
     converted = std::make_unique<LinNetwork>(*m_network);
     for (const ConversionLoss& loss : ConvertToDialect(*converted, *target))
         losses.push_back(FormatLoss(loss));
-    PrepareTreeOutline(*converted);
+    PrepareNetwork(*converted);
     return converted.get();
 }
 
