@@ -8,7 +8,6 @@
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/UnreadPlaces.h"
-#include "reader/UnreadKeeper.h"
 #include "validation/CheckRules.h"
 #include "writer/LdfWriter.h"
 

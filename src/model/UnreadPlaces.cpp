@@ -1,5 +1,7 @@
 #include "model/UnreadPlaces.h"
 
+#include "ldf/TextScanner.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,8 +10,26 @@ namespace {
 const char* const kLinePrefix = "line ";
 const char* const kNotRead = ": statement not read";
 const char* const kPlaceSeparator = " / ";
+// The warning quotes a statement on one line and not at any length.
+constexpr std::size_t kQuotedLength = 80;
 
 }  // namespace
+
+std::string StatementOnOneLine(const std::string& text)
+{
+    std::string line;
+    for (const char c : text) {
+        if (!IsSeparator(c))
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    if (line.size() > kQuotedLength)
+        line = line.substr(0, kQuotedLength) + "...";
+    return line;
+}
 
 std::vector<PlacedUnreadStatement> PlacedUnreadStatements(const NetworkContent& network)
 {

@@ -41,6 +41,10 @@ struct PlacedUnreadStatement {
 };
 
 // Every kept statement of the network, in the writer's order of sections.
+// A kept statement as the warning and the tree quote it: on one line,
+// shortened when long.
+std::string StatementOnOneLine(const std::string& text);
+
 std::vector<PlacedUnreadStatement> PlacedUnreadStatements(const NetworkContent& network);
 
 // Each kept statement as a save in the fixed layout or in another version

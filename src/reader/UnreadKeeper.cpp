@@ -1,32 +1,10 @@
 #include "reader/UnreadKeeper.h"
 
-#include "writer/LdfWriter.h"
+#include "ldf/LineEnds.h"
+#include "model/UnreadPlaces.h"
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-// The warning quotes a statement on one line and not at any length.
-constexpr std::size_t kQuotedLength = 80;
-
-}  // namespace
-
-std::string StatementOnOneLine(const std::string& text)
-{
-    std::string line;
-    for (const char c : text) {
-        if (!IsSeparator(c))
-            line += c;
-        else if (!line.empty() && line.back() != ' ')
-            line += ' ';
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    if (line.size() > kQuotedLength)
-        line = line.substr(0, kQuotedLength) + "...";
-    return line;
-}
 
 UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends,
                            std::function<std::size_t()> position)

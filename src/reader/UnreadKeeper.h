@@ -12,10 +12,6 @@ namespace msg {
 inline constexpr const char* StatementNotRead = "Warning: statement not read, kept as written:";
 }  // namespace msg
 
-// A kept statement as the warning and the tree quote it: on one line,
-// shortened when long.
-std::string StatementOnOneLine(const std::string& text);
-
 // Keeps the statements of one block that its parser could not take, so that
 // such a statement costs only itself: the rest of it is passed over, reading
 // goes on with the next statement, and its text is kept in its place.

@@ -3,7 +3,6 @@
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "model/UnreadPlaces.h"
-#include "reader/UnreadKeeper.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 

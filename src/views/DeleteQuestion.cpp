@@ -2,7 +2,6 @@
 
 #include "editing/DeletionConsequences.h"
 #include "gui/TextCodec.h"
-#include "sheets/PageHelpers.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -25,9 +24,12 @@ DeleteQuestion::DeleteQuestion(const DeletionQuestion& question, const TextCodec
 {
     setObjectName(QStringLiteral("DeleteQuestion"));
     setWindowTitle(QApplication::applicationDisplayName());
-    auto* text = Named(new QLabel(codec.ToQt(question.text), this), "question");
-    auto* list = Named(new QListWidget(this), "consequences");
-    list->addItems(ToQtList(question.consequences, codec));
+    auto* text = new QLabel(codec.ToQt(question.text), this);
+    text->setObjectName(QStringLiteral("question"));
+    auto* list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("consequences"));
+    for (const std::string& consequence : question.consequences)
+        list->addItem(codec.ToQt(consequence));
     // Every line readable without scrolling sideways.
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
