@@ -102,7 +102,9 @@ private:
     {
         // A statement that ends before it was read as a slot or a command is
         // none of them.
-        if (c == ';') {
+        // A ';' ends, and a '{' that no command opened begins, a statement
+        // that is none of them; its braces are passed over with it.
+        if (c == ';' || (c == '{' && !m_pending.empty())) {
             m_delayPending = false;
             m_keeper.Keep(m_pos, m_pending);
             return;

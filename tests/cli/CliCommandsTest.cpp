@@ -226,7 +226,8 @@ TEST(RunFormat, NamesTheStatementsNotReadThatOnlyTheFilesLayoutKeeps)
     const char* const notWritten = "duvazadi-cli: not written: line 40: statement not read\n"
                                    "duvazadi-cli: not written: line 51: statement not read\n"
                                    "duvazadi-cli: not written: line 52: statement not read\n"
-                                   "duvazadi-cli: not written: line 56: statement not read\n";
+                                   "duvazadi-cli: not written: line 53: statement not read\n"
+                                   "duvazadi-cli: not written: line 57: statement not read\n";
     const struct {
         const char* name;
         DialectChoice choice;

@@ -12,11 +12,10 @@
 
 namespace {
 
-// The complete text: the statements kept inside blocks must come back too.
 std::string PreparedText(LinNetwork& network)
 {
     PrepareTreeOutline(network);
-    return network.BuildCompleteLdfText();
+    return network.BuildLdfText();
 }
 
 // The first line where the two texts differ, with its number, in both forms.
