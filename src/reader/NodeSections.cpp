@@ -9,6 +9,7 @@
 #include "model/VersionTable.h"
 #include "reader/SectionLoop.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -16,6 +17,15 @@
 #include <string_view>
 
 namespace {
+
+// A version text made of letters, digits and the marks version names use.
+bool IsPlainVersionText(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' || c == '_' ||
+               c == '-' || c == ':' || c == ' ';
+    });
+}
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kMsMissing = "Expression 'ms' not found";
@@ -200,14 +210,18 @@ private:
             Report(kNoVersionInfo);
             return;
         }
-        if (value.front() == '"' && value.back() == '"')
+        const bool quoted = value.front() == '"' && value.back() == '"';
+        if (quoted)
             value = value.substr(1, value.size() - 2);
-        const std::string asRead = value;
+        // Only a whole quoted text is kept to be written back; anything else
+        // would not read back as itself.
+        const std::string asRead = quoted && IsPlainVersionText(value) ? value : std::string();
         if (!lin::IsNamedVersion(value))
             value = WithOneDecimal(ParseDouble(value));
         if (!m_attributes.SetProtocol(value)) {
             Report(kProtocolUndefined);
-            m_attributes.KeepUnknownProtocol(asRead);
+            if (!asRead.empty())
+                m_attributes.KeepUnknownProtocol(asRead);
         }
     }
 
