@@ -1,5 +1,7 @@
 #include "ldf/TextScanner.h"
 
+#include "ldf/LineEnds.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -459,13 +461,29 @@ int TextScanner::LineCommentEnd(int pos) const
 {
     // A CR inside a comment of a file with LF line ends stays in the comment;
     // where no LF follows, as in files with CR line ends only, CR ends it.
+    const auto from = static_cast<std::size_t>(pos) + 2;
+    const std::size_t close = CrEndsLine(pos) ? fileText.find('\r', from) : fileText.find('\n', from);
+    return close == std::string::npos ? TextLength() : static_cast<int>(close);
+}
+
+std::string TextScanner::TextWithLfLineEnds(int first, int last) const
+{
+    if (first < 0 || last < first)
+        return {};
+    std::string text = fileText.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first) + 1);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' && CrEndsLine(first + static_cast<int>(i)))
+            text[i] = '\n';
+    return ToLfLineEnds(text);
+}
+
+int TextScanner::LastLineFeed() const
+{
     if (m_lastLineFeed == kNotSearched) {
         const std::size_t last = fileText.rfind('\n');
         m_lastLineFeed = last == std::string::npos ? -1 : static_cast<int>(last);
     }
-    const auto from = static_cast<std::size_t>(pos) + 2;
-    const std::size_t close = pos < m_lastLineFeed ? fileText.find('\n', from) : fileText.find('\r', from);
-    return close == std::string::npos ? TextLength() : static_cast<int>(close);
+    return m_lastLineFeed;
 }
 
 void TextScanner::NoteUnclosedComment(int pos) const

@@ -104,6 +104,11 @@ public:
     // line end of a line comment, the closing slash of a block comment), the
     // text length when it is not closed. -1 when no comment starts there.
     int CommentEnd(int pos) const;
+    // The text from first to last, both included, with LF line ends, as
+    // kept statements hold it. A CR that ended a comment here (where no LF
+    // follows) becomes an LF, so that it still ends it when written among
+    // LF line ends and read back.
+    std::string TextWithLfLineEnds(int first, int last) const;
     // A block comment that is not closed swallows the rest of the text; the
     // first such opening any scan met is reported once, when reading ends.
     void ReportUnclosedComment();
@@ -163,6 +168,8 @@ private:
     // On the opening slash of a line comment: the position of the line end
     // that closes it, the text length when none does.
     int LineCommentEnd(int pos) const;
+    int LastLineFeed() const;
+    bool CrEndsLine(int pos) const { return pos > LastLineFeed(); }
 
     mutable std::vector<int> m_lineStarts;  // built on the first LineNumber call
     mutable std::vector<CommaScan> m_commaScans;

@@ -3,7 +3,6 @@
 // parser. It walks the whole text once and never stops early.
 
 #include "ldf/Keywords.h"
-#include "ldf/LineEnds.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "reader/ListIndexes.h"
@@ -133,9 +132,7 @@ private:
         const int end = m_net.FindStatementEnd(next);
         if (end < 0)
             return false;
-        const auto start = static_cast<std::size_t>(m_wordStart);
-        m_net.keptStatements.push_back(
-            {m_lastKeyword, ToLfLineEnds(m_text.substr(start, static_cast<std::size_t>(end) + 1 - start))});
+        m_net.keptStatements.push_back({m_lastKeyword, m_net.TextWithLfLineEnds(m_wordStart, end)});
         m_net.AddMessage(std::string(kStatementKept) + " " + word, m_wordStart);
         m_pos = end;
         return true;

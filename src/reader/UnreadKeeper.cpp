@@ -1,6 +1,5 @@
 #include "reader/UnreadKeeper.h"
 
-#include "ldf/LineEnds.h"
 #include "model/UnreadPlaces.h"
 
 #include <algorithm>
@@ -69,12 +68,12 @@ int UnreadKeeper::StatementEnd() const
 void UnreadKeeper::KeepText(int last)
 {
     const auto start = static_cast<std::size_t>(m_start);
-    std::string text = m_scanner.fileText.substr(start, static_cast<std::size_t>(std::max(last + 1 - m_start, 0)));
+    std::string text = m_scanner.TextWithLfLineEnds(m_start, last);
     while (!text.empty() && IsSeparator(text.back()))
         text.pop_back();
     m_start = -1;
     if (text.empty())
         return;
     m_scanner.AddMessage(std::string(msg::StatementNotRead) + " " + StatementOnOneLine(text), static_cast<int>(start));
-    m_kept.push_back({ToLfLineEnds(text), m_scanner.LineNumber(static_cast<int>(start)), m_position()});
+    m_kept.push_back({text, m_scanner.LineNumber(static_cast<int>(start)), m_position()});
 }
