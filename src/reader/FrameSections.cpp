@@ -63,10 +63,31 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
         &keeper);
 }
 
+// Whether a '{' comes before the ';' or '}' that would end the statement,
+// comments passed over. Where none does, the header is broken, and reading
+// it on would take the statements and blocks that follow.
+bool BodyOpensInStatement(const LinNetwork& net, int pos)
+{
+    for (pos = std::max(pos, 0); pos < static_cast<int>(net.fileText.size()); ++pos) {
+        if (const int commentEnd = net.CommentEnd(pos); commentEnd >= 0) {
+            pos = commentEnd;
+            continue;
+        }
+        const char c = CharAt(net, pos);
+        if (c == '{')
+            return true;
+        if (c == ';' || c == '}')
+            return false;
+    }
+    return false;
+}
+
 // Reads "<id>, <publisher> {" or "<id>, <publisher>, <length> {" from the
 // colon on; true with the position on the '{' when every part is readable.
 bool ReadFrameHeader(LinNetwork& net, int& pos, LinFrame& frame)
 {
+    if (!BodyOpensInStatement(net, pos))
+        return false;
     const std::string id = net.ReadTokenUntilComma(pos, true);
     if (!IsWholeToken(net, pos, id) || !net.IntFits(id, pos))
         return false;
