@@ -406,8 +406,14 @@ void AttributeBodyParser::Run()
                 if (m_pending == statement.keyword) {
                     m_net.CheckContiguous(m_pos, std::string(statement.keyword));
                     m_pending.clear();
+                    const std::size_t framesBefore = m_attributes.configurableFrames.size();
+                    const std::size_t faultSignalsBefore = m_attributes.faultStateSignals.size();
                     (this->*statement.read)();
-                    m_keeper.KeepIfUnread(m_pos, m_pending);
+                    if (m_keeper.KeepIfUnread(m_pos, m_pending)) {
+                        // The kept text brings its entries again when read back.
+                        m_attributes.configurableFrames.resize(framesBefore);
+                        m_attributes.faultStateSignals.resize(faultSignalsBefore);
+                    }
                     return;
                 }
             }
