@@ -32,10 +32,8 @@ void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar
     pos = std::min(pos, length);
     if (!pending.empty()) {
         scanner.AddMessage(msg::GarbageInBlock, pos);
-        if (keeper) {
-            int last = pos - 1;
-            keeper->Keep(last, pending);
-        }
+        if (keeper)
+            keeper->KeepInBlock(pos, pending);
         pending.clear();
     }
 }

@@ -36,6 +36,14 @@ void UnreadKeeper::Keep(int& pos, std::string& pending)
     KeepText(pos);
 }
 
+void UnreadKeeper::KeepInBlock(int blockEnd, std::string& pending)
+{
+    if (m_start < 0 || StatementEnd() >= blockEnd)
+        return;
+    int last = blockEnd - 1;
+    Keep(last, pending);
+}
+
 int UnreadKeeper::StatementEnd() const
 {
     const std::string& text = m_scanner.fileText;

@@ -43,6 +43,11 @@ public:
     // moves onto its end unless it already lies beyond.
     void Keep(int& pos, std::string& pending);
 
+    // At the '}' that closes the block: the statement begun is kept when it
+    // ends before it. One whose braces run past it is not: the text after
+    // the block is read on, and would come back twice.
+    void KeepInBlock(int blockEnd, std::string& pending);
+
 private:
     // The last character of the statement that begins at m_start: its ';',
     // its balancing '}', or the one before the '}' that closes the block;
