@@ -131,6 +131,10 @@ private:
     // its reading did not reach.
     void KeepUnlessTaken(bool taken)
     {
+        // A slot read from the start of a statement that goes on is given
+        // back: the kept text brings it again when read back.
+        if (taken && m_keeper.EndsAfter(m_pos))
+            m_table.entries.pop_back();
         if (taken)
             m_keeper.KeepIfUnread(m_pos, m_pending);
         else

@@ -13,13 +13,18 @@ UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends en
 
 bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending)
 {
-    if (m_start < 0 || m_start > pos)
-        return false;
-    const int end = StatementEnd();
-    if (end == kUnclosed || end <= pos)
+    if (!EndsAfter(pos))
         return false;
     Keep(pos, pending);
     return true;
+}
+
+bool UnreadKeeper::EndsAfter(int pos) const
+{
+    if (m_start < 0 || m_start > pos)
+        return false;
+    const int end = StatementEnd();
+    return end != kUnclosed && end > pos;
 }
 
 void UnreadKeeper::Keep(int& pos, std::string& pending)
@@ -32,7 +37,9 @@ void UnreadKeeper::Keep(int& pos, std::string& pending)
     if (end == kUnclosed)
         return;
     pending.clear();
-    pos = std::max(pos, end);
+    // A reading that failed past the statement's end gives that text back:
+    // the statement costs only itself.
+    pos = end;
     KeepText(pos);
 }
 

@@ -38,9 +38,12 @@ public:
     // it was not taken whole; the position moves onto its end, the pending
     // text is dropped and the statement kept. True when it was kept.
     bool KeepIfUnread(int& pos, std::string& pending);
+    // Whether the statement begun ends after pos, so that KeepIfUnread
+    // would keep it.
+    bool EndsAfter(int pos) const;
 
     // The statement begun is kept whatever was read of it; the position
-    // moves onto its end unless it already lies beyond.
+    // moves onto its end, back onto it when the reading went beyond.
     void Keep(int& pos, std::string& pending);
 
     // At the '}' that closes the block: the statement begun is kept when it
