@@ -127,17 +127,17 @@ private:
         }
     }
 
-    // A slot or command that was not taken is kept, as is one whose end
-    // its reading did not reach.
+    // A slot or command is taken only when its reading ended on the
+    // statement's end. One that stopped short of it or ran past it is given
+    // back and the statement kept whole: the kept text brings it again when
+    // read back, and what follows it is read on.
     void KeepUnlessTaken(bool taken)
     {
-        // A slot read from the start of a statement that goes on is given
-        // back: the kept text brings it again when read back.
-        if (taken && m_keeper.EndsAfter(m_pos))
+        if (taken && m_keeper.EndsElsewhere(m_pos)) {
             m_table.entries.pop_back();
-        if (taken)
-            m_keeper.KeepIfUnread(m_pos, m_pending);
-        else
+            taken = false;
+        }
+        if (!taken)
             m_keeper.Keep(m_pos, m_pending);
         if (m_pending.empty())
             m_delayPending = false;

@@ -13,18 +13,21 @@ UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends en
 
 bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending)
 {
-    if (!EndsAfter(pos))
+    if (m_start < 0 || m_start > pos)
+        return false;
+    const int end = StatementEnd();
+    if (end == kUnclosed || end <= pos)
         return false;
     Keep(pos, pending);
     return true;
 }
 
-bool UnreadKeeper::EndsAfter(int pos) const
+bool UnreadKeeper::EndsElsewhere(int pos) const
 {
     if (m_start < 0 || m_start > pos)
         return false;
     const int end = StatementEnd();
-    return end != kUnclosed && end > pos;
+    return end != kUnclosed && end != pos;
 }
 
 void UnreadKeeper::Keep(int& pos, std::string& pending)

@@ -38,9 +38,9 @@ public:
     // it was not taken whole; the position moves onto its end, the pending
     // text is dropped and the statement kept. True when it was kept.
     bool KeepIfUnread(int& pos, std::string& pending);
-    // Whether the statement begun ends after pos, so that KeepIfUnread
-    // would keep it.
-    bool EndsAfter(int pos) const;
+    // Whether the statement begun has an end and pos is not on it: its
+    // reading stopped short of its end or ran past it.
+    bool EndsElsewhere(int pos) const;
 
     // The statement begun is kept whatever was read of it; the position
     // moves onto its end, back onto it when the reading went beyond.
