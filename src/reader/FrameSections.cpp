@@ -213,8 +213,9 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
     NameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
-    UnreadKeeper keeper(*this, unreadInSections[kw::Frames], UnreadKeeper::Ends::AtSemicolonOrBlock,
-                        [this] { return frames.size(); });
+    UnreadKeeper keeper(
+        *this, unreadInSections[kw::Frames], UnreadKeeper::Ends::AtSemicolonOrBlock, [this] { return frames.size(); },
+        [this](std::size_t n) { frames.resize(n); });
     RunDelimitedLoop(
         *this, pos, pending, ':',
         [&] {

@@ -433,8 +433,10 @@ public:
     NodeAttributesParser(LinNetwork& network, int& pos)
         : SectionParser(network, pos), m_slaveNames(network.ReaderListIndexes().Of(network.slaves)),
           m_attributes(network, network.nodeAttributes),
-          m_keeper(network, network.unreadInSections[kw::NodeAttributes], UnreadKeeper::Ends::AtSemicolonOrBlock,
-                   [&network] { return network.nodeAttributes.size(); })
+          m_keeper(
+              network, network.unreadInSections[kw::NodeAttributes], UnreadKeeper::Ends::AtSemicolonOrBlock,
+              [&network] { return network.nodeAttributes.size(); },
+              [&network](std::size_t n) { network.nodeAttributes.resize(n); })
     {
     }
 
@@ -510,8 +512,10 @@ private:
     void ReadConfigurationBody(CompositeConfiguration& configuration)
     {
         std::string pending;
-        UnreadKeeper keeper(m_net, configuration.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
-                            [&configuration] { return configuration.compositeNodes.size(); });
+        UnreadKeeper keeper(
+            m_net, configuration.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
+            [&configuration] { return configuration.compositeNodes.size(); },
+            [&configuration](std::size_t n) { configuration.compositeNodes.resize(n); });
         ++m_pos;
         RunDelimitedLoop(
             m_net, m_pos, pending, '{',

@@ -270,8 +270,9 @@ void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
     NameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
     std::string pending;
-    UnreadKeeper keeper(*this, unreadInSections[kw::ScheduleTables], UnreadKeeper::Ends::AtSemicolonOrBlock,
-                        [this] { return scheduleTables.size(); });
+    UnreadKeeper keeper(
+        *this, unreadInSections[kw::ScheduleTables], UnreadKeeper::Ends::AtSemicolonOrBlock,
+        [this] { return scheduleTables.size(); }, [this](std::size_t n) { scheduleTables.resize(n); });
     RunDelimitedLoop(
         *this, pos, pending, '{',
         [&] {

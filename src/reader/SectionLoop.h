@@ -51,9 +51,10 @@ void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char
         scanner, pos, pending,
         [&](char c) {
             if (c == delimiter) {
+                const std::size_t recordsBefore = keeper ? keeper->RecordsRead() : 0;
                 onDelimiter();
                 if (keeper)
-                    keeper->KeepIfUnread(pos, pending);
+                    keeper->KeepIfUnread(pos, pending, recordsBefore);
             } else if (keeper && (c == ';' || c == '{')) {
                 keeper->Keep(pos, pending);
             } else {

@@ -6,18 +6,22 @@
 #include <utility>
 
 UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends,
-                           std::function<std::size_t()> position)
-    : m_scanner(scanner), m_kept(kept), m_ends(ends), m_position(std::move(position))
+                           std::function<std::size_t()> position, std::function<void(std::size_t)> giveBack)
+    : m_scanner(scanner), m_kept(kept), m_ends(ends), m_position(std::move(position)), m_giveBack(std::move(giveBack))
 {
 }
 
-bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending)
+bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending) { return KeepIfUnread(pos, pending, RecordsRead()); }
+
+bool UnreadKeeper::KeepIfUnread(int& pos, std::string& pending, std::size_t recordsBefore)
 {
     if (m_start < 0 || m_start > pos)
         return false;
     const int end = StatementEnd();
     if (end == kUnclosed || end <= pos)
         return false;
+    if (m_giveBack && RecordsRead() > recordsBefore)
+        m_giveBack(recordsBefore);
     Keep(pos, pending);
     return true;
 }

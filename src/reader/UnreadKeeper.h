@@ -23,8 +23,12 @@ public:
     // by its delay, so there only the ';' ends it.
     enum class Ends { AtSemicolon, AtSemicolonOrBlock };
 
-    // position tells how many records of the block were read so far.
-    UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends, std::function<std::size_t()> position);
+    // position tells how many records of the block were read so far;
+    // giveBack, where given, drops the records read after the first n.
+    UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends, std::function<std::size_t()> position,
+                 std::function<void(std::size_t)> giveBack = {});
+
+    std::size_t RecordsRead() const { return m_position(); }
 
     // Called with each character the block's loop hands on: the first one
     // after a statement was done begins the next.
@@ -38,6 +42,10 @@ public:
     // it was not taken whole; the position moves onto its end, the pending
     // text is dropped and the statement kept. True when it was kept.
     bool KeepIfUnread(int& pos, std::string& pending);
+    // The same, for a statement that may have read records of the block:
+    // those read after the first recordsBefore are given back when it is
+    // kept, since the kept text brings them again when read back.
+    bool KeepIfUnread(int& pos, std::string& pending, std::size_t recordsBefore);
     // Whether the statement begun has an end and pos is not on it: its
     // reading stopped short of its end or ran past it.
     bool EndsElsewhere(int pos) const;
@@ -63,5 +71,6 @@ private:
     UnreadStatements& m_kept;
     Ends m_ends;
     std::function<std::size_t()> m_position;
+    std::function<void(std::size_t)> m_giveBack;
     int m_start = -1;
 };
