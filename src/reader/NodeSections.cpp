@@ -406,6 +406,14 @@ void AttributeBodyParser::Run()
                 if (m_pending == statement.keyword) {
                     m_net.CheckContiguous(m_pos, std::string(statement.keyword));
                     m_pending.clear();
+                    // A value that braces or the block's end cut off before
+                    // its ';' is kept unread: its reading would run on into
+                    // the statements and blocks that follow.
+                    if (statement.read != &AttributeBodyParser::ReadConfigurableFrames &&
+                        m_keeper.EndsWithoutSemicolon()) {
+                        m_keeper.Keep(m_pos, m_pending);
+                        return;
+                    }
                     const std::size_t framesBefore = m_attributes.configurableFrames.size();
                     const std::size_t faultSignalsBefore = m_attributes.faultStateSignals.size();
                     (this->*statement.read)();

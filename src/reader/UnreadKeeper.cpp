@@ -58,6 +58,14 @@ void UnreadKeeper::KeepInBlock(int blockEnd, std::string& pending)
     Keep(last, pending);
 }
 
+bool UnreadKeeper::EndsWithoutSemicolon() const
+{
+    if (m_start < 0)
+        return false;
+    const int end = StatementEnd();
+    return end != kUnclosed && m_scanner.fileText[static_cast<std::size_t>(end)] != ';';
+}
+
 int UnreadKeeper::StatementEnd() const
 {
     const std::string& text = m_scanner.fileText;

@@ -49,6 +49,9 @@ public:
     // Whether the statement begun has an end and pos is not on it: its
     // reading stopped short of its end or ran past it.
     bool EndsElsewhere(int pos) const;
+    // Whether the statement begun ends, but not at a ';': at a balancing '}'
+    // or before the '}' that closes the block.
+    bool EndsWithoutSemicolon() const;
 
     // The statement begun is kept whatever was read of it; the position
     // moves onto its end, back onto it when the reading went beyond.
