@@ -121,7 +121,8 @@ TEST(Document, SavingTheFilesLayoutKeepsTheStatementsNotRead)
     ASSERT_EQ(document.Open(file), "");
     const std::vector<std::string> lines = {"line 30: statement not read", "line 39: statement not read",
                                             "line 47: statement not read", "line 52: statement not read",
-                                            "line 53: statement not read"};
+                                            "line 53: statement not read", "line 56: statement not read",
+                                            "line 59: statement not read"};
     EXPECT_TRUE(document.UnreadStatementsNotSaved(false).empty());
     EXPECT_EQ(lines, document.UnreadStatementsNotSaved(true));
 

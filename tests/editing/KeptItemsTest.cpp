@@ -54,6 +54,7 @@ TEST(KeptStatementItems, StandUnderTheBlockThatHoldsThem)
     const Case cases[] = {
         {"unread-node-attributes.ldf",
          {"LSM: vendor_specific_thing = 42;", "RSM: product_id = 0x1E, 0x2, 0, 7;", "DSM: vendor { a; b; }", "DSM: + ;",
+          "DSM: product_id = 0x1E, 0x4 { 0 }", "DSM: configurable_frames { DSMFrm = 0x1003; vendor_group { } }",
           "Nodes: vendor_section_note = \"kept\";"}},
         {"unread-schedule-tables.ldf", {}},
         {"unread-frames.ldf", {}},
@@ -147,7 +148,7 @@ TEST(KeptStatementItems, PreparedTreeNamesTheStatementsThatRemain)
         const TreeItemRef item = TreeItemAt(outline, static_cast<int>(i));
         const UnreadStatement* statement = UnreadStatementAt(*n, item.record->parent, item.record->index);
         ASSERT_NE(statement, nullptr);
-        EXPECT_EQ(statement->text, item.itemText);
+        EXPECT_EQ(StatementOnOneLine(statement->text), item.itemText);
     }
     EXPECT_EQ(items, kept - 1);
 }
