@@ -620,6 +620,14 @@ std::optional<double> TextScanner::Finite(double value, int position)
     return std::nullopt;
 }
 
+std::optional<float> TextScanner::FiniteFloat(double value, int position)
+{
+    if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max())
+        return static_cast<float>(value);
+    AddMessage(kNotFinite, position);
+    return std::nullopt;
+}
+
 bool TextScanner::NumberFits(const std::string& text, std::int64_t min, std::int64_t max, int position)
 {
     const std::optional<std::int64_t> value = WholeNumber(text);

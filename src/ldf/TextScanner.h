@@ -130,6 +130,9 @@ public:
     // The value when it is finite; none, and reported, for nan and inf,
     // which stand for no time, speed or scale.
     std::optional<double> Finite(double value, int position);
+    // The same for a field kept as float: a value beyond its range would
+    // become inf there.
+    std::optional<float> FiniteFloat(double value, int position);
     // True when the text is one whole number (by the rule of ParseInt) from
     // min to max; else reported: a number must never change on reading.
     bool NumberFits(const std::string& text, std::int64_t min, std::int64_t max, int position);

@@ -313,8 +313,8 @@ private:
         const std::string value = m_net.ReadValueWithUnit(m_pos, kw::Kbps);
         if (value.empty())
             m_net.AddMessage(kSpeedSyntax, m_pos);
-        else if (const std::optional<double> speed = m_net.Finite(ParseDouble(value), m_pos))
-            m_net.speedKbps = static_cast<float>(*speed);
+        else if (const std::optional<float> speed = m_net.FiniteFloat(ParseDouble(value), m_pos))
+            m_net.speedKbps = *speed;
     }
 
     void ReadBlock(const std::string& word, SectionParser parser)

@@ -106,8 +106,8 @@ private:
             j2602 ? m_net.ReadTokenUntilComma(m_pos, true) : m_net.ReadTokenUntilSemicolon(m_pos);
         if (!jitter.empty()) {
             CheckMsUnit(jitter);
-            if (const std::optional<double> jitterMs = m_net.Finite(ParseDouble(jitter), m_pos))
-                m_net.jitterMs = static_cast<float>(*jitterMs);
+            if (const std::optional<float> jitterMs = m_net.FiniteFloat(ParseDouble(jitter), m_pos))
+                m_net.jitterMs = *jitterMs;
         }
         if (j2602)
             ReadJ2602Master();
