@@ -55,23 +55,13 @@ void ClipboardActions::Paste()
 {
     const std::string text = m_document.Codec().FromQt(QGuiApplication::clipboard()->text());
     const PasteTarget target = PasteTargetFor(TreeSelection(), m_data.SelectedRows());
-    PasteOutcome outcome;
-    m_document.Edit([&](LinNetwork& network) {
-        outcome = PasteEntities(network, text, target);
-        return outcome.changed;
-    });
-    Show(outcome);
+    Show(m_document.Paste(text, target));
 }
 
 void ClipboardActions::Duplicate()
 {
     const ClipboardSelection selection = SelectionToCopy(TreeSelection(), m_data.SelectedRows());
-    PasteOutcome outcome;
-    m_document.Edit([&](LinNetwork& network) {
-        outcome = DuplicateSelection(network, selection);
-        return outcome.changed;
-    });
-    Show(outcome);
+    Show(m_document.Duplicate(selection));
 }
 
 void ClipboardActions::Show(const PasteOutcome& outcome)

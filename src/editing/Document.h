@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editing/ClipboardCommands.h"
+#include "editing/DataRows.h"
+#include "editing/SheetRequest.h"
+#include "editing/TreeItem.h"
 #include "editing/UndoHistory.h"
 #include "model/DialectConversion.h"
 #include "model/LinNetwork.h"
@@ -41,9 +45,14 @@ bool IsLdfText(const std::string& text);
 // undo history, the position last saved and the tree outline. Every Open,
 // New, Edit, Undo and Redo ends with the preparation in the same step, so
 // the outline is always the prepared network's. Views read the network and
-// the outline; they change the network only through Edit.
+// the outline; they change the network only through its named requests,
+// each one undoable step.
 class Document {
 public:
+    // Runs the sheet a request names on the network; true when the user
+    // confirmed it.
+    using SheetEditor = std::function<bool(const SheetRequest&, LinNetwork&)>;
+
     Document();
     ~Document();
     Document(const Document&) = delete;
@@ -80,6 +89,29 @@ public:
     // A change of the network outside the undo history; it counts as a
     // modification.
     void ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change);
+
+    // The list's Delete of the rows shown for the tree's item.
+    bool DeleteRows(const TreeItemRef& shown, const std::vector<int>& rows);
+    // Ctrl+Up and Ctrl+Down on a list's row (step -1 or 1).
+    bool MoveRow(const TreeItemRef& shown, int row, int step);
+    // Ctrl+D on a list's row: the copy's row, -1 when nothing was copied.
+    int DuplicateRow(const TreeItemRef& shown, int row);
+    // A click on a column's caption: sorts the table shown, and the
+    // network's list along with it where the rows follow one.
+    SortOutcome SortList(DataTable& table, int column, ColumnSortFlags& flags);
+    // The tree's Delete of the entity the item shows.
+    bool DeleteItem(const TreeItemRef& item);
+    // The tree's Add for the selected item with the new entity's sheet: Add
+    // and the sheet are one step, and a sheet not confirmed leaves nothing.
+    // The new entity's item, or nothing. Without an editor, the entity stays
+    // as added.
+    std::optional<TreeItemRef> AddItem(const TreeItemRef& selected, const SheetEditor& editor);
+    // The sheet of a request as one step; false for an empty request, without
+    // an editor, or when the user did not confirm the sheet.
+    bool RunSheet(const SheetRequest& request, const SheetEditor& editor);
+    PasteOutcome Paste(const std::string& text, const PasteTarget& target);
+    PasteOutcome Duplicate(const ClipboardSelection& selection);
+
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     // Restore the network before the last step (after the last undone

@@ -11,6 +11,22 @@ namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// Whether the answer to a request tells of a step taken.
+bool StepTaken(bool changed) { return changed; }
+bool StepTaken(int copiedRow) { return copiedRow >= 0; }
+bool StepTaken(const SortOutcome& outcome) { return outcome.networkReordered; }
+bool StepTaken(const std::optional<TreeItemRef>& added) { return added.has_value(); }
+bool StepTaken(const PasteOutcome& outcome) { return outcome.changed; }
+
+// The window's sheet opener with the sheets' parent; none without one.
+Document::SheetEditor SheetsOver(const SheetOpener& opener, QWidget* parent)
+{
+    if (!opener)
+        return {};
+    return
+        [opener, parent](const SheetRequest& request, LinNetwork& network) { return opener(request, network, parent); };
+}
+
 }  // namespace
 
 CDuvazadiDoc::CDuvazadiDoc(QObject* parent) : QObject(parent), m_codec(TextCodec::ForFileText({})) {}
@@ -89,6 +105,62 @@ void CDuvazadiDoc::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& 
 bool CDuvazadiDoc::Edit(const std::function<bool(LinNetwork&)>& change)
 {
     return Step([&] { return m_document.Edit(change); });
+}
+
+template <typename Request> auto CDuvazadiDoc::Ask(const Request& request)
+{
+    decltype(request()) answer{};
+    Step([&] {
+        answer = request();
+        return StepTaken(answer);
+    });
+    return answer;
+}
+
+bool CDuvazadiDoc::DeleteRows(const TreeItemRef& shown, const std::vector<int>& rows)
+{
+    return Ask([&] { return m_document.DeleteRows(shown, rows); });
+}
+
+bool CDuvazadiDoc::MoveRow(const TreeItemRef& shown, int row, int step)
+{
+    return Ask([&] { return m_document.MoveRow(shown, row, step); });
+}
+
+int CDuvazadiDoc::DuplicateRow(const TreeItemRef& shown, int row)
+{
+    return Ask([&] { return m_document.DuplicateRow(shown, row); });
+}
+
+SortOutcome CDuvazadiDoc::SortList(DataTable& table, int column, ColumnSortFlags& flags)
+{
+    return Ask([&] { return m_document.SortList(table, column, flags); });
+}
+
+bool CDuvazadiDoc::DeleteItem(const TreeItemRef& item)
+{
+    return Ask([&] { return m_document.DeleteItem(item); });
+}
+
+std::optional<TreeItemRef> CDuvazadiDoc::AddItem(const TreeItemRef& selected, const SheetOpener& opener,
+                                                 QWidget* parent)
+{
+    return Ask([&] { return m_document.AddItem(selected, SheetsOver(opener, parent)); });
+}
+
+bool CDuvazadiDoc::RunSheet(const SheetRequest& request, const SheetOpener& opener, QWidget* parent)
+{
+    return Ask([&] { return m_document.RunSheet(request, SheetsOver(opener, parent)); });
+}
+
+PasteOutcome CDuvazadiDoc::Paste(const std::string& text, const PasteTarget& target)
+{
+    return Ask([&] { return m_document.Paste(text, target); });
+}
+
+PasteOutcome CDuvazadiDoc::Duplicate(const ClipboardSelection& selection)
+{
+    return Ask([&] { return m_document.Duplicate(selection); });
 }
 
 bool CDuvazadiDoc::ConvertTo(lin::Dialect dialect)

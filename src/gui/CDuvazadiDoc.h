@@ -2,6 +2,7 @@
 
 #include "compare/NetworkDiff.h"
 #include "editing/Document.h"
+#include "gui/DialogRunner.h"
 #include "gui/TextCodec.h"
 
 #include <QObject>
@@ -52,6 +53,17 @@ public:
     // the views are told. Returns what the edit returned (false without a
     // network).
     bool Edit(const std::function<bool(LinNetwork&)>& change);
+    // The document's named requests (see Document), each one undoable step
+    // after which the views are told. The sheets open over parent.
+    bool DeleteRows(const TreeItemRef& shown, const std::vector<int>& rows);
+    bool MoveRow(const TreeItemRef& shown, int row, int step);
+    int DuplicateRow(const TreeItemRef& shown, int row);
+    SortOutcome SortList(DataTable& table, int column, ColumnSortFlags& flags);
+    bool DeleteItem(const TreeItemRef& item);
+    std::optional<TreeItemRef> AddItem(const TreeItemRef& selected, const SheetOpener& opener, QWidget* parent);
+    bool RunSheet(const SheetRequest& request, const SheetOpener& opener, QWidget* parent);
+    PasteOutcome Paste(const std::string& text, const PasteTarget& target);
+    PasteOutcome Duplicate(const ClipboardSelection& selection);
     // Save As in another LDF version: the conversion as one undoable step;
     // true when it changed the network.
     bool ConvertTo(lin::Dialect dialect);
@@ -105,6 +117,9 @@ private:
     // An edit, an undo or a redo of the document: when it takes a step,
     // the flag, the views and the Edit menu follow.
     bool Step(const std::function<bool()>& step);
+    // A request whose answer tells whether it took a step, run as Step runs
+    // it.
+    template <typename Request> auto Ask(const Request& request);
     void ShowModified(bool wasModified);
 
     Document m_document;

@@ -1,7 +1,6 @@
 #include "views/DataView.h"
 
 #include "controls/TitledPopupMenu.h"
-#include "editing/ClipboardCommands.h"
 #include "editing/HoverTexts.h"
 #include "editing/ListCommands.h"
 #include "gui/CDuvazadiDoc.h"
@@ -79,7 +78,7 @@ void DataView::RunCommand(int command)
         break;
     case kCommandDelete:
         if (ConfirmRowDeletion(SelectedRows()))
-            m_document.Edit([&](LinNetwork& network) { return DeleteListRows(network, m_shown, SelectedRows()); });
+            m_document.DeleteRows(m_shown, SelectedRows());
         break;
     case kCommandProperties:
         OpenSheetOfRow(row);
@@ -117,12 +116,12 @@ bool DataView::RunEntryKey(const QKeyEvent& event)
     case Qt::Key_Up:
     case Qt::Key_Down: {
         const int step = event.key() == Qt::Key_Up ? -1 : 1;
-        if (m_document.Edit([&](LinNetwork& network) { return MoveListRow(network, m_shown, row, step); }))
+        if (m_document.MoveRow(m_shown, row, step))
             selected = row + step;
         break;
     }
     case Qt::Key_D:
-        m_document.Edit([&](LinNetwork& network) { return (selected = DuplicateListRow(network, m_shown, row)) >= 0; });
+        selected = m_document.DuplicateRow(m_shown, row);
         break;
     default:
         return false;
@@ -143,11 +142,7 @@ void DataView::SelectRow(int row)
 
 void DataView::SortByColumn(int column)
 {
-    SortOutcome outcome;
-    m_document.Edit([&](LinNetwork& network) {
-        outcome = SortDataTable(network, m_table, column, m_sortFlags);
-        return outcome.networkReordered;
-    });
+    const SortOutcome outcome = m_document.SortList(m_table, column, m_sortFlags);
     // A reordered network has refilled the list; rows that follow no list of
     // the network are only shown in their new order.
     if (outcome.sorted && !outcome.networkReordered)

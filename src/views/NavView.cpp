@@ -1,7 +1,6 @@
 #include "views/NavView.h"
 
 #include "controls/TitledPopupMenu.h"
-#include "editing/ConfirmedAdd.h"
 #include "editing/HoverTexts.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeFilter.h"
@@ -367,25 +366,14 @@ void NavView::RunCommand(int command)
     }
 }
 
-bool NavView::OpenSheet(const SheetRequest& request)
-{
-    if (!request || !m_modals.sheet)
-        return false;
-    return m_document.Edit([&](LinNetwork& network) { return m_modals.sheet(request, network, this); });
-}
+bool NavView::OpenSheet(const SheetRequest& request) { return m_document.RunSheet(request, m_modals.sheet, this); }
 
 void NavView::AddForCurrentItem()
 {
     const TreeItemRef selected = TreeItemRefOf(currentItem());
-    std::optional<TreeItemRef> added;
     // Add and its sheet are one step; a cancelled sheet leaves no trace.
-    const bool changed = m_document.Edit([&](LinNetwork& network) {
-        added = AddWithSheet(network, selected, [&](const SheetRequest& request) {
-            return !m_modals.sheet || m_modals.sheet(request, network, this);
-        });
-        return added.has_value();
-    });
-    if (QTreeWidgetItem* item = changed ? FindTreeItem(*this, *added) : nullptr) {
+    const std::optional<TreeItemRef> added = m_document.AddItem(selected, m_modals.sheet, this);
+    if (QTreeWidgetItem* item = added ? FindTreeItem(*this, *added) : nullptr) {
         Reveal(item);
         setCurrentItem(item);
     }
@@ -398,7 +386,7 @@ void NavView::DeleteCurrentItem()
     if (!network || !selected.record ||
         !ConfirmDeletion(*network, *selected.record, m_document.Codec(), m_modals.dialog, this))
         return;
-    m_document.Edit([&](LinNetwork& edited) { return DeleteTreeItem(edited, selected); });
+    m_document.DeleteItem(selected);
 }
 
 void NavView::OpenSheetOf(QTreeWidgetItem* item)
