@@ -306,7 +306,6 @@ void PurgeDeletedReferences(LinNetwork& network)
 void TidyUpNetwork(LinNetwork& network)
 {
     PurgeDeletedReferences(network);
-    network.AttributesOfEverySlave();
     for (const auto& frame : network.frames)
         GiveDefaultLength(*frame);
     network.AlignRepresentations();

@@ -100,6 +100,25 @@ TEST_P(FormattedFile, StoredSectionsGiveBackEveryRecord)
     }
 }
 
+// What export and diff show of a network only tidied up is what they show
+// of the prepared one.
+TEST_P(FormattedFile, TidyingUpDescribesWhatThePreparationGives)
+{
+    const auto prepared = Prepared(LinNetwork::Load(GetParam()).network);
+    const auto tidied = LinNetwork::Load(GetParam()).network;
+    ASSERT_TRUE(prepared && tidied);
+    TidyUpNetwork(*tidied);
+    const std::vector<NetworkSection> expected = DescribeNetwork(*prepared);
+    const std::vector<NetworkSection> actual = DescribeNetwork(*tidied);
+    ASSERT_EQ(expected.size(), actual.size());
+    for (std::size_t s = 0; s < expected.size(); ++s) {
+        SCOPED_TRACE(expected[s].key);
+        ASSERT_EQ(expected[s].size, actual[s].size);
+        for (std::size_t i = 0; i < expected[s].size; ++i)
+            EXPECT_EQ(expected[s].record(i), actual[s].record(i)) << expected[s].record(i).Show();
+    }
+}
+
 std::vector<std::string> FilesToFormat()
 {
     std::vector<std::string> files = LdfFilesIn(CorpusDir());
