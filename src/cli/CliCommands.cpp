@@ -2,6 +2,7 @@
 
 #include "cli/JsonDocuments.h"
 #include "cli/ValueCommands.h"
+#include "compare/StoredSections.h"
 #include "editing/Document.h"
 #include "ldf/Keywords.h"
 #include "model/DialectConversion.h"
@@ -70,6 +71,18 @@ std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std
     return Prepared(std::move(read), err, outline, dialect, losses, nullptr, nullptr);
 }
 
+std::unique_ptr<LinNetwork> LoadTidiedWithoutText(const std::string& file, std::ostream& err)
+{
+    LoadResult read = LinNetwork::Load(file);
+    if (!read) {
+        Fail(err, read.error);
+        return nullptr;
+    }
+    read.network->SetText({});
+    TidyUpNetwork(*read.network);
+    return std::move(read.network);
+}
+
 int Flushed(std::ostream& out, std::ostream& err, int status)
 {
     if (out.flush())
@@ -86,14 +99,6 @@ std::string WithoutFinalSeparator(std::string path)
         path.compare(path.size() - kPathSeparator.size(), kPathSeparator.size(), kPathSeparator) == 0)
         path.resize(path.size() - kPathSeparator.size());
     return path;
-}
-
-// A network to compare. Neither its text nor the tree's outline is
-// compared, so both are let go before the other file is read.
-std::unique_ptr<LinNetwork> LoadForComparison(const std::string& file, std::ostream& err)
-{
-    TreeOutline outline;
-    return LoadPreparedWithoutText(file, err, outline);
 }
 
 }  // namespace
@@ -308,23 +313,29 @@ int RunRename(const std::string& file, const RenameRequest& rename, const std::s
 
 int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, std::ostream& out, std::ostream& err)
 {
-    const auto older = LoadForComparison(oldFile, err);
+    // Neither text is compared, and neither network is ever marked. The
+    // older network waits as compact bytes while the newer one is read, so
+    // the two never take memory as networks at once.
+    auto older = LoadTidiedWithoutText(oldFile, err);
     if (!older)
         return kExitFailure;
-    const auto newer = LoadForComparison(newFile, err);
+    const StoredSections olderSections(DescribeNetwork(older->Content()));
+    older.reset();
+    const auto newer = LoadTidiedWithoutText(newFile, err);
     if (!newer)
         return kExitFailure;
+    const std::vector<NetworkSection> newerSections = DescribeNetwork(newer->Content());
     // Each difference is printed as it is found; none is kept.
     bool differ = false;
     if (json) {
         DifferencesDocument document(out);
-        CompareNetworks(*older, *newer, [&](const Difference& difference) {
+        CompareSections(olderSections.Sections(), newerSections, [&](const Difference& difference) {
             document.Add(difference);
             differ = true;
         });
         document.Finish();
     } else {
-        CompareNetworks(*older, *newer, [&](const Difference& difference) {
+        CompareSections(olderSections.Sections(), newerSections, [&](const Difference& difference) {
             out << difference.Text() << "\n";
             differ = true;
         });
@@ -334,8 +345,7 @@ int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, s
 
 int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
 {
-    TreeOutline outline;
-    const auto network = LoadPreparedWithoutText(file, err, outline);
+    const auto network = LoadTidiedWithoutText(file, err);
     if (!network)
         return kExitFailure;
     WriteNetworkDocument(out, *network, file);
@@ -344,8 +354,7 @@ int RunExport(const std::string& file, std::ostream& out, std::ostream& err)
 
 int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
 {
-    TreeOutline outline;
-    const auto network = LoadPreparedWithoutText(file, err, outline);
+    const auto network = LoadTidiedWithoutText(file, err);
     if (!network)
         return kExitFailure;
     for (const std::string& line : TimingReport(*network))
@@ -355,8 +364,7 @@ int RunTiming(const std::string& file, std::ostream& out, std::ostream& err)
 
 int RunLayout(const std::string& file, const std::string& frameName, std::ostream& out, std::ostream& err)
 {
-    TreeOutline outline;
-    const auto network = LoadPreparedWithoutText(file, err, outline);
+    const auto network = LoadTidiedWithoutText(file, err);
     if (!network)
         return kExitFailure;
     FrameLayout layout;

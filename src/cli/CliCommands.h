@@ -41,6 +41,10 @@ std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& 
 std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
                                                     const std::optional<lin::Dialect>& dialect = std::nullopt,
                                                     std::vector<ConversionLoss>* losses = nullptr);
+// The same network, read and tidied up as the preparation does it, for
+// commands that show neither the tree nor its marks: no outline is built
+// and no check runs.
+std::unique_ptr<LinNetwork> LoadTidiedWithoutText(const std::string& file, std::ostream& err);
 // Standard output must take all of it; scripts act on the exit status.
 int Flushed(std::ostream& out, std::ostream& err, int status);
 

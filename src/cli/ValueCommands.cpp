@@ -5,7 +5,6 @@
 #include "model/LinNetwork.h"
 #include "validation/BusLog.h"
 #include "validation/FrameCodec.h"
-#include "validation/TreeOutline.h"
 
 #include <fstream>
 #include <ostream>
@@ -121,7 +120,7 @@ std::string CsvRow(const std::string& time, const std::string& frame, const Sign
            CsvField(physical) + "," + CsvField(unit);
 }
 
-// The codec's network: loaded and prepared as the tree prepares it.
+// The codec's network: loaded and tidied up as the preparation does it.
 struct LoadedCodec {
     std::unique_ptr<LinNetwork> network;
     std::unique_ptr<FrameCodec> codec;
@@ -129,9 +128,8 @@ struct LoadedCodec {
 
 LoadedCodec LoadCodec(const std::string& file, std::ostream& err)
 {
-    TreeOutline outline;
     LoadedCodec loaded;
-    loaded.network = LoadPreparedWithoutText(file, err, outline);
+    loaded.network = LoadTidiedWithoutText(file, err);
     if (loaded.network)
         loaded.codec = std::make_unique<FrameCodec>(*loaded.network);
     return loaded;

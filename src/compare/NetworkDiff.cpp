@@ -234,8 +234,12 @@ std::string Difference::Text() const
 
 void CompareNetworks(const NetworkContent& older, const NetworkContent& newer, const DifferenceSink& out)
 {
-    const std::vector<NetworkSection> olderSections = DescribeNetwork(older);
-    const std::vector<NetworkSection> newerSections = DescribeNetwork(newer);
+    CompareSections(DescribeNetwork(older), DescribeNetwork(newer), out);
+}
+
+void CompareSections(const std::vector<NetworkSection>& olderSections, const std::vector<NetworkSection>& newerSections,
+                     const DifferenceSink& out)
+{
     DiffWriter writer(out);
     for (std::size_t i = 0; i < olderSections.size() && i < newerSections.size(); ++i) {
         const NetworkSection& section = newerSections[i];

@@ -39,3 +39,7 @@ std::vector<Difference> CompareNetworks(const NetworkContent& older, const Netwo
 using DifferenceSink = std::function<void(const Difference&)>;
 // The same, each difference handed to out as it is found, none kept.
 void CompareNetworks(const NetworkContent& older, const NetworkContent& newer, const DifferenceSink& out);
+// The same over the networks' sections as DescribeNetwork gives them, or as
+// a store of them gives them back.
+void CompareSections(const std::vector<NetworkSection>& older, const std::vector<NetworkSection>& newer,
+                     const DifferenceSink& out);

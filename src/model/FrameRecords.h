@@ -45,6 +45,14 @@ struct LinFrame {
     UnreadStatements unread;
 };
 
+// What the preparation does to a frame the file gave no length: it takes
+// the default length of its id.
+inline void GiveDefaultLength(LinFrame& frame)
+{
+    if (frame.length == 0)
+        frame.length = DefaultFrameLength(frame.frameId);
+}
+
 struct EventTriggeredFrame {
     explicit EventTriggeredFrame(std::string frameName = {}) : name(std::move(frameName)) {}
     virtual ~EventTriggeredFrame() = default;

@@ -232,8 +232,7 @@ void TreeChecker::CheckFrame(int item, LinFrame& frame)
 {
     if (frame.frameId < 0 || frame.frameId > 62)
         Fail(item, kFrameIdWrong);
-    if (frame.length == 0)
-        frame.length = DefaultFrameLength(frame.frameId);
+    GiveDefaultLength(frame);
     if (frame.length <= 0)
         Fail(item, kFrameSizeWrong);
     if (frame.length > 8)

@@ -289,6 +289,28 @@ TreeOutline LayOutTree(const LinNetwork& network)
     return tree.Take();
 }
 
+namespace {
+
+// The references to names no record has go before the checks look at the
+// lists.
+void PurgeDeletedReferences(LinNetwork& network)
+{
+    network.RemoveOrphanNodeAttributes();
+    network.PurgeDeletedNodes();
+    network.PurgeDeletedSignals();
+    network.PurgeDeletedFrames();
+}
+
+}  // namespace
+
+void TidyUpNetwork(LinNetwork& network)
+{
+    PurgeDeletedReferences(network);
+    for (const auto& frame : network.frames)
+        GiveDefaultLength(*frame);
+    network.AlignRepresentations();
+}
+
 TreeOutline PrepareTreeOutline(LinNetwork& network)
 {
     // Apart from the statements kept in node attributes, the tidy-up changes
@@ -303,10 +325,7 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     checker.CheckMaster(items.Of(TreeItemKind::Master).front());
 
     const std::size_t attributesBefore = network.nodeAttributes.size();
-    network.RemoveOrphanNodeAttributes();
-    network.PurgeDeletedNodes();
-    network.PurgeDeletedSignals();
-    network.PurgeDeletedFrames();
+    PurgeDeletedReferences(network);
     const std::size_t attributesKept = network.nodeAttributes.size();
 
     // Every slave gets its attributes before any slave is checked, so the NAD

@@ -74,3 +74,10 @@ TreeOutline LayOutTree(const LinNetwork& network);
 // frame's default length), and the alignment of the representations.
 // Returns the network's layout with the marks the checks left on its items.
 TreeOutline PrepareTreeOutline(LinNetwork& network);
+// The same changes to the network without the checks and the tree, for what
+// shows neither marks nor items and writes no LDF text: the lookups the
+// checks build and the outline never exist beside the network. A slave
+// without attributes gets no record of the defaults, which its description
+// shows all the same (a hundred thousand slaves would take a hundred
+// thousand records).
+void TidyUpNetwork(LinNetwork& network);

@@ -3,6 +3,7 @@
 
 #include "compare/NetworkDiff.h"
 #include "TestFiles.h"
+#include "compare/StoredSections.h"
 #include "model/LinNetwork.h"
 #include "model/UnreadPlaces.h"
 #include "validation/TreeOutline.h"
@@ -28,6 +29,13 @@ TEST(CompareNetworks, NamesEachChangeInTheTreesOrderAndNoLayout)
     };
     EXPECT_EQ(count(differences, Difference::Change::Added), count(backwards, Difference::Change::Removed));
     EXPECT_TRUE(CompareNetworks(*newer, *newer).empty());
+
+    // The older network kept as bytes, as diff keeps it, compares the same.
+    const StoredSections stored(DescribeNetwork(*older));
+    std::vector<Difference> fromStored;
+    CompareSections(stored.Sections(), DescribeNetwork(*newer),
+                    [&](const Difference& difference) { fromStored.push_back(difference); });
+    EXPECT_EQ(DifferenceLines(differences), DifferenceLines(fromStored));
 }
 
 class FormattedFile : public testing::TestWithParam<std::string> {};
@@ -53,6 +61,62 @@ TEST_P(FormattedFile, MeansWhatTheFileMeans)
     const bool dropsUnread = !UnreadStatementsLeftOut(*network).empty();
     EXPECT_EQ(dropsUnread, formattedDifferences.find("statement not read") != std::string::npos)
         << formattedDifferences;
+}
+
+// The labels of a value's fields, nested ones in brackets: equality of
+// values compares names and values, not the labels the texts show.
+std::string Labels(const FieldValue& value)
+{
+    std::string labels;
+    for (const FieldValue& item : value.items)
+        labels += "[" + Labels(item) + "]";
+    for (const Field& field : value.fields)
+        labels += field.label + "(" + Labels(field.value) + ")";
+    return labels;
+}
+
+// Every record comes back from the compact bytes as it was described.
+TEST_P(FormattedFile, StoredSectionsGiveBackEveryRecord)
+{
+    const auto network = Prepared(LinNetwork::Load(GetParam()).network);
+    ASSERT_TRUE(network);
+    const std::vector<NetworkSection> described = DescribeNetwork(*network);
+    const StoredSections store(described);
+    const std::vector<NetworkSection> stored = store.Sections();
+    ASSERT_EQ(described.size(), stored.size());
+    for (std::size_t s = 0; s < described.size(); ++s) {
+        SCOPED_TRACE(described[s].key);
+        EXPECT_EQ(described[s].key, stored[s].key);
+        EXPECT_EQ(described[s].path, stored[s].path);
+        EXPECT_EQ(described[s].single, stored[s].single);
+        ASSERT_EQ(described[s].size, stored[s].size);
+        for (std::size_t i = 0; i < described[s].size; ++i) {
+            const FieldValue record = described[s].record(i);
+            const FieldValue storedRecord = stored[s].record(i);
+            EXPECT_EQ(record, storedRecord) << record.Show();
+            EXPECT_EQ(Labels(record), Labels(storedRecord));
+            EXPECT_EQ(described[s].name(i), stored[s].name(i));
+        }
+    }
+}
+
+// What export and diff show of a network only tidied up is what they show
+// of the prepared one.
+TEST_P(FormattedFile, TidyingUpDescribesWhatThePreparationGives)
+{
+    const auto prepared = Prepared(LinNetwork::Load(GetParam()).network);
+    const auto tidied = LinNetwork::Load(GetParam()).network;
+    ASSERT_TRUE(prepared && tidied);
+    TidyUpNetwork(*tidied);
+    const std::vector<NetworkSection> expected = DescribeNetwork(*prepared);
+    const std::vector<NetworkSection> actual = DescribeNetwork(*tidied);
+    ASSERT_EQ(expected.size(), actual.size());
+    for (std::size_t s = 0; s < expected.size(); ++s) {
+        SCOPED_TRACE(expected[s].key);
+        ASSERT_EQ(expected[s].size, actual[s].size);
+        for (std::size_t i = 0; i < expected[s].size; ++i)
+            EXPECT_EQ(expected[s].record(i), actual[s].record(i)) << expected[s].record(i).Show();
+    }
 }
 
 std::vector<std::string> FilesToFormat()
