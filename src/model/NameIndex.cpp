@@ -15,17 +15,17 @@ std::size_t SlotsFor(std::size_t names)
     return slots;
 }
 
-std::size_t HashOf(const std::string& name) { return std::hash<std::string>{}(name); }
+std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
 }  // namespace
 
-int NameIndex::FirstPosition(const std::string& name) const
+int NameIndex::FirstPosition(std::string_view name) const
 {
     const Entry* entry = Find(name);
     return entry ? entry->first : -1;
 }
 
-int NameIndex::Count(const std::string& name) const
+int NameIndex::Count(std::string_view name) const
 {
     const Entry* entry = Find(name);
     return entry ? entry->count : 0;
@@ -38,7 +38,7 @@ void NameIndex::Reserve(std::size_t names)
         Rehash(SlotsFor(names));
 }
 
-bool NameIndex::Add(const std::string& name, bool countRepeats)
+bool NameIndex::Add(std::string_view name, bool countRepeats)
 {
     if (m_slots.empty())
         Rehash(kMinSlots);
@@ -55,7 +55,7 @@ bool NameIndex::Add(const std::string& name, bool countRepeats)
     return false;
 }
 
-std::size_t NameIndex::SlotOf(const std::string& name, std::size_t hash) const
+std::size_t NameIndex::SlotOf(std::string_view name, std::size_t hash) const
 {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -63,17 +63,17 @@ std::size_t NameIndex::SlotOf(const std::string& name, std::size_t hash) const
         if (taken == 0)
             return slot;
         const Entry& entry = m_entries[taken - 1];
-        if (entry.hash == hash && entry.name == name)
+        if (entry.hash == hash && NameOf(entry) == name)
             return slot;
     }
 }
 
-const NameIndex::Entry* NameIndex::Find(const std::string& name) const
+const NameIndex::Entry* NameIndex::Find(std::string_view name) const
 {
     if (m_slots.empty())
         return nullptr;
     std::size_t found = m_next;
-    if (found >= m_entries.size() || m_entries[found].name != name) {
+    if (found >= m_entries.size() || NameOf(m_entries[found]) != name) {
         const std::uint32_t taken = m_slots[SlotOf(name, HashOf(name))];
         if (taken == 0)
             return nullptr;
@@ -83,9 +83,11 @@ const NameIndex::Entry* NameIndex::Find(const std::string& name) const
     return &m_entries[found];
 }
 
-void NameIndex::Append(const std::string& name, std::size_t hash, std::size_t slot)
+void NameIndex::Append(std::string_view name, std::size_t hash, std::size_t slot)
 {
-    m_entries.push_back({name, hash, m_added++, 1});
+    m_entries.push_back(
+        {hash, static_cast<std::uint32_t>(m_characters.size()), static_cast<std::uint32_t>(name.size()), m_added++, 1});
+    m_characters.append(name);
     m_slots[slot] = static_cast<std::uint32_t>(m_entries.size());
     if (2 * m_entries.size() > m_slots.size())
         Rehash(2 * m_slots.size());
