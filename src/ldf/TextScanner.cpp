@@ -79,15 +79,6 @@ bool EndsWith(const std::string& text, std::string_view tail)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
-
 bool IsValidNameChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsNameChar); }
 bool IsValidTokenChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsTokenChar); }
 
@@ -443,9 +434,9 @@ int TextScanner::SkipSeparatorsAndComments(int pos) const
     return TextLength();
 }
 
-int TextScanner::CommentEnd(int pos) const
+int TextScanner::CommentEndAtSlash(int pos) const
 {
-    if (At(pos) != '/' || (At(pos + 1) != '/' && At(pos + 1) != '*'))
+    if (At(pos + 1) != '/' && At(pos + 1) != '*')
         return -1;
     if (At(pos + 1) == '/')
         return LineCommentEnd(pos);
@@ -511,8 +502,8 @@ int TextScanner::FindStatementEnd(int pos) const
             c == '"' ? fileText.find_first_of("\"\r\n", static_cast<std::size_t>(pos) + 1) : std::string::npos;
         if (close != std::string::npos && fileText[close] == '"') {
             pos = static_cast<int>(close);
-        } else if (CommentEnd(pos) >= 0) {
-            pos = CommentEnd(pos);
+        } else if (const int commentEnd = CommentEnd(pos); commentEnd >= 0) {
+            pos = commentEnd;
         } else if (c == '{') {
             ++depth;
         } else if (c == '}') {
