@@ -123,7 +123,7 @@ std::string CsvRow(const std::string& time, const std::string& frame, const Sign
 
 // The codec's network: loaded and prepared as the tree prepares it.
 struct LoadedCodec {
-    std::unique_ptr<LinNetwork> network;
+    ReadNetwork network;
     std::unique_ptr<FrameCodec> codec;
 };
 
