@@ -63,6 +63,12 @@ private:
     // The entry after the one found last: loops often look names up in the
     // order they were added, and this one is tested before any slot.
     mutable std::size_t m_next = 0;
-    std::vector<std::uint32_t> m_slots;  // 0: empty, else index into m_entries + 1; size a power of two
+    // A slot holds the entry's index + 1 (0: empty) and the high half of
+    // its hash, so a probe passes other names without reading their entries.
+    struct Slot {
+        std::uint32_t entry;
+        std::uint32_t hashHigh;
+    };
+    std::vector<Slot> m_slots;  // size a power of two
     int m_added = 0;
 };
