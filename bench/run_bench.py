@@ -18,41 +18,54 @@ import re
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 # The stages of ldf_bench in the order it prints them, then the CLI's check
 # as a whole process, then those of document_bench.
 LDF_STAGES = ["read+parse", "repair", "prepare", "write"]
 DOCUMENT_STAGES = ["open", "edit", "undo", "redo"]
-STAGES = LDF_STAGES + ["cli-check"] + ["doc-" + s for s in DOCUMENT_STAGES]
+STAGES = LDF_STAGES + ["cli-check", "check-cpu"] + ["doc-" + s for s in DOCUMENT_STAGES]
 # Older builds of document_bench called the edit "add".
 STAGE_ALIASES = {"add": "edit"}
 
 
+# A child forked from this process starts with its resident memory counted
+# as its own high-water mark, which would hide peaks below it; GNU time is a
+# small process to start the measured ones from.
+GNU_TIME = "/usr/bin/time"
+
+
 def run_measured(command):
-    """Runs command; returns its output, wall seconds and peak resident MB
-    (the child's own, from wait4). duvazadi-cli check exits 1 when it lists
+    """Runs command; returns its output, wall seconds, CPU seconds (user and
+    system) and peak resident MB. duvazadi-cli check exits 1 when it lists
     findings, so 1 counts as success."""
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    output = process.stdout.read()
-    _, status, usage = os.wait4(process.pid, 0)
-    seconds = time.perf_counter() - start
-    process.returncode = os.waitstatus_to_exitcode(status)
-    if process.returncode not in (0, 1):
-        sys.exit(f"{' '.join(command)} failed with exit status {process.returncode}")
-    return output.decode(), seconds, usage.ru_maxrss / 1024
+    timed = os.path.exists(GNU_TIME)
+    with tempfile.NamedTemporaryFile("r") as peak_file:
+        if timed:
+            command = [GNU_TIME, "-q", "-f", "%M", "-o", peak_file.name] + command
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        output = process.stdout.read()
+        _, status, usage = os.wait4(process.pid, 0)
+        seconds = time.perf_counter() - start
+        returncode = os.waitstatus_to_exitcode(status)
+        if returncode not in (0, 1):
+            sys.exit(f"{' '.join(command)} failed with exit status {returncode}")
+        peak_kb = int(peak_file.read().split()[-1]) if timed else usage.ru_maxrss
+    return output.decode(), seconds, usage.ru_utime + usage.ru_stime, peak_kb / 1024
 
 
 def measure_once(bindir, path, figures):
     """One run of every program of bindir on path; appends to figures."""
-    output, _, _ = run_measured([os.path.join(bindir, "ldf_bench"), path, "1"])
+    output, _, _, _ = run_measured([os.path.join(bindir, "ldf_bench"), path, "1"])
     for line in output.splitlines():
         stage, seconds, _, peak = line.split()
         figures.setdefault(stage, []).append((float(seconds), float(peak)))
-    _, seconds, peak = run_measured([os.path.join(bindir, "duvazadi-cli"), "check", path])
+    _, seconds, cpu, peak = run_measured([os.path.join(bindir, "duvazadi-cli"), "check", path])
     figures.setdefault("cli-check", []).append((seconds, peak))
-    output, _, peak = run_measured([os.path.join(bindir, "document_bench"), path, "1"])
+    figures.setdefault("check-cpu", []).append((cpu, peak))
+    output, _, _, peak = run_measured([os.path.join(bindir, "document_bench"), path, "1"])
     # "open 0.8 ..." per line, or older builds' "open 0.8 s  add 0.3 s ...".
     for name, seconds in re.findall(r"([a-z]+) ([0-9.]+)", output):
         figures.setdefault("doc-" + STAGE_ALIASES.get(name, name), []).append((float(seconds), peak))
