@@ -269,17 +269,29 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
     const std::string& text = scanner.fileText;
     const int length = static_cast<int>(text.size());
     std::string collected;
+    // Characters are taken a run at a time, so a token without blanks or
+    // comments inside is built in one piece, not grown by each character.
+    int run = -1;  // the first character not taken yet
+    const auto takeRun = [&] {
+        if (run >= 0)
+            collected.append(text, static_cast<std::size_t>(run), static_cast<std::size_t>(pos - run));
+        run = -1;
+    };
     for (++pos; pos < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
         if (c == terminator) {
+            takeRun();
             if (namesOnly ? IsValidNameChars(collected) : IsValidTokenChars(collected))
                 return collected;
             scanner.AddMessage(kInvalidSigns, pos);
             return {};
         }
-        if (IsBlank(c))
+        if (IsBlank(c)) {
+            takeRun();
             continue;
+        }
         if (IsLineEnd(c)) {
+            takeRun();
             if (scanner.strictLineEnds)
                 return {};
             continue;
@@ -287,11 +299,13 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
         // A comment inside a statement separates like a blank; the LF that
         // ends a line comment is left for the line end test.
         if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
+            takeRun();
             pos = commentEnd < length && IsLineEnd(text[static_cast<std::size_t>(commentEnd)]) ? commentEnd - 1
                                                                                                : commentEnd;
             continue;
         }
-        collected += c;
+        if (run < 0)
+            run = pos;
     }
     pos = length;
     return {};
