@@ -1,7 +1,8 @@
-// Times what the editor does on Open and on one Add, without a window:
-// Document::Open (read, repair, the preparation and the modified test), then
-// one Add of a signal as the tree's context menu runs it (one undoable step
-// that ends with the preparation). Prints the median of RUNS runs.
+// Times what the editor does, without a window: Document::Open (read,
+// repair, the preparation and the modified test), one Add of a signal as the
+// tree's context menu runs it (one undoable step that ends with the
+// preparation), then the Undo and the Redo of that step. Prints one line per
+// stage: its name and the median seconds over the runs.
 // Usage: document_bench FILE [RUNS]
 
 #include "editing/Document.h"
@@ -12,18 +13,26 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// Runs one stage, adds its seconds to times and reports whether it did its work.
+bool Timed(std::vector<double>& times, const std::function<bool()>& stage)
+{
+    const Clock::time_point start = Clock::now();
+    const bool done = stage();
+    times.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    return done;
 }
 
 }  // namespace
@@ -35,28 +44,31 @@ int main(int argc, char** argv)
         return 2;
     }
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    std::vector<double> opens;
-    std::vector<double> adds;
+    const char* const stages[] = {"open", "edit", "undo", "redo"};
+    std::vector<double> times[4];
     for (int run = 0; run < runs; ++run) {
         Document document;
-        Clock::time_point start = Clock::now();
-        const std::string error = document.Open(argv[1]);
-        opens.push_back(SecondsSince(start));
+        std::string error;
+        Timed(times[0], [&] {
+            error = document.Open(argv[1]);
+            return error.empty();
+        });
         if (!error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
         const TreeOutline& outline = document.Outline();
         const TreeItemRef signalsItem = TreeItemAt(outline, outline.FindPath({outline_text::Signals}));
-        start = Clock::now();
-        const bool added =
-            document.Edit([&](LinNetwork& network) { return AddForTreeItem(network, signalsItem).has_value(); });
-        adds.push_back(SecondsSince(start));
-        if (!added) {
-            std::fprintf(stderr, "Add did nothing\n");
+        const bool added = Timed(times[1], [&] {
+            return document.Edit([&](LinNetwork& network) { return AddForTreeItem(network, signalsItem).has_value(); });
+        });
+        if (!added || !Timed(times[2], [&] { return document.Undo(); }) ||
+            !Timed(times[3], [&] { return document.Redo(); })) {
+            std::fprintf(stderr, "document_bench: the Add, its Undo or its Redo did nothing\n");
             return 1;
         }
     }
-    std::printf("open %.3f s  add %.3f s  (median of %d runs)\n", Median(opens), Median(adds), runs);
+    for (int i = 0; i < 4; ++i)
+        std::printf("%s %.4f\n", stages[i], Median(times[i]));
     return 0;
 }

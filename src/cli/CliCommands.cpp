@@ -32,9 +32,27 @@ void Fail(std::ostream& err, const std::string& reason) { err << kProgram << ": 
 
 namespace {
 
-std::unique_ptr<LinNetwork> Prepared(LoadResult read, std::ostream& err, TreeOutline& outline,
-                                     const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses,
-                                     std::string* writtenAsRead, std::vector<std::string>* unreadDropped)
+bool g_leaveNetworksToExit = false;
+// Never destroyed, so that what it holds stays reachable up to the end.
+std::vector<LinNetwork*>* const g_networksLeftToExit = new std::vector<LinNetwork*>;
+
+}  // namespace
+
+void NetworkDeleter::operator()(LinNetwork* network) const
+{
+    if (g_leaveNetworksToExit)
+        g_networksLeftToExit->push_back(network);
+    else
+        delete network;
+}
+
+void LeaveNetworksToExit() { g_leaveNetworksToExit = true; }
+
+namespace {
+
+ReadNetwork Prepared(LoadResult read, std::ostream& err, TreeOutline& outline,
+                     const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses,
+                     std::string* writtenAsRead, std::vector<std::string>* unreadDropped)
 {
     PreparedLoad loaded = PrepareLoaded(std::move(read), dialect, writtenAsRead);
     if (!loaded) {
@@ -46,22 +64,20 @@ std::unique_ptr<LinNetwork> Prepared(LoadResult read, std::ostream& err, TreeOut
     if (unreadDropped)
         *unreadDropped = std::move(loaded.unreadDropped);
     outline = std::move(loaded.outline);
-    return std::move(loaded.network);
+    return ReadNetwork(loaded.network.release());
 }
 
 }  // namespace
 
-std::unique_ptr<LinNetwork> LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
-                                         const std::optional<lin::Dialect>& dialect,
-                                         std::vector<ConversionLoss>* losses, std::string* writtenAsRead,
-                                         std::vector<std::string>* unreadDropped)
+ReadNetwork LoadPrepared(const std::string& file, std::ostream& err, TreeOutline& outline,
+                         const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses,
+                         std::string* writtenAsRead, std::vector<std::string>* unreadDropped)
 {
     return Prepared(LinNetwork::Load(file), err, outline, dialect, losses, writtenAsRead, unreadDropped);
 }
 
-std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
-                                                    const std::optional<lin::Dialect>& dialect,
-                                                    std::vector<ConversionLoss>* losses)
+ReadNetwork LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
+                                    const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses)
 {
     LoadResult read = LinNetwork::Load(file);
     // The messages already hold their line numbers, and the preparation
@@ -71,7 +87,7 @@ std::unique_ptr<LinNetwork> LoadPreparedWithoutText(const std::string& file, std
     return Prepared(std::move(read), err, outline, dialect, losses, nullptr, nullptr);
 }
 
-std::unique_ptr<LinNetwork> LoadTidiedWithoutText(const std::string& file, std::ostream& err)
+ReadNetwork LoadTidiedWithoutText(const std::string& file, std::ostream& err)
 {
     LoadResult read = LinNetwork::Load(file);
     if (!read) {
@@ -80,7 +96,7 @@ std::unique_ptr<LinNetwork> LoadTidiedWithoutText(const std::string& file, std::
     }
     read.network->SetText({});
     TidyUpNetwork(*read.network);
-    return std::move(read.network);
+    return ReadNetwork(read.network.release());
 }
 
 int Flushed(std::ostream& out, std::ostream& err, int status)

@@ -122,7 +122,7 @@ std::string CsvRow(const std::string& time, const std::string& frame, const Sign
 
 // The codec's network: loaded and tidied up as the preparation does it.
 struct LoadedCodec {
-    std::unique_ptr<LinNetwork> network;
+    ReadNetwork network;
     std::unique_ptr<FrameCodec> codec;
 };
 

@@ -7,5 +7,6 @@
 int main(int argc, char* argv[])
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    LeaveNetworksToExit();
     return RunRequest(ParseArguments(arguments), std::cout, std::cerr);
 }

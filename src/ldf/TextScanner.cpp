@@ -79,15 +79,6 @@ bool EndsWith(const std::string& text, std::string_view tail)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
-
 bool IsValidNameChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsNameChar); }
 bool IsValidTokenChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsTokenChar); }
 
@@ -278,17 +269,29 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
     const std::string& text = scanner.fileText;
     const int length = static_cast<int>(text.size());
     std::string collected;
+    // Characters are taken a run at a time, so a token without blanks or
+    // comments inside is built in one piece, not grown by each character.
+    int run = -1;  // the first character not taken yet
+    const auto takeRun = [&] {
+        if (run >= 0)
+            collected.append(text, static_cast<std::size_t>(run), static_cast<std::size_t>(pos - run));
+        run = -1;
+    };
     for (++pos; pos < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
         if (c == terminator) {
+            takeRun();
             if (namesOnly ? IsValidNameChars(collected) : IsValidTokenChars(collected))
                 return collected;
             scanner.AddMessage(kInvalidSigns, pos);
             return {};
         }
-        if (IsBlank(c))
+        if (IsBlank(c)) {
+            takeRun();
             continue;
+        }
         if (IsLineEnd(c)) {
+            takeRun();
             if (scanner.strictLineEnds)
                 return {};
             continue;
@@ -296,11 +299,13 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
         // A comment inside a statement separates like a blank; the LF that
         // ends a line comment is left for the line end test.
         if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
+            takeRun();
             pos = commentEnd < length && IsLineEnd(text[static_cast<std::size_t>(commentEnd)]) ? commentEnd - 1
                                                                                                : commentEnd;
             continue;
         }
-        collected += c;
+        if (run < 0)
+            run = pos;
     }
     pos = length;
     return {};
@@ -443,9 +448,9 @@ int TextScanner::SkipSeparatorsAndComments(int pos) const
     return TextLength();
 }
 
-int TextScanner::CommentEnd(int pos) const
+int TextScanner::CommentEndAtSlash(int pos) const
 {
-    if (At(pos) != '/' || (At(pos + 1) != '/' && At(pos + 1) != '*'))
+    if (At(pos + 1) != '/' && At(pos + 1) != '*')
         return -1;
     if (At(pos + 1) == '/')
         return LineCommentEnd(pos);
@@ -511,8 +516,8 @@ int TextScanner::FindStatementEnd(int pos) const
             c == '"' ? fileText.find_first_of("\"\r\n", static_cast<std::size_t>(pos) + 1) : std::string::npos;
         if (close != std::string::npos && fileText[close] == '"') {
             pos = static_cast<int>(close);
-        } else if (CommentEnd(pos) >= 0) {
-            pos = CommentEnd(pos);
+        } else if (const int commentEnd = CommentEnd(pos); commentEnd >= 0) {
+            pos = commentEnd;
         } else if (c == '{') {
             ++depth;
         } else if (c == '}') {

@@ -46,12 +46,15 @@ double ParseTime(const std::string& text);
 int HexDigit(char c);
 
 // Character classes of the reader.
-bool IsBlank(char c);
-bool IsLineEnd(char c);
-bool IsSeparator(char c);
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+inline bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
 bool IsValidNameChars(const std::string& text);
 // A letter, a digit or an underscore: what keywords are made of.
-bool IsWordChar(char c);
+inline bool IsWordChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
 bool IsValidTokenChars(const std::string& text);
 
 // The whole file text, the message log and the scanning operations that walk
@@ -103,7 +106,8 @@ public:
     // On a comment's opening slash: the position of its last character (the
     // line end of a line comment, the closing slash of a block comment), the
     // text length when it is not closed. -1 when no comment starts there.
-    int CommentEnd(int pos) const;
+    // Scans ask this of every character, so the common answer is inline.
+    int CommentEnd(int pos) const { return At(pos) == '/' ? CommentEndAtSlash(pos) : -1; }
     // The text from first to last, both included, with LF line ends, as
     // kept statements hold it. A CR that ended a comment here (where no LF
     // follows) becomes an LF, so that it still ends it when written among
@@ -167,6 +171,7 @@ private:
         bool terminated = false;  // stop is the terminator, not a line end or the end
     };
     CommaScan& ScanFor(char terminator) const;
+    int CommentEndAtSlash(int pos) const;
     void NoteUnclosedComment(int pos) const;
     // On the opening slash of a line comment: the position of the line end
     // that closes it, the text length when none does.

@@ -47,11 +47,11 @@ bool DiagnosticAddress::Assign(const std::string& node, const std::string& addre
     return true;
 }
 
-void LinSignal::AddParameter(const std::string& text)
+void LinSignal::AddParameter(std::string text)
 {
     switch (fillCount) {
     case 0:
-        name = text;
+        name = std::move(text);
         break;
     case 1:
         size = ParseInt(text);
@@ -61,10 +61,10 @@ void LinSignal::AddParameter(const std::string& text)
             initValues.push_back(static_cast<std::uint16_t>(ParseInt(text)));
         break;
     case 3:
-        publisher = text;
+        publisher = std::move(text);
         break;
     default:
-        subscribers.push_back(text);
+        subscribers.push_back(std::move(text));
         break;
     }
     ++fillCount;

@@ -17,7 +17,7 @@ struct LinSignal {
 
     // Fills the field that fillCount names: 0 name, 1 size, 2 initial value
     // (unless a byte array), 3 publisher, 4 and more subscribers.
-    void AddParameter(const std::string& text);
+    void AddParameter(std::string text);
     // Appends one byte of a byte-array initial value.
     void AddInitByte(const std::string& text);
     // The initial value a network without one has: 0 for a scalar, and for

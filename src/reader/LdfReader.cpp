@@ -206,11 +206,13 @@ private:
     // when the block was postponed.
     bool PostponeAttributes()
     {
+        if (m_nodesRead)
+            return false;
         if (m_lastNodesWord == kNotSearched) {
             const std::size_t last = m_text.rfind(kw::Nodes);
             m_lastNodesWord = last == std::string::npos ? -1 : static_cast<int>(last);
         }
-        if (m_nodesRead || m_pos > m_lastNodesWord)
+        if (m_pos > m_lastNodesWord)
             return false;
         int open = m_pos;
         if (!m_net.SkipToBlockStart(open))

@@ -8,9 +8,12 @@
 #include "model/NameIndex.h"
 #include "reader/SectionLoop.h"
 
+#include <array>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,6 +26,15 @@ const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
 constexpr std::string_view kDelay = kw::Delay;
+
+// The pending text is tested against every command keyword after each
+// character; as views the keywords are compared without counting their
+// letters every time.
+template <std::size_t... I> constexpr auto KeywordViews(std::index_sequence<I...>)
+{
+    return std::array<std::string_view, sizeof...(I)>{std::string_view(kScheduleCommands[I].keyword)...};
+}
+constexpr auto kCommandKeywords = KeywordViews(std::make_index_sequence<std::size(kScheduleCommands)>());
 
 // The payload of a command from the values of its block, in file order.
 std::unique_ptr<ScheduleCommand> MakePayload(const ScheduleCommandSpec& command, const std::vector<std::string>& values)
@@ -119,8 +131,9 @@ private:
             KeepUnlessTaken(ReadFrameSlot());
             return;
         }
-        for (const ScheduleCommandSpec& command : kScheduleCommands) {
-            if (m_pending == command.keyword && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
+        for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
+            const ScheduleCommandSpec& command = kScheduleCommands[i];
+            if (m_pending == kCommandKeywords[i] && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
                 KeepUnlessTaken(ReadCommand(command));
                 return;
             }

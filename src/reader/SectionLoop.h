@@ -146,19 +146,20 @@ inline bool IsWholeToken(TextScanner& scanner, int pos, const std::string& token
 template <typename Take>
 bool ReadCountedList(TextScanner& scanner, int& pos, int commas, char closing, const char* lastMissing, Take take)
 {
+    // The names are handed on as rvalues: a record that keeps one takes it
+    // over instead of copying it.
     for (int i = 0; i < commas; ++i) {
-        const std::string item = scanner.ReadTokenUntilComma(pos, true);
+        std::string item = scanner.ReadTokenUntilComma(pos, true);
         if (IsWholeToken(scanner, pos, item))
-            take(item);
+            take(std::move(item));
         else
             scanner.AddMessage(msg::NoArgument, pos);
     }
-    const std::string last =
-        closing == ';' ? scanner.ReadTokenUntilSemicolon(pos) : scanner.ReadTokenUntilCloseBrace(pos);
+    std::string last = closing == ';' ? scanner.ReadTokenUntilSemicolon(pos) : scanner.ReadTokenUntilCloseBrace(pos);
     if (!IsWholeToken(scanner, pos, last)) {
         scanner.AddMessage(lastMissing, pos);
         return false;
     }
-    take(last);
+    take(std::move(last));
     return true;
 }

@@ -8,6 +8,7 @@
 #include "model/NameIndex.h"
 #include "reader/SectionLoop.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -144,11 +145,13 @@ private:
         }
         if (commas < (signal->isByteArray ? 1 : 2))
             Report(kParameterCount);
+        // All but the initial value and the publisher are subscribers.
+        signal->subscribers.reserve(static_cast<std::size_t>(std::max(commas - (signal->isByteArray ? 0 : 1), 0)));
         bool fits = true;
-        const auto take = [&](const std::string& value) {
+        const auto take = [&](std::string&& value) {
             if (signal->fillCount == kInitValueSlot && !signal->isByteArray)
                 fits = m_net.NumberFits(value, kMinInitValue, kMaxInitValue, m_pos);
-            signal->AddParameter(value);
+            signal->AddParameter(std::move(value));
         };
         if (ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, take) && fits)
             Store(std::move(signal));

@@ -12,22 +12,11 @@ constexpr int kHeaderBits = 34;
 constexpr int kBitsPerByte = 10;     // start bit, 8 data bits, stop bit
 constexpr int kDiagnosticBytes = 8;  // MasterReq and SlaveResp
 
-// The first index of each name of the list.
-template <typename Record> std::unordered_map<std::string, int> FirstIndexes(const OwnedList<Record>& list)
-{
-    std::unordered_map<std::string, int> indexes;
-    indexes.reserve(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i)
-        indexes.emplace(RecordName(*list[i]), static_cast<int>(i));
-    return indexes;
-}
-
 template <typename Record>
-const Record* Lookup(const std::unordered_map<std::string, int>& indexes, const OwnedList<Record>& list,
-                     const std::string& name)
+const Record* Lookup(const NameIndex& index, const OwnedList<Record>& list, const std::string& name)
 {
-    const auto found = indexes.find(name);
-    return found == indexes.end() ? nullptr : list[static_cast<std::size_t>(found->second)].get();
+    const int first = index.FirstPosition(name);
+    return first < 0 ? nullptr : list[static_cast<std::size_t>(first)].get();
 }
 
 std::string EntryText(const ScheduleEntry& entry)
@@ -45,8 +34,8 @@ double Percent(double part, double whole) { return whole > 0.0 ? 100.0 * part / 
 int NominalFrameBits(int dataBytes) { return kHeaderBits + kBitsPerByte * (dataBytes + 1); }
 
 ScheduleTiming::ScheduleTiming(const LinNetwork& network)
-    : m_net(network), m_frames(FirstIndexes(network.frames)),
-      m_eventTriggered(FirstIndexes(network.eventTriggeredFrames)), m_sporadic(FirstIndexes(network.sporadicFrames))
+    : m_net(network), m_frames(network.frames), m_eventTriggered(network.eventTriggeredFrames),
+      m_sporadic(network.sporadicFrames)
 {
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/NameIndex.h"
+
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-class LinNetwork;
 struct ScheduleEntry;
 struct ScheduleTable;
 
@@ -56,9 +56,9 @@ private:
     int FrameBytes(const std::string& frameName) const;
 
     const LinNetwork& m_net;
-    std::unordered_map<std::string, int> m_frames;  // name -> first index in frames
-    std::unordered_map<std::string, int> m_eventTriggered;
-    std::unordered_map<std::string, int> m_sporadic;
+    NameIndex m_frames;
+    NameIndex m_eventTriggered;
+    NameIndex m_sporadic;
 };
 
 // "12.34": a figure as the timing report prints it.

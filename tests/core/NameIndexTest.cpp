@@ -91,6 +91,20 @@ TEST(NameIndex, InsertTakesOnlyNewNamesAtTheNextPosition)
     }
 }
 
+TEST(NameIndex, LooksUpViewsIntoALongerText)
+{
+    NameIndex index;
+    const std::string text = "Motor,MotorSpeed,Mot";
+    ASSERT_TRUE(index.Insert(std::string_view(text).substr(6, 10)));
+    EXPECT_FALSE(index.Contains(std::string_view(text).substr(0, 5)));
+    EXPECT_TRUE(index.Insert(std::string_view(text).substr(0, 5)));
+    EXPECT_EQ(1, index.FirstPosition("Motor"));
+    EXPECT_EQ(0, index.FirstPosition(std::string_view(text).substr(6, 10)));
+    EXPECT_EQ(-1, index.FirstPosition(std::string_view(text).substr(17)));
+    EXPECT_EQ(0, index.Count(std::string_view(text).substr(16, 3)));
+    EXPECT_FALSE(index.Insert("MotorSpeed"));
+}
+
 TEST(NameIndex, EmptyIndexHoldsNothing)
 {
     const NameIndex index;
