@@ -28,8 +28,6 @@ public:
     // last exchanged with).
     void ExchangeWith(NetworkContent& content);
 
-    bool IsEmpty() const { return m_members.empty(); }
-
     class MemberChange;
 
 private:
