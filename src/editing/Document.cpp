@@ -125,14 +125,23 @@ bool Document::ConvertTo(lin::Dialect dialect)
 
 bool Document::Edit(const std::function<bool(LinNetwork&)>& change)
 {
-    if (!m_network || !m_history.Perform(*m_network, [&] { return change(*m_network); }))
+    // The preparation's tidy-up is part of the step: a step keeps what
+    // changed, so the history must see every change.
+    const bool changed = m_network && m_history.Perform(*m_network, [&] {
+        if (!change(*m_network))
+            return false;
+        m_outline = PrepareNetwork(*m_network);
+        return true;
+    });
+    if (!changed)
         return false;
     // A new step drops the steps undone, and a saved state among them.
     if (m_savedPosition && *m_savedPosition > m_position)
         m_savedPosition.reset();
     if (m_reformatPosition && *m_reformatPosition > m_position)
         m_reformatPosition.reset();
-    return StepTaken(1);
+    ++m_position;
+    return true;
 }
 
 void Document::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change)
@@ -141,6 +150,8 @@ void Document::ChangeOutsideHistory(const std::function<void(LinNetwork&)>& chan
         return;
     change(*m_network);
     m_outline = PrepareNetwork(*m_network);
+    // The steps before hold changes of the network as it was.
+    m_history.Clear();
     SetModified(true);
 }
 

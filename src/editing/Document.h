@@ -87,7 +87,7 @@ public:
     // Returns what the edit returned (false without a network).
     bool Edit(const std::function<bool(LinNetwork&)>& change);
     // A change of the network outside the undo history; it counts as a
-    // modification.
+    // modification, and the steps taken before can no longer be undone.
     void ChangeOutsideHistory(const std::function<void(LinNetwork&)>& change);
 
     // The list's Delete of the rows shown for the tree's item.

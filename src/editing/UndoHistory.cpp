@@ -8,10 +8,12 @@ UndoHistory::UndoHistory(std::size_t capacity) : m_capacity(capacity == 0 ? 1 : 
 
 bool UndoHistory::Perform(LinNetwork& network, const std::function<bool()>& edit)
 {
+    // A whole copy for as long as the edit runs: what the step keeps is only
+    // what differs from it afterwards.
     NetworkContent before = network.Content();
     if (!edit())
         return false;
-    PushUndo(std::move(before));
+    PushUndo(ContentChange::Between(std::move(before), network.Content()));
     m_redo.clear();
     return true;
 }
@@ -20,9 +22,10 @@ bool UndoHistory::Undo(LinNetwork& network)
 {
     if (m_undo.empty())
         return false;
-    m_redo.push_back(network.Content());
-    network.RestoreContent(std::move(m_undo.back()));
+    ContentChange step = std::move(m_undo.back());
     m_undo.pop_back();
+    step.ExchangeWith(network);
+    m_redo.push_back(std::move(step));
     return true;
 }
 
@@ -30,9 +33,10 @@ bool UndoHistory::Redo(LinNetwork& network)
 {
     if (m_redo.empty())
         return false;
-    PushUndo(network.Content());
-    network.RestoreContent(std::move(m_redo.back()));
+    ContentChange step = std::move(m_redo.back());
     m_redo.pop_back();
+    step.ExchangeWith(network);
+    PushUndo(std::move(step));
     return true;
 }
 
@@ -42,9 +46,9 @@ void UndoHistory::Clear()
     m_redo.clear();
 }
 
-void UndoHistory::PushUndo(NetworkContent before)
+void UndoHistory::PushUndo(ContentChange step)
 {
-    m_undo.push_back(std::move(before));
+    m_undo.push_back(std::move(step));
     if (m_undo.size() > m_capacity)
         m_undo.pop_front();
 }

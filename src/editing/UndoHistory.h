@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/NetworkContent.h"
+#include "editing/ContentChange.h"
 
 #include <cstddef>
 #include <deque>
@@ -9,16 +9,18 @@
 
 class LinNetwork;
 
-// Undo and Redo for the editor: each step is a whole copy of the network's
-// content as it was before the change, so restoring it is exact whatever the
-// change touched. The file text and the reader's messages are no part of a
-// step. The network object itself stays the same; its content is replaced.
+// Undo and Redo for the editor: each step keeps what its edit changed in the
+// network's content (ContentChange), so a step costs what the edit touched,
+// and undoing or redoing it restores the content exactly as long as every
+// change of the network since is a step of this history. The file text and
+// the reader's messages are no part of a step. The network object itself
+// stays the same.
 class UndoHistory {
 public:
     explicit UndoHistory(std::size_t capacity = 100);
 
-    // Runs an edit; when it reports a change, the content as it was before
-    // becomes one undo step. Returns what the edit returned.
+    // Runs an edit; when it reports a change, what it changed becomes one
+    // undo step. Returns what the edit returned.
     bool Perform(LinNetwork& network, const std::function<bool()>& edit);
 
     bool CanUndo() const { return !m_undo.empty(); }
@@ -29,13 +31,14 @@ public:
     bool Undo(LinNetwork& network);
     bool Redo(LinNetwork& network);
 
-    // Forget every step (a new network was made or read).
+    // Forget every step (a new network was made or read, or it was changed
+    // outside the history).
     void Clear();
 
 private:
-    void PushUndo(NetworkContent before);
+    void PushUndo(ContentChange step);
 
     std::size_t m_capacity;
-    std::deque<NetworkContent> m_undo;
-    std::vector<NetworkContent> m_redo;
+    std::deque<ContentChange> m_undo;
+    std::vector<ContentChange> m_redo;
 };

@@ -19,8 +19,10 @@ enum class SignalByteOrder { NotGiven, BigEndian, LittleEndian };
 // master, one ordered owning list per kind of entity, the two diagnostic
 // frames and the header comment. Copying it copies every record and nothing
 // of the file text or the reader's messages, so its size follows the
-// network (the editor's undo keeps such copies). A header value of -1 (or
-// -1.0) means the file did not give it.
+// network (the editor's undo takes one while an edit runs, to find what the
+// edit changed). A header value of -1 (or -1.0) means the file did not give
+// it. Every member is listed in ForEachContentMember as well
+// (NetworkContentMembers.h); the build checks that none is missing there.
 struct NetworkContent {
     bool descriptionFileSeen = false;
     float protocolVersion = -1.0f;

@@ -5,7 +5,8 @@
 #include <vector>
 
 // An ordered list that owns its records. Copying it copies every record, so
-// a whole network can be duplicated (the editor's undo keeps such copies).
+// a whole network can be duplicated (the editor's undo copies it while an
+// edit runs).
 template <typename T> class OwnedList : public std::vector<std::unique_ptr<T>> {
 public:
     OwnedList() = default;
