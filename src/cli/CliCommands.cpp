@@ -48,6 +48,8 @@ void NetworkDeleter::operator()(LinNetwork* network) const
 
 void LeaveNetworksToExit() { g_leaveNetworksToExit = true; }
 
+void FreeNow(ReadNetwork& network) { delete network.release(); }
+
 namespace {
 
 ReadNetwork Prepared(LoadResult read, std::ostream& err, TreeOutline& outline,
@@ -336,7 +338,7 @@ int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, s
     if (!older)
         return kExitFailure;
     const StoredSections olderSections(DescribeNetwork(older->Content()));
-    older.reset();
+    FreeNow(older);
     const auto newer = LoadTidiedWithoutText(newFile, err);
     if (!newer)
         return kExitFailure;

@@ -38,6 +38,9 @@ struct NetworkDeleter {
 using ReadNetwork = std::unique_ptr<LinNetwork, NetworkDeleter>;
 // For the program's main only: tests run many commands in one process.
 void LeaveNetworksToExit();
+// Frees the network now, even once networks are left to the exit: for a
+// command that lets one go before reading the next.
+void FreeNow(ReadNetwork& network);
 // The network of FILE, read, repaired, converted to the dialect when one is
 // given (what that lost in losses, the kept statements it dropped in
 // unreadDropped) and prepared as the tree prepares it; null (with the
