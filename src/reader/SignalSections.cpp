@@ -254,8 +254,17 @@ private:
     void ReadValueLines(EncodingType& type)
     {
         std::string pending;
-        UnreadKeeper keeper(m_net, type.unread, UnreadKeeper::Ends::AtSemicolon,
-                            [&type] { return type.logicalValues.size() + type.physicalRanges.size(); });
+        // A line adds at most one value to one of the two lists; a line that
+        // is kept gives back what its reading added to either.
+        std::size_t logicalBefore = 0;
+        std::size_t physicalBefore = 0;
+        UnreadKeeper keeper(
+            m_net, type.unread, UnreadKeeper::Ends::AtSemicolon,
+            [&type] { return type.logicalValues.size() + type.physicalRanges.size(); },
+            [&](std::size_t) {
+                type.logicalValues.resize(logicalBefore);
+                type.physicalRanges.resize(physicalBefore);
+            });
         RunSectionLoop(
             m_net, m_pos, pending,
             [&](char c) {
@@ -263,10 +272,13 @@ private:
                     pending += c;
                     return;
                 }
+                logicalBefore = type.logicalValues.size();
+                physicalBefore = type.physicalRanges.size();
+                const std::size_t recordsBefore = keeper.RecordsRead();
                 const bool known =
                     c == ',' ? ReadValueLine(type, TakePending(pending)) : CountPlainLine(type, TakePending(pending));
                 if (known)
-                    keeper.KeepIfUnread(m_pos, pending);
+                    keeper.KeepIfUnread(m_pos, pending, recordsBefore);
                 else
                     keeper.Keep(m_pos, pending);
             },

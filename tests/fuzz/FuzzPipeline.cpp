@@ -15,7 +15,7 @@ namespace {
 std::string PreparedText(LinNetwork& network)
 {
     PrepareTreeOutline(network);
-    return network.BuildLdfText();
+    return network.BuildCompleteLdfText();
 }
 
 // The first line where the two texts differ, with its number, in both forms.
