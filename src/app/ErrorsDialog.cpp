@@ -1,6 +1,7 @@
 #include "app/ErrorsDialog.h"
 
 #include "app/CloseButton.h"
+#include "controls/FileTextView.h"
 #include "gui/AppTexts.h"
 #include "gui/TextCodec.h"
 #include "model/LinNetwork.h"
@@ -11,21 +12,23 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr QChar kVisibleCarriageReturn(0x240D);
 constexpr QChar kBeginningOfFrame(0xFDD0);  // QTextDocument takes these two as breaks
 constexpr QChar kEndOfFrame(0xFDD1);
+constexpr int kTabColumns = 8;
 
 }  // namespace
 
 ErrorsDialog::ErrorsDialog(const LinNetwork& network, const TextCodec& codec, QWidget* parent)
-    : QDialog(parent), m_network(network), m_text(new QPlainTextEdit(this)), m_messages(new QListWidget(this))
+    : QDialog(parent), m_network(network), m_codec(codec), m_text(new FileTextView(this)),
+      m_messages(new QListWidget(this))
 {
     setObjectName(QStringLiteral("errorsDialog"));
     const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(network.filePath))).fileName();
@@ -33,11 +36,9 @@ ErrorsDialog::ErrorsDialog(const LinNetwork& network, const TextCodec& codec, QW
         setWindowTitle(QLatin1String(ui::FileCaption) + fileName);
 
     m_text->setObjectName(QStringLiteral("fileText"));
-    m_text->setReadOnly(true);
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setToolTip(QLatin1String(ui::FileTextTip));
-    m_text->setPlainText(DisplayText(codec.ToQt(network.fileText)));
+    ShowFileText();
 
     m_messages->setObjectName(QStringLiteral("messageList"));
     m_messages->setToolTip(QLatin1String(ui::MessageListTip));
@@ -84,17 +85,36 @@ QString ErrorsDialog::DisplayText(const QString& fileText)
     return shown;
 }
 
-void ErrorsDialog::SelectLine(int line)
+// Lines end at LF only, as the messages count them. The text is not copied:
+// a line is made when the view draws it.
+void ErrorsDialog::ShowFileText()
 {
-    QTextCursor cursor(m_text->document());
-    const QTextBlock block = m_text->document()->findBlockByNumber(line - 1);
-    if (line >= 1 && block.isValid()) {
-        cursor.setPosition(block.position());
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    const std::string& text = m_network.fileText;
+    m_lineStarts.assign(1, 0);
+    int longest = 0;
+    int column = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            m_lineStarts.push_back(i + 1);
+            column = 0;
+            continue;
+        }
+        column = text[i] == '\t' ? (column / kTabColumns + 1) * kTabColumns : column + 1;
+        longest = std::max(longest, column);
     }
-    m_text->setTextCursor(cursor);
-    m_text->ensureCursorVisible();
+    const int lineCount = static_cast<int>(m_lineStarts.size());
+    m_text->SetLines(lineCount, longest, [this, lineCount](int line) {
+        const std::size_t start = m_lineStarts[static_cast<std::size_t>(line)];
+        const bool endsAtLineFeed = line + 1 < lineCount;
+        std::size_t end =
+            endsAtLineFeed ? m_lineStarts[static_cast<std::size_t>(line) + 1] - 1 : m_network.fileText.size();
+        if (endsAtLineFeed && end > start && m_network.fileText[end - 1] == '\r')
+            --end;
+        return DisplayText(m_codec.ToQt(m_network.fileText.substr(start, end - start)));
+    });
 }
+
+void ErrorsDialog::SelectLine(int line) { m_text->SelectLine(line - 1); }
 
 void ErrorsDialog::OnMessageChosen(int row)
 {

@@ -1,10 +1,13 @@
 #include "app/ErrorsDialog.h"
 #include "GuiTestRegistry.h"
+#include "controls/FileTextView.h"
 #include "gui/TextCodec.h"
 #include "model/LinNetwork.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -28,12 +31,12 @@ class ErrorsDialogTest : public QObject {
     {
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("messageList"));
         list->setCurrentRow(row);
-        return dialog.findChild<QPlainTextEdit*>(QStringLiteral("fileText"))->textCursor().selectedText();
+        return FileText(dialog).SelectedText();
     }
 
-    static int CaretPosition(ErrorsDialog& dialog)
+    static FileTextView& FileText(ErrorsDialog& dialog)
     {
-        return dialog.findChild<QPlainTextEdit*>(QStringLiteral("fileText"))->textCursor().position();
+        return *dialog.findChild<FileTextView*>(QStringLiteral("fileText"));
     }
 
 private Q_SLOTS:
@@ -59,12 +62,32 @@ private Q_SLOTS:
         QCOMPARE(ChooseMessage(dialog, 2), QStringLiteral("third"));
         QCOMPARE(ChooseMessage(dialog, 3), QStringLiteral("first"));
         QCOMPARE(ChooseMessage(dialog, 4), QStringLiteral("last"));
-        // A line the text does not have: caret at the start, nothing selected.
+        // A line the text does not have: the start shown, nothing selected.
         QCOMPARE(ChooseMessage(dialog, 5), QString());
-        QCOMPARE(CaretPosition(dialog), 0);
+        QCOMPARE(FileText(dialog).SelectedLine(), -1);
+        QCOMPARE(FileText(dialog).verticalScrollBar()->value(), 0);
         // A message without a line leaves the selection alone.
         ChooseMessage(dialog, 2);
         QCOMPARE(ChooseMessage(dialog, 1), QStringLiteral("third"));
+    }
+
+    // A long file is shown without a copy of its text: the chosen line is
+    // scrolled into view, and Ctrl+C copies it as shown.
+    void longTextScrollsToTheChosenLineAndCopiesIt()
+    {
+        std::string text;
+        for (int line = 1; line <= 5000; ++line)
+            text += "line " + std::to_string(line) + "\r\n";
+        LinNetwork network = NetworkWithText(text);
+        network.messages.Add(4000, "Wrong keyword");
+        ErrorsDialog dialog(network, TextCodec::ForFileText(network.fileText));
+        dialog.show();
+        FileTextView& view = FileText(dialog);
+        QCOMPARE(ChooseMessage(dialog, 0), QStringLiteral("line 4000"));
+        const int first = view.verticalScrollBar()->value();
+        QVERIFY(first > 3000 && first < 4000);
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("line 4000"));
     }
 
     void displayTextBreaksOnlyAtLineFeeds()

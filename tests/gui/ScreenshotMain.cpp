@@ -1,14 +1,15 @@
 // Renders the editor window offscreen with a file open and every category
 // expanded, and saves it as a PNG:
 //   gui_screenshot FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT]
-//                  [--data HEX] [--hex] [--paste FILE]
+//                  [--data HEX] [--hex] [--paste FILE] [--errors N]
 // Without --select the first red item is selected. PATH names a tree item by
 // its texts ("Nodes/Light"); --row selects a row of the data list; --menu
 // draws the context menu of the tree's item or of the list's row over the
 // window; --sheet saves the sheet that Properties opens instead, every page
 // of it side by side; --find types TEXT into the tree's find line; --hex
 // turns View > Hexadecimal on; --paste puts FILE's text on the clipboard
-// and runs Edit > Paste.
+// and runs Edit > Paste; --errors saves the Errors / Hints dialog that Open
+// shows instead, with its message N chosen.
 
 #include "TreeItemPath.h"
 #include "app/CMainFrame.h"
@@ -24,6 +25,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -46,6 +48,7 @@ struct Options {
     QString data;      // typed into the frame layout's Data field
     bool hex = false;  // View > Hexadecimal
     QString paste;     // a file whose text Edit > Paste takes from the clipboard
+    int errors = -1;   // the message chosen in the Errors / Hints dialog saved instead
 };
 
 bool ParseOptions(int argc, char* argv[], Options& options)
@@ -75,7 +78,12 @@ bool ParseOptions(int argc, char* argv[], Options& options)
             options.hex = true;
         else if (std::strcmp(argv[i], "--paste") == 0 && hasValue)
             options.paste = QString::fromLocal8Bit(argv[++i]);
-        else
+        else if (std::strcmp(argv[i], "--errors") == 0 && hasValue) {
+            bool isNumber = false;
+            options.errors = QString::fromLocal8Bit(argv[++i]).toInt(&isNumber);
+            if (!isNumber || options.errors < 0)
+                return false;
+        } else
             return false;
     }
     return options.menu.isEmpty() || options.menu == QLatin1String("tree") || options.menu == QLatin1String("list");
@@ -128,7 +136,7 @@ int main(int argc, char* argv[])
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s FILE OUT.png [--select PATH] [--row N] [--menu tree|list] [--sheet] [--find TEXT] "
-                     "[--data HEX] [--hex] [--paste FILE]\n",
+                     "[--data HEX] [--hex] [--paste FILE] [--errors N]\n",
                      argv[0]);
         return 2;
     }
@@ -142,10 +150,22 @@ int main(int argc, char* argv[])
     frame.SetUrlOpener([](const QUrl&) { return false; });
     frame.resize(1100, 720);
     frame.LayOutPanes();
+    bool saved = false;
+    if (options.errors >= 0)
+        frame.SetDialogRunner([&](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QListWidget*>(QStringLiteral("messageList"))->setCurrentRow(options.errors);
+            if (QTest::qWaitForWindowExposed(&dialog))
+                saved = Save(dialog.grab(), options.out);
+            dialog.hide();
+            return static_cast<int>(QDialog::Rejected);
+        });
     if (!frame.OpenDocument(options.file)) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(options.file));
         return 1;
     }
+    if (options.errors >= 0)
+        return saved ? 0 : 1;
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame))
         return 1;
@@ -184,7 +204,6 @@ int main(int argc, char* argv[])
         frame.Pictures().DataField().setText(options.data);
     QApplication::processEvents();
 
-    bool saved = false;
     if (options.sheet) {
         frame.SetDialogRunner([&](QDialog& dialog) {
             dialog.show();
