@@ -88,10 +88,12 @@ void NavView::Build()
     setUpdatesEnabled(false);
     ClearItems();
     if (m_document.Network()) {
+        // The items are put together outside the tree and join it at once:
+        // an item that is part of the tree signals every change made to it.
         const TextCodec& codec = m_document.Codec();
+        QList<QTreeWidgetItem*> topLevel;
         for (const OutlineItem& entry : m_document.Outline().items) {
-            QTreeWidgetItem* parentItem = ItemOf(entry.parent);
-            auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+            auto* item = new QTreeWidgetItem;
             item->setText(0, codec.ToQt(entry.text));
             SetOutlineData(*item, entry);
             if (entry.kind == OutlineItem::Kind::Entity)
@@ -99,8 +101,14 @@ void NavView::Build()
             else
                 item->setIcon(0, entry.itemKind == TreeItemKind::SchedulesCategory ? m_schedulesIcon : m_categoryIcon);
             ShowColour(RegisterItem(item), entry.colour);
-            item->setToolTip(0, codec.ToQt(ReasonsTip(entry)));
+            if (const std::string tip = ReasonsTip(entry); !tip.empty())
+                item->setToolTip(0, codec.ToQt(tip));
+            if (QTreeWidgetItem* parentItem = ItemOf(entry.parent))
+                parentItem->addChild(item);
+            else
+                topLevel << item;
         }
+        addTopLevelItems(topLevel);
     }
     setUpdatesEnabled(true);
 
