@@ -61,11 +61,13 @@ std::string Document::Open(const std::string& path)
     if (!loaded)
         return loaded.error;
     // What the load reported or the preparation repairs is worth saving; a
-    // file that needed nothing stays unmodified.
-    const std::string written = loaded.network->BuildCompleteLdfText();
+    // file that needed nothing stays unmodified. Only a load that reported
+    // nothing needs its text written to see whether the preparation changed it.
+    const bool reported = loaded.network->messages.Size() > 0;
+    const std::string written = reported ? std::string() : loaded.network->BuildCompleteLdfText();
     PreparedLoad prepared = PrepareLoaded(std::move(loaded));
     std::string writtenAsOpened = prepared.network->BuildCompleteLdfText();
-    const bool repaired = prepared.network->messages.Size() > 0 || writtenAsOpened != written;
+    const bool repaired = reported || prepared.network->messages.Size() > 0 || writtenAsOpened != written;
     m_nonLdfPath = IsLdfText(prepared.network->fileText) ? std::string() : path;
     Replace(std::move(prepared.network), std::move(prepared.outline));
     m_writtenAsSaved = std::move(writtenAsOpened);
