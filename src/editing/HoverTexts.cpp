@@ -38,10 +38,11 @@ std::string Lines(const std::string& joined)
 
 std::string ReasonsTip(const OutlineItem& item) { return Lines(item.messages); }
 
-std::string RowReasonsTip(const TreeOutline& outline, const TreeItemRef& treeSelection, int row)
+std::string RowReasonsTip(const TreeOutline& outline, const OutlineRecordIndex& items, const TreeItemRef& treeSelection,
+                          int row)
 {
     const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
-    const int item = entity ? FindOutlineItem(outline, *entity) : -1;
+    const int item = entity ? items.Find(*entity) : -1;
     return item >= 0 ? ReasonsTip(outline.items[static_cast<std::size_t>(item)]) : std::string();
 }
 

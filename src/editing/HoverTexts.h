@@ -15,7 +15,8 @@ struct LayoutBand;
 std::string ReasonsTip(const OutlineItem& item);
 // The same for a row of the data list: the reasons of the item that shows
 // the row's entity; empty for rows that show no entity or a fine one.
-std::string RowReasonsTip(const TreeOutline& outline, const TreeItemRef& treeSelection, int row);
+std::string RowReasonsTip(const TreeOutline& outline, const OutlineRecordIndex& items, const TreeItemRef& treeSelection,
+                          int row);
 // A band of the frame layout: the signal's full name, its offset and size,
 // and the bits it covers.
 std::string BandTip(const LayoutBand& band);

@@ -50,3 +50,30 @@ int FindOutlineItem(const TreeOutline& outline, const EntityRef& record)
     });
     return found == outline.items.end() ? -1 : static_cast<int>(found - outline.items.begin());
 }
+
+OutlineRecordIndex::OutlineRecordIndex(const TreeOutline& outline)
+{
+    m_items.reserve(outline.items.size());
+    // The first item that shows a record is the one found, as by FindOutlineItem.
+    for (std::size_t i = 0; i < outline.items.size(); ++i)
+        if (const std::optional<EntityRef>& record = outline.items[i].record)
+            m_items.emplace(*record, static_cast<int>(i));
+}
+
+int OutlineRecordIndex::Find(const EntityRef& record) const
+{
+    const auto found = m_items.find(record);
+    return found == m_items.end() ? -1 : found->second;
+}
+
+std::size_t OutlineRecordIndex::RecordHash::operator()(const EntityRef& record) const
+{
+    const std::hash<long long> hash;
+    return hash((static_cast<long long>(record.index) << 20) ^ (static_cast<long long>(record.parent) << 8) ^
+                static_cast<long long>(record.kind));
+}
+
+bool OutlineRecordIndex::SameRecord::operator()(const EntityRef& a, const EntityRef& b) const
+{
+    return ::SameRecord(a, b);
+}

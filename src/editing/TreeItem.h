@@ -2,8 +2,10 @@
 
 #include "validation/TreeOutline.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // How the editor names the items of the navigation tree and the entities
@@ -31,3 +33,20 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item);
 
 // The index of the item that shows a record; -1 when none does.
 int FindOutlineItem(const TreeOutline& outline, const EntityRef& record);
+
+// FindOutlineItem for many records of one outline, as the rows of a long
+// list ask: the outline is gone through once.
+class OutlineRecordIndex {
+public:
+    explicit OutlineRecordIndex(const TreeOutline& outline);
+    int Find(const EntityRef& record) const;
+
+private:
+    struct RecordHash {
+        std::size_t operator()(const EntityRef& record) const;
+    };
+    struct SameRecord {
+        bool operator()(const EntityRef& a, const EntityRef& b) const;
+    };
+    std::unordered_map<EntityRef, int, RecordHash, SameRecord> m_items;
+};

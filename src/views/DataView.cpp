@@ -179,15 +179,18 @@ void DataView::ShowTable()
         if (width != kFillWidth)
             setColumnWidth(i, std::max(width, header()->sectionSizeHint(i)));
     }
+    const TreeOutline& outline = m_document.Outline();
+    const OutlineRecordIndex outlineItems(outline);
     QList<QTreeWidgetItem*> items;
     for (const DataRow& row : m_table.rows) {
         auto* item = new QTreeWidgetItem;
         for (std::size_t i = 0; i < row.cells.size(); ++i)
             item->setText(static_cast<int>(i), codec.ToQt(row.cells[i]));
         item->setData(0, kRowRole, row.source);
-        const QString reasons = codec.ToQt(RowReasonsTip(m_document.Outline(), m_shown, row.source));
-        for (int column = 0; column < static_cast<int>(row.cells.size()); ++column)
-            item->setToolTip(column, reasons);
+        const QString reasons = codec.ToQt(RowReasonsTip(outline, outlineItems, m_shown, row.source));
+        if (!reasons.isEmpty())
+            for (int column = 0; column < static_cast<int>(row.cells.size()); ++column)
+                item->setToolTip(column, reasons);
         items << item;
     }
     addTopLevelItems(items);

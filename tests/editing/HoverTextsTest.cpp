@@ -24,11 +24,30 @@ TEST(HoverTexts, ARedItemOrRowShowsItsReasonsOnePerLine)
     ASSERT_GE(signalItem, 0);
     const std::string reasons = ReasonsTip(outline.items[static_cast<std::size_t>(signalItem)]);
     EXPECT_NE(reasons.find("No subscriber"), std::string::npos);
-    EXPECT_EQ(RowReasonsTip(outline, signalsItem, 0), reasons);
+    const OutlineRecordIndex items(outline);
+    EXPECT_EQ(RowReasonsTip(outline, items, signalsItem, 0), reasons);
     // Rows that show no entity, or no row, have nothing to say.
-    EXPECT_EQ(RowReasonsTip(outline, ItemAt(*n, Nodes), 0), "");
-    EXPECT_EQ(RowReasonsTip(outline, signalsItem, -1), "");
-    EXPECT_EQ(RowReasonsTip(outline, signalsItem, 99), "");
+    EXPECT_EQ(RowReasonsTip(outline, items, ItemAt(*n, Nodes), 0), "");
+    EXPECT_EQ(RowReasonsTip(outline, items, signalsItem, -1), "");
+    EXPECT_EQ(RowReasonsTip(outline, items, signalsItem, 99), "");
+}
+
+// The index finds what the search through the outline finds, for every
+// record the tree shows, including those two items show (an encoding type
+// and its representation).
+TEST(HoverTexts, TheRecordIndexFindsTheFirstItemThatShowsARecord)
+{
+    auto n = MakeRichNetwork();
+    const TreeOutline outline = PrepareTreeOutline(*n);
+    const OutlineRecordIndex items(outline);
+    int records = 0;
+    for (const OutlineItem& item : outline.items)
+        if (item.record) {
+            ++records;
+            EXPECT_EQ(items.Find(*item.record), FindOutlineItem(outline, *item.record)) << item.text;
+        }
+    EXPECT_GT(records, 20);
+    EXPECT_EQ(items.Find({EntityKind::Signal, 999}), -1);
 }
 
 TEST(HoverTexts, PicturesNameWhatThePointerRestsOn)
