@@ -21,7 +21,7 @@ constexpr int kFirstUsage = 100000;
 
 // Beside OwnTreeView's handle role.
 constexpr int kItemKindRole = Qt::UserRole + 2;
-constexpr int kRecordRole = Qt::UserRole + 3;  // kind, index, parent; unset for fixed items
+constexpr int kRecordRole = Qt::UserRole + 3;  // the EntityRef; unset for fixed items
 
 void AddCommand(QMenu& menu, const char* text, int command, bool enabled)
 {
@@ -107,8 +107,7 @@ void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry)
 {
     item.setData(0, kItemKindRole, static_cast<int>(entry.itemKind));
     if (entry.record)
-        item.setData(0, kRecordRole,
-                     QVariantList{static_cast<int>(entry.record->kind), entry.record->index, entry.record->parent});
+        item.setData(0, kRecordRole, QVariant::fromValue(*entry.record));
 }
 
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
@@ -117,9 +116,8 @@ TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
     if (!item)
         return ref;
     ref.kind = static_cast<TreeItemKind>(item->data(0, kItemKindRole).toInt());
-    const QVariantList record = item->data(0, kRecordRole).toList();
-    if (record.size() == 3)
-        ref.record = EntityRef{static_cast<EntityKind>(record[0].toInt()), record[1].toInt(), record[2].toInt()};
+    if (const QVariant record = item->data(0, kRecordRole); record.canConvert<EntityRef>())
+        ref.record = record.value<EntityRef>();
     ref.itemText = item->text(0).toStdString();
     for (const QTreeWidgetItem* current = item; current; current = current->parent()) {
         const QTreeWidgetItem* parent = current->parent();
