@@ -51,6 +51,9 @@ NavView::NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* pa
 {
     setObjectName(QStringLiteral("navView"));
     setHeaderHidden(true);
+    // Every item is one line beside an icon of one size; a tree of tens of
+    // thousands of items is laid out without asking each for its height.
+    setUniformRowHeights(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(kIconSize, kIconSize));
