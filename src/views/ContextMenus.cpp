@@ -110,6 +110,18 @@ void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry)
         item.setData(0, kRecordRole, QVariant::fromValue(*entry.record));
 }
 
+bool HasOutlineData(const QTreeWidgetItem& item, const OutlineItem& entry)
+{
+    if (item.data(0, kItemKindRole).toInt() != static_cast<int>(entry.itemKind))
+        return false;
+    const QVariant record = item.data(0, kRecordRole);
+    if (!record.canConvert<EntityRef>())
+        return !entry.record;
+    const EntityRef shown = record.value<EntityRef>();
+    return entry.record && shown.kind == entry.record->kind && shown.index == entry.record->index &&
+           shown.parent == entry.record->parent;
+}
+
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)
 {
     TreeItemRef ref;

@@ -39,6 +39,8 @@ QAction* FindCommand(const TitledPopupMenu& menu, int command);
 
 // Keeps what the outline says an item is with the tree item.
 void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry);
+// Whether the tree item was given that kind of item and record.
+bool HasOutlineData(const QTreeWidgetItem& item, const OutlineItem& entry);
 // The identity of a tree item of the navigation tree, and back.
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item);
 QTreeWidgetItem* FindTreeItem(const QTreeWidget& tree, const TreeItemRef& ref);

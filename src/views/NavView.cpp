@@ -81,6 +81,10 @@ NavView::NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* pa
 
 void NavView::Build()
 {
+    if (m_document.Network() && HasOutlineItems(m_document.Outline().items)) {
+        ShowOutlineTexts(m_document.Outline().items);
+        return;
+    }
     const std::vector<std::vector<int>> expanded = ExpandedPaths();
     const std::vector<QTreeWidgetItem*> visibleBefore = VisibleItems();
     const auto selectedRow =
@@ -121,6 +125,37 @@ void NavView::Build()
         setCurrentItem(visible[std::min<std::size_t>(static_cast<std::size_t>(selectedRow), visible.size() - 1)]);
     verticalScrollBar()->setValue(scrollPosition);
     m_suppressSelection = false;
+    if (!FilterText().isEmpty())
+        ApplyFilter();
+}
+
+// A change that added, removed and moved nothing leaves every item where
+// it is, with its expansion and selection: the tree of a large network is
+// not built again for an edited value.
+bool NavView::HasOutlineItems(const std::vector<OutlineItem>& entries) const
+{
+    if (entries.size() != ItemCount())
+        return false;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QTreeWidgetItem* item = ItemOf(static_cast<int>(i));
+        if (HandleOf(item->parent()) != entries[i].parent || !HasOutlineData(*item, entries[i]))
+            return false;
+    }
+    return true;
+}
+
+void NavView::ShowOutlineTexts(const std::vector<OutlineItem>& entries)
+{
+    const TextCodec& codec = m_document.Codec();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int handle = static_cast<int>(i);
+        QTreeWidgetItem* item = ItemOf(handle);
+        if (const QString text = codec.ToQt(entries[i].text); item->text(0) != text)
+            item->setText(0, text);
+        ShowColour(handle, entries[i].colour);
+        if (const QString tip = codec.ToQt(ReasonsTip(entries[i])); item->toolTip(0) != tip)
+            item->setToolTip(0, tip);
+    }
     if (!FilterText().isEmpty())
         ApplyFilter();
 }

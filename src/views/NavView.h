@@ -34,7 +34,8 @@ public:
     NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* parent = nullptr);
 
     // Rebuilds every item from the document's outline; the items' handles
-    // are the outline's indexes.
+    // are the outline's indexes. When the outline has the items the tree
+    // has, in the same places, only their texts and marks follow it.
     void Build();
     // What a view does after New and Open: rebuild, then, the first time,
     // leave nothing selected; every later time show the selected item again.
@@ -116,6 +117,8 @@ private:
     std::vector<std::vector<int>> ExpandedPaths() const;
     void ExpandPaths(const std::vector<std::vector<int>>& paths);
     const OutlineItem* OutlineEntryOf(int item) const;
+    bool HasOutlineItems(const std::vector<OutlineItem>& entries) const;
+    void ShowOutlineTexts(const std::vector<OutlineItem>& entries);
 
     CDuvazadiDoc& m_document;
     const ModalRunners& m_modals;

@@ -16,6 +16,7 @@ public:
     // The handle of a tree item, -1 for an item never registered.
     int HandleOf(const QTreeWidgetItem* item) const;
     QTreeWidgetItem* ItemOf(int handle) const;
+    std::size_t ItemCount() const { return m_items.size(); }
 
 protected:
     // Deletes every item; handles start again at 0.

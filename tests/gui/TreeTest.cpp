@@ -113,6 +113,37 @@ private Q_SLOTS:
         QCOMPARE(editor.frame->Position().Path(), QStringLiteral("Nodes / Door20 / "));
     }
 
+    // A change that adds, removes and moves nothing keeps the items
+    // themselves, expanded and selected as they were, with new texts and
+    // marks.
+    void anEditedValueKeepsTheItems()
+    {
+        EditorFixture editor;
+        editor.frame->NewDocument();
+        QVERIFY(editor.HasCategories());
+        QTreeWidgetItem* slave = editor.Item({"Nodes", "Slave1"});
+        QTreeWidgetItem* networkItem = editor.Item({"Network"});
+        QVERIFY(slave && networkItem);
+        editor.Item({"Nodes"})->setExpanded(true);
+        editor.Tree().setCurrentItem(slave);
+
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) {
+            network.slaves[0]->name = "Door";
+            network.protocolVersion = 100.0f;
+        });
+        QCOMPARE(editor.Item({"Nodes", "Door"}), slave);
+        QCOMPARE(editor.Item({"Network"}), networkItem);
+        QCOMPARE(networkItem->foreground(0).color(), QColor(Qt::red));
+        QCOMPARE(networkItem->toolTip(0), QStringLiteral("Protocol version false"));
+        QVERIFY(editor.Item({"Nodes"})->isExpanded());
+        QCOMPARE(editor.Tree().currentItem(), slave);
+        QCOMPARE(editor.frame->Position().Path(), QStringLiteral("Nodes / Door / "));
+
+        editor.frame->Document().ChangeOutsideHistory([](LinNetwork& network) { network.protocolVersion = 2.0f; });
+        QCOMPARE(networkItem->data(0, Qt::ForegroundRole), QVariant());
+        QCOMPARE(networkItem->toolTip(0), QString());
+    }
+
     void compositeNodeShowsItsPathAndPlace()
     {
         EditorFixture editor;
