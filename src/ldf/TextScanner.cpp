@@ -3,6 +3,7 @@
 #include "ldf/LineEnds.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -504,11 +505,29 @@ void TextScanner::ReportUnclosedComment()
     m_unclosedComment = -1;
 }
 
+int TextScanner::NextStatementMark(int pos) const
+{
+    static const std::array<bool, 256> kMarks = [] {
+        std::array<bool, 256> marks{};
+        for (const unsigned char c : std::string_view("\"/{};"))
+            marks[c] = true;
+        return marks;
+    }();
+    const int length = TextLength();
+    const char* const text = fileText.data();
+    for (pos = std::max(pos, 0); pos < length; ++pos)
+        if (kMarks[static_cast<unsigned char>(text[pos])])
+            return pos;
+    return length;
+}
+
 int TextScanner::FindStatementEnd(int pos) const
 {
+    if (!InText(pos))
+        return -1;
     const bool block = At(pos) == '{';
     int depth = 0;
-    for (; InText(pos); ++pos) {
+    for (; (pos = NextStatementMark(pos)) < TextLength(); ++pos) {
         const char c = At(pos);
         // A quoted text ends on its own line; a quote without a partner there
         // is a character of a name, as the section readers take it.

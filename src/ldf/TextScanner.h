@@ -119,6 +119,10 @@ public:
     // The first position at or after pos that is neither a separator nor
     // inside a complete comment; the text length when there is none.
     int SkipSeparatorsAndComments(int pos) const;
+    // The first position at or after pos whose character can change where a
+    // statement ends (a quote, a slash, a brace or a ';'); the text length
+    // when there is none. The statement-end searches jump over the rest.
+    int NextStatementMark(int pos) const;
     // From the '=' or '{' at the position that follows a statement's word:
     // the position of the ';' (after '=') or of the balancing '}' (after '{')
     // that ends the statement. -1 when the text ends first or a '}' closes

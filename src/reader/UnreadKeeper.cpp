@@ -68,10 +68,18 @@ bool UnreadKeeper::EndsWithoutSemicolon() const
 
 int UnreadKeeper::StatementEnd() const
 {
+    // The parsers ask this of one statement several times; its end is found once.
+    if (m_endFound.start != m_start)
+        m_endFound = {m_start, ScanStatementEnd()};
+    return m_endFound.end;
+}
+
+int UnreadKeeper::ScanStatementEnd() const
+{
     const std::string& text = m_scanner.fileText;
     const int length = static_cast<int>(text.size());
     int depth = 0;
-    for (int pos = m_start; pos < length; ++pos) {
+    for (int pos = m_start; (pos = m_scanner.NextStatementMark(pos)) < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
         const int commentEnd = m_scanner.CommentEnd(pos);
         if (commentEnd >= 0) {

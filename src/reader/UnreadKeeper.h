@@ -67,6 +67,7 @@ private:
     // its balancing '}', or the one before the '}' that closes the block;
     // kUnclosed when the text ends first.
     int StatementEnd() const;
+    int ScanStatementEnd() const;
     static constexpr int kUnclosed = -1;
     void KeepText(int last);
 
@@ -76,4 +77,9 @@ private:
     std::function<std::size_t()> m_position;
     std::function<void(std::size_t)> m_giveBack;
     int m_start = -1;
+    struct FoundEnd {
+        int start = -1;
+        int end = kUnclosed;
+    };
+    mutable FoundEnd m_endFound;  // the end of the statement that begins at start
 };
