@@ -71,7 +71,6 @@ int ScheduleTiming::DataBytes(const ScheduleEntry& entry) const
 EntryTiming ScheduleTiming::TimeEntry(const ScheduleEntry& entry) const
 {
     EntryTiming timing;
-    timing.text = EntryText(entry);
     // A delay may be held as an integer or a fraction of a millisecond.
     timing.delayMs = static_cast<double>(entry.delayMs);
     timing.dataBytes = DataBytes(entry);
@@ -94,7 +93,8 @@ TableTiming ScheduleTiming::TimeTable(const ScheduleTable& table) const
     double maximumBusy = 0.0;
     for (const auto& entry : table.entries) {
         timing.entries.push_back(TimeEntry(*entry));
-        const EntryTiming& added = timing.entries.back();
+        EntryTiming& added = timing.entries.back();
+        added.text = EntryText(*entry);
         timing.cycleMs += added.delayMs;
         nominalBusy += added.nominalMs;
         maximumBusy += added.maximumMs;

@@ -20,7 +20,7 @@ constexpr double kMaximumFrameFactor = 1.4;
 // The frame time of one entry at the network's speed. Known only when the
 // speed is positive and the entry's frame has a length.
 struct EntryTiming {
-    std::string text;  // the frame's name or the command's keyword
+    std::string text;  // the frame's name or the command's keyword; TimeTable gives it
     double delayMs = 0.0;
     int dataBytes = -1;  // -1: no frame of that name, or a frame without length
     bool known = false;
@@ -48,6 +48,8 @@ public:
     // (the longest associated frame of an event-triggered or sporadic frame),
     // every command the 8 bytes of a diagnostic frame; -1 when unknown.
     int DataBytes(const ScheduleEntry& entry) const;
+    // The figures of an entry without its text: the checks time every
+    // entry of the network and need no copy of its name.
     EntryTiming TimeEntry(const ScheduleEntry& entry) const;
     TableTiming TimeTable(const ScheduleTable& table) const;
 

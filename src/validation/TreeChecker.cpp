@@ -168,11 +168,14 @@ void TreeChecker::Fail(int item, const char* text)
 {
     m_marks.SetItemColor(item, ItemMarks::kRed);
     m_marks.AddItemMessage(item, text);
+    m_lastFailed = item;
 }
 
 void TreeChecker::Finish(int item)
 {
-    if (m_marks.GetItemMessages(item).empty())
+    // An item that failed has reasons; only another one needs asking, which
+    // spares joining the reasons of every red item.
+    if (item != m_lastFailed && m_marks.GetItemMessages(item).empty())
         m_marks.SetItemColor(item, ItemMarks::kBlack);
 }
 

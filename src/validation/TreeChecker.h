@@ -54,4 +54,5 @@ private:
     LinNetwork& m_net;
     ItemMarks& m_marks;
     std::unique_ptr<Lookups> m_lookups;
+    int m_lastFailed = -1;  // the item Fail marked last
 };

@@ -6,9 +6,11 @@
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
 
+#include <algorithm>
 #include <array>
-#include <map>
-#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -63,18 +65,21 @@ public:
 private:
     int Add(const std::string& text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
     {
-        OutlineItem item;
+        int depth = 0;
+        int siblingIndex = 0;
+        if (parent >= 0) {
+            depth = m_outline.items[static_cast<std::size_t>(parent)].depth + 1;
+            siblingIndex = m_childCounts[static_cast<std::size_t>(parent)]++;
+        } else {
+            siblingIndex = m_topLevelCount++;
+        }
+        OutlineItem& item = m_outline.items.emplace_back();
         item.text = text;
+        item.depth = depth;
         item.parent = parent;
+        item.siblingIndex = siblingIndex;
         item.kind = kind;
         item.itemKind = itemKind;
-        if (parent >= 0) {
-            item.depth = m_outline.items[static_cast<std::size_t>(parent)].depth + 1;
-            item.siblingIndex = m_childCounts[static_cast<std::size_t>(parent)]++;
-        } else {
-            item.siblingIndex = m_topLevelCount++;
-        }
-        m_outline.items.push_back(std::move(item));
         m_childCounts.push_back(0);
         return static_cast<int>(m_outline.items.size()) - 1;
     }
@@ -103,16 +108,24 @@ private:
 };
 
 // The statements the reader kept, each list by the number that names it in
-// the items' records.
+// the items' records. Most lists are empty and give no items: only the
+// others are numbered here, and nodes are looked up only when one of them
+// belongs to a node's attributes.
 class KeptStatementLists {
 public:
     explicit KeptStatementLists(const NetworkContent& network)
     {
-        ForEachUnreadList(network, [this](const std::string&, const std::string&, const UnreadStatements& list) {
-            m_numbers.emplace(&list, static_cast<int>(m_numbers.size()));
+        int number = 0;
+        ForEachUnreadList(network, [&](const std::string&, const std::string&, const UnreadStatements& list) {
+            if (!list.empty())
+                m_numbers.emplace(&list, number);
+            ++number;
         });
-        for (const auto& attributes : network.nodeAttributes)
-            m_ofNode.emplace(attributes->nodeName, &attributes->unread);
+        const bool anyOfNode = std::any_of(network.nodeAttributes.begin(), network.nodeAttributes.end(),
+                                           [](const auto& attributes) { return !attributes->unread.empty(); });
+        if (anyOfNode)
+            for (const auto& attributes : network.nodeAttributes)
+                m_ofNode.emplace(attributes->nodeName, &attributes->unread);
     }
 
     // An item per statement of the list, under parent.
@@ -132,6 +145,8 @@ public:
     // The items of the node's attributes (the first attributes of its name).
     void AddNodeItems(OutlineBuilder& tree, const std::string& node, int parent)
     {
+        if (m_ofNode.empty())
+            return;
         const auto found = m_ofNode.find(node);
         if (found != m_ofNode.end())
             AddItems(tree, *found->second, parent);
@@ -140,6 +155,8 @@ public:
     // The items of the attributes that no slave's item showed.
     void AddUnshownNodeItems(OutlineBuilder& tree, const NetworkContent& network, int parent)
     {
+        if (m_ofNode.empty())
+            return;
         for (const auto& attributes : network.nodeAttributes) {
             const auto number = m_numbers.find(&attributes->unread);
             if (number != m_numbers.end() && m_shown.count(number->second) == 0)
@@ -156,9 +173,9 @@ public:
     }
 
 private:
-    std::map<const UnreadStatements*, int> m_numbers;
-    std::map<std::string, const UnreadStatements*> m_ofNode;  // the first attributes of each name
-    std::set<int> m_shown;
+    std::unordered_map<const UnreadStatements*, int> m_numbers;              // of the lists that are not empty
+    std::unordered_map<std::string_view, const UnreadStatements*> m_ofNode;  // the first attributes of each name
+    std::unordered_set<int> m_shown;
 };
 
 }  // namespace
@@ -363,8 +380,10 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     network.AlignRepresentations();
 
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
-        outline.items[i].colour = marks.GetItemColor(static_cast<int>(i));
-        outline.items[i].messages = marks.GetItemMessages(static_cast<int>(i));
+        OutlineItem& item = outline.items[i];
+        item.colour = marks.GetItemColor(static_cast<int>(i));
+        if (item.colour == ItemMarks::kRed)
+            item.messages = marks.GetItemMessages(static_cast<int>(i));
     }
     return outline;
 }
