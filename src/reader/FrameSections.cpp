@@ -211,11 +211,11 @@ bool ReadOtherDiagnosticFrame(LinNetwork& net, int& pos, const std::string& name
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
-    NameIndex& frameNames = ReaderListIndexes().Of(frames);
+    RecordNameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
     UnreadKeeper keeper(
         *this, unreadInSections[kw::Frames], UnreadKeeper::Ends::AtSemicolonOrBlock, [this] { return frames.size(); },
-        [this](std::size_t n) { frames.resize(n); });
+        [this](std::size_t n) { ReaderListIndexes().GiveBack(frames, n); });
     RunDelimitedLoop(
         *this, pos, pending, ':',
         [&] {
@@ -238,7 +238,7 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
 {
-    NameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
+    RecordNameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<EventTriggeredFrame>(TakeStatementName(*this, pos, pending));
