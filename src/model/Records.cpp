@@ -65,7 +65,7 @@ void LinSignal::AddParameter(std::string text)
         break;
     default:
         subscribers.push_back(std::move(text));
-        break;
+        return;
     }
     ++fillCount;
 }
