@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InitValues.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -27,7 +28,7 @@ struct LinSignal {
     // A network holds many signals: the small members come last and the
     // field count takes one byte, so no padding makes a record larger.
     std::string name;
-    std::vector<std::uint16_t> initValues;
+    InitValues initValues;
     std::string publisher;
     std::vector<std::string> subscribers;
     int size = 0;

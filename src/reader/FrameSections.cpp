@@ -61,6 +61,9 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
                 frame.AddSignal(signalName, offset);
         },
         &keeper);
+    // The lists grew by doubling; a network holds them for its whole life.
+    frame.signalNames.shrink_to_fit();
+    frame.offsets.shrink_to_fit();
 }
 
 // Whether a '{' comes before the ';' or '}' that would end the statement,

@@ -67,7 +67,9 @@ std::size_t RecordNameIndex::SlotOf(std::string_view name, std::size_t hash) con
 
 void RecordNameIndex::Place(std::string_view name, std::size_t position)
 {
-    if (2 * (m_names + 1) > m_slots.size())
+    // At most three quarters of the slots are taken: a probe still ends
+    // soon, and the slots take half the room they take at half.
+    if (4 * (m_names + 1) > 3 * m_slots.size())
         Rehash(std::max(kMinSlots, 2 * m_slots.size()));
     const std::size_t hash = HashOf(name);
     m_slots[SlotOf(name, hash)] = {static_cast<std::uint32_t>(position + 1), HighHalf(hash)};
