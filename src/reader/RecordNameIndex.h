@@ -40,14 +40,6 @@ private:
         return RecordName(*(*static_cast<const OwnedList<Record>*>(list))[position]);
     }
 
-    // A slot holds the record's position + 1 (0: empty) and the high half
-    // of the name's hash, so a probe passes other names without reading
-    // their records.
-    struct Slot {
-        std::uint32_t position;
-        std::uint32_t hashHigh;
-    };
-
     std::size_t ListSize() const { return m_sizeOf(m_list); }
     // The slot that holds the name, or the empty slot where it would go.
     std::size_t SlotOf(std::string_view name, std::size_t hash) const;
@@ -57,7 +49,9 @@ private:
     const void* m_list;
     std::size_t (*m_sizeOf)(const void*);
     std::string_view (*m_nameAt)(const void*, std::size_t);
-    std::vector<Slot> m_slots;  // size a power of two
+    // A slot holds a record's position + 1 (0: empty); at most half of them
+    // are taken, so a probe reads few records. Size a power of two.
+    std::vector<std::uint32_t> m_slots;
     std::size_t m_names = 0;
     std::size_t m_followed = 0;  // the records of the list already looked at
     NameIndex m_givenBack;       // names of records dropped again
