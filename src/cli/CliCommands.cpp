@@ -81,22 +81,19 @@ ReadNetwork LoadPrepared(const std::string& file, std::ostream& err, TreeOutline
 ReadNetwork LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
                                     const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses)
 {
-    LoadResult read = LinNetwork::Load(file);
-    // The messages already hold their line numbers, and the preparation
-    // reads no text: the text goes before the outline is built beside it.
-    if (read.network)
-        read.network->SetText({});
+    // The preparation reads no text: the text goes before the repair, the
+    // checks and the outline take memory beside it.
+    LoadResult read = LinNetwork::Load(file, LinNetwork::TextAfterReading::Dropped);
     return Prepared(std::move(read), err, outline, dialect, losses, nullptr, nullptr);
 }
 
 ReadNetwork LoadTidiedWithoutText(const std::string& file, std::ostream& err)
 {
-    LoadResult read = LinNetwork::Load(file);
+    LoadResult read = LinNetwork::Load(file, LinNetwork::TextAfterReading::Dropped);
     if (!read) {
         Fail(err, read.error);
         return nullptr;
     }
-    read.network->SetText({});
     TidyUpNetwork(*read.network);
     return ReadNetwork(read.network.release());
 }

@@ -1,6 +1,7 @@
 #include "compare/NetworkDiff.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -30,27 +31,56 @@ std::vector<std::string> NamesOf(const NetworkSection& section)
 }
 
 // Pairs the items of two lists by key, the n-th item with a key in one list
-// with the n-th in the other: for each newer item the index of its older
-// partner, or kNoPartner.
-std::vector<std::size_t> MatchByKey(const std::vector<std::string>& older, const std::vector<std::string>& newer)
-{
-    std::unordered_map<std::string, std::vector<std::size_t>> olderByKey;
-    for (std::size_t i = older.size(); i-- > 0;)
-        olderByKey[older[i]].push_back(i);  // reversed, so the back is the first
-    std::vector<std::size_t> partners(newer.size(), kNoPartner);
-    for (std::size_t i = 0; i < newer.size(); ++i) {
-        const auto found = olderByKey.find(newer[i]);
-        if (found == olderByKey.end() || found->second.empty())
-            continue;
-        partners[i] = found->second.back();
-        found->second.pop_back();
+// with the n-th in the other. The older keys are sorted once; the newer ones
+// are asked for one at a time, so a large section is matched in little more
+// memory than its older names take.
+class KeyPartners {
+public:
+    explicit KeyPartners(std::vector<std::string> olderKeys)
+        : m_keys(std::move(olderKeys)), m_order(m_keys.size()), m_taken(m_keys.size(), 0)
+    {
+        for (std::size_t i = 0; i < m_order.size(); ++i)
+            m_order[i] = static_cast<std::uint32_t>(i);
+        std::stable_sort(m_order.begin(), m_order.end(),
+                         [this](std::uint32_t a, std::uint32_t b) { return m_keys[a] < m_keys[b]; });
     }
+
+    // The index of the older partner of the next newer item with the key,
+    // or kNoPartner.
+    std::size_t Next(const std::string& key)
+    {
+        const auto first = std::lower_bound(m_order.begin(), m_order.end(), key,
+                                            [this](std::uint32_t i, const std::string& k) { return m_keys[i] < k; });
+        const auto group = static_cast<std::size_t>(first - m_order.begin());
+        if (first == m_order.end() || m_keys[*first] != key)
+            return kNoPartner;
+        const std::size_t at = group + m_taken[group];
+        if (at >= m_order.size() || m_keys[m_order[at]] != key)
+            return kNoPartner;
+        ++m_taken[group];
+        return m_order[at];
+    }
+
+private:
+    std::vector<std::string> m_keys;
+    std::vector<std::uint32_t> m_order;  // indexes of the keys, sorted by key, equal keys in list order
+    std::vector<std::uint32_t> m_taken;  // at a group's first place: how many of it have a partner
+};
+
+// For each newer item the index of its older partner, or kNoPartner.
+template <typename NewerKey>
+std::vector<std::size_t> MatchByKey(std::vector<std::string> older, std::size_t newerCount, NewerKey newerKey)
+{
+    KeyPartners partnersOf(std::move(older));
+    std::vector<std::size_t> partners(newerCount, kNoPartner);
+    for (std::size_t i = 0; i < newerCount; ++i)
+        partners[i] = partnersOf.Next(newerKey(i));
     return partners;
 }
 
 std::vector<std::size_t> MatchByKey(const std::vector<FieldValue>& older, const std::vector<FieldValue>& newer)
 {
-    return MatchByKey(KeysOf(older), KeysOf(newer));
+    return MatchByKey(KeysOf(older), newer.size(), [&newer](std::size_t i) { return KeyOf(newer[i]); });
 }
 
 std::vector<bool> Partnered(std::size_t olderCount, const std::vector<std::size_t>& partners)
@@ -94,7 +124,7 @@ public:
     // Entities are described only while their pair is compared.
     void Entities(const NetworkSection& older, const NetworkSection& newer)
     {
-        const std::vector<std::size_t> partners = MatchByKey(NamesOf(older), NamesOf(newer));
+        const std::vector<std::size_t> partners = MatchByKey(NamesOf(older), newer.size, newer.name);
         for (std::size_t i = 0; i < newer.size; ++i) {
             const FieldValue record = newer.record(i);
             const std::vector<std::string> entity = EntityPath(newer.path, record);

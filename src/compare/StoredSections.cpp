@@ -1,5 +1,6 @@
 #include "compare/StoredSections.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
@@ -114,18 +115,31 @@ private:
 
 StoredSections::StoredSections(const std::vector<NetworkSection>& sections)
 {
-    Encoder encoder(m_bytes, m_fieldNames);
+    std::string record;
+    Encoder encoder(record, m_fieldNames);
     m_sections.reserve(sections.size());
     for (const NetworkSection& section : sections) {
         Section stored{section.key, section.path, section.single, {}};
         stored.starts.reserve(section.size);
         for (std::size_t i = 0; i < section.size; ++i) {
-            stored.starts.push_back(m_bytes.size());
+            record.clear();
             encoder.Value(section.record(i));
+            stored.starts.push_back(Keep(record));
         }
         m_sections.push_back(std::move(stored));
     }
-    m_bytes.shrink_to_fit();
+}
+
+StoredSections::Place StoredSections::Keep(const std::string& record)
+{
+    if (m_blocks.empty() || m_blocks.back().capacity() - m_blocks.back().size() < record.size()) {
+        m_blocks.emplace_back();
+        m_blocks.back().reserve(std::max(kBlockBytes, record.size()));
+    }
+    std::string& block = m_blocks.back();
+    const Place place{m_blocks.size() - 1, block.size()};
+    block += record;
+    return place;
 }
 
 std::vector<NetworkSection> StoredSections::Sections() const
@@ -138,10 +152,12 @@ std::vector<NetworkSection> StoredSections::Sections() const
         section.path = stored.path;
         section.single = stored.single;
         section.size = stored.starts.size();
-        const std::vector<std::size_t>& starts = stored.starts;
+        const std::vector<Place>& starts = stored.starts;
         section.record = [this, &starts](std::size_t i) {
-            std::size_t at = i < starts.size() ? starts[i] : m_bytes.size();
-            return Decode(at);
+            if (i >= starts.size())
+                return FieldValue();
+            std::size_t at = starts[i].offset;
+            return Decode(m_blocks[starts[i].block], at);
         };
         section.name = [record = section.record](std::size_t i) { return record(i).Key(); };
         sections.push_back(std::move(section));
@@ -149,46 +165,46 @@ std::vector<NetworkSection> StoredSections::Sections() const
     return sections;
 }
 
-FieldValue StoredSections::Decode(std::size_t& at) const
+FieldValue StoredSections::Decode(const std::string& bytes, std::size_t& at) const
 {
     FieldValue value;
-    if (at >= m_bytes.size())
+    if (at >= bytes.size())
         return value;
-    value.type = static_cast<FieldValue::Type>(m_bytes[at++]);
+    value.type = static_cast<FieldValue::Type>(bytes[at++]);
     switch (value.type) {
     case FieldValue::Type::None:
         break;
     case FieldValue::Type::Integer:
-        value.integer = TakeInteger(m_bytes, at);
+        value.integer = TakeInteger(bytes, at);
         break;
     case FieldValue::Type::Real:
-        if (m_bytes.size() - at >= sizeof value.real)
-            std::memcpy(&value.real, m_bytes.data() + at, sizeof value.real);
+        if (bytes.size() - at >= sizeof value.real)
+            std::memcpy(&value.real, bytes.data() + at, sizeof value.real);
         at += sizeof value.real;
         break;
     case FieldValue::Type::Text:
-        value.text = TakeText(m_bytes, at);
+        value.text = TakeText(bytes, at);
         break;
     case FieldValue::Type::Flag:
-        value.flag = at < m_bytes.size() && m_bytes[at++] != 0;
+        value.flag = at < bytes.size() && bytes[at++] != 0;
         break;
     case FieldValue::Type::List: {
-        value.keyed = at < m_bytes.size() && m_bytes[at++] != 0;
-        const std::uint64_t count = TakeCount(m_bytes, at);
-        for (std::uint64_t i = 0; i < count && at < m_bytes.size(); ++i)
-            value.items.push_back(Decode(at));
+        value.keyed = at < bytes.size() && bytes[at++] != 0;
+        const std::uint64_t count = TakeCount(bytes, at);
+        for (std::uint64_t i = 0; i < count && at < bytes.size(); ++i)
+            value.items.push_back(Decode(bytes, at));
         break;
     }
     case FieldValue::Type::Record: {
-        const std::uint64_t count = TakeCount(m_bytes, at);
-        for (std::uint64_t i = 0; i < count && at < m_bytes.size(); ++i) {
-            const std::uint64_t number = TakeCount(m_bytes, at);
+        const std::uint64_t count = TakeCount(bytes, at);
+        for (std::uint64_t i = 0; i < count && at < bytes.size(); ++i) {
+            const std::uint64_t number = TakeCount(bytes, at);
             Field field;
             if (number < m_fieldNames.size()) {
                 field.name = m_fieldNames[static_cast<std::size_t>(number)].first;
                 field.label = m_fieldNames[static_cast<std::size_t>(number)].second;
             }
-            field.value = Decode(at);
+            field.value = Decode(bytes, at);
             value.fields.push_back(std::move(field));
         }
         break;

@@ -23,16 +23,26 @@ public:
     std::vector<NetworkSection> Sections() const;
 
 private:
+    // Where a record's bytes begin: every record lies whole in one block.
+    struct Place {
+        std::size_t block;
+        std::size_t offset;
+    };
     struct Section {
         std::string key;
         std::vector<std::string> path;
         bool single = false;
-        std::vector<std::size_t> starts;  // where each record's bytes begin
+        std::vector<Place> starts;
     };
 
-    FieldValue Decode(std::size_t& at) const;
+    // The bytes fill blocks of a fixed size, not one buffer that grows:
+    // growing would copy them and, for a moment, take their room three times.
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
-    std::string m_bytes;
+    Place Keep(const std::string& record);
+    FieldValue Decode(const std::string& bytes, std::size_t& at) const;
+
+    std::vector<std::string> m_blocks;
     // Records of one kind repeat their fields' names: each pair is kept once
     // and the bytes hold its number.
     std::vector<std::pair<std::string, std::string>> m_fieldNames;

@@ -27,7 +27,7 @@ inline int DefaultFrameLength(int frameId)
 
 struct LinFrame {
     LinFrame() = default;
-    virtual ~LinFrame() = default;
+    ~LinFrame() = default;
     LinFrame(const LinFrame&) = default;
     LinFrame& operator=(const LinFrame&) = default;
 
@@ -55,7 +55,7 @@ inline void GiveDefaultLength(LinFrame& frame)
 
 struct EventTriggeredFrame {
     explicit EventTriggeredFrame(std::string frameName = {}) : name(std::move(frameName)) {}
-    virtual ~EventTriggeredFrame() = default;
+    ~EventTriggeredFrame() = default;
     EventTriggeredFrame(const EventTriggeredFrame&) = default;
     EventTriggeredFrame& operator=(const EventTriggeredFrame&) = default;
 
@@ -71,7 +71,7 @@ struct EventTriggeredFrame {
 
 struct SporadicFrame {
     explicit SporadicFrame(std::string frameName = {}) : name(std::move(frameName)) {}
-    virtual ~SporadicFrame() = default;
+    ~SporadicFrame() = default;
     SporadicFrame(const SporadicFrame&) = default;
     SporadicFrame& operator=(const SporadicFrame&) = default;
 
@@ -163,7 +163,7 @@ struct NodeCommand : ScheduleCommand {
 
 struct ScheduleEntry {
     ScheduleEntry(double delay, int entryKind, std::unique_ptr<ScheduleCommand> payload);
-    virtual ~ScheduleEntry() = default;
+    ~ScheduleEntry() = default;
     ScheduleEntry(const ScheduleEntry& other);
     ScheduleEntry& operator=(const ScheduleEntry& other);
 
@@ -181,7 +181,7 @@ struct ScheduleEntry {
 
 struct ScheduleTable {
     explicit ScheduleTable(std::string tableName = {}) : name(std::move(tableName)) {}
-    virtual ~ScheduleTable() = default;
+    ~ScheduleTable() = default;
     ScheduleTable(const ScheduleTable&) = default;
     ScheduleTable& operator=(const ScheduleTable&) = default;
 

@@ -39,13 +39,19 @@ public:
     // memory, up to a hundred times when the file is millions of tiny records.
     static constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
+    // What becomes of the file text once it is read: kept (a save in the
+    // file's layout and the editor need it) or dropped before the repair, so
+    // that the network grows no further while the text still takes memory.
+    enum class TextAfterReading { Kept, Dropped };
+
     // Reads the file in binary mode, parses it and runs the post-load repair.
     // A file larger than kMaxFileBytes, or one that does not fit in memory,
     // is refused with the reason.
-    static LoadResult Load(const std::string& path);
+    static LoadResult Load(const std::string& path, TextAfterReading text = TextAfterReading::Kept);
     // As Load, for text already in memory (at most kMaxFileBytes); path only
     // names the source.
-    static std::unique_ptr<LinNetwork> LoadFromText(std::string text, const std::string& path = {});
+    static std::unique_ptr<LinNetwork> LoadFromText(std::string text, const std::string& path = {},
+                                                    TextAfterReading afterReading = TextAfterReading::Kept);
 
     // Name-free tests: true when no record of the list has exactly this name.
     bool IsSlaveNameFree(const std::string& name) const;

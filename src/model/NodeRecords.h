@@ -13,7 +13,7 @@
 
 struct LinNode {
     explicit LinNode(std::string nodeName = {}) : name(std::move(nodeName)) {}
-    virtual ~LinNode() = default;
+    ~LinNode() = default;
     LinNode(const LinNode&) = default;
     LinNode& operator=(const LinNode&) = default;
 
@@ -24,7 +24,7 @@ struct LinNode {
 // or (LIN 2.1 on) by name alone, its position giving its index.
 struct ConfigurableFrame {
     ConfigurableFrame(std::string frame = {}, int id = 0) : frameName(std::move(frame)), messageId(id) {}
-    virtual ~ConfigurableFrame() = default;
+    ~ConfigurableFrame() = default;
     ConfigurableFrame(const ConfigurableFrame&) = default;
     ConfigurableFrame& operator=(const ConfigurableFrame&) = default;
 
@@ -35,7 +35,7 @@ struct ConfigurableFrame {
 
 struct NodeAttributes {
     explicit NodeAttributes(std::string node = {}) : nodeName(std::move(node)) {}
-    virtual ~NodeAttributes() = default;
+    ~NodeAttributes() = default;
     NodeAttributes(const NodeAttributes&) = default;
     NodeAttributes& operator=(const NodeAttributes&) = default;
 
@@ -80,7 +80,7 @@ struct NodeAttributes {
 
 struct CompositeNode {
     explicit CompositeNode(std::string nodeName = {}) : name(std::move(nodeName)) {}
-    virtual ~CompositeNode() = default;
+    ~CompositeNode() = default;
     CompositeNode(const CompositeNode&) = default;
     CompositeNode& operator=(const CompositeNode&) = default;
 
@@ -90,7 +90,7 @@ struct CompositeNode {
 
 struct CompositeConfiguration {
     explicit CompositeConfiguration(std::string configName = {}) : name(std::move(configName)) {}
-    virtual ~CompositeConfiguration() = default;
+    ~CompositeConfiguration() = default;
     CompositeConfiguration(const CompositeConfiguration&) = default;
     CompositeConfiguration& operator=(const CompositeConfiguration&) = default;
 
@@ -101,7 +101,7 @@ struct CompositeConfiguration {
 
 struct DiagnosticAddress {
     DiagnosticAddress() = default;
-    virtual ~DiagnosticAddress() = default;
+    ~DiagnosticAddress() = default;
     DiagnosticAddress(const DiagnosticAddress&) = default;
     DiagnosticAddress& operator=(const DiagnosticAddress&) = default;
 

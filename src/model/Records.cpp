@@ -65,7 +65,7 @@ void LinSignal::AddParameter(std::string text)
         break;
     default:
         subscribers.push_back(std::move(text));
-        break;
+        return;
     }
     ++fillCount;
 }
@@ -83,7 +83,7 @@ std::vector<std::uint16_t> LinSignal::InitialValueInEffect() const
 {
     constexpr int kMaxArrayBytes = 8;
     if (!initValues.empty())
-        return initValues;
+        return initValues.ToVector();
     return std::vector<std::uint16_t>(
         isByteArray ? static_cast<std::size_t>(std::clamp(size / 8, 1, kMaxArrayBytes)) : 1u, 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InitValues.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -11,12 +12,12 @@
 
 struct LinSignal {
     explicit LinSignal(std::string signalName = {}) : name(std::move(signalName)) {}
-    virtual ~LinSignal() = default;
+    ~LinSignal() = default;
     LinSignal(const LinSignal&) = default;
     LinSignal& operator=(const LinSignal&) = default;
 
     // Fills the field that fillCount names: 0 name, 1 size, 2 initial value
-    // (unless a byte array), 3 publisher, 4 and more subscribers.
+    // (unless a byte array), 3 publisher, 4 (kSubscriberFields) subscribers.
     void AddParameter(std::string text);
     // Appends one byte of a byte-array initial value.
     void AddInitByte(const std::string& text);
@@ -24,18 +25,23 @@ struct LinSignal {
     // a byte array one zero byte per 8 bits of size (1 to 8 bytes).
     std::vector<std::uint16_t> InitialValueInEffect() const;
 
+    // A network holds many signals: the small members come last and the
+    // field count takes one byte, so no padding makes a record larger.
     std::string name;
-    int size = 0;
-    std::vector<std::uint16_t> initValues;
+    InitValues initValues;
     std::string publisher;
     std::vector<std::string> subscribers;
+    int size = 0;
+    // Stops at kSubscriberFields: every later field is a subscriber too.
+    std::uint8_t fillCount = 1;
     bool isByteArray = false;
-    int fillCount = 1;
+
+    static constexpr std::uint8_t kSubscriberFields = 4;
 };
 
 struct SignalGroup {
     SignalGroup() = default;
-    virtual ~SignalGroup() = default;
+    ~SignalGroup() = default;
     SignalGroup(const SignalGroup&) = default;
     SignalGroup& operator=(const SignalGroup&) = default;
 
@@ -52,7 +58,7 @@ struct SignalGroup {
 
 struct EncodingValue {
     EncodingValue(int v = 0, std::string t = {}) : value(v), text(std::move(t)) {}
-    virtual ~EncodingValue() = default;
+    ~EncodingValue() = default;
     EncodingValue(const EncodingValue&) = default;
     EncodingValue& operator=(const EncodingValue&) = default;
 
@@ -65,7 +71,7 @@ struct PhysicalRange {
         : min(lo), max(hi), scale(s), offset(o), text(std::move(t))
     {
     }
-    virtual ~PhysicalRange() = default;
+    ~PhysicalRange() = default;
     PhysicalRange(const PhysicalRange&) = default;
     PhysicalRange& operator=(const PhysicalRange&) = default;
 
@@ -78,7 +84,7 @@ struct PhysicalRange {
 
 struct EncodingType {
     explicit EncodingType(std::string typeName = {}) : name(std::move(typeName)) {}
-    virtual ~EncodingType() = default;
+    ~EncodingType() = default;
     EncodingType(const EncodingType&) = default;
     EncodingType& operator=(const EncodingType&) = default;
 
@@ -98,7 +104,7 @@ struct EncodingType {
 
 struct SignalRepresentation {
     explicit SignalRepresentation(std::string encoding = {}) : encodingName(std::move(encoding)) {}
-    virtual ~SignalRepresentation() = default;
+    ~SignalRepresentation() = default;
     SignalRepresentation(const SignalRepresentation&) = default;
     SignalRepresentation& operator=(const SignalRepresentation&) = default;
 

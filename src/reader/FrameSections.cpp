@@ -61,6 +61,9 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
                 frame.AddSignal(signalName, offset);
         },
         &keeper);
+    // The lists grew by doubling; a network holds them for its whole life.
+    frame.signalNames.shrink_to_fit();
+    frame.offsets.shrink_to_fit();
 }
 
 // Whether a '{' comes before the ';' or '}' that would end the statement,
@@ -211,11 +214,11 @@ bool ReadOtherDiagnosticFrame(LinNetwork& net, int& pos, const std::string& name
 
 void LinNetwork::ParseFrames(int& pos, const std::string&)
 {
-    NameIndex& frameNames = ReaderListIndexes().Of(frames);
+    RecordNameIndex& frameNames = ReaderListIndexes().Of(frames);
     std::string pending;
     UnreadKeeper keeper(
         *this, unreadInSections[kw::Frames], UnreadKeeper::Ends::AtSemicolonOrBlock, [this] { return frames.size(); },
-        [this](std::size_t n) { frames.resize(n); });
+        [this](std::size_t n) { ReaderListIndexes().GiveBack(frames, n); });
     RunDelimitedLoop(
         *this, pos, pending, ':',
         [&] {
@@ -238,7 +241,7 @@ void LinNetwork::ParseFrames(int& pos, const std::string&)
 
 void LinNetwork::ParseEventTriggeredFrames(int& pos, const std::string&)
 {
-    NameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
+    RecordNameIndex& frameNames = ReaderListIndexes().Of(eventTriggeredFrames);
     std::string pending;
     RunDelimitedLoop(*this, pos, pending, ':', [&] {
         auto frame = std::make_unique<EventTriggeredFrame>(TakeStatementName(*this, pos, pending));

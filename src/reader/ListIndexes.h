@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/NameIndex.h"
+#include "reader/RecordNameIndex.h"
 
 #include <cstddef>
 #include <unordered_map>
@@ -12,18 +12,23 @@
 // last asked for, which is enough because reading only ever appends.
 class ListIndexes {
 public:
-    template <typename Record> NameIndex& Of(const OwnedList<Record>& list)
+    template <typename Record> RecordNameIndex& Of(const OwnedList<Record>& list)
     {
-        Followed& followed = m_lists[&list];
-        for (; followed.records < list.size(); ++followed.records)
-            followed.names.Insert(RecordName(*list[followed.records]));
-        return followed.names;
+        RecordNameIndex& names = m_lists.try_emplace(&list, list).first->second;
+        names.Follow();
+        return names;
+    }
+
+    // Drops the records of the list from position first on; the names they
+    // took stay taken for the rest of the read.
+    template <typename Record> void GiveBack(OwnedList<Record>& list, std::size_t first)
+    {
+        const auto found = m_lists.find(&list);
+        if (found != m_lists.end())
+            found->second.KeepNamesFrom(first);
+        list.resize(first);
     }
 
 private:
-    struct Followed {
-        NameIndex names;
-        std::size_t records = 0;  // the records of the list already in names
-    };
-    std::unordered_map<const void*, Followed> m_lists;
+    std::unordered_map<const void*, RecordNameIndex> m_lists;
 };

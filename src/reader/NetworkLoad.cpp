@@ -6,7 +6,7 @@
 #include <fstream>
 #include <new>
 
-LoadResult LinNetwork::Load(const std::string& path)
+LoadResult LinNetwork::Load(const std::string& path, TextAfterReading afterReading)
 {
     LoadResult result;
     std::error_code ec;
@@ -50,14 +50,15 @@ LoadResult LinNetwork::Load(const std::string& path)
             result.error = "Cannot read the file " + path;
             return result;
         }
-        result.network = LoadFromText(std::move(content), path);
+        result.network = LoadFromText(std::move(content), path, afterReading);
     } catch (const std::bad_alloc&) {
         result.error = "Cannot read the file " + path + ": not enough memory";
     }
     return result;
 }
 
-std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std::string& path)
+std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std::string& path,
+                                                     TextAfterReading afterReading)
 {
     auto network = std::make_unique<LinNetwork>();
     network->filePath = path;
@@ -68,6 +69,9 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std
     if (nul != std::string::npos)
         network->AddPlainMessage(msg::NulByteWarning);
     network->ReadLdf();
+    // The messages hold their line numbers already, and the repair reads no text.
+    if (afterReading == TextAfterReading::Dropped)
+        network->SetText({});
     RunPostLoadRepair(*network);
     return network;
 }

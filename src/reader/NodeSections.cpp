@@ -444,7 +444,7 @@ public:
           m_keeper(
               network, network.unreadInSections[kw::NodeAttributes], UnreadKeeper::Ends::AtSemicolonOrBlock,
               [&network] { return network.nodeAttributes.size(); },
-              [&network](std::size_t n) { network.nodeAttributes.resize(n); })
+              [&network](std::size_t n) { network.ReaderListIndexes().GiveBack(network.nodeAttributes, n); })
     {
     }
 
@@ -473,7 +473,7 @@ private:
             m_attributes.Append(std::move(attributes));
     }
 
-    const NameIndex& m_slaveNames;
+    const RecordNameIndex& m_slaveNames;
     UniqueNameList<NodeAttributes> m_attributes;
     UnreadKeeper m_keeper;
 };

@@ -281,11 +281,12 @@ private:
 
 void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
-    NameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
+    RecordNameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
     std::string pending;
     UnreadKeeper keeper(
         *this, unreadInSections[kw::ScheduleTables], UnreadKeeper::Ends::AtSemicolonOrBlock,
-        [this] { return scheduleTables.size(); }, [this](std::size_t n) { scheduleTables.resize(n); });
+        [this] { return scheduleTables.size(); },
+        [this](std::size_t n) { ReaderListIndexes().GiveBack(scheduleTables, n); });
     RunDelimitedLoop(
         *this, pos, pending, '{',
         [&] {

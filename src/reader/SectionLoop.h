@@ -118,7 +118,7 @@ public:
 
 private:
     OwnedList<Record>& m_list;
-    NameIndex& m_names;
+    RecordNameIndex& m_names;
 };
 
 // The character at the position, or NUL outside the text.

@@ -91,6 +91,42 @@ TEST(NodeAttributes, ProductValuesFillInOrderAndDropOutOfRange)
     EXPECT_EQ("2.0", attributes.protocol);
 }
 
+// Up to eight values lie inside the record; a broken file may give more,
+// and a signal with many subscribers counts its fields past any small type.
+TEST(LinSignal, KeepsEveryInitByteAndEverySubscriber)
+{
+    LinSignal array("B");
+    array.AddParameter("80");
+    std::vector<std::uint16_t> bytes;
+    for (std::uint16_t i = 0; i < 20; ++i) {
+        array.AddInitByte(std::to_string(i));
+        bytes.push_back(i);
+        ASSERT_EQ(bytes, array.initValues.ToVector());
+    }
+    array.AddParameter("Slave1");
+    for (int i = 0; i < 300; ++i)
+        array.AddParameter("Node" + std::to_string(i));
+    EXPECT_EQ("Slave1", array.publisher);
+    EXPECT_EQ(300u, array.subscribers.size());
+    EXPECT_EQ("Node299", array.subscribers.back());
+    EXPECT_EQ("B", array.name);
+
+    // Copies and moves, from the heap and from inside the record, keep the values.
+    LinSignal copy = array;
+    EXPECT_EQ(array.initValues, copy.initValues);
+    InitValues moved = std::move(copy.initValues);
+    EXPECT_EQ(bytes, moved.ToVector());
+    InitValues small{1, 2};
+    moved = small;
+    EXPECT_EQ((std::vector<std::uint16_t>{1, 2}), moved.ToVector());
+    small = std::move(array.initValues);
+    EXPECT_EQ(bytes, small.ToVector());
+    small.resize(3);
+    EXPECT_EQ((std::vector<std::uint16_t>{0, 1, 2}), small.ToVector());
+    moved.resize(12, 7);
+    EXPECT_EQ((std::vector<std::uint16_t>{1, 2, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}), moved.ToVector());
+}
+
 TEST(LinSignal, ParametersFillInOrder)
 {
     LinSignal scalar("S");

@@ -2,6 +2,7 @@
 // scan does, whatever the names and whatever order they are asked in.
 
 #include "model/NameIndex.h"
+#include "reader/ListIndexes.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,45 @@ TEST(NameIndex, EmptyIndexHoldsNothing)
     EXPECT_FALSE(index.Contains(""));
     EXPECT_EQ(-1, index.FirstPosition("A"));
     EXPECT_EQ(0, index.Count("A"));
+}
+
+// The reader's index looks names up in the records of its list: it must
+// take the names a list appended, with or without it, and keep the names
+// of records given back taken, as a set of every name inserted would.
+TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
+{
+    std::mt19937 random(23);
+    OwnedList<LinSignal> list;
+    for (const std::string& name : GeneratedNames(random, 50))
+        list.Append(std::make_unique<LinSignal>(name));
+    ListIndexes indexes;
+    std::set<std::string> taken;
+    for (const auto& signal : list)
+        taken.insert(signal->name);
+
+    std::uniform_int_distribution<int> action(0, 9);
+    for (const std::string& name : GeneratedNames(random, 4000)) {
+        RecordNameIndex& index = indexes.Of(list);
+        switch (action(random)) {
+        case 0:  // appended by another way; the index takes it when asked for next
+            list.Append(std::make_unique<LinSignal>(name));
+            taken.insert(name);
+            break;
+        case 1:  // the last records go back, their names stay taken
+            indexes.GiveBack(list, list.size() - std::min<std::size_t>(list.size(), 3));
+            break;
+        default: {
+            const bool isNew = taken.insert(name).second;
+            ASSERT_EQ(isNew, index.Insert(name)) << name;
+            if (isNew)
+                list.Append(std::make_unique<LinSignal>(name));
+        }
+        }
+        ASSERT_EQ(taken.count(name) != 0, indexes.Of(list).Contains(name)) << name;
+        ASSERT_FALSE(indexes.Of(list).Contains(name + "?"));
+    }
+    for (const std::string& name : taken)
+        ASSERT_TRUE(indexes.Of(list).Contains(name)) << name;
 }
 
 }  // namespace

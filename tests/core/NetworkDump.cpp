@@ -101,7 +101,7 @@ public:
         for (const auto& s : n.signals) {
             const std::string at = "signal[" + s->name + "]";
             Add(at + ".size", s->size);
-            Add(at + ".init", std::string(s->isByteArray ? "bytes " : "") + List(s->initValues));
+            Add(at + ".init", std::string(s->isByteArray ? "bytes " : "") + List(s->initValues.ToVector()));
             Add(at + ".publisher", s->publisher);
             Add(at + ".subscribers", List(s->subscribers));
         }

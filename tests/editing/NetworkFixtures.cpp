@@ -157,8 +157,8 @@ std::string DumpNetwork(const LinNetwork& n)
     for (const auto& d : n.diagnosticAddresses)
         out << "diag " << d->nodeName << ' ' << d->address << '\n';
     for (const auto& s : n.signals)
-        out << "signal " << s->name << ' ' << s->size << ' ' << List(s->initValues) << ' ' << s->publisher << ' '
-            << List(s->subscribers) << ' ' << s->isByteArray << '\n';
+        out << "signal " << s->name << ' ' << s->size << ' ' << List(s->initValues.ToVector()) << ' ' << s->publisher
+            << ' ' << List(s->subscribers) << ' ' << s->isByteArray << '\n';
     for (const auto& g : n.signalGroups)
         out << "group " << g->name << ' ' << g->groupSize << ' ' << List(g->signalNames) << List(g->offsets) << '\n';
     for (const auto& f : n.frames)

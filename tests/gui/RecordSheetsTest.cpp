@@ -96,7 +96,7 @@ private Q_SLOTS:
         const LinSignal& signal = *network->signals[kLightLevel];
         QVERIFY(!signal.isByteArray);
         QCOMPARE(signal.size, 12);
-        QCOMPARE(signal.initValues, std::vector<std::uint16_t>{7});
+        QCOMPARE(signal.initValues.ToVector(), std::vector<std::uint16_t>{7});
         QCOMPARE(network->signalRepresentations[1]->signalNames, std::vector<std::string>{"DoorOpen"});
     }
 
