@@ -25,6 +25,7 @@ const std::string kPathSeparator = " / ";
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kNotLdf = "not an LDF file";
 const char* const kCannotWriteOutput = "cannot write to standard output";
+const char* const kStoreFailed = "cannot keep the older network in a temporary file";
 
 }  // namespace
 
@@ -354,6 +355,10 @@ int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, s
             out << difference.Text() << "\n";
             differ = true;
         });
+    }
+    if (olderSections.Failed()) {
+        Fail(err, kStoreFailed);
+        return kExitFailure;
     }
     return Flushed(out, err, differ ? kExitFindings : kExitSuccess);
 }

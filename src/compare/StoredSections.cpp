@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 
 namespace {
@@ -113,33 +114,50 @@ private:
 
 }  // namespace
 
-StoredSections::StoredSections(const std::vector<NetworkSection>& sections)
+StoredSections::StoredSections(const std::vector<NetworkSection>& sections, RecordBytes::Where where) : m_bytes(where)
 {
     std::string record;
     Encoder encoder(record, m_fieldNames);
     m_sections.reserve(sections.size());
+    std::size_t records = 0;
+    for (const NetworkSection& section : sections)
+        records += section.size;
+    m_bounds.reserve(records + 1);
     for (const NetworkSection& section : sections) {
-        Section stored{section.key, section.path, section.single, {}};
-        stored.starts.reserve(section.size);
+        m_sections.push_back({section.key, section.path, section.single, m_bounds.size() - 1, section.size});
         for (std::size_t i = 0; i < section.size; ++i) {
             record.clear();
             encoder.Value(section.record(i));
-            stored.starts.push_back(Keep(record));
+            m_bytes.Append(record);
+            m_tooLarge = m_tooLarge || m_bytes.Size() > std::numeric_limits<std::uint32_t>::max();
+            m_bounds.push_back(static_cast<std::uint32_t>(m_bytes.Size()));
         }
-        m_sections.push_back(std::move(stored));
     }
+    MoveBoundsToFile();
 }
 
-StoredSections::Place StoredSections::Keep(const std::string& record)
+void StoredSections::MoveBoundsToFile()
 {
-    if (m_blocks.empty() || m_blocks.back().capacity() - m_blocks.back().size() < record.size()) {
-        m_blocks.emplace_back();
-        m_blocks.back().reserve(std::max(kBlockBytes, record.size()));
-    }
-    std::string& block = m_blocks.back();
-    const Place place{m_blocks.size() - 1, block.size()};
-    block += record;
-    return place;
+    m_boundCount = m_bounds.size();
+    if (!m_bytes.InFile() || m_tooLarge)
+        return;
+    std::string raw(m_bounds.size() * sizeof(std::uint32_t), '\0');
+    std::memcpy(raw.data(), m_bounds.data(), raw.size());
+    m_boundsStart = m_bytes.Size();
+    m_bytes.Append(raw);
+    m_boundsInFile = true;
+    std::vector<std::uint32_t>().swap(m_bounds);
+}
+
+void StoredSections::BringBoundsBack() const
+{
+    if (!m_boundsInFile)
+        return;
+    const std::string raw = m_bytes.Read(m_boundsStart, m_boundsStart + m_boundCount * sizeof(std::uint32_t));
+    m_bounds.assign(m_boundCount, 0);
+    if (raw.size() == m_boundCount * sizeof(std::uint32_t))
+        std::memcpy(m_bounds.data(), raw.data(), raw.size());
+    m_boundsInFile = false;
 }
 
 std::vector<NetworkSection> StoredSections::Sections() const
@@ -151,18 +169,22 @@ std::vector<NetworkSection> StoredSections::Sections() const
         section.key = stored.key;
         section.path = stored.path;
         section.single = stored.single;
-        section.size = stored.starts.size();
-        const std::vector<Place>& starts = stored.starts;
-        section.record = [this, &starts](std::size_t i) {
-            if (i >= starts.size())
-                return FieldValue();
-            std::size_t at = starts[i].offset;
-            return Decode(m_blocks[starts[i].block], at);
+        section.size = stored.count;
+        section.record = [this, &stored](std::size_t i) {
+            return i < stored.count ? Record(stored.first + i) : FieldValue();
         };
         section.name = [record = section.record](std::size_t i) { return record(i).Key(); };
         sections.push_back(std::move(section));
     }
     return sections;
+}
+
+FieldValue StoredSections::Record(std::size_t number) const
+{
+    BringBoundsBack();
+    const std::string bytes = m_bytes.Read(m_bounds[number], m_bounds[number + 1]);
+    std::size_t at = 0;
+    return Decode(bytes, at);
 }
 
 FieldValue StoredSections::Decode(const std::string& bytes, std::size_t& at) const

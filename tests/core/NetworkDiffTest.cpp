@@ -75,14 +75,9 @@ std::string Labels(const FieldValue& value)
     return labels;
 }
 
-// Every record comes back from the compact bytes as it was described.
-TEST_P(FormattedFile, StoredSectionsGiveBackEveryRecord)
+// The stored sections describe the same records, field for field.
+void ExpectSameSections(const std::vector<NetworkSection>& described, const std::vector<NetworkSection>& stored)
 {
-    const auto network = Prepared(LinNetwork::Load(GetParam()).network);
-    ASSERT_TRUE(network);
-    const std::vector<NetworkSection> described = DescribeNetwork(*network);
-    const StoredSections store(described);
-    const std::vector<NetworkSection> stored = store.Sections();
     ASSERT_EQ(described.size(), stored.size());
     for (std::size_t s = 0; s < described.size(); ++s) {
         SCOPED_TRACE(described[s].key);
@@ -97,6 +92,21 @@ TEST_P(FormattedFile, StoredSectionsGiveBackEveryRecord)
             EXPECT_EQ(Labels(record), Labels(storedRecord));
             EXPECT_EQ(described[s].name(i), stored[s].name(i));
         }
+    }
+}
+
+// Every record comes back from the compact bytes as it was described,
+// from the temporary file and from memory.
+TEST_P(FormattedFile, StoredSectionsGiveBackEveryRecord)
+{
+    const auto network = Prepared(LinNetwork::Load(GetParam()).network);
+    ASSERT_TRUE(network);
+    const std::vector<NetworkSection> described = DescribeNetwork(*network);
+    for (const RecordBytes::Where where : {RecordBytes::Where::TemporaryFile, RecordBytes::Where::Memory}) {
+        SCOPED_TRACE(where == RecordBytes::Where::Memory ? "in memory" : "in a temporary file");
+        const StoredSections store(described, where);
+        ExpectSameSections(described, store.Sections());
+        EXPECT_FALSE(store.Failed());
     }
 }
 
