@@ -1,6 +1,7 @@
 #include "editing/TreeItem.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -68,9 +69,10 @@ int OutlineRecordIndex::Find(const EntityRef& record) const
 
 std::size_t OutlineRecordIndex::RecordHash::operator()(const EntityRef& record) const
 {
-    const std::hash<long long> hash;
-    return hash((static_cast<long long>(record.index) << 20) ^ (static_cast<long long>(record.parent) << 8) ^
-                static_cast<long long>(record.kind));
+    // A record without a parent has -1 there: the bits are mixed unsigned.
+    const auto index = static_cast<std::uint64_t>(static_cast<std::uint32_t>(record.index));
+    const auto parent = static_cast<std::uint64_t>(static_cast<std::uint32_t>(record.parent));
+    return std::hash<std::uint64_t>()((index << 32) ^ (parent << 8) ^ static_cast<std::uint64_t>(record.kind));
 }
 
 bool OutlineRecordIndex::SameRecord::operator()(const EntityRef& a, const EntityRef& b) const
