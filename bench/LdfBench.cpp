@@ -6,6 +6,7 @@
 // includes the file text the program holds).
 // Usage: ldf_bench FILE [RUNS]
 
+#include "allocator/LargePages.h"
 #include "model/LinNetwork.h"
 #include "validation/PostLoadRepair.h"
 #include "validation/TreeOutline.h"
@@ -94,6 +95,7 @@ double Median(std::vector<double> values)
 
 int main(int argc, char* argv[])
 {
+    UseLargeMemoryPages();
     if (argc < 2) {
         std::fprintf(stderr, "usage: ldf_bench FILE [RUNS]\n");
         return 2;

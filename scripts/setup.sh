@@ -6,7 +6,8 @@ set -euo pipefail
 # nlohmann-json3-dev: the command-line tool writes JSON with it.
 # clang and its runtime libraries build the fuzz target.
 # pybind11-dev and python3-dev build the Python module, python3-pytest tests it.
-packages=(cmake g++ make libgtest-dev nlohmann-json3-dev clang libclang-rt-dev pybind11-dev python3-dev python3-pytest)
+# libmimalloc-dev: the programs allocate through mimalloc, in large pages.
+packages=(cmake g++ make libgtest-dev nlohmann-json3-dev clang libclang-rt-dev pybind11-dev python3-dev python3-pytest libmimalloc-dev)
 if [ "${DUVAZADI_BUILD_GUI:-ON}" != "OFF" ]; then
     packages+=(qt6-base-dev)
 fi

@@ -1,3 +1,4 @@
+#include "allocator/LargePages.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    UseLargeMemoryPages();
     QApplication app(argc, argv);
     ConfigureApplication();
     CMainFrame frame;
