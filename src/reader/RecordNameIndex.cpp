@@ -7,22 +7,35 @@ namespace {
 
 constexpr std::size_t kMinSlots = 16;
 
-std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
+// The 32 bits of a name's hash that choose its first slot and tell names
+// apart before their records are read.
+std::uint32_t TagOf(std::string_view name)
+{
+    const std::uint64_t hash = std::hash<std::string_view>{}(name);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+std::uint32_t PositionIn(std::uint64_t slot) { return static_cast<std::uint32_t>(slot); }
+std::uint32_t TagIn(std::uint64_t slot) { return static_cast<std::uint32_t>(slot >> 32); }
 
 }  // namespace
 
 bool RecordNameIndex::Contains(std::string_view name) const
 {
-    if (!m_slots.empty() && m_slots[SlotOf(name, HashOf(name))] != 0)
+    if (!m_slots.empty() && m_slots[SlotOf(name, TagOf(name))] != 0)
         return true;
     return m_givenBack.Contains(name);
 }
 
 bool RecordNameIndex::Insert(std::string_view name)
 {
-    if (Contains(name))
+    if (2 * (m_names + 1) > m_slots.size())
+        Rehash(std::max(kMinSlots, 2 * m_slots.size()));
+    const std::uint32_t tag = TagOf(name);
+    const std::size_t slot = SlotOf(name, tag);
+    if (m_slots[slot] != 0 || m_givenBack.Contains(name))
         return false;
-    Place(name, ListSize());
+    Place(slot, tag, ListSize());
     return true;
 }
 
@@ -30,8 +43,12 @@ void RecordNameIndex::Follow()
 {
     for (const std::size_t size = ListSize(); m_followed < size; ++m_followed) {
         const std::string_view name = m_nameAt(m_list, m_followed);
-        if (!Contains(name))
-            Place(name, m_followed);
+        if (2 * (m_names + 1) > m_slots.size())
+            Rehash(std::max(kMinSlots, 2 * m_slots.size()));
+        const std::uint32_t tag = TagOf(name);
+        const std::size_t slot = SlotOf(name, tag);
+        if (m_slots[slot] == 0 && !m_givenBack.Contains(name))
+            Place(slot, tag, m_followed);
     }
 }
 
@@ -41,49 +58,47 @@ void RecordNameIndex::KeepNamesFrom(std::size_t first)
         return;
     for (std::size_t position = first; position < ListSize(); ++position) {
         const std::string_view name = m_nameAt(m_list, position);
-        if (m_slots[SlotOf(name, HashOf(name))] == position + 1)
+        if (PositionIn(m_slots[SlotOf(name, TagOf(name))]) == position + 1)
             m_givenBack.Insert(name);
     }
     m_followed = std::min(m_followed, first);
 }
 
-std::size_t RecordNameIndex::SlotOf(std::string_view name, std::size_t hash) const
+std::size_t RecordNameIndex::SlotOf(std::string_view name, std::uint32_t tag) const
 {
     const std::size_t mask = m_slots.size() - 1;
     const std::size_t size = ListSize();
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t taken = m_slots[slot];
+    for (std::size_t slot = tag & mask;; slot = (slot + 1) & mask) {
+        const Slot taken = m_slots[slot];
         if (taken == 0)
             return slot;
         // A slot may point past the end while its record is being appended,
         // or at a later record after records were dropped: neither matches.
-        if (taken <= size && m_nameAt(m_list, taken - 1) == name)
+        const std::uint32_t position = PositionIn(taken);
+        if (TagIn(taken) == tag && position <= size && m_nameAt(m_list, position - 1) == name)
             return slot;
     }
 }
 
-void RecordNameIndex::Place(std::string_view name, std::size_t position)
+void RecordNameIndex::Place(std::size_t slot, std::uint32_t tag, std::size_t position)
 {
-    if (2 * (m_names + 1) > m_slots.size())
-        Rehash(std::max(kMinSlots, 2 * m_slots.size()));
-    const std::size_t hash = HashOf(name);
-    m_slots[SlotOf(name, hash)] = static_cast<std::uint32_t>(position + 1);
+    m_slots[slot] = (Slot{tag} << 32) | static_cast<std::uint32_t>(position + 1);
     ++m_names;
 }
 
 void RecordNameIndex::Rehash(std::size_t slotCount)
 {
-    // Only a record in the list has a name to hash again; a slot pointing
-    // past the end is dropped, as its name would no longer match.
-    std::vector<std::uint32_t> old = std::move(m_slots);
+    // A slot pointing past the end is dropped, as its name would no longer
+    // match.
+    std::vector<Slot> old = std::move(m_slots);
     m_slots.assign(slotCount, 0);
     m_names = 0;
     const std::size_t mask = slotCount - 1;
     const std::size_t size = ListSize();
-    for (const std::uint32_t taken : old) {
-        if (taken == 0 || taken > size)
+    for (const Slot taken : old) {
+        if (taken == 0 || PositionIn(taken) > size)
             continue;
-        std::size_t slot = HashOf(m_nameAt(m_list, taken - 1)) & mask;
+        std::size_t slot = TagIn(taken) & mask;
         while (m_slots[slot] != 0)
             slot = (slot + 1) & mask;
         m_slots[slot] = taken;

@@ -40,18 +40,24 @@ private:
         return RecordName(*(*static_cast<const OwnedList<Record>*>(list))[position]);
     }
 
+    // A slot holds a record's position + 1 (0: empty) in its low half and
+    // the name's tag in its high half: a probe reads a record only where the
+    // tags match, and growing the table reads no record at all.
+    using Slot = std::uint64_t;
+
     std::size_t ListSize() const { return m_sizeOf(m_list); }
     // The slot that holds the name, or the empty slot where it would go.
-    std::size_t SlotOf(std::string_view name, std::size_t hash) const;
-    void Place(std::string_view name, std::size_t position);
+    std::size_t SlotOf(std::string_view name, std::uint32_t tag) const;
+    // Takes the empty slot found for the tag.
+    void Place(std::size_t slot, std::uint32_t tag, std::size_t position);
     void Rehash(std::size_t slotCount);
 
     const void* m_list;
     std::size_t (*m_sizeOf)(const void*);
     std::string_view (*m_nameAt)(const void*, std::size_t);
-    // A slot holds a record's position + 1 (0: empty); at most half of them
-    // are taken, so a probe reads few records. Size a power of two.
-    std::vector<std::uint32_t> m_slots;
+    // At most half of the slots are taken, so a probe ends soon. Size a
+    // power of two.
+    std::vector<Slot> m_slots;
     std::size_t m_names = 0;
     std::size_t m_followed = 0;  // the records of the list already looked at
     NameIndex m_givenBack;       // names of records dropped again
