@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,13 +32,34 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
     return name;
 }
 
+// The signals a frame has placed, which are its list of signal names. A
+// frame holds a few: they are compared one by one, and only a body that
+// goes on far longer is indexed.
+class PlacedSignals {
+public:
+    explicit PlacedSignals(const std::vector<std::string>& names) : m_names(names) {}
+
+    bool Contains(const std::string& name)
+    {
+        constexpr std::size_t kComparedUpTo = 16;
+        if (m_names.size() <= kComparedUpTo)
+            return std::find(m_names.begin(), m_names.end(), name) != m_names.end();
+        for (; m_indexed < m_names.size(); ++m_indexed)
+            m_index.Insert(m_names[m_indexed]);
+        return m_index.Contains(name);
+    }
+
+private:
+    const std::vector<std::string>& m_names;
+    NameIndex m_index;
+    std::size_t m_indexed = 0;
+};
+
 // Reads the "<signal>, <offset>;" lines of a frame body up to the '}' that
 // closes it, into an unconditional or a diagnostic frame.
 template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 {
-    NameIndex placed;
-    for (const std::string& name : frame.signalNames)
-        placed.Insert(name);
+    PlacedSignals placed(frame.signalNames);
     std::string pending;
     UnreadKeeper keeper(net, frame.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
                         [&frame] { return frame.signalNames.size(); });
@@ -55,7 +77,7 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
                 net.AddMessage(msg::FalseParameters, pos);
                 return;
             }
-            if (!placed.Insert(signalName))
+            if (placed.Contains(signalName))
                 net.AddMessage(msg::SignalAlreadyHere, pos);
             else
                 frame.AddSignal(signalName, offset);

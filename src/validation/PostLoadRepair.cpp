@@ -5,8 +5,8 @@
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
 #include "validation/CheckRules.h"
+#include "validation/LaterEqual.h"
 
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -60,18 +60,6 @@ const char* const kRepresentedSignalMissing = "Signal Rep. , Signal not here:";
 const char* const kRepresentationEncodingMissing = "Encoding type in Sig. Rep. not defined:";
 
 const float kNotGiven = -1.0f;
-
-// For each entry: whether an equal entry follows it later in the list.
-template <typename T> std::vector<bool> HasLaterEqual(const std::vector<T>& values)
-{
-    std::vector<bool> result(values.size(), false);
-    std::unordered_set<T> later;
-    for (std::size_t i = values.size(); i-- > 0;) {
-        result[i] = later.count(values[i]) != 0;
-        later.insert(values[i]);
-    }
-    return result;
-}
 
 class PostLoadRepair {
 public:

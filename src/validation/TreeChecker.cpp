@@ -7,6 +7,7 @@
 #include "validation/CheckRules.h"
 #include "validation/FrameLayout.h"
 #include "validation/ItemMarks.h"
+#include "validation/LaterEqual.h"
 #include "validation/ScheduleTiming.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include <limits>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
@@ -221,13 +221,12 @@ void TreeChecker::CheckSlave(int item, const NodeAttributes& attributes)
         Fail(item, kProductIdWithoutVariant);
 
     // A frame listed by name alone (LIN 2.1) has no message id to compare.
-    std::unordered_set<int> messageIds;
-    for (const auto& frame : attributes.configurableFrames) {
-        if (frame->hasMessageId && !messageIds.insert(frame->messageId).second) {
-            Fail(item, kMessageIdsNotUnique);
-            break;
-        }
-    }
+    std::vector<int> messageIds;
+    for (const auto& frame : attributes.configurableFrames)
+        if (frame->hasMessageId)
+            messageIds.push_back(frame->messageId);
+    if (HasRepeat(messageIds))
+        Fail(item, kMessageIdsNotUnique);
     Finish(item);
 }
 

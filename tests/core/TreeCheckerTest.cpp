@@ -127,6 +127,16 @@ TEST_F(TreeCheckerTest, SlaveCheckComparesNadsOfAllAttributesAndMessageIdsOfItsF
     checker.CheckSlave(kItem, second);
     EXPECT_EQ("255 MID's not unique", Marks());
 
+    // A long list is compared through a set; its last id repeats its fourth.
+    auto& many = network.nodeAttributes.Append(std::make_unique<NodeAttributes>("Slave3"));
+    many.configuredNad = 6;
+    for (int id = 0; id < 20; ++id)
+        many.configurableFrames.Append(std::make_unique<ConfigurableFrame>("F", id));
+    many.configurableFrames.Append(std::make_unique<ConfigurableFrame>("F", 3));
+    marks.Clear();
+    TreeChecker(network, marks).CheckSlave(kItem, many);
+    EXPECT_EQ("255 MID's not unique", Marks());
+
     first.configuredNad = 5;
     marks.Clear();
     TreeChecker(network, marks).CheckSlave(kItem, first);
