@@ -60,6 +60,11 @@ private:
 template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, Frame& frame)
 {
     PlacedSignals placed(frame.signalNames);
+    // Room for the signals of most frames (a frame carries 8 bytes); the
+    // lists are trimmed to their size at the end.
+    constexpr std::size_t kUsualSignals = 8;
+    frame.signalNames.reserve(frame.signalNames.size() + kUsualSignals);
+    frame.offsets.reserve(frame.offsets.size() + kUsualSignals);
     std::string pending;
     UnreadKeeper keeper(net, frame.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
                         [&frame] { return frame.signalNames.size(); });

@@ -216,6 +216,7 @@ private:
         // Back onto the '{', because the readers first step past the
         // character they start on and the first value may follow it directly.
         --m_pos;
+        values.reserve(static_cast<std::size_t>(count));
         for (int i = 1; i < count; ++i) {
             std::string value = m_net.ReadTokenUntilComma(m_pos, true);
             if (!IsWholeToken(m_net, m_pos, value)) {
