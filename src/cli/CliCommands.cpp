@@ -411,6 +411,6 @@ std::vector<std::string> CheckReport(const MessageLog& messages, const TreeOutli
     for (std::size_t i = 0; i < outline.items.size(); ++i)
         if (outline.items[i].colour == ItemMarks::kRed)
             lines.push_back(WithoutFinalSeparator(outline.PathOf(static_cast<int>(i))) + ": " +
-                            outline.items[i].messages);
+                            outline.ReasonsOf(static_cast<int>(i)));
     return lines;
 }

@@ -36,14 +36,14 @@ std::string Lines(const std::string& joined)
 
 }  // namespace
 
-std::string ReasonsTip(const OutlineItem& item) { return Lines(item.messages); }
+std::string ReasonsTip(const TreeOutline& outline, int item) { return Lines(outline.ReasonsOf(item)); }
 
 std::string RowReasonsTip(const TreeOutline& outline, const OutlineRecordIndex& items, const TreeItemRef& treeSelection,
                           int row)
 {
     const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
     const int item = entity ? items.Find(*entity) : -1;
-    return item >= 0 ? ReasonsTip(outline.items[static_cast<std::size_t>(item)]) : std::string();
+    return item >= 0 ? ReasonsTip(outline, item) : std::string();
 }
 
 std::string BandTip(const LayoutBand& band)

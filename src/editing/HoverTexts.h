@@ -12,7 +12,7 @@ struct LayoutBand;
 
 // The reasons of a red tree item, one per line; empty for an item that is
 // not red.
-std::string ReasonsTip(const OutlineItem& item);
+std::string ReasonsTip(const TreeOutline& outline, int item);
 // The same for a row of the data list: the reasons of the item that shows
 // the row's entity; empty for rows that show no entity or a fine one.
 std::string RowReasonsTip(const TreeOutline& outline, const OutlineRecordIndex& items, const TreeItemRef& treeSelection,

@@ -212,6 +212,13 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
     }
 }
 
+const std::string& TreeOutline::ReasonsOf(int item) const
+{
+    static const std::string none;
+    const auto found = reasons.find(item);
+    return found == reasons.end() ? none : found->second;
+}
+
 std::string TreeOutline::PathOf(int item) const
 {
     std::string path;
@@ -383,7 +390,7 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
         OutlineItem& item = outline.items[i];
         item.colour = marks.GetItemColor(static_cast<int>(i));
         if (item.colour == ItemMarks::kRed)
-            item.messages = marks.GetItemMessages(static_cast<int>(i));
+            outline.reasons[static_cast<int>(i)] = marks.GetItemMessages(static_cast<int>(i));
     }
     return outline;
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class LinNetwork;
@@ -48,12 +49,17 @@ struct OutlineItem {
     TreeItemKind itemKind = TreeItemKind::None;
     std::optional<EntityRef> record;  // none for fixed items
     int colour = -1;                  // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
-    std::string messages;             // reasons of a red item as the status bar shows them
 };
 
 // The items of the tree in top-to-bottom order (every item expanded).
 struct TreeOutline {
     std::vector<OutlineItem> items;
+    // The reasons of each red item as the status bar shows them, by item.
+    // Few items are red, so they are kept beside the items.
+    std::unordered_map<int, std::string> reasons;
+
+    // The reasons of a red item; empty for any other.
+    const std::string& ReasonsOf(int item) const;
 
     // The position line text of an item: "Signals / S1 / "; empty for an
     // index outside the outline.

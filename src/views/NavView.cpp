@@ -82,7 +82,7 @@ NavView::NavView(CDuvazadiDoc& document, const ModalRunners& modals, QWidget* pa
 void NavView::Build()
 {
     if (m_document.Network() && HasOutlineItems(m_document.Outline().items)) {
-        ShowOutlineTexts(m_document.Outline().items);
+        ShowOutlineTexts(m_document.Outline());
         return;
     }
     const std::vector<std::vector<int>> expanded = ExpandedPaths();
@@ -99,7 +99,8 @@ void NavView::Build()
         // an item that is part of the tree signals every change made to it.
         const TextCodec& codec = m_document.Codec();
         QList<QTreeWidgetItem*> topLevel;
-        for (const OutlineItem& entry : m_document.Outline().items) {
+        const TreeOutline& outline = m_document.Outline();
+        for (const OutlineItem& entry : outline.items) {
             auto* item = new QTreeWidgetItem;
             item->setText(0, codec.ToQt(entry.text));
             SetOutlineData(*item, entry);
@@ -107,8 +108,9 @@ void NavView::Build()
                 item->setIcon(0, m_entityIcon);
             else
                 item->setIcon(0, entry.itemKind == TreeItemKind::SchedulesCategory ? m_schedulesIcon : m_categoryIcon);
-            ShowColour(RegisterItem(item), entry.colour);
-            if (const std::string tip = ReasonsTip(entry); !tip.empty())
+            const int handle = RegisterItem(item);
+            ShowColour(handle, entry.colour);
+            if (const std::string tip = ReasonsTip(outline, handle); !tip.empty())
                 item->setToolTip(0, codec.ToQt(tip));
             if (QTreeWidgetItem* parentItem = ItemOf(entry.parent))
                 parentItem->addChild(item);
@@ -144,8 +146,9 @@ bool NavView::HasOutlineItems(const std::vector<OutlineItem>& entries) const
     return true;
 }
 
-void NavView::ShowOutlineTexts(const std::vector<OutlineItem>& entries)
+void NavView::ShowOutlineTexts(const TreeOutline& outline)
 {
+    const std::vector<OutlineItem>& entries = outline.items;
     const TextCodec& codec = m_document.Codec();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int handle = static_cast<int>(i);
@@ -153,7 +156,7 @@ void NavView::ShowOutlineTexts(const std::vector<OutlineItem>& entries)
         if (const QString text = codec.ToQt(entries[i].text); item->text(0) != text)
             item->setText(0, text);
         ShowColour(handle, entries[i].colour);
-        if (const QString tip = codec.ToQt(ReasonsTip(entries[i])); item->toolTip(0) != tip)
+        if (const QString tip = codec.ToQt(ReasonsTip(outline, handle)); item->toolTip(0) != tip)
             item->setToolTip(0, tip);
     }
     if (!FilterText().isEmpty())

@@ -118,7 +118,7 @@ private:
     void ExpandPaths(const std::vector<std::vector<int>>& paths);
     const OutlineItem* OutlineEntryOf(int item) const;
     bool HasOutlineItems(const std::vector<OutlineItem>& entries) const;
-    void ShowOutlineTexts(const std::vector<OutlineItem>& entries);
+    void ShowOutlineTexts(const TreeOutline& outline);
 
     CDuvazadiDoc& m_document;
     const ModalRunners& m_modals;

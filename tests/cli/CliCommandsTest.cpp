@@ -69,14 +69,13 @@ CommandRun Layout(const std::string& file, const std::string& frame)
     return Capture([&](std::ostream& out, std::ostream& err) { return RunLayout(file, frame, out, err); });
 }
 
-OutlineItem Item(const std::string& text, int depth, int parent, int colour, const std::string& messages = {})
+OutlineItem Item(const std::string& text, int depth, int parent, int colour)
 {
     OutlineItem item;
     item.text = text;
     item.depth = depth;
     item.parent = parent;
     item.colour = colour;
-    item.messages = messages;
     return item;
 }
 
@@ -87,8 +86,8 @@ TEST(CheckReport, MessagesThenRedItemsByTheirPath)
     messages.Add(0, "No slaves here");
     TreeOutline outline;
     outline.items = {Item("Network", 0, -1, ItemMarks::kBlack), Item("Frames", 0, -1, ItemMarks::kNoColour),
-                     Item("F1", 1, 1, ItemMarks::kRed, "Overlapped signals; Frame ID wrong"),
-                     Item("F2", 1, 1, ItemMarks::kBlack)};
+                     Item("F1", 1, 1, ItemMarks::kRed), Item("F2", 1, 1, ItemMarks::kBlack)};
+    outline.reasons[2] = "Overlapped signals; Frame ID wrong";
 
     const std::vector<std::string> expected = {"Z: 3 False paramters", "No slaves here",
                                                "Frames / F1: Overlapped signals; Frame ID wrong"};

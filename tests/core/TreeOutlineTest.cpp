@@ -17,13 +17,14 @@ using Lines = std::vector<std::string>;
 Lines Describe(const TreeOutline& outline)
 {
     Lines lines;
-    for (const OutlineItem& item : outline.items) {
+    for (std::size_t i = 0; i < outline.items.size(); ++i) {
+        const OutlineItem& item = outline.items[i];
         std::string line = std::string(static_cast<std::size_t>(item.depth) * 2, ' ') + item.text;
         if (item.kind == OutlineItem::Kind::Entity)
             line += " *";
         line += " " + std::to_string(item.colour);
-        if (!item.messages.empty())
-            line += " " + item.messages;
+        if (const std::string& reasons = outline.ReasonsOf(static_cast<int>(i)); !reasons.empty())
+            line += " " + reasons;
         lines.push_back(line);
     }
     return lines;
@@ -258,8 +259,9 @@ TEST(TreeOutline, TheExampleOpensCleanAndUnmodified)
     const std::string written = network.BuildLdfText();
     const TreeOutline outline = PrepareTreeOutline(network);
     EXPECT_EQ(written, network.BuildLdfText());
-    for (const OutlineItem& item : outline.items)
-        EXPECT_NE(ItemMarks::kRed, item.colour) << item.text << ": " << item.messages;
+    for (std::size_t i = 0; i < outline.items.size(); ++i)
+        EXPECT_NE(ItemMarks::kRed, outline.items[i].colour)
+            << outline.items[i].text << ": " << outline.ReasonsOf(static_cast<int>(i));
 }
 
 }  // namespace

@@ -11,10 +11,11 @@ using namespace outline_text;
 
 TEST(HoverTexts, ARedItemOrRowShowsItsReasonsOnePerLine)
 {
-    OutlineItem item;
-    EXPECT_EQ(ReasonsTip(item), "");
-    item.messages = "Node name not found; Delay shorter than frame time";
-    EXPECT_EQ(ReasonsTip(item), "Node name not found\nDelay shorter than frame time");
+    TreeOutline red;
+    red.items.resize(2);
+    red.reasons[1] = "Node name not found; Delay shorter than frame time";
+    EXPECT_EQ(ReasonsTip(red, 0), "");
+    EXPECT_EQ(ReasonsTip(red, 1), "Node name not found\nDelay shorter than frame time");
 
     auto n = MakeRichNetwork();
     n->signals[0]->subscribers.clear();
@@ -22,7 +23,7 @@ TEST(HoverTexts, ARedItemOrRowShowsItsReasonsOnePerLine)
     const TreeItemRef signalsItem = ItemAt(*n, Signals);
     const int signalItem = FindOutlineItem(outline, {EntityKind::Signal, 0});
     ASSERT_GE(signalItem, 0);
-    const std::string reasons = ReasonsTip(outline.items[static_cast<std::size_t>(signalItem)]);
+    const std::string reasons = ReasonsTip(outline, signalItem);
     EXPECT_NE(reasons.find("No subscriber"), std::string::npos);
     const OutlineRecordIndex items(outline);
     EXPECT_EQ(RowReasonsTip(outline, items, signalsItem, 0), reasons);
