@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -468,10 +469,10 @@ void CMainFrame::CreatePanes()
             m_navigation->OpenSheet(FrameSignalRequest(*network, m_document->Codec().FromQt(frameName), position));
     });
     // The list of an event-triggered or sporadic frame chooses the member drawn.
-    connect(m_data, &QTreeWidget::currentItemChanged, m_pictures, [this](QTreeWidgetItem* row) {
-        if (row)
+    connect(m_data->selectionModel(), &QItemSelectionModel::currentChanged, m_pictures, [this](const QModelIndex& row) {
+        if (row.isValid())
             m_pictures->ShowItem(m_document->Network(), TreeItemRefOf(m_navigation->currentItem()),
-                                 m_document->Codec().FromQt(row->text(0)));
+                                 m_document->Codec().FromQt(row.siblingAtColumn(0).data().toString()));
     });
     // The clipboard acts on the panes' selections.
     auto* clipboard = new ClipboardActions(*m_document, *m_navigation, *m_data, this);

@@ -1,11 +1,11 @@
 #include "views/DataView.h"
 
 #include "controls/TitledPopupMenu.h"
-#include "editing/HoverTexts.h"
 #include "editing/ListCommands.h"
 #include "gui/CDuvazadiDoc.h"
 #include "model/LinNetwork.h"
 #include "views/ContextMenus.h"
+#include "views/DataTableModel.h"
 #include "views/DeleteQuestion.h"
 #include "views/NavView.h"
 
@@ -14,16 +14,11 @@
 
 #include <algorithm>
 
-namespace {
-
-// A row keeps the place it had when filled in its first cell.
-constexpr int kRowRole = Qt::UserRole;
-
-}  // namespace
-
 DataView::DataView(CDuvazadiDoc& document, NavView& navigation, const ModalRunners& modals, QWidget* parent)
-    : QTreeWidget(parent), m_document(document), m_navigation(navigation), m_modals(modals)
+    : QTreeView(parent), m_document(document), m_navigation(navigation), m_modals(modals),
+      m_model(new DataTableModel(m_table, document, this))
 {
+    setModel(m_model);
     setObjectName(QStringLiteral("dataView"));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -39,14 +34,14 @@ DataView::DataView(CDuvazadiDoc& document, NavView& navigation, const ModalRunne
     Clear();
 
     connect(header(), &QHeaderView::sectionClicked, this, &DataView::SortByColumn);
-    connect(this, &QTreeWidget::itemDoubleClicked, this, &DataView::OpenSheetOf);
+    connect(this, &QAbstractItemView::doubleClicked, this, &DataView::OpenSheetOf);
     connect(this, &QWidget::customContextMenuRequested, this, &DataView::OnContextMenu);
 }
 
 void DataView::Clear()
 {
-    clear();
-    setColumnCount(0);
+    m_table = DataTable{};
+    m_model->Refill(m_shown);
 }
 
 void DataView::Fill(QTreeWidgetItem* navItem)
@@ -65,7 +60,7 @@ void DataView::keyPressEvent(QKeyEvent* event)
         RunCommand(command);
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void DataView::RunCommand(int command)
@@ -96,7 +91,7 @@ bool DataView::event(QEvent* event)
         event->accept();
         return true;
     }
-    return QTreeWidget::event(event);
+    return QTreeView::event(event);
 }
 
 bool DataView::IsEntryKey(const QKeyEvent& event) const
@@ -132,10 +127,10 @@ bool DataView::RunEntryKey(const QKeyEvent& event)
 
 void DataView::SelectRow(int row)
 {
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i)->data(0, kRowRole).toInt() == row) {
+    for (int i = 0; i < m_model->rowCount(); ++i)
+        if (const QModelIndex index = m_model->index(i, 0); RowOf(index) == row) {
             clearSelection();
-            setCurrentItem(topLevelItem(i));
+            setCurrentIndex(index);
             return;
         }
 }
@@ -151,64 +146,49 @@ void DataView::SortByColumn(int column)
 
 int DataView::SelectedRow() const
 {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? -1 : selected.front()->data(0, kRowRole).toInt();
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : RowOf(selected.front());
 }
 
 std::vector<int> DataView::SelectedRows() const
 {
+    QModelIndexList selected = selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<int> rows;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* item = topLevelItem(i); item->isSelected())
-            rows.push_back(item->data(0, kRowRole).toInt());
+    rows.reserve(static_cast<std::size_t>(selected.size()));
+    for (const QModelIndex& index : selected)
+        rows.push_back(RowOf(index));
     return rows;
 }
 
 void DataView::ShowTable()
 {
-    Clear();
-    const TextCodec& codec = m_document.Codec();
-    QStringList captions;
-    for (const DataColumn& column : m_table.columns)
-        captions << QString::fromStdString(column.caption);
-    setHeaderLabels(captions);
+    m_model->Refill(m_shown);
     // The layouts' widths are too narrow for some captions in today's
     // fonts ("Delay in ms"); a caption is never cut.
-    for (int i = 0; i < columnCount(); ++i) {
+    for (int i = 0; i < m_model->columnCount(); ++i) {
         const int width = m_table.columns[static_cast<std::size_t>(i)].width;
         if (width != kFillWidth)
             setColumnWidth(i, std::max(width, header()->sectionSizeHint(i)));
     }
-    const TreeOutline& outline = m_document.Outline();
-    const OutlineRecordIndex outlineItems(outline);
-    QList<QTreeWidgetItem*> items;
-    for (const DataRow& row : m_table.rows) {
-        auto* item = new QTreeWidgetItem;
-        for (std::size_t i = 0; i < row.cells.size(); ++i)
-            item->setText(static_cast<int>(i), codec.ToQt(row.cells[i]));
-        item->setData(0, kRowRole, row.source);
-        const QString reasons = codec.ToQt(RowReasonsTip(outline, outlineItems, m_shown, row.source));
-        if (!reasons.isEmpty())
-            for (int column = 0; column < static_cast<int>(row.cells.size()); ++column)
-                item->setToolTip(column, reasons);
-        items << item;
-    }
-    addTopLevelItems(items);
 }
 
 void DataView::OnContextMenu(const QPoint& pos)
 {
-    if (QTreeWidgetItem* item = itemAt(pos))
-        setCurrentItem(item);
+    if (const QModelIndex index = indexAt(pos); index.isValid())
+        setCurrentIndex(index);
     const auto menu = MakeListContextMenu(ListMenuFor(m_shown, SelectedRow()), this);
     RunCommand(CommandOf(m_modals.menu(*menu, viewport()->mapToGlobal(pos))));
 }
 
-void DataView::OpenSheetOf(QTreeWidgetItem* row)
+void DataView::OpenSheetOf(const QModelIndex& row)
 {
-    if (row)
-        OpenSheetOfRow(row->data(0, kRowRole).toInt());
+    if (row.isValid())
+        OpenSheetOfRow(RowOf(row));
 }
+
+int DataView::RowOf(const QModelIndex& index) { return index.data(DataTableModel::kRowRole).toInt(); }
 
 // The row is checked against the network, which may have changed since the
 // list was filled: a row that no longer names a record opens nothing.

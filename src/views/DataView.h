@@ -4,12 +4,14 @@
 #include "editing/TreeItem.h"
 #include "gui/DialogRunner.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <vector>
 
 class CDuvazadiDoc;
+class DataTableModel;
 class NavView;
+class QTreeWidgetItem;
 
 // The list right of the tree: the data of the item selected there, in
 // columns. The navigation tree's selection clears it and then fills it for
@@ -17,9 +19,10 @@ class NavView;
 // the network's list they show), a double-click opens the row's sheet, the
 // right button the list's context menu (Add, Delete, Properties). The
 // entries of a schedule table move with Ctrl+Up and Ctrl+Down and are
-// duplicated with Ctrl+D. Rows are
-// never edited in place: the network would not follow.
-class DataView : public QTreeWidget {
+// duplicated with Ctrl+D. Rows are never edited in place: the network
+// would not follow. The view shows a DataTableModel over the list's
+// DataTable.
+class DataView : public QTreeView {
     Q_OBJECT
 
 public:
@@ -60,12 +63,14 @@ private:
     void SelectRow(int row);
     void ShowTable();
     void OnContextMenu(const QPoint& pos);
-    void OpenSheetOf(QTreeWidgetItem* row);
+    void OpenSheetOf(const QModelIndex& row);
+    static int RowOf(const QModelIndex& index);
     void OpenSheetOfRow(int row);
     bool ConfirmRowDeletion(const std::vector<int>& rows);
 
     const ModalRunners& m_modals;
     TreeItemRef m_shown;  // the tree item whose data the list shows
     DataTable m_table;
+    DataTableModel* m_model;
     ColumnSortFlags m_sortFlags;
 };

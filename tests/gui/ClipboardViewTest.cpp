@@ -1,6 +1,7 @@
 // View > Hexadecimal and Edit > Copy, Paste, Duplicate from the window: the
 // actions reach the lists, the settings and the system clipboard.
 
+#include "DataListRows.h"
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "editing/NetworkFixtures.h"
@@ -37,11 +38,7 @@ struct ShownRichEditor : EditorFixture {
     }
 
     const LinNetwork& Network() const { return *frame->Document().Network(); }
-    QString Cell(int row, int column) const
-    {
-        const QTreeWidgetItem* item = frame->Data().topLevelItem(row);
-        return item ? item->text(column) : QString();
-    }
+    QString Cell(int row, int column) const { return ListCell(frame->Data(), row, column); }
 };
 
 }  // namespace
@@ -97,9 +94,8 @@ private Q_SLOTS:
         editor.Tree().setCurrentItem(editor.Item({QStringLiteral("Signals")}));
         DataView& list = editor.frame->Data();
         list.setFocus();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(0)).center());
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          list.visualItemRect(list.topLevelItem(3)).center());
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ListRowRect(list, 0).center());
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, ListRowRect(list, 3).center());
         QCOMPARE(list.SelectedRows(), (std::vector<int>{0, 3}));
         editor.Action("actionCopy").trigger();
         const QString copied = QGuiApplication::clipboard()->text();

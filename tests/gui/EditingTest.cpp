@@ -2,6 +2,7 @@
 // Delete, the sheets opened by a double-click, sorting by a column, Undo
 // and Redo, driven through the widgets with stand-ins for menus and sheets.
 
+#include "DataListRows.h"
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "controls/CheckTree.h"
@@ -48,33 +49,46 @@ struct RichEditor : EditorFixture {
 
     // The right button over an item of a tree or list, as the platform
     // reports it.
-    static void RightClick(QTreeWidget& view, QTreeWidgetItem* item)
+    static void RightClick(QAbstractItemView& view, const QPoint& pos)
     {
-        const QPoint pos = view.visualItemRect(item).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view.viewport()->mapToGlobal(pos));
         QApplication::sendEvent(view.viewport(), &event);
     }
+    static void RightClick(QTreeWidget& tree, QTreeWidgetItem* item)
+    {
+        RightClick(tree, tree.visualItemRect(item).center());
+    }
+    static void RightClick(DataView& list, int row) { RightClick(list, ListRowRect(list, row).center()); }
 
     // A widget receives a double-click as press, release, double-click,
     // release; QTest's double-click sends only the third.
-    static void DoubleClick(QTreeWidget& view, QTreeWidgetItem* item)
+    static void DoubleClick(QAbstractItemView& view, const QPoint& pos)
     {
-        view.scrollToItem(item);
-        const QPoint pos = view.visualItemRect(item).center();
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, pos);
     }
+    static void DoubleClick(QTreeWidget& tree, QTreeWidgetItem* item)
+    {
+        tree.scrollToItem(item);
+        DoubleClick(tree, tree.visualItemRect(item).center());
+    }
+    static void DoubleClick(DataView& list, int row)
+    {
+        list.scrollTo(ListRow(list, row));
+        DoubleClick(list, ListRowRect(list, row).center());
+    }
 
     void Select(const QStringList& path) const { Tree().setCurrentItem(Item(path)); }
 
-    QTreeWidgetItem* Row(int index) const { return List().topLevelItem(index); }
+    QString Cell(int row, int column) const { return ListCell(List(), row, column); }
+    void SelectRow(int row) const { List().setCurrentIndex(ListRow(List(), row)); }
 
     QStringList Column(int column) const
     {
         QStringList texts;
-        for (int i = 0; i < List().topLevelItemCount(); ++i)
-            texts << Row(i)->text(column);
+        for (int i = 0; i < ListRowCount(List()); ++i)
+            texts << Cell(i, column);
         return texts;
     }
 
@@ -199,7 +213,7 @@ private Q_SLOTS:
         editor.dialogs.inspect = CommitWithName(QStringLiteral("Seat"));
         editor.dialogs.answers = {QDialog::Accepted};
         editor.menus.choices = {kCommandAdd};
-        editor.RightClick(editor.List(), editor.Row(0));
+        editor.RightClick(editor.List(), 0);
         QCOMPARE(editor.menus.titles.last(), QStringLiteral("Node"));
         QCOMPARE(editor.menus.enabled.last(), QStringLiteral("Add, Properties"));
         QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Light", "Door", "Seat"}));
@@ -240,9 +254,9 @@ private Q_SLOTS:
         editor.Select({"Nodes"});
         editor.dialogs.answers = {QDialog::Accepted};
         editor.menus.choices = {kCommandDelete, kCommandDelete};
-        editor.RightClick(editor.List(), editor.Row(0));
+        editor.RightClick(editor.List(), 0);
         QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Light", "Door"}));
-        editor.RightClick(editor.List(), editor.Row(2));
+        editor.RightClick(editor.List(), 2);
         QCOMPARE(editor.dialogs.names.size(), 3);
         QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Door"}));
         QCOMPARE(editor.Column(0), (QStringList{"Master", "Motor", "Door"}));
@@ -283,14 +297,14 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names, QStringList{"DeleteQuestion"});
 
         editor.Select({"Nodes"});
-        editor.List().setCurrentItem(editor.Row(0));
+        editor.SelectRow(0);
         QTest::keyClick(&editor.List(), Qt::Key_Delete);  // the master's row: no Delete in its menu
         QCOMPARE(editor.Network()->slaves.size(), 3u);
-        editor.List().setCurrentItem(editor.Row(2));
+        editor.SelectRow(2);
         QTest::keyClick(&editor.List(), Qt::Key_Delete);
         QCOMPARE(Names(editor.Network()->slaves), (QStringList{"Motor", "Door"}));
 
-        editor.List().setCurrentItem(editor.Row(1));
+        editor.SelectRow(1);
         QTest::keyClick(&editor.List(), Qt::Key_Return);
         editor.Select({"Nodes", "Master"});
         QTest::keyClick(&editor.Tree(), Qt::Key_F2);
@@ -303,7 +317,7 @@ private Q_SLOTS:
     {
         RichEditor editor;
         editor.Select({"Schedules", "Normal"});
-        editor.List().setCurrentItem(editor.Row(1));
+        editor.SelectRow(1);
         QTest::keyClick(&editor.List(), Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(editor.Column(0), (QStringList{"MotorState", "MotorCmd", "EventAll", "SpoMotor"}));
         QTest::keyClick(&editor.List(), Qt::Key_Up, Qt::ControlModifier);  // at the top: nothing moves
@@ -314,7 +328,7 @@ private Q_SLOTS:
         QCOMPARE(editor.List().SelectedRow(), 2);
         QCOMPARE(editor.Column(0), (QStringList{"MotorCmd", "MotorState", "MotorState", "EventAll", "SpoMotor"}));
         editor.List().clearSelection();
-        editor.List().setCurrentItem(editor.Row(0));
+        editor.SelectRow(0);
         QTest::keyClick(&editor.List(), Qt::Key_Delete);
         QCOMPARE(editor.Column(0), (QStringList{"MotorState", "MotorState", "EventAll", "SpoMotor"}));
         // Each key was one step.
@@ -334,9 +348,9 @@ private Q_SLOTS:
         QVERIFY(tip.contains(QStringLiteral("No subscriber")));
         QCOMPARE(editor.Item({"Signals", "MotorError"})->toolTip(0), QString());
         editor.Select({"Signals"});
-        QCOMPARE(editor.Row(0)->toolTip(0), tip);
-        QCOMPARE(editor.Row(0)->toolTip(3), tip);
-        QCOMPARE(editor.Row(1)->toolTip(0), QString());
+        QCOMPARE(ListCell(editor.List(), 0, 0, Qt::ToolTipRole), tip);
+        QCOMPARE(ListCell(editor.List(), 0, 3, Qt::ToolTipRole), tip);
+        QCOMPARE(ListCell(editor.List(), 1, 0, Qt::ToolTipRole), QString());
     }
 
     void doubleClickOpensTheSheetOfTheItemOrRow()
@@ -349,7 +363,7 @@ private Q_SLOTS:
         QCOMPARE(editor.dialogs.names, QStringList{"MasterSheet"});
         QCOMPARE(editor.Network()->masterName, std::string("Gateway"));
         QCOMPARE(editor.Tree().currentItem(), editor.Item({"Nodes", "Master"}));
-        QCOMPARE(editor.Row(0)->text(0), QStringLiteral("Gateway"));
+        QCOMPARE(editor.Cell(0, 0), QStringLiteral("Gateway"));
         QVERIFY(editor.frame->Document().CanUndo());
 
         QString shownName;
@@ -357,20 +371,20 @@ private Q_SLOTS:
             shownName = dialog.findChild<QLineEdit*>(QStringLiteral("name"))->text();
         };
         editor.Select({"Nodes"});
-        editor.DoubleClick(editor.List(), editor.Row(2));
+        editor.DoubleClick(editor.List(), 2);
         QCOMPARE(editor.dialogs.names.last(), QStringLiteral("NAttSheet"));
         QCOMPARE(shownName, QStringLiteral("Light"));
 
         editor.dialogs.inspect = CommitWithName(QStringLiteral("Central"));
         editor.dialogs.answers = {QDialog::Accepted};
-        editor.DoubleClick(editor.List(), editor.Row(0));
+        editor.DoubleClick(editor.List(), 0);
         QCOMPARE(editor.dialogs.names.last(), QStringLiteral("MasterSheet"));
         QCOMPARE(editor.Column(0), (QStringList{"Central", "Motor", "Light", "Door"}));
 
         // The diagnostic frames have no sheet.
         editor.Select({"Frames"});
         const int opened = editor.dialogs.names.size();
-        editor.DoubleClick(editor.List(), editor.Row(1));
+        editor.DoubleClick(editor.List(), 1);
         editor.DoubleClick(editor.Tree(), editor.Item({"Frames", "MasterReq"}));
         QCOMPARE(editor.dialogs.names.size(), opened);
     }
@@ -396,7 +410,7 @@ private Q_SLOTS:
                 editor.DoubleClick(editor.Tree(), editor.Item(c.item));
             } else {
                 editor.Select(c.item);
-                editor.DoubleClick(editor.List(), editor.Row(c.row));
+                editor.DoubleClick(editor.List(), c.row);
             }
             QCOMPARE(editor.dialogs.names.last(), QString::fromLatin1(c.sheet));
         }
@@ -433,7 +447,7 @@ private Q_SLOTS:
                 editor.DoubleClick(editor.Tree(), editor.Item(way.item));
             } else {
                 editor.Select(way.item);
-                editor.DoubleClick(editor.List(), editor.Row(way.row));
+                editor.DoubleClick(editor.List(), way.row);
             }
             const QStringList expected = way.sheet.isEmpty() ? QStringList{} : QStringList{way.sheet};
             QCOMPARE(editor.dialogs.names, expected);
@@ -516,7 +530,7 @@ private Q_SLOTS:
         editor.dialogs.inspect = [&](QDialog& dialog) {
             page = static_cast<PropertySheet&>(dialog).Tabs()->tabText(0);
         };
-        editor.DoubleClick(editor.List(), editor.Row(0));
+        editor.DoubleClick(editor.List(), 0);
         // The sorted row opens the sheet of its own value.
         QCOMPARE(editor.dialogs.names, QStringList{"EncValSheet"});
         QCOMPARE(page, QStringLiteral("Physical properties"));
@@ -567,7 +581,7 @@ private Q_SLOTS:
     {
         RichEditor editor;
         editor.Select({"Signals"});
-        editor.List().setCurrentItem(editor.Row(3));
+        editor.SelectRow(3);
         // The network loses signals behind the list's back.
         auto& signals = const_cast<LinNetwork*>(editor.Network())->signals;
         signals.erase(signals.begin() + 1, signals.end());
@@ -575,7 +589,7 @@ private Q_SLOTS:
 
         editor.List().RunCommand(kCommandProperties);
         editor.List().RunCommand(kCommandDelete);
-        editor.DoubleClick(editor.List(), editor.Row(3));
+        editor.DoubleClick(editor.List(), 3);
         QVERIFY(editor.dialogs.names.isEmpty());
         QCOMPARE(DumpNetwork(*editor.Network()), before);
         QVERIFY(!editor.frame->Document().CanUndo());

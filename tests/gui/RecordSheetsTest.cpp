@@ -1,3 +1,4 @@
+#include "DataListRows.h"
 #include "EditorFixture.h"
 #include "GuiTestRegistry.h"
 #include "SheetTestHelpers.h"
@@ -361,7 +362,7 @@ private Q_SLOTS:
             editor.dialogs.answers = {QDialog::Accepted};
             editor.dialogs.inspect = Confirm(std::move(step));
             DataView& list = editor.frame->Data();
-            list.setCurrentItem(list.topLevelItem(0));
+            list.setCurrentIndex(ListRow(list, 0));
             list.RunCommand(kCommandProperties);
         };
         editRow({"Frames", "SpeedFrame"},

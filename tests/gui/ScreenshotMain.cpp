@@ -11,6 +11,7 @@
 // and runs Edit > Paste; --errors saves the Errors / Hints dialog that Open
 // shows instead, with its message N chosen.
 
+#include "DataListRows.h"
 #include "TreeItemPath.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
@@ -97,9 +98,11 @@ QTreeWidgetItem* FirstRedItem(const NavView& tree)
     return nullptr;
 }
 
-void OpenContextMenu(QTreeWidget& view, QTreeWidgetItem* item)
+// Over the item or row, or near the top left corner without one (a null
+// rectangle).
+void OpenContextMenu(QAbstractItemView& view, const QRect& over)
 {
-    const QPoint pos = item ? view.visualItemRect(item).center() : QPoint(20, 20);
+    const QPoint pos = over.isNull() ? QPoint(20, 20) : over.center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view.viewport()->mapToGlobal(pos));
     QApplication::sendEvent(view.viewport(), &event);
 }
@@ -180,12 +183,12 @@ int main(int argc, char* argv[])
     }
     tree.setCurrentItem(item);
     tree.scrollToItem(item);
-    QTreeWidgetItem* row = options.row >= 0 ? list.topLevelItem(options.row) : nullptr;
-    if (options.row >= 0 && !row) {
+    const QModelIndex row = options.row >= 0 ? ListRow(list, options.row) : QModelIndex();
+    if (options.row >= 0 && !row.isValid()) {
         std::fprintf(stderr, "no list row %d\n", options.row);
         return 1;
     }
-    list.setCurrentItem(row);
+    list.setCurrentIndex(row);
     if (options.hex)
         frame.findChild<QAction*>(QStringLiteral("actionHexadecimal"))->trigger();
     if (!options.paste.isEmpty()) {
@@ -212,7 +215,7 @@ int main(int argc, char* argv[])
             dialog.hide();
             return static_cast<int>(QDialog::Rejected);
         });
-        if (row)
+        if (row.isValid())
             list.RunCommand(kCommandProperties);
         else
             tree.RunCommand(kCommandProperties);
@@ -234,9 +237,9 @@ int main(int argc, char* argv[])
             return nullptr;
         });
         if (options.menu == QLatin1String("tree"))
-            OpenContextMenu(tree, item);
+            OpenContextMenu(tree, tree.visualItemRect(item));
         else
-            OpenContextMenu(list, row);
+            OpenContextMenu(list, ListRowRect(list, options.row));
         return saved ? 0 : 1;
     }
     return Save(frame.grab(), options.out) ? 0 : 1;
