@@ -43,9 +43,9 @@ std::string RowReasonsTip(const TreeOutline& outline, const OutlineRecordIndex& 
 {
     const std::optional<EntityRef> entity = EntityOfRow(treeSelection, row);
     const int item = entity ? items.Find(*entity) : -1;
-    // The index may be older than the outline: an item beyond it shows nothing.
-    const bool inOutline = item >= 0 && static_cast<std::size_t>(item) < outline.items.size();
-    return inOutline ? ReasonsTip(outline, item) : std::string();
+    // The reasons are looked up by item, so an index older than the outline
+    // reads nothing beyond it.
+    return item >= 0 ? ReasonsTip(outline, item) : std::string();
 }
 
 std::string BandTip(const LayoutBand& band)
