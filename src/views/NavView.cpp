@@ -472,11 +472,7 @@ int NavView::GetItemColor(int item) const
     return entry ? entry->colour : ItemMarks::kNoColour;
 }
 
-std::string NavView::GetItemMessages(int item) const
-{
-    const OutlineItem* entry = OutlineEntryOf(item);
-    return entry ? entry->messages : std::string();
-}
+std::string NavView::GetItemMessages(int item) const { return m_document.Outline().ReasonsOf(item); }
 
 void NavView::AnnounceItem(QTreeWidgetItem* item)
 {
