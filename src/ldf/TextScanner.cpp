@@ -174,12 +174,8 @@ void TextScanner::AddPlainMessage(const std::string& text, const std::string& de
     messages.Add(0, text + " " + detail);
 }
 
-bool TextScanner::SkipCommentAt(int& pos)
+bool TextScanner::SkipCommentFrom(int& pos)
 {
-    if (!InText(pos))
-        return false;
-    if (At(pos) != '/')
-        return IsSeparator(At(pos));
     const char next = At(pos + 1);
     if (next == '/') {
         pos = LineCommentEnd(pos);

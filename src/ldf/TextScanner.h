@@ -83,7 +83,14 @@ public:
 
     // Scanning operations. "pos+1" operations first step past the character
     // at the position (the last one already consumed).
-    bool SkipCommentAt(int& pos);
+    // True on a separator, and on a comment, with the position moved onto
+    // its last character. The readers ask it of every character, so the
+    // common case stays inline.
+    bool SkipCommentAt(int& pos)
+    {
+        const char c = At(pos);
+        return c == '/' ? SkipCommentFrom(pos) : IsSeparator(c);
+    }
     bool SkipToBlockStart(int& pos);
     bool SkipToBlockEnd(int& pos);
     bool ExpectEquals(int& pos);
@@ -158,6 +165,8 @@ protected:
     char At(int pos) const { return InText(pos) ? fileText[static_cast<std::size_t>(pos)] : '\0'; }
 
 private:
+    // SkipCommentAt on a '/'.
+    bool SkipCommentFrom(int& pos);
     // Skips separators and comments after pos; true, and the position past
     // it, when the next character is the bracket.
     bool SkipToBracket(int& pos, char bracket);
