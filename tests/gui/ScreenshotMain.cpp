@@ -13,6 +13,7 @@
 
 #include "DataListRows.h"
 #include "TreeItemPath.h"
+#include "allocator/LargePages.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
 #include "editing/TreeCommands.h"
@@ -135,6 +136,8 @@ bool Save(const QPixmap& picture, const QString& path)
 
 int main(int argc, char* argv[])
 {
+    // Allocates as the editor does.
+    UseLargeMemoryPages();
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
