@@ -5,7 +5,7 @@
 // stage: its name and the median seconds over the runs.
 // Usage: document_bench FILE [RUNS]
 
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "editing/Document.h"
 #include "editing/TreeCommands.h"
 #include "editing/TreeItem.h"
@@ -40,7 +40,7 @@ bool Timed(std::vector<double>& times, const std::function<bool()>& stage)
 
 int main(int argc, char** argv)
 {
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     if (argc < 2) {
         std::fprintf(stderr, "Usage: document_bench FILE [RUNS]\n");
         return 2;

@@ -6,7 +6,7 @@
 // includes the file text the program holds).
 // Usage: ldf_bench FILE [RUNS]
 
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "model/LinNetwork.h"
 #include "validation/PostLoadRepair.h"
 #include "validation/TreeOutline.h"
@@ -95,7 +95,7 @@ double Median(std::vector<double> values)
 
 int main(int argc, char* argv[])
 {
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     if (argc < 2) {
         std::fprintf(stderr, "usage: ldf_bench FILE [RUNS]\n");
         return 2;

@@ -6,7 +6,7 @@
 // prepares the network and its tree again.
 // Usage: undo_bench FILE [STEPS]
 
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "editing/Document.h"
 #include "editing/UndoHistory.h"
 #include "model/LinNetwork.h"
@@ -117,7 +117,7 @@ bool MeasureDocument(const char* path, int steps)
 
 int main(int argc, char** argv)
 {
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     if (argc < 2) {
         std::fprintf(stderr, "Usage: undo_bench FILE [STEPS]\n");
         return 2;

@@ -1,4 +1,4 @@
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
 
@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     QApplication app(argc, argv);
     ConfigureApplication();
     CMainFrame frame;

@@ -1,13 +1,13 @@
 // duvazadi-cli: checks and rewrites LDF files on the editor's core.
 
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "cli/CliCommands.h"
 
 #include <iostream>
 
 int main(int argc, char* argv[])
 {
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     LeaveNetworksToExit();
     return RunRequest(ParseArguments(arguments), std::cout, std::cerr);

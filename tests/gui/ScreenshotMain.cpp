@@ -13,7 +13,7 @@
 
 #include "DataListRows.h"
 #include "TreeItemPath.h"
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 #include "app/CMainFrame.h"
 #include "app/EditorApp.h"
 #include "editing/TreeCommands.h"
@@ -137,7 +137,7 @@ bool Save(const QPixmap& picture, const QString& path)
 int main(int argc, char* argv[])
 {
     // Allocates as the editor does.
-    UseLargeMemoryPages();
+    ConfigureProgramAllocator();
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,

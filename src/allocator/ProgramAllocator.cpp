@@ -1,4 +1,4 @@
-#include "allocator/LargePages.h"
+#include "allocator/ProgramAllocator.h"
 
 #ifdef DUVAZADI_MIMALLOC
 #include <mimalloc.h>
@@ -7,11 +7,13 @@
 #include <cstdint>
 #endif
 
-void UseLargeMemoryPages()
+void ConfigureProgramAllocator()
 {
 #ifdef DUVAZADI_MIMALLOC
-    // Memory the allocator maps from now on comes in large pages.
+    // Memory the allocator maps from now on comes in large pages, and what
+    // is freed stays mapped for the next allocations.
     mi_option_enable(mi_option_large_os_pages);
+    mi_option_disable(mi_option_allow_decommit);
     // The C++ runtime allocated before main, so the thread's first segment
     // (32 MB, aligned to its size) is mapped already, in small pages, and a
     // network fills it first. The advice asks the kernel to back it with
