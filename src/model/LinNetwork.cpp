@@ -4,6 +4,7 @@
 #include "model/EraseIf.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
 
 #include <algorithm>
 #include <iterator>
@@ -97,7 +98,13 @@ std::vector<NodeAttributes*> LinNetwork::AttributesOfEverySlave()
 
 void LinNetwork::RemoveOrphanNodeAttributes()
 {
-    const NameIndex slaveNames(slaves);
+    NetworkNameIndexes names(*this);
+    RemoveOrphanNodeAttributes(names);
+}
+
+void LinNetwork::RemoveOrphanNodeAttributes(NetworkNameIndexes& names)
+{
+    const NameIndex& slaveNames = names.Slaves();
     EraseIf(nodeAttributes, [&](const auto& a) { return !slaveNames.Contains(a->nodeName); });
 }
 

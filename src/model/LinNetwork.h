@@ -12,6 +12,7 @@
 
 class LinNetwork;
 class ListIndexes;
+class NetworkNameIndexes;
 
 // Outcome of reading a file: the network, or the reason it could not be read.
 struct LoadResult {
@@ -82,13 +83,14 @@ public:
     // AttributesOf every slave, in slave order.
     std::vector<NodeAttributes*> AttributesOfEverySlave();
     void RemoveOrphanNodeAttributes();
+    void RemoveOrphanNodeAttributes(NetworkNameIndexes& names);
 
     // The purges drop every reference to a name that no record has; they
     // leave a frame-id command with the name cleared. The removals drop the
     // references to one removed record's name, frame-id commands included.
-    void PurgeDeletedNodes();
-    void PurgeDeletedSignals();
-    void PurgeDeletedFrames();
+    void PurgeDeletedNodes(NetworkNameIndexes& names);
+    void PurgeDeletedSignals(NetworkNameIndexes& names);
+    void PurgeDeletedFrames(NetworkNameIndexes& names);
     void RemoveSlaveReferences(const std::string& name);
     void RemoveSignalReferences(const std::string& name);
     void RemoveFrameReferences(const std::string& name);

@@ -5,6 +5,7 @@
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
 
 namespace {
 
@@ -128,25 +129,25 @@ auto Is(const std::string& name)
 
 }  // namespace
 
-void LinNetwork::PurgeDeletedNodes()
+void LinNetwork::PurgeDeletedNodes(NetworkNameIndexes& names)
 {
-    const NameIndex slaveNames(slaves);
+    const NameIndex& slaveNames = names.Slaves();
     auto notSlave = [&](const std::string& name) { return !slaveNames.Contains(name); };
     auto notNode = [&](const std::string& name) { return name != masterName && notSlave(name); };
     ForgetNodes(*this, notNode, notSlave, Dangling::ClearName);
 }
 
-void LinNetwork::PurgeDeletedSignals()
+void LinNetwork::PurgeDeletedSignals(NetworkNameIndexes& names)
 {
-    const NameIndex signalNames(signals);
+    const NameIndex& signalNames = names.Signals();
     ForgetSignals(*this, [&](const std::string& name) { return !signalNames.Contains(name); });
 }
 
-void LinNetwork::PurgeDeletedFrames()
+void LinNetwork::PurgeDeletedFrames(NetworkNameIndexes& names)
 {
-    const NameIndex frameNames(frames);
-    const NameIndex eventTriggeredNames(eventTriggeredFrames);
-    const NameIndex sporadicNames(sporadicFrames);
+    const NameIndex& frameNames = names.Frames();
+    const NameIndex& eventTriggeredNames = names.EventTriggeredFrames();
+    const NameIndex& sporadicNames = names.SporadicFrames();
     auto notFrame = [&](const std::string& name) { return !frameNames.Contains(name); };
     auto notSlotted = [&](const std::string& name) {
         return notFrame(name) && !eventTriggeredNames.Contains(name) && !sporadicNames.Contains(name);

@@ -33,15 +33,13 @@ double Percent(double part, double whole) { return whole > 0.0 ? 100.0 * part / 
 
 int NominalFrameBits(int dataBytes) { return kHeaderBits + kBitsPerByte * (dataBytes + 1); }
 
-ScheduleTiming::ScheduleTiming(const LinNetwork& network)
-    : m_net(network), m_frames(network.frames), m_eventTriggered(network.eventTriggeredFrames),
-      m_sporadic(network.sporadicFrames)
-{
-}
+ScheduleTiming::ScheduleTiming(const LinNetwork& network) : m_net(network), m_own(network), m_names(*m_own) {}
+
+ScheduleTiming::ScheduleTiming(const LinNetwork& network, NetworkNameIndexes& names) : m_net(network), m_names(names) {}
 
 int ScheduleTiming::FrameBytes(const std::string& frameName) const
 {
-    const LinFrame* frame = Lookup(m_frames, m_net.frames, frameName);
+    const LinFrame* frame = Lookup(m_names.Frames(), m_net.frames, frameName);
     return frame && frame->length > 0 ? frame->length : -1;
 }
 
@@ -61,9 +59,10 @@ int ScheduleTiming::DataBytes(const ScheduleEntry& entry) const
     const int bytes = FrameBytes(slot->frameName);
     if (bytes > 0)
         return bytes;
-    if (const EventTriggeredFrame* event = Lookup(m_eventTriggered, m_net.eventTriggeredFrames, slot->frameName))
+    if (const EventTriggeredFrame* event =
+            Lookup(m_names.EventTriggeredFrames(), m_net.eventTriggeredFrames, slot->frameName))
         return LongestOf(event->frameNames);
-    if (const SporadicFrame* sporadic = Lookup(m_sporadic, m_net.sporadicFrames, slot->frameName))
+    if (const SporadicFrame* sporadic = Lookup(m_names.SporadicFrames(), m_net.sporadicFrames, slot->frameName))
         return LongestOf(sporadic->frameNames);
     return -1;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -39,10 +41,14 @@ struct TableTiming {
 };
 
 // Times the entries of a network's schedule tables. Frames are found by
-// name through an index built once; their lengths are read when used.
+// name through an index built once (its own, or the one given); their
+// lengths are read when used.
 class ScheduleTiming {
 public:
     explicit ScheduleTiming(const LinNetwork& network);
+    ScheduleTiming(const LinNetwork& network, NetworkNameIndexes& names);
+    ScheduleTiming(const ScheduleTiming&) = delete;
+    ScheduleTiming& operator=(const ScheduleTiming&) = delete;
 
     // The data bytes an entry carries: a frame slot the length of its frame
     // (the longest associated frame of an event-triggered or sporadic frame),
@@ -58,9 +64,8 @@ private:
     int FrameBytes(const std::string& frameName) const;
 
     const LinNetwork& m_net;
-    NameIndex m_frames;
-    NameIndex m_eventTriggered;
-    NameIndex m_sporadic;
+    std::optional<NetworkNameIndexes> m_own;
+    NetworkNameIndexes& m_names;
 };
 
 // "12.34": a figure as the timing report prints it.

@@ -3,6 +3,7 @@
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
 #include "model/VersionTable.h"
 #include "validation/CheckRules.h"
 #include "validation/FrameLayout.h"
@@ -60,7 +61,7 @@ const char* const kFrameNotFromMaster = "Frame not published by the master";
 // The records of one list by name: the first of each name and how many share it.
 template <typename Record> class RecordLookup {
 public:
-    explicit RecordLookup(const OwnedList<Record>& list) : m_list(list), m_names(list) {}
+    RecordLookup(const OwnedList<Record>& list, const NameIndex& names) : m_list(list), m_names(names) {}
 
     const Record* First(const std::string& name) const
     {
@@ -74,7 +75,7 @@ public:
 
 private:
     const OwnedList<Record>& m_list;
-    NameIndex m_names;
+    const NameIndex& m_names;
 };
 
 // The bits a signal occupies in its frame, from its offset to offset + size.
@@ -104,24 +105,29 @@ bool AnySpanInsideAnother(std::vector<BitSpan> spans)
 
 }  // namespace
 
-// Each lookup is built when first asked for.
+// Each lookup is built when first asked for, in the name indexes given or
+// in the checker's own.
 struct TreeChecker::Lookups {
-    explicit Lookups(const LinNetwork& network) : net(network) {}
-
-    const RecordLookup<LinNode>& Slaves() { return BuiltOnce(slaves, net.slaves); }
-    const RecordLookup<LinSignal>& Signals() { return BuiltOnce(signals, net.signals); }
-    const RecordLookup<LinFrame>& Frames() { return BuiltOnce(frames, net.frames); }
-    const RecordLookup<EventTriggeredFrame>& EventTriggeredFrames()
+    Lookups(const LinNetwork& network, NetworkNameIndexes* given)
+        : net(network), own(given ? std::nullopt : std::make_optional<NetworkNameIndexes>(network)),
+          names(given ? *given : *own)
     {
-        return BuiltOnce(eventTriggeredFrames, net.eventTriggeredFrames);
     }
-    const RecordLookup<SporadicFrame>& SporadicFrames() { return BuiltOnce(sporadicFrames, net.sporadicFrames); }
-    const RecordLookup<ScheduleTable>& ScheduleTables() { return BuiltOnce(scheduleTables, net.scheduleTables); }
+
+    RecordLookup<LinNode> Slaves() { return {net.slaves, names.Slaves()}; }
+    RecordLookup<LinSignal> Signals() { return {net.signals, names.Signals()}; }
+    RecordLookup<LinFrame> Frames() { return {net.frames, names.Frames()}; }
+    RecordLookup<EventTriggeredFrame> EventTriggeredFrames()
+    {
+        return {net.eventTriggeredFrames, names.EventTriggeredFrames()};
+    }
+    RecordLookup<SporadicFrame> SporadicFrames() { return {net.sporadicFrames, names.SporadicFrames()}; }
+    RecordLookup<ScheduleTable> ScheduleTables() { return {net.scheduleTables, names.ScheduleTables()}; }
 
     const ScheduleTiming& Timing()
     {
         if (!timing)
-            timing.emplace(net);
+            timing.emplace(net, names);
         return *timing;
     }
 
@@ -137,28 +143,20 @@ struct TreeChecker::Lookups {
     }
 
 private:
-    template <typename Record>
-    static const RecordLookup<Record>& BuiltOnce(std::optional<RecordLookup<Record>>& slot,
-                                                 const OwnedList<Record>& list)
-    {
-        if (!slot)
-            slot.emplace(list);
-        return *slot;
-    }
-
     const LinNetwork& net;
-    std::optional<RecordLookup<LinNode>> slaves;
-    std::optional<RecordLookup<LinSignal>> signals;
-    std::optional<RecordLookup<LinFrame>> frames;
-    std::optional<RecordLookup<EventTriggeredFrame>> eventTriggeredFrames;
-    std::optional<RecordLookup<SporadicFrame>> sporadicFrames;
-    std::optional<RecordLookup<ScheduleTable>> scheduleTables;
+    std::optional<NetworkNameIndexes> own;
+    NetworkNameIndexes& names;
     std::optional<std::unordered_map<int, int>> nadCounts;
     std::optional<ScheduleTiming> timing;
 };
 
 TreeChecker::TreeChecker(LinNetwork& network, ItemMarks& marks)
-    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>(network))
+    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>(network, nullptr))
+{
+}
+
+TreeChecker::TreeChecker(LinNetwork& network, ItemMarks& marks, NetworkNameIndexes& names)
+    : m_net(network), m_marks(marks), m_lookups(std::make_unique<Lookups>(network, &names))
 {
 }
 

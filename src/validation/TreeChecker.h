@@ -6,6 +6,7 @@
 
 class ItemMarks;
 class LinNetwork;
+class NetworkNameIndexes;
 struct EncodingType;
 struct EventTriggeredFrame;
 struct LinFrame;
@@ -22,10 +23,12 @@ struct SporadicFrame;
 //
 // A checker serves one rebuild. Each name lookup or count is built when a
 // check first needs it, so a list must not change once it has been looked
-// up (frame lengths may: they are read when used).
+// up (frame lengths may: they are read when used). Given the name indexes
+// of the rebuild, the checker looks names up in those.
 class TreeChecker {
 public:
     TreeChecker(LinNetwork& network, ItemMarks& marks);
+    TreeChecker(LinNetwork& network, ItemMarks& marks, NetworkNameIndexes& names);
     ~TreeChecker();
     TreeChecker(const TreeChecker&) = delete;
     TreeChecker& operator=(const TreeChecker&) = delete;

@@ -2,6 +2,7 @@
 
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
 #include "model/UnreadPlaces.h"
 #include "validation/ItemMarks.h"
 #include "validation/TreeChecker.h"
@@ -317,19 +318,20 @@ namespace {
 
 // The references to names no record has go before the checks look at the
 // lists.
-void PurgeDeletedReferences(LinNetwork& network)
+void PurgeDeletedReferences(LinNetwork& network, NetworkNameIndexes& names)
 {
-    network.RemoveOrphanNodeAttributes();
-    network.PurgeDeletedNodes();
-    network.PurgeDeletedSignals();
-    network.PurgeDeletedFrames();
+    network.RemoveOrphanNodeAttributes(names);
+    network.PurgeDeletedNodes(names);
+    network.PurgeDeletedSignals(names);
+    network.PurgeDeletedFrames(names);
 }
 
 }  // namespace
 
 void TidyUpNetwork(LinNetwork& network)
 {
-    PurgeDeletedReferences(network);
+    NetworkNameIndexes names(network);
+    PurgeDeletedReferences(network, names);
     for (const auto& frame : network.frames)
         GiveDefaultLength(*frame);
     network.AlignRepresentations();
@@ -344,12 +346,13 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     ItemsByKind items(outline);
     MarkRecorder marks;
     marks.Reserve(outline.items.size());
-    TreeChecker checker(network, marks);
+    NetworkNameIndexes names(network);
+    TreeChecker checker(network, marks, names);
     checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
     checker.CheckMaster(items.Of(TreeItemKind::Master).front());
 
     const std::size_t attributesBefore = network.nodeAttributes.size();
-    PurgeDeletedReferences(network);
+    PurgeDeletedReferences(network, names);
     const std::size_t attributesKept = network.nodeAttributes.size();
 
     // Every slave gets its attributes before any slave is checked, so the NAD

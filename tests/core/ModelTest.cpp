@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/NetworkNameIndexes.h"
 
 #include <gtest/gtest.h>
 
@@ -193,10 +194,11 @@ TEST(LinNetwork, PurgesRemoveReferencesToDeletedEntities)
         std::make_unique<ScheduleEntry>(10, kAssignFrameId, std::make_unique<FrameIdCommand>("Gone", "X")));
     table.entries.Append(std::make_unique<ScheduleEntry>(10, kFrameSlot, std::make_unique<FrameSlotCommand>("F")));
 
-    network->RemoveOrphanNodeAttributes();
-    network->PurgeDeletedNodes();
-    network->PurgeDeletedSignals();
-    network->PurgeDeletedFrames();
+    NetworkNameIndexes names(*network);
+    network->RemoveOrphanNodeAttributes(names);
+    network->PurgeDeletedNodes(names);
+    network->PurgeDeletedSignals(names);
+    network->PurgeDeletedFrames(names);
 
     ASSERT_EQ(1u, network->nodeAttributes.size());
     EXPECT_EQ("", network->nodeAttributes[0]->responseErrorSignal);

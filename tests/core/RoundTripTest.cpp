@@ -7,6 +7,7 @@
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
+#include "model/NetworkNameIndexes.h"
 #include "model/UnreadPlaces.h"
 #include "model/VersionTable.h"
 #include "validation/TreeOutline.h"
@@ -103,8 +104,9 @@ LinNetwork KeptBySaving(const LinNetwork& prepared)
     EraseIf(kept.scheduleTables, unwritten);
     EraseIf(kept.compositeConfigurations, unwritten);
     // Every mention of them goes too, before the lists that may end up empty.
-    kept.PurgeDeletedSignals();
-    kept.PurgeDeletedFrames();
+    NetworkNameIndexes names(kept);
+    kept.PurgeDeletedSignals(names);
+    kept.PurgeDeletedFrames(names);
     EraseIf(kept.sporadicFrames, [&](const auto& f) { return f->frameNames.empty() || unwritten(f); });
     EraseIf(kept.eventTriggeredFrames, [&](const auto& f) { return f->frameNames.empty() || unwritten(f); });
     for (auto& configuration : kept.compositeConfigurations)
