@@ -101,7 +101,7 @@ void WriteNetworkDocument(std::ostream& out, const LinNetwork& network, const st
         json.Key("line");
         json.Scalar(message.line);
         json.Key("text");
-        json.Scalar(Utf8(message.text));
+        json.Scalar(Utf8(message.Text()));
         json.EndObject();
     }
     json.EndArray();

@@ -1,17 +1,27 @@
 #include "ldf/MessageLog.h"
 
-void MessageLog::Add(int line, std::string text)
+std::string Message::Text() const { return quotes ? std::string(what) + " " + quoted : std::string(what); }
+
+void MessageLog::Add(int line, const char* what) { Append({line, what, false, {}}); }
+
+void MessageLog::Add(int line, const char* what, std::string quoted) { Append({line, what, true, std::move(quoted)}); }
+
+void MessageLog::Append(Message message)
 {
+    static const std::string kNoMore =
+        "Warning: more than " + std::to_string(kMaxMessages) + " messages, the rest are not listed";
     if (m_messages.size() < kMaxMessages)
-        m_messages.push_back({line, std::move(text)});
+        m_messages.push_back(std::move(message));
     else if (m_messages.size() == kMaxMessages)
-        m_messages.push_back(
-            {0, "Warning: more than " + std::to_string(kMaxMessages) + " messages, the rest are not listed"});
+        m_messages.push_back({0, kNoMore.c_str(), false, {}});
 }
 
 std::string FormatMessage(const Message& message)
 {
     if (message.line == 0)
-        return message.text;
-    return "Z: " + std::to_string(message.line) + " " + message.text;
+        return message.Text();
+    std::string text = "Z: " + std::to_string(message.line) + " " + message.what;
+    if (message.quotes)
+        text.append(" ").append(message.quoted);
+    return text;
 }

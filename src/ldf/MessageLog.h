@@ -4,10 +4,17 @@
 #include <vector>
 
 // One finding of the reader or the post-load repair. line is 1-based; 0 means
-// the message refers to no line.
+// the message refers to no line. what is the system's own text that tells
+// which finding it is, and quoted the words of the file it quotes after it,
+// if it quotes any; its text is put together only when shown or printed.
 struct Message {
     int line = 0;
-    std::string text;
+    const char* what = "";
+    bool quotes = false;
+    std::string quoted;
+
+    // what, and after a blank the words quoted.
+    std::string Text() const;
 };
 
 // The ordered findings of one load, in the order they were produced. A
@@ -17,7 +24,8 @@ class MessageLog {
 public:
     static constexpr std::size_t kMaxMessages = 100'000;
 
-    void Add(int line, std::string text);
+    void Add(int line, const char* what);
+    void Add(int line, const char* what, std::string quoted);
     void Clear() { m_messages.clear(); }
 
     const std::vector<Message>& Messages() const { return m_messages; }
@@ -28,6 +36,8 @@ public:
     std::vector<Message>::const_iterator end() const { return m_messages.end(); }
 
 private:
+    void Append(Message message);
+
     std::vector<Message> m_messages;
 };
 

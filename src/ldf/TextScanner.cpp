@@ -165,14 +165,16 @@ int TextScanner::LineNumber(int position) const
     return 1 + static_cast<int>(lfBefore - (m_lineStarts.begin() + 1));
 }
 
-void TextScanner::AddMessage(const std::string& text, int position) { messages.Add(LineNumber(position), text); }
+void TextScanner::AddMessage(const char* what, int position) { messages.Add(LineNumber(position), what); }
 
-void TextScanner::AddPlainMessage(const std::string& text) { messages.Add(0, text); }
-
-void TextScanner::AddPlainMessage(const std::string& text, const std::string& detail)
+void TextScanner::AddMessage(const char* what, std::string quoted, int position)
 {
-    messages.Add(0, text + " " + detail);
+    messages.Add(LineNumber(position), what, std::move(quoted));
 }
+
+void TextScanner::AddPlainMessage(const char* what) { messages.Add(0, what); }
+
+void TextScanner::AddPlainMessage(const char* what, std::string quoted) { messages.Add(0, what, std::move(quoted)); }
 
 bool TextScanner::SkipCommentFrom(int& pos)
 {

@@ -77,9 +77,12 @@ public:
     // 1 + the number of LF characters before the position.
     int LineNumber(int position) const;
 
-    void AddMessage(const std::string& text, int position);
-    void AddPlainMessage(const std::string& text);
-    void AddPlainMessage(const std::string& text, const std::string& detail);
+    // A message is one of the system's fixed texts, some with words of the
+    // file quoted after it.
+    void AddMessage(const char* what, int position);
+    void AddMessage(const char* what, std::string quoted, int position);
+    void AddPlainMessage(const char* what);
+    void AddPlainMessage(const char* what, std::string quoted);
 
     // Scanning operations. "pos+1" operations first step past the character
     // at the position (the last one already consumed).

@@ -110,7 +110,7 @@ PYBIND11_MODULE(_core, module)
              [](const PythonNetwork& network) {
                  py::list messages;
                  for (const Message& message : network.Network().messages)
-                     messages.append(py::make_tuple(message.line, Text(message.text), Text(FormatMessage(message))));
+                     messages.append(py::make_tuple(message.line, Text(message.Text()), Text(FormatMessage(message))));
                  return messages;
              })
         .def("check_lines", [](const PythonNetwork& network) { return Texts(network.CheckLines()); })

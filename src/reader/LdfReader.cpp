@@ -133,7 +133,7 @@ private:
         if (end < 0)
             return false;
         m_net.keptStatements.push_back({m_lastKeyword, m_net.TextWithLfLineEnds(m_wordStart, end)});
-        m_net.AddMessage(std::string(kStatementKept) + " " + word, m_wordStart);
+        m_net.AddMessage(kStatementKept, word, m_wordStart);
         m_pos = end;
         return true;
     }

@@ -112,6 +112,6 @@ void UnreadKeeper::KeepText(int last)
     m_start = -1;
     if (text.empty())
         return;
-    m_scanner.AddMessage(std::string(msg::StatementNotRead) + " " + StatementOnOneLine(text), static_cast<int>(start));
+    m_scanner.AddMessage(msg::StatementNotRead, StatementOnOneLine(text), static_cast<int>(start));
     m_kept.push_back({text, m_scanner.LineNumber(static_cast<int>(start)), m_position()});
 }

@@ -4,17 +4,14 @@
 
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
+bool Says(const Message& message, const char* what) { return std::strcmp(message.what, what) == 0; }
 
 }  // namespace
 
 const Message* FindUnreadTextMessage(const MessageLog& log)
 {
     for (const Message& message : log)
-        if (StartsWith(message.text, msg::GarbageAtEnd) || message.text == msg::NulByteWarning)
+        if (Says(message, msg::GarbageAtEnd) || Says(message, msg::NulByteWarning))
             return &message;
     return nullptr;
 }

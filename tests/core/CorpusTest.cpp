@@ -21,7 +21,7 @@ TEST_P(CorpusFile, Loads)
     if (GetParam().find("syntax_error.ldf") != std::string::npos)
         return;
     for (const Message& message : loaded.network->messages)
-        EXPECT_EQ(std::string::npos, message.text.find(msg::GarbageAtEnd)) << message.text;
+        EXPECT_EQ(std::string::npos, message.Text().find(msg::GarbageAtEnd)) << message.Text();
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusFile, testing::ValuesIn(LdfFilesIn(CorpusDir())));

@@ -204,7 +204,7 @@ TEST(DiagnosticFramesSection, ARefusedIdKeepsTheFrameAndTheRestOfTheFileIsRead)
                               "Z: 8 False paramters"};
     EXPECT_EQ(expected, LineMessages(*net));
     for (const Message& message : net->messages)
-        EXPECT_EQ(std::string::npos, message.text.find("Garbage")) << message.text;
+        EXPECT_EQ(std::string::npos, message.Text().find("Garbage")) << message.Text();
 }
 
 TEST(DiagnosticFramesSection, ARefusedBlockThatNeverClosesEndsTheText)

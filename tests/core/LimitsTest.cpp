@@ -30,7 +30,7 @@ std::string Repeated(const std::string& part, int count)
 bool HasMessage(const LinNetwork& network, const std::string& text)
 {
     for (const Message& message : network.messages)
-        if (message.text == text)
+        if (message.Text() == text)
             return true;
     return false;
 }

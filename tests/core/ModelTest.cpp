@@ -54,7 +54,7 @@ TEST(LinNetwork, NulByteEndsTheTextWithAWarning)
     auto network = LinNetwork::LoadFromText(std::string("LIN_description_file;\0garbage", 30));
     EXPECT_EQ("LIN_description_file;", network->fileText);
     ASSERT_FALSE(network->messages.Empty());
-    EXPECT_EQ("Warning: file contains a NUL byte, the text after it is not read", network->messages[0].text);
+    EXPECT_EQ("Warning: file contains a NUL byte, the text after it is not read", network->messages[0].Text());
 }
 
 TEST(LinNetwork, CopyIsDeep)

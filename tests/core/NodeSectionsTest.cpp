@@ -25,7 +25,7 @@ std::vector<std::string> SlaveNames(const LinNetwork& network)
 bool HasMessage(const LinNetwork& network, const std::string& text)
 {
     return std::any_of(network.messages.begin(), network.messages.end(),
-                       [&](const Message& m) { return m.text == text; });
+                       [&](const Message& m) { return m.Text() == text; });
 }
 
 TEST(NodesSection, ReadsMasterAndSlaves)

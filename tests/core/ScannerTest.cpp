@@ -59,6 +59,17 @@ TEST(TextScanner, LineNumbersCountLineFeedsOnly)
     EXPECT_EQ(3, scanner.LineNumber(100));
 }
 
+TEST(TextScanner, MessagesQuoteTheFileAfterTheirOwnText)
+{
+    TextScanner scanner = Over("a\nb");
+    scanner.AddMessage("No line end", 2);
+    scanner.AddMessage("Kept:", "x = 1", 3);
+    scanner.AddPlainMessage("Garbage at the end:", "");
+    scanner.AddPlainMessage("No slaves");
+    EXPECT_EQ((std::vector<std::string>{"Z: 2 No line end", "Z: 2 Kept: x = 1", "Garbage at the end: ", "No slaves"}),
+              Texts(scanner));
+    EXPECT_EQ("Kept: x = 1", scanner.messages[1].Text());
+}
 TEST(TextScanner, FileNameDropsTheFolders)
 {
     TextScanner scanner(false);

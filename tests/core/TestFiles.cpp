@@ -149,15 +149,15 @@ std::vector<std::string> AddedMessages(const MessageLog& firstLoad, const Messag
 {
     std::map<std::string, int> earlier;
     for (const Message& message : firstLoad)
-        ++earlier[message.text];
+        ++earlier[message.Text()];
     std::vector<std::string> added;
     for (const Message& message : reopened) {
-        const bool subscriberHint = message.text == "Count of parameters incorrect" ||
-                                    message.text.rfind("Warning: Subscriber not here:", 0) == 0;
+        const bool subscriberHint = message.Text() == "Count of parameters incorrect" ||
+                                    message.Text().rfind("Warning: Subscriber not here:", 0) == 0;
         // A NAD is kept as read; one read while the text was still LIN 2.1
         // is reported once a later header has made the whole text LIN 2.0.
-        const bool nadOfLaterHeader = message.text == "NAD out of range (1-127)";
-        if (!subscriberHint && !nadOfLaterHeader && --earlier[message.text] < 0)
+        const bool nadOfLaterHeader = message.Text() == "NAD out of range (1-127)";
+        if (!subscriberHint && !nadOfLaterHeader && --earlier[message.Text()] < 0)
             added.push_back(FormatMessage(message));
     }
     return added;
