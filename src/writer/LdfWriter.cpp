@@ -13,27 +13,14 @@
 #include "model/NameIndex.h"
 #include "model/StandardDiagnostics.h"
 #include "model/VersionTable.h"
+#include "writer/TextOut.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string_view>
 
 namespace {
-
-// The text is built by appending each part straight to it, so that writing a
-// statement makes no temporary strings: texts are copied as they are,
-// integers written in decimal from a buffer on the stack, lists joined in
-// place (see Append).
-void AppendPart(std::string& text, std::string_view part) { text.append(part.data(), part.size()); }
-
-void AppendPart(std::string& text, int value)
-{
-    char digits[std::numeric_limits<int>::digits10 + 3];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
 
 // A double quote or line end would end a quoted text early.
 bool EndsQuotedText(char c) { return c == '"' || IsLineEnd(c); }
@@ -43,46 +30,14 @@ struct Quoted {
     std::string_view text;
 };
 
-void AppendPart(std::string& text, Quoted quoted)
+void AppendPart(TextOut& out, Quoted quoted)
 {
-    text += '"';
-    for (char c : quoted.text)
+    out.Put("\"");
+    for (const char& c : quoted.text)
         if (!EndsQuotedText(c))
-            text += c;
-    text += '"';
+            out.Append(&c, 1);
+    out.Put("\"");
 }
-
-struct EveryItem {
-    template <typename Item> bool operator()(const Item&) const { return true; }
-};
-
-// The items that keep holds for, with the separator between them.
-template <typename Items, typename Keep> struct JoinedItems {
-    const Items& items;
-    const char* separator;
-    Keep keep;
-};
-
-template <typename Items, typename Keep = EveryItem>
-JoinedItems<Items, Keep> Joined(const Items& items, const char* separator, Keep keep = {})
-{
-    return {items, separator, keep};
-}
-
-template <typename Items, typename Keep> void AppendPart(std::string& text, const JoinedItems<Items, Keep>& joined)
-{
-    const char* before = "";
-    for (const auto& item : joined.items) {
-        if (!joined.keep(item))
-            continue;
-        AppendPart(text, before);
-        AppendPart(text, item);
-        before = joined.separator;
-    }
-}
-
-// Appends the parts in order: texts, ints, Quoted and Joined.
-template <typename... Parts> void Append(std::string& text, const Parts&... parts) { (AppendPart(text, parts), ...); }
 
 std::string Number(double value) { return FormatShortestNumber(value); }
 
@@ -159,17 +114,23 @@ public:
     bool Writes(const ScheduleEntry& entry) const
     {
         switch (entry.kind) {
-        case kFrameSlot:
-            return entry.FrameSlot() && IsSlotFrame(entry.FrameSlot()->frameName);
+        case kFrameSlot: {
+            const FrameSlotCommand* slot = entry.FrameSlot();
+            return slot && IsSlotFrame(slot->frameName);
+        }
         case kMasterReq:
         case kSlaveResp:
             return true;
         case kAssignFrameId:
-        case kUnassignFrameId:
+        case kUnassignFrameId: {
             // A command naming an event-triggered or sporadic frame is kept as read.
-            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsSlotFrame(entry.FrameId()->frameName);
-        case kAssignNad:
-            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_version.lin21Forms);
+            const FrameIdCommand* command = entry.FrameId();
+            return command && !command->nodeName.empty() && IsSlotFrame(command->frameName);
+        }
+        case kAssignNad: {
+            const AssignNadCommand* command = entry.AssignNad();
+            return command && (command->nodeName.empty() || m_version.lin21Forms);
+        }
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
         case kAssignFrameIdRange:
@@ -205,16 +166,16 @@ private:
 class LdfTextBuilder {
 public:
     // withUnread: the statements kept inside blocks are written in their
-    // places; the fixed layout leaves them out.
+    // places; the fixed layout leaves them out. A network read from a file
+    // is written back about as long as it was.
     LdfTextBuilder(const LinNetwork& network, bool withUnread)
-        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size()), m_withUnread(withUnread)
+        : m_net(network), m_written(network), m_out(network.fileText.size()),
+          m_keptWritten(network.keptStatements.size()), m_withUnread(withUnread)
     {
     }
 
     std::string Build()
     {
-        // A network read from a file is written back about as long as it was.
-        m_text.reserve(m_net.fileText.size());
         HeaderComment();
         KeptAfter("");
         HeaderStatements();
@@ -249,11 +210,11 @@ public:
         Representations();
         KeptAfter(kw::SignalRepresentation);
         KeptNotYetWritten();
-        return std::move(m_text);
+        return m_out.Take();
     }
 
 private:
-    template <typename... Parts> void Put(const Parts&... parts) { Append(m_text, parts...); }
+    template <typename... Parts> void Put(const Parts&... parts) { m_out.Put(parts...); }
 
     // The statements the reader kept unread, each where it stood: after the
     // section or statement of the keyword that came before it in the file.
@@ -297,21 +258,29 @@ private:
             Unread(found->second, "\t", "\n");
     }
 
-    // A section of what writeEntries appends: "keyword {" and "}", the
-    // entries on lines of their own (entriesEndLines: each ends its line;
-    // else each begins one). With leaveOutEmpty, a section without entries
-    // is not written at all.
+    // indent, keyword and opening, what writeBody appends, then closing; with
+    // leaveOutEmpty, nothing at all when writeBody appends nothing.
+    template <typename WriteBody>
+    void Block(const char* indent, const char* keyword, const char* opening, const char* closing, bool leaveOutEmpty,
+               WriteBody writeBody)
+    {
+        const std::size_t start = m_out.Size();
+        Put(indent, keyword, opening);
+        const std::size_t bodyStart = m_out.Size();
+        writeBody();
+        if (leaveOutEmpty && m_out.Size() == bodyStart)
+            m_out.TakeBack(start);
+        else
+            Put(closing);
+    }
+
+    // A section of what writeEntries appends, the entries on lines of their
+    // own (entriesEndLines: each ends its line; else each begins one).
     template <typename WriteEntries>
     void Section(const char* keyword, bool entriesEndLines, bool leaveOutEmpty, WriteEntries writeEntries)
     {
-        const std::size_t start = m_text.size();
-        Put(keyword, entriesEndLines ? " {\n" : " {");
-        const std::size_t entriesStart = m_text.size();
-        writeEntries();
-        if (leaveOutEmpty && m_text.size() == entriesStart)
-            m_text.resize(start);
-        else
-            Put(entriesEndLines ? "}\n\n" : "\n}\n\n");
+        Block("", keyword, entriesEndLines ? " {\n" : " {", entriesEndLines ? "}\n\n" : "\n}\n\n", leaveOutEmpty,
+              writeEntries);
     }
 
     // A section LIN 2.1 tools may go without is left out of their text when
@@ -608,21 +577,16 @@ private:
     // name alone. The block is left out when it would hold no frame.
     void ConfigurableFrames(const NodeAttributes& attributes)
     {
-        const std::size_t start = m_text.size();
-        Put("\t\t", kw::ConfigurableFrames, " {");
-        const std::size_t framesStart = m_text.size();
-        for (const auto& frame : attributes.configurableFrames) {
-            if (!m_written.IsSlotFrame(frame->frameName) || !(frame->hasMessageId || m_net.Version().lin21Forms))
-                continue;
-            Put("\n\t\t\t", frame->frameName);
-            if (frame->hasMessageId)
-                Put(" = ", frame->messageId);
-            Put(";");
-        }
-        if (m_text.size() == framesStart)
-            m_text.resize(start);
-        else
-            Put("\n\t\t}\n");
+        Block("\t\t", kw::ConfigurableFrames, " {", "\n\t\t}\n", true, [&] {
+            for (const auto& frame : attributes.configurableFrames) {
+                if (!m_written.IsSlotFrame(frame->frameName) || !(frame->hasMessageId || m_net.Version().lin21Forms))
+                    continue;
+                Put("\n\t\t\t", frame->frameName);
+                if (frame->hasMessageId)
+                    Put(" = ", frame->messageId);
+                Put(";");
+            }
+        });
     }
 
     void ScheduleTables()
@@ -666,9 +630,11 @@ private:
     {
         switch (entry.kind) {
         case kAssignFrameId:
-        case kUnassignFrameId:
-            Put(" { ", entry.FrameId()->nodeName, ", ", entry.FrameId()->frameName, " }");
+        case kUnassignFrameId: {
+            const FrameIdCommand& command = *entry.FrameId();
+            Put(" { ", command.nodeName, ", ", command.frameName, " }");
             break;
+        }
         case kAssignNad: {
             const AssignNadCommand& command = *entry.AssignNad();
             if (!command.nodeName.empty())
@@ -681,9 +647,11 @@ private:
         case kAssignFrameIdRange:
         case kConditionalChangeNad:
         case kDataDump:
-        case kSaveConfiguration:
-            NodeArguments(entry.Node()->nodeName, entry.Node()->values);
+        case kSaveConfiguration: {
+            const NodeCommand& command = *entry.Node();
+            NodeArguments(command.nodeName, command.values);
             break;
+        }
         case kFreeFormat:
             NodeArguments({}, entry.FreeFormat()->data);
             break;
@@ -752,7 +720,7 @@ private:
 
     const LinNetwork& m_net;
     const WrittenNames m_written;
-    std::string m_text;
+    TextOut m_out;
     std::vector<bool> m_keptWritten;
     bool m_withUnread;
 };
@@ -900,7 +868,11 @@ std::string QuotableText(const std::string& text)
 
 bool IsWritableName(const std::string& name)
 {
-    return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
+    for (std::size_t slash = name.find('/'); slash != std::string::npos && slash + 1 < name.size();
+         slash = name.find('/', slash + 1))
+        if (name[slash + 1] == '/' || name[slash + 1] == '*')
+            return false;
+    return true;
 }
 
 std::string LinNetwork::BuildLdfText() const { return LdfTextBuilder(*this, false).Build(); }

@@ -271,6 +271,28 @@ TEST(FormatLdfFloat, EveryFloatReadsBackExactlyWithoutExponent)
     }
 }
 
+TEST(FormatShortestNumber, WholeNumbersAsIntegersOthersAsShortestDecimal)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {10.0, "10"},
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {-25.0, "-25"},
+        {999999999.0, "999999999"},
+        {1e9, "1000000000"},
+        {-1e15, "-1000000000000000"},
+        {0.5, "0.5"},
+        {2.25, "2.25"},
+        {1e-7, "0.0000001"},
+        {123456789.5, "123456789.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, FormatShortestNumber(c.value)) << c.value;
+}
+
 TEST(LineEnds, TextModeAddsCrOnlyWhereMissing)
 {
     EXPECT_EQ("\r\na\r\nb\r\nc\r\r\n", ToCrLfLineEnds("\na\nb\r\nc\r\r\n"));
