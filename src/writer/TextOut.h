@@ -15,14 +15,14 @@
 // (in decimal), Joined lists, and any type with an AppendPart overload.
 class TextOut {
 public:
-    explicit TextOut(std::size_t expectedSize) : m_text(std::max<std::size_t>(expectedSize, kMinRoom), '\0') {}
+    explicit TextOut(std::size_t expectedSize) { m_text.reserve(expectedSize); }
 
     template <typename... Parts> void Put(const Parts&... parts) { (AppendPart(*this, parts), ...); }
 
     void Append(const char* characters, std::size_t count)
     {
         if (count > m_text.size() - m_size)
-            m_text.resize(std::max(2 * m_text.size(), m_size + count));
+            m_text.resize(m_size + std::max(count, kRoomStep));
         std::memcpy(&m_text[m_size], characters, count);
         m_size += count;
     }
@@ -39,7 +39,10 @@ public:
     }
 
 private:
-    static constexpr std::size_t kMinRoom = 4096;
+    // Room is made a step at a time, so that the characters are cleared
+    // just before they are written, while they are in the cache; the
+    // string's capacity still grows by doubling.
+    static constexpr std::size_t kRoomStep = 64 * 1024;
 
     std::string m_text;  // the text, then room
     std::size_t m_size = 0;
