@@ -22,7 +22,7 @@ public:
     void Append(const char* characters, std::size_t count)
     {
         if (count > m_text.size() - m_size)
-            m_text.resize(m_size + std::max(count, kRoomStep));
+            MakeRoom(count);
         std::memcpy(&m_text[m_size], characters, count);
         m_size += count;
     }
@@ -39,6 +39,16 @@ public:
     }
 
 private:
+    // A step more, within the capacity while the part fits there: the
+    // string would copy itself to grow.
+    void MakeRoom(std::size_t count)
+    {
+        std::size_t size = m_size + std::max(count, kRoomStep);
+        if (m_size + count <= m_text.capacity())
+            size = std::min(size, m_text.capacity());
+        m_text.resize(size);
+    }
+
     // Room is made a step at a time, so that the characters are cleared
     // just before they are written, while they are in the cache; the
     // string's capacity still grows by doubling.
