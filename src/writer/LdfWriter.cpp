@@ -87,9 +87,7 @@ public:
     bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
     bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
     // A schedule slot names an unconditional, event-triggered or sporadic frame.
-    // The few event-triggered and sporadic frames are asked first: their
-    // index stays in the caches, which the one of all frames may not.
-    bool IsSlotFrame(const std::string& name) const { return m_framesOfFrames.Contains(name) || IsFrame(name); }
+    bool IsSlotFrame(const std::string& name) const { return IsFrame(name) || m_framesOfFrames.Contains(name); }
     bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
 
     bool NamesAnySignal(const std::vector<std::string>& names) const
@@ -269,8 +267,8 @@ private:
     // indent, keyword and opening, what writeBody appends, then closing; with
     // leaveOutEmpty, nothing at all when writeBody appends nothing.
     template <typename WriteBody>
-    void Block(const char* indent, const char* keyword, const char* opening, const char* closing, bool leaveOutEmpty,
-               WriteBody writeBody)
+    void Block(const char* indent, std::string_view keyword, const char* opening, const char* closing,
+               bool leaveOutEmpty, WriteBody writeBody)
     {
         const std::size_t start = m_out.Size();
         Put(indent, keyword, opening);
@@ -544,8 +542,8 @@ private:
                 ProductId(attributes);
             if (m_written.IsSignal(attributes.responseErrorSignal))
                 Statement(kw::ResponseError, attributes.responseErrorSignal);
-            if (m_written.NamesAnySignal(attributes.faultStateSignals))
-                Statement(kw::FaultStateSignals, Joined(attributes.faultStateSignals, ", ", WrittenSignal()));
+            Block("\t\t", kw::FaultStateSignals, " = ", ";\n", true,
+                  [&] { Put(Joined(attributes.faultStateSignals, ", ", WrittenSignal())); });
             Time(kw::P2Min, attributes.p2MinMs, kw::Ms);
             Time(kw::StMin, attributes.stMinMs, kw::Ms);
             Time(kw::NAsTimeout, attributes.nAsTimeoutMs, kw::Ms);
@@ -719,10 +717,9 @@ private:
     {
         OptionalSection(m_net.Version().SignalRepresentationKeyword(), true, [this] {
             for (const auto& representation : m_net.signalRepresentations)
-                if (m_written.IsEncoding(representation->encodingName) &&
-                    m_written.NamesAnySignal(representation->signalNames))
-                    Put("\t", representation->encodingName, ": ",
-                        Joined(representation->signalNames, ", ", WrittenSignal()), ";\n");
+                if (m_written.IsEncoding(representation->encodingName))
+                    Block("\t", representation->encodingName, ": ", ";\n", true,
+                          [&] { Put(Joined(representation->signalNames, ", ", WrittenSignal())); });
         });
     }
 

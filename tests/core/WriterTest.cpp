@@ -212,6 +212,24 @@ TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
     EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
 }
 
+TEST(LdfWriter, ListsThatNameOnlyUnwrittenSignalsAreLeftOut)
+{
+    auto network = LinNetwork::CreateDefault();
+    AddSignal(*network, "Orphan", 8, {0}, "", {});
+    Append(network->encodingTypes, "Level").AddLogicalValue(0, "low");
+    Append(network->signalRepresentations, "Level").signalNames = {"Orphan"};
+    network->AttributesOf("Slave1").faultStateSignals = {"Orphan"};
+    const std::string text = network->BuildLdfText();
+    EXPECT_TRUE(Contains(text, "\t\tP2_min = 0 ms;\n"));
+    for (const char* part : {"Orphan", "fault_state_signals", "Level:"})
+        EXPECT_FALSE(Contains(text, part)) << part;
+    EXPECT_TRUE(Contains(text, "Signal_representations {\n}\n"));
+    EXPECT_EQ(LeftOutLines(*network), (std::vector<std::string>{
+                                          "Signal Orphan: no publisher",
+                                          "Representation Level: none of its signals is written",
+                                      }));
+}
+
 TEST(LdfWriter, QuotedTextsLeaveOutWhatWouldEndThemEarly)
 {
     auto network = LinNetwork::CreateDefault();
