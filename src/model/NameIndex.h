@@ -32,6 +32,9 @@ public:
             Add(RecordName(*record), true);
     }
 
+    // Room for this many names in all: adding them moves no entry.
+    void Reserve(std::size_t names);
+
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
     // False, and nothing added, when the name was in the index already.
     bool Insert(std::string_view name) { return Add(name, false); }
@@ -48,7 +51,6 @@ private:
         int count;
     };
 
-    void Reserve(std::size_t names);
     // True when the name is new; a repeated one is counted when countRepeats.
     bool Add(std::string_view name, bool countRepeats);
     std::string_view NameOf(const Entry& entry) const { return {m_characters.data() + entry.offset, entry.length}; }

@@ -13,38 +13,31 @@
 #include "model/NameIndex.h"
 #include "model/StandardDiagnostics.h"
 #include "model/VersionTable.h"
+#include "writer/TextOut.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace {
 
-std::string Int(int value) { return std::to_string(value); }
+// A double quote or line end would end a quoted text early.
+bool EndsQuotedText(char c) { return c == '"' || IsLineEnd(c); }
 
-std::string Join(const std::vector<std::string>& items, const char* separator)
+// A text in double quotes, as QuotableText leaves it.
+struct Quoted {
+    std::string_view text;
+};
+
+void AppendPart(TextOut& out, Quoted quoted)
 {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += separator;
-        text += items[i];
-    }
-    return text;
+    out.Put("\"");
+    for (const char& c : quoted.text)
+        if (!EndsQuotedText(c))
+            out.Append(&c, 1);
+    out.Put("\"");
 }
-
-template <typename Number>
-
-std::string JoinNumbers(const std::vector<Number>& numbers, const char* separator)
-{
-    std::vector<std::string> items;
-    items.reserve(numbers.size());
-    for (Number number : numbers)
-        items.push_back(Int(static_cast<int>(number)));
-    return Join(items, separator);
-}
-
-std::string Quoted(const std::string& text) { return "\"" + QuotableText(text) + "\""; }
 
 std::string Number(double value) { return FormatShortestNumber(value); }
 
@@ -59,17 +52,6 @@ std::string VersionText(const std::string& text, float version)
     return lin::ShowsVersionText(text, version) ? text : FormatLdfFloat(version);
 }
 
-// The initial value of a signal: a brace list for a byte array, else the
-// first word. Words are 16 bits and print unsigned (-1 was stored as 65535).
-std::string InitialValue(const LinSignal& signal)
-{
-    // The reader needs at least one byte of an array.
-    const std::vector<std::uint16_t> value = signal.InitialValueInEffect();
-    if (!signal.isByteArray)
-        return Int(value.front());
-    return "{ " + JoinNumbers(value, ", ") + " }";
-}
-
 // The names the text will hold. Signals and frames without a publisher are
 // left out, records whose names are not writable too, and so is every
 // mention of them: a mention of something the file does not define would be
@@ -79,20 +61,24 @@ class WrittenNames {
 public:
     explicit WrittenNames(const LinNetwork& network) : m_version(network.Version())
     {
+        // Indexes of large networks lie far beyond the caches: each name
+        // placed once, not again at every growth, saves a miss per name.
+        m_signals.Reserve(network.signals.size());
+        m_frames.Reserve(network.frames.size());
+        m_framesOfFrames.Reserve(network.eventTriggeredFrames.size() + network.sporadicFrames.size());
+        m_encodings.Reserve(network.encodingTypes.size());
         for (const auto& signal : network.signals)
             if (!signal->publisher.empty() && IsWritableName(signal->name))
                 m_signals.Insert(signal->name);
         for (const auto& frame : network.frames)
             if (!frame->publisher.empty() && IsWritableName(frame->name))
                 m_frames.Insert(frame->name);
-        // A schedule slot names an unconditional, event-triggered or sporadic frame.
-        m_slotFrames = m_frames;
         for (const auto& frame : network.eventTriggeredFrames)
             if (Writes(*frame))
-                m_slotFrames.Insert(frame->name);
+                m_framesOfFrames.Insert(frame->name);
         for (const auto& frame : network.sporadicFrames)
             if (Writes(*frame))
-                m_slotFrames.Insert(frame->name);
+                m_framesOfFrames.Insert(frame->name);
         for (const auto& type : network.encodingTypes)
             if (IsWritableName(type->name))
                 m_encodings.Insert(type->name);
@@ -100,13 +86,20 @@ public:
 
     bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
     bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
-    bool IsSlotFrame(const std::string& name) const { return m_slotFrames.Contains(name); }
+    // A schedule slot names an unconditional, event-triggered or sporadic frame.
+    bool IsSlotFrame(const std::string& name) const { return IsFrame(name) || m_framesOfFrames.Contains(name); }
     bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
+
+    bool NamesAnySignal(const std::vector<std::string>& names) const
+    {
+        return std::any_of(names.begin(), names.end(), [this](const std::string& name) { return IsSignal(name); });
+    }
 
     // An event-triggered or sporadic frame is written with the frames it names.
     template <typename Frame> bool Writes(const Frame& frame) const
     {
-        return IsWritableName(frame.name) && !Frames(frame.frameNames).empty();
+        return IsWritableName(frame.name) && std::any_of(frame.frameNames.begin(), frame.frameNames.end(),
+                                                         [this](const std::string& name) { return IsFrame(name); });
     }
 
     // Any byte is written as it is, whatever the text's version allows (the
@@ -127,17 +120,23 @@ public:
     bool Writes(const ScheduleEntry& entry) const
     {
         switch (entry.kind) {
-        case kFrameSlot:
-            return entry.FrameSlot() && IsSlotFrame(entry.FrameSlot()->frameName);
+        case kFrameSlot: {
+            const FrameSlotCommand* slot = entry.FrameSlot();
+            return slot && IsSlotFrame(slot->frameName);
+        }
         case kMasterReq:
         case kSlaveResp:
             return true;
         case kAssignFrameId:
-        case kUnassignFrameId:
+        case kUnassignFrameId: {
             // A command naming an event-triggered or sporadic frame is kept as read.
-            return entry.FrameId() && !entry.FrameId()->nodeName.empty() && IsSlotFrame(entry.FrameId()->frameName);
-        case kAssignNad:
-            return entry.AssignNad() && (entry.AssignNad()->nodeName.empty() || m_version.lin21Forms);
+            const FrameIdCommand* command = entry.FrameId();
+            return command && !command->nodeName.empty() && IsSlotFrame(command->frameName);
+        }
+        case kAssignNad: {
+            const AssignNadCommand* command = entry.AssignNad();
+            return command && (command->nodeName.empty() || m_version.lin21Forms);
+        }
         case kFreeFormat:
             return entry.FreeFormat() != nullptr;
         case kAssignFrameIdRange:
@@ -162,22 +161,10 @@ public:
         return spec->TakesArguments(count, m_version.lin21Forms);
     }
 
-    std::vector<std::string> Signals(const std::vector<std::string>& names) const { return Kept(names, m_signals); }
-    std::vector<std::string> Frames(const std::vector<std::string>& names) const { return Kept(names, m_frames); }
-
 private:
-    static std::vector<std::string> Kept(const std::vector<std::string>& names, const NameIndex& index)
-    {
-        std::vector<std::string> kept;
-        for (const std::string& name : names)
-            if (index.Contains(name))
-                kept.push_back(name);
-        return kept;
-    }
-
     NameIndex m_signals;
     NameIndex m_frames;
-    NameIndex m_slotFrames;
+    NameIndex m_framesOfFrames;  // the event-triggered and sporadic ones written
     NameIndex m_encodings;
     const lin::VersionRow& m_version;  // what the text's version reads back
 };
@@ -185,16 +172,16 @@ private:
 class LdfTextBuilder {
 public:
     // withUnread: the statements kept inside blocks are written in their
-    // places; the fixed layout leaves them out.
+    // places; the fixed layout leaves them out. A network read from a file
+    // is written back about as long as it was.
     LdfTextBuilder(const LinNetwork& network, bool withUnread)
-        : m_net(network), m_written(network), m_keptWritten(network.keptStatements.size()), m_withUnread(withUnread)
+        : m_net(network), m_written(network), m_out(network.fileText.size()),
+          m_keptWritten(network.keptStatements.size()), m_withUnread(withUnread)
     {
     }
 
     std::string Build()
     {
-        // A network read from a file is written back about as long as it was.
-        m_text.reserve(m_net.fileText.size());
         HeaderComment();
         KeptAfter("");
         HeaderStatements();
@@ -229,13 +216,15 @@ public:
         Representations();
         KeptAfter(kw::SignalRepresentation);
         KeptNotYetWritten();
-        return std::move(m_text);
+        return m_out.Take();
     }
 
 private:
+    template <typename... Parts> void Put(const Parts&... parts) { m_out.Put(parts...); }
+
     // The statements the reader kept unread, each where it stood: after the
     // section or statement of the keyword that came before it in the file.
-    void KeptAfter(const std::string& keyword)
+    void KeptAfter(std::string_view keyword)
     {
         for (std::size_t i = 0; i < m_net.keptStatements.size(); ++i)
             if (!m_keptWritten[i] && m_net.keptStatements[i].afterKeyword == keyword)
@@ -252,52 +241,89 @@ private:
 
     void WriteKept(std::size_t index)
     {
-        m_text += m_net.keptStatements[index].text + "\n\n";
+        Put(m_net.keptStatements[index].text, "\n\n");
         m_keptWritten[index] = true;
     }
 
     // The kept statements of a block at positions from..to, each as
     // before + text + after.
-    std::string UnreadText(const UnreadStatements& statements, const char* before, const char* after,
-                           std::size_t from = 0, std::size_t to = SIZE_MAX) const
+    void Unread(const UnreadStatements& statements, const char* before, const char* after, std::size_t from = 0,
+                std::size_t to = SIZE_MAX)
     {
-        std::string text;
         if (m_withUnread)
             for (const UnreadStatement& statement : statements)
                 if (statement.position >= from && statement.position <= to)
-                    text += before + statement.text + after;
-        return text;
+                    Put(before, statement.text, after);
     }
 
     // The kept statements of a section's own block, after its records.
-    std::string SectionUnreadText(const char* section) const
+    void SectionUnread(const char* section)
     {
         const auto found = m_net.unreadInSections.find(section);
-        return found == m_net.unreadInSections.end() ? std::string() : UnreadText(found->second, "\t", "\n");
+        if (found != m_net.unreadInSections.end())
+            Unread(found->second, "\t", "\n");
     }
 
-    void HeaderComment()
+    // indent, keyword and opening, what writeBody appends, then closing; with
+    // leaveOutEmpty, nothing at all when writeBody appends nothing.
+    template <typename WriteBody>
+    void Block(const char* indent, std::string_view keyword, const char* opening, const char* closing,
+               bool leaveOutEmpty, WriteBody writeBody)
     {
-        m_text += std::string("/* ") + kw::Signature + "\n" + m_net.headerComment + "\n*/\n" + "\n\n";
+        const std::size_t start = m_out.Size();
+        Put(indent, keyword, opening);
+        const std::size_t bodyStart = m_out.Size();
+        writeBody();
+        if (leaveOutEmpty && m_out.Size() == bodyStart)
+            m_out.TakeBack(start);
+        else
+            Put(closing);
     }
+
+    // A section of what writeEntries appends, the entries on lines of their
+    // own (entriesEndLines: each ends its line; else each begins one).
+    template <typename WriteEntries>
+    void Section(const char* keyword, bool entriesEndLines, bool leaveOutEmpty, WriteEntries writeEntries)
+    {
+        Block("", keyword, entriesEndLines ? " {\n" : " {", entriesEndLines ? "}\n\n" : "\n}\n\n", leaveOutEmpty,
+              writeEntries);
+    }
+
+    // A section LIN 2.1 tools may go without is left out of their text when
+    // it holds no entry; LIN 2.0 text always has it.
+    template <typename WriteEntries>
+    void OptionalSection(const char* keyword, bool entriesEndLines, WriteEntries writeEntries)
+    {
+        Section(keyword, entriesEndLines, m_net.Version().lin21Forms, writeEntries);
+    }
+
+    auto WrittenSignal() const
+    {
+        return [this](const std::string& name) { return m_written.IsSignal(name); };
+    }
+    auto WrittenFrame() const
+    {
+        return [this](const std::string& name) { return m_written.IsFrame(name); };
+    }
+
+    void HeaderComment() { Put("/* ", kw::Signature, "\n", m_net.headerComment, "\n*/\n", "\n\n"); }
 
     void HeaderStatements()
     {
-        m_text += std::string(kw::DescriptionFile) + ";\n";
+        Put(kw::DescriptionFile, ";\n");
         KeptAfter(kw::DescriptionFile);
         Version(kw::ProtocolVersion, m_net.protocolVersion, m_net.protocolVersionText, "\n");
         KeptAfter(kw::ProtocolVersion);
         Version(kw::LanguageVersion, m_net.languageVersion, m_net.languageVersionText, "\n\n");
         KeptAfter(kw::LanguageVersion);
-        m_text += std::string(kw::Speed) + " = " + FormatLdfFloat(m_net.speedKbps) + " " + kw::Kbps + ";\n";
+        Put(kw::Speed, " = ", FormatLdfFloat(m_net.speedKbps), " ", kw::Kbps, ";\n");
         if (m_net.channelName)
-            m_text += std::string(kw::ChannelName) + " = " + Quoted(*m_net.channelName) + ";\n";
+            Put(kw::ChannelName, " = ", Quoted{*m_net.channelName}, ";\n");
         if (m_net.fileRevision)
-            m_text += std::string(kw::FileRevision) + " = " + Quoted(*m_net.fileRevision) + ";\n";
+            Put(kw::FileRevision, " = ", Quoted{*m_net.fileRevision}, ";\n");
         if (m_net.byteOrder != SignalByteOrder::NotGiven)
-            m_text +=
-                std::string(m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian) + ";\n";
-        m_text += "\n";
+            Put(m_net.byteOrder == SignalByteOrder::BigEndian ? kw::BigEndian : kw::LittleEndian, ";\n");
+        Put("\n");
         // Statements kept after any of these follow the whole group.
         for (const char* keyword : {kw::Speed, kw::ChannelName, kw::FileRevision, kw::BigEndian, kw::LittleEndian})
             KeptAfter(keyword);
@@ -306,80 +332,93 @@ private:
     void Version(const char* keyword, float version, const std::string& text, const char* after)
     {
         if (IsWritableVersion(version))
-            m_text += std::string(keyword) + " = " + Quoted(VersionText(text, version)) + ";" + after;
+            Put(keyword, " = ", Quoted{VersionText(text, version)}, ";", after);
     }
 
     void Nodes()
     {
         const bool commander = m_net.commanderWords;
-        m_text +=
-            std::string(kw::Nodes) + " {\n\t" + (commander ? kw::Commander : kw::Master) + ": " + m_net.masterName;
+        Put(kw::Nodes, " {\n\t", commander ? kw::Commander : kw::Master, ": ", m_net.masterName);
         if (!m_net.MasterTimingStandsIn())
-            m_text += ", " + Int(m_net.timeBaseMs) + " ms, " + FormatLdfFloat(m_net.jitterMs) + " ms";
+            Put(", ", m_net.timeBaseMs, " ms, ", FormatLdfFloat(m_net.jitterMs), " ms");
         if (m_net.maxHeaderBits >= 0 && m_net.masterTolerancePercent >= 0)
-            m_text += ", " + Int(m_net.maxHeaderBits) + " " + kw::Bits + ", " + Number(m_net.masterTolerancePercent) +
-                      " " + kw::Percent;
-        m_text += ";\n";
+            Put(", ", m_net.maxHeaderBits, " ", kw::Bits, ", ", Number(m_net.masterTolerancePercent), " ", kw::Percent);
+        Put(";\n");
         if (!m_net.slaves.empty()) {
-            std::vector<std::string> names;
-            for (const auto& slave : m_net.slaves)
-                names.push_back(slave->name);
-            m_text += std::string("\t") + (commander ? kw::Responders : kw::Slaves) + ": " + Join(names, ", ") + ";\n";
+            Put("\t", commander ? kw::Responders : kw::Slaves, ": ");
+            for (std::size_t i = 0; i < m_net.slaves.size(); ++i)
+                Put(i > 0 ? ", " : "", m_net.slaves[i]->name);
+            Put(";\n");
         }
-        m_text += "}\n\n";
+        Put("}\n\n");
     }
 
     // Only files of LIN 1.3 have this section; left out when empty.
     void DiagnosticAddresses()
     {
-        std::string addresses;
-        for (const auto& address : m_net.diagnosticAddresses)
-            if (IsWritableName(address->nodeName))
-                addresses += "\t" + address->nodeName + ": " + Int(address->address) + ";\n";
-        if (!addresses.empty())
-            m_text += std::string(kw::DiagnosticAddresses) + " {\n" + addresses + "}\n\n";
+        Section(kw::DiagnosticAddresses, true, true, [this] {
+            for (const auto& address : m_net.diagnosticAddresses)
+                if (IsWritableName(address->nodeName))
+                    Put("\t", address->nodeName, ": ", address->address, ";\n");
+        });
     }
 
     // The section is left out when it would hold no configuration.
     void Composite()
     {
-        std::string configurations;
-        for (const auto& configuration : m_net.compositeConfigurations) {
-            if (!IsWritableName(configuration->name))
-                continue;
-            configurations += std::string("\t") + kw::Configuration + " " + configuration->name + " {\n";
-            for (const auto& node : configuration->compositeNodes)
-                if (!node->logicalNodes.empty())
-                    configurations += "\t\t" + node->name + " {\n\t\t\t" + Join(node->logicalNodes, ", ") + "\n\t\t}\n";
-            configurations += UnreadText(configuration->unread, "\t\t", "\n") + "\t}\n";
-        }
-        if (!configurations.empty())
-            m_text += std::string(kw::Composite) + " {\n" + configurations + "}\n\n";
+        Section(kw::Composite, true, true, [this] {
+            for (const auto& configuration : m_net.compositeConfigurations) {
+                if (!IsWritableName(configuration->name))
+                    continue;
+                Put("\t", kw::Configuration, " ", configuration->name, " {\n");
+                for (const auto& node : configuration->compositeNodes)
+                    if (!node->logicalNodes.empty())
+                        Put("\t\t", node->name, " {\n\t\t\t", Joined(node->logicalNodes, ", "), "\n\t\t}\n");
+                Unread(configuration->unread, "\t\t", "\n");
+                Put("\t}\n");
+            }
+        });
     }
 
     void Signals()
     {
-        m_text += std::string(kw::Signals) + " {\n";
+        Put(kw::Signals, " {\n");
         for (const auto& signal : m_net.signals) {
             if (!m_written.IsSignal(signal->name))
                 continue;
-            m_text += "\t" + signal->name + ": " + Int(signal->size) + ", " + InitialValue(*signal) + ", " +
-                      signal->publisher;
+            Put("\t", signal->name, ": ", signal->size, ", ");
+            // The values the file gave are written without a copy.
+            if (signal->initValues.empty())
+                InitialValue(*signal, signal->InitialValueInEffect());
+            else
+                InitialValue(*signal, signal->initValues);
+            Put(", ", signal->publisher);
             for (const std::string& subscriber : signal->subscribers)
-                m_text += ", " + subscriber;
-            m_text += ";\n";
+                Put(", ", subscriber);
+            Put(";\n");
         }
-        m_text += "}\n\n";
+        Put("}\n\n");
+    }
+
+    // The initial value of a signal: a brace list for a byte array, else the
+    // first word. Words are 16 bits and print unsigned (-1 was stored as
+    // 65535); the reader needs at least one byte of an array.
+    template <typename Values> void InitialValue(const LinSignal& signal, const Values& values)
+    {
+        if (signal.isByteArray)
+            Put("{ ", Joined(values, ", "), " }");
+        else
+            Put(values.front());
     }
 
     // The signals the file gave, else the standard one-byte signals.
     void DiagnosticSignals()
     {
-        m_text += std::string(kw::DiagnosticSignals) + " {";
+        Put(kw::DiagnosticSignals, " {");
         // Names were read as words, so every one is writable.
         for (const DiagnosticSignal& signal : DiagnosticSignalsInEffect(m_net))
-            m_text += "\n\t" + signal.name + " : " + Int(signal.size) + ", " + Int(signal.initValue) + ";";
-        m_text += "\n}\n\n";
+            Put("\n\t", signal.name, " : ", signal.size, ", ", signal.initValue, ";");
+        Put("\n}\n\n");
     }
 
     // Only LIN 2.0 and older have dynamic frames: a file of a later version
@@ -388,89 +427,80 @@ private:
     {
         if (!m_net.Version().lin13Sections && m_net.dynamicFrameIds.empty())
             return;
-        m_text += std::string(kw::DynamicFrames) + " {\n\t" + JoinNumbers(m_net.dynamicFrameIds, ",") + "\n}\n\n";
+        Put(kw::DynamicFrames, " {\n\t", Joined(m_net.dynamicFrameIds, ","), "\n}\n\n");
     }
 
     void Frames()
     {
-        m_text += std::string(kw::Frames) + " {\n";
+        Put(kw::Frames, " {\n");
         for (const auto& frame : m_net.frames) {
             if (!m_written.IsFrame(frame->name))
                 continue;
-            m_text += "\t" + frame->name + ": " + Int(frame->frameId) + ", " + frame->publisher;
+            Put("\t", frame->name, ": ", frame->frameId, ", ", frame->publisher);
             if (frame->length != 0)
-                m_text += ", " + Int(frame->length);
-            m_text += " {\n";
+                Put(", ", frame->length);
+            Put(" {\n");
             for (std::size_t i = 0; i < frame->signalNames.size(); ++i) {
                 if (!m_written.IsSignal(frame->signalNames[i]))
                     continue;
                 // Offsets print as the signed numbers they were read from.
                 const auto offset = i < frame->offsets.size() ? static_cast<std::int32_t>(frame->offsets[i]) : 0;
-                m_text += "\t\t" + frame->signalNames[i] + ", " + Int(offset) + ";\n";
+                Put("\t\t", frame->signalNames[i], ", ", offset, ";\n");
             }
-            m_text += UnreadText(frame->unread, "\t\t", "\n") + "\t}\n";
+            Unread(frame->unread, "\t\t", "\n");
+            Put("\t}\n");
         }
-        m_text += SectionUnreadText(kw::Frames) + "}\n\n";
-    }
-
-    // A section LIN 2.1 tools may go without is left out of their text when
-    // it holds no entry; LIN 2.0 text always has it.
-    void OptionalSection(const char* keyword, const std::string& entries, bool entriesEndLines)
-    {
-        if (entries.empty() && m_net.Version().lin21Forms)
-            return;
-        m_text += std::string(keyword) + " {" + (entriesEndLines ? "\n" + entries : entries + "\n") + "}\n\n";
+        SectionUnread(kw::Frames);
+        Put("}\n\n");
     }
 
     void SporadicFrames()
     {
-        std::string entries;
-        for (const auto& frame : m_net.sporadicFrames)
-            if (m_written.Writes(*frame))
-                entries += "\n\t" + frame->name + ": " + Join(m_written.Frames(frame->frameNames), ", ") + ";";
-        OptionalSection(kw::SporadicFrames, entries, false);
+        OptionalSection(kw::SporadicFrames, false, [this] {
+            for (const auto& frame : m_net.sporadicFrames)
+                if (m_written.Writes(*frame))
+                    Put("\n\t", frame->name, ": ", Joined(frame->frameNames, ", ", WrittenFrame()), ";");
+        });
     }
 
     void EventTriggeredFrames()
     {
-        std::string entries;
-        for (const auto& frame : m_net.eventTriggeredFrames) {
-            if (!m_written.Writes(*frame))
-                continue;
-            entries += "\n\t" + frame->name + ": ";
-            if (!frame->collisionTable.empty())
-                entries += frame->collisionTable + ", ";
-            entries += Int(frame->frameId);
-            for (const std::string& name : m_written.Frames(frame->frameNames))
-                entries += ", " + name;
-            entries += ";";
-        }
-        OptionalSection(kw::EventTriggeredFrames, entries, false);
+        OptionalSection(kw::EventTriggeredFrames, false, [this] {
+            for (const auto& frame : m_net.eventTriggeredFrames) {
+                if (!m_written.Writes(*frame))
+                    continue;
+                Put("\n\t", frame->name, ": ");
+                if (!frame->collisionTable.empty())
+                    Put(frame->collisionTable, ", ");
+                Put(frame->frameId, ", ", Joined(frame->frameNames, ", ", WrittenFrame()), ";");
+            }
+        });
     }
 
     void DiagnosticFrames()
     {
-        m_text += std::string(kw::DiagnosticFrames) + " {";
+        Put(kw::DiagnosticFrames, " {");
         DiagnosticFrame(kw::MasterReq, kw::MasterReqId, m_net.masterRequest);
         DiagnosticFrame(kw::SlaveResp, kw::SlaveRespId, m_net.slaveResponse);
         for (const OtherDiagnosticFrame& frame : m_net.otherDiagnosticFrames) {
             if (!IsWritableName(frame.name))
                 continue;
-            m_text += "\n\t" + frame.name + " : " + Int(frame.frameId) + " {";
+            Put("\n\t", frame.name, " : ", frame.frameId, " {");
             SignalPlacements(frame);
-            m_text += "\n\t}";
+            Put("\n\t}");
         }
-        m_text += "\n}\n\n";
+        Put("\n}\n\n");
     }
 
     // The signals the file placed in the frame, else its eight standard
     // one-byte signals.
     void DiagnosticFrame(const char* name, int id, const ::DiagnosticFrame& frame)
     {
-        m_text += std::string("\n\t") + name + " : " + Int(id) + " {";
+        Put("\n\t", name, " : ", id, " {");
         if (!SignalPlacements(frame))
             SignalPlacements(StandardDiagnosticFrame(name));
-        m_text += UnreadText(frame.unread, "\n\t\t", "") + "\n\t}";
+        Unread(frame.unread, "\n\t\t", "");
+        Put("\n\t}");
     }
 
     // The frame's signals with a writable name; false when there was none.
@@ -480,8 +510,8 @@ private:
         for (std::size_t i = 0; i < frame.signalNames.size(); ++i) {
             if (!IsWritableName(frame.signalNames[i]))
                 continue;
-            m_text += "\n\t\t" + frame.signalNames[i] + ", " +
-                      Int(i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0) + ";";
+            Put("\n\t\t", frame.signalNames[i], ", ",
+                i < frame.offsets.size() ? static_cast<std::int32_t>(frame.offsets[i]) : 0, ";");
             placed = true;
         }
         return placed;
@@ -490,31 +520,30 @@ private:
     void NodeAttributesBlock()
     {
         const NameIndex attributesByNode(m_net.nodeAttributes);
-        m_text += std::string(kw::NodeAttributes) + " {\n";
+        Put(kw::NodeAttributes, " {\n");
         for (const auto& slave : m_net.slaves) {
             const int first = attributesByNode.FirstPosition(slave->name);
             if (first >= 0)
                 Attributes(*m_net.nodeAttributes[static_cast<std::size_t>(first)]);
         }
-        m_text += SectionUnreadText(kw::NodeAttributes) + "}\n\n";
+        SectionUnread(kw::NodeAttributes);
+        Put("}\n\n");
     }
 
     void Attributes(const NodeAttributes& attributes)
     {
-        m_text += "\t" + attributes.nodeName + " {\n\t\t" + kw::LinProtocol + " = " +
-                  Quoted(attributes.ProtocolAsWritten()) + ";\n\t\t" + kw::ConfiguredNad + " = " +
-                  Int(m_written.WrittenConfiguredNad(attributes)) + ";\n";
+        Put("\t", attributes.nodeName, " {\n\t\t", kw::LinProtocol, " = ", Quoted{attributes.ProtocolAsWritten()},
+            ";\n\t\t", kw::ConfiguredNad, " = ", m_written.WrittenConfiguredNad(attributes), ";\n");
         if (m_written.WritesInitialNad(attributes))
-            Statement(kw::InitialNad, Int(attributes.initialNad));
+            Statement(kw::InitialNad, attributes.initialNad);
         // Protocols before 2 have none of the following statements.
         if (lin::HasLin2Attributes(attributes.protocol)) {
             if (attributes.HasProductId())
                 ProductId(attributes);
             if (m_written.IsSignal(attributes.responseErrorSignal))
                 Statement(kw::ResponseError, attributes.responseErrorSignal);
-            const std::vector<std::string> faultSignals = m_written.Signals(attributes.faultStateSignals);
-            if (!faultSignals.empty())
-                Statement(kw::FaultStateSignals, Join(faultSignals, ", "));
+            Block("\t\t", kw::FaultStateSignals, " = ", ";\n", true,
+                  [&] { Put(Joined(attributes.faultStateSignals, ", ", WrittenSignal())); });
             Time(kw::P2Min, attributes.p2MinMs, kw::Ms);
             Time(kw::StMin, attributes.stMinMs, kw::Ms);
             Time(kw::NAsTimeout, attributes.nAsTimeoutMs, kw::Ms);
@@ -524,57 +553,64 @@ private:
         Time(kw::ResponseTolerance, attributes.responseTolerancePercent, kw::Percent);
         Time(kw::WakeupTime, attributes.wakeupTimeMs, kw::Ms);
         Time(kw::PowerOnTime, attributes.powerOnTimeMs, kw::Ms);
-        m_text += UnreadText(attributes.unread, "\t\t", "\n") + "\n\t}\n";
+        Unread(attributes.unread, "\t\t", "\n");
+        Put("\n\t}\n");
     }
 
     void ProductId(const NodeAttributes& attributes)
     {
-        std::string productId = Int(attributes.supplierId) + ", " + Int(attributes.functionId);
         // LIN 2.1 may leave the variant out; two values given in LIN 2.0 text
         // are written as given, and the checks mark them.
-        if (attributes.productIdCount != 2)
-            productId += ", " + Int(attributes.variant);
-        Statement(kw::ProductId, productId);
+        if (attributes.productIdCount == 2)
+            Statement(kw::ProductId, attributes.supplierId, ", ", attributes.functionId);
+        else
+            Statement(kw::ProductId, attributes.supplierId, ", ", attributes.functionId, ", ", attributes.variant);
     }
 
-    void Statement(const char* keyword, const std::string& value)
+    template <typename... Value> void Statement(const char* keyword, const Value&... value)
     {
-        m_text += std::string("\t\t") + keyword + " = " + value + ";\n";
+        Put("\t\t", keyword, " = ", value..., ";\n");
     }
 
     // A time (or share) the file did not give (-1) is left out.
     void Time(const char* keyword, double value, const char* unit)
     {
         if (value != -1)
-            Statement(keyword, Number(value) + " " + unit);
+            Statement(keyword, Number(value), " ", unit);
     }
 
-    // Each frame as read: with its message id, or (LIN 2.1 text only) by name alone.
+    // Each frame as read: with its message id, or (LIN 2.1 text only) by
+    // name alone. The block is left out when it would hold no frame.
     void ConfigurableFrames(const NodeAttributes& attributes)
     {
-        std::string configurable;
-        for (const auto& frame : attributes.configurableFrames)
-            if (m_written.IsSlotFrame(frame->frameName) && (frame->hasMessageId || m_net.Version().lin21Forms))
-                configurable += "\n\t\t\t" + frame->frameName +
-                                (frame->hasMessageId ? " = " + Int(frame->messageId) : std::string()) + ";";
-        if (!configurable.empty())
-            m_text += std::string("\t\t") + kw::ConfigurableFrames + " {" + configurable + "\n\t\t}\n";
+        Block("\t\t", kw::ConfigurableFrames, " {", "\n\t\t}\n", true, [&] {
+            for (const auto& frame : attributes.configurableFrames) {
+                if (!m_written.IsSlotFrame(frame->frameName) || !(frame->hasMessageId || m_net.Version().lin21Forms))
+                    continue;
+                Put("\n\t\t\t", frame->frameName);
+                if (frame->hasMessageId)
+                    Put(" = ", frame->messageId);
+                Put(";");
+            }
+        });
     }
 
     void ScheduleTables()
     {
-        m_text += std::string(kw::ScheduleTables) + " {\n";
+        Put(kw::ScheduleTables, " {\n");
         for (const auto& table : m_net.scheduleTables) {
             if (!IsWritableName(table->name))
                 continue;
-            m_text += "\t" + table->name + " {\n";
+            Put("\t", table->name, " {\n");
             for (std::size_t i = 0; i < table->entries.size(); ++i) {
-                m_text += UnreadText(table->unread, "\t\t", "\n", i, i);
+                Unread(table->unread, "\t\t", "\n", i, i);
                 Entry(*table->entries[i]);
             }
-            m_text += UnreadText(table->unread, "\t\t", "\n", table->entries.size()) + "\t}\n";
+            Unread(table->unread, "\t\t", "\n", table->entries.size());
+            Put("\t}\n");
         }
-        m_text += SectionUnreadText(kw::ScheduleTables) + "}\n\n";
+        SectionUnread(kw::ScheduleTables);
+        Put("}\n\n");
     }
 
     // One slot line; an entry the file cannot hold writes nothing.
@@ -582,112 +618,114 @@ private:
     {
         if (!m_written.Writes(entry))
             return;
-        const std::string delay = std::string(kw::Delay) + " " + Number(entry.delayMs) + " " + kw::Ms + ";\n";
         if (entry.kind == kFrameSlot) {
-            m_text += "\t\t" + entry.FrameSlot()->frameName + " " + delay;
-            return;
+            Put("\t\t", entry.FrameSlot()->frameName);
+        } else {
+            const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
+            if (!command)
+                return;
+            Put("\t\t", command->keyword);
+            CommandArguments(entry);
         }
-        const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind);
-        if (!command)
-            return;
-        const std::vector<std::string> arguments = CommandArguments(entry);
-        m_text += std::string("\t\t") + command->keyword;
-        if (!arguments.empty())
-            m_text += " { " + Join(arguments, ", ") + " }";
-        m_text += " " + delay;
+        Put(" ", kw::Delay, " ", Number(entry.delayMs), " ", kw::Ms, ";\n");
     }
 
-    // The values of a command's block, in file order, for an entry the file
+    // The block of a command's values, in file order, for an entry the file
     // holds (its payload is of its kind).
-    static std::vector<std::string> CommandArguments(const ScheduleEntry& entry)
+    void CommandArguments(const ScheduleEntry& entry)
     {
         switch (entry.kind) {
         case kAssignFrameId:
-        case kUnassignFrameId:
-            return {entry.FrameId()->nodeName, entry.FrameId()->frameName};
+        case kUnassignFrameId: {
+            const FrameIdCommand& command = *entry.FrameId();
+            Put(" { ", command.nodeName, ", ", command.frameName, " }");
+            break;
+        }
         case kAssignNad: {
             const AssignNadCommand& command = *entry.AssignNad();
             if (!command.nodeName.empty())
-                return {command.nodeName};
-            return {Int(command.initialNad), Int(command.newNad), Int(command.supplierId), Int(command.functionId)};
+                Put(" { ", command.nodeName, " }");
+            else
+                Put(" { ", command.initialNad, ", ", command.newNad, ", ", command.supplierId, ", ", command.functionId,
+                    " }");
+            break;
         }
         case kAssignFrameIdRange:
         case kConditionalChangeNad:
         case kDataDump:
         case kSaveConfiguration: {
             const NodeCommand& command = *entry.Node();
-            std::vector<std::string> arguments;
-            if (!command.nodeName.empty())
-                arguments.push_back(command.nodeName);
-            for (int value : command.values)
-                arguments.push_back(Int(value));
-            return arguments;
+            NodeArguments(command.nodeName, command.values);
+            break;
         }
-        case kFreeFormat: {
-            std::vector<std::string> arguments;
-            for (int value : entry.FreeFormat()->data)
-                arguments.push_back(Int(value));
-            return arguments;
-        }
+        case kFreeFormat:
+            NodeArguments({}, entry.FreeFormat()->data);
+            break;
         default:
-            return {};
+            break;
         }
+    }
+
+    // The slave (when named) and the values; no block when there are neither.
+    template <typename Values> void NodeArguments(const std::string& nodeName, const Values& values)
+    {
+        if (nodeName.empty() && values.empty())
+            return;
+        Put(" { ", nodeName, nodeName.empty() || values.empty() ? "" : ", ", Joined(values, ", "), " }");
     }
 
     // Only files of LIN 1.3 have this section; left out when empty.
     void SignalGroups()
     {
-        std::string groups;
-        for (const auto& group : m_net.signalGroups) {
-            if (!IsWritableName(group->name))
-                continue;
-            groups += "\t" + group->name + ": " + Int(group->groupSize) + " {\n";
-            for (std::size_t i = 0; i < group->signalNames.size() && i < group->offsets.size(); ++i)
-                if (IsWritableName(group->signalNames[i]))
-                    groups += "\t\t" + group->signalNames[i] + ", " + Int(static_cast<int>(group->offsets[i])) + ";\n";
-            groups += "\t}\n";
-        }
-        if (!groups.empty())
-            m_text += std::string(kw::SignalGroups) + " {\n" + groups + "}\n\n";
+        Section(kw::SignalGroups, true, true, [this] {
+            for (const auto& group : m_net.signalGroups) {
+                if (!IsWritableName(group->name))
+                    continue;
+                Put("\t", group->name, ": ", group->groupSize, " {\n");
+                for (std::size_t i = 0; i < group->signalNames.size() && i < group->offsets.size(); ++i)
+                    if (IsWritableName(group->signalNames[i]))
+                        Put("\t\t", group->signalNames[i], ", ", static_cast<int>(group->offsets[i]), ";\n");
+                Put("\t}\n");
+            }
+        });
     }
 
     void EncodingTypes()
     {
-        std::string entries;
-        for (const auto& type : m_net.encodingTypes) {
-            if (!m_written.IsEncoding(type->name))
-                continue;
-            entries += "\t" + type->name + " {\n";
-            for (const auto& value : type->logicalValues)
-                entries += std::string("\t\t") + kw::LogicalValue + ", " + Int(value->value) + ", " +
-                           Quoted(value->text) + ";\n";
-            for (const auto& range : type->physicalRanges)
-                entries += std::string("\t\t") + kw::PhysicalValue + ", " + Int(range->min) + ", " + Int(range->max) +
-                           ", " + FormatLdfFloat(range->scale) + ", " + FormatLdfFloat(range->offset) + ", " +
-                           Quoted(range->text) + ";\n";
-            for (int i = 0; i < type->bcdCount; ++i)
-                entries += std::string("\t\t") + kw::BcdValue + ";\n";
-            for (int i = 0; i < type->asciiCount; ++i)
-                entries += std::string("\t\t") + kw::AsciiValue + ";\n";
-            entries += UnreadText(type->unread, "\t\t", "\n") + "\t}\n";
-        }
-        OptionalSection(kw::SignalEncodingTypes, entries, true);
+        OptionalSection(kw::SignalEncodingTypes, true, [this] {
+            for (const auto& type : m_net.encodingTypes) {
+                if (!m_written.IsEncoding(type->name))
+                    continue;
+                Put("\t", type->name, " {\n");
+                for (const auto& value : type->logicalValues)
+                    Put("\t\t", kw::LogicalValue, ", ", value->value, ", ", Quoted{value->text}, ";\n");
+                for (const auto& range : type->physicalRanges)
+                    Put("\t\t", kw::PhysicalValue, ", ", range->min, ", ", range->max, ", ",
+                        FormatLdfFloat(range->scale), ", ", FormatLdfFloat(range->offset), ", ", Quoted{range->text},
+                        ";\n");
+                for (int i = 0; i < type->bcdCount; ++i)
+                    Put("\t\t", kw::BcdValue, ";\n");
+                for (int i = 0; i < type->asciiCount; ++i)
+                    Put("\t\t", kw::AsciiValue, ";\n");
+                Unread(type->unread, "\t\t", "\n");
+                Put("\t}\n");
+            }
+        });
     }
 
     void Representations()
     {
-        std::string entries;
-        for (const auto& representation : m_net.signalRepresentations) {
-            const std::vector<std::string> signalNames = m_written.Signals(representation->signalNames);
-            if (m_written.IsEncoding(representation->encodingName) && !signalNames.empty())
-                entries += "\t" + representation->encodingName + ": " + Join(signalNames, ", ") + ";\n";
-        }
-        OptionalSection(m_net.Version().SignalRepresentationKeyword(), entries, true);
+        OptionalSection(m_net.Version().SignalRepresentationKeyword(), true, [this] {
+            for (const auto& representation : m_net.signalRepresentations)
+                if (m_written.IsEncoding(representation->encodingName))
+                    Block("\t", representation->encodingName, ": ", ";\n", true,
+                          [&] { Put(Joined(representation->signalNames, ", ", WrittenSignal())); });
+        });
     }
 
     const LinNetwork& m_net;
     const WrittenNames m_written;
-    std::string m_text;
+    TextOut m_out;
     std::vector<bool> m_keptWritten;
     bool m_withUnread;
 };
@@ -749,7 +787,7 @@ private:
                 continue;
             if (!m_written.IsEncoding(representation->encodingName))
                 Add("Representation " + representation->encodingName, kNoEncoding);
-            else if (m_written.Signals(representation->signalNames).empty())
+            else if (!m_written.NamesAnySignal(representation->signalNames))
                 Add("Representation " + representation->encodingName, kNoWrittenSignal);
         }
     }
@@ -811,8 +849,7 @@ private:
             }
             for (std::size_t i = 0; i < table->entries.size(); ++i)
                 if (!m_written.Writes(*table->entries[i]))
-                    Add("Schedule table " + table->name + ", entry " + Int(static_cast<int>(i) + 1),
-                        kEntryNamesUnwritten);
+                    Add("Schedule table " + table->name + ", entry " + std::to_string(i + 1), kEntryNamesUnwritten);
         }
     }
 
@@ -830,13 +867,17 @@ std::string FormatLeftOut(const LeftOutRecord& leftOut) { return leftOut.record 
 std::string QuotableText(const std::string& text)
 {
     std::string kept = text;
-    kept.erase(std::remove_if(kept.begin(), kept.end(), [](char c) { return c == '"' || IsLineEnd(c); }), kept.end());
+    kept.erase(std::remove_if(kept.begin(), kept.end(), EndsQuotedText), kept.end());
     return kept;
 }
 
 bool IsWritableName(const std::string& name)
 {
-    return name.find("//") == std::string::npos && name.find("/*") == std::string::npos;
+    for (std::size_t slash = name.find('/'); slash != std::string::npos && slash + 1 < name.size();
+         slash = name.find('/', slash + 1))
+        if (name[slash + 1] == '/' || name[slash + 1] == '*')
+            return false;
+    return true;
 }
 
 std::string LinNetwork::BuildLdfText() const { return LdfTextBuilder(*this, false).Build(); }

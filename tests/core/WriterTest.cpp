@@ -212,6 +212,24 @@ TEST(LdfWriter, LeavesOutRecordsWhoseNamesBeginAComment)
     EXPECT_TRUE(Contains(text, "\tS1: 8, 0, Master, Slave1;\n"));
 }
 
+TEST(LdfWriter, ListsThatNameOnlyUnwrittenSignalsAreLeftOut)
+{
+    auto network = LinNetwork::CreateDefault();
+    AddSignal(*network, "Orphan", 8, {0}, "", {});
+    Append(network->encodingTypes, "Level").AddLogicalValue(0, "low");
+    Append(network->signalRepresentations, "Level").signalNames = {"Orphan"};
+    network->AttributesOf("Slave1").faultStateSignals = {"Orphan"};
+    const std::string text = network->BuildLdfText();
+    EXPECT_TRUE(Contains(text, "\t\tP2_min = 0 ms;\n"));
+    for (const char* part : {"Orphan", "fault_state_signals", "Level:"})
+        EXPECT_FALSE(Contains(text, part)) << part;
+    EXPECT_TRUE(Contains(text, "Signal_representations {\n}\n"));
+    EXPECT_EQ(LeftOutLines(*network), (std::vector<std::string>{
+                                          "Signal Orphan: no publisher",
+                                          "Representation Level: none of its signals is written",
+                                      }));
+}
+
 TEST(LdfWriter, QuotedTextsLeaveOutWhatWouldEndThemEarly)
 {
     auto network = LinNetwork::CreateDefault();
@@ -269,6 +287,28 @@ TEST(FormatLdfFloat, EveryFloatReadsBackExactlyWithoutExponent)
         ASSERT_EQ(std::string::npos, text.find_first_of("eE")) << text;
         ASSERT_EQ(value, static_cast<float>(ParseDouble(text))) << text;
     }
+}
+
+TEST(FormatShortestNumber, WholeNumbersAsIntegersOthersAsShortestDecimal)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {10.0, "10"},
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {-25.0, "-25"},
+        {999999999.0, "999999999"},
+        {1e9, "1000000000"},
+        {-1e15, "-1000000000000000"},
+        {0.5, "0.5"},
+        {2.25, "2.25"},
+        {1e-7, "0.0000001"},
+        {123456789.5, "123456789.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, FormatShortestNumber(c.value)) << c.value;
 }
 
 TEST(LineEnds, TextModeAddsCrOnlyWhereMissing)
