@@ -3,7 +3,17 @@
 #include "model/UnreadPlaces.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
+
+namespace {
+
+bool EndsOpen(const std::string& statement)
+{
+    return statement.empty() || (statement.back() != ';' && statement.back() != '}');
+}
+
+}  // namespace
 
 UnreadKeeper::UnreadKeeper(TextScanner& scanner, UnreadStatements& kept, Ends ends,
                            std::function<std::size_t()> position, std::function<void(std::size_t)> giveBack)
@@ -113,5 +123,15 @@ void UnreadKeeper::KeepText(int last)
     if (text.empty())
         return;
     m_scanner.AddMessage(msg::StatementNotRead, StatementOnOneLine(text), static_cast<int>(start));
-    m_kept.push_back({text, m_scanner.LineNumber(static_cast<int>(start)), m_position()});
+    UnreadStatement kept{text, m_scanner.LineNumber(static_cast<int>(start)), m_position()};
+    // A statement that ends in neither ';' nor '}' ended where its block did.
+    // One kept after it at the same place (from a later block of the same
+    // section) would run into it when written back, and both would read back
+    // as something else: it goes before such statements.
+    auto place = m_kept.end();
+    if (!EndsOpen(kept.text))
+        while (place != m_kept.begin() && std::prev(place)->position == kept.position &&
+               EndsOpen(std::prev(place)->text))
+            --place;
+    m_kept.insert(place, std::move(kept));
 }
