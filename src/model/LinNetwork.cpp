@@ -104,7 +104,7 @@ void LinNetwork::RemoveOrphanNodeAttributes()
 
 void LinNetwork::RemoveOrphanNodeAttributes(NetworkNameIndexes& names)
 {
-    const NameIndex& slaveNames = names.Slaves();
+    const RecordNameIndex& slaveNames = names.Slaves();
     EraseIf(nodeAttributes, [&](const auto& a) { return !slaveNames.Contains(a->nodeName); });
 }
 
@@ -148,7 +148,7 @@ void LinNetwork::AssignSignalToEncoding(const std::string& encodingName, const s
 
 void LinNetwork::AlignRepresentations()
 {
-    const NameIndex typeNames(encodingTypes);
+    const RecordNameIndex typeNames(encodingTypes);
     EraseIf(signalRepresentations, [&](const auto& r) { return !typeNames.Contains(r->encodingName); });
 
     // Representations named like no type are gone; take the first of each

@@ -6,7 +6,12 @@ namespace {
 
 constexpr std::size_t kMinSlots = 16;
 
-// Slots stay at most half full, so a probe ends soon.
+std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
+
+std::uint32_t HighHalf(std::size_t hash) { return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32); }
+
+}  // namespace
+
 std::size_t SlotsFor(std::size_t names)
 {
     std::size_t slots = kMinSlots;
@@ -14,12 +19,6 @@ std::size_t SlotsFor(std::size_t names)
         slots *= 2;
     return slots;
 }
-
-std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
-
-std::uint32_t HighHalf(std::size_t hash) { return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32); }
-
-}  // namespace
 
 int NameIndex::FirstPosition(std::string_view name) const
 {

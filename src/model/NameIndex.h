@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+// The slots of a table of names (open addressing) that holds this many
+// names: a power of two, at most half of them taken, so a probe ends soon.
+std::size_t SlotsFor(std::size_t names);
+
 // The names of one list, for lookups inside loops over a network: whether a
 // name is there, the position of the first record with it and how many
 // records have it. Built once per pass; it does not follow later changes of
@@ -36,6 +40,7 @@ public:
     void Reserve(std::size_t names);
 
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
+    bool Empty() const { return m_entries.empty(); }
     // False, and nothing added, when the name was in the index already.
     bool Insert(std::string_view name) { return Add(name, false); }
     // -1 when no record has the name.

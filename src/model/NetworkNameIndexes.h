@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/NameIndex.h"
+#include "model/RecordNameIndex.h"
 
 #include <optional>
 
@@ -13,16 +13,16 @@ class NetworkNameIndexes {
 public:
     explicit NetworkNameIndexes(const NetworkContent& network) : m_net(network) {}
 
-    const NameIndex& Slaves() { return BuiltOnce(m_slaves, m_net.slaves); }
-    const NameIndex& Signals() { return BuiltOnce(m_signals, m_net.signals); }
-    const NameIndex& Frames() { return BuiltOnce(m_frames, m_net.frames); }
-    const NameIndex& EventTriggeredFrames() { return BuiltOnce(m_eventTriggered, m_net.eventTriggeredFrames); }
-    const NameIndex& SporadicFrames() { return BuiltOnce(m_sporadic, m_net.sporadicFrames); }
-    const NameIndex& ScheduleTables() { return BuiltOnce(m_scheduleTables, m_net.scheduleTables); }
+    const RecordNameIndex& Slaves() { return BuiltOnce(m_slaves, m_net.slaves); }
+    const RecordNameIndex& Signals() { return BuiltOnce(m_signals, m_net.signals); }
+    const RecordNameIndex& Frames() { return BuiltOnce(m_frames, m_net.frames); }
+    const RecordNameIndex& EventTriggeredFrames() { return BuiltOnce(m_eventTriggered, m_net.eventTriggeredFrames); }
+    const RecordNameIndex& SporadicFrames() { return BuiltOnce(m_sporadic, m_net.sporadicFrames); }
+    const RecordNameIndex& ScheduleTables() { return BuiltOnce(m_scheduleTables, m_net.scheduleTables); }
 
 private:
     template <typename Record>
-    static const NameIndex& BuiltOnce(std::optional<NameIndex>& index, const OwnedList<Record>& list)
+    static const RecordNameIndex& BuiltOnce(std::optional<RecordNameIndex>& index, const OwnedList<Record>& list)
     {
         if (!index)
             index.emplace(list);
@@ -30,10 +30,10 @@ private:
     }
 
     const NetworkContent& m_net;
-    std::optional<NameIndex> m_slaves;
-    std::optional<NameIndex> m_signals;
-    std::optional<NameIndex> m_frames;
-    std::optional<NameIndex> m_eventTriggered;
-    std::optional<NameIndex> m_sporadic;
-    std::optional<NameIndex> m_scheduleTables;
+    std::optional<RecordNameIndex> m_slaves;
+    std::optional<RecordNameIndex> m_signals;
+    std::optional<RecordNameIndex> m_frames;
+    std::optional<RecordNameIndex> m_eventTriggered;
+    std::optional<RecordNameIndex> m_sporadic;
+    std::optional<RecordNameIndex> m_scheduleTables;
 };

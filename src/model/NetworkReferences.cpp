@@ -4,7 +4,6 @@
 
 #include "model/EraseIf.h"
 #include "model/LinNetwork.h"
-#include "model/NameIndex.h"
 #include "model/NetworkNameIndexes.h"
 
 namespace {
@@ -131,7 +130,7 @@ auto Is(const std::string& name)
 
 void LinNetwork::PurgeDeletedNodes(NetworkNameIndexes& names)
 {
-    const NameIndex& slaveNames = names.Slaves();
+    const RecordNameIndex& slaveNames = names.Slaves();
     auto notSlave = [&](const std::string& name) { return !slaveNames.Contains(name); };
     auto notNode = [&](const std::string& name) { return name != masterName && notSlave(name); };
     ForgetNodes(*this, notNode, notSlave, Dangling::ClearName);
@@ -139,15 +138,15 @@ void LinNetwork::PurgeDeletedNodes(NetworkNameIndexes& names)
 
 void LinNetwork::PurgeDeletedSignals(NetworkNameIndexes& names)
 {
-    const NameIndex& signalNames = names.Signals();
+    const RecordNameIndex& signalNames = names.Signals();
     ForgetSignals(*this, [&](const std::string& name) { return !signalNames.Contains(name); });
 }
 
 void LinNetwork::PurgeDeletedFrames(NetworkNameIndexes& names)
 {
-    const NameIndex& frameNames = names.Frames();
-    const NameIndex& eventTriggeredNames = names.EventTriggeredFrames();
-    const NameIndex& sporadicNames = names.SporadicFrames();
+    const RecordNameIndex& frameNames = names.Frames();
+    const RecordNameIndex& eventTriggeredNames = names.EventTriggeredFrames();
+    const RecordNameIndex& sporadicNames = names.SporadicFrames();
     auto notFrame = [&](const std::string& name) { return !frameNames.Contains(name); };
     auto notSlotted = [&](const std::string& name) {
         return notFrame(name) && !eventTriggeredNames.Contains(name) && !sporadicNames.Contains(name);

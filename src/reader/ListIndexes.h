@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/RecordNameIndex.h"
+#include "model/RecordNameIndex.h"
 
 #include <cstddef>
 #include <unordered_map>

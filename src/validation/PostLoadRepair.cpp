@@ -3,7 +3,7 @@
 #include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "model/NameIndex.h"
+#include "model/NetworkNameIndexes.h"
 #include "validation/CheckRules.h"
 #include "validation/LaterEqual.h"
 
@@ -76,13 +76,6 @@ public:
         RepairTimeBase();
         RepairJitter();
 
-        // The header is final from here on; the indexes see the master's name.
-        m_slaveNames = NameIndex(m_net.slaves);
-        m_signalNames = NameIndex(m_net.signals);
-        m_frameNames = NameIndex(m_net.frames);
-        m_sporadicNames = NameIndex(m_net.sporadicFrames);
-        m_eventTriggeredNames = NameIndex(m_net.eventTriggeredFrames);
-
         ReportDiagnosticAddresses();
         ReportSignals();
         ReportSignalGroups();
@@ -98,7 +91,7 @@ public:
 private:
     void Plain(const char* text) { m_net.AddPlainMessage(text); }
     void Named(const char* text, const std::string& name) { m_net.AddPlainMessage(text, name); }
-    bool IsNode(const std::string& name) const { return name == m_net.masterName || m_slaveNames.Contains(name); }
+    bool IsNode(const std::string& name) { return name == m_net.masterName || m_names.Slaves().Contains(name); }
 
     void RestoreMissingDescriptionFile()
     {
@@ -213,42 +206,42 @@ private:
     void ReportSignalGroups()
     {
         for (const auto& group : m_net.signalGroups) {
-            if (m_signalNames.Contains(group->name))
+            if (m_names.Signals().Contains(group->name))
                 Named(kGroupNamedLikeSignal, group->name);
             for (const std::string& name : group->signalNames)
-                if (!m_signalNames.Contains(name))
+                if (!m_names.Signals().Contains(name))
                     Named(kGroupSignalMissing, name);
         }
     }
 
     void ReportSporadicFrames()
     {
-        ReportNameClashes(m_net.sporadicFrames, m_eventTriggeredNames, kSporadicNamedLikeEventTriggered);
+        ReportNameClashes(m_net.sporadicFrames, m_names.EventTriggeredFrames(), kSporadicNamedLikeEventTriggered);
         for (const auto& frame : m_net.sporadicFrames)
             ReportMissingAssociatedFrames(frame->frameNames);
     }
 
     void ReportEventTriggeredFrames()
     {
-        ReportNameClashes(m_net.eventTriggeredFrames, m_sporadicNames, kEventTriggeredNamedLikeSporadic);
+        ReportNameClashes(m_net.eventTriggeredFrames, m_names.SporadicFrames(), kEventTriggeredNamedLikeSporadic);
         for (const auto& frame : m_net.eventTriggeredFrames)
             if (frame->frameId < 0 || frame->frameId > 63)
                 Named(kEventTriggeredIdInvalid, frame->name);
         for (const auto& frame : m_net.eventTriggeredFrames)
             ReportMissingAssociatedFrames(frame->frameNames);
-        const NameIndex tableNames(m_net.scheduleTables);
         for (const auto& frame : m_net.eventTriggeredFrames)
-            if (!frame->collisionTable.empty() && !tableNames.Contains(frame->collisionTable))
+            if (!frame->collisionTable.empty() && !m_names.ScheduleTables().Contains(frame->collisionTable))
                 Named(kCollisionTableMissing, frame->collisionTable);
     }
 
     // A sporadic or event-triggered frame named like an unconditional frame,
     // or like a frame of the other of these two kinds.
     template <typename Record>
-    void ReportNameClashes(const OwnedList<Record>& list, const NameIndex& otherKindNames, const char* otherKindClash)
+    void ReportNameClashes(const OwnedList<Record>& list, const RecordNameIndex& otherKindNames,
+                           const char* otherKindClash)
     {
         for (const auto& frame : list) {
-            if (m_frameNames.Contains(frame->name))
+            if (m_names.Frames().Contains(frame->name))
                 Named(kNamedLikeFrame, frame->name);
             if (otherKindNames.Contains(frame->name))
                 Plain(otherKindClash);
@@ -258,7 +251,7 @@ private:
     void ReportMissingAssociatedFrames(const std::vector<std::string>& frameNames)
     {
         for (const std::string& name : frameNames)
-            if (!m_frameNames.Contains(name))
+            if (!m_names.Frames().Contains(name))
                 Named(kAssociatedFrameMissing, name);
     }
 
@@ -303,7 +296,7 @@ private:
             if (frame.length < 0 || frame.length > 8)
                 Named(kFrameSizeWrong, frame.name);
             for (const std::string& name : frame.signalNames) {
-                const int signal = m_signalNames.FirstPosition(name);
+                const int signal = m_names.Signals().FirstPosition(name);
                 if (signal < 0)
                     Named(kFrameSignalMissing, name);
                 else if (m_net.signals[static_cast<std::size_t>(signal)]->publisher != frame.publisher)
@@ -322,8 +315,9 @@ private:
                 if (!IsWholeMultipleOfTimeBase(entry->delayMs, m_net.timeBaseMs))
                     Named(kScheduleTimeWrong, table->name);
                 const FrameSlotCommand* slot = entry->FrameSlot();
-                if (slot && !m_frameNames.Contains(slot->frameName) && !m_sporadicNames.Contains(slot->frameName) &&
-                    !m_eventTriggeredNames.Contains(slot->frameName))
+                if (slot && !m_names.Frames().Contains(slot->frameName) &&
+                    !m_names.SporadicFrames().Contains(slot->frameName) &&
+                    !m_names.EventTriggeredFrames().Contains(slot->frameName))
                     Named(kScheduleFrameMissing, slot->frameName);
             }
         }
@@ -345,10 +339,10 @@ private:
 
     void ReportRepresentations()
     {
-        const NameIndex typeNames(m_net.encodingTypes);
+        const RecordNameIndex typeNames(m_net.encodingTypes);
         for (const auto& representation : m_net.signalRepresentations) {
             for (const std::string& name : representation->signalNames)
-                if (!m_signalNames.Contains(name))
+                if (!m_names.Signals().Contains(name))
                     Named(kRepresentedSignalMissing, name);
             const bool typeMissing =
                 !typeNames.Contains(representation->encodingName) && !representation->signalNames.empty();
@@ -358,11 +352,9 @@ private:
     }
 
     LinNetwork& m_net;
-    NameIndex m_slaveNames;
-    NameIndex m_signalNames;
-    NameIndex m_frameNames;
-    NameIndex m_sporadicNames;
-    NameIndex m_eventTriggeredNames;
+    // Each index is built when first asked for, once the header and the
+    // slaves are final; no report changes a list.
+    NetworkNameIndexes m_names{m_net};
 };
 
 }  // namespace

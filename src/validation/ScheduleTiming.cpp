@@ -13,7 +13,7 @@ constexpr int kBitsPerByte = 10;     // start bit, 8 data bits, stop bit
 constexpr int kDiagnosticBytes = 8;  // MasterReq and SlaveResp
 
 template <typename Record>
-const Record* Lookup(const NameIndex& index, const OwnedList<Record>& list, const std::string& name)
+const Record* Lookup(const RecordNameIndex& index, const OwnedList<Record>& list, const std::string& name)
 {
     const int first = index.FirstPosition(name);
     return first < 0 ? nullptr : list[static_cast<std::size_t>(first)].get();

@@ -2,7 +2,6 @@
 
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
-#include "model/NameIndex.h"
 #include "model/NetworkNameIndexes.h"
 #include "model/VersionTable.h"
 #include "validation/CheckRules.h"
@@ -61,7 +60,7 @@ const char* const kFrameNotFromMaster = "Frame not published by the master";
 // The records of one list by name: the first of each name and how many share it.
 template <typename Record> class RecordLookup {
 public:
-    RecordLookup(const OwnedList<Record>& list, const NameIndex& names) : m_list(list), m_names(names) {}
+    RecordLookup(const OwnedList<Record>& list, const RecordNameIndex& names) : m_list(list), m_names(names) {}
 
     const Record* First(const std::string& name) const
     {
@@ -75,7 +74,7 @@ public:
 
 private:
     const OwnedList<Record>& m_list;
-    const NameIndex& m_names;
+    const RecordNameIndex& m_names;
 };
 
 // The bits a signal occupies in its frame, from its offset to offset + size.

@@ -42,7 +42,9 @@ int ScannedCount(const OwnedList<LinSignal>& list, const std::string& name)
         std::count_if(list.begin(), list.end(), [&](const auto& signal) { return signal->name == name; }));
 }
 
-TEST(NameIndex, AnswersAsAScanOfTheList)
+// Both kinds of index built from a list: the one that keeps copies of the
+// names and the one that reads them in the records.
+template <typename Index> void ExpectAnswersAsAScanOfTheList()
 {
     std::mt19937 random(4);
     for (std::size_t size : {0u, 1u, 7u, 100u, 5000u}) {
@@ -50,7 +52,7 @@ TEST(NameIndex, AnswersAsAScanOfTheList)
         OwnedList<LinSignal> list;
         for (const std::string& name : GeneratedNames(random, size))
             list.Append(std::make_unique<LinSignal>(name));
-        const NameIndex index(list);
+        const Index index(list);
 
         // In list order (the order loops mostly ask in), then shuffled, then names not there.
         std::vector<std::string> asked;
@@ -68,6 +70,10 @@ TEST(NameIndex, AnswersAsAScanOfTheList)
         }
     }
 }
+
+TEST(NameIndex, AnswersAsAScanOfTheList) { ExpectAnswersAsAScanOfTheList<NameIndex>(); }
+
+TEST(RecordNameIndex, AnswersAsAScanOfTheList) { ExpectAnswersAsAScanOfTheList<RecordNameIndex>(); }
 
 TEST(NameIndex, InsertTakesOnlyNewNamesAtTheNextPosition)
 {
@@ -125,6 +131,7 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
         list.Append(std::make_unique<LinSignal>(name));
     ListIndexes indexes;
     std::set<std::string> taken;
+    std::set<std::string> givenBack;
     for (const auto& signal : list)
         taken.insert(signal->name);
 
@@ -137,8 +144,14 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
             taken.insert(name);
             break;
         case 1:  // the last records go back, their names stay taken
-            indexes.GiveBack(list, list.size() - std::min<std::size_t>(list.size(), 3));
+        {
+            const std::size_t first = list.size() - std::min<std::size_t>(list.size(), 3);
+            for (std::size_t i = first; i < list.size(); ++i)
+                if (ScannedFirst(list, list[i]->name) >= static_cast<int>(first))
+                    givenBack.insert(list[i]->name);
+            indexes.GiveBack(list, first);
             break;
+        }
         default: {
             const bool isNew = taken.insert(name).second;
             ASSERT_EQ(isNew, index.Insert(name)) << name;
@@ -148,9 +161,18 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
         }
         ASSERT_EQ(taken.count(name) != 0, indexes.Of(list).Contains(name)) << name;
         ASSERT_FALSE(indexes.Of(list).Contains(name + "?"));
+        // The records of every name whose first record stayed, repeats included.
+        if (givenBack.count(name) == 0) {
+            ASSERT_EQ(ScannedFirst(list, name), indexes.Of(list).FirstPosition(name)) << name;
+            ASSERT_EQ(ScannedCount(list, name), indexes.Of(list).Count(name)) << name;
+        }
     }
-    for (const std::string& name : taken)
+    for (const std::string& name : taken) {
         ASSERT_TRUE(indexes.Of(list).Contains(name)) << name;
+        if (givenBack.count(name) == 0) {
+            ASSERT_EQ(ScannedCount(list, name), indexes.Of(list).Count(name)) << name;
+        }
+    }
 }
 
 }  // namespace

@@ -5,22 +5,29 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
-// The names of one list the reader fills, looked up in the list's own
-// records: a slot holds the position of the first record with a name, so
-// the index copies no name and takes a few bytes per record. Reading only
-// appends to the list, and a name inserted is that of the record appended
-// next.
+// The names of one list, looked up in the list's own records: a slot holds
+// the position of the first record with a name, so the index copies no name
+// and takes a few bytes per record. It knows the records of the list when
+// made and those Follow takes in later; a name inserted is that of the
+// record appended next. The reader fills lists this way; the checks and the
+// repair look names up in lists that stay as they are meanwhile.
 class RecordNameIndex {
 public:
     template <typename Record>
     explicit RecordNameIndex(const OwnedList<Record>& list)
         : m_list(&list), m_sizeOf(&SizeOf<Record>), m_nameAt(&NameAt<Record>)
     {
+        Follow();
     }
 
     bool Contains(std::string_view name) const;
+    // -1 when no record has the name.
+    int FirstPosition(std::string_view name) const;
+    // How many of the records taken in have the name.
+    int Count(std::string_view name) const;
     // False, and nothing added, when the name is taken; otherwise the name
     // is the one of the record appended to the list next.
     bool Insert(std::string_view name);
@@ -48,6 +55,8 @@ private:
     std::size_t ListSize() const { return m_sizeOf(m_list); }
     // The slot that holds the name, or the empty slot where it would go.
     std::size_t SlotOf(std::string_view name, std::uint32_t tag) const;
+    // The position of the first record with the name, or -1.
+    int Find(std::string_view name) const;
     // Takes the empty slot found for the tag.
     void Place(std::size_t slot, std::uint32_t tag, std::size_t position);
     void Rehash(std::size_t slotCount);
@@ -61,4 +70,11 @@ private:
     std::size_t m_names = 0;
     std::size_t m_followed = 0;  // the records of the list already looked at
     NameIndex m_givenBack;       // names of records dropped again
+    // The records beyond the first of a name, by the first one's position;
+    // lists rarely repeat a name.
+    std::unordered_map<std::uint32_t, int> m_repeats;
+    // The position after the one found last: loops often look names up in
+    // the order of the list, and while no name repeats, that record is
+    // tested before any slot.
+    mutable std::size_t m_next = 0;
 };

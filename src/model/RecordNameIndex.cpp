@@ -1,11 +1,10 @@
-#include "reader/RecordNameIndex.h"
+#include "model/RecordNameIndex.h"
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace {
-
-constexpr std::size_t kMinSlots = 16;
 
 // The 32 bits of a name's hash that choose its first slot and tell names
 // apart before their records are read.
@@ -27,10 +26,37 @@ bool RecordNameIndex::Contains(std::string_view name) const
     return m_givenBack.Contains(name);
 }
 
+int RecordNameIndex::FirstPosition(std::string_view name) const { return Find(name); }
+
+int RecordNameIndex::Count(std::string_view name) const
+{
+    const int first = Find(name);
+    if (first < 0)
+        return 0;
+    const auto repeats = m_repeats.find(static_cast<std::uint32_t>(first));
+    return repeats == m_repeats.end() ? 1 : 1 + repeats->second;
+}
+
+int RecordNameIndex::Find(std::string_view name) const
+{
+    std::size_t found = m_next;
+    const bool eachNameOnce = m_repeats.empty() && m_givenBack.Empty();
+    if (!eachNameOnce || found >= std::min(m_followed, ListSize()) || m_nameAt(m_list, found) != name) {
+        if (m_slots.empty())
+            return -1;
+        const Slot taken = m_slots[SlotOf(name, TagOf(name))];
+        if (taken == 0)
+            return -1;
+        found = PositionIn(taken) - 1;
+    }
+    m_next = found + 1;
+    return static_cast<int>(found);
+}
+
 bool RecordNameIndex::Insert(std::string_view name)
 {
     if (2 * (m_names + 1) > m_slots.size())
-        Rehash(std::max(kMinSlots, 2 * m_slots.size()));
+        Rehash(SlotsFor(m_names + 1));
     const std::uint32_t tag = TagOf(name);
     const std::size_t slot = SlotOf(name, tag);
     if (m_slots[slot] != 0 || m_givenBack.Contains(name))
@@ -41,14 +67,18 @@ bool RecordNameIndex::Insert(std::string_view name)
 
 void RecordNameIndex::Follow()
 {
-    for (const std::size_t size = ListSize(); m_followed < size; ++m_followed) {
+    const std::size_t size = ListSize();
+    if (m_followed < size && 2 * (m_names + size - m_followed) > m_slots.size())
+        Rehash(SlotsFor(m_names + size - m_followed));
+    for (; m_followed < size; ++m_followed) {
         const std::string_view name = m_nameAt(m_list, m_followed);
-        if (2 * (m_names + 1) > m_slots.size())
-            Rehash(std::max(kMinSlots, 2 * m_slots.size()));
         const std::uint32_t tag = TagOf(name);
         const std::size_t slot = SlotOf(name, tag);
-        if (m_slots[slot] == 0 && !m_givenBack.Contains(name))
+        const std::uint32_t taken = PositionIn(m_slots[slot]);
+        if (taken == 0 && !m_givenBack.Contains(name))
             Place(slot, tag, m_followed);
+        else if (taken != 0 && taken != m_followed + 1)  // not the record inserted for it
+            ++m_repeats[taken - 1];
     }
 }
 
@@ -58,9 +88,14 @@ void RecordNameIndex::KeepNamesFrom(std::size_t first)
         return;
     for (std::size_t position = first; position < ListSize(); ++position) {
         const std::string_view name = m_nameAt(m_list, position);
-        if (PositionIn(m_slots[SlotOf(name, TagOf(name))]) == position + 1)
+        const std::uint32_t taken = PositionIn(m_slots[SlotOf(name, TagOf(name))]);
+        if (taken == position + 1)
             m_givenBack.Insert(name);
+        else if (position < m_followed && taken != 0 && taken <= first)
+            --m_repeats[taken - 1];
     }
+    for (auto repeats = m_repeats.begin(); repeats != m_repeats.end();)
+        repeats = repeats->first >= first || repeats->second == 0 ? m_repeats.erase(repeats) : std::next(repeats);
     m_followed = std::min(m_followed, first);
 }
 
