@@ -60,6 +60,26 @@ bool IsNameChar(char c)
 
 bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
 
+// Every character of every token read is tested: one look in a table
+// instead of a chain of comparisons.
+using CharSet = std::array<bool, 256>;
+
+template <bool (*Member)(char)> const CharSet& TableOf()
+{
+    static const CharSet table = [] {
+        CharSet members{};
+        for (int c = 0; c < 256; ++c)
+            members[static_cast<std::size_t>(c)] = Member(static_cast<char>(c));
+        return members;
+    }();
+    return table;
+}
+
+bool AllIn(const CharSet& members, const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [&](char c) { return members[static_cast<unsigned char>(c)]; });
+}
+
 }  // namespace
 
 int HexDigit(char c)
@@ -80,8 +100,8 @@ bool EndsWith(const std::string& text, std::string_view tail)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool IsValidNameChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsNameChar); }
-bool IsValidTokenChars(const std::string& text) { return std::all_of(text.begin(), text.end(), IsTokenChar); }
+bool IsValidNameChars(const std::string& text) { return AllIn(TableOf<IsNameChar>(), text); }
+bool IsValidTokenChars(const std::string& text) { return AllIn(TableOf<IsTokenChar>(), text); }
 
 int ParseInt(const std::string& text)
 {
