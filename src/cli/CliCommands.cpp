@@ -82,8 +82,8 @@ ReadNetwork LoadPrepared(const std::string& file, std::ostream& err, TreeOutline
 ReadNetwork LoadPreparedWithoutText(const std::string& file, std::ostream& err, TreeOutline& outline,
                                     const std::optional<lin::Dialect>& dialect, std::vector<ConversionLoss>* losses)
 {
-    // The preparation reads no text: the text goes before the checks and
-    // the outline take memory beside it.
+    // The preparation reads no text, so the text is gone before the checks
+    // and the outline take memory.
     LoadResult read = LinNetwork::Load(file, LinNetwork::TextAfterReading::Dropped);
     return Prepared(std::move(read), err, outline, dialect, losses, nullptr, nullptr);
 }

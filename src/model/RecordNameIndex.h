@@ -78,3 +78,14 @@ private:
     // tested before any slot.
     mutable std::size_t m_next = 0;
 };
+
+// The first record of the list with the name, or null; the index is that of
+// the list.
+template <typename Record>
+const Record* FirstNamed(const OwnedList<Record>& list, const RecordNameIndex& index, std::string_view name)
+{
+    const int position = index.FirstPosition(name);
+    return position >= 0 && static_cast<std::size_t>(position) < list.size()
+               ? list[static_cast<std::size_t>(position)].get()
+               : nullptr;
+}

@@ -12,13 +12,6 @@ constexpr int kHeaderBits = 34;
 constexpr int kBitsPerByte = 10;     // start bit, 8 data bits, stop bit
 constexpr int kDiagnosticBytes = 8;  // MasterReq and SlaveResp
 
-template <typename Record>
-const Record* Lookup(const RecordNameIndex& index, const OwnedList<Record>& list, const std::string& name)
-{
-    const int first = index.FirstPosition(name);
-    return first < 0 ? nullptr : list[static_cast<std::size_t>(first)].get();
-}
-
 std::string EntryText(const ScheduleEntry& entry)
 {
     if (const FrameSlotCommand* slot = entry.FrameSlot())
@@ -39,7 +32,7 @@ ScheduleTiming::ScheduleTiming(const LinNetwork& network, NetworkNameIndexes& na
 
 int ScheduleTiming::FrameBytes(const std::string& frameName) const
 {
-    const LinFrame* frame = Lookup(m_names.Frames(), m_net.frames, frameName);
+    const LinFrame* frame = FirstNamed(m_net.frames, m_names.Frames(), frameName);
     return frame && frame->length > 0 ? frame->length : -1;
 }
 
@@ -60,9 +53,9 @@ int ScheduleTiming::DataBytes(const ScheduleEntry& entry) const
     if (bytes > 0)
         return bytes;
     if (const EventTriggeredFrame* event =
-            Lookup(m_names.EventTriggeredFrames(), m_net.eventTriggeredFrames, slot->frameName))
+            FirstNamed(m_net.eventTriggeredFrames, m_names.EventTriggeredFrames(), slot->frameName))
         return LongestOf(event->frameNames);
-    if (const SporadicFrame* sporadic = Lookup(m_names.SporadicFrames(), m_net.sporadicFrames, slot->frameName))
+    if (const SporadicFrame* sporadic = FirstNamed(m_net.sporadicFrames, m_names.SporadicFrames(), slot->frameName))
         return LongestOf(sporadic->frameNames);
     return -1;
 }

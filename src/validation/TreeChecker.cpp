@@ -62,13 +62,7 @@ template <typename Record> class RecordLookup {
 public:
     RecordLookup(const OwnedList<Record>& list, const RecordNameIndex& names) : m_list(list), m_names(names) {}
 
-    const Record* First(const std::string& name) const
-    {
-        const int position = m_names.FirstPosition(name);
-        return position >= 0 && static_cast<std::size_t>(position) < m_list.size()
-                   ? m_list[static_cast<std::size_t>(position)].get()
-                   : nullptr;
-    }
+    const Record* First(const std::string& name) const { return FirstNamed(m_list, m_names, name); }
 
     int Count(const std::string& name) const { return m_names.Count(name); }
 
