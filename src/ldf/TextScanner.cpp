@@ -22,6 +22,13 @@ const char* const kNotFinite = "Number not finite";
 const char* const kNumberOutOfRange = "Number out of range";
 const char* const kNotANumber = "Not a number";
 
+// An x anywhere makes a number text hexadecimal. Number texts are short and
+// many: a plain loop beats a search for either of two characters.
+bool HasHexMark(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == 'x' || c == 'X'; });
+}
+
 // The value of a whole number text by the rule of ParseInt, but strict:
 // nothing may follow the digits, and a value beyond the 64-bit range comes
 // back as that range's bound. None when the text is no number.
@@ -33,7 +40,7 @@ std::optional<std::int64_t> WholeNumber(const std::string& text)
     const bool negative = text[i] == '-';
     if (text[i] == '+' || text[i] == '-')
         ++i;
-    const bool hex = text.find_first_of("xX") != std::string::npos;
+    const bool hex = HasHexMark(text);
     if (hex && text.compare(i, 2, "0x") != 0 && text.compare(i, 2, "0X") != 0)
         return std::nullopt;
     if (hex)
@@ -59,6 +66,10 @@ bool IsNameChar(char c)
 }
 
 bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
+
+// A character that neither ends a token's run of characters (a separator)
+// nor may begin a comment.
+bool ContinuesTokenRun(char c) { return !IsSeparator(c) && c != '/'; }
 
 // Every character of every token read is tested: one look in a table
 // instead of a chain of comparisons.
@@ -105,7 +116,7 @@ bool IsValidTokenChars(const std::string& text) { return AllIn(TableOf<IsTokenCh
 
 int ParseInt(const std::string& text)
 {
-    const bool hex = text.find_first_of("xX") != std::string::npos;
+    const bool hex = HasHexMark(text);
     std::size_t i = 0;
     while (i < text.size() && (IsSeparator(text[i]) || text[i] == '\v' || text[i] == '\f'))
         ++i;
@@ -146,10 +157,7 @@ double ParseDouble(const std::string& text)
     return value;
 }
 
-double ParseTime(const std::string& text)
-{
-    return text.find_first_of("xX") != std::string::npos ? ParseInt(text) : ParseDouble(text);
-}
+double ParseTime(const std::string& text) { return HasHexMark(text) ? ParseInt(text) : ParseDouble(text); }
 
 std::string TextScanner::FileName() const
 {
@@ -296,8 +304,14 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
             collected.append(text, static_cast<std::size_t>(run), static_cast<std::size_t>(pos - run));
         run = -1;
     };
+    const CharSet& plain = TableOf<ContinuesTokenRun>();
     for (++pos; pos < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
+        if (c != terminator && plain[static_cast<unsigned char>(c)]) {
+            if (run < 0)
+                run = pos;
+            continue;
+        }
         if (c == terminator) {
             takeRun();
             if (namesOnly ? IsValidNameChars(collected) : IsValidTokenChars(collected))
@@ -587,14 +601,14 @@ int TextScanner::CountCommasOutsideQuotes(int pos, int& stop) const
     return -1;
 }
 
-bool TextScanner::CheckContiguous(int position, const std::string& word)
+bool TextScanner::CheckContiguous(int position, std::string_view word)
 {
     int end = std::min(position, TextLength() - 1);
     while (end >= 0 && (IsBlank(At(end)) || (!strictLineEnds && IsLineEnd(At(end)))))
         --end;
     const int length = static_cast<int>(word.size());
     const int start = end - length + 1;
-    if (start >= 0 && fileText.compare(static_cast<std::size_t>(start), word.size(), word) == 0)
+    if (start >= 0 && std::string_view(fileText).compare(static_cast<std::size_t>(start), word.size(), word) == 0)
         return true;
     AddMessage(msg::NotContiguous, end);
     return false;

@@ -138,7 +138,7 @@ public:
     // that ends the statement. -1 when the text ends first or a '}' closes
     // more than was opened. Quoted texts and comments are passed over whole.
     int FindStatementEnd(int pos) const;
-    bool CheckContiguous(int position, const std::string& word);
+    bool CheckContiguous(int position, std::string_view word);
     float ParseQuotedFloat(const std::string& value, int position);
     // "= <version>;" where the version is named by its standard (ISO 17987,
     // J2602; isNamedVersion tells), quoted or not: the version, with the
