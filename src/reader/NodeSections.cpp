@@ -178,6 +178,10 @@ public:
     void Run();
 
 private:
+    // When the pending text is a statement's keyword: reads that statement
+    // and gives true.
+    bool ReadStatementOfPendingKeyword();
+
     struct Statement {
         std::string_view keyword;  // compared with the pending text after every character
         void (AttributeBodyParser::*read)();
@@ -396,35 +400,44 @@ const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
     {kw::PowerOnTime, &AttributeBodyParser::ReadPowerOnTime},
 };
 
+bool AttributeBodyParser::ReadStatementOfPendingKeyword()
+{
+    static const KeywordLengths kLengths(kStatements, [](const Statement& statement) { return statement.keyword; });
+    if (!kLengths.MayMatch(m_pending))
+        return false;
+    for (const Statement& statement : kStatements) {
+        if (m_pending != statement.keyword)
+            continue;
+        m_net.CheckContiguous(m_pos, statement.keyword);
+        m_pending.clear();
+        // A value that braces or the block's end cut off before its ';' is
+        // kept unread: its reading would run on into the statements and
+        // blocks that follow.
+        if (statement.read != &AttributeBodyParser::ReadConfigurableFrames && m_keeper.EndsWithoutSemicolon()) {
+            m_keeper.Keep(m_pos, m_pending);
+            return true;
+        }
+        const std::size_t framesBefore = m_attributes.configurableFrames.size();
+        const std::size_t faultSignalsBefore = m_attributes.faultStateSignals.size();
+        (this->*statement.read)();
+        if (m_keeper.KeepIfUnread(m_pos, m_pending)) {
+            // The kept text brings its entries again when read back.
+            m_attributes.configurableFrames.resize(framesBefore);
+            m_attributes.faultStateSignals.resize(faultSignalsBefore);
+        }
+        return true;
+    }
+    return false;
+}
+
 void AttributeBodyParser::Run()
 {
     RunSectionLoop(
         m_net, m_pos, m_pending,
         [this](char c) {
             m_pending += c;
-            for (const Statement& statement : kStatements) {
-                if (m_pending == statement.keyword) {
-                    m_net.CheckContiguous(m_pos, std::string(statement.keyword));
-                    m_pending.clear();
-                    // A value that braces or the block's end cut off before
-                    // its ';' is kept unread: its reading would run on into
-                    // the statements and blocks that follow.
-                    if (statement.read != &AttributeBodyParser::ReadConfigurableFrames &&
-                        m_keeper.EndsWithoutSemicolon()) {
-                        m_keeper.Keep(m_pos, m_pending);
-                        return;
-                    }
-                    const std::size_t framesBefore = m_attributes.configurableFrames.size();
-                    const std::size_t faultSignalsBefore = m_attributes.faultStateSignals.size();
-                    (this->*statement.read)();
-                    if (m_keeper.KeepIfUnread(m_pos, m_pending)) {
-                        // The kept text brings its entries again when read back.
-                        m_attributes.configurableFrames.resize(framesBefore);
-                        m_attributes.faultStateSignals.resize(faultSignalsBefore);
-                    }
-                    return;
-                }
-            }
+            if (ReadStatementOfPendingKeyword())
+                return;
             if (BeginsUnknownStatement(c))
                 m_keeper.Keep(m_pos, m_pending);
         },

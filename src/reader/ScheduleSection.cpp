@@ -6,6 +6,7 @@
 #include "ldf/ScheduleCommands.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
+#include "model/VersionTable.h"
 #include "reader/SectionLoop.h"
 
 #include <array>
@@ -97,8 +98,10 @@ bool BeginsLongerKeyword(const std::string& text, int pos, const ScheduleCommand
 // Reads the slots of one table, from just after its '{' up to its '}'.
 class TableBodyReader {
 public:
-    TableBodyReader(LinNetwork& network, int& pos, ScheduleTable& table)
-        : m_net(network), m_pos(pos), m_table(table),
+    // The version is that of the whole section: no statement inside it
+    // changes the version.
+    TableBodyReader(LinNetwork& network, const lin::VersionRow& version, int& pos, ScheduleTable& table)
+        : m_net(network), m_version(version), m_pos(pos), m_table(table),
           m_keeper(network, table.unread, UnreadKeeper::Ends::AtSemicolon, [&table] { return table.entries.size(); })
     {
     }
@@ -131,6 +134,9 @@ private:
             KeepUnlessTaken(ReadFrameSlot());
             return;
         }
+        static const KeywordLengths kLengths(kCommandKeywords, [](std::string_view keyword) { return keyword; });
+        if (!kLengths.MayMatch(m_pending))
+            return;
         for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
             const ScheduleCommandSpec& command = kScheduleCommands[i];
             if (m_pending == kCommandKeywords[i] && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
@@ -209,7 +215,7 @@ private:
         }
         const int commas = m_net.CountCommasUntil(m_pos, '}');
         const int count = commas + 1;
-        if (commas < 0 || !command.TakesArguments(count, m_net.Version().lin21Forms)) {
+        if (commas < 0 || !command.TakesArguments(count, m_version.lin21Forms)) {
             m_net.AddMessage(commas == 0 ? kArgumentCountFalse : msg::NoLineEnd, m_pos);
             return false;
         }
@@ -271,6 +277,7 @@ private:
     }
 
     LinNetwork& m_net;
+    const lin::VersionRow& m_version;
     int& m_pos;
     ScheduleTable& m_table;
     std::string m_pending;
@@ -283,6 +290,7 @@ private:
 void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
 {
     RecordNameIndex& tableNames = ReaderListIndexes().Of(scheduleTables);
+    const lin::VersionRow& version = Version();
     std::string pending;
     UnreadKeeper keeper(
         *this, unreadInSections[kw::ScheduleTables], UnreadKeeper::Ends::AtSemicolonOrBlock,
@@ -299,7 +307,7 @@ void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
             auto table = std::make_unique<ScheduleTable>(pending);
             pending.clear();
             ++pos;
-            TableBodyReader(*this, pos, *table).Run();
+            TableBodyReader(*this, version, pos, *table).Run();
             if (!tableNames.Insert(table->name)) {
                 AddMessage(msg::NodeDoubled, pos);
                 return;

@@ -7,8 +7,10 @@
 #include "reader/UnreadKeeper.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 // The loop that every section parser runs over its block: comments and
@@ -130,6 +132,33 @@ inline char CharAt(const TextScanner& scanner, int pos)
 
 // Hands over the collected text and leaves the pending text empty.
 inline std::string TakePending(std::string& pending) { return std::exchange(pending, std::string()); }
+
+// The lengths of the keywords a parser compares its pending text with after
+// every character, one bit each: text of any other length is none of them
+// and is compared with none.
+class KeywordLengths {
+public:
+    template <typename Entries, typename KeywordOf> KeywordLengths(const Entries& entries, KeywordOf keywordOf)
+    {
+        for (const auto& entry : entries) {
+            const std::size_t length = std::string_view(keywordOf(entry)).size();
+            if (length < kBits)
+                m_bits |= std::uint64_t{1} << length;
+            else
+                m_anyLonger = true;
+        }
+    }
+
+    bool MayMatch(const std::string& pending) const
+    {
+        return pending.size() < kBits ? (m_bits >> pending.size() & 1) != 0 : m_anyLonger;
+    }
+
+private:
+    static constexpr std::size_t kBits = 64;
+    std::uint64_t m_bits = 0;
+    bool m_anyLonger = false;
+};
 
 // True when a token that ended just before the position (the position rests
 // on its delimiter) is not empty and stands in the text without blanks
