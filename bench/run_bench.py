@@ -7,7 +7,8 @@ stage the ratio of the largest file's time to the next largest one's.
 With --baseline the programs of both builds run in turn on each file (one run
 of the first, one of the second, and so on), so that both see the same load
 of the machine, and each row shows the baseline's figures beside this
-build's and the speed-up.
+build's, the speed-up of the medians and that of the fastest runs, which
+other load on the machine disturbs least.
 
 Usage: run_bench.py [--runs N] [--baseline BINDIR] BINDIR FILE...
 """
@@ -75,6 +76,10 @@ def medians(samples):
     return statistics.median(s for s, _ in samples), statistics.median(p for _, p in samples)
 
 
+def fastest(samples):
+    return min(s for s, _ in samples)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=5)
@@ -85,7 +90,7 @@ def main():
     builds = [arguments.bindir] + ([arguments.baseline] if arguments.baseline else [])
 
     if arguments.baseline:
-        header = ("size", "stage", "before-s", "now-s", "speed-up", "MB/s", "before-MB", "peak-MB")
+        header = ("size", "stage", "before-s", "now-s", "speed-up", "best-up", "MB/s", "before-MB", "peak-MB")
     else:
         header = ("size", "stage", "seconds", "MB/s", "peak-MB")
     row_format = "%-7s %-11s" + " %9s" * (len(header) - 2)
@@ -110,9 +115,11 @@ def main():
             if stage in figures[1]:
                 before, before_peak = medians(figures[1][stage])
                 speed_up = f"{before / seconds:.2f}" if seconds > 0 else "-"
-                before_texts = (f"{before:.4f}", speed_up, rate, f"{before_peak:.1f}")
+                best_now = fastest(figures[0][stage])
+                best_up = f"{fastest(figures[1][stage]) / best_now:.2f}" if best_now > 0 else "-"
+                before_texts = (f"{before:.4f}", speed_up, best_up, rate, f"{before_peak:.1f}")
             else:
-                before_texts = ("-", "-", rate, "-")
+                before_texts = ("-", "-", "-", rate, "-")
             print(row_format % (size, stage, before_texts[0], f"{seconds:.4f}", *before_texts[1:], f"{peak:.1f}"))
 
     if len(seconds_by_file) >= 2:
