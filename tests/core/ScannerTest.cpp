@@ -245,6 +245,27 @@ TEST(TextScanner, StripsQuotes)
     EXPECT_EQ(std::vector<std::string>{"Z: 1 No ticks"}, Texts(scanner));
 }
 
+// The scan for the next statement mark takes several characters a round;
+// a mark is found wherever it stands, the text's last characters included.
+TEST(TextScanner, FindsTheNextStatementMarkAtAnyOffset)
+{
+    for (const char mark : std::string("\"/{};")) {
+        for (int length = 1; length <= 9; ++length) {
+            for (int at = 0; at < length; ++at) {
+                std::string text(static_cast<std::size_t>(length), 'a');
+                text[static_cast<std::size_t>(at)] = mark;
+                const TextScanner scanner = Over(text);
+                SCOPED_TRACE(text);
+                EXPECT_EQ(at, scanner.NextStatementMark(0));
+                EXPECT_EQ(at, scanner.NextStatementMark(-3));
+                EXPECT_EQ(length, scanner.NextStatementMark(at + 1));
+            }
+        }
+    }
+    EXPECT_EQ(0, Over("").NextStatementMark(0));
+    EXPECT_EQ(7, Over("abcdefg").NextStatementMark(2));
+}
+
 TEST(TextScanner, BlockStartSkipsCommentsAndStopsOnOtherCharacters)
 {
     TextScanner scanner = Over("s /* c */ // d\n {x");
