@@ -402,8 +402,8 @@ const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
 
 bool AttributeBodyParser::ReadStatementOfPendingKeyword()
 {
-    static const KeywordLengths kLengths(kStatements, [](const Statement& statement) { return statement.keyword; });
-    if (!kLengths.MayMatch(m_pending))
+    static const KeywordShapes kShapes(kStatements, [](const Statement& statement) { return statement.keyword; });
+    if (!kShapes.MayMatch(m_pending))
         return false;
     for (const Statement& statement : kStatements) {
         if (m_pending != statement.keyword)

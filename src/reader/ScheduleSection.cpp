@@ -134,8 +134,8 @@ private:
             KeepUnlessTaken(ReadFrameSlot());
             return;
         }
-        static const KeywordLengths kLengths(kCommandKeywords, [](std::string_view keyword) { return keyword; });
-        if (!kLengths.MayMatch(m_pending))
+        static const KeywordShapes kShapes(kCommandKeywords, [](std::string_view keyword) { return keyword; });
+        if (!kShapes.MayMatch(m_pending))
             return;
         for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
             const ScheduleCommandSpec& command = kScheduleCommands[i];

@@ -7,6 +7,7 @@
 #include "reader/UnreadKeeper.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -133,31 +134,40 @@ inline char CharAt(const TextScanner& scanner, int pos)
 // Hands over the collected text and leaves the pending text empty.
 inline std::string TakePending(std::string& pending) { return std::exchange(pending, std::string()); }
 
-// The lengths of the keywords a parser compares its pending text with after
-// every character, one bit each: text of any other length is none of them
-// and is compared with none.
-class KeywordLengths {
+// What the keywords a parser compares its pending text with after every
+// character look like: their lengths and their first and last characters.
+// Pending text of another length, or that begins or ends with a character
+// no keyword does, is none of them and is compared with none.
+class KeywordShapes {
 public:
-    template <typename Entries, typename KeywordOf> KeywordLengths(const Entries& entries, KeywordOf keywordOf)
+    template <typename Entries, typename KeywordOf> KeywordShapes(const Entries& entries, KeywordOf keywordOf)
     {
         for (const auto& entry : entries) {
-            const std::size_t length = std::string_view(keywordOf(entry)).size();
-            if (length < kBits)
-                m_bits |= std::uint64_t{1} << length;
+            const std::string_view keyword(keywordOf(entry));
+            if (keyword.size() < kLengthBits)
+                m_lengths |= std::uint64_t{1} << keyword.size();
             else
                 m_anyLonger = true;
+            if (!keyword.empty()) {
+                m_first.set(static_cast<unsigned char>(keyword.front()));
+                m_last.set(static_cast<unsigned char>(keyword.back()));
+            }
         }
     }
 
     bool MayMatch(const std::string& pending) const
     {
-        return pending.size() < kBits ? (m_bits >> pending.size() & 1) != 0 : m_anyLonger;
+        const bool length = pending.size() < kLengthBits ? (m_lengths >> pending.size() & 1) != 0 : m_anyLonger;
+        return length && !pending.empty() && m_first.test(static_cast<unsigned char>(pending.front())) &&
+               m_last.test(static_cast<unsigned char>(pending.back()));
     }
 
 private:
-    static constexpr std::size_t kBits = 64;
-    std::uint64_t m_bits = 0;
+    static constexpr std::size_t kLengthBits = 64;
+    std::uint64_t m_lengths = 0;
     bool m_anyLonger = false;
+    std::bitset<256> m_first;
+    std::bitset<256> m_last;
 };
 
 // True when a token that ended just before the position (the position rests
