@@ -7,9 +7,21 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace {
+
+// The characters that can change where a statement ends: a quote, a slash,
+// a brace or a ';'.
+constexpr std::array<bool, 256> kStatementMarks = [] {
+    std::array<bool, 256> marks{};
+    for (const char c : std::string_view("\"/{};"))
+        marks[static_cast<unsigned char>(c)] = true;
+    return marks;
+}();
+
+bool IsStatementMark(char c) { return kStatementMarks[static_cast<unsigned char>(c)]; }
 
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kCommentFalse = "Comment false";
@@ -176,6 +188,8 @@ void TextScanner::SetText(std::string text)
     m_lineStarts.shrink_to_fit();
     m_commaScans.clear();
     m_commaScans.shrink_to_fit();
+    m_balancedRuns.clear();
+    m_balancedRuns.shrink_to_fit();
 }
 
 int TextScanner::LineNumber(int position) const
@@ -539,18 +553,12 @@ void TextScanner::ReportUnclosedComment()
 
 int TextScanner::NextStatementMark(int pos) const
 {
-    static const std::array<bool, 256> kMarks = [] {
-        std::array<bool, 256> marks{};
-        for (const unsigned char c : std::string_view("\"/{};"))
-            marks[c] = true;
-        return marks;
-    }();
     const int length = TextLength();
     const char* const text = fileText.data();
-    const auto isMark = [&text](int at) { return kMarks[static_cast<unsigned char>(text[at])]; };
+    const auto isMark = [&text](int at) { return IsStatementMark(text[at]); };
     // Four characters a round: the statement marks are few and far between,
     // and the scan passes over most of the text more than once.
-    for (pos = std::max(pos, 0); pos + 4 <= length; pos += 4) {
+    for (pos = std::max(pos, 0); length - pos >= 4; pos += 4) {
         if (isMark(pos))
             return pos;
         if (isMark(pos + 1))
@@ -566,13 +574,68 @@ int TextScanner::NextStatementMark(int pos) const
     return length;
 }
 
+void TextScanner::NoteBalancedStatement(int from, int to) const
+{
+    std::vector<BalancedRun>& runs = m_balancedRuns;
+    // Statements are mostly noted in text order, each after the last run.
+    if (runs.empty() || runs.back().to < from) {
+        if (!runs.empty() && !AnyStatementMark(runs.back().to + 1, from))
+            runs.back().to = to;
+        else
+            runs.push_back({from, to});
+        return;
+    }
+    // The runs that reach into from..to: those inside it give way to it; one
+    // that reaches out of it already holds it.
+    auto first =
+        std::lower_bound(runs.begin(), runs.end(), from, [](const BalancedRun& run, int at) { return run.to < at; });
+    auto last = first;
+    for (; last != runs.end() && last->from <= to; ++last)
+        if (last->from < from || last->to > to)
+            return;
+    const auto noted = runs.insert(runs.erase(first, last), BalancedRun{from, to});
+    const auto next = std::next(noted);
+    if (next != runs.end() && !AnyStatementMark(to + 1, next->from)) {
+        noted->to = next->to;
+        runs.erase(next);
+    }
+    if (noted != runs.begin()) {
+        const auto previous = std::prev(noted);
+        if (!AnyStatementMark(previous->to + 1, from)) {
+            previous->to = noted->to;
+            runs.erase(noted);
+        }
+    }
+}
+
+bool TextScanner::AnyStatementMark(int from, int end) const
+{
+    return std::any_of(fileText.begin() + from, fileText.begin() + end, IsStatementMark);
+}
+
+int TextScanner::NextMarkInsideBraces(int pos) const
+{
+    for (;;) {
+        const int mark = NextStatementMark(pos);
+        if (m_balancedRuns.empty() || m_balancedRuns.back().from < pos)
+            return mark;
+        const auto run = std::lower_bound(m_balancedRuns.begin(), m_balancedRuns.end(), pos,
+                                          [](const BalancedRun& r, int at) { return r.from < at; });
+        // No mark lies between pos and a run that begins by the mark, so the
+        // mark is the run's first.
+        if (run == m_balancedRuns.end() || run->from > mark)
+            return mark;
+        pos = run->to + 1;
+    }
+}
+
 int TextScanner::FindStatementEnd(int pos) const
 {
     if (!InText(pos))
         return -1;
     const bool block = At(pos) == '{';
     int depth = 0;
-    for (; (pos = NextStatementMark(pos)) < TextLength(); ++pos) {
+    for (; (pos = depth > 0 ? NextMarkInsideBraces(pos) : NextStatementMark(pos)) < TextLength(); ++pos) {
         const char c = At(pos);
         // A quoted text ends on its own line; a quote without a partner there
         // is a character of a name, as the section readers take it.

@@ -138,6 +138,16 @@ public:
     // that ends the statement. -1 when the text ends first or a '}' closes
     // more than was opened. Quoted texts and comments are passed over whole.
     int FindStatementEnd(int pos) const;
+    // Notes that the statement from..to, begun outside quotes and comments,
+    // ends at to with every brace inside it balanced. A later search for an
+    // end that meets it inside braces passes over it in one step, as its
+    // marks change neither the depth nor where that search ends.
+    void NoteBalancedStatement(int from, int to) const;
+    // NextStatementMark for a search inside braces: noted statements that
+    // begin before the next mark are passed over.
+    int NextMarkInsideBraces(int pos) const;
+    // Once a section is read, what was noted of it helps no other search.
+    void ForgetNotedStatements() { m_balancedRuns.clear(); }
     bool CheckContiguous(int position, std::string_view word);
     float ParseQuotedFloat(const std::string& value, int position);
     // "= <version>;" where the version is named by its standard (ISO 17987,
@@ -197,6 +207,14 @@ private:
 
     mutable std::vector<int> m_lineStarts;  // built on the first LineNumber call
     mutable std::vector<CommaScan> m_commaScans;
+    // Stretches of noted statements, one after the other with no statement
+    // mark between two of them; in text order and apart.
+    struct BalancedRun {
+        int from;
+        int to;
+    };
+    mutable std::vector<BalancedRun> m_balancedRuns;
+    bool AnyStatementMark(int from, int end) const;  // in from..end-1
     static constexpr int kNotSearched = -2;
     mutable int m_lastLineFeed = kNotSearched;  // -1 when the text has no LF
     mutable int m_unclosedComment = -1;         // the opening of the first block comment found unclosed

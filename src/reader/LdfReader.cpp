@@ -327,8 +327,10 @@ private:
             m_net.AddMessage(msg::OpenBracketMissing, m_pos);
             return;
         }
-        const int sectionEnd = m_net.FindStatementEnd(m_pos - 1);
+        const int sectionStart = m_pos - 1;
         (m_net.*parser)(m_pos, m_text);
+        // Searched after the reading, whose statements it then passes over.
+        const int sectionEnd = m_net.FindStatementEnd(sectionStart);
         // A parser stops on the first '}' it cannot place, which may close a
         // statement inside the section; the rest of the section is read as a
         // further block of it, so a statement the parser does not know costs
@@ -340,6 +342,7 @@ private:
         }
         if (AtEnd() || At(m_pos) != '}')
             m_net.AddMessage(msg::CloseBracketMissing, m_pos);
+        m_net.ForgetNotedStatements();
     }
 
     // The block may hold anything between balanced braces; its well-formed

@@ -89,7 +89,8 @@ int UnreadKeeper::ScanStatementEnd() const
     const std::string& text = m_scanner.fileText;
     const int length = static_cast<int>(text.size());
     int depth = 0;
-    for (int pos = m_start; (pos = m_scanner.NextStatementMark(pos)) < length; ++pos) {
+    for (int pos = m_start;
+         (pos = depth > 0 ? m_scanner.NextMarkInsideBraces(pos) : m_scanner.NextStatementMark(pos)) < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
         const int commentEnd = m_scanner.CommentEnd(pos);
         if (commentEnd >= 0) {
@@ -105,12 +106,18 @@ int UnreadKeeper::ScanStatementEnd() const
             if (depth == 0)
                 return pos - 1;
             if (--depth == 0 && m_ends == Ends::AtSemicolonOrBlock)
-                return pos;
+                return Balanced(pos);
         } else if (c == ';' && depth == 0) {
-            return pos;
+            return Balanced(pos);
         }
     }
     return kUnclosed;
+}
+
+int UnreadKeeper::Balanced(int end) const
+{
+    m_scanner.NoteBalancedStatement(m_start, end);
+    return end;
 }
 
 void UnreadKeeper::KeepText(int last)

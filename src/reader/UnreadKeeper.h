@@ -68,6 +68,8 @@ private:
     // kUnclosed when the text ends first.
     int StatementEnd() const;
     int ScanStatementEnd() const;
+    // The end of a statement whose braces balance, noted with the scanner.
+    int Balanced(int end) const;
     static constexpr int kUnclosed = -1;
     void KeepText(int last);
 

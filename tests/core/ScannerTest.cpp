@@ -266,6 +266,39 @@ TEST(TextScanner, FindsTheNextStatementMarkAtAnyOffset)
     EXPECT_EQ(7, Over("abcdefg").NextStatementMark(2));
 }
 
+// The readers note the statements whose ends they found; a later search for
+// the end of the block around them passes over them and ends where it would.
+TEST(TextScanner, StatementEndsAlikeWhereStatementsWereNoted)
+{
+    struct Row {
+        const char* text;
+        std::vector<std::pair<int, int>> noted;  // in the order the readers note them
+    };
+    const Row rows[] = {
+        // Statements one after the other, a block of them noted after its own.
+        {"{ a; b { c; d; } e; }", {{2, 3}, {9, 10}, {12, 13}, {5, 15}, {17, 18}}},
+        // Quotes and comments inside noted statements hide marks; between
+        // two statements a comment keeps their runs apart.
+        {"{ a \"x;}\"; /* } */ b; // }\n c { } ; }", {{2, 9}, {19, 20}, {28, 34}}},
+        // A statement noted again, or inside one noted before, changes nothing.
+        {"{ a { b; }; c; }", {{6, 7}, {2, 10}, {6, 7}, {12, 13}, {2, 10}}},
+        // The block's end lies between noted statements, after them, or nowhere.
+        {"{ a; } b; }", {{2, 3}, {7, 8}}},
+        {"{ a; b; } }", {{2, 3}, {5, 6}}},
+        {"{ a { b; } c", {{6, 7}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const int plain = Over(row.text).FindStatementEnd(0);
+        const TextScanner scanner = Over(row.text);
+        for (const auto& [from, to] : row.noted) {
+            scanner.NoteBalancedStatement(from, to);
+            EXPECT_EQ(plain, scanner.FindStatementEnd(0));
+        }
+    }
+    EXPECT_EQ(20, Over("{ a; b { c; d; } e; }").FindStatementEnd(0));
+}
+
 TEST(TextScanner, BlockStartSkipsCommentsAndStopsOnOtherCharacters)
 {
     TextScanner scanner = Over("s /* c */ // d\n {x");
