@@ -12,17 +12,6 @@
 
 namespace {
 
-// The characters that can change where a statement ends: a quote, a slash,
-// a brace or a ';'.
-constexpr std::array<bool, 256> kStatementMarks = [] {
-    std::array<bool, 256> marks{};
-    for (const char c : std::string_view("\"/{};"))
-        marks[static_cast<unsigned char>(c)] = true;
-    return marks;
-}();
-
-bool IsStatementMark(char c) { return kStatementMarks[static_cast<unsigned char>(c)]; }
-
 // Shown to users verbatim and matched by tests; keep the spelling.
 const char* const kCommentFalse = "Comment false";
 const char* const kInvalidSigns = "Invalid signs in expression";
@@ -71,36 +60,39 @@ std::optional<std::int64_t> WholeNumber(const std::string& text)
     return negative ? -value : value;
 }
 
-bool IsNameChar(char c)
+constexpr bool IsNameChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '"' || c == '-' ||
            c == '.' || c == '_';
 }
 
-bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
+constexpr bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
 
 // A character that neither ends a token's run of characters (a separator)
 // nor may begin a comment.
-bool ContinuesTokenRun(char c) { return !IsSeparator(c) && c != '/'; }
+constexpr bool ContinuesTokenRun(char c) { return !IsSeparator(c) && c != '/'; }
+
+// A character that can change where a statement ends: a quote, a slash, a
+// brace or a ';'.
+constexpr bool IsStatementMark(char c) { return c == '"' || c == '/' || c == '{' || c == '}' || c == ';'; }
 
 // Every character of every token read is tested: one look in a table
 // instead of a chain of comparisons.
 using CharSet = std::array<bool, 256>;
 
-template <bool (*Member)(char)> const CharSet& TableOf()
-{
-    static const CharSet table = [] {
-        CharSet members{};
-        for (int c = 0; c < 256; ++c)
-            members[static_cast<std::size_t>(c)] = Member(static_cast<char>(c));
-        return members;
-    }();
-    return table;
-}
+template <bool (*Member)(char)>
+constexpr CharSet kTableOf = [] {
+    CharSet members{};
+    for (int c = 0; c < 256; ++c)
+        members[static_cast<std::size_t>(c)] = Member(static_cast<char>(c));
+    return members;
+}();
+
+bool IsIn(const CharSet& members, char c) { return members[static_cast<unsigned char>(c)]; }
 
 bool AllIn(const CharSet& members, const std::string& text)
 {
-    return std::all_of(text.begin(), text.end(), [&](char c) { return members[static_cast<unsigned char>(c)]; });
+    return std::all_of(text.begin(), text.end(), [&](char c) { return IsIn(members, c); });
 }
 
 }  // namespace
@@ -123,8 +115,8 @@ bool EndsWith(const std::string& text, std::string_view tail)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool IsValidNameChars(const std::string& text) { return AllIn(TableOf<IsNameChar>(), text); }
-bool IsValidTokenChars(const std::string& text) { return AllIn(TableOf<IsTokenChar>(), text); }
+bool IsValidNameChars(const std::string& text) { return AllIn(kTableOf<IsNameChar>, text); }
+bool IsValidTokenChars(const std::string& text) { return AllIn(kTableOf<IsTokenChar>, text); }
 
 int ParseInt(const std::string& text)
 {
@@ -318,10 +310,10 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
             collected.append(text, static_cast<std::size_t>(run), static_cast<std::size_t>(pos - run));
         run = -1;
     };
-    const CharSet& plain = TableOf<ContinuesTokenRun>();
+    const CharSet& plain = kTableOf<ContinuesTokenRun>;
     for (++pos; pos < length; ++pos) {
         const char c = text[static_cast<std::size_t>(pos)];
-        if (c != terminator && plain[static_cast<unsigned char>(c)]) {
+        if (c != terminator && IsIn(plain, c)) {
             if (run < 0)
                 run = pos;
             continue;
@@ -555,7 +547,7 @@ int TextScanner::NextStatementMark(int pos) const
 {
     const int length = TextLength();
     const char* const text = fileText.data();
-    const auto isMark = [&text](int at) { return IsStatementMark(text[at]); };
+    const auto isMark = [&text](int at) { return IsIn(kTableOf<IsStatementMark>, text[at]); };
     // Four characters a round: the statement marks are few and far between,
     // and the scan passes over most of the text more than once.
     for (pos = std::max(pos, 0); length - pos >= 4; pos += 4) {
@@ -610,7 +602,8 @@ void TextScanner::NoteBalancedStatement(int from, int to) const
 
 bool TextScanner::AnyStatementMark(int from, int end) const
 {
-    return std::any_of(fileText.begin() + from, fileText.begin() + end, IsStatementMark);
+    return std::any_of(fileText.begin() + from, fileText.begin() + end,
+                       [](char c) { return IsIn(kTableOf<IsStatementMark>, c); });
 }
 
 int TextScanner::NextMarkInsideBraces(int pos) const

@@ -46,9 +46,9 @@ double ParseTime(const std::string& text);
 int HexDigit(char c);
 
 // Character classes of the reader.
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-inline bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+constexpr bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
 bool IsValidNameChars(const std::string& text);
 // A letter, a digit or an underscore: what keywords are made of.
 inline bool IsWordChar(char c)
