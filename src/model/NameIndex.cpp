@@ -1,12 +1,12 @@
 #include "model/NameIndex.h"
 
-#include <functional>
+#include "ldf/ShortText.h"
 
 namespace {
 
 constexpr std::size_t kMinSlots = 16;
 
-std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
+std::size_t HashOf(std::string_view name) { return static_cast<std::size_t>(HashText(name)); }
 
 std::uint32_t HighHalf(std::size_t hash) { return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32); }
 
@@ -67,7 +67,7 @@ std::size_t NameIndex::SlotOf(std::string_view name, std::size_t hash) const
         if (taken.hashHigh != high)
             continue;
         const Entry& entry = m_entries[taken.entry - 1];
-        if (entry.hash == hash && NameOf(entry) == name)
+        if (entry.hash == hash && SameText(NameOf(entry), name))
             return slot;
     }
 }

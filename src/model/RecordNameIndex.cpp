@@ -1,7 +1,8 @@
 #include "model/RecordNameIndex.h"
 
+#include "ldf/ShortText.h"
+
 #include <algorithm>
-#include <functional>
 #include <iterator>
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 // apart before their records are read.
 std::uint32_t TagOf(std::string_view name)
 {
-    const std::uint64_t hash = std::hash<std::string_view>{}(name);
+    const std::uint64_t hash = HashText(name);
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
@@ -41,7 +42,7 @@ int RecordNameIndex::Find(std::string_view name) const
 {
     std::size_t found = m_next;
     const bool eachNameOnce = m_repeats.empty() && m_givenBack.Empty();
-    if (!eachNameOnce || found >= std::min(m_followed, ListSize()) || m_nameAt(m_list, found) != name) {
+    if (!eachNameOnce || found >= std::min(m_followed, ListSize()) || !SameText(m_nameAt(m_list, found), name)) {
         if (m_slots.empty())
             return -1;
         const Slot taken = m_slots[SlotOf(name, TagOf(name))];
@@ -110,7 +111,7 @@ std::size_t RecordNameIndex::SlotOf(std::string_view name, std::uint32_t tag) co
         // A slot may point past the end while its record is being appended,
         // or at a later record after records were dropped: neither matches.
         const std::uint32_t position = PositionIn(taken);
-        if (TagIn(taken) == tag && position <= size && m_nameAt(m_list, position - 1) == name)
+        if (TagIn(taken) == tag && position <= size && SameText(m_nameAt(m_list, position - 1), name))
             return slot;
     }
 }

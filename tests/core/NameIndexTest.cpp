@@ -2,6 +2,7 @@
 // scan does, whatever the names and whatever order they are asked in.
 
 #include "model/NameIndex.h"
+#include "ldf/ShortText.h"
 #include "reader/ListIndexes.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,26 @@ TEST(NameIndex, LooksUpViewsIntoALongerText)
     EXPECT_EQ(-1, index.FirstPosition(std::string_view(text).substr(17)));
     EXPECT_EQ(0, index.Count(std::string_view(text).substr(16, 3)));
     EXPECT_FALSE(index.Insert("MotorSpeed"));
+}
+
+// Names are read a word at a time; every character of every length must
+// still count, in the comparison and in the hash.
+TEST(ShortText, EveryCharacterTellsTextsApart)
+{
+    const std::string text = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGH";
+    for (std::size_t size = 0; size <= 40; ++size) {
+        const std::string_view one = std::string_view(text).substr(3, size);
+        const std::string copy(one);
+        EXPECT_TRUE(SameText(one, copy)) << size;
+        EXPECT_EQ(HashText(one), HashText(copy)) << size;
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string other = copy;
+            other[at] = '#';
+            EXPECT_FALSE(SameText(one, other)) << size << " " << at;
+            EXPECT_NE(HashText(one), HashText(other)) << size << " " << at;
+        }
+        EXPECT_FALSE(SameText(one, std::string_view(text).substr(3, size + 1))) << size;
+    }
 }
 
 TEST(NameIndex, EmptyIndexHoldsNothing)
