@@ -1,6 +1,7 @@
 #include "ldf/TextScanner.h"
 
 #include "ldf/LineEnds.h"
+#include "ldf/ShortText.h"
 
 #include <algorithm>
 #include <array>
@@ -108,15 +109,17 @@ int HexDigit(char c)
     return -1;
 }
 
-bool StartsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
+bool StartsWith(const std::string& text, std::string_view head)
+{
+    return text.size() >= head.size() && SameText(std::string_view(text.data(), head.size()), head);
+}
 
 bool EndsWith(const std::string& text, std::string_view tail)
 {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() && SameText(std::string_view(text).substr(text.size() - tail.size()), tail);
 }
 
 bool IsValidNameChars(const std::string& text) { return AllIn(kTableOf<IsNameChar>, text); }
-bool IsValidTokenChars(const std::string& text) { return AllIn(kTableOf<IsTokenChar>, text); }
 
 int ParseInt(const std::string& text)
 {
@@ -299,38 +302,38 @@ std::string TextScanner::ReadUntilOpenBrace(int& pos)
 
 static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminator, bool namesOnly)
 {
-    const std::string& text = scanner.fileText;
-    const int length = static_cast<int>(text.size());
-    std::string collected;
-    // Characters are taken a run at a time, so a token without blanks or
-    // comments inside is built in one piece, not grown by each character.
-    int run = -1;  // the first character not taken yet
-    const auto takeRun = [&] {
-        if (run >= 0)
-            collected.append(text, static_cast<std::size_t>(run), static_cast<std::size_t>(pos - run));
-        run = -1;
-    };
+    const char* const text = scanner.fileText.data();
+    const int length = static_cast<int>(scanner.fileText.size());
     const CharSet& plain = kTableOf<ContinuesTokenRun>;
+    const CharSet& allowed = namesOnly ? kTableOf<IsNameChar> : kTableOf<IsTokenChar>;
+    std::string collected;
+    bool allAllowed = true;
+    const auto take = [&](int from, int end) {
+        collected.append(text + from, static_cast<std::size_t>(end - from));
+        for (int i = from; i < end; ++i)
+            allAllowed &= IsIn(allowed, text[i]);
+    };
     for (++pos; pos < length; ++pos) {
-        const char c = text[static_cast<std::size_t>(pos)];
+        char c = text[pos];
+        // Characters are taken a run at a time, so a token without blanks or
+        // comments inside is built in one piece, not grown by each character.
         if (c != terminator && IsIn(plain, c)) {
-            if (run < 0)
-                run = pos;
-            continue;
+            const int run = pos;
+            while (++pos < length && (c = text[pos]) != terminator && IsIn(plain, c)) {
+            }
+            take(run, pos);
+            if (pos == length)
+                break;
         }
         if (c == terminator) {
-            takeRun();
-            if (namesOnly ? IsValidNameChars(collected) : IsValidTokenChars(collected))
+            if (allAllowed)
                 return collected;
             scanner.AddMessage(kInvalidSigns, pos);
             return {};
         }
-        if (IsBlank(c)) {
-            takeRun();
+        if (IsBlank(c))
             continue;
-        }
         if (IsLineEnd(c)) {
-            takeRun();
             if (scanner.strictLineEnds)
                 return {};
             continue;
@@ -338,13 +341,10 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
         // A comment inside a statement separates like a blank; the LF that
         // ends a line comment is left for the line end test.
         if (const int commentEnd = scanner.CommentEnd(pos); commentEnd >= 0) {
-            takeRun();
-            pos = commentEnd < length && IsLineEnd(text[static_cast<std::size_t>(commentEnd)]) ? commentEnd - 1
-                                                                                               : commentEnd;
+            pos = commentEnd < length && IsLineEnd(text[commentEnd]) ? commentEnd - 1 : commentEnd;
             continue;
         }
-        if (run < 0)
-            run = pos;
+        take(pos, pos + 1);  // a slash that begins no comment
     }
     pos = length;
     return {};
@@ -672,12 +672,12 @@ int TextScanner::CountCommasOutsideQuotes(int pos, int& stop) const
 
 bool TextScanner::CheckContiguous(int position, std::string_view word)
 {
+    const char* const text = fileText.data();
     int end = std::min(position, TextLength() - 1);
-    while (end >= 0 && (IsBlank(At(end)) || (!strictLineEnds && IsLineEnd(At(end)))))
+    while (end >= 0 && (IsBlank(text[end]) || (!strictLineEnds && IsLineEnd(text[end]))))
         --end;
-    const int length = static_cast<int>(word.size());
-    const int start = end - length + 1;
-    if (start >= 0 && std::string_view(fileText).compare(static_cast<std::size_t>(start), word.size(), word) == 0)
+    const int start = end - static_cast<int>(word.size()) + 1;
+    if (start >= 0 && SameText(std::string_view(text + start, word.size()), word))
         return true;
     AddMessage(msg::NotContiguous, end);
     return false;

@@ -55,7 +55,6 @@ inline bool IsWordChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
-bool IsValidTokenChars(const std::string& text);
 
 // The whole file text, the message log and the scanning operations that walk
 // the text with one position. Every operation stops at the end of the text
