@@ -335,7 +335,7 @@ private:
             else if (c == ';' && m_net.Version().lin21Forms)
                 ReadConfigurableFrameName(pending);
             else
-                pending += c;
+                CollectRun(m_net.fileText, m_pos, pending, [](char next) { return next == '=' || next == ';'; });
         });
         if (CharAt(m_net, m_pos) != '}')
             Report(msg::CloseBracketMissing);
@@ -435,11 +435,18 @@ void AttributeBodyParser::Run()
     RunSectionLoop(
         m_net, m_pos, m_pending,
         [this](char c) {
-            m_pending += c;
-            if (ReadStatementOfPendingKeyword())
+            for (;; c = m_net.fileText[static_cast<std::size_t>(++m_pos)]) {
+                m_pending += c;
+                if (ReadStatementOfPendingKeyword())
+                    return;
+                // Inside a word the statement goes on: its next letter is
+                // taken here, without a round of the section loop.
+                if (IsWordChar(c) && IsWordChar(CharAt(m_net, m_pos + 1)))
+                    continue;
+                if (BeginsUnknownStatement(c))
+                    m_keeper.Keep(m_pos, m_pending);
                 return;
-            if (BeginsUnknownStatement(c))
-                m_keeper.Keep(m_pos, m_pending);
+            }
         },
         &m_keeper);
     // A variant place left empty in LIN 2.0 text stands for 0, as the

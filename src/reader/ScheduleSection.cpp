@@ -124,26 +124,46 @@ private:
             m_keeper.Keep(m_pos, m_pending);
             return;
         }
-        m_pending += c;
         // Tested after every character: a command keyword acts as soon as
         // its last letter is read, so a frame whose name begins with one
         // (MasterReqFrame) or contains "delay" cannot be a frame slot.
-        // A "delay" in the pending text can only be new at its end.
-        m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
-        if (m_delayPending) {
-            KeepUnlessTaken(ReadFrameSlot());
-            return;
+        // The characters of a name that follow go the same way here, without
+        // a round of the section loop each.
+        for (;; c = m_net.fileText[static_cast<std::size_t>(++m_pos)]) {
+            m_pending += c;
+            // A "delay" in the pending text can only be new at its end.
+            m_delayPending = m_delayPending || (c == kDelay.back() && EndsWith(m_pending, kDelay));
+            if (m_delayPending) {
+                KeepUnlessTaken(ReadFrameSlot());
+                return;
+            }
+            if (ReadCommandEndingHere() || !NameGoesOn())
+                return;
         }
+    }
+
+    // True when the pending text is a command keyword, which was read.
+    bool ReadCommandEndingHere()
+    {
         static const KeywordShapes kShapes(kCommandKeywords, [](std::string_view keyword) { return keyword; });
         if (!kShapes.MayMatch(m_pending))
-            return;
+            return false;
         for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
             const ScheduleCommandSpec& command = kScheduleCommands[i];
             if (m_pending == kCommandKeywords[i] && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
                 KeepUnlessTaken(ReadCommand(command));
-                return;
+                return true;
             }
         }
+        return false;
+    }
+
+    // Whether the next character is one the section loop would hand on to
+    // be added to the pending text.
+    bool NameGoesOn() const
+    {
+        const char next = CharAt(m_net, m_pos + 1);
+        return next != '\0' && LoopHandsOn(next) && next != ';' && next != '{';
     }
 
     // A slot or command is taken only when its reading ended on the

@@ -41,6 +41,29 @@ void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar
     }
 }
 
+// Whether the section loop hands the character on, rather than passing it
+// over or ending the block with it.
+inline bool LoopHandsOn(char c) { return !IsSeparator(c) && c != '/' && c != '}'; }
+
+// For a loop whose every character up to a stop goes to the pending text:
+// adds the character at the position and the ones after it that the loop
+// would hand on alike (none a separator, a slash, a '}' or a stop) in one
+// piece, and leaves the position on the last one added. The loop sees the
+// first character of a pending text, as its keeper needs, and the rest of a
+// name costs no round of the loop each.
+template <typename IsStop> void CollectRun(const std::string& text, int& pos, std::string& pending, IsStop isStop)
+{
+    const int length = static_cast<int>(text.size());
+    int end = pos + 1;
+    for (; end < length; ++end) {
+        const char c = text[static_cast<std::size_t>(end)];
+        if (!LoopHandsOn(c) || isStop(c))
+            break;
+    }
+    pending.append(text, static_cast<std::size_t>(pos), static_cast<std::size_t>(end - pos));
+    pos = end - 1;
+}
+
 // The common loop of a block whose statements begin with a name that ends
 // at one delimiter: every other character is collected into the pending
 // text, and the delimiter calls onDelimiter with the position on it. With
@@ -61,7 +84,8 @@ void RunDelimitedLoop(TextScanner& scanner, int& pos, std::string& pending, char
             } else if (keeper && (c == ';' || c == '{')) {
                 keeper->Keep(pos, pending);
             } else {
-                pending += c;
+                CollectRun(scanner.fileText, pos, pending,
+                           [delimiter](char next) { return next == delimiter || next == ';' || next == '{'; });
             }
         },
         keeper);

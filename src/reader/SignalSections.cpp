@@ -268,8 +268,9 @@ private:
         RunSectionLoop(
             m_net, m_pos, pending,
             [&](char c) {
-                if (c != ',' && c != ';') {
-                    pending += c;
+                const auto endsLine = [](char next) { return next == ',' || next == ';'; };
+                if (!endsLine(c)) {
+                    CollectRun(m_net.fileText, m_pos, pending, endsLine);
                     return;
                 }
                 logicalBefore = type.logicalValues.size();
