@@ -308,20 +308,16 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
     const CharSet& allowed = namesOnly ? kTableOf<IsNameChar> : kTableOf<IsTokenChar>;
     std::string collected;
     bool allAllowed = true;
-    const auto take = [&](int from, int end) {
-        collected.append(text + from, static_cast<std::size_t>(end - from));
-        for (int i = from; i < end; ++i)
-            allAllowed &= IsIn(allowed, text[i]);
-    };
     for (++pos; pos < length; ++pos) {
         char c = text[pos];
         // Characters are taken a run at a time, so a token without blanks or
         // comments inside is built in one piece, not grown by each character.
         if (c != terminator && IsIn(plain, c)) {
             const int run = pos;
-            while (++pos < length && (c = text[pos]) != terminator && IsIn(plain, c)) {
-            }
-            take(run, pos);
+            do
+                allAllowed &= IsIn(allowed, c);
+            while (++pos < length && (c = text[pos]) != terminator && IsIn(plain, c));
+            collected.append(text + run, static_cast<std::size_t>(pos - run));
             if (pos == length)
                 break;
         }
@@ -344,7 +340,8 @@ static std::string ReadTokenUntil(TextScanner& scanner, int& pos, char terminato
             pos = commentEnd < length && IsLineEnd(text[commentEnd]) ? commentEnd - 1 : commentEnd;
             continue;
         }
-        take(pos, pos + 1);  // a slash that begins no comment
+        collected += c;  // a slash that begins no comment
+        allAllowed = allAllowed && IsIn(allowed, c);
     }
     pos = length;
     return {};
@@ -362,7 +359,7 @@ std::string TextScanner::ReadTokenUntilSemicolon(int& pos, bool namesOnly)
 
 std::string TextScanner::ReadTokenUntilCloseBrace(int& pos) { return ReadTokenUntil(*this, pos, '}', true); }
 
-std::string TextScanner::ReadValueWithUnit(int& pos, const std::string& unit)
+std::string TextScanner::ReadValueWithUnit(int& pos, std::string_view unit)
 {
     std::string value;
     std::string collectedUnit;

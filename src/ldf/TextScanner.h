@@ -101,7 +101,7 @@ public:
     std::string ReadTokenUntilComma(int& pos, bool namesOnly);
     std::string ReadTokenUntilSemicolon(int& pos, bool namesOnly = true);
     std::string ReadTokenUntilCloseBrace(int& pos);
-    std::string ReadValueWithUnit(int& pos, const std::string& unit);
+    std::string ReadValueWithUnit(int& pos, std::string_view unit);
     std::string ReadCompactUntilSemicolon(int& pos);
     // The text up to the first ';' outside quoted texts, blanks kept; empty
     // when a line end comes first.

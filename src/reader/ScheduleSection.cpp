@@ -27,6 +27,7 @@ const char* const kMsKeywordMissing = "ms keyword not found";
 const char* const kDelayValueMissing = "No delay parameter found";
 
 constexpr std::string_view kDelay = kw::Delay;
+constexpr std::string_view kMs = kw::Ms;
 
 // The pending text is tested against every command keyword after each
 // character; as views the keywords are compared without counting their
@@ -186,7 +187,7 @@ private:
     // delay; false when the slot was not taken.
     bool ReadFrameSlot()
     {
-        if (!m_net.CheckContiguous(m_pos, kw::Delay)) {
+        if (!m_net.CheckContiguous(m_pos, kDelay)) {
             m_net.AddMessage(kSlotDelayMissing, m_pos);
             return false;
         }
@@ -194,12 +195,12 @@ private:
         const std::string frameName = m_pending.substr(0, m_pending.size() - delayLength);
         ClearPending();
         m_net.CheckContiguous(m_pos - static_cast<int>(delayLength), frameName);
-        const std::string delay = m_net.ReadValueWithUnit(m_pos, kw::Ms);
+        const std::string delay = m_net.ReadValueWithUnit(m_pos, kMs);
         if (delay.empty()) {
             m_net.AddMessage(kSlotDelayMissing, m_pos);
             return false;
         }
-        if (!m_net.CheckContiguous(m_pos - 1, kw::Ms)) {
+        if (!m_net.CheckContiguous(m_pos - 1, kMs)) {
             m_net.AddMessage(msg::NotContiguous, m_pos);
             return false;
         }
@@ -267,12 +268,12 @@ private:
         const char* problem = nullptr;
         if (text.empty())
             problem = msg::NoLineEnd;
-        else if (!StartsWith(text, kw::Delay))
+        else if (!StartsWith(text, kDelay))
             problem = kDelayKeywordMissing;
-        else if (!EndsWith(text, kw::Ms))
+        else if (!EndsWith(text, kMs))
             problem = kMsKeywordMissing;
         const std::size_t head = kDelay.size();
-        const std::size_t tail = std::string(kw::Ms).size();
+        const std::size_t tail = kMs.size();
         if (!problem && text.size() <= head + tail)
             problem = kDelayValueMissing;
         if (problem) {
