@@ -36,8 +36,13 @@ bool HasHexMark(const std::string& text)
 // back as that range's bound. None when the text is no number.
 std::optional<std::int64_t> WholeNumber(const std::string& text)
 {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string::npos)
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
+        --end;
+    std::size_t i = 0;
+    while (i < end && IsBlank(text[i]))
+        ++i;
+    if (i == end)
         return std::nullopt;
     const bool negative = text[i] == '-';
     if (text[i] == '+' || text[i] == '-')
@@ -47,7 +52,6 @@ std::optional<std::int64_t> WholeNumber(const std::string& text)
         return std::nullopt;
     if (hex)
         i += 2;
-    const std::size_t end = text.find_last_not_of(" \t") + 1;
     if (i >= end)
         return std::nullopt;
     constexpr std::int64_t kBeyond = std::int64_t{1} << 40;  // far past every field
@@ -156,6 +160,17 @@ double ParseDouble(const std::string& text)
         ++i;
     if (i < text.size() && text[i] == '+' && !(i + 1 < text.size() && text[i + 1] == '-'))
         ++i;
+    // Most values are whole numbers of a few digits, which a double holds
+    // exactly: those need no general conversion.
+    constexpr std::size_t kExactDigits = 15;
+    if (i < text.size() && text.size() - i <= kExactDigits &&
+        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                    [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int64_t whole = 0;
+        for (; i < text.size(); ++i)
+            whole = whole * 10 + (text[i] - '0');
+        return static_cast<double>(whole);
+    }
     double value = 0.0;
     const char* first = text.data() + i;
     const auto result = std::from_chars(first, text.data() + text.size(), value);
@@ -444,27 +459,26 @@ TextScanner::CommaScan& TextScanner::ScanFor(char terminator) const
 
 int TextScanner::CountCommasUntil(int pos, char terminator) const
 {
-    pos = std::clamp(pos, 0, TextLength());
+    const char* const text = fileText.data();
+    const int length = TextLength();
+    pos = std::clamp(pos, 0, length);
     CommaScan& scan = ScanFor(terminator);
     if (pos >= scan.from && pos <= scan.stop) {
-        for (int i = scan.from; i < pos; ++i)
-            if (At(i) == ',')
-                --scan.commas;
+        scan.commas -= static_cast<int>(std::count(text + scan.from, text + pos, ','));
     } else {
-        scan.commas = 0;
-        scan.terminated = false;
+        int commas = 0;
         int i = pos;
-        for (; i < TextLength(); ++i) {
-            const char c = At(i);
-            if (c == terminator) {
-                scan.terminated = true;
+        for (; i < length; ++i) {
+            const char c = text[i];
+            if (c == terminator)
                 break;
-            }
             if (c == ',')
-                ++scan.commas;
+                ++commas;
             else if (strictLineEnds && IsLineEnd(c))
                 break;
         }
+        scan.commas = commas;
+        scan.terminated = i < length && text[i] == terminator;
         scan.stop = i;
     }
     scan.from = pos;

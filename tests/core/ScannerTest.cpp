@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // A scanner over one text, read as a load reads it (line ends are blanks).
@@ -45,6 +47,17 @@ TEST(ParseDouble, StopsAtTheFirstCharacterThatCannotContinue)
     EXPECT_FLOAT_EQ(-32.766f, static_cast<float>(ParseDouble("-32.766")));
     EXPECT_FLOAT_EQ(350.0f, static_cast<float>(ParseDouble("3.5E+02")));
     EXPECT_EQ(0.0, ParseDouble("ms"));
+}
+
+// Whole numbers take a shorter way; every length must come out as the
+// general conversion gives it, also where a double no longer holds all digits.
+TEST(ParseDouble, WholeNumbersOfEveryLengthAsTheGeneralConversion)
+{
+    const std::string digits = "98765432109876543210987";
+    for (std::size_t length = 1; length <= digits.size(); ++length)
+        for (const std::string& text : {digits.substr(0, length), "0" + digits.substr(0, length),
+                                        "+" + digits.substr(0, length), "\t" + digits.substr(0, length)})
+            EXPECT_EQ(std::strtod(text.c_str(), nullptr), ParseDouble(text)) << text;
 }
 
 TEST(TextScanner, LineNumbersCountLineFeedsOnly)
