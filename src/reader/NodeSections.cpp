@@ -4,6 +4,7 @@
 // closes it (or at the end of the text).
 
 #include "ldf/Keywords.h"
+#include "ldf/ShortText.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/VersionTable.h"
@@ -406,7 +407,7 @@ bool AttributeBodyParser::ReadStatementOfPendingKeyword()
     if (!kShapes.MayMatch(m_pending))
         return false;
     for (const Statement& statement : kStatements) {
-        if (m_pending != statement.keyword)
+        if (!SameText(m_pending, statement.keyword))
             continue;
         m_net.CheckContiguous(m_pos, statement.keyword);
         m_pending.clear();

@@ -4,6 +4,7 @@
 
 #include "ldf/Keywords.h"
 #include "ldf/ScheduleCommands.h"
+#include "ldf/ShortText.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
 #include "model/VersionTable.h"
@@ -84,11 +85,9 @@ std::unique_ptr<ScheduleCommand> MakePayload(const ScheduleCommandSpec& command,
 
 // True when the keyword just read is only the head of a longer one that the
 // text goes on with (AssignFrameId in AssignFrameIdRange).
-bool BeginsLongerKeyword(const std::string& text, int pos, const ScheduleCommandSpec& read)
+bool BeginsLongerKeyword(const std::string& text, int pos, std::string_view word)
 {
-    const std::string_view word = read.keyword;
-    for (const ScheduleCommandSpec& command : kScheduleCommands) {
-        const std::string_view other = command.keyword;
+    for (const std::string_view other : kCommandKeywords) {
         if (other.size() > word.size() && other.substr(0, word.size()) == word &&
             text.compare(static_cast<std::size_t>(pos) + 1, other.size() - word.size(), other.substr(word.size())) == 0)
             return true;
@@ -151,7 +150,8 @@ private:
             return false;
         for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
             const ScheduleCommandSpec& command = kScheduleCommands[i];
-            if (m_pending == kCommandKeywords[i] && !BeginsLongerKeyword(m_net.fileText, m_pos, command)) {
+            const std::string_view keyword = kCommandKeywords[i];
+            if (SameText(m_pending, keyword) && !BeginsLongerKeyword(m_net.fileText, m_pos, keyword)) {
                 KeepUnlessTaken(ReadCommand(command));
                 return true;
             }
@@ -214,7 +214,7 @@ private:
     // when it was not taken.
     bool ReadCommand(const ScheduleCommandSpec& command)
     {
-        m_net.CheckContiguous(m_pos, command.keyword);
+        m_net.CheckContiguous(m_pos, m_pending);  // the keyword
         ClearPending();
         std::vector<std::string> values;
         if (command.argumentCount > 0 && !ReadParameterBlock(command, values))
