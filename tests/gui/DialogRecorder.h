@@ -2,6 +2,7 @@
 
 #include "controls/TitledPopupMenu.h"
 #include "gui/DialogRunner.h"
+#include "sheets/PropertySheet.h"
 #include "views/ContextMenus.h"
 
 #include <QMessageBox>
@@ -35,6 +36,17 @@ struct DialogRecorder {
         };
     }
 };
+
+// The sheet a stand-in was handed. A step meant for a sheet that reaches
+// another dialog stops the run here, naming that dialog, rather than
+// working on an object of the wrong type.
+inline PropertySheet& AsSheet(QDialog& dialog)
+{
+    auto* sheet = qobject_cast<PropertySheet*>(&dialog);
+    if (!sheet)
+        qFatal("a sheet was expected, but the dialog \"%s\" ran", qPrintable(dialog.objectName()));
+    return *sheet;
+}
 
 // Stands in for a popup menu's exec(): records the menu's title and its
 // enabled commands ("Add, Properties, Expand all, Collapse all"), and

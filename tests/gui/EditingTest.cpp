@@ -116,7 +116,7 @@ std::function<void(QDialog&)> CommitWithName(const QString& name)
     return [name](QDialog& dialog) {
         if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("name")))
             field->setText(name);
-        static_cast<PropertySheet&>(dialog).Commit();
+        AsSheet(dialog).Commit();
     };
 }
 
@@ -527,9 +527,7 @@ private Q_SLOTS:
         QCOMPARE(editor.Column(0), (QStringList{"Physical", "Logical", "BCD"}));
         QCOMPARE(DumpNetwork(*editor.Network()), before);
         QString page;
-        editor.dialogs.inspect = [&](QDialog& dialog) {
-            page = static_cast<PropertySheet&>(dialog).Tabs()->tabText(0);
-        };
+        editor.dialogs.inspect = [&](QDialog& dialog) { page = AsSheet(dialog).Tabs()->tabText(0); };
         editor.DoubleClick(editor.List(), 0);
         // The sorted row opens the sheet of its own value.
         QCOMPARE(editor.dialogs.names, QStringList{"EncValSheet"});
@@ -614,9 +612,9 @@ private Q_SLOTS:
         QCOMPARE(Names(editor.frame->Document().Network()->slaves), (QStringList{"Alpha", "Slave1"}));
         tree.setCurrentItem(editor.Item({"Nodes", "Slave1"}));
         editor.dialogs.answers = {QDialog::Accepted, QDialog::Accepted};
+        editor.dialogs.inspect = nullptr;
         tree.RunCommand(kCommandDelete);
         tree.setCurrentItem(editor.Item({"Nodes"}));
-        editor.dialogs.inspect = nullptr;
         tree.RunCommand(kCommandAdd);
         QCOMPARE(Names(editor.frame->Document().Network()->slaves), (QStringList{"Alpha", "Unknown"}));
         const QStringList outline = editor.Outline();

@@ -53,7 +53,7 @@ MenuRunner Pick(const QString& text)
 std::function<void(QDialog&)> Confirm(std::function<void(PropertySheet&)> step)
 {
     return [step](QDialog& dialog) {
-        auto& sheet = static_cast<PropertySheet&>(dialog);
+        auto& sheet = AsSheet(dialog);
         step(sheet);
         sheet.Commit();
     };
