@@ -1,5 +1,6 @@
 // Runs every registered QtTest class in one process, so the widget tests
-// link once. Pass a class name to run only that class.
+// link once. Pass a class name to run only that class; QtTest's options
+// may follow it.
 
 #include "GuiTestRegistry.h"
 #include "app/EditorApp.h"
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -21,12 +23,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ConfigureApplication();
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
+    // QtTest's own options (-nocrashhandler, -v2, ...) go to every class.
+    std::vector<char*> options = {argv[0]};
+    for (int i = only ? 2 : 1; i < argc; ++i)
+        options.push_back(argv[i]);
     int failures = 0;
     for (const auto& entry : GuiTestRegistry::Entries()) {
         if (only && std::strcmp(only, entry.name) != 0)
             continue;
         std::unique_ptr<QObject> test = entry.create();
-        failures += QTest::qExec(test.get(), 1, argv);
+        failures += QTest::qExec(test.get(), static_cast<int>(options.size()), options.data());
     }
     return failures == 0 ? 0 : 1;
 }
