@@ -1,5 +1,6 @@
 #include "editing/EntryRules.h"
 
+#include "ldf/HexPrefix.h"
 #include "ldf/TextScanner.h"
 #include "writer/LdfWriter.h"
 
@@ -23,11 +24,6 @@ bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
-
-bool HasHexPrefix(const std::string& text)
-{
-    return text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-}
 
 // Moves past the digits at the position; true when there was at least one.
 bool SkipDigits(const std::string& text, std::size_t& pos)

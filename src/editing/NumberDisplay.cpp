@@ -1,5 +1,7 @@
 #include "editing/NumberDisplay.h"
 
+#include "ldf/HexPrefix.h"
+
 #include <cctype>
 #include <charconv>
 
@@ -44,7 +46,7 @@ std::string IdText(long long value) { return IdText(value, g_idBase); }
 std::optional<long long> ReadIdText(const std::string& text)
 {
     const std::string number = Trimmed(text);
-    const bool hex = number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X');
+    const bool hex = IsHexNumber(number);
     const char* first = number.data() + (hex ? 2 : 0);
     const char* last = number.data() + number.size();
     if (first == last || !std::isxdigit(static_cast<unsigned char>(*first)))

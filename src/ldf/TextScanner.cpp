@@ -1,5 +1,6 @@
 #include "ldf/TextScanner.h"
 
+#include "ldf/HexPrefix.h"
 #include "ldf/LineEnds.h"
 #include "ldf/ShortText.h"
 
@@ -48,7 +49,7 @@ std::optional<std::int64_t> WholeNumber(const std::string& text)
     if (text[i] == '+' || text[i] == '-')
         ++i;
     const bool hex = HasHexMark(text);
-    if (hex && text.compare(i, 2, "0x") != 0 && text.compare(i, 2, "0X") != 0)
+    if (hex && !HasHexPrefix(std::string_view(text).substr(i)))
         return std::nullopt;
     if (hex)
         i += 2;

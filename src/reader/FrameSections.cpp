@@ -2,6 +2,7 @@
 // Sporadic_frames and Diagnostic_frames. Ids, publishers and the names of
 // signals and frames are taken as read; later checks judge them.
 
+#include "ldf/HexPrefix.h"
 #include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "model/NameIndex.h"
@@ -182,7 +183,7 @@ const DiagnosticFrameSlot kDiagnosticFrameSlots[] = {
 // A frame id written as decimal digits or as 0x and hex digits.
 bool IsNumberText(const std::string& text)
 {
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const bool hex = IsHexNumber(text);
     const std::string digits = hex ? text.substr(2) : text;
     const char* const allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
     return !digits.empty() && digits.find_first_not_of(allowed) == std::string::npos;

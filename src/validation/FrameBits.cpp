@@ -1,5 +1,6 @@
 #include "validation/FrameBits.h"
 
+#include "ldf/HexPrefix.h"
 #include "ldf/TextScanner.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ bool IsByteGap(char c) { return c == ' ' || c == '\t' || c == ','; }
 
 bool ReadHexGroup(std::string group, FrameData& bytes)
 {
-    if (group.size() > 2 && group[0] == '0' && (group[1] == 'x' || group[1] == 'X'))
+    if (IsHexNumber(group))
         group.erase(0, 2);
     if (group.size() == 1)
         group.insert(group.begin(), '0');
@@ -143,7 +144,7 @@ std::string HexBytesText(const FrameData& bytes)
 
 int ReadFrameId(const std::string& text)
 {
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const bool hex = IsHexNumber(text);
     const char* first = text.data() + (hex ? 2 : 0);
     const char* end = text.data() + text.size();
     int id = -1;

@@ -1,5 +1,6 @@
 #include "validation/SignalCoding.h"
 
+#include "ldf/HexPrefix.h"
 #include "model/SignalRecords.h"
 #include "validation/FrameBits.h"
 
@@ -118,11 +119,6 @@ bool ReadUnsigned(const std::string& text, int base, std::uint64_t& value)
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value, base);
     return !text.empty() && result.ec == std::errc() && result.ptr == end;
-}
-
-bool IsHexNumber(const std::string& text)
-{
-    return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
 }
 
 // The raw value of the first physical range (with that unit, when one is

@@ -1,5 +1,6 @@
 #include "writer/LayoutKeepingWriter.h"
 
+#include "ldf/HexPrefix.h"
 #include "ldf/Keywords.h"
 #include "model/LinNetwork.h"
 #include "writer/LdfWriter.h"
@@ -83,7 +84,7 @@ std::vector<StatementKey> Keys(const std::string& text, const std::vector<Statem
 // hexadecimal with 0x.
 bool ParseNumber(std::string_view text, double& value)
 {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    if (IsHexNumber(text)) {
         unsigned long long integer = 0;
         const auto result = std::from_chars(text.data() + 2, text.data() + text.size(), integer, 16);
         value = static_cast<double>(integer);
