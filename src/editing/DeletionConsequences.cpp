@@ -2,9 +2,8 @@
 
 #include "editing/ScheduleForms.h"
 #include "editing/WhereUsed.h"
+#include "model/Contains.h"
 #include "model/LinNetwork.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -43,11 +42,6 @@ std::string Fill(std::string text, const std::vector<std::string>& values)
             text.replace(at, placeholder.size(), values[i]);
     }
     return text;
-}
-
-bool Contains(const std::vector<std::string>& names, const std::string& name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // One line per schedule entry the test picks, numbered from 1 as the list shows them.

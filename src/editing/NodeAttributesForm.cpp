@@ -3,6 +3,7 @@
 #include "editing/NumberDisplay.h"
 #include "editing/NumberText.h"
 #include "ldf/TextScanner.h"
+#include "model/Contains.h"
 #include "model/LinNetwork.h"
 #include "model/LinVersion.h"
 #include "model/Rename.h"
@@ -23,11 +24,6 @@ constexpr double kNotGiven = -1;
 // A product id without variant holds two values.
 constexpr int kProductIdWithoutVariant = 2;
 constexpr int kFullProductId = 3;
-
-bool Contains(const std::vector<std::string>& choices, const std::string& value)
-{
-    return std::find(choices.begin(), choices.end(), value) != choices.end();
-}
 
 std::string SelectedIf(const std::vector<std::string>& choices, const std::string& value)
 {

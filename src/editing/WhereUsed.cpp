@@ -1,5 +1,6 @@
 #include "editing/WhereUsed.h"
 
+#include "model/Contains.h"
 #include "model/LinNetwork.h"
 
 #include <algorithm>
@@ -17,11 +18,6 @@ const char* const kSlaveText = "Slave ";
 const char* const kCompositeText = "Composite node ";
 const char* const kRepresentationText = "Representation ";
 const char* const kSignalGroupText = "Signal group ";
-
-bool Contains(const std::vector<std::string>& names, const std::string& name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 // The name of the record a reference points at; null outside its list.
 template <typename Record> const std::string* NameAt(const OwnedList<Record>& list, int index)
