@@ -188,9 +188,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
 
         editor.dialogs.inspect = [](QDialog& dialog) {
-            const auto& box = static_cast<QMessageBox&>(dialog);
-            QCOMPARE(box.button(QMessageBox::Save)->text(), QStringLiteral("Save anyway"));
-            QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+            const auto* box = qobject_cast<QMessageBox*>(&dialog);
+            QVERIFY(box);
+            QCOMPARE(box->button(QMessageBox::Save)->text(), QStringLiteral("Save anyway"));
+            QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
         };
         editor.dialogs.answers = {QMessageBox::Save};
         QVERIFY(editor.frame->SaveDocumentAs());
