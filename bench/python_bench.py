@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Times the Python module on a generated network of about 1 MB.
 
-    PYTHONPATH=build/python python3 bench/python_bench.py [--runs N] [--bytes B]
+    PYTHONPATH=build/python python3 bench/python_bench.py [--runs N] [--bytes B] [--file LDF]
 
 Prints the median time of duvazadi.load on the file and of frame.decode on
 the first unconditional frame. When ldfparser is importable (it is not a
 dependency of this project), its parse_ldf and its decoding of the same frame
 are timed in the same run and the ratios printed; otherwise those rows are
-skipped.
+skipped, and so are they when parse_ldf refuses the file. --file times a
+given file instead of a generated one, for instance one that a version of
+ldfparser reads.
 """
 
 import argparse
@@ -55,11 +57,13 @@ def main():
     arguments.add_argument("--runs", type=int, default=5)
     arguments.add_argument("--bytes", type=int, default=1_000_000)
     arguments.add_argument("--decodes", type=int, default=10_000, help="decodes per timed batch")
+    arguments.add_argument("--file", help="an LDF file to time instead of a generated one")
     options = arguments.parse_args()
 
     with tempfile.TemporaryDirectory() as folder:
-        path = os.path.join(folder, "generated.ldf")
-        subprocess.run([sys.executable, str(GENERATOR), "--bytes", str(options.bytes), "-o", path], check=True)
+        path = options.file or os.path.join(folder, "generated.ldf")
+        if not options.file:
+            subprocess.run([sys.executable, str(GENERATOR), "--bytes", str(options.bytes), "-o", path], check=True)
         size = os.path.getsize(path)
         print(f"file: {size} bytes, {options.runs} runs, median")
 
@@ -75,9 +79,13 @@ def main():
         if ldfparser is None:
             print("ldfparser is not importable: its rows are skipped")
             return
+        try:
+            theirs = ldfparser.parse_ldf(path).get_unconditional_frame(frame.name)
+        except Exception as error:  # whatever the other library raises on a file it refuses
+            print(f"ldfparser.parse_ldf refuses the file ({type(error).__name__}): its rows are skipped")
+            return
         parse_time = median_seconds(lambda: ldfparser.parse_ldf(path), options.runs)
         row("ldfparser.parse_ldf", parse_time)
-        theirs = ldfparser.parse_ldf(path).get_unconditional_frame(frame.name)
         their_decode = decode_runs(lambda: theirs.decode(data), options.decodes, options.runs)
         row("ldfparser frame.decode", their_decode)
         print(f"load: {parse_time / load_time:.0f} times faster; decode: {their_decode / decode_time:.1f} times faster")
