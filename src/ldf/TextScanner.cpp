@@ -74,6 +74,10 @@ constexpr bool IsNameChar(char c)
 
 constexpr bool IsTokenChar(char c) { return IsNameChar(c) || c == '+' || c == '{' || c == '}'; }
 
+// What the tokens of a plain statement are made of: the name characters
+// that no token reader treats apart (a quote begins a quoted text).
+constexpr bool IsPlainChar(char c) { return IsNameChar(c) && c != '"'; }
+
 // A character that neither ends a token's run of characters (a separator)
 // nor may begin a comment.
 constexpr bool ContinuesTokenRun(char c) { return !IsSeparator(c) && c != '/'; }
@@ -662,6 +666,54 @@ int TextScanner::FindStatementEnd(int pos) const
         }
     }
     return -1;
+}
+
+namespace {
+
+// The end of the run of plain token characters from the position on.
+int PlainRunEnd(const char* text, int pos, int length)
+{
+    while (pos < length && IsIn(kTableOf<IsPlainChar>, text[pos]))
+        ++pos;
+    return pos;
+}
+
+}  // namespace
+
+std::string_view TextScanner::PlainTokenAt(int pos) const
+{
+    pos = std::max(pos, 0);
+    const int end = PlainRunEnd(fileText.data(), pos, TextLength());
+    return {fileText.data() + std::min(pos, end), static_cast<std::size_t>(end - std::min(pos, end))};
+}
+
+int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens) const
+{
+    const char* const text = fileText.data();
+    const int length = TextLength();
+    tokens.clear();
+    int at = std::max(pos, -1) + 1;
+    for (;;) {
+        while (at < length && IsBlank(text[at]))
+            ++at;
+        const int start = at;
+        at = PlainRunEnd(text, at, length);
+        if (at == start || !tokens.push_back(std::string_view(text + start, static_cast<std::size_t>(at - start))))
+            return -1;
+        while (at < length && IsBlank(text[at]))
+            ++at;
+        if (at == length)
+            return -1;
+        if (text[at] == terminator)
+            return at;
+        // Blanks alone separate: the next token begins here, or nothing
+        // plain does.
+        if (IsBlank(separator))
+            continue;
+        if (text[at] != separator)
+            return -1;
+        ++at;
+    }
 }
 
 int TextScanner::CountCommasOutsideQuotes(int pos, int& stop) const

@@ -2,6 +2,8 @@
 
 #include "ldf/MessageLog.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,6 +58,29 @@ inline bool IsWordChar(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// The tokens of a plain statement (TextScanner::ReadPlainTokens): views into
+// the file text, at most kCapacity of them.
+class PlainTokens {
+public:
+    static constexpr std::size_t kCapacity = 16;
+
+    std::size_t size() const { return m_count; }
+    std::string_view operator[](std::size_t i) const { return m_tokens[i]; }
+    void clear() { m_count = 0; }
+    // False, and nothing added, when the capacity is taken.
+    bool push_back(std::string_view token)
+    {
+        if (m_count == kCapacity)
+            return false;
+        m_tokens[m_count++] = token;
+        return true;
+    }
+
+private:
+    std::array<std::string_view, kCapacity> m_tokens{};
+    std::size_t m_count = 0;
+};
+
 // The whole file text, the message log and the scanning operations that walk
 // the text with one position. Every operation stops at the end of the text
 // and adds its messages with the line of the position where it found them.
@@ -107,6 +132,18 @@ public:
     // when a line end comes first.
     std::string ReadRawUntilSemicolon(int& pos);
     int CountCommasUntil(int pos, char terminator) const;
+    // A plain statement after the position: up to the terminator on the same
+    // line, only tokens of letters, digits, '_', '-' and '.' separated by the
+    // separator (with blanks around it), or by blanks alone when the
+    // separator is a blank. The token readers take each of its tokens whole
+    // and without a message, so a section reader may read it in one pass
+    // instead. Returns the terminator's position with the tokens, or -1 when
+    // the statement is not plain (a comment, quote, brace or line end, an
+    // empty token) or has more tokens than PlainTokens holds.
+    int ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens) const;
+    // The run of such token characters that begins at the position; empty
+    // when none does.
+    std::string_view PlainTokenAt(int pos) const;
     // Commas outside quoted texts from pos up to the first ';' outside them.
     // -1 when a '}' outside quotes, a line end inside quotes or the end of
     // the text comes first; stop is then on that character (so a caller that

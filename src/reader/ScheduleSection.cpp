@@ -10,7 +10,9 @@
 #include "model/VersionTable.h"
 #include "reader/SectionLoop.h"
 
+#include <algorithm>
 #include <array>
+#include <bitset>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -124,6 +126,8 @@ private:
             m_keeper.Keep(m_pos, m_pending);
             return;
         }
+        if (m_pending.empty() && !m_delayPending && TakePlainFrameSlot())
+            return;
         // Tested after every character: a command keyword acts as soon as
         // its last letter is read, so a frame whose name begins with one
         // (MasterReqFrame) or contains "delay" cannot be a frame slot.
@@ -140,6 +144,45 @@ private:
             if (ReadCommandEndingHere() || !NameGoesOn())
                 return;
         }
+    }
+
+    // "<frame> delay <n> ms;" as a plain statement (words separated by
+    // blanks), with a delay of a few digits: the slot most tables are made
+    // of. Where no command keyword begins the frame's name followed by
+    // "delay" and the name holds no "delay", the reading character by
+    // character comes to the same slot at the same place, and every check
+    // on the way passes: it is taken in one pass. False, and nothing read,
+    // for any other statement.
+    bool TakePlainFrameSlot()
+    {
+        constexpr std::size_t kDelayChars = 9;  // digits and points: always finite
+        const std::string_view frame = m_net.PlainTokenAt(m_pos);
+        const auto readsAsCommand = [frame](std::string_view keyword) {
+            const std::size_t inName = std::min(keyword.size(), frame.size());
+            return keyword.size() < frame.size() + kDelay.size() &&
+                   keyword.substr(0, inName) == frame.substr(0, inName) &&
+                   keyword.substr(inName) == kDelay.substr(0, keyword.size() - inName);
+        };
+        static const std::bitset<256> kCommandStarts = [] {
+            std::bitset<256> starts;
+            for (const std::string_view keyword : kCommandKeywords)
+                starts.set(static_cast<unsigned char>(keyword.front()));
+            return starts;
+        }();
+        if (frame.empty() || frame.find(kDelay) != std::string_view::npos ||
+            (kCommandStarts.test(static_cast<unsigned char>(frame.front())) &&
+             std::any_of(kCommandKeywords.begin(), kCommandKeywords.end(), readsAsCommand)))
+            return false;
+        const int end = m_net.ReadPlainTokens(m_pos - 1, ' ', ';', m_words);
+        if (end < 0 || m_words.size() != 4 || m_words[1] != kDelay || m_words[3] != kMs ||
+            m_words[2].size() > kDelayChars || !std::all_of(m_words[2].begin(), m_words[2].end(), [](char c) {
+                return (c >= '0' && c <= '9') || c == '.';
+            }))
+            return false;
+        Append(ParseTime(std::string(m_words[2])), kFrameSlot, std::make_unique<FrameSlotCommand>(std::string(frame)));
+        m_pos = end;
+        m_keeper.NoteEndOfPlainStatement(end);
+        return true;
     }
 
     // True when the pending text is a command keyword, which was read.
@@ -304,6 +347,7 @@ private:
     std::string m_pending;
     bool m_delayPending = false;  // the pending text contains "delay"
     UnreadKeeper m_keeper;
+    PlainTokens m_words;
 };
 
 }  // namespace

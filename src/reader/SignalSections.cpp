@@ -47,6 +47,8 @@ private:
     {
         auto signal = std::make_unique<LinSignal>(TakePending(m_pending));
         m_net.CheckContiguous(m_pos - 1, signal->name);
+        if (TakePlainSignal(signal))
+            return;
         const std::string size = m_net.ReadTokenUntilComma(m_pos, true);
         if (!IsWholeToken(m_net, m_pos, size)) {
             Report(msg::NoArgument);
@@ -69,6 +71,33 @@ private:
         case Rest::Discarded:
             break;
         }
+    }
+
+    // "<size>, <initial value>, <publisher>, <subscriber>, ...;" as a plain
+    // statement, with a size and an initial value of a few decimal digits:
+    // the statement most signals are. Every check of ReadSignal passes on
+    // it, so it is taken in one pass, with the same records and the same
+    // position. False, and nothing read, for any other statement.
+    bool TakePlainSignal(std::unique_ptr<LinSignal>& signal)
+    {
+        constexpr std::size_t kSizeDigits = 9;  // always an int
+        constexpr std::size_t kInitDigits = 4;  // always within 16 bits
+        const int end = m_net.ReadPlainTokens(m_pos, ',', ';', m_tokens);
+        if (end < 0 || m_tokens.size() < 4 || !IsDecimal(m_tokens[0], kSizeDigits) ||
+            !IsDecimal(m_tokens[1], kInitDigits))
+            return false;
+        signal->subscribers.reserve(m_tokens.size() - 3);
+        for (std::size_t i = 0; i < m_tokens.size(); ++i)
+            signal->AddParameter(std::string(m_tokens[i]));
+        m_pos = end;
+        Store(std::move(signal));
+        return true;
+    }
+
+    static bool IsDecimal(std::string_view token, std::size_t maxDigits)
+    {
+        return token.size() <= maxDigits &&
+               std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
     }
 
     // Looks past the comma after the size. A byte list is read here; a
@@ -164,6 +193,7 @@ private:
     }
 
     UniqueNameList<LinSignal> m_signals;
+    PlainTokens m_tokens;
 };
 
 // Signal_groups: "<group> : <size> { <signal>, <offset>; ... }".

@@ -76,6 +76,8 @@ bool UnreadKeeper::EndsWithoutSemicolon() const
     return end != kUnclosed && m_scanner.fileText[static_cast<std::size_t>(end)] != ';';
 }
 
+void UnreadKeeper::NoteEndOfPlainStatement(int end) { m_endFound = {m_start, Balanced(end)}; }
+
 int UnreadKeeper::StatementEnd() const
 {
     // The parsers ask this of one statement several times; its end is found once.

@@ -53,6 +53,11 @@ public:
     // or before the '}' that closes the block.
     bool EndsWithoutSemicolon() const;
 
+    // The statement begun ends at end, a ';' that no statement mark comes
+    // before (a plain statement): noted as StatementEnd would find it, without
+    // a scan of its text.
+    void NoteEndOfPlainStatement(int end);
+
     // The statement begun is kept whatever was read of it; the position
     // moves onto its end, back onto it when the reading went beyond.
     void Keep(int& pos, std::string& pending);

@@ -170,6 +170,49 @@ TEST(TextScanner, CountsCommasUpToTheTerminator)
     EXPECT_EQ(-1, strict.CountCommasUntil(0, ';'));
 }
 
+// A plain statement is read in one pass; anything a token reader would
+// treat apart (a comment, a quote, a brace, a line end, an empty token)
+// makes it no plain statement.
+TEST(TextScanner, ReadsPlainStatementsOnly)
+{
+    struct Row {
+        const char* text;
+        char separator;
+        std::vector<std::string> tokens;  // none: not plain
+    };
+    const Row rows[] = {
+        {":1, 0,\tN-1.x ;", ',', {"1", "0", "N-1.x"}},
+        {":F delay 10 ms;", ' ', {"F", "delay", "10", "ms"}},
+        {":a,,b;", ',', {}},
+        {":a, b", ',', {}},
+        {":a b;", ',', {}},
+        {":a, \"b\";", ',', {}},
+        {":a, /* c */ b;", ',', {}},
+        {":a,\nb;", ',', {}},
+        {":a, {b};", ',', {}},
+        {":a;", ' ', {"a"}},
+        {":a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p;",
+         ',',
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p"}},
+        {":a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q;", ',', {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const TextScanner scanner = Over(row.text);
+        PlainTokens tokens;
+        const int end = scanner.ReadPlainTokens(0, row.separator, ';', tokens);
+        if (row.tokens.empty()) {
+            EXPECT_EQ(-1, end);
+            continue;
+        }
+        EXPECT_EQ(static_cast<int>(std::string(row.text).rfind(';')), end);
+        std::vector<std::string> read;
+        for (std::size_t i = 0; i < tokens.size(); ++i)
+            read.emplace_back(tokens[i]);
+        EXPECT_EQ(row.tokens, read);
+    }
+}
+
 // Counts reuse the previous scan; whatever the order of the starting
 // positions, each must equal a count from scratch.
 TEST(TextScanner, CountsCommasAlikeInAnyOrder)
