@@ -69,24 +69,37 @@ template <typename Frame> void ReadSignalPlacements(LinNetwork& net, int& pos, F
     std::string pending;
     UnreadKeeper keeper(net, frame.unread, UnreadKeeper::Ends::AtSemicolonOrBlock,
                         [&frame] { return frame.signalNames.size(); });
+    const auto place = [&](const std::string& signalName, const std::string& offset) {
+        if (placed.Contains(signalName))
+            net.AddMessage(msg::SignalAlreadyHere, pos);
+        else
+            frame.AddSignal(signalName, offset);
+    };
+    PlainTokens tokens;
     RunDelimitedLoop(
         net, pos, pending, ',',
         [&] {
+            // A plain statement passes every check below: it is taken in one
+            // pass, its end noted as the keeper would find it.
+            const int start = keeper.StatementStart();
+            const int end = start < 0 ? -1 : net.ReadPlainTokens(start - 1, ',', ';', tokens);
+            if (end >= 0 && tokens.size() == 2 && tokens[0] == pending) {
+                pos = end;
+                keeper.NoteStatementEnd(end);
+                place(TakePending(pending), std::string(tokens[1]));
+                return;
+            }
             if (!IsWholeToken(net, pos, pending)) {
                 net.AddMessage(msg::FalseParameters, pos);
                 return;
             }
-            const std::string signalName = pending;
-            pending.clear();
+            const std::string signalName = TakePending(pending);
             const std::string offset = net.ReadTokenUntilSemicolon(pos);
             if (!IsWholeToken(net, pos, offset)) {
                 net.AddMessage(msg::FalseParameters, pos);
                 return;
             }
-            if (placed.Contains(signalName))
-                net.AddMessage(msg::SignalAlreadyHere, pos);
-            else
-                frame.AddSignal(signalName, offset);
+            place(signalName, offset);
         },
         &keeper);
     // The lists grew by doubling; a network holds them for its whole life.

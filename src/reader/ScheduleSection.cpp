@@ -126,7 +126,7 @@ private:
             m_keeper.Keep(m_pos, m_pending);
             return;
         }
-        if (m_pending.empty() && !m_delayPending && TakePlainFrameSlot())
+        if (m_pending.empty() && !m_delayPending && TakePlainSlot())
             return;
         // Tested after every character: a command keyword acts as soon as
         // its last letter is read, so a frame whose name begins with one
@@ -148,41 +148,95 @@ private:
 
     // "<frame> delay <n> ms;" as a plain statement (words separated by
     // blanks), with a delay of a few digits: the slot most tables are made
-    // of. Where no command keyword begins the frame's name followed by
-    // "delay" and the name holds no "delay", the reading character by
-    // character comes to the same slot at the same place, and every check
-    // on the way passes: it is taken in one pass. False, and nothing read,
-    // for any other statement.
-    bool TakePlainFrameSlot()
+    // of; or a command in place of the frame, with its values as a plain
+    // list in braces where it takes some ("AssignNAD { 1, 2, 3, 4 }"). Where
+    // no other command keyword begins the first word followed by "delay" and
+    // the word holds no "delay", the reading character by character comes to
+    // the same entry at the same place, and every check on the way passes:
+    // it is taken in one pass. False, and nothing read, for any other
+    // statement.
+    bool TakePlainSlot()
     {
-        constexpr std::size_t kDelayChars = 9;  // digits and points: always finite
-        const std::string_view frame = m_net.PlainTokenAt(m_pos);
-        const auto readsAsCommand = [frame](std::string_view keyword) {
-            const std::size_t inName = std::min(keyword.size(), frame.size());
-            return keyword.size() < frame.size() + kDelay.size() &&
-                   keyword.substr(0, inName) == frame.substr(0, inName) &&
-                   keyword.substr(inName) == kDelay.substr(0, keyword.size() - inName);
-        };
-        static const std::bitset<256> kCommandStarts = [] {
+        const std::string_view word = m_net.PlainTokenAt(m_pos);
+        if (word.empty() || word.find(kDelay) != std::string_view::npos)
+            return false;
+        const ScheduleCommandSpec* command = nullptr;
+        if (CanBeginCommand(word.front())) {
+            for (std::size_t i = 0; i < kCommandKeywords.size(); ++i) {
+                if (!ReadsAsCommand(word, kCommandKeywords[i]))
+                    continue;
+                if (command || kCommandKeywords[i] != word)
+                    return false;
+                command = &kScheduleCommands[i];
+            }
+        }
+        int last = m_pos + static_cast<int>(word.size()) - 1;
+        if (command && command->argumentCount > 0 && !ReadPlainBlock(*command, last))
+            return false;
+        const int end = m_net.ReadPlainTokens(last, ' ', ';', m_words);
+        if (end < 0 || m_words.size() != 3 || m_words[0] != kDelay || !IsShortNumber(m_words[1]) || m_words[2] != kMs)
+            return false;
+        const double delay = ParseTime(std::string(m_words[1]));
+        if (command) {
+            std::vector<std::string> values;
+            if (command->argumentCount > 0) {
+                values.reserve(m_values.size());
+                for (std::size_t i = 0; i < m_values.size(); ++i)
+                    values.emplace_back(m_values[i]);
+            }
+            Append(delay, command->kind, MakePayload(*command, values));
+        } else {
+            Append(delay, kFrameSlot, std::make_unique<FrameSlotCommand>(std::string(word)));
+        }
+        m_pos = end;
+        m_keeper.NoteStatementEnd(end);
+        return true;
+    }
+
+    // "{ <v1>, ..., <vn> }" after the keyword that ends at last, with blanks
+    // only around its braces, and as many values as the command takes: read
+    // into m_values, with last moved onto the '}'.
+    bool ReadPlainBlock(const ScheduleCommandSpec& command, int& last)
+    {
+        int open = last + 1;
+        while (IsBlank(CharAt(m_net, open)))
+            ++open;
+        if (CharAt(m_net, open) != '{')
+            return false;
+        const int close = m_net.ReadPlainTokens(open, ',', '}', m_values);
+        if (close < 0 || !command.TakesArguments(static_cast<int>(m_values.size()), m_version.lin21Forms))
+            return false;
+        last = close;
+        return true;
+    }
+
+    // A delay of a few digits and points, always a finite number.
+    static bool IsShortNumber(std::string_view text)
+    {
+        constexpr std::size_t kMaxChars = 9;
+        return text.size() <= kMaxChars &&
+               std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+    }
+
+    // Whether the reading character by character of the word followed by
+    // "delay" comes to the keyword: it is the word, or begins it, or is
+    // the word and the first letters of "delay".
+    static bool ReadsAsCommand(std::string_view word, std::string_view keyword)
+    {
+        const std::size_t inWord = std::min(keyword.size(), word.size());
+        return keyword.size() < word.size() + kDelay.size() && keyword.substr(0, inWord) == word.substr(0, inWord) &&
+               keyword.substr(inWord) == kDelay.substr(0, keyword.size() - inWord);
+    }
+
+    static bool CanBeginCommand(char c)
+    {
+        static const std::bitset<256> kStarts = [] {
             std::bitset<256> starts;
             for (const std::string_view keyword : kCommandKeywords)
                 starts.set(static_cast<unsigned char>(keyword.front()));
             return starts;
         }();
-        if (frame.empty() || frame.find(kDelay) != std::string_view::npos ||
-            (kCommandStarts.test(static_cast<unsigned char>(frame.front())) &&
-             std::any_of(kCommandKeywords.begin(), kCommandKeywords.end(), readsAsCommand)))
-            return false;
-        const int end = m_net.ReadPlainTokens(m_pos - 1, ' ', ';', m_words);
-        if (end < 0 || m_words.size() != 4 || m_words[1] != kDelay || m_words[3] != kMs ||
-            m_words[2].size() > kDelayChars || !std::all_of(m_words[2].begin(), m_words[2].end(), [](char c) {
-                return (c >= '0' && c <= '9') || c == '.';
-            }))
-            return false;
-        Append(ParseTime(std::string(m_words[2])), kFrameSlot, std::make_unique<FrameSlotCommand>(std::string(frame)));
-        m_pos = end;
-        m_keeper.NoteEndOfPlainStatement(end);
-        return true;
+        return kStarts.test(static_cast<unsigned char>(c));
     }
 
     // True when the pending text is a command keyword, which was read.
@@ -348,6 +402,7 @@ private:
     bool m_delayPending = false;  // the pending text contains "delay"
     UnreadKeeper m_keeper;
     PlainTokens m_words;
+    PlainTokens m_values;
 };
 
 }  // namespace

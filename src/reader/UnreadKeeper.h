@@ -29,6 +29,8 @@ public:
                  std::function<void(std::size_t)> giveBack = {});
 
     std::size_t RecordsRead() const { return m_position(); }
+    // Where the statement begun starts; -1 before the first.
+    int StatementStart() const { return m_start; }
 
     // Called with each character the block's loop hands on: the first one
     // after a statement was done begins the next.
@@ -53,10 +55,10 @@ public:
     // or before the '}' that closes the block.
     bool EndsWithoutSemicolon() const;
 
-    // The statement begun ends at end, a ';' that no statement mark comes
-    // before (a plain statement): noted as StatementEnd would find it, without
-    // a scan of its text.
-    void NoteEndOfPlainStatement(int end);
+    // The statement begun ends at end, a ';' outside braces, and holds no
+    // quote, comment or unbalanced brace before it: noted as StatementEnd
+    // would find it, without a scan of its text.
+    void NoteStatementEnd(int end);
 
     // The statement begun is kept whatever was read of it; the position
     // moves onto its end, back onto it when the reading went beyond.
