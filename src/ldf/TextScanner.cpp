@@ -668,12 +668,14 @@ int TextScanner::FindStatementEnd(int pos) const
     return -1;
 }
 
+// The runs below stop at the NUL that ends the text's buffer, as neither a
+// blank nor a token character.
 namespace {
 
 // The end of the run of plain token characters from the position on.
-int PlainRunEnd(const char* text, int pos, int length)
+int PlainRunEnd(const char* text, int pos)
 {
-    while (pos < length && IsIn(kTableOf<IsPlainChar>, text[pos]))
+    while (IsIn(kTableOf<IsPlainChar>, text[pos]))
         ++pos;
     return pos;
 }
@@ -682,9 +684,9 @@ int PlainRunEnd(const char* text, int pos, int length)
 
 std::string_view TextScanner::PlainTokenAt(int pos) const
 {
-    pos = std::max(pos, 0);
-    const int end = PlainRunEnd(fileText.data(), pos, TextLength());
-    return {fileText.data() + std::min(pos, end), static_cast<std::size_t>(end - std::min(pos, end))};
+    if (!InText(pos))
+        return {};
+    return {fileText.data() + pos, static_cast<std::size_t>(PlainRunEnd(fileText.data(), pos) - pos)};
 }
 
 int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens) const
@@ -693,14 +695,16 @@ int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, Plain
     const int length = TextLength();
     tokens.clear();
     int at = std::max(pos, -1) + 1;
+    if (at >= length)
+        return -1;
     for (;;) {
-        while (at < length && IsBlank(text[at]))
+        while (IsBlank(text[at]))
             ++at;
         const int start = at;
-        at = PlainRunEnd(text, at, length);
+        at = PlainRunEnd(text, at);
         if (at == start || !tokens.push_back(std::string_view(text + start, static_cast<std::size_t>(at - start))))
             return -1;
-        while (at < length && IsBlank(text[at]))
+        while (IsBlank(text[at]))
             ++at;
         if (at == length)
             return -1;

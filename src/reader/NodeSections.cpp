@@ -170,8 +170,10 @@ class AttributeBodyParser : SectionParser {
 public:
     // The writer gives the attributes in its own order and the kept
     // statements after them, so their position does not count.
-    AttributeBodyParser(LinNetwork& network, int& pos, NodeAttributes& attributes)
-        : SectionParser(network, pos), m_attributes(attributes),
+    // The version is that of the whole section: no statement inside it
+    // changes the version.
+    AttributeBodyParser(LinNetwork& network, const lin::VersionRow& version, int& pos, NodeAttributes& attributes)
+        : SectionParser(network, pos), m_version(version), m_attributes(attributes),
           m_keeper(network, attributes.unread, UnreadKeeper::Ends::AtSemicolonOrBlock, [] { return std::size_t(0); })
     {
     }
@@ -240,7 +242,7 @@ private:
             return;
         // Any byte is kept as read; the checks mark one the version does not allow.
         const int nad = ParseInt(value);
-        if (!m_net.Version().IsNodeAddress(nad))
+        if (!m_version.IsNodeAddress(nad))
             Report(kNadOutOfRange);
         if (lin::IsNodeAddressOfAnyVersion(nad))
             field = nad;
@@ -256,7 +258,7 @@ private:
             return;
         }
         const int commas = m_net.CountCommasUntil(m_pos, ';');
-        if (commas != 2 && !(commas == 1 && m_net.Version().lin21Forms))
+        if (commas != 2 && !(commas == 1 && m_version.lin21Forms))
             Report(kThreeArguments);
         if (commas != 2 && commas != 1)
             return;
@@ -333,7 +335,7 @@ private:
         RunSectionLoop(m_net, m_pos, pending, [&](char c) {
             if (c == '=')
                 ReadConfigurableFrameWithId(pending);
-            else if (c == ';' && m_net.Version().lin21Forms)
+            else if (c == ';' && m_version.lin21Forms)
                 ReadConfigurableFrameName(pending);
             else
                 CollectRun(m_net.fileText, m_pos, pending, [](char next) { return next == '=' || next == ';'; });
@@ -379,6 +381,7 @@ private:
         return !IsWordChar(c) || !IsWordChar(CharAt(m_net, m_net.SkipSeparatorsAndComments(m_pos + 1)));
     }
 
+    const lin::VersionRow& m_version;
     NodeAttributes& m_attributes;
     bool m_variantPlaceGiven = false;
     UnreadKeeper m_keeper;
@@ -452,7 +455,7 @@ void AttributeBodyParser::Run()
         &m_keeper);
     // A variant place left empty in LIN 2.0 text stands for 0, as the
     // three-value form is written; two values alone are kept as given.
-    if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_net.Version().lin21Forms)
+    if (m_variantPlaceGiven && m_attributes.productIdCount == 2 && !m_version.lin21Forms)
         m_attributes.productIdCount = 3;
 }
 
@@ -460,8 +463,8 @@ void AttributeBodyParser::Run()
 class NodeAttributesParser : SectionParser {
 public:
     NodeAttributesParser(LinNetwork& network, int& pos)
-        : SectionParser(network, pos), m_slaveNames(network.ReaderListIndexes().Of(network.slaves)),
-          m_attributes(network, network.nodeAttributes),
+        : SectionParser(network, pos), m_version(network.Version()),
+          m_slaveNames(network.ReaderListIndexes().Of(network.slaves)), m_attributes(network, network.nodeAttributes),
           m_keeper(
               network, network.unreadInSections[kw::NodeAttributes], UnreadKeeper::Ends::AtSemicolonOrBlock,
               [&network] { return network.nodeAttributes.size(); },
@@ -484,7 +487,7 @@ private:
         }
         auto attributes = std::make_unique<NodeAttributes>(TakePending(m_pending));
         ++m_pos;
-        AttributeBodyParser(m_net, m_pos, *attributes).Run();
+        AttributeBodyParser(m_net, m_version, m_pos, *attributes).Run();
         const std::string& node = attributes->nodeName;
         if (m_attributes.Contains(node))
             Report(kNodeDoubled);
@@ -494,6 +497,7 @@ private:
             m_attributes.Append(std::move(attributes));
     }
 
+    const lin::VersionRow& m_version;
     const RecordNameIndex& m_slaveNames;
     UniqueNameList<NodeAttributes> m_attributes;
     UnreadKeeper m_keeper;

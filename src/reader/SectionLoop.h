@@ -24,7 +24,14 @@ template <typename OnChar>
 void RunSectionLoop(TextScanner& scanner, int& pos, std::string& pending, OnChar onChar, UnreadKeeper* keeper = nullptr)
 {
     const int length = static_cast<int>(scanner.fileText.size());
-    while (pos >= 0 && pos < length && scanner.fileText[static_cast<std::size_t>(pos)] != '}') {
+    const char* const text = scanner.fileText.data();
+    while (pos >= 0 && pos < length) {
+        // The separators between statements are passed over a run at a time
+        // (the text's buffer ends in a NUL, which is none).
+        while (IsSeparator(text[pos]))
+            ++pos;
+        if (pos == length || text[pos] == '}')
+            break;
         if (!scanner.SkipCommentAt(pos) && pos < length) {
             if (keeper)
                 keeper->Notice(pos, pending);
