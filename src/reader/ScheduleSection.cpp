@@ -219,8 +219,8 @@ private:
     }
 
     // Whether the reading character by character of the word followed by
-    // "delay" comes to the keyword: it is the word, or begins it, or is
-    // the word and the first letters of "delay".
+    // "delay" comes to the keyword: the keyword is the word, a beginning of
+    // it, or the word followed by the first letters of "delay".
     static bool ReadsAsCommand(std::string_view word, std::string_view keyword)
     {
         const std::size_t inWord = std::min(keyword.size(), word.size());
