@@ -680,6 +680,22 @@ int PlainRunEnd(const char* text, int pos)
     return pos;
 }
 
+// A last token in quotes, quotes included, that begins at open: the
+// terminator's position after it, or -1 when no such token and terminator
+// are there.
+int ReadQuotedLastToken(const char* text, int open, char terminator, PlainTokens& tokens)
+{
+    if (text[open] != '"')
+        return -1;
+    int at = PlainRunEnd(text, open + 1);
+    if (at == open + 1 || text[at] != '"' ||
+        !tokens.push_back(std::string_view(text + open, static_cast<std::size_t>(at + 1 - open))))
+        return -1;
+    for (++at; IsBlank(text[at]);)
+        ++at;
+    return text[at] == terminator ? at : -1;
+}
+
 }  // namespace
 
 std::string_view TextScanner::PlainTokenAt(int pos) const
@@ -689,7 +705,7 @@ std::string_view TextScanner::PlainTokenAt(int pos) const
     return {fileText.data() + pos, static_cast<std::size_t>(PlainRunEnd(fileText.data(), pos) - pos)};
 }
 
-int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens) const
+int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens, bool quotedLast) const
 {
     const char* const text = fileText.data();
     const int length = TextLength();
@@ -702,7 +718,9 @@ int TextScanner::ReadPlainTokens(int pos, char separator, char terminator, Plain
             ++at;
         const int start = at;
         at = PlainRunEnd(text, at);
-        if (at == start || !tokens.push_back(std::string_view(text + start, static_cast<std::size_t>(at - start))))
+        if (at == start)
+            return quotedLast ? ReadQuotedLastToken(text, start, terminator, tokens) : -1;
+        if (!tokens.push_back(std::string_view(text + start, static_cast<std::size_t>(at - start))))
             return -1;
         while (IsBlank(text[at]))
             ++at;

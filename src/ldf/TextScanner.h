@@ -139,8 +139,10 @@ public:
     // and without a message, so a section reader may read it in one pass
     // instead. Returns the terminator's position with the tokens, or -1 when
     // the statement is not plain (a comment, quote, brace or line end, an
-    // empty token) or has more tokens than PlainTokens holds.
-    int ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens) const;
+    // empty token) or has more tokens than PlainTokens holds. With
+    // quotedLast, the last token may also be such a run in quotes ("off"),
+    // given with its quotes.
+    int ReadPlainTokens(int pos, char separator, char terminator, PlainTokens& tokens, bool quotedLast = false) const;
     // The run of such token characters that begins at the position; empty
     // when none does.
     std::string_view PlainTokenAt(int pos) const;

@@ -185,15 +185,31 @@ private:
     // and gives true.
     bool ReadStatementOfPendingKeyword();
 
+    // The value of a statement as a plain statement gives it (see
+    // TextScanner::ReadPlainTokens): "= <token>;", "= <number> ms;", the
+    // two or three numbers of a product id, or a version in quotes
+    // ("= "2.1";"), which is one token, quotes included. Every check of the
+    // general reading passes on it, so the statement is taken in one pass.
+    enum class PlainForm { None, OneToken, Milliseconds, ProductId, QuotedToken };
+
     struct Statement {
         std::string_view keyword;  // compared with the pending text after every character
         void (AttributeBodyParser::*read)();
+        PlainForm plain = PlainForm::None;
     };
     static const Statement kStatements[];
+
+    // Reads the statement in one pass when it is plain and its value has
+    // the statement's plain form: true, with the position on its ';'.
+    // False, and nothing read, for any other statement.
+    bool TakePlainStatement(const Statement& statement);
+    static bool HasPlainForm(PlainForm form, const PlainTokens& tokens);
 
     // "= <value>;"; empty, and reported, when the statement is broken.
     std::string ReadAssignedValue()
     {
+        if (m_plain)
+            return std::string((*m_plain)[0]);
         if (!m_net.ExpectEquals(m_pos)) {
             Report(msg::AssignmentFalse);
             return {};
@@ -204,9 +220,19 @@ private:
         return value;
     }
 
+    // The version of "= <version>;" when it is one with a name ("J2602_1_1.0"), quoted or not.
+    std::string ReadNamedVersion()
+    {
+        if (!m_plain)
+            return m_net.ReadNamedVersion(m_pos, lin::IsNamedVersion);
+        const std::string_view quoted = (*m_plain)[0];
+        std::string version(quoted.substr(1, quoted.size() - 2));
+        return lin::IsNamedVersion(version) ? version : std::string();
+    }
+
     void ReadProtocol()
     {
-        if (const std::string named = m_net.ReadNamedVersion(m_pos, lin::IsNamedVersion); !named.empty()) {
+        if (const std::string named = ReadNamedVersion(); !named.empty()) {
             m_attributes.SetProtocol(named);
             return;
         }
@@ -253,21 +279,27 @@ private:
     // reported before.
     void ReadProductId()
     {
-        if (!m_net.ExpectEquals(m_pos)) {
+        if (!m_plain && !m_net.ExpectEquals(m_pos)) {
             Report(msg::NoDoublePoint);
             return;
         }
-        const int commas = m_net.CountCommasUntil(m_pos, ';');
+        const int commas = m_plain ? static_cast<int>(m_plain->size()) - 1 : m_net.CountCommasUntil(m_pos, ';');
         if (commas != 2 && !(commas == 1 && m_version.lin21Forms))
             Report(kThreeArguments);
         if (commas != 2 && commas != 1)
             return;
-        ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, [this](const std::string& value) {
+        const auto take = [this](const std::string& value) {
             if (!m_net.IntFits(value, m_pos))
                 return;
             if (!m_attributes.AddProductValue(ParseInt(value)))
                 Report(kProductValueFalse);
-        });
+        };
+        if (m_plain) {
+            for (std::size_t i = 0; i < m_plain->size(); ++i)
+                take(std::string((*m_plain)[i]));
+        } else {
+            ReadCountedList(m_net, m_pos, commas, ';', msg::NoLineEnd, take);
+        }
         m_variantPlaceGiven = m_variantPlaceGiven || commas == 2;
     }
 
@@ -306,11 +338,11 @@ private:
     // "= <n> <unit>;", the number as read, fraction included.
     void ReadTime(double& field, const char* unit)
     {
-        if (!m_net.ExpectEquals(m_pos)) {
+        if (!m_plain && !m_net.ExpectEquals(m_pos)) {
             Report(msg::AssignmentFalse);
             return;
         }
-        const std::string value = m_net.ReadValueWithUnit(m_pos, unit);
+        const std::string value = m_plain ? std::string((*m_plain)[0]) : m_net.ReadValueWithUnit(m_pos, unit);
         if (value.empty()) {
             Report(msg::NoLineEnd);
             return;
@@ -385,24 +417,70 @@ private:
     NodeAttributes& m_attributes;
     bool m_variantPlaceGiven = false;
     UnreadKeeper m_keeper;
+    PlainTokens m_tokens;
+    // The tokens of the statement being read when TakePlainStatement reads
+    // it; null while the general reading reads one.
+    const PlainTokens* m_plain = nullptr;
 };
 
 const AttributeBodyParser::Statement AttributeBodyParser::kStatements[] = {
-    {kw::LinProtocol, &AttributeBodyParser::ReadProtocol},
-    {kw::ConfiguredNad, &AttributeBodyParser::ReadConfiguredNad},
-    {kw::ProductId, &AttributeBodyParser::ReadProductId},
-    {kw::ResponseError, &AttributeBodyParser::ReadResponseError},
-    {kw::P2Min, &AttributeBodyParser::ReadP2Min},
-    {kw::StMin, &AttributeBodyParser::ReadStMin},
+    {kw::LinProtocol, &AttributeBodyParser::ReadProtocol, PlainForm::QuotedToken},
+    {kw::ConfiguredNad, &AttributeBodyParser::ReadConfiguredNad, PlainForm::OneToken},
+    {kw::ProductId, &AttributeBodyParser::ReadProductId, PlainForm::ProductId},
+    {kw::ResponseError, &AttributeBodyParser::ReadResponseError, PlainForm::OneToken},
+    {kw::P2Min, &AttributeBodyParser::ReadP2Min, PlainForm::Milliseconds},
+    {kw::StMin, &AttributeBodyParser::ReadStMin, PlainForm::Milliseconds},
     {kw::ConfigurableFrames, &AttributeBodyParser::ReadConfigurableFrames},
-    {kw::InitialNad, &AttributeBodyParser::ReadInitialNad},
+    {kw::InitialNad, &AttributeBodyParser::ReadInitialNad, PlainForm::OneToken},
     {kw::FaultStateSignals, &AttributeBodyParser::ReadFaultStateSignals},
-    {kw::NAsTimeout, &AttributeBodyParser::ReadNAsTimeout},
-    {kw::NCrTimeout, &AttributeBodyParser::ReadNCrTimeout},
+    {kw::NAsTimeout, &AttributeBodyParser::ReadNAsTimeout, PlainForm::Milliseconds},
+    {kw::NCrTimeout, &AttributeBodyParser::ReadNCrTimeout, PlainForm::Milliseconds},
     {kw::ResponseTolerance, &AttributeBodyParser::ReadResponseTolerance},
-    {kw::WakeupTime, &AttributeBodyParser::ReadWakeupTime},
-    {kw::PowerOnTime, &AttributeBodyParser::ReadPowerOnTime},
+    {kw::WakeupTime, &AttributeBodyParser::ReadWakeupTime, PlainForm::Milliseconds},
+    {kw::PowerOnTime, &AttributeBodyParser::ReadPowerOnTime, PlainForm::Milliseconds},
 };
+
+bool AttributeBodyParser::HasPlainForm(PlainForm form, const PlainTokens& tokens)
+{
+    switch (form) {
+    case PlainForm::OneToken:
+        return tokens.size() == 1;
+    case PlainForm::Milliseconds:
+        // The general reading takes the unit from the value's first 'm' on.
+        return tokens.size() == 2 && tokens[1] == kw::Ms && tokens[0].find(kw::Ms[0]) == std::string_view::npos;
+    case PlainForm::ProductId:
+        return tokens.size() == 2 || tokens.size() == 3;
+    case PlainForm::QuotedToken:
+        return tokens.size() == 1 && tokens[0].front() == '"';
+    case PlainForm::None:
+        break;
+    }
+    return false;
+}
+
+bool AttributeBodyParser::TakePlainStatement(const Statement& statement)
+{
+    int equals = m_pos + 1;
+    while (IsBlank(CharAt(m_net, equals)))
+        ++equals;
+    if (CharAt(m_net, equals) != '=')
+        return false;
+    const char separator = statement.plain == PlainForm::Milliseconds ? ' ' : ',';
+    const bool quoted = statement.plain == PlainForm::QuotedToken;
+    const int end = m_net.ReadPlainTokens(equals, separator, ';', m_tokens, quoted);
+    if (end < 0 || !HasPlainForm(statement.plain, m_tokens))
+        return false;
+    // A scan of the statement would stop on this ';' as well: before the
+    // '=' it meets the keyword, blanks and at most a closed comment inside
+    // the keyword, after it plain tokens (and a version's pair of quotes).
+    if (m_keeper.StatementStart() >= 0)
+        m_keeper.NoteStatementEnd(end);
+    m_pos = end;
+    m_plain = &m_tokens;
+    (this->*statement.read)();
+    m_plain = nullptr;
+    return true;
+}
 
 bool AttributeBodyParser::ReadStatementOfPendingKeyword()
 {
@@ -414,6 +492,8 @@ bool AttributeBodyParser::ReadStatementOfPendingKeyword()
             continue;
         m_net.CheckContiguous(m_pos, statement.keyword);
         m_pending.clear();
+        if (statement.plain != PlainForm::None && TakePlainStatement(statement))
+            return true;
         // A value that braces or the block's end cut off before its ';' is
         // kept unread: its reading would run on into the statements and
         // blocks that follow.

@@ -306,8 +306,8 @@ private:
                 logicalBefore = type.logicalValues.size();
                 physicalBefore = type.physicalRanges.size();
                 const std::size_t recordsBefore = keeper.RecordsRead();
-                const bool known =
-                    c == ',' ? ReadValueLine(type, TakePending(pending)) : CountPlainLine(type, TakePending(pending));
+                const bool known = c == ',' ? ReadValueLine(type, TakePending(pending), keeper)
+                                            : CountPlainLine(type, TakePending(pending));
                 if (known)
                     keeper.KeepIfUnread(m_pos, pending, recordsBefore);
                 else
@@ -322,16 +322,50 @@ private:
     }
 
     // False, and reported, when the keyword is no value kind.
-    bool ReadValueLine(EncodingType& type, const std::string& keyword)
+    bool ReadValueLine(EncodingType& type, const std::string& keyword, UnreadKeeper& keeper)
     {
-        if (IsKeyword(keyword, kw::LogicalValue))
+        const bool logical = IsKeyword(keyword, kw::LogicalValue);
+        if (!logical && !IsKeyword(keyword, kw::PhysicalValue))
+            return ReportWrongKeyword();
+        if (TakePlainValueLine(type, logical, keeper))
+            return true;
+        if (logical)
             ReadValueAndText(TextForm::Quoted, [&](const std::string& value, const std::string& text) {
                 type.AddLogicalValue(ParseInt(value), text);
             });
-        else if (IsKeyword(keyword, kw::PhysicalValue))
-            ReadPhysicalRange(type);
         else
-            return ReportWrongKeyword();
+            ReadPhysicalRange(type);
+        return true;
+    }
+
+    // The rest of a value line as a plain statement gives it, from the
+    // comma after its keyword: the value (a logical value) or the four
+    // numbers (a physical range), then perhaps its text, quoted or, for a
+    // range, a bare unit. Every check of the general reading passes on it,
+    // so it is taken in one pass, with the same value and the same
+    // position. False, and nothing read, for any other line.
+    bool TakePlainValueLine(EncodingType& type, bool logical, UnreadKeeper& keeper)
+    {
+        const std::size_t numbers = logical ? 1 : 4;
+        const int end = m_net.ReadPlainTokens(m_pos, ',', ';', m_tokens, true);
+        if (end < 0 || m_tokens.size() < numbers || m_tokens.size() > numbers + 1)
+            return false;
+        std::string_view text = m_tokens.size() > numbers ? m_tokens[numbers] : std::string_view();
+        const bool quoted = !text.empty() && text.front() == '"';
+        if ((logical && !text.empty() && !quoted) || m_tokens[numbers - 1].front() == '"')
+            return false;
+        // From the keyword to the ';' the line holds no comment or brace,
+        // and a quote only in the pair around its text.
+        if (keeper.StatementStart() >= 0)
+            keeper.NoteStatementEnd(end);
+        m_pos = end;
+        if (quoted)
+            text = text.substr(1, text.size() - 2);
+        if (logical)
+            type.AddLogicalValue(ParseInt(std::string(m_tokens[0])), std::string(text));
+        else
+            AddPhysicalRange(type, {std::string(m_tokens[0]), std::string(m_tokens[1]), std::string(m_tokens[2])},
+                             std::string(m_tokens[3]), std::string(text));
         return true;
     }
 
@@ -356,20 +390,33 @@ private:
     // unit text may also stand without quotes.
     void ReadPhysicalRange(EncodingType& type)
     {
-        const std::string min = m_net.ReadTokenUntilComma(m_pos, false);
-        const std::string max = m_net.ReadTokenUntilComma(m_pos, false);
-        const std::string scale = m_net.ReadTokenUntilComma(m_pos, false);
-        if (min.empty() || max.empty() || scale.empty()) {
+        RangeStart start;
+        start.min = m_net.ReadTokenUntilComma(m_pos, false);
+        start.max = m_net.ReadTokenUntilComma(m_pos, false);
+        start.scale = m_net.ReadTokenUntilComma(m_pos, false);
+        if (start.min.empty() || start.max.empty() || start.scale.empty()) {
             Report(msg::FalseParameters);
             return;
         }
-        const auto add = [&](const std::string& offset, const std::string& text) {
-            const std::optional<double> scaleValue = m_net.Finite(ParseDouble(scale), m_pos);
-            const std::optional<double> offsetValue = m_net.Finite(ParseDouble(offset), m_pos);
-            if (scaleValue && offsetValue)
-                type.AddPhysicalRange(ParseInt(min), ParseInt(max), *scaleValue, *offsetValue, text);
-        };
-        ReadValueAndText(TextForm::UnitText, add);
+        ReadValueAndText(TextForm::UnitText, [&](const std::string& offset, const std::string& text) {
+            AddPhysicalRange(type, start, offset, text);
+        });
+    }
+
+    // The numbers of a physical range before its offset, as read.
+    struct RangeStart {
+        std::string min;
+        std::string max;
+        std::string scale;
+    };
+
+    void AddPhysicalRange(EncodingType& type, const RangeStart& start, const std::string& offset,
+                          const std::string& text)
+    {
+        const std::optional<double> scaleValue = m_net.Finite(ParseDouble(start.scale), m_pos);
+        const std::optional<double> offsetValue = m_net.Finite(ParseDouble(offset), m_pos);
+        if (scaleValue && offsetValue)
+            type.AddPhysicalRange(ParseInt(start.min), ParseInt(start.max), *scaleValue, *offsetValue, text);
     }
 
     enum class TextForm { Quoted, UnitText };
@@ -432,6 +479,7 @@ private:
     }
 
     UniqueNameList<EncodingType> m_types;
+    PlainTokens m_tokens;
 };
 
 // Signal_representation: "<encoding> : <signal>, <signal>, ... ;".

@@ -56,8 +56,8 @@ public:
     bool EndsWithoutSemicolon() const;
 
     // The statement begun ends at end, a ';' outside braces, and holds no
-    // quote, comment or unbalanced brace before it: noted as StatementEnd
-    // would find it, without a scan of its text.
+    // comment, no brace and no quote but pairs closed on its line before
+    // it: noted as StatementEnd would find it, without a scan of its text.
     void NoteStatementEnd(int end);
 
     // The statement begun is kept whatever was read of it; the position

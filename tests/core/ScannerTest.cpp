@@ -179,6 +179,7 @@ TEST(TextScanner, ReadsPlainStatementsOnly)
         const char* text;
         char separator;
         std::vector<std::string> tokens;  // none: not plain
+        bool quotedLast = false;
     };
     const Row rows[] = {
         {":1, 0,\tN-1.x ;", ',', {"1", "0", "N-1.x"}},
@@ -195,12 +196,19 @@ TEST(TextScanner, ReadsPlainStatementsOnly)
          ',',
          {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p"}},
         {":a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q;", ',', {}},
+        {":a, \"b\" ;", ',', {"a", "\"b\""}, true},
+        {":\"b\";", ',', {"\"b\""}, true},
+        {":\"b\", a;", ',', {}, true},
+        {":a, \"\";", ',', {}, true},
+        {":a, \"b c\";", ',', {}, true},
+        {":a, \"b\"c;", ',', {}, true},
+        {":a, \"b;", ',', {}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         const TextScanner scanner = Over(row.text);
         PlainTokens tokens;
-        const int end = scanner.ReadPlainTokens(0, row.separator, ';', tokens);
+        const int end = scanner.ReadPlainTokens(0, row.separator, ';', tokens, row.quotedLast);
         if (row.tokens.empty()) {
             EXPECT_EQ(-1, end);
             continue;
