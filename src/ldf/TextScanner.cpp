@@ -132,6 +132,17 @@ bool IsValidNameChars(const std::string& text) { return AllIn(kTableOf<IsNameCha
 
 int ParseInt(const std::string& text)
 {
+    // Most number texts are a few decimal digits, which need none of the
+    // rules below and cannot wrap.
+    constexpr std::size_t kDigitsThatFit = 9;
+    if (!text.empty() && text.size() <= kDigitsThatFit) {
+        int value = 0;
+        std::size_t i = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            value = value * 10 + (text[i] - '0');
+        if (i == text.size())
+            return value;
+    }
     const bool hex = HasHexMark(text);
     std::size_t i = 0;
     while (i < text.size() && (IsSeparator(text[i]) || text[i] == '\v' || text[i] == '\f'))

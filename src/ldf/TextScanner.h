@@ -52,11 +52,17 @@ constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 constexpr bool IsSeparator(char c) { return IsBlank(c) || IsLineEnd(c); }
 bool IsValidNameChars(const std::string& text);
-// A letter, a digit or an underscore: what keywords are made of.
-inline bool IsWordChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
+// A letter, a digit or an underscore: what keywords are made of, and most
+// of every name. Looked up in a table, as the readers test it for nearly
+// every character of a file.
+inline constexpr std::array<bool, 256> kWordChars = [] {
+    std::array<bool, 256> members{};
+    for (int c = 0; c < 256; ++c)
+        members[static_cast<std::size_t>(c)] =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return members;
+}();
+inline bool IsWordChar(char c) { return kWordChars[static_cast<unsigned char>(c)]; }
 
 // The tokens of a plain statement (TextScanner::ReadPlainTokens): views into
 // the file text, at most kCapacity of them.

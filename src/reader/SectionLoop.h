@@ -64,7 +64,8 @@ template <typename IsStop> void CollectRun(const std::string& text, int& pos, st
     int end = pos + 1;
     for (; end < length; ++end) {
         const char c = text[static_cast<std::size_t>(end)];
-        if (!LoopHandsOn(c) || isStop(c))
+        // No stop is a letter, a digit or '_', which most of a name is.
+        if (!IsWordChar(c) && (!LoopHandsOn(c) || isStop(c)))
             break;
     }
     pending.append(text, static_cast<std::size_t>(pos), static_cast<std::size_t>(end - pos));
