@@ -2,6 +2,7 @@
 """Times the Python module on a generated network of about 1 MB.
 
     PYTHONPATH=build/python python3 bench/python_bench.py [--runs N] [--bytes B] [--file LDF]
+                                                          [--cli PROGRAM]
 
 Prints the median time of duvazadi.load on the file and of frame.decode on
 the first unconditional frame. When ldfparser is importable (it is not a
@@ -9,7 +10,9 @@ dependency of this project), its parse_ldf and its decoding of the same frame
 are timed in the same run and the ratios printed; otherwise those rows are
 skipped, and so are they when parse_ldf refuses the file. --file times a
 given file instead of a generated one, for instance one that a version of
-ldfparser reads.
+ldfparser reads. --cli times `duvazadi-cli check` on the file as a process of
+its own, as a script or a pipeline runs it, start-up included, and compares
+it with parse_ldf as well.
 """
 
 import argparse
@@ -58,6 +61,7 @@ def main():
     arguments.add_argument("--bytes", type=int, default=1_000_000)
     arguments.add_argument("--decodes", type=int, default=10_000, help="decodes per timed batch")
     arguments.add_argument("--file", help="an LDF file to time instead of a generated one")
+    arguments.add_argument("--cli", help="the duvazadi-cli program to time as a process")
     options = arguments.parse_args()
 
     with tempfile.TemporaryDirectory() as folder:
@@ -74,6 +78,11 @@ def main():
         data = frame.encode()
         decode_time = decode_runs(lambda: frame.decode(data), options.decodes, options.runs)
         row(f"frame.decode ({frame.name})", decode_time)
+        if options.cli:
+            # A process's time varies more than a call's: more runs make the median steady.
+            check = [options.cli, "check", path]
+            check_time = median_seconds(lambda: subprocess.run(check, stdout=subprocess.DEVNULL), 4 * options.runs + 1)
+            row("duvazadi-cli check (process)", check_time)
 
         ldfparser = other_library()
         if ldfparser is None:
@@ -89,6 +98,8 @@ def main():
         their_decode = decode_runs(lambda: theirs.decode(data), options.decodes, options.runs)
         row("ldfparser frame.decode", their_decode)
         print(f"load: {parse_time / load_time:.0f} times faster; decode: {their_decode / decode_time:.1f} times faster")
+        if options.cli:
+            print(f"check as a process: {parse_time / check_time:.0f} times faster than parse_ldf")
 
 
 if __name__ == "__main__":
