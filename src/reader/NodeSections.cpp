@@ -473,8 +473,7 @@ bool AttributeBodyParser::TakePlainStatement(const Statement& statement)
     // A scan of the statement would stop on this ';' as well: before the
     // '=' it meets the keyword, blanks and at most a closed comment inside
     // the keyword, after it plain tokens (and a version's pair of quotes).
-    if (m_keeper.StatementStart() >= 0)
-        m_keeper.NoteStatementEnd(end);
+    m_keeper.NoteStatementEnd(end);
     m_pos = end;
     m_plain = &m_tokens;
     (this->*statement.read)();

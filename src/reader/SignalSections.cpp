@@ -356,8 +356,7 @@ private:
             return false;
         // From the keyword to the ';' the line holds no comment or brace,
         // and a quote only in the pair around its text.
-        if (keeper.StatementStart() >= 0)
-            keeper.NoteStatementEnd(end);
+        keeper.NoteStatementEnd(end);
         m_pos = end;
         if (quoted)
             text = text.substr(1, text.size() - 2);

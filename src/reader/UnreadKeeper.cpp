@@ -76,7 +76,11 @@ bool UnreadKeeper::EndsWithoutSemicolon() const
     return end != kUnclosed && m_scanner.fileText[static_cast<std::size_t>(end)] != ';';
 }
 
-void UnreadKeeper::NoteStatementEnd(int end) { m_endFound = {m_start, Balanced(end)}; }
+void UnreadKeeper::NoteStatementEnd(int end)
+{
+    if (m_start >= 0)
+        m_endFound = {m_start, Balanced(end)};
+}
 
 int UnreadKeeper::StatementEnd() const
 {

@@ -58,6 +58,7 @@ public:
     // The statement begun ends at end, a ';' outside braces, and holds no
     // comment, no brace and no quote but pairs closed on its line before
     // it: noted as StatementEnd would find it, without a scan of its text.
+    // Nothing is noted while no statement is begun.
     void NoteStatementEnd(int end);
 
     // The statement begun is kept whatever was read of it; the position
