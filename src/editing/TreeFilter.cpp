@@ -18,7 +18,7 @@ std::string Lowered(std::string text)
 }
 
 // The frame id an item shows; nothing for an item that shows no frame.
-std::optional<long long> FrameIdOf(const OutlineItem& item, const LinNetwork& network)
+std::optional<long long> FrameIdOf(const TreeOutline& outline, const OutlineItem& item, const LinNetwork& network)
 {
     switch (item.itemKind) {
     case TreeItemKind::MasterRequestFrame:
@@ -27,7 +27,7 @@ std::optional<long long> FrameIdOf(const OutlineItem& item, const LinNetwork& ne
         return kw::SlaveRespId;
     case TreeItemKind::OtherDiagnosticFrame:
         for (const OtherDiagnosticFrame& frame : network.otherDiagnosticFrames)
-            if (frame.name == item.text)
+            if (frame.name == outline.Text(item))
                 return frame.frameId;
         return std::nullopt;
     case TreeItemKind::Frame:
@@ -57,9 +57,9 @@ std::vector<bool> ItemsMatchingFilter(const TreeOutline& outline, const LinNetwo
     // ancestor after its kept descendants.
     for (std::size_t i = count; i-- > 0;) {
         const OutlineItem& item = outline.items[i];
-        if (!kept[i] && Lowered(item.text).find(wanted) != std::string::npos)
+        if (!kept[i] && Lowered(std::string(outline.Text(item))).find(wanted) != std::string::npos)
             kept[i] = true;
-        if (!kept[i] && id && FrameIdOf(item, network) == id)
+        if (!kept[i] && id && FrameIdOf(outline, item, network) == id)
             kept[i] = true;
         if (kept[i] && item.parent >= 0 && static_cast<std::size_t>(item.parent) < i)
             kept[static_cast<std::size_t>(item.parent)] = true;

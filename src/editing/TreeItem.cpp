@@ -31,7 +31,7 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item)
     ref.kind = entry.itemKind;
     ref.record = entry.record;
     ref.depth = entry.depth;
-    ref.itemText = entry.text;
+    ref.itemText = outline.Text(entry);
     // A parent always precedes its child, so the walk ends.
     for (int i = item; i >= 0 && i < static_cast<int>(outline.items.size());) {
         const OutlineItem& current = outline.items[static_cast<std::size_t>(i)];

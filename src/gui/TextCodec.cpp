@@ -9,7 +9,7 @@ TextCodec TextCodec::ForFileText(const std::string& fileText)
     return TextCodec(!decoder.hasError());
 }
 
-QString TextCodec::ToQt(const std::string& bytes) const
+QString TextCodec::ToQt(std::string_view bytes) const
 {
     const auto size = static_cast<qsizetype>(bytes.size());
     return m_utf8 ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 // File text is 8-bit. It crosses into Qt here and only here: shown as UTF-8
 // when the whole file is valid UTF-8, otherwise as Latin-1, and written back
@@ -12,7 +13,7 @@ public:
     // Chooses the encoding from the whole file text.
     static TextCodec ForFileText(const std::string& fileText);
 
-    QString ToQt(const std::string& bytes) const;
+    QString ToQt(std::string_view bytes) const;
     std::string FromQt(const QString& text) const;
     bool IsUtf8() const { return m_utf8; }
 

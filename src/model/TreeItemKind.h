@@ -3,8 +3,10 @@
 // What the items of the navigation tree are and which record each shows:
 // the outline lays them out, the editing layer acts on them.
 
+#include <cstdint>
+
 // What an item of the navigation tree is.
-enum class TreeItemKind {
+enum class TreeItemKind : std::uint8_t {
     None,
     Network,
     NodesCategory,

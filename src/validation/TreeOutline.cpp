@@ -32,7 +32,7 @@ public:
 
     // The item of the record at index in its list; outer is the index of
     // the record that holds the list, if any.
-    int Entity(const std::string& text, int parent, TreeItemKind itemKind, int index, int outer = -1)
+    int Entity(std::string_view text, int parent, TreeItemKind itemKind, int index, int outer = -1)
     {
         const int item = Add(text, parent, OutlineItem::Kind::Entity, itemKind);
         if (const std::optional<EntityKind> entity = EntityKindOf(itemKind))
@@ -64,7 +64,7 @@ public:
     TreeOutline Take() { return std::move(m_outline); }
 
 private:
-    int Add(const std::string& text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
+    int Add(std::string_view text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
     {
         int depth = 0;
         int siblingIndex = 0;
@@ -74,8 +74,7 @@ private:
         } else {
             siblingIndex = m_topLevelCount++;
         }
-        OutlineItem& item = m_outline.items.emplace_back();
-        item.text = text;
+        OutlineItem& item = m_outline.Add(text);
         item.depth = depth;
         item.parent = parent;
         item.siblingIndex = siblingIndex;
@@ -213,6 +212,22 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
     }
 }
 
+OutlineItem& TreeOutline::Add(std::string_view text)
+{
+    OutlineItem& item = items.emplace_back();
+    item.textStart = static_cast<std::uint32_t>(texts.size());
+    item.textLength = static_cast<std::uint32_t>(text.size());
+    texts += text;
+    return item;
+}
+
+std::string_view TreeOutline::Text(const OutlineItem& item) const
+{
+    if (item.textStart > texts.size())
+        return {};
+    return std::string_view(texts).substr(item.textStart, item.textLength);
+}
+
 const std::string& TreeOutline::ReasonsOf(int item) const
 {
     static const std::string none;
@@ -226,7 +241,8 @@ std::string TreeOutline::PathOf(int item) const
     // A parent always precedes its child, so the walk ends.
     for (int i = item; i >= 0 && i < static_cast<int>(items.size());) {
         const OutlineItem& current = items[static_cast<std::size_t>(i)];
-        path.insert(0, current.text + " / ");
+        path.insert(0, " / ");
+        path.insert(0, Text(current));
         if (current.parent >= i)
             break;
         i = current.parent;
@@ -241,7 +257,7 @@ int TreeOutline::FindPath(const std::vector<std::string>& captions) const
         // Children follow their parent, so the search goes on from there.
         int child = -1;
         for (std::size_t i = static_cast<std::size_t>(found + 1); i < items.size() && child < 0; ++i)
-            if (items[i].parent == found && items[i].text == caption)
+            if (items[i].parent == found && Text(items[i]) == caption)
                 child = static_cast<int>(i);
         if (child < 0)
             break;

@@ -2,8 +2,10 @@
 
 #include "model/TreeItemKind.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,21 +36,24 @@ inline constexpr const char* Schedules = "Schedules";
 // The kind of record the items of a kind show; none for fixed items.
 std::optional<EntityKind> EntityKindOf(TreeItemKind item);
 
-// One row of the navigation tree as the rebuild lays it out.
+// One row of the navigation tree as the rebuild lays it out. Its text lies
+// in the outline's texts (TreeOutline::Text): a network has as many items as
+// records, and the fields are packed to keep each item small.
 struct OutlineItem {
-    enum class Kind {
+    enum class Kind : std::uint8_t {
         Category,  // a fixed item: closed/open folder images
         Entity,    // an entity of the network: leaf image
     };
 
-    std::string text;
     int depth = 0;         // 0 for the top-level items
     int parent = -1;       // index of the parent item in the outline, -1 at the top
     int siblingIndex = 0;  // number of previous siblings
+    std::uint32_t textStart = 0;
+    std::uint32_t textLength = 0;
     Kind kind = Kind::Category;
     TreeItemKind itemKind = TreeItemKind::None;
+    std::int16_t colour = -1;         // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
     std::optional<EntityRef> record;  // none for fixed items
-    int colour = -1;                  // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
 };
 
 // The items of the tree in top-to-bottom order (every item expanded).
@@ -57,6 +62,13 @@ struct TreeOutline {
     // The reasons of each red item as the status bar shows them, by item.
     // Few items are red, so they are kept beside the items.
     std::unordered_map<int, std::string> reasons;
+    // The texts of the items, one after another.
+    std::string texts;
+
+    // Appends an item showing the text; the caller fills in the rest.
+    OutlineItem& Add(std::string_view text);
+    // The text an item of this outline shows.
+    std::string_view Text(const OutlineItem& item) const;
 
     // The reasons of a red item; empty for any other.
     const std::string& ReasonsOf(int item) const;

@@ -102,7 +102,7 @@ void NavView::Build()
         const TreeOutline& outline = m_document.Outline();
         for (const OutlineItem& entry : outline.items) {
             auto* item = new QTreeWidgetItem;
-            item->setText(0, codec.ToQt(entry.text));
+            item->setText(0, codec.ToQt(outline.Text(entry)));
             SetOutlineData(*item, entry);
             if (entry.kind == OutlineItem::Kind::Entity)
                 item->setIcon(0, m_entityIcon);
@@ -153,7 +153,7 @@ void NavView::ShowOutlineTexts(const TreeOutline& outline)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int handle = static_cast<int>(i);
         QTreeWidgetItem* item = ItemOf(handle);
-        if (const QString text = codec.ToQt(entries[i].text); item->text(0) != text)
+        if (const QString text = codec.ToQt(outline.Text(entries[i])); item->text(0) != text)
             item->setText(0, text);
         ShowColour(handle, entries[i].colour);
         if (const QString tip = codec.ToQt(ReasonsTip(outline, handle)); item->toolTip(0) != tip)

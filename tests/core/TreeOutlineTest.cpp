@@ -19,7 +19,7 @@ Lines Describe(const TreeOutline& outline)
     Lines lines;
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
         const OutlineItem& item = outline.items[i];
-        std::string line = std::string(static_cast<std::size_t>(item.depth) * 2, ' ') + item.text;
+        std::string line = std::string(static_cast<std::size_t>(item.depth) * 2, ' ') + std::string(outline.Text(item));
         if (item.kind == OutlineItem::Kind::Entity)
             line += " *";
         line += " " + std::to_string(item.colour);
@@ -53,7 +53,7 @@ TEST(TreeOutline, NewNetwork)
                                                          {11, 0}, {11, 1}, {11, 2}, {-1, 8}};
     ASSERT_EQ(std::size(parentAndSiblingIndex), outline.items.size());
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
-        SCOPED_TRACE(outline.items[i].text);
+        SCOPED_TRACE(outline.Text(outline.items[i]));
         EXPECT_EQ(parentAndSiblingIndex[i].first, outline.items[i].parent);
         EXPECT_EQ(parentAndSiblingIndex[i].second, outline.items[i].siblingIndex);
     }
@@ -261,7 +261,7 @@ TEST(TreeOutline, TheExampleOpensCleanAndUnmodified)
     EXPECT_EQ(written, network.BuildLdfText());
     for (std::size_t i = 0; i < outline.items.size(); ++i)
         EXPECT_NE(ItemMarks::kRed, outline.items[i].colour)
-            << outline.items[i].text << ": " << outline.ReasonsOf(static_cast<int>(i));
+            << outline.Text(outline.items[i]) << ": " << outline.ReasonsOf(static_cast<int>(i));
 }
 
 }  // namespace

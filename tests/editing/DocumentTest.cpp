@@ -21,7 +21,7 @@ std::vector<std::string> SlaveItems(const Document& document)
     std::vector<std::string> names;
     for (const OutlineItem& item : document.Outline().items)
         if (item.itemKind == TreeItemKind::Slave)
-            names.push_back(item.text);
+            names.emplace_back(document.Outline().Text(item));
     return names;
 }
 
@@ -41,8 +41,9 @@ TEST(Document, OpenPreparesTheNetworkAndItsOutline)
     EXPECT_EQ(DumpNetwork(*document.Network()), DumpNetwork(*prepared.network));
     ASSERT_EQ(document.Outline().items.size(), prepared.outline.items.size());
     for (std::size_t i = 0; i < prepared.outline.items.size(); ++i) {
-        SCOPED_TRACE(prepared.outline.items[i].text);
-        EXPECT_EQ(document.Outline().items[i].text, prepared.outline.items[i].text);
+        const std::string_view text = prepared.outline.Text(prepared.outline.items[i]);
+        SCOPED_TRACE(text);
+        EXPECT_EQ(document.Outline().Text(document.Outline().items[i]), text);
         EXPECT_EQ(document.Outline().items[i].colour, prepared.outline.items[i].colour);
     }
 

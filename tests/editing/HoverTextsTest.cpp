@@ -45,7 +45,7 @@ TEST(HoverTexts, TheRecordIndexFindsTheFirstItemThatShowsARecord)
     for (const OutlineItem& item : outline.items)
         if (item.record) {
             ++records;
-            EXPECT_EQ(items.Find(*item.record), FindOutlineItem(outline, *item.record)) << item.text;
+            EXPECT_EQ(items.Find(*item.record), FindOutlineItem(outline, *item.record)) << outline.Text(item);
         }
     EXPECT_GT(records, 20);
     EXPECT_EQ(items.Find({EntityKind::Signal, 999}), -1);

@@ -25,7 +25,8 @@ std::vector<std::string> KeptItems(const LinNetwork& network)
     std::vector<std::string> items;
     for (const OutlineItem& item : outline.items)
         if (item.itemKind == TreeItemKind::KeptStatement && item.parent >= 0)
-            items.push_back(outline.items[static_cast<std::size_t>(item.parent)].text + ": " + item.text);
+            items.push_back(std::string(outline.Text(outline.items[static_cast<std::size_t>(item.parent)])) + ": " +
+                            std::string(outline.Text(item)));
     return items;
 }
 

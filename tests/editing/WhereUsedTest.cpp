@@ -68,7 +68,7 @@ TEST(TreeFilter, KeepsMatchesOfEveryCategoryWithTheirAncestors)
         std::string names;
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i])
-                names += outline.items[i].text + ",";
+                names += std::string(outline.Text(outline.items[i])) + ",";
         return names;
     };
     EXPECT_EQ("Nodes,Motor,Frames,MotorCmd,MotorState,Sporadic Frames,SpoMotor,Signals,MotorSpeed,MotorError,",
