@@ -41,8 +41,9 @@ public:
     static constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
     // What becomes of the file text once it is read: kept (a save in the
-    // file's layout and the editor need it) or dropped after the repair, so
-    // that the checks and the outline that follow take its room.
+    // file's layout and the editor need it) or dropped as soon as the reader
+    // is done, so that the repair, the checks and the outline that follow
+    // take its room.
     enum class TextAfterReading { Kept, Dropped };
 
     // Reads the file in binary mode, parses it and runs the post-load repair.

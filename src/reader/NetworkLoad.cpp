@@ -69,11 +69,11 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std
     if (nul != std::string::npos)
         network->AddPlainMessage(msg::NulByteWarning);
     network->ReadLdf();
-    RunPostLoadRepair(*network);
-    // The text goes after the repair, so the repair's small allocations take
-    // none of its room, which the outline of the preparation then reuses in
-    // one piece: a peak of the checks some 4 MB lower for a 10 MB file.
+    // The end of reading is the high-water mark of a check: the text and
+    // every record. What the repair builds then stays below it only when
+    // the text is gone first.
     if (afterReading == TextAfterReading::Dropped)
         network->SetText({});
+    RunPostLoadRepair(*network);
     return network;
 }
