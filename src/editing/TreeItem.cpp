@@ -30,7 +30,6 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item)
     const OutlineItem& entry = outline.items[static_cast<std::size_t>(item)];
     ref.kind = entry.itemKind;
     ref.record = entry.record;
-    ref.depth = entry.depth;
     ref.itemText = outline.Text(entry);
     // A parent always precedes its child, so the walk ends.
     for (int i = item; i >= 0 && i < static_cast<int>(outline.items.size());) {
@@ -41,6 +40,7 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item)
         i = current.parent;
     }
     std::reverse(ref.path.begin(), ref.path.end());
+    ref.depth = static_cast<int>(ref.path.size()) - 1;
     return ref;
 }
 

@@ -66,16 +66,13 @@ public:
 private:
     int Add(std::string_view text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
     {
-        int depth = 0;
         int siblingIndex = 0;
         if (parent >= 0) {
-            depth = m_outline.items[static_cast<std::size_t>(parent)].depth + 1;
             siblingIndex = m_childCounts[static_cast<std::size_t>(parent)]++;
         } else {
             siblingIndex = m_topLevelCount++;
         }
         OutlineItem& item = m_outline.Add(text);
-        item.depth = depth;
         item.parent = parent;
         item.siblingIndex = siblingIndex;
         item.kind = kind;
@@ -353,15 +350,13 @@ void TidyUpNetwork(LinNetwork& network)
     network.AlignRepresentations();
 }
 
-TreeOutline PrepareTreeOutline(LinNetwork& network)
+namespace {
+
+// The tidy-up and every check, each on its item of the outline, which is laid
+// out anew when the tidy-up changes what the tree shows.
+void TidyUpAndCheck(LinNetwork& network, TreeOutline& outline, MarkRecorder& marks)
 {
-    // Apart from the statements kept in node attributes, the tidy-up changes
-    // no list the tree shows, so the layout of the network as it is now is
-    // the layout of the prepared network.
-    TreeOutline outline = LayOutTree(network);
     ItemsByKind items(outline);
-    MarkRecorder marks;
-    marks.Reserve(outline.items.size());
     NetworkNameIndexes names(network);
     TreeChecker checker(network, marks, names);
     checker.CheckNetwork(items.Of(TreeItemKind::Network).front());
@@ -404,7 +399,20 @@ TreeOutline PrepareTreeOutline(LinNetwork& network)
     for (std::size_t i = 0; i < encodingItems.size(); ++i)
         checker.CheckEncodingType(encodingItems[i], *network.encodingTypes[i]);
     network.AlignRepresentations();
+}
 
+}  // namespace
+
+TreeOutline PrepareTreeOutline(LinNetwork& network)
+{
+    // Apart from the statements kept in node attributes, the tidy-up changes
+    // no list the tree shows, so the layout of the network as it is now is
+    // the layout of the prepared network.
+    TreeOutline outline = LayOutTree(network);
+    MarkRecorder marks;
+    marks.Reserve(outline.items.size());
+    // The name indexes of the checks are gone before the reasons take room.
+    TidyUpAndCheck(network, outline, marks);
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
         OutlineItem& item = outline.items[i];
         item.colour = marks.GetItemColor(static_cast<int>(i));

@@ -45,7 +45,6 @@ struct OutlineItem {
         Entity,    // an entity of the network: leaf image
     };
 
-    int depth = 0;         // 0 for the top-level items
     int parent = -1;       // index of the parent item in the outline, -1 at the top
     int siblingIndex = 0;  // number of previous siblings
     std::uint32_t textStart = 0;

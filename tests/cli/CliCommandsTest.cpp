@@ -69,10 +69,9 @@ CommandRun Layout(const std::string& file, const std::string& frame)
     return Capture([&](std::ostream& out, std::ostream& err) { return RunLayout(file, frame, out, err); });
 }
 
-void AddItem(TreeOutline& outline, const std::string& text, int depth, int parent, int colour)
+void AddItem(TreeOutline& outline, const std::string& text, int parent, int colour)
 {
     OutlineItem& item = outline.Add(text);
-    item.depth = depth;
     item.parent = parent;
     item.colour = static_cast<std::int16_t>(colour);
 }
@@ -83,10 +82,10 @@ TEST(CheckReport, MessagesThenRedItemsByTheirPath)
     messages.Add(3, "False paramters");
     messages.Add(0, "No slaves here");
     TreeOutline outline;
-    AddItem(outline, "Network", 0, -1, ItemMarks::kBlack);
-    AddItem(outline, "Frames", 0, -1, ItemMarks::kNoColour);
-    AddItem(outline, "F1", 1, 1, ItemMarks::kRed);
-    AddItem(outline, "F2", 1, 1, ItemMarks::kBlack);
+    AddItem(outline, "Network", -1, ItemMarks::kBlack);
+    AddItem(outline, "Frames", -1, ItemMarks::kNoColour);
+    AddItem(outline, "F1", 1, ItemMarks::kRed);
+    AddItem(outline, "F2", 1, ItemMarks::kBlack);
     outline.reasons[2] = "Overlapped signals; Frame ID wrong";
 
     const std::vector<std::string> expected = {"Z: 3 False paramters", "No slaves here",

@@ -19,7 +19,10 @@ Lines Describe(const TreeOutline& outline)
     Lines lines;
     for (std::size_t i = 0; i < outline.items.size(); ++i) {
         const OutlineItem& item = outline.items[i];
-        std::string line = std::string(static_cast<std::size_t>(item.depth) * 2, ' ') + std::string(outline.Text(item));
+        std::size_t depth = 0;
+        for (int parent = item.parent; parent >= 0; parent = outline.items[static_cast<std::size_t>(parent)].parent)
+            ++depth;
+        std::string line = std::string(depth * 2, ' ') + std::string(outline.Text(item));
         if (item.kind == OutlineItem::Kind::Entity)
             line += " *";
         line += " " + std::to_string(item.colour);
