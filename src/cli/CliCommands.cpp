@@ -226,15 +226,17 @@ int RunCheck(const std::string& file, const std::optional<lin::Dialect>& dialect
     const auto network = LoadPreparedWithoutText(file, err, outline, dialect, &losses);
     if (!network)
         return kExitFailure;
-    std::vector<std::string> lines = CheckReport(network->messages, outline);
     // A loss counts as a finding of that version, listed before the others.
-    std::vector<std::string> lossLines;
     for (const ConversionLoss& loss : losses)
-        lossLines.push_back(FormatLoss(loss));
-    lines.insert(lines.begin(), lossLines.begin(), lossLines.end());
-    for (const std::string& line : lines)
+        out << FormatLoss(loss) << "\n";
+    // Each line goes out as it is made: a large network's report is as long
+    // as its list of red items.
+    bool findings = !losses.empty();
+    ForEachCheckLine(network->messages, outline, [&](const std::string& line) {
         out << line << "\n";
-    return Flushed(out, err, lines.empty() ? kExitSuccess : kExitFindings);
+        findings = true;
+    });
+    return Flushed(out, err, findings ? kExitFindings : kExitSuccess);
 }
 
 int RunFormat(const std::string& file, const std::string& output, const DialectChoice& choice, std::ostream& out,
@@ -406,11 +408,17 @@ int RunLayout(const std::string& file, const std::string& frameName, std::ostrea
 std::vector<std::string> CheckReport(const MessageLog& messages, const TreeOutline& outline)
 {
     std::vector<std::string> lines;
+    ForEachCheckLine(messages, outline, [&lines](std::string line) { lines.push_back(std::move(line)); });
+    return lines;
+}
+
+void ForEachCheckLine(const MessageLog& messages, const TreeOutline& outline,
+                      const std::function<void(std::string)>& line)
+{
     for (const Message& message : messages)
-        lines.push_back(FormatMessage(message));
+        line(FormatMessage(message));
     for (std::size_t i = 0; i < outline.items.size(); ++i)
         if (outline.items[i].colour == ItemMarks::kRed)
-            lines.push_back(WithoutFinalSeparator(outline.PathOf(static_cast<int>(i))) + ": " +
-                            outline.ReasonsOf(static_cast<int>(i)));
-    return lines;
+            line(WithoutFinalSeparator(outline.PathOf(static_cast<int>(i))) + ": " +
+                 outline.ReasonsOf(static_cast<int>(i)));
 }

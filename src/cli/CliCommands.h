@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/RenameEntity.h"
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -106,3 +107,6 @@ int RunExport(const std::string& file, std::ostream& out, std::ostream& err);
 // The lines check prints: every message as the Errors / Hints dialog lists
 // it, then "<path>: <reasons>" for each red item in tree order.
 std::vector<std::string> CheckReport(const MessageLog& messages, const TreeOutline& outline);
+// The same lines, each handed to line as it is made.
+void ForEachCheckLine(const MessageLog& messages, const TreeOutline& outline,
+                      const std::function<void(std::string)>& line);
