@@ -100,7 +100,7 @@ const FieldSpecs<SignalAt> kSignalAtFields = {
 };
 
 // Signals with their offsets, as frames and signal groups hold them.
-FieldValue SignalsAt(const std::vector<std::string>& names, const std::vector<std::uint32_t>& offsets)
+FieldValue SignalsAt(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets)
 {
     std::vector<FieldValue> records;
     records.reserve(names.size());
@@ -171,12 +171,13 @@ const FieldSpecs<Slave> kSlaveFields = {
     {"supplier_id", "supplier id", [](const Slave& r) { return FieldValue::Integer(r.attributes.supplierId); }},
     {"function_id", "function id", [](const Slave& r) { return FieldValue::Integer(r.attributes.functionId); }},
     {"variant", "variant", [](const Slave& r) { return FieldValue::Integer(r.attributes.variant); }},
-    {"response_error", "response error", [](const Slave& r) { return GivenText(r.attributes.responseErrorSignal); }},
+    {"response_error", "response error",
+     [](const Slave& r) { return GivenText(r.attributes.responseErrorSignal.str()); }},
     {"p2_min_ms", "P2 min", [](const Slave& r) { return FieldValue::Real(r.attributes.p2MinMs); }},
     {"st_min_ms", "ST min", [](const Slave& r) { return FieldValue::Real(r.attributes.stMinMs); }},
     {"initial_nad", "initial NAD", [](const Slave& r) { return Given(r.attributes.initialNad); }},
     {"fault_state_signals", "fault state signal",
-     [](const Slave& r) { return FieldValue::Texts(r.attributes.faultStateSignals); }},
+     [](const Slave& r) { return FieldValue::Texts(TextsOf(r.attributes.faultStateSignals)); }},
     {"n_as_timeout_ms", "N_As timeout", [](const Slave& r) { return Given(r.attributes.nAsTimeoutMs); }},
     {"n_cr_timeout_ms", "N_Cr timeout", [](const Slave& r) { return Given(r.attributes.nCrTimeoutMs); }},
     {"response_tolerance_percent", "response tolerance",
@@ -192,7 +193,8 @@ const FieldSpecs<Slave> kSlaveFields = {
 
 const FieldSpecs<CompositeNode> kCompositeNodeFields = {
     {"name", "name", [](const CompositeNode& r) { return FieldValue::Text(r.name); }},
-    {"logical_nodes", "logical node", [](const CompositeNode& r) { return FieldValue::Texts(r.logicalNodes); }},
+    {"logical_nodes", "logical node",
+     [](const CompositeNode& r) { return FieldValue::Texts(TextsOf(r.logicalNodes)); }},
 };
 
 const FieldSpecs<CompositeConfiguration> kConfigurationFields = {
@@ -224,13 +226,14 @@ const FieldSpecs<LinFrame> kFrameFields = {
 const FieldSpecs<EventTriggeredFrame> kEventTriggeredFrameFields = {
     {"name", "name", [](const EventTriggeredFrame& r) { return FieldValue::Text(r.name); }},
     {"id", "id", [](const EventTriggeredFrame& r) { return Given(r.frameId); }},
-    {"collision_table", "collision table", [](const EventTriggeredFrame& r) { return GivenText(r.collisionTable); }},
-    {"frames", "frame", [](const EventTriggeredFrame& r) { return FieldValue::Texts(r.frameNames); }},
+    {"collision_table", "collision table",
+     [](const EventTriggeredFrame& r) { return GivenText(r.collisionTable.str()); }},
+    {"frames", "frame", [](const EventTriggeredFrame& r) { return FieldValue::Texts(TextsOf(r.frameNames)); }},
 };
 
 const FieldSpecs<SporadicFrame> kSporadicFrameFields = {
     {"name", "name", [](const SporadicFrame& r) { return FieldValue::Text(r.name); }},
-    {"frames", "frame", [](const SporadicFrame& r) { return FieldValue::Texts(r.frameNames); }},
+    {"frames", "frame", [](const SporadicFrame& r) { return FieldValue::Texts(TextsOf(r.frameNames)); }},
 };
 
 const FieldSpecs<NetworkContent> kDynamicFrameFields = {
@@ -262,7 +265,7 @@ const FieldSpecs<EncodingType> kEncodingTypeFields = {
 
 const FieldSpecs<SignalRepresentation> kRepresentationFields = {
     {"name", "name", [](const SignalRepresentation& r) { return FieldValue::Text(r.encodingName); }},
-    {"signals", "signal", [](const SignalRepresentation& r) { return FieldValue::Texts(r.signalNames); }},
+    {"signals", "signal", [](const SignalRepresentation& r) { return FieldValue::Texts(TextsOf(r.signalNames)); }},
 };
 
 FieldValue InitialValue(const LinSignal& signal)
@@ -276,7 +279,7 @@ const FieldSpecs<LinSignal> kSignalFields = {
     {"size", "size", [](const LinSignal& r) { return FieldValue::Integer(r.size); }},
     {"initial_value", "initial value", InitialValue},
     {"publisher", "publisher", [](const LinSignal& r) { return FieldValue::Text(r.publisher); }},
-    {"subscribers", "subscriber", [](const LinSignal& r) { return FieldValue::Texts(r.subscribers); }},
+    {"subscribers", "subscriber", [](const LinSignal& r) { return FieldValue::Texts(TextsOf(r.subscribers)); }},
 };
 
 const FieldSpecs<SignalGroup> kSignalGroupFields = {

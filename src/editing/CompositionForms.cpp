@@ -16,7 +16,7 @@ void CompConfigForm::Commit(LinNetwork& network, int configuration) const
     const CompositeConfiguration* record = network.compositeConfigurations.RecordAt(configuration);
     if (!record)
         return;
-    const std::string typed = name.empty() ? record->name : name;
+    const std::string typed = name.empty() ? record->name.str() : name;
     RenameCompositeConfiguration(network, static_cast<std::size_t>(configuration),
                                  MakeUniqueName(network.compositeConfigurations, typed, configuration));
 }
@@ -55,7 +55,7 @@ void CompositeNodeForm::Commit(LinNetwork& network, int configuration, int node)
         if (choice.checked)
             record->logicalNodes.push_back(choice.slave);
     const auto& siblings = network.compositeConfigurations[static_cast<std::size_t>(configuration)]->compositeNodes;
-    const std::string typed = name.empty() ? record->name : name;
+    const std::string typed = name.empty() ? record->name.str() : name;
     RenameCompositeNode(network, static_cast<std::size_t>(configuration), static_cast<std::size_t>(node),
                         MakeUniqueName(siblings, typed, node));
 }

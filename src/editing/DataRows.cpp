@@ -40,11 +40,15 @@ std::string Int(int value) { return std::to_string(value); }
 std::string TwoDecimals(double value) { return FormatFixed(value, 2); }
 std::string Number(double value) { return FormatShortestNumber(value); }
 
-std::string Join(const std::vector<std::string>& texts, const char* separator)
+// Texts or names, one after the other.
+template <typename Texts> std::string Join(const Texts& texts, const char* separator)
 {
     std::string joined;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        joined += (i == 0 ? "" : separator) + texts[i];
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i != 0)
+            joined += separator;
+        joined += texts[i];
+    }
     return joined;
 }
 
@@ -119,7 +123,7 @@ template <typename Record> DataTable NamesTable(const char* layout, const OwnedL
     return table.Take();
 }
 
-DataTable TextsTable(const char* layout, const std::vector<std::string>& texts)
+DataTable TextsTable(const char* layout, const std::vector<Name>& texts)
 {
     TableBuilder table(layout);
     for (const auto& text : texts)
@@ -182,7 +186,7 @@ DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
 {
     const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
     const CompositeNode* composite = owner ? owner->compositeNodes.RecordAt(node) : nullptr;
-    return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : std::vector<std::string>{});
+    return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : std::vector<Name>{});
 }
 
 std::string VersionCell(const std::string& text, float number)
@@ -211,7 +215,7 @@ DataTable NetworkTable(const LinNetwork& n)
 
 std::string ConfigurableFrameText(const ConfigurableFrame& frame)
 {
-    return frame.hasMessageId ? frame.frameName + " = " + IdText(frame.messageId) : frame.frameName;
+    return frame.hasMessageId ? frame.frameName + " = " + IdText(frame.messageId) : frame.frameName.str();
 }
 
 // A row for a value the file gave; -1 means it did not.
@@ -340,7 +344,7 @@ DataTable DiagnosticFrameTable(const char* frame)
 }
 
 // The signals a frame or a signal group places, with their sizes and offsets.
-void AddPlacedSignalRows(TableBuilder& table, const LinNetwork& n, const std::vector<std::string>& names,
+void AddPlacedSignalRows(TableBuilder& table, const LinNetwork& n, const std::vector<Name>& names,
                          const std::vector<std::uint32_t>& offsets)
 {
     const auto signals = FirstByName<const LinSignal>(n.signals);
@@ -376,8 +380,8 @@ std::string CommandAttributes(const ScheduleEntry& entry)
     case kAssignFrameId:
     case kUnassignFrameId: {
         const FrameIdCommand* command = entry.FrameId();
-        return "Node name: " + (command ? command->nodeName : std::string()) +
-               ", Frame name: " + (command ? command->frameName : std::string());
+        return "Node name: " + (command ? command->nodeName.str() : std::string()) +
+               ", Frame name: " + (command ? command->frameName.str() : std::string());
     }
     case kAssignNad: {
         const AssignNadCommand none;
@@ -410,7 +414,7 @@ std::string CommandAttributes(const ScheduleEntry& entry)
 bool ScheduleEntryCells(const ScheduleEntry& entry, std::string& first, std::string& attributes)
 {
     if (entry.kind == kFrameSlot) {
-        first = entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string();
+        first = entry.FrameSlot() ? entry.FrameSlot()->frameName.str() : std::string();
         attributes = kNoValue;
         return true;
     }
@@ -449,8 +453,7 @@ DataTable RepresentationTable(const LinNetwork& n, int index)
 {
     const EncodingType* type = n.encodingTypes.RecordAt(index);
     const SignalRepresentation* representation = type ? n.FindRepresentation(type->name) : nullptr;
-    return TextsTable(layoutkey::Representation,
-                      representation ? representation->signalNames : std::vector<std::string>{});
+    return TextsTable(layoutkey::Representation, representation ? representation->signalNames : std::vector<Name>{});
 }
 
 void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)

@@ -63,10 +63,10 @@ std::vector<std::string> OfFrame(const LinNetwork& n, const std::string& name)
 {
     std::vector<std::string> lines;
     for (const auto& frame : n.eventTriggeredFrames)
-        if (Contains(frame->frameNames, name))
+        if (ListsName(frame->frameNames, name))
             lines.push_back(kEventTriggered + frame->name + kListedBy);
     for (const auto& frame : n.sporadicFrames)
-        if (Contains(frame->frameNames, name))
+        if (ListsName(frame->frameNames, name))
             lines.push_back(kSporadic + frame->name + kListedBy);
     for (const auto& attributes : n.nodeAttributes)
         for (const auto& configurable : attributes->configurableFrames)
@@ -92,12 +92,12 @@ std::vector<std::string> OfSignal(const LinNetwork& n, const std::string& name)
                     kPlacement,
                     {frame->name, i < frame->offsets.size() ? std::to_string(frame->offsets[i]) : std::string("?")}));
     for (const auto& representation : n.signalRepresentations)
-        if (Contains(representation->signalNames, name))
+        if (ListsName(representation->signalNames, name))
             lines.push_back(kRepresentation + representation->encodingName);
     for (const auto& attributes : n.nodeAttributes) {
         if (attributes->responseErrorSignal == name)
             lines.push_back(Fill(kResponseError, {attributes->nodeName}));
-        if (Contains(attributes->faultStateSignals, name))
+        if (ListsName(attributes->faultStateSignals, name))
             lines.push_back(Fill(kFaultState, {attributes->nodeName}));
     }
     return lines;
@@ -112,7 +112,7 @@ std::vector<std::string> OfSlave(const LinNetwork& n, const std::string& name)
     for (const auto& signal : n.signals) {
         if (signal->publisher == name)
             lines.push_back(Fill(kPublisherOf, {signal->name}));
-        if (Contains(signal->subscribers, name))
+        if (ListsName(signal->subscribers, name))
             lines.push_back(Fill(kSubscriberOf, {signal->name}));
     }
     for (const auto& attributes : n.nodeAttributes)
@@ -120,7 +120,7 @@ std::vector<std::string> OfSlave(const LinNetwork& n, const std::string& name)
             lines.push_back(kAttributesOf + name);
     for (const auto& configuration : n.compositeConfigurations)
         for (const auto& node : configuration->compositeNodes)
-            if (Contains(node->logicalNodes, name))
+            if (ListsName(node->logicalNodes, name))
                 lines.push_back(Fill(kLogicalNode, {node->name}));
     AddEntries(
         n,
@@ -168,7 +168,7 @@ const char* KindText(EntityKind kind)
 
 std::vector<std::string> DeletionConsequences(const LinNetwork& network, const EntityRef& entity)
 {
-    const std::string* name = NameOfEntity(network, entity);
+    const Name* name = NameOfEntity(network, entity);
     if (!name)
         return {};
     switch (entity.kind) {

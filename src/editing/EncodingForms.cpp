@@ -102,7 +102,7 @@ void EncodingTypeForm::Commit(LinNetwork& network, int type) const
     EncodingType* record = network.encodingTypes.RecordAt(type);
     if (!record)
         return;
-    const std::string typed = name.empty() ? record->name : name;
+    const std::string typed = name.empty() ? record->name.str() : name;
     const std::string unique = MakeUniqueName(network.encodingTypes, typed, type);
     // The old name stays until the rename, which carries it over to every mention.
     const std::string oldName = record->name;

@@ -59,7 +59,7 @@ public:
         m_copy.jitterMs = source.jitterMs;
         m_copy.commanderWords = source.commanderWords;
         for (const auto& representation : source.signalRepresentations)
-            for (const std::string& signal : representation->signalNames)
+            for (const Name& signal : representation->signalNames)
                 m_encodingOfSignal.emplace(signal, representation->encodingName);
     }
 
@@ -128,7 +128,7 @@ private:
             return;
         m_copy.signals.Append(std::make_unique<LinSignal>(*signal));
         MentionNode(signal->publisher);
-        for (const std::string& subscriber : signal->subscribers)
+        for (const Name& subscriber : signal->subscribers)
             MentionNode(subscriber);
         const auto encoding = m_encodingOfSignal.find(name);
         if (encoding == m_encodingOfSignal.end() || !AddEncodingType(encoding->second))
@@ -146,7 +146,7 @@ private:
             return;
         m_copy.frames.Append(std::make_unique<LinFrame>(frame));
         MentionNode(frame.publisher);
-        for (const std::string& signal : frame.signalNames)
+        for (const Name& signal : frame.signalNames)
             AddSignal(signal);
     }
 
@@ -155,7 +155,7 @@ private:
         if (!m_frameNames.Insert(group.name))
             return;
         copies.Append(std::make_unique<Group>(group));
-        for (const std::string& frame : group.frameNames)
+        for (const Name& frame : group.frameNames)
             AddFrameNamed(frame);
     }
 
@@ -315,10 +315,10 @@ private:
         NameIndex namedFrames;  // by a frame group or a schedule entry
         NameIndex namedGroups;  // by a schedule entry
         for (const auto& event : m_pasted.eventTriggeredFrames)
-            for (const std::string& frame : event->frameNames)
+            for (const Name& frame : event->frameNames)
                 namedFrames.Insert(frame);
         for (const auto& sporadic : m_pasted.sporadicFrames)
-            for (const std::string& frame : sporadic->frameNames)
+            for (const Name& frame : sporadic->frameNames)
                 namedFrames.Insert(frame);
         for (const auto& table : m_pasted.scheduleTables)
             for (const auto& entry : table->entries) {
@@ -334,7 +334,7 @@ private:
         NameIndex placed;
         NameIndex broughtAlong;
         for (std::size_t i = 0; i < m_pasted.frames.size(); ++i)
-            for (const std::string& signal : m_pasted.frames[i]->signalNames) {
+            for (const Name& signal : m_pasted.frames[i]->signalNames) {
                 placed.Insert(signal);
                 if (m_frames[i])
                     broughtAlong.Insert(signal);
@@ -349,7 +349,7 @@ private:
         NameIndex needed;
         const NameIndex signals(m_pasted.signals);
         for (const auto& representation : m_pasted.signalRepresentations)
-            for (const std::string& signal : representation->signalNames) {
+            for (const Name& signal : representation->signalNames) {
                 used.Insert(representation->encodingName);
                 const int position = signals.FirstPosition(signal);
                 if (position >= 0 && m_signals[static_cast<std::size_t>(position)])
@@ -416,7 +416,7 @@ private:
                 added.Insert(m_pasted.signals[i]->name);
         for (const auto& representation : m_pasted.signalRepresentations) {
             SignalRepresentation* joined = nullptr;
-            for (const std::string& signal : representation->signalNames) {
+            for (const Name& signal : representation->signalNames) {
                 if (!added.Contains(signal))
                     continue;
                 if (!joined)

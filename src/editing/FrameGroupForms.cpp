@@ -78,7 +78,7 @@ EventTriggeredFrameForm EventTriggeredFrameForm::Read(const LinNetwork& network,
     const std::string own = IdText(record->frameId);
     const bool offered = std::find(ids.begin(), ids.end(), own) != ids.end();
     return EventTriggeredFrameForm{record->name, offered ? own : std::string(), record->collisionTable,
-                                   ListedFrames(network, record->frameNames)};
+                                   ListedFrames(network, TextsOf(record->frameNames))};
 }
 
 void EventTriggeredFrameForm::Commit(LinNetwork& network, int index) const
@@ -87,19 +87,20 @@ void EventTriggeredFrameForm::Commit(LinNetwork& network, int index) const
     if (!record)
         return;
     const std::string unique =
-        MakeUniqueNameAcross(name.empty() ? record->name : name, index, network.eventTriggeredFrames,
+        MakeUniqueNameAcross(name.empty() ? record->name.str() : name, index, network.eventTriggeredFrames,
                              network.sporadicFrames, network.frames);
     if (!frameId.empty())
         record->frameId = ParseInt(frameId);
     record->collisionTable = collisionTable;
-    record->frameNames = ListedFrames(network, frames);
+    record->frameNames = NamesOf(ListedFrames(network, frames));
     RenameEventTriggeredFrame(network, static_cast<std::size_t>(index), unique);
 }
 
 SporadicFrameForm SporadicFrameForm::Read(const LinNetwork& network, int index)
 {
     const SporadicFrame* record = network.sporadicFrames.RecordAt(index);
-    return record ? SporadicFrameForm{record->name, ListedFrames(network, record->frameNames)} : SporadicFrameForm{};
+    return record ? SporadicFrameForm{record->name, ListedFrames(network, TextsOf(record->frameNames))}
+                  : SporadicFrameForm{};
 }
 
 void SporadicFrameForm::Commit(LinNetwork& network, int index) const
@@ -107,9 +108,10 @@ void SporadicFrameForm::Commit(LinNetwork& network, int index) const
     SporadicFrame* record = network.sporadicFrames.RecordAt(index);
     if (!record)
         return;
-    const std::string unique = MakeUniqueNameAcross(name.empty() ? record->name : name, index, network.sporadicFrames,
-                                                    network.eventTriggeredFrames, network.frames);
-    record->frameNames = ListedFrames(network, frames);
+    const std::string unique =
+        MakeUniqueNameAcross(name.empty() ? record->name.str() : name, index, network.sporadicFrames,
+                             network.eventTriggeredFrames, network.frames);
+    record->frameNames = NamesOf(ListedFrames(network, frames));
     RenameSporadicFrame(network, static_cast<std::size_t>(index), unique);
 }
 

@@ -141,7 +141,7 @@ NodeAttributesForm NodeAttributesForm::Read(LinNetwork& network, int slaveIndex)
     if (a.initialNad >= 0)
         form.initialNad = Unsigned(a.initialNad);
     form.responseErrorSignal = SelectedIf(SignalChoices(network), a.responseErrorSignal);
-    form.faultStateSignals = a.faultStateSignals;
+    form.faultStateSignals = TextsOf(a.faultStateSignals);
     form.p2Min = GivenTime(a.p2MinMs);
     form.stMin = GivenTime(a.stMinMs);
     form.nAsTimeout = GivenTime(a.nAsTimeoutMs);
@@ -173,7 +173,7 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     const auto index = static_cast<std::size_t>(slaveIndex);
     // An emptied name field keeps the name the slave had.
     const std::string uniqueName =
-        MakeUniqueSlaveName(network, name.empty() ? network.slaves[index]->name : name, slaveIndex);
+        MakeUniqueSlaveName(network, name.empty() ? network.slaves[index]->name.str() : name, slaveIndex);
     // Whatever named the slave, its attributes included, follows the new name.
     RenameSlave(network, index, uniqueName);
     NodeAttributes& a = network.AttributesOf(uniqueName);
@@ -198,7 +198,7 @@ void NodeAttributesForm::Commit(LinNetwork& network, int slaveIndex) const
     else
         StoreNumber(a.initialNad, *initialNad, kInitialNadField);
     a.responseErrorSignal = responseErrorSignal;
-    a.faultStateSignals = faultStateSignals;
+    a.faultStateSignals = NamesOf(faultStateSignals);
     StoreTime(a.p2MinMs, p2Min);
     StoreTime(a.stMinMs, stMin);
     StoreTime(a.nAsTimeoutMs, nAsTimeout);

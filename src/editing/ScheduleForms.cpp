@@ -65,7 +65,7 @@ std::optional<double> TimeValue(const std::string& text)
 // names the first one; in a LIN 2.1 text AssignNAD too names its slave.
 std::unique_ptr<ScheduleCommand> NewCommand(const LinNetwork& network, int kind)
 {
-    const std::string firstSlave = network.slaves.empty() ? std::string() : network.slaves.front()->name;
+    const std::string firstSlave = network.slaves.empty() ? std::string() : network.slaves.front()->name.str();
     switch (kind) {
     case kAssignFrameId:
     case kUnassignFrameId:
@@ -161,7 +161,7 @@ std::string EntryText(const ScheduleEntry& entry)
 {
     if (const ScheduleCommandSpec* command = FindScheduleCommand(entry.kind))
         return command->keyword;
-    return entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string();
+    return entry.FrameSlot() ? entry.FrameSlot()->frameName.str() : std::string();
 }
 
 ChoiceMenu ScheduleTableForm::AddChoices(const LinNetwork& network)
@@ -233,7 +233,7 @@ void ScheduleTableForm::Commit(LinNetwork& network, int index) const
 std::string ScheduleEntryForm::MinimumTimeLine(const LinNetwork& network, const ScheduleEntry& entry)
 {
     const int bytes = entry.kind == kFrameSlot
-                          ? network.FrameLength(entry.FrameSlot() ? entry.FrameSlot()->frameName : std::string())
+                          ? network.FrameLength(entry.FrameSlot() ? entry.FrameSlot()->frameName.str() : std::string())
                           : kCommandBytes;
     if (bytes < 0 || !(network.speedKbps > 0.0f))
         return std::string(kMinimumTime) + kUndefined;

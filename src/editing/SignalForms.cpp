@@ -55,7 +55,7 @@ SignalForm SignalForm::Read(const LinNetwork& network, int index)
                     signal->isByteArray,
                     {},
                     signal->publisher,
-                    signal->subscribers,
+                    TextsOf(signal->subscribers),
                     {}};
     const std::size_t shown =
         signal->isByteArray ? signal->initValues.size() : std::min<std::size_t>(1, signal->initValues.size());
@@ -85,7 +85,7 @@ void SignalForm::Commit(LinNetwork& network, int index) const
     for (std::size_t i = 0; i < initValues.size() && i < kept; ++i)
         signal.initValues.push_back(static_cast<std::uint16_t>(ParseInt(initValues[i])));
     signal.publisher = publisher;
-    signal.subscribers = subscribers;
+    signal.subscribers = NamesOf(subscribers);
     network.AssignSignalToEncoding(encoding, signal.name);
 }
 
@@ -97,11 +97,12 @@ std::vector<std::string> SignalRepForm::SignalChoices(const LinNetwork& network)
 SignalRepForm SignalRepForm::Read(const LinNetwork& network, int index)
 {
     const SignalRepresentation* representation = network.signalRepresentations.RecordAt(index);
-    return representation ? SignalRepForm{representation->encodingName, representation->signalNames} : SignalRepForm{};
+    return representation ? SignalRepForm{representation->encodingName, TextsOf(representation->signalNames)}
+                          : SignalRepForm{};
 }
 
 void SignalRepForm::Commit(LinNetwork& network, int index) const
 {
     if (SignalRepresentation* representation = network.signalRepresentations.RecordAt(index))
-        representation->signalNames = signalNames;
+        representation->signalNames = NamesOf(signalNames);
 }

@@ -85,7 +85,7 @@ void SignalGroupForm::Commit(LinNetwork& network, int index) const
         group->signalNames.push_back(member.signal);
         group->offsets.push_back(static_cast<std::uint32_t>(member.offset));
     }
-    const std::string typed = name.empty() ? group->name : name;
+    const std::string typed = name.empty() ? group->name.str() : name;
     RenameSignalGroup(network, static_cast<std::size_t>(index),
                       MakeUniqueNameAcross(typed, index, network.signalGroups, network.signals));
 }

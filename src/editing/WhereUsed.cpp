@@ -20,14 +20,14 @@ const char* const kRepresentationText = "Representation ";
 const char* const kSignalGroupText = "Signal group ";
 
 // The name of the record a reference points at; null outside its list.
-template <typename Record> const std::string* NameAt(const OwnedList<Record>& list, int index)
+template <typename Record> const Name* NameAt(const OwnedList<Record>& list, int index)
 {
     return index >= 0 && static_cast<std::size_t>(index) < list.size()
                ? &RecordName(*list[static_cast<std::size_t>(index)])
                : nullptr;
 }
 
-const std::string* NameOf(const LinNetwork& n, const EntityRef& entity)
+const Name* NameOf(const LinNetwork& n, const EntityRef& entity)
 {
     switch (entity.kind) {
     case EntityKind::Slave:
@@ -112,7 +112,7 @@ template <typename Test> void AddSlavesByAttributes(UsageList& usages, const Lin
 
 void AddFrameUsages(UsageList& usages, const LinNetwork& n, const std::string& frame)
 {
-    auto names = [&](const auto& record) { return Contains(record.frameNames, frame); };
+    auto names = [&](const auto& record) { return ListsName(record.frameNames, frame); };
     usages.AddEach(n.eventTriggeredFrames, EntityKind::EventTriggeredFrame, kEventTriggeredText, names);
     usages.AddEach(n.sporadicFrames, EntityKind::SporadicFrame, kSporadicText, names);
     usages.AddEach(n.scheduleTables, EntityKind::ScheduleTable, kScheduleText,
@@ -128,14 +128,14 @@ void AddSlaveUsages(UsageList& usages, const LinNetwork& n, const std::string& n
     usages.AddEach(n.frames, EntityKind::Frame, kFrameText,
                    [&](const LinFrame& frame) { return frame.publisher == node; });
     usages.AddEach(n.signals, EntityKind::Signal, kSignalText, [&](const LinSignal& signal) {
-        return signal.publisher == node || Contains(signal.subscribers, node);
+        return signal.publisher == node || ListsName(signal.subscribers, node);
     });
     usages.AddEach(n.scheduleTables, EntityKind::ScheduleTable, kScheduleText,
                    [&](const ScheduleTable& table) { return TableNamesNode(table, node); });
     for (std::size_t c = 0; c < n.compositeConfigurations.size(); ++c) {
         const auto& nodes = n.compositeConfigurations[c]->compositeNodes;
         for (std::size_t i = 0; i < nodes.size(); ++i)
-            if (Contains(nodes[i]->logicalNodes, node))
+            if (ListsName(nodes[i]->logicalNodes, node))
                 usages.Add(kCompositeText + nodes[i]->name,
                            {EntityKind::CompositeNode, static_cast<int>(i), static_cast<int>(c)});
     }
@@ -144,16 +144,16 @@ void AddSlaveUsages(UsageList& usages, const LinNetwork& n, const std::string& n
 void AddSignalUsages(UsageList& usages, const LinNetwork& n, const std::string& signal)
 {
     usages.AddEach(n.frames, EntityKind::Frame, kFrameText,
-                   [&](const LinFrame& frame) { return Contains(frame.signalNames, signal); });
+                   [&](const LinFrame& frame) { return ListsName(frame.signalNames, signal); });
     usages.AddEach(n.signalGroups, EntityKind::SignalGroup, kSignalGroupText,
-                   [&](const SignalGroup& group) { return Contains(group.signalNames, signal); });
+                   [&](const SignalGroup& group) { return ListsName(group.signalNames, signal); });
     // The representation items show the encoding types, one to one.
     std::unordered_map<std::string, int> encodingIndexes;
     for (std::size_t i = 0; i < n.encodingTypes.size(); ++i)
         encodingIndexes.emplace(n.encodingTypes[i]->name, static_cast<int>(i));
     for (const auto& representation : n.signalRepresentations) {
         const auto encoding = encodingIndexes.find(representation->encodingName);
-        if (encoding != encodingIndexes.end() && Contains(representation->signalNames, signal))
+        if (encoding != encodingIndexes.end() && ListsName(representation->signalNames, signal))
             usages.Add(kRepresentationText + representation->encodingName,
                        {EntityKind::Representation, encoding->second});
     }
@@ -167,7 +167,7 @@ void AddEncodingUsages(UsageList& usages, const LinNetwork& n, const std::string
     if (!representation)
         return;
     usages.AddEach(n.signals, EntityKind::Signal, kSignalText,
-                   [&](const LinSignal& signal) { return Contains(representation->signalNames, signal.name); });
+                   [&](const LinSignal& signal) { return ListsName(representation->signalNames, signal.name); });
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ void AddEncodingUsages(UsageList& usages, const LinNetwork& n, const std::string
 std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
 {
     UsageList usages;
-    const std::string* name = NameOf(network, entity);
+    const Name* name = NameOf(network, entity);
     if (!name)
         return {};
     switch (entity.kind) {
@@ -207,4 +207,4 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
     return usages.Take();
 }
 
-const std::string* NameOfEntity(const LinNetwork& network, const EntityRef& entity) { return NameOf(network, entity); }
+const Name* NameOfEntity(const LinNetwork& network, const EntityRef& entity) { return NameOf(network, entity); }

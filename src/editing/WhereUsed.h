@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Name.h"
 #include "validation/TreeOutline.h"
 
 #include <string>
@@ -26,4 +27,4 @@ std::vector<Usage> WhereUsed(const LinNetwork& network, const EntityRef& entity)
 // The name of the entity (a representation's is its encoding type's); null
 // for a reference outside its list and for configurations and composite
 // nodes.
-const std::string* NameOfEntity(const LinNetwork& network, const EntityRef& entity);
+const Name* NameOfEntity(const LinNetwork& network, const EntityRef& entity);

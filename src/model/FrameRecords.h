@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ldf/ScheduleEntryKind.h"
+#include "model/Name.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -35,12 +36,12 @@ struct LinFrame {
     bool AddParameter(const std::string& text);
     void AddSignal(const std::string& signalName, const std::string& offsetText);
 
-    std::string name;
+    Name name;
     int fillCount = 0;
     int frameId = 0;
-    std::string publisher;
+    Name publisher;
     int length = 0;  // 0: the file gave no length
-    std::vector<std::string> signalNames;
+    std::vector<Name> signalNames;
     std::vector<std::uint32_t> offsets;
     UnreadStatements unread;
 };
@@ -62,11 +63,11 @@ struct EventTriggeredFrame {
     // The first call gives the id, every later call an associated frame.
     bool AddParameter(const std::string& text);
 
-    std::string name;
-    std::string collisionTable;  // the schedule table that resolves collisions; empty when none
+    Name name;
+    Name collisionTable;  // the schedule table that resolves collisions; empty when none
     int frameId = -1;
     int fillCount = 0;
-    std::vector<std::string> frameNames;
+    std::vector<Name> frameNames;
 };
 
 struct SporadicFrame {
@@ -75,13 +76,13 @@ struct SporadicFrame {
     SporadicFrame(const SporadicFrame&) = default;
     SporadicFrame& operator=(const SporadicFrame&) = default;
 
-    std::string name;
-    std::vector<std::string> frameNames;
+    Name name;
+    std::vector<Name> frameNames;
 };
 
 // One line of the Diagnostic_signals section: "<name> : <size>, <initial value>;".
 struct DiagnosticSignal {
-    std::string name;
+    Name name;
     int size = 0;
     int initValue = 0;
 };
@@ -95,7 +96,7 @@ struct DiagnosticFrame {
 
     bool AddSignal(const std::string& signalName, const std::string& offsetText);
 
-    std::vector<std::string> signalNames;
+    std::vector<Name> signalNames;
     std::vector<std::uint32_t> offsets;
     UnreadStatements unread;
 };
@@ -103,7 +104,7 @@ struct DiagnosticFrame {
 // A diagnostic frame the file gives besides MasterReq and SlaveResp
 // ("ProxyRequest : 59 { ... }"), kept with its name and id as read.
 struct OtherDiagnosticFrame : DiagnosticFrame {
-    std::string name;
+    Name name;
     int frameId = 0;
 };
 
@@ -120,7 +121,7 @@ struct ScheduleCommand {
 struct FrameSlotCommand : ScheduleCommand {
     explicit FrameSlotCommand(std::string frame = {}) : frameName(std::move(frame)) {}
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FrameSlotCommand>(*this); }
-    std::string frameName;
+    Name frameName;
 };
 
 // AssignFrameId and UnassignFrameId.
@@ -130,15 +131,15 @@ struct FrameIdCommand : ScheduleCommand {
     {
     }
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<FrameIdCommand>(*this); }
-    std::string nodeName;
-    std::string frameName;
+    Name nodeName;
+    Name frameName;
 };
 
 // AssignNAD: LIN 2.1 names the slave, whose attributes give the values;
 // LIN 2.0 gives the four numbers (nodeName empty).
 struct AssignNadCommand : ScheduleCommand {
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<AssignNadCommand>(*this); }
-    std::string nodeName;
+    Name nodeName;
     int initialNad = 0;
     int newNad = 0;
     int supplierId = 0;
@@ -157,7 +158,7 @@ struct FreeFormatCommand : ScheduleCommand {
 // identifier, byte, mask, invert and new NAD.
 struct NodeCommand : ScheduleCommand {
     std::unique_ptr<ScheduleCommand> Clone() const override { return std::make_unique<NodeCommand>(*this); }
-    std::string nodeName;
+    Name nodeName;
     std::vector<int> values;
 };
 
@@ -185,7 +186,7 @@ struct ScheduleTable {
     ScheduleTable(const ScheduleTable&) = default;
     ScheduleTable& operator=(const ScheduleTable&) = default;
 
-    std::string name;
+    Name name;
     OwnedList<ScheduleEntry> entries;
     UnreadStatements unread;
 };

@@ -53,7 +53,7 @@ bool LinNetwork::IsNodeAttributesFree(const std::string& nodeName) const
 {
     return IsNameFree(nodeAttributes, nodeName);
 }
-bool LinNetwork::IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames)
+bool LinNetwork::IsNameFreeIn(const std::string& name, const std::vector<Name>& signalNames)
 {
     return std::find(signalNames.begin(), signalNames.end(), name) == signalNames.end();
 }
@@ -141,7 +141,7 @@ std::string LinNetwork::EncodingOfSignal(const std::string& signalName) const
 void LinNetwork::AssignSignalToEncoding(const std::string& encodingName, const std::string& signalName)
 {
     for (auto& representation : signalRepresentations)
-        EraseIf(representation->signalNames, [&](const std::string& n) { return n == signalName; });
+        EraseIf(representation->signalNames, [&](const Name& n) { return n == signalName; });
     if (SignalRepresentation* representation = FindRepresentation(encodingName))
         representation->AddSignal(signalName);
 }

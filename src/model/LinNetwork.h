@@ -66,7 +66,7 @@ public:
     bool IsEncodingTypeNameFree(const std::string& name) const;
     bool IsRepresentationFree(const std::string& encodingName) const;
     bool IsNodeAttributesFree(const std::string& nodeName) const;
-    static bool IsNameFreeIn(const std::string& name, const std::vector<std::string>& signalNames);
+    static bool IsNameFreeIn(const std::string& name, const std::vector<Name>& signalNames);
 
     // What the text's language version has: the forms LIN 2.1 adds to
     // existing statements are read and written only where it has them.
@@ -149,19 +149,19 @@ private:
 };
 
 // The name each kind of record is known by (name tests, MakeUniqueName).
-inline const std::string& RecordName(const LinNode& r) { return r.name; }
-inline const std::string& RecordName(const NodeAttributes& r) { return r.nodeName; }
-inline const std::string& RecordName(const CompositeConfiguration& r) { return r.name; }
-inline const std::string& RecordName(const CompositeNode& r) { return r.name; }
-inline const std::string& RecordName(const DiagnosticAddress& r) { return r.nodeName; }
-inline const std::string& RecordName(const LinSignal& r) { return r.name; }
-inline const std::string& RecordName(const SignalGroup& r) { return r.name; }
-inline const std::string& RecordName(const EncodingType& r) { return r.name; }
-inline const std::string& RecordName(const SignalRepresentation& r) { return r.encodingName; }
-inline const std::string& RecordName(const LinFrame& r) { return r.name; }
-inline const std::string& RecordName(const EventTriggeredFrame& r) { return r.name; }
-inline const std::string& RecordName(const SporadicFrame& r) { return r.name; }
-inline const std::string& RecordName(const ScheduleTable& r) { return r.name; }
+inline const Name& RecordName(const LinNode& r) { return r.name; }
+inline const Name& RecordName(const NodeAttributes& r) { return r.nodeName; }
+inline const Name& RecordName(const CompositeConfiguration& r) { return r.name; }
+inline const Name& RecordName(const CompositeNode& r) { return r.name; }
+inline const Name& RecordName(const DiagnosticAddress& r) { return r.nodeName; }
+inline const Name& RecordName(const LinSignal& r) { return r.name; }
+inline const Name& RecordName(const SignalGroup& r) { return r.name; }
+inline const Name& RecordName(const EncodingType& r) { return r.name; }
+inline const Name& RecordName(const SignalRepresentation& r) { return r.encodingName; }
+inline const Name& RecordName(const LinFrame& r) { return r.name; }
+inline const Name& RecordName(const EventTriggeredFrame& r) { return r.name; }
+inline const Name& RecordName(const SporadicFrame& r) { return r.name; }
+inline const Name& RecordName(const ScheduleTable& r) { return r.name; }
 
 template <typename Record> bool IsNameFree(const OwnedList<Record>& list, const std::string& name)
 {

@@ -3,6 +3,7 @@
 #include "model/FrameRecords.h"
 #include "model/KeptStatement.h"
 #include "model/LinVersion.h"
+#include "model/Name.h"
 #include "model/NodeRecords.h"
 #include "model/SignalRecords.h"
 #include "model/UnreadStatement.h"
@@ -35,7 +36,7 @@ struct NetworkContent {
     std::optional<std::string> channelName;
     std::optional<std::string> fileRevision;
     SignalByteOrder byteOrder = SignalByteOrder::NotGiven;
-    std::string masterName;
+    Name masterName;
     int timeBaseMs = -1;
     float jitterMs = -1.0f;
     // J2602 master: header length in bit times and response tolerance in %.

@@ -6,6 +6,8 @@
 #include "model/LinNetwork.h"
 #include "model/NetworkNameIndexes.h"
 
+#include <string_view>
+
 namespace {
 
 // A frame-id command that names a gone record: the purge keeps it with the
@@ -13,7 +15,7 @@ namespace {
 enum class Dangling { ClearName, RemoveCommand };
 
 template <typename Gone>
-void ForgetInFrameIdCommands(LinNetwork& network, std::string FrameIdCommand::*field, Gone gone, Dangling dangling)
+void ForgetInFrameIdCommands(LinNetwork& network, Name FrameIdCommand::*field, Gone gone, Dangling dangling)
 {
     for (auto& table : network.scheduleTables) {
         if (dangling == Dangling::RemoveCommand) {
@@ -66,7 +68,7 @@ void ForgetNodes(LinNetwork& network, GoneNode goneNode, GoneSlave goneSlave, Da
 
 // Removes the names (and their offsets) that are gone.
 template <typename Gone>
-void RemovePlacedSignals(std::vector<std::string>& names, std::vector<std::uint32_t>& offsets, Gone gone)
+void RemovePlacedSignals(std::vector<Name>& names, std::vector<std::uint32_t>& offsets, Gone gone)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -123,7 +125,7 @@ void ForgetFrames(LinNetwork& network, GoneFrame goneFrame, GoneSlot goneSlot, D
 
 auto Is(const std::string& name)
 {
-    return [&name](const std::string& candidate) { return candidate == name; };
+    return [&name](std::string_view candidate) { return candidate == name; };
 }
 
 }  // namespace
@@ -131,15 +133,15 @@ auto Is(const std::string& name)
 void LinNetwork::PurgeDeletedNodes(NetworkNameIndexes& names)
 {
     const RecordNameIndex& slaveNames = names.Slaves();
-    auto notSlave = [&](const std::string& name) { return !slaveNames.Contains(name); };
-    auto notNode = [&](const std::string& name) { return name != masterName && notSlave(name); };
+    auto notSlave = [&](std::string_view name) { return !slaveNames.Contains(name); };
+    auto notNode = [&](std::string_view name) { return name != masterName && notSlave(name); };
     ForgetNodes(*this, notNode, notSlave, Dangling::ClearName);
 }
 
 void LinNetwork::PurgeDeletedSignals(NetworkNameIndexes& names)
 {
     const RecordNameIndex& signalNames = names.Signals();
-    ForgetSignals(*this, [&](const std::string& name) { return !signalNames.Contains(name); });
+    ForgetSignals(*this, [&](std::string_view name) { return !signalNames.Contains(name); });
 }
 
 void LinNetwork::PurgeDeletedFrames(NetworkNameIndexes& names)
@@ -147,8 +149,8 @@ void LinNetwork::PurgeDeletedFrames(NetworkNameIndexes& names)
     const RecordNameIndex& frameNames = names.Frames();
     const RecordNameIndex& eventTriggeredNames = names.EventTriggeredFrames();
     const RecordNameIndex& sporadicNames = names.SporadicFrames();
-    auto notFrame = [&](const std::string& name) { return !frameNames.Contains(name); };
-    auto notSlotted = [&](const std::string& name) {
+    auto notFrame = [&](std::string_view name) { return !frameNames.Contains(name); };
+    auto notSlotted = [&](std::string_view name) {
         return notFrame(name) && !eventTriggeredNames.Contains(name) && !sporadicNames.Contains(name);
     };
     ForgetFrames(*this, notFrame, notSlotted, Dangling::ClearName);

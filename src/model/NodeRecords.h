@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/LinVersion.h"
+#include "model/Name.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -17,7 +18,7 @@ struct LinNode {
     LinNode(const LinNode&) = default;
     LinNode& operator=(const LinNode&) = default;
 
-    std::string name;
+    Name name;
 };
 
 // A frame a slave lets the master configure: with its LIN 2.0 message id,
@@ -28,7 +29,7 @@ struct ConfigurableFrame {
     ConfigurableFrame(const ConfigurableFrame&) = default;
     ConfigurableFrame& operator=(const ConfigurableFrame&) = default;
 
-    std::string frameName;
+    Name frameName;
     int messageId = 0;
     bool hasMessageId = true;
 };
@@ -55,20 +56,20 @@ struct NodeAttributes {
     bool HasProductId() const { return productIdCount > 0 || !lin::Lin2AttributesAreOptional(protocol); }
 
     // A value of -1 means the file did not give it (from initialNad on).
-    std::string nodeName;
+    Name nodeName;
     std::string protocol = lin::kStandardVersionText;
     std::string unknownProtocol;
     int configuredNad = 127;
     int supplierId = 0x7FFF;
     int functionId = 0xFFFF;
     int variant = 0;
-    std::string responseErrorSignal;
+    Name responseErrorSignal;
     double p2MinMs = 0;
     double stMinMs = 0;
     int productIdCount = 0;
     OwnedList<ConfigurableFrame> configurableFrames;
     int initialNad = -1;
-    std::vector<std::string> faultStateSignals;
+    std::vector<Name> faultStateSignals;
     double nAsTimeoutMs = -1;
     double nCrTimeoutMs = -1;
     // J2602 only.
@@ -84,8 +85,8 @@ struct CompositeNode {
     CompositeNode(const CompositeNode&) = default;
     CompositeNode& operator=(const CompositeNode&) = default;
 
-    std::string name;
-    std::vector<std::string> logicalNodes;
+    Name name;
+    std::vector<Name> logicalNodes;
 };
 
 struct CompositeConfiguration {
@@ -94,7 +95,7 @@ struct CompositeConfiguration {
     CompositeConfiguration(const CompositeConfiguration&) = default;
     CompositeConfiguration& operator=(const CompositeConfiguration&) = default;
 
-    std::string name;
+    Name name;
     OwnedList<CompositeNode> compositeNodes;
     UnreadStatements unread;
 };
@@ -108,6 +109,6 @@ struct DiagnosticAddress {
     // Takes the node name and the address text (number rule of ParseInt).
     bool Assign(const std::string& node, const std::string& addressText);
 
-    std::string nodeName;
+    Name nodeName;
     int address = -1;
 };

@@ -6,21 +6,21 @@
 
 namespace {
 
-using MentionRenamer = void (*)(LinNetwork&, const std::string&, const std::string&);
+using MentionRenamer = void (*)(LinNetwork&, Name, Name);
 
-void Replace(std::string& mention, const std::string& from, const std::string& to)
+void Replace(Name& mention, Name from, Name to)
 {
     if (mention == from)
         mention = to;
 }
 
-void Replace(std::vector<std::string>& mentions, const std::string& from, const std::string& to)
+void Replace(std::vector<Name>& mentions, Name from, Name to)
 {
-    for (std::string& mention : mentions)
+    for (Name& mention : mentions)
         Replace(mention, from, to);
 }
 
-void RenameNodeMentions(LinNetwork& n, const std::string& from, const std::string& to)
+void RenameNodeMentions(LinNetwork& n, Name from, Name to)
 {
     for (const auto& signal : n.signals) {
         Replace(signal->publisher, from, to);
@@ -46,7 +46,7 @@ void RenameNodeMentions(LinNetwork& n, const std::string& from, const std::strin
         }
 }
 
-void RenameSignalMentions(LinNetwork& n, const std::string& from, const std::string& to)
+void RenameSignalMentions(LinNetwork& n, Name from, Name to)
 {
     for (const auto& frame : n.frames)
         Replace(frame->signalNames, from, to);
@@ -62,7 +62,7 @@ void RenameSignalMentions(LinNetwork& n, const std::string& from, const std::str
     }
 }
 
-void RenameFrameMentions(LinNetwork& n, const std::string& from, const std::string& to)
+void RenameFrameMentions(LinNetwork& n, Name from, Name to)
 {
     for (const auto& frame : n.eventTriggeredFrames)
         Replace(frame->frameNames, from, to);
@@ -81,13 +81,13 @@ void RenameFrameMentions(LinNetwork& n, const std::string& from, const std::stri
 }
 
 // An event-triggered frame names the table that resolves its collisions.
-void RenameScheduleTableMentions(LinNetwork& n, const std::string& from, const std::string& to)
+void RenameScheduleTableMentions(LinNetwork& n, Name from, Name to)
 {
     for (const auto& frame : n.eventTriggeredFrames)
         Replace(frame->collisionTable, from, to);
 }
 
-void RenameEncodingMentions(LinNetwork& n, const std::string& from, const std::string& to)
+void RenameEncodingMentions(LinNetwork& n, Name from, Name to)
 {
     for (const auto& representation : n.signalRepresentations)
         Replace(representation->encodingName, from, to);
@@ -99,7 +99,7 @@ bool RenameIn(LinNetwork& network, OwnedList<Record>& list, std::size_t index, c
 {
     if (index >= list.size())
         return false;
-    const std::string old = std::exchange(list[index]->name, name);
+    const Name old = std::exchange(list[index]->name, Name(name));
     if (renameMentions && old != name)
         renameMentions(network, old, name);
     return true;
@@ -109,7 +109,7 @@ bool RenameIn(LinNetwork& network, OwnedList<Record>& list, std::size_t index, c
 
 bool RenameMaster(LinNetwork& network, const std::string& name)
 {
-    const std::string old = std::exchange(network.masterName, name);
+    const Name old = std::exchange(network.masterName, Name(name));
     if (old != name)
         RenameNodeMentions(network, old, name);
     return true;

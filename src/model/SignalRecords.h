@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/InitValues.h"
+#include "model/Name.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -27,10 +28,10 @@ struct LinSignal {
 
     // A network holds many signals: the small members come last and the
     // field count takes one byte, so no padding makes a record larger.
-    std::string name;
     InitValues initValues;
-    std::string publisher;
-    std::vector<std::string> subscribers;
+    std::vector<Name> subscribers;
+    Name name;
+    Name publisher;
     int size = 0;
     // Stops at kSubscriberFields: every later field is a subscriber too.
     std::uint8_t fillCount = 1;
@@ -49,10 +50,10 @@ struct SignalGroup {
     bool AddParameter(const std::string& text);
     bool AddSignal(const std::string& signalName, const std::string& offsetText);
 
-    std::string name;
+    Name name;
     int groupSize = -1;
     int fillCount = 0;
-    std::vector<std::string> signalNames;
+    std::vector<Name> signalNames;
     std::vector<std::uint32_t> offsets;
 };
 
@@ -94,7 +95,7 @@ struct EncodingType {
     const EncodingValue* GetLogicalValue(int index) const;
     const PhysicalRange* GetPhysicalRange(int index) const;
 
-    std::string name;
+    Name name;
     OwnedList<EncodingValue> logicalValues;
     OwnedList<PhysicalRange> physicalRanges;
     int bcdCount = 0;
@@ -110,6 +111,6 @@ struct SignalRepresentation {
 
     void AddSignal(const std::string& signalName) { signalNames.push_back(signalName); }
 
-    std::string encodingName;
-    std::vector<std::string> signalNames;
+    Name encodingName;
+    std::vector<Name> signalNames;
 };

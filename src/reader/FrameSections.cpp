@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -38,9 +39,9 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
 // goes on far longer is indexed.
 class PlacedSignals {
 public:
-    explicit PlacedSignals(const std::vector<std::string>& names) : m_names(names) {}
+    explicit PlacedSignals(const std::vector<Name>& names) : m_names(names) {}
 
-    bool Contains(const std::string& name)
+    bool Contains(std::string_view name)
     {
         constexpr std::size_t kComparedUpTo = 16;
         if (m_names.size() <= kComparedUpTo)
@@ -51,7 +52,7 @@ public:
     }
 
 private:
-    const std::vector<std::string>& m_names;
+    const std::vector<Name>& m_names;
     NameIndex m_index;
     std::size_t m_indexed = 0;
 };

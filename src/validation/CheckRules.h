@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 // Rules that the post-load repair, the tree checks and the editor share.
 
@@ -19,12 +20,12 @@ inline bool IsWholeMultipleOfTimeBase(double delayMs, int timeBaseMs)
 // The master sends a sporadic frame's frames, and the slaves answer an
 // event-triggered frame's header with theirs: a sporadic frame lists only
 // frames the master publishes, an event-triggered frame only frames it does not.
-inline bool FitsSporadicFrame(const std::string& publisher, const std::string& masterName)
+inline bool FitsSporadicFrame(std::string_view publisher, std::string_view masterName)
 {
     return publisher == masterName;
 }
 
-inline bool FitsEventTriggeredFrame(const std::string& publisher, const std::string& masterName)
+inline bool FitsEventTriggeredFrame(std::string_view publisher, std::string_view masterName)
 {
     return publisher != masterName;
 }

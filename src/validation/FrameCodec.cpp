@@ -96,7 +96,7 @@ FrameCodec::FrameCodec(const LinNetwork& network)
         const auto encoding = encodings.find(representation->encodingName);
         if (encoding == encodings.end())
             continue;
-        for (const std::string& signal : representation->signalNames)
+        for (const Name& signal : representation->signalNames)
             m_encodingOfSignal.emplace(signal, encoding->second);
     }
 }
@@ -247,7 +247,7 @@ FrameReading FrameCodec::DecodeTarget(const Target& target, const FrameData& byt
             reading.error = WrongCount(target.name, kMinFrameBytes, 0);
             return reading;
         }
-        for (const std::string& member : target.event->frameNames) {
+        for (const Name& member : target.event->frameNames) {
             const Target carried = Find(member);
             if (carried.kind == Target::Kind::Unconditional && ProtectedId(carried.id) == bytes.front())
                 return DecodeTarget(carried, bytes);
@@ -283,11 +283,11 @@ FrameReading FrameCodec::DecodeTarget(const Target& target, const FrameData& byt
 const LinFrame* FrameCodec::MemberCarrying(const EventTriggeredFrame& event,
                                            const std::vector<SignalSetting>& settings) const
 {
-    for (const std::string& member : event.frameNames) {
+    for (const Name& member : event.frameNames) {
         const Target carried = Find(member);
         if (carried.kind != Target::Kind::Unconditional)
             continue;
-        const std::vector<std::string>& names = carried.frame->signalNames;
+        const std::vector<Name>& names = carried.frame->signalNames;
         const bool holdsAll = std::all_of(settings.begin(), settings.end(), [&](const SignalSetting& setting) {
             return std::find(names.begin(), names.end(), setting.signal) != names.end();
         });

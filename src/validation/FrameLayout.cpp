@@ -37,12 +37,12 @@ std::string BandText(int index, const LayoutBand& band)
 }
 
 // The size of each name; unknown for a name the map does not hold.
-std::vector<int> SizesOf(const std::vector<std::string>& names, const std::unordered_map<std::string, int>& sizeOf,
+std::vector<int> SizesOf(const std::vector<Name>& names, const std::unordered_map<std::string, int>& sizeOf,
                          int unknown)
 {
     std::vector<int> sizes;
     sizes.reserve(names.size());
-    for (const std::string& name : names) {
+    for (const Name& name : names) {
         const auto found = sizeOf.find(name);
         sizes.push_back(found == sizeOf.end() ? unknown : found->second);
     }
@@ -51,7 +51,7 @@ std::vector<int> SizesOf(const std::vector<std::string>& names, const std::unord
 
 }  // namespace
 
-FrameLayout LayOutSignals(const std::vector<std::string>& names, const std::vector<std::uint32_t>& offsets,
+FrameLayout LayOutSignals(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets,
                           const std::vector<int>& sizes, int lengthBytes)
 {
     FrameLayout layout;

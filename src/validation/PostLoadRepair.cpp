@@ -7,6 +7,7 @@
 #include "validation/CheckRules.h"
 #include "validation/LaterEqual.h"
 
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -91,7 +92,7 @@ public:
 private:
     void Plain(const char* text) { m_net.AddPlainMessage(text); }
     void Named(const char* text, const std::string& name) { m_net.AddPlainMessage(text, name); }
-    bool IsNode(const std::string& name) { return name == m_net.masterName || m_names.Slaves().Contains(name); }
+    bool IsNode(std::string_view name) { return name == m_net.masterName || m_names.Slaves().Contains(name); }
 
     void RestoreMissingDescriptionFile()
     {
@@ -208,7 +209,7 @@ private:
         for (const auto& group : m_net.signalGroups) {
             if (m_names.Signals().Contains(group->name))
                 Named(kGroupNamedLikeSignal, group->name);
-            for (const std::string& name : group->signalNames)
+            for (const Name& name : group->signalNames)
                 if (!m_names.Signals().Contains(name))
                     Named(kGroupSignalMissing, name);
         }
@@ -248,9 +249,9 @@ private:
         }
     }
 
-    void ReportMissingAssociatedFrames(const std::vector<std::string>& frameNames)
+    void ReportMissingAssociatedFrames(const std::vector<Name>& frameNames)
     {
-        for (const std::string& name : frameNames)
+        for (const Name& name : frameNames)
             if (!m_names.Frames().Contains(name))
                 Named(kAssociatedFrameMissing, name);
     }
@@ -295,7 +296,7 @@ private:
                 Named(kFramePublisherWrong, frame.name);
             if (frame.length < 0 || frame.length > 8)
                 Named(kFrameSizeWrong, frame.name);
-            for (const std::string& name : frame.signalNames) {
+            for (const Name& name : frame.signalNames) {
                 const int signal = m_names.Signals().FirstPosition(name);
                 if (signal < 0)
                     Named(kFrameSignalMissing, name);
@@ -341,7 +342,7 @@ private:
     {
         const RecordNameIndex typeNames(m_net.encodingTypes);
         for (const auto& representation : m_net.signalRepresentations) {
-            for (const std::string& name : representation->signalNames)
+            for (const Name& name : representation->signalNames)
                 if (!m_names.Signals().Contains(name))
                     Named(kRepresentedSignalMissing, name);
             const bool typeMissing =

@@ -36,10 +36,10 @@ int ScheduleTiming::FrameBytes(const std::string& frameName) const
     return frame && frame->length > 0 ? frame->length : -1;
 }
 
-int ScheduleTiming::LongestOf(const std::vector<std::string>& frameNames) const
+int ScheduleTiming::LongestOf(const std::vector<Name>& frameNames) const
 {
     int longest = -1;
-    for (const std::string& name : frameNames)
+    for (const Name& name : frameNames)
         longest = std::max(longest, FrameBytes(name));
     return longest;
 }

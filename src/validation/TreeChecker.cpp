@@ -62,9 +62,9 @@ template <typename Record> class RecordLookup {
 public:
     RecordLookup(const OwnedList<Record>& list, const RecordNameIndex& names) : m_list(list), m_names(names) {}
 
-    const Record* First(const std::string& name) const { return FirstNamed(m_list, m_names, name); }
+    const Record* First(std::string_view name) const { return FirstNamed(m_list, m_names, name); }
 
-    int Count(const std::string& name) const { return m_names.Count(name); }
+    int Count(std::string_view name) const { return m_names.Count(name); }
 
 private:
     const OwnedList<Record>& m_list;
@@ -280,14 +280,14 @@ void TreeChecker::CheckSignal(int item, const LinSignal& signal)
 void TreeChecker::CheckEventTriggeredFrame(int item, const EventTriggeredFrame& frame)
 {
     const auto& frames = m_lookups->Frames();
-    auto lengthOf = [&](const std::string& name) {
+    auto lengthOf = [&](std::string_view name) {
         const LinFrame* associated = frames.First(name);
         return associated ? associated->length : -1;
     };
     if (!frame.frameNames.empty()) {
         const int firstLength = lengthOf(frame.frameNames.front());
         if (std::any_of(frame.frameNames.begin() + 1, frame.frameNames.end(),
-                        [&](const std::string& name) { return lengthOf(name) != firstLength; }))
+                        [&](std::string_view name) { return lengthOf(name) != firstLength; }))
             Fail(item, kFrameLengthsDiffer);
     }
     CheckListedPublishers(item, frame.frameNames, FitsEventTriggeredFrame, kFrameNotFromSlave);
@@ -302,12 +302,12 @@ void TreeChecker::CheckSporadicFrame(int item, const SporadicFrame& frame)
     Finish(item);
 }
 
-void TreeChecker::CheckListedPublishers(int item, const std::vector<std::string>& frameNames,
-                                        bool (*fits)(const std::string& publisher, const std::string& masterName),
+void TreeChecker::CheckListedPublishers(int item, const std::vector<Name>& frameNames,
+                                        bool (*fits)(std::string_view publisher, std::string_view masterName),
                                         const char* text)
 {
     const auto& frames = m_lookups->Frames();
-    if (std::any_of(frameNames.begin(), frameNames.end(), [&](const std::string& name) {
+    if (std::any_of(frameNames.begin(), frameNames.end(), [&](std::string_view name) {
             const LinFrame* listed = frames.First(name);
             return listed && !fits(listed->publisher, m_net.masterName);
         }))

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/Name.h"
+
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ItemMarks;
@@ -49,9 +52,8 @@ private:
 
     void Fail(int item, const char* text);
     // Fails the item once when a listed frame that exists does not fit.
-    void CheckListedPublishers(int item, const std::vector<std::string>& frameNames,
-                               bool (*fits)(const std::string& publisher, const std::string& masterName),
-                               const char* text);
+    void CheckListedPublishers(int item, const std::vector<Name>& frameNames,
+                               bool (*fits)(std::string_view publisher, std::string_view masterName), const char* text);
     void Finish(int item);
 
     LinNetwork& m_net;

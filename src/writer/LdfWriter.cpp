@@ -84,22 +84,22 @@ public:
                 m_encodings.Insert(type->name);
     }
 
-    bool IsSignal(const std::string& name) const { return m_signals.Contains(name); }
-    bool IsFrame(const std::string& name) const { return m_frames.Contains(name); }
+    bool IsSignal(std::string_view name) const { return m_signals.Contains(name); }
+    bool IsFrame(std::string_view name) const { return m_frames.Contains(name); }
     // A schedule slot names an unconditional, event-triggered or sporadic frame.
-    bool IsSlotFrame(const std::string& name) const { return IsFrame(name) || m_framesOfFrames.Contains(name); }
+    bool IsSlotFrame(std::string_view name) const { return IsFrame(name) || m_framesOfFrames.Contains(name); }
     bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
 
-    bool NamesAnySignal(const std::vector<std::string>& names) const
+    bool NamesAnySignal(const std::vector<Name>& names) const
     {
-        return std::any_of(names.begin(), names.end(), [this](const std::string& name) { return IsSignal(name); });
+        return std::any_of(names.begin(), names.end(), [this](std::string_view name) { return IsSignal(name); });
     }
 
     // An event-triggered or sporadic frame is written with the frames it names.
     template <typename Frame> bool Writes(const Frame& frame) const
     {
         return IsWritableName(frame.name) && std::any_of(frame.frameNames.begin(), frame.frameNames.end(),
-                                                         [this](const std::string& name) { return IsFrame(name); });
+                                                         [this](std::string_view name) { return IsFrame(name); });
     }
 
     // Any byte is written as it is, whatever the text's version allows (the
@@ -299,11 +299,11 @@ private:
 
     auto WrittenSignal() const
     {
-        return [this](const std::string& name) { return m_written.IsSignal(name); };
+        return [this](std::string_view name) { return m_written.IsSignal(name); };
     }
     auto WrittenFrame() const
     {
-        return [this](const std::string& name) { return m_written.IsFrame(name); };
+        return [this](std::string_view name) { return m_written.IsFrame(name); };
     }
 
     void HeaderComment() { Put("/* ", kw::Signature, "\n", m_net.headerComment, "\n*/\n", "\n\n"); }
@@ -393,7 +393,7 @@ private:
             else
                 InitialValue(*signal, signal->initValues);
             Put(", ", signal->publisher);
-            for (const std::string& subscriber : signal->subscribers)
+            for (const Name& subscriber : signal->subscribers)
                 Put(", ", subscriber);
             Put(";\n");
         }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
 #include <set>
 
@@ -197,3 +198,34 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
 }
 
 }  // namespace
+
+// A name must behave as its text does, whether the text lies inside it or
+// in a block of its own, through copies and moves.
+TEST(Name, BehavesAsItsText)
+{
+    std::mt19937 random(9);
+    std::vector<std::string> texts = GeneratedNames(random, 3000);
+    for (std::size_t length = 0; length <= 40; ++length)
+        texts.push_back(std::string(length, 'n'));
+    const std::vector<Name> names(texts.begin(), texts.end());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(texts[i], names[i].str());
+        ASSERT_EQ(texts[i].size(), std::strlen(names[i].c_str()));
+        ASSERT_EQ(texts[i].empty(), names[i].empty());
+        ASSERT_TRUE(names[i] == texts[i] && texts[i] == names[i] && names[i] == std::string_view(texts[i]));
+        const std::size_t other = (i * 7919) % texts.size();
+        ASSERT_EQ(texts[i] == texts[other], names[i] == names[other]) << texts[i] << " " << texts[other];
+        ASSERT_EQ(texts[i] < texts[other], names[i] < names[other]) << texts[i] << " " << texts[other];
+        Name copy = names[other];
+        copy = names[i];
+        Name moved = std::move(copy);
+        ASSERT_EQ(names[i], moved);
+        ASSERT_TRUE(copy.empty());
+        moved = Name(texts[other]);
+        ASSERT_EQ(texts[other], moved.str());
+    }
+    EXPECT_EQ(Name(), Name(""));
+    EXPECT_EQ("S1", Name("S1"));
+    EXPECT_NE("S1", Name("S2"));
+    EXPECT_EQ("S1:x", Name("S1") + ":x");
+}

@@ -28,7 +28,7 @@ std::string List(const std::vector<Item>& items)
     return out.str();
 }
 
-std::string Placed(const std::vector<std::string>& names, const std::vector<std::uint32_t>& offsets)
+std::string Placed(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets)
 {
     return "signals " + List(names) + " offsets " + List(offsets);
 }

@@ -44,7 +44,7 @@ LinSignal& AddSignal(LinNetwork& network, const std::string& name, int size, con
     auto signal = std::make_unique<LinSignal>(name);
     signal->size = size;
     signal->publisher = publisher;
-    signal->subscribers = std::move(subscribers);
+    signal->subscribers = NamesOf(subscribers);
     return network.signals.Append(std::move(signal));
 }
 

@@ -26,7 +26,7 @@ LinSignal& AddSignal(LinNetwork& n, const std::string& name, int size, std::vect
     signal.size = size;
     signal.initValues = std::move(init);
     signal.publisher = publisher;
-    signal.subscribers = std::move(subscribers);
+    signal.subscribers = NamesOf(subscribers);
     return signal;
 }
 

@@ -27,7 +27,7 @@ std::unique_ptr<LinSignal> Signal(const std::string& name, int size, std::vector
     signal->size = size;
     signal->initValues = std::move(init);
     signal->publisher = publisher;
-    signal->subscribers = std::move(subscribers);
+    signal->subscribers = NamesOf(subscribers);
     return signal;
 }
 
