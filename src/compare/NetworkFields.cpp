@@ -100,7 +100,7 @@ const FieldSpecs<SignalAt> kSignalAtFields = {
 };
 
 // Signals with their offsets, as frames and signal groups hold them.
-FieldValue SignalsAt(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets)
+FieldValue SignalsAt(const NameList& names, const std::vector<std::uint32_t>& offsets)
 {
     std::vector<FieldValue> records;
     records.reserve(names.size());

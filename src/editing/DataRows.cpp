@@ -123,7 +123,7 @@ template <typename Record> DataTable NamesTable(const char* layout, const OwnedL
     return table.Take();
 }
 
-DataTable TextsTable(const char* layout, const std::vector<Name>& texts)
+DataTable TextsTable(const char* layout, const NameList& texts)
 {
     TableBuilder table(layout);
     for (const auto& text : texts)
@@ -186,7 +186,7 @@ DataTable FunctionalNodesTable(const LinNetwork& n, int configuration, int node)
 {
     const CompositeConfiguration* owner = n.compositeConfigurations.RecordAt(configuration);
     const CompositeNode* composite = owner ? owner->compositeNodes.RecordAt(node) : nullptr;
-    return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : std::vector<Name>{});
+    return TextsTable(layoutkey::FunctionalNodes, composite ? composite->logicalNodes : NameList{});
 }
 
 std::string VersionCell(const std::string& text, float number)
@@ -344,7 +344,7 @@ DataTable DiagnosticFrameTable(const char* frame)
 }
 
 // The signals a frame or a signal group places, with their sizes and offsets.
-void AddPlacedSignalRows(TableBuilder& table, const LinNetwork& n, const std::vector<Name>& names,
+void AddPlacedSignalRows(TableBuilder& table, const LinNetwork& n, const NameList& names,
                          const std::vector<std::uint32_t>& offsets)
 {
     const auto signals = FirstByName<const LinSignal>(n.signals);
@@ -453,7 +453,7 @@ DataTable RepresentationTable(const LinNetwork& n, int index)
 {
     const EncodingType* type = n.encodingTypes.RecordAt(index);
     const SignalRepresentation* representation = type ? n.FindRepresentation(type->name) : nullptr;
-    return TextsTable(layoutkey::Representation, representation ? representation->signalNames : std::vector<Name>{});
+    return TextsTable(layoutkey::Representation, representation ? representation->signalNames : NameList{});
 }
 
 void AddEncodingValueRows(TableBuilder& table, const EncodingType& type)

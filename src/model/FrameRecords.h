@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ldf/ScheduleEntryKind.h"
-#include "model/Name.h"
+#include "model/NameList.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -41,7 +41,7 @@ struct LinFrame {
     int frameId = 0;
     Name publisher;
     int length = 0;  // 0: the file gave no length
-    std::vector<Name> signalNames;
+    NameList signalNames;
     std::vector<std::uint32_t> offsets;
     UnreadStatements unread;
 };
@@ -67,7 +67,7 @@ struct EventTriggeredFrame {
     Name collisionTable;  // the schedule table that resolves collisions; empty when none
     int frameId = -1;
     int fillCount = 0;
-    std::vector<Name> frameNames;
+    NameList frameNames;
 };
 
 struct SporadicFrame {
@@ -77,7 +77,7 @@ struct SporadicFrame {
     SporadicFrame& operator=(const SporadicFrame&) = default;
 
     Name name;
-    std::vector<Name> frameNames;
+    NameList frameNames;
 };
 
 // One line of the Diagnostic_signals section: "<name> : <size>, <initial value>;".
@@ -96,7 +96,7 @@ struct DiagnosticFrame {
 
     bool AddSignal(const std::string& signalName, const std::string& offsetText);
 
-    std::vector<Name> signalNames;
+    NameList signalNames;
     std::vector<std::uint32_t> offsets;
     UnreadStatements unread;
 };

@@ -7,9 +7,9 @@
 #include <vector>
 
 // A signal's initial value: one number, or the bytes of a byte array. Up to
-// eight (the longest array a frame carries) lie inside the object, so the
-// many signals of a network make no allocation each for it; more, which only
-// a broken file gives, go to the heap.
+// four lie inside the object, so the many scalar signals of a network make
+// no allocation each for it and the object takes 16 bytes; a longer array
+// goes to the heap.
 class InitValues {
 public:
     using value_type = std::uint16_t;
@@ -72,7 +72,7 @@ public:
     friend bool operator!=(const InitValues& a, const InitValues& b) { return !(a == b); }
 
 private:
-    static constexpr std::uint32_t kInline = 8;
+    static constexpr std::uint32_t kInline = 4;
 
     size_type Capacity() const { return m_capacity == 0 ? kInline : m_capacity; }
     void Reserve(size_type count)

@@ -53,7 +53,7 @@ bool LinNetwork::IsNodeAttributesFree(const std::string& nodeName) const
 {
     return IsNameFree(nodeAttributes, nodeName);
 }
-bool LinNetwork::IsNameFreeIn(const std::string& name, const std::vector<Name>& signalNames)
+bool LinNetwork::IsNameFreeIn(const std::string& name, const NameList& signalNames)
 {
     return std::find(signalNames.begin(), signalNames.end(), name) == signalNames.end();
 }

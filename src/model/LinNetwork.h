@@ -66,7 +66,7 @@ public:
     bool IsEncodingTypeNameFree(const std::string& name) const;
     bool IsRepresentationFree(const std::string& encodingName) const;
     bool IsNodeAttributesFree(const std::string& nodeName) const;
-    static bool IsNameFreeIn(const std::string& name, const std::vector<Name>& signalNames);
+    static bool IsNameFreeIn(const std::string& name, const NameList& signalNames);
 
     // What the text's language version has: the forms LIN 2.1 adds to
     // existing statements are read and written only where it has them.

@@ -1,6 +1,5 @@
 #include "model/Name.h"
 
-#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -16,18 +15,4 @@ void Name::AssignToHeap(std::string_view text)
     std::memcpy(m_bytes, &block, sizeof block);
     std::memcpy(m_bytes + sizeof block, &size, sizeof size);
     m_bytes[kInlineChars] = static_cast<char>(kOnHeap);
-}
-
-std::vector<std::string> TextsOf(const std::vector<Name>& names) { return {names.begin(), names.end()}; }
-
-std::vector<Name> NamesOf(const std::vector<std::string>& texts) { return {texts.begin(), texts.end()}; }
-
-bool ListsName(const std::vector<Name>& names, std::string_view name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-bool operator==(const std::vector<Name>& names, const std::vector<std::string>& texts)
-{
-    return std::equal(names.begin(), names.end(), texts.begin(), texts.end());
 }

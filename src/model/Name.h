@@ -181,11 +181,3 @@ private:
 
     alignas(8) char m_bytes[16];
 };
-
-// Lists of names as the forms edit them (text), and back.
-std::vector<std::string> TextsOf(const std::vector<Name>& names);
-std::vector<Name> NamesOf(const std::vector<std::string>& texts);
-bool ListsName(const std::vector<Name>& names, std::string_view name);
-// The same texts in the same order.
-bool operator==(const std::vector<Name>& names, const std::vector<std::string>& texts);
-inline bool operator==(const std::vector<std::string>& texts, const std::vector<Name>& names) { return names == texts; }

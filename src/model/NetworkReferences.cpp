@@ -67,8 +67,7 @@ void ForgetNodes(LinNetwork& network, GoneNode goneNode, GoneSlave goneSlave, Da
 }
 
 // Removes the names (and their offsets) that are gone.
-template <typename Gone>
-void RemovePlacedSignals(std::vector<Name>& names, std::vector<std::uint32_t>& offsets, Gone gone)
+template <typename Gone> void RemovePlacedSignals(NameList& names, std::vector<std::uint32_t>& offsets, Gone gone)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/LinVersion.h"
-#include "model/Name.h"
+#include "model/NameList.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -69,7 +69,7 @@ struct NodeAttributes {
     int productIdCount = 0;
     OwnedList<ConfigurableFrame> configurableFrames;
     int initialNad = -1;
-    std::vector<Name> faultStateSignals;
+    NameList faultStateSignals;
     double nAsTimeoutMs = -1;
     double nCrTimeoutMs = -1;
     // J2602 only.
@@ -86,7 +86,7 @@ struct CompositeNode {
     CompositeNode& operator=(const CompositeNode&) = default;
 
     Name name;
-    std::vector<Name> logicalNodes;
+    NameList logicalNodes;
 };
 
 struct CompositeConfiguration {

@@ -14,7 +14,7 @@ void Replace(Name& mention, Name from, Name to)
         mention = to;
 }
 
-void Replace(std::vector<Name>& mentions, Name from, Name to)
+void Replace(NameList& mentions, Name from, Name to)
 {
     for (Name& mention : mentions)
         Replace(mention, from, to);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/InitValues.h"
-#include "model/Name.h"
+#include "model/NameList.h"
 #include "model/OwnedList.h"
 #include "model/UnreadStatement.h"
 
@@ -29,7 +29,7 @@ struct LinSignal {
     // A network holds many signals: the small members come last and the
     // field count takes one byte, so no padding makes a record larger.
     InitValues initValues;
-    std::vector<Name> subscribers;
+    NameList subscribers;
     Name name;
     Name publisher;
     int size = 0;
@@ -53,7 +53,7 @@ struct SignalGroup {
     Name name;
     int groupSize = -1;
     int fillCount = 0;
-    std::vector<Name> signalNames;
+    NameList signalNames;
     std::vector<std::uint32_t> offsets;
 };
 
@@ -112,5 +112,5 @@ struct SignalRepresentation {
     void AddSignal(const std::string& signalName) { signalNames.push_back(signalName); }
 
     Name encodingName;
-    std::vector<Name> signalNames;
+    NameList signalNames;
 };

@@ -39,7 +39,7 @@ std::string TakeStatementName(LinNetwork& net, int colonPos, std::string& pendin
 // goes on far longer is indexed.
 class PlacedSignals {
 public:
-    explicit PlacedSignals(const std::vector<Name>& names) : m_names(names) {}
+    explicit PlacedSignals(const NameList& names) : m_names(names) {}
 
     bool Contains(std::string_view name)
     {
@@ -52,7 +52,7 @@ public:
     }
 
 private:
-    const std::vector<Name>& m_names;
+    const NameList& m_names;
     NameIndex m_index;
     std::size_t m_indexed = 0;
 };

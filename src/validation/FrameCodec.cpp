@@ -287,7 +287,7 @@ const LinFrame* FrameCodec::MemberCarrying(const EventTriggeredFrame& event,
         const Target carried = Find(member);
         if (carried.kind != Target::Kind::Unconditional)
             continue;
-        const std::vector<Name>& names = carried.frame->signalNames;
+        const NameList& names = carried.frame->signalNames;
         const bool holdsAll = std::all_of(settings.begin(), settings.end(), [&](const SignalSetting& setting) {
             return std::find(names.begin(), names.end(), setting.signal) != names.end();
         });

@@ -37,8 +37,7 @@ std::string BandText(int index, const LayoutBand& band)
 }
 
 // The size of each name; unknown for a name the map does not hold.
-std::vector<int> SizesOf(const std::vector<Name>& names, const std::unordered_map<std::string, int>& sizeOf,
-                         int unknown)
+std::vector<int> SizesOf(const NameList& names, const std::unordered_map<std::string, int>& sizeOf, int unknown)
 {
     std::vector<int> sizes;
     sizes.reserve(names.size());
@@ -51,7 +50,7 @@ std::vector<int> SizesOf(const std::vector<Name>& names, const std::unordered_ma
 
 }  // namespace
 
-FrameLayout LayOutSignals(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets,
+FrameLayout LayOutSignals(const NameList& names, const std::vector<std::uint32_t>& offsets,
                           const std::vector<int>& sizes, int lengthBytes)
 {
     FrameLayout layout;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Name.h"
+#include "model/NameList.h"
 
 #include <cstdint>
 #include <string>
@@ -53,7 +53,7 @@ struct FrameLayout {
 // The layout of signals at offsets in a frame of lengthBytes bytes; sizes
 // gives each signal's size, parallel to the names (lists of unequal length
 // lay out their common part).
-FrameLayout LayOutSignals(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets,
+FrameLayout LayOutSignals(const NameList& names, const std::vector<std::uint32_t>& offsets,
                           const std::vector<int>& sizes, int lengthBytes);
 FrameLayout LayOutFrame(const LinNetwork& network, const LinFrame& frame);
 // MasterReq and SlaveResp: 8 bytes of diagnostic signals.

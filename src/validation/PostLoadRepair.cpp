@@ -249,7 +249,7 @@ private:
         }
     }
 
-    void ReportMissingAssociatedFrames(const std::vector<Name>& frameNames)
+    void ReportMissingAssociatedFrames(const NameList& frameNames)
     {
         for (const Name& name : frameNames)
             if (!m_names.Frames().Contains(name))

@@ -36,7 +36,7 @@ int ScheduleTiming::FrameBytes(const std::string& frameName) const
     return frame && frame->length > 0 ? frame->length : -1;
 }
 
-int ScheduleTiming::LongestOf(const std::vector<Name>& frameNames) const
+int ScheduleTiming::LongestOf(const NameList& frameNames) const
 {
     int longest = -1;
     for (const Name& name : frameNames)

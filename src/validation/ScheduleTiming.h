@@ -60,7 +60,7 @@ public:
     TableTiming TimeTable(const ScheduleTable& table) const;
 
 private:
-    int LongestOf(const std::vector<Name>& frameNames) const;
+    int LongestOf(const NameList& frameNames) const;
     int FrameBytes(const std::string& frameName) const;
 
     const LinNetwork& m_net;

@@ -302,7 +302,7 @@ void TreeChecker::CheckSporadicFrame(int item, const SporadicFrame& frame)
     Finish(item);
 }
 
-void TreeChecker::CheckListedPublishers(int item, const std::vector<Name>& frameNames,
+void TreeChecker::CheckListedPublishers(int item, const NameList& frameNames,
                                         bool (*fits)(std::string_view publisher, std::string_view masterName),
                                         const char* text)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Name.h"
+#include "model/NameList.h"
 
 #include <memory>
 #include <string>
@@ -52,7 +52,7 @@ private:
 
     void Fail(int item, const char* text);
     // Fails the item once when a listed frame that exists does not fit.
-    void CheckListedPublishers(int item, const std::vector<Name>& frameNames,
+    void CheckListedPublishers(int item, const NameList& frameNames,
                                bool (*fits)(std::string_view publisher, std::string_view masterName), const char* text);
     void Finish(int item);
 

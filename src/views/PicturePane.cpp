@@ -21,7 +21,7 @@ template <typename Record> const Record* RecordOf(const OwnedList<Record>& list,
 }
 
 // The member the list chose, else the first; empty when there is none.
-std::string MemberToShow(const std::vector<Name>& members, const std::string& chosen)
+std::string MemberToShow(const NameList& members, const std::string& chosen)
 {
     if (!chosen.empty())
         return chosen;

@@ -90,7 +90,7 @@ public:
     bool IsSlotFrame(std::string_view name) const { return IsFrame(name) || m_framesOfFrames.Contains(name); }
     bool IsEncoding(const std::string& name) const { return m_encodings.Contains(name); }
 
-    bool NamesAnySignal(const std::vector<Name>& names) const
+    bool NamesAnySignal(const NameList& names) const
     {
         return std::any_of(names.begin(), names.end(), [this](std::string_view name) { return IsSignal(name); });
     }

@@ -51,7 +51,7 @@ TEST(FrameLayout, LengthOutsideZeroToEightDrawsNoRowsAndSaysSo)
 {
     for (const int length : {-1, -8, 9, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         SCOPED_TRACE(length);
-        for (const auto& signals : {std::vector<Name>{"A"}, std::vector<Name>{}}) {
+        for (const auto& signals : {NameList{"A"}, NameList{}}) {
             const auto offsets = signals.empty() ? std::vector<std::uint32_t>{} : std::vector<std::uint32_t>{0};
             const auto sizes = signals.empty() ? std::vector<int>{} : std::vector<int>{8};
             const FrameLayout layout = LayOutSignals(signals, offsets, sizes, length);

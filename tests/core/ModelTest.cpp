@@ -92,7 +92,7 @@ TEST(NodeAttributes, ProductValuesFillInOrderAndDropOutOfRange)
     EXPECT_EQ("2.0", attributes.protocol);
 }
 
-// Up to eight values lie inside the record; a broken file may give more,
+// Up to four values lie inside the record; a byte array may give more,
 // and a signal with many subscribers counts its fields past any small type.
 TEST(LinSignal, KeepsEveryInitByteAndEverySubscriber)
 {

@@ -3,6 +3,7 @@
 
 #include "model/NameIndex.h"
 #include "ldf/ShortText.h"
+#include "model/NameList.h"
 #include "reader/ListIndexes.h"
 
 #include <gtest/gtest.h>
@@ -207,7 +208,7 @@ TEST(Name, BehavesAsItsText)
     std::vector<std::string> texts = GeneratedNames(random, 3000);
     for (std::size_t length = 0; length <= 40; ++length)
         texts.push_back(std::string(length, 'n'));
-    const std::vector<Name> names(texts.begin(), texts.end());
+    const NameList names(texts.begin(), texts.end());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         ASSERT_EQ(texts[i], names[i].str());
         ASSERT_EQ(texts[i].size(), std::strlen(names[i].c_str()));
@@ -228,4 +229,53 @@ TEST(Name, BehavesAsItsText)
     EXPECT_EQ("S1", Name("S1"));
     EXPECT_NE("S1", Name("S2"));
     EXPECT_EQ("S1:x", Name("S1") + ":x");
+}
+
+// A list keeps one name inside itself and more in an array: every change
+// must leave it equal to a vector that took the same steps, across that line.
+TEST(NameList, ChangesAsAVectorOfNames)
+{
+    std::mt19937 random(11);
+    const std::vector<std::string> texts = GeneratedNames(random, 64);
+    NameList list;
+    std::vector<std::string> expected;
+    const auto same = [&] { return list == expected && TextsOf(list) == expected; };
+    for (int step = 0; step < 4000; ++step) {
+        const std::string& text = texts[random() % texts.size()];
+        const std::size_t at = expected.empty() ? 0 : random() % expected.size();
+        switch (random() % 7) {
+        case 0:
+        case 1:
+            list.push_back(text);
+            expected.push_back(text);
+            break;
+        case 2:
+            list.insert(list.begin() + at, text);
+            expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(at), text);
+            break;
+        case 3:
+            if (!expected.empty()) {
+                list.erase(list.begin() + at);
+                expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+            break;
+        case 4:
+            list.shrink_to_fit();
+            break;
+        case 5: {
+            NameList copy = list;
+            list = NameList();
+            ASSERT_TRUE(list.empty());
+            list = std::move(copy);
+            ASSERT_TRUE(copy.empty());
+            break;
+        }
+        default:
+            list.resize(at);
+            expected.resize(at);
+        }
+        ASSERT_TRUE(same()) << "step " << step;
+    }
+    EXPECT_TRUE(ListsName(NamesOf({"A", "B"}), "B"));
+    EXPECT_FALSE(ListsName(NamesOf({"A"}), "B"));
 }

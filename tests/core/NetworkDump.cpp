@@ -16,9 +16,7 @@ template <typename Number> std::string Exact(Number value)
     return std::string(buffer, result.ptr);
 }
 
-template <typename Item>
-
-std::string List(const std::vector<Item>& items)
+template <typename Items> std::string List(const Items& items)
 {
     std::ostringstream out;
     out << "[";
@@ -28,7 +26,7 @@ std::string List(const std::vector<Item>& items)
     return out.str();
 }
 
-std::string Placed(const std::vector<Name>& names, const std::vector<std::uint32_t>& offsets)
+std::string Placed(const NameList& names, const std::vector<std::uint32_t>& offsets)
 {
     return "signals " + List(names) + " offsets " + List(offsets);
 }

@@ -305,7 +305,7 @@ TEST_F(TreeCheckerTest, GroupedFramesNeedTheirKindOfPublisher)
     AddFrame("FromSlave", 1, 2);
     AddFrame("FromMaster", 2, 2).publisher = network.masterName;
     const struct {
-        std::vector<Name> frames;
+        NameList frames;
         const char* eventTriggered;
         const char* sporadic;
     } cases[] = {

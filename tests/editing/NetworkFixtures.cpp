@@ -31,7 +31,7 @@ std::unique_ptr<LinSignal> Signal(const std::string& name, int size, std::vector
     return signal;
 }
 
-template <typename T> std::string List(const std::vector<T>& values)
+template <typename Values> std::string List(const Values& values)
 {
     std::ostringstream out;
     out << '[';
