@@ -27,6 +27,8 @@ public:
     void Add(int line, const char* what);
     void Add(int line, const char* what, std::string quoted);
     void Clear() { m_messages.clear(); }
+    // Gives back the room the log grew into, once nothing more is added.
+    void ShrinkToFit() { m_messages.shrink_to_fit(); }
 
     const std::vector<Message>& Messages() const { return m_messages; }
     bool Empty() const { return m_messages.empty(); }

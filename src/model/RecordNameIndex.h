@@ -64,8 +64,7 @@ private:
     const void* m_list;
     std::size_t (*m_sizeOf)(const void*);
     std::string_view (*m_nameAt)(const void*, std::size_t);
-    // At most half of the slots are taken, so a probe ends soon. Size a
-    // power of two.
+    // Size a power of two, with room for a quarter more than the names.
     std::vector<Slot> m_slots;
     std::size_t m_names = 0;
     std::size_t m_followed = 0;  // the records of the list already looked at

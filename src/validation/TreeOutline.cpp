@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -61,7 +62,13 @@ public:
         return indexes;
     }
 
-    TreeOutline Take() { return std::move(m_outline); }
+    TreeOutline Take()
+    {
+        // The texts grew by doubling; the outline lives as long as the
+        // network, so it keeps only the room they take.
+        m_outline.texts.shrink_to_fit();
+        return std::move(m_outline);
+    }
 
 private:
     int Add(std::string_view text, int parent, OutlineItem::Kind kind, TreeItemKind itemKind)
@@ -92,6 +99,12 @@ class ItemsByKind {
 public:
     explicit ItemsByKind(const TreeOutline& outline)
     {
+        // Counted first, each list takes just its room.
+        std::array<std::size_t, std::tuple_size_v<decltype(m_items)>> counts{};
+        for (const OutlineItem& item : outline.items)
+            ++counts[Slot(item.itemKind)];
+        for (std::size_t kind = 0; kind < counts.size(); ++kind)
+            m_items[kind].reserve(counts[kind]);
         for (std::size_t i = 0; i < outline.items.size(); ++i)
             m_items[Slot(outline.items[i].itemKind)].push_back(static_cast<int>(i));
     }
