@@ -155,6 +155,7 @@ TEST(DialectConversion, ImpliedLengthsAndAmbiguousAssignNad)
 TEST(DialectConversion, AssignNadSurvivesLin21ToLin20AndBack)
 {
     const auto network = LoadPrepared(CorpusDir() + "/ldfparser/lin21.ldf");
+    ASSERT_NE(nullptr, network) << "the corpus file did not load";
     ConvertToDialect(*network, Dialect::Lin20);
     const auto lin20 = Prepared(LinNetwork::LoadFromText(network->BuildLdfText()));
     const std::string losses = LossLines(ConvertToDialect(*lin20, Dialect::Lin21));
