@@ -139,6 +139,15 @@ void RecordNameIndex::KeepNamesFrom(std::size_t first)
     m_followed = std::min(m_followed, first);
 }
 
+void RecordNameIndex::Release()
+{
+    std::vector<Slot>().swap(m_slots);
+    std::unordered_map<std::uint32_t, int>().swap(m_repeats);
+    m_names = 0;
+    m_followed = 0;
+    m_next = 0;
+}
+
 std::size_t RecordNameIndex::SlotOf(std::string_view name, std::uint32_t tag) const
 {
     const std::size_t mask = m_slots.size() - 1;

@@ -36,6 +36,12 @@ public:
     // The records from position first on are about to be dropped; the names
     // they took stay taken.
     void KeepNamesFrom(std::size_t first);
+    // Lets the slots go; the next Follow takes in the whole list again. The
+    // names given back stay taken, and which names are taken stays as it
+    // was; where among them a given-back name lies is no longer known.
+    void Release();
+    // The records of the list taken in so far.
+    std::size_t Followed() const { return m_followed; }
 
 private:
     template <typename Record> static std::size_t SizeOf(const void* list)

@@ -328,6 +328,7 @@ private:
             return;
         }
         const int sectionStart = m_pos - 1;
+        m_net.ReaderListIndexes().BlockStartsAt(static_cast<std::size_t>(m_pos));
         (m_net.*parser)(m_pos, m_text);
         // Searched after the reading, whose statements it then passes over.
         const int sectionEnd = m_net.FindStatementEnd(sectionStart);

@@ -428,6 +428,8 @@ void LinNetwork::ParseScheduleTables(int& pos, const std::string&)
             pending.clear();
             ++pos;
             TableBodyReader(*this, version, pos, *table).Run();
+            // A table is read once; the room its list grew into would stay.
+            table->entries.shrink_to_fit();
             if (!tableNames.Insert(table->name)) {
                 AddMessage(msg::NodeDoubled, pos);
                 return;

@@ -146,7 +146,8 @@ TEST(NameIndex, EmptyIndexHoldsNothing)
 
 // The reader's index looks names up in the records of its list: it must
 // take the names a list appended, with or without it, and keep the names
-// of records given back taken, as a set of every name inserted would.
+// of records given back taken, as a set of every name inserted would, also
+// once it let its slots go while the reader was far from the list.
 TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
 {
     std::mt19937 random(23);
@@ -159,6 +160,7 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
     for (const auto& signal : list)
         taken.insert(signal->name);
 
+    std::size_t position = 0;
     std::uniform_int_distribution<int> action(0, 9);
     for (const std::string& name : GeneratedNames(random, 4000)) {
         RecordNameIndex& index = indexes.Of(list);
@@ -176,6 +178,10 @@ TEST(ListIndexes, TakeEveryNameTheListHadDuringTheRead)
             indexes.GiveBack(list, first);
             break;
         }
+        case 2:  // the next block is far on, or right after the last
+            position += action(random) < 5 ? std::size_t{1} << 20 : 1;
+            indexes.BlockStartsAt(position);
+            break;
         default: {
             const bool isNew = taken.insert(name).second;
             ASSERT_EQ(isNew, index.Insert(name)) << name;
