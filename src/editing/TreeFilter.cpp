@@ -20,6 +20,7 @@ std::string Lowered(std::string text)
 // The frame id an item shows; nothing for an item that shows no frame.
 std::optional<long long> FrameIdOf(const TreeOutline& outline, const OutlineItem& item, const LinNetwork& network)
 {
+    const std::optional<EntityRef> record = item.Record();
     switch (item.itemKind) {
     case TreeItemKind::MasterRequestFrame:
         return kw::MasterReqId;
@@ -31,11 +32,11 @@ std::optional<long long> FrameIdOf(const TreeOutline& outline, const OutlineItem
                 return frame.frameId;
         return std::nullopt;
     case TreeItemKind::Frame:
-        if (const LinFrame* frame = item.record ? network.frames.RecordAt(item.record->index) : nullptr)
+        if (const LinFrame* frame = record ? network.frames.RecordAt(record->index) : nullptr)
             return frame->frameId;
         return std::nullopt;
     case TreeItemKind::EventTriggeredFrame:
-        if (const auto* frame = item.record ? network.eventTriggeredFrames.RecordAt(item.record->index) : nullptr)
+        if (const auto* frame = record ? network.eventTriggeredFrames.RecordAt(record->index) : nullptr)
             return frame->frameId;
         return std::nullopt;
     default:

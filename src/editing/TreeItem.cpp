@@ -29,7 +29,7 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item)
         return ref;
     const OutlineItem& entry = outline.items[static_cast<std::size_t>(item)];
     ref.kind = entry.itemKind;
-    ref.record = entry.record;
+    ref.record = entry.Record();
     ref.itemText = outline.Text(entry);
     // A parent always precedes its child, so the walk ends.
     for (int i = item; i >= 0 && i < static_cast<int>(outline.items.size());) {
@@ -47,7 +47,8 @@ TreeItemRef TreeItemAt(const TreeOutline& outline, int item)
 int FindOutlineItem(const TreeOutline& outline, const EntityRef& record)
 {
     const auto found = std::find_if(outline.items.begin(), outline.items.end(), [&](const OutlineItem& item) {
-        return item.record && SameRecord(*item.record, record);
+        const std::optional<EntityRef> shown = item.Record();
+        return shown && SameRecord(*shown, record);
     });
     return found == outline.items.end() ? -1 : static_cast<int>(found - outline.items.begin());
 }
@@ -57,7 +58,7 @@ OutlineRecordIndex::OutlineRecordIndex(const TreeOutline& outline)
     m_items.reserve(outline.items.size());
     // The first item that shows a record is the one found, as by FindOutlineItem.
     for (std::size_t i = 0; i < outline.items.size(); ++i)
-        if (const std::optional<EntityRef>& record = outline.items[i].record)
+        if (const std::optional<EntityRef> record = outline.items[i].Record())
             m_items.emplace(*record, static_cast<int>(i));
 }
 

@@ -36,8 +36,7 @@ public:
     int Entity(std::string_view text, int parent, TreeItemKind itemKind, int index, int outer = -1)
     {
         const int item = Add(text, parent, OutlineItem::Kind::Entity, itemKind);
-        if (const std::optional<EntityKind> entity = EntityKindOf(itemKind))
-            m_outline.items[static_cast<std::size_t>(item)].record = EntityRef{*entity, index, outer};
+        m_outline.items[static_cast<std::size_t>(item)].ShowRecord(index, outer);
         return item;
     }
 
@@ -220,6 +219,20 @@ std::optional<EntityKind> EntityKindOf(TreeItemKind item)
     default:
         return std::nullopt;
     }
+}
+
+std::optional<EntityRef> OutlineItem::Record() const
+{
+    const std::optional<EntityKind> entity = EntityKindOf(itemKind);
+    if (!entity || m_recordIndex < 0)
+        return std::nullopt;
+    return EntityRef{*entity, m_recordIndex, m_recordParent};
+}
+
+void OutlineItem::ShowRecord(int index, int parent)
+{
+    m_recordIndex = index;
+    m_recordParent = parent;
 }
 
 OutlineItem& TreeOutline::Add(std::string_view text)

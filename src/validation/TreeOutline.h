@@ -45,14 +45,24 @@ struct OutlineItem {
         Entity,    // an entity of the network: leaf image
     };
 
+    // The record the item shows, of the kind its item kind shows; none for
+    // fixed items.
+    std::optional<EntityRef> Record() const;
+    // The record at index in its list; parent as in EntityRef.
+    void ShowRecord(int index, int parent);
+
     int parent = -1;       // index of the parent item in the outline, -1 at the top
     int siblingIndex = 0;  // number of previous siblings
     std::uint32_t textStart = 0;
     std::uint32_t textLength = 0;
     Kind kind = Kind::Category;
     TreeItemKind itemKind = TreeItemKind::None;
-    std::int16_t colour = -1;         // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
-    std::optional<EntityRef> record;  // none for fixed items
+    std::int16_t colour = -1;  // ItemMarks colour: -1 unchecked, 0 checked and fine, 255 red
+
+private:
+    // The record's place; its kind follows from the item kind.
+    int m_recordIndex = -1;  // -1: no record
+    int m_recordParent = -1;
 };
 
 // The items of the tree in top-to-bottom order (every item expanded).

@@ -106,8 +106,8 @@ QAction* FindCommand(const TitledPopupMenu& menu, int command)
 void SetOutlineData(QTreeWidgetItem& item, const OutlineItem& entry)
 {
     item.setData(0, kItemKindRole, static_cast<int>(entry.itemKind));
-    if (entry.record)
-        item.setData(0, kRecordRole, QVariant::fromValue(*entry.record));
+    if (const std::optional<EntityRef> record = entry.Record())
+        item.setData(0, kRecordRole, QVariant::fromValue(*record));
 }
 
 bool HasOutlineData(const QTreeWidgetItem& item, const OutlineItem& entry)
@@ -115,11 +115,11 @@ bool HasOutlineData(const QTreeWidgetItem& item, const OutlineItem& entry)
     if (item.data(0, kItemKindRole).toInt() != static_cast<int>(entry.itemKind))
         return false;
     const QVariant record = item.data(0, kRecordRole);
+    const std::optional<EntityRef> laidOut = entry.Record();
     if (!record.canConvert<EntityRef>())
-        return !entry.record;
+        return !laidOut;
     const EntityRef shown = record.value<EntityRef>();
-    return entry.record && shown.kind == entry.record->kind && shown.index == entry.record->index &&
-           shown.parent == entry.record->parent;
+    return laidOut && shown.kind == laidOut->kind && shown.index == laidOut->index && shown.parent == laidOut->parent;
 }
 
 TreeItemRef TreeItemRefOf(const QTreeWidgetItem* item)

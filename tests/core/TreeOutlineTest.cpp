@@ -170,9 +170,9 @@ Lines KindsAndRecords(const TreeOutline& outline)
     Lines lines;
     for (const OutlineItem& item : outline.items) {
         std::string line = std::to_string(static_cast<int>(item.itemKind));
-        if (item.record)
-            line += " " + std::to_string(static_cast<int>(item.record->kind)) + " " +
-                    std::to_string(item.record->index) + " " + std::to_string(item.record->parent);
+        if (const std::optional<EntityRef> record = item.Record())
+            line += " " + std::to_string(static_cast<int>(record->kind)) + " " + std::to_string(record->index) + " " +
+                    std::to_string(record->parent);
         lines.push_back(line);
     }
     return lines;
@@ -215,11 +215,12 @@ TEST(TreeOutline, ItemsKnowWhatTheyShowWhateverTheyAreCalled)
         const OutlineItem& item = outline.items[static_cast<std::size_t>(e.item)];
         SCOPED_TRACE(outline.PathOf(e.item));
         EXPECT_EQ(e.kind, item.itemKind);
-        ASSERT_EQ(e.record.has_value(), item.record.has_value());
-        if (item.record) {
-            EXPECT_EQ(*e.record, item.record->kind);
-            EXPECT_EQ(e.index, item.record->index);
-            EXPECT_EQ(e.outer, item.record->parent);
+        const std::optional<EntityRef> record = item.Record();
+        ASSERT_EQ(e.record.has_value(), record.has_value());
+        if (record) {
+            EXPECT_EQ(*e.record, record->kind);
+            EXPECT_EQ(e.index, record->index);
+            EXPECT_EQ(e.outer, record->parent);
         }
     }
 }

@@ -43,9 +43,9 @@ TEST(HoverTexts, TheRecordIndexFindsTheFirstItemThatShowsARecord)
     const OutlineRecordIndex items(outline);
     int records = 0;
     for (const OutlineItem& item : outline.items)
-        if (item.record) {
+        if (const std::optional<EntityRef> record = item.Record()) {
             ++records;
-            EXPECT_EQ(items.Find(*item.record), FindOutlineItem(outline, *item.record)) << outline.Text(item);
+            EXPECT_EQ(items.Find(*record), FindOutlineItem(outline, *record)) << outline.Text(item);
         }
     EXPECT_GT(records, 20);
     EXPECT_EQ(items.Find({EntityKind::Signal, 999}), -1);

@@ -221,7 +221,7 @@ TreeItemRef ItemShowing(const LinNetwork& network, const EntityRef& record)
     if (shown >= 0)
         return TreeItemAt(outline, shown);
     for (int i = 0; i < static_cast<int>(outline.items.size()); ++i) {
-        const std::optional<EntityRef>& other = outline.items[static_cast<std::size_t>(i)].record;
+        const std::optional<EntityRef> other = outline.items[static_cast<std::size_t>(i)].Record();
         if (other && other->kind == record.kind) {
             TreeItemRef stale = TreeItemAt(outline, i);
             stale.record = record;

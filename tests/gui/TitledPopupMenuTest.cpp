@@ -121,7 +121,7 @@ private Q_SLOTS:
         auto* node = new QTreeWidgetItem(configuration, QStringList{"B"});
         OutlineItem laidOut;
         laidOut.itemKind = TreeItemKind::CompositeNode;
-        laidOut.record = EntityRef{EntityKind::CompositeNode, 1, 0};
+        laidOut.ShowRecord(1, 0);
         SetOutlineData(*node, laidOut);
 
         const TreeItemRef ref = TreeItemRefOf(node);
