@@ -2,9 +2,9 @@
 
 std::string Message::Text() const { return quotes ? std::string(what) + " " + quoted : std::string(what); }
 
-void MessageLog::Add(int line, const char* what) { Append({line, what, false, {}}); }
+void MessageLog::Add(int line, const char* what) { Append({what, {}, line, false}); }
 
-void MessageLog::Add(int line, const char* what, std::string quoted) { Append({line, what, true, std::move(quoted)}); }
+void MessageLog::Add(int line, const char* what, std::string quoted) { Append({what, std::move(quoted), line, true}); }
 
 void MessageLog::Append(Message message)
 {
@@ -13,7 +13,7 @@ void MessageLog::Append(Message message)
     if (m_messages.size() < kMaxMessages)
         m_messages.push_back(std::move(message));
     else if (m_messages.size() == kMaxMessages)
-        m_messages.push_back({0, kNoMore.c_str(), false, {}});
+        m_messages.push_back({kNoMore.c_str(), {}, 0, false});
 }
 
 std::string FormatMessage(const Message& message)

@@ -1,17 +1,17 @@
 #pragma once
 
+#include <deque>
 #include <string>
-#include <vector>
 
 // One finding of the reader or the post-load repair. line is 1-based; 0 means
 // the message refers to no line. what is the system's own text that tells
 // which finding it is, and quoted the words of the file it quotes after it,
 // if it quotes any; its text is put together only when shown or printed.
 struct Message {
-    int line = 0;
     const char* what = "";
-    bool quotes = false;
     std::string quoted;
+    int line = 0;
+    bool quotes = false;
 
     // what, and after a blank the words quoted.
     std::string Text() const;
@@ -27,20 +27,20 @@ public:
     void Add(int line, const char* what);
     void Add(int line, const char* what, std::string quoted);
     void Clear() { m_messages.clear(); }
-    // Gives back the room the log grew into, once nothing more is added.
-    void ShrinkToFit() { m_messages.shrink_to_fit(); }
 
-    const std::vector<Message>& Messages() const { return m_messages; }
     bool Empty() const { return m_messages.empty(); }
     std::size_t Size() const { return m_messages.size(); }
     const Message& operator[](std::size_t i) const { return m_messages[i]; }
-    std::vector<Message>::const_iterator begin() const { return m_messages.begin(); }
-    std::vector<Message>::const_iterator end() const { return m_messages.end(); }
+    std::deque<Message>::const_iterator begin() const { return m_messages.begin(); }
+    std::deque<Message>::const_iterator end() const { return m_messages.end(); }
 
 private:
     void Append(Message message);
 
-    std::vector<Message> m_messages;
+    // In blocks: a large file's log grows to tens of thousands of messages
+    // while the reader holds the text and the records, and a vector would
+    // hold up to as much room again beside them, and copy them all to grow.
+    std::deque<Message> m_messages;
 };
 
 // The one text form of a message that users see: "Z: <line> <text>", or the

@@ -75,7 +75,5 @@ std::unique_ptr<LinNetwork> LinNetwork::LoadFromText(std::string text, const std
     if (afterReading == TextAfterReading::Dropped)
         network->SetText({});
     RunPostLoadRepair(*network);
-    // Only the reader and the repair add messages.
-    network->messages.ShrinkToFit();
     return network;
 }
